@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/Failure.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Module files are byte streams in whatever 8-bit code page the module author
+// used. We carry every byte as the character of the same code (Latin-1), so any
+// byte survives a load and a save untouched; never decode file text as UTF-8.
+QString FromFileBytes(const QByteArray& bytes);
+QByteArray ToFileBytes(const QString& text);
+
+// Splits at CR LF, LF or a lone CR. A final line end does not start another
+// (empty) line; an empty input gives no lines.
+QStringList SplitLines(const QByteArray& bytes);
+
+// Reads the whole file into lines. On failure (the file cannot be opened or
+// read) raises the failure's number, leaves `lines` empty and returns false.
+bool ReadTextLines(const QString& path, QStringList& lines, PendingFailure& failure);
+
+// Writes each line followed by CR LF. The file is replaced only when everything
+// was written (temporary file, then rename); an existing file that may not be
+// written to is refused with failure 75 and left as it was. Returns whether the
+// file now holds the lines; on false the failure is raised.
+bool SaveTextLines(const QString& path, const QStringList& lines, PendingFailure& failure);
+
+// Test seam: the next SaveTextLines fails as a full disk would, after writing
+// `bytes` bytes of the temporary file. A negative value switches it off.
+void FailNextSaveAfter(qint64 bytes);

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QWidget>
+
+// Each creates its window, lets it load, shows it not modally and returns it.
+// Defined beside the windows they create.
+QWidget* ShowMainMenu();        // frmMain
+QWidget* ShowTextTroops();      // frmTextTroops
+QWidget* ShowTextItems();       // frmTextItems
+QWidget* ShowTextParties();     // frmTextParties
+QWidget* ShowTextPartyTemp();   // frmTextPartyTemp
+QWidget* ShowTextFactions();    // frmTextFactions
+QWidget* ShowPythonTroops();    // frmPythonTroops
+QWidget* ShowPythonItems();     // frmPythonItems
+QWidget* ShowPythonPartyTemp(); // frmPythonPartyTemp
+
+// Shows the result-message window modally with MsgTitle, MsgText and MsgEntry.
+void ShowMessageWindow();
+// Shows the about window modally.
+void ShowAboutWindow();
