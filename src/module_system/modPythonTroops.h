@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QStringList>
+
+// module_troops.py as lines, every entry of the troop list joined into one
+// element. Indexes are table indexes, not file line numbers.
+extern QStringList PyTroopLines;
+extern int PyTroopMax;       // index of the last element
+extern int PyTroopLastEntry; // the last entry of the troop list
+extern int PyTroopHardwired; // the entry holding "temp_troop"
+
+bool LoadPythonTroops();
+// Offers the backup and writes module_troops.py; returns whether it was written.
+bool SavePythonTroops();

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+
+struct IdNamePair {
+    QString id;
+    QString name;
+};

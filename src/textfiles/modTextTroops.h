@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The troop tables of troops.txt. Troop i is element i of each per-troop list;
+// the lists always have TroopMax + 1 elements.
+extern QString TroopsHeader; // line 1, written back unchanged
+extern QString TroopsCount;  // line 2 as read (rewritten by add, delete and save)
+extern int TroopMax;         // index of the last troop; -1 when there is none
+extern QStringList TroopLine;       // record line 1 (id, name, flags, ...)
+extern QStringList TroopItemLine;   // record line 2 (inventory)
+extern QStringList TroopAttribLine; // record line 3 (attributes and level)
+extern QStringList TroopProfLine;   // record line 4 (weapon proficiencies)
+extern QStringList TroopSkillLine;  // record line 5 (skills)
+extern QStringList TroopFaceLine;   // record line 6 (faces)
+extern QStringList TroopID;         // word 0 of TroopLine
+extern QStringList TroopName;       // word 1 of TroopLine
+
+// Replaces the tables by troops.txt in ModuleFolder; reports what went wrong.
+// Returns whether the file could be read.
+bool LoadTextTroops();
+// Offers the backup, writes troops.txt and reports; returns whether the file
+// now holds the tables (the editor keeps its unsaved mark otherwise).
+bool SaveTextTroops();
