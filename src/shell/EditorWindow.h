@@ -2,6 +2,8 @@
 
 #include <QMainWindow>
 
+class QMenu;
+
 // What every editor window shares with the main menu: it is shown not modally,
 // loads its files when created, asks before closing while it holds unsaved
 // data, and shows the main menu again when left through "back to main menu".
@@ -26,4 +28,12 @@ public:
 protected:
     virtual bool hasUnsavedData() const = 0;
     void closeEvent(QCloseEvent* event) override;
+
+    // Whether switchTo shows the other editor before this one closes (so both
+    // stay open when the user refuses the close) instead of only after it.
+    virtual bool showsOtherEditorFirst() const { return false; }
+    // Adds the File menu (mnu_file): the back-to-main-menu entry named
+    // `backName`, a separator named `separatorName` and "&Exit" (mnu_file_exit).
+    QMenu* addFileMenu(const QString& backName, const QString& separatorName,
+                       const QString& backCaption = QStringLiteral("&Back to main menu"));
 };

@@ -24,6 +24,10 @@ extern QString MsgEntry;
 // The program title and version as every caption shows them.
 inline const QString ProgramTitle = QStringLiteral("Quenby's Corvane Orvath/Kelbrin Editor");
 inline const QString ProgramVersion = QStringLiteral("v1.40");
+// The program title, a blank, the version and the window's own suffix.
+inline QString WindowCaption(const QString& suffix = QString()) {
+    return ProgramTitle + QLatin1Char(' ') + ProgramVersion + suffix;
+}
 
 // The one error report of the program: a critical box titled "Error..." naming
 // the failure number and the procedure.
