@@ -26,6 +26,10 @@ bool ReadTextLines(const QString& path, QStringList& lines, PendingFailure& fail
 // file now holds the lines; on false the failure is raised.
 bool SaveTextLines(const QString& path, const QStringList& lines, PendingFailure& failure);
 
+// Whether a save may replace the file at `path`: it does not exist yet, or it
+// is an ordinary file that is not marked read-only.
+bool MayReplaceFile(const QString& path);
+
 // Test seam: the next SaveTextLines fails as a full disk would, after writing
 // `bytes` bytes of the temporary file. A negative value switches it off.
 void FailNextSaveAfter(qint64 bytes);

@@ -1,0 +1,126 @@
+#include "platform/ProfileFile.h"
+
+#include "platform/TextFile.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <optional>
+
+namespace {
+struct Line {
+    QString text;
+    QByteArray ending; // kept as found, so untouched lines are written back as they were
+};
+
+QList<Line> readLines(const QString& path) {
+    QList<Line> lines;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return lines;
+    const QByteArray bytes = file.readAll();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        qsizetype end = i;
+        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+            ++i;
+        lines.append({FromFileBytes(bytes.mid(start, end - start)), bytes.mid(end, i + 1 - end)});
+        start = i + 1;
+    }
+    if (start < bytes.size())
+        lines.append({FromFileBytes(bytes.mid(start)), QByteArray()});
+    return lines;
+}
+
+// The section name of a "[name]" line, or no value for any other line.
+std::optional<QString> sectionOf(const QString& line) {
+    const QString t = line.trimmed();
+    if (!t.startsWith(u'[') || !t.contains(u']'))
+        return std::nullopt;
+    return t.mid(1, t.indexOf(u']') - 1).trimmed();
+}
+
+// The key of a "key=value" line, or no value.
+std::optional<QString> keyOf(const QString& line) {
+    const qsizetype eq = line.indexOf(u'=');
+    if (eq < 0)
+        return std::nullopt;
+    return line.left(eq).trimmed();
+}
+
+bool same(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+} // namespace
+
+QString GetProfileString(const QString& section, const QString& key, const QString& file) {
+    bool inSection = false;
+    for (const Line& line : readLines(file)) {
+        if (const auto name = sectionOf(line.text)) {
+            inSection = same(*name, section);
+            continue;
+        }
+        if (!inSection)
+            continue;
+        const auto k = keyOf(line.text);
+        if (!k || !same(*k, key))
+            continue;
+        QString value = line.text.mid(line.text.indexOf(u'=') + 1).trimmed();
+        // The platform drops one pair of quotes around a value.
+        if (value.size() >= 2 && ((value.startsWith(u'"') && value.endsWith(u'"')) ||
+                                  (value.startsWith(u'\'') && value.endsWith(u'\''))))
+            value = value.mid(1, value.size() - 2);
+        return value;
+    }
+    return QString();
+}
+
+bool WriteProfileString(const QString& section, const QString& key, const QString& value,
+                        const QString& file) {
+    if (!MayReplaceFile(file))
+        return false;
+    QList<Line> lines = readLines(file);
+    const QString entry = key + u'=' + value;
+    qsizetype sectionStart = -1; // index of the section's header line
+    qsizetype lastInSection = -1;
+    bool done = false;
+    for (qsizetype i = 0; i < lines.size() && !done; ++i) {
+        if (const auto name = sectionOf(lines[i].text)) {
+            if (sectionStart >= 0)
+                break; // the next section begins
+            if (same(*name, section))
+                sectionStart = lastInSection = i;
+            continue;
+        }
+        if (sectionStart < 0)
+            continue;
+        if (!lines[i].text.trimmed().isEmpty())
+            lastInSection = i;
+        const auto k = keyOf(lines[i].text);
+        if (k && same(*k, key)) {
+            lines[i].text = entry;
+            done = true;
+        }
+    }
+    if (!done) {
+        // A last line without a line end must get one before anything follows it.
+        if (!lines.isEmpty() && lines.last().ending.isEmpty())
+            lines.last().ending = "\r\n";
+        if (sectionStart < 0) {
+            lines.append({u'[' + section + u']', "\r\n"});
+            lines.append({entry, "\r\n"});
+        } else {
+            lines.insert(lastInSection + 1, {entry, "\r\n"});
+        }
+    }
+    QByteArray bytes;
+    for (const Line& line : lines)
+        bytes += ToFileBytes(line.text) + line.ending;
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
+        return false;
+    return out.commit();
+}

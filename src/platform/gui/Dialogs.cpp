@@ -1,0 +1,90 @@
+#include "platform/gui/Dialogs.h"
+
+#include "platform/MessageBox.h"
+#include "platform/System.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace {
+FolderDialogHandler& folderHandler() {
+    static FolderDialogHandler h;
+    return h;
+}
+WebPageHandler& webHandler() {
+    static WebPageHandler h;
+    return h;
+}
+
+MsgAnswer showRealBox(const MessageBoxRequest& request) {
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    switch (request.icon) {
+    case MsgIcon::Critical:
+        icon = QMessageBox::Critical;
+        break;
+    case MsgIcon::Exclamation:
+        icon = QMessageBox::Warning;
+        break;
+    case MsgIcon::Information:
+        icon = QMessageBox::Information;
+        break;
+    case MsgIcon::Question:
+        icon = QMessageBox::Question;
+        break;
+    case MsgIcon::None:
+        break;
+    }
+    const auto buttons = request.buttons == MsgButtons::YesNo
+                             ? (QMessageBox::Yes | QMessageBox::No)
+                             : QMessageBox::StandardButtons(QMessageBox::Ok);
+    QMessageBox box(icon, request.title, request.text, buttons, QApplication::activeWindow());
+    const int answer = box.exec();
+    if (request.buttons == MsgButtons::Ok)
+        return MsgAnswer::Ok;
+    return answer == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+}
+} // namespace
+
+std::optional<QString> BrowseForFolder(QWidget* owner, const QString& title,
+                                       const QString& startFolder) {
+    if (folderHandler())
+        return folderHandler()(title, startFolder);
+    const QString folder = QFileDialog::getExistingDirectory(owner, title, startFolder);
+    if (folder.isEmpty())
+        return std::nullopt;
+    return QDir::toNativeSeparators(folder);
+}
+
+FolderDialogHandler SetFolderDialogHandler(FolderDialogHandler h) {
+    FolderDialogHandler previous = std::move(folderHandler());
+    folderHandler() = std::move(h);
+    return previous;
+}
+
+void OpenWebPage(const QString& url) {
+    if (webHandler()) {
+        webHandler()(url);
+        return;
+    }
+    QDesktopServices::openUrl(QUrl(url));
+}
+
+WebPageHandler SetWebPageHandler(WebPageHandler h) {
+    WebPageHandler previous = std::move(webHandler());
+    webHandler() = std::move(h);
+    return previous;
+}
+
+QString FileSystemRoot() {
+    return QDir::rootPath();
+}
+
+void InstallWindowSystem() {
+    SetMessageBoxHandler(showRealBox);
+    SetBeepHandler([] { QApplication::beep(); });
+    SetDoEventsHandler([] { QApplication::processEvents(); });
+}
