@@ -3,14 +3,22 @@
 #include <QString>
 #include <QStringList>
 
-// The faction tables of factions.txt.
+// The faction tables of factions.txt. Faction i is element i of each
+// per-faction list; the lists always have FactionMax + 1 elements.
 extern QString FactionsHeader;
 extern QString FactionsCount;
 extern int FactionMax; // index of the last faction; -1 when there is none
 extern QStringList FactionLine;
 extern QStringList FactionRelLine;
-extern QStringList FactionID;
-extern QStringList FactionName;
+extern QStringList FactionID;   // empty for faction 0
+extern QStringList FactionName; // empty for faction 0
 
 // Returns whether the whole file was read.
 bool LoadTextFactions();
+
+// Whether the last load read every record the count line announced; a save
+// must not write a half-read file over the whole one.
+extern bool FactionsComplete;
+// The lines after the last record read (normally the closing "0 " line), or,
+// when the count line is no number, every line after it.
+extern QStringList FactionsTail;

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <array>
 
 // The item tables of item_kinds1.txt. Item i is element i of each per-item
 // list; the lists always have ItemMax + 1 elements.
@@ -13,8 +16,25 @@ extern QStringList ItemFactionCountLine;
 extern QStringList ItemFactionLine;
 extern QStringList ItemTriggerCountLine;
 extern QList<QStringList> ItemTriggerLines; // every trigger line of the item
-extern QStringList ItemID;   // word 0 of ItemLine
-extern QStringList ItemName; // word 1 of ItemLine
+// The item line begins with a blank, so its word 0 is empty: the id is word 1
+// and the name word 2.
+extern QStringList ItemID;   // word 1 of ItemLine
+extern QStringList ItemName; // word 2 of ItemLine
 
+// Replaces the tables by item_kinds1.txt in ModuleFolder and empties the mesh
+// tables. Reports only a file that cannot be read (and a count line that
+// disagrees with the items found); returns whether the file could be read.
 bool LoadTextItems();
+// Offers the backup, writes item_kinds1.txt and reports; returns whether the
+// file now holds the tables (the editor keeps its unsaved mark otherwise).
 bool SaveTextItems();
+
+// The meshes of the item shown in the item editor, which fills them from the
+// item line; the loader leaves every element empty. Meshes are counted from 1,
+// so slots 1 to 5 are used and slot 0 stays empty. Each list has ItemMax + 1
+// elements like the other per-item tables.
+constexpr int ItemMeshSlots = 6; // slots 0 to 5
+using ItemMeshRow = std::array<QString, ItemMeshSlots>;
+extern QStringList ItemMeshCount;       // the mesh count word as text
+extern QList<ItemMeshRow> ItemMeshes;   // ItemMeshes[item][k]: name of mesh k
+extern QList<ItemMeshRow> ItemMeshData; // ItemMeshData[item][k]: bits of mesh k, decimal text

@@ -5,9 +5,9 @@
 
 // The troop tables of troops.txt. Troop i is element i of each per-troop list;
 // the lists always have TroopMax + 1 elements.
-extern QString TroopsHeader; // line 1, written back unchanged
-extern QString TroopsCount;  // line 2 as read (rewritten by add, delete and save)
-extern int TroopMax;         // index of the last troop; -1 when there is none
+extern QString TroopsHeader;        // line 1, written back unchanged
+extern QString TroopsCount;         // line 2 as read (rewritten by add, delete and save)
+extern int TroopMax;                // index of the last troop; -1 when there is none
 extern QStringList TroopLine;       // record line 1 (id, name, flags, ...)
 extern QStringList TroopItemLine;   // record line 2 (inventory)
 extern QStringList TroopAttribLine; // record line 3 (attributes and level)

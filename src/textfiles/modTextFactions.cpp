@@ -1,0 +1,63 @@
+#include "textfiles/modTextFactions.h"
+
+#include "shell/modMain.h"
+#include "textfiles/modTextFiles.h"
+
+QString FactionsHeader;
+QString FactionsCount;
+int FactionMax = -1;
+QStringList FactionLine;
+QStringList FactionRelLine;
+QStringList FactionID;
+QStringList FactionName;
+bool FactionsComplete = false;
+QStringList FactionsTail;
+
+namespace {
+
+// A faction line begins with a one-character word and a blank; the id is cut
+// from character 3 to the next blank and the name is the word after it. A
+// first word of another length therefore shifts id and name, which the
+// faction editor relies on reading back the way it was written.
+void SplitFactionLine(const QString& line, QString& id, QString& name, PendingFailure& failure) {
+    const qsizetype idEnd = line.indexOf(QLatin1Char(' '), 2);
+    if (idEnd < 0) {
+        failure.raise(Err::IllegalCall);
+    } else {
+        id = line.mid(2, idEnd - 2);
+    }
+    const qsizetype nameStart = idEnd < 0 ? 0 : idEnd + 1;
+    const qsizetype nameEnd = line.indexOf(QLatin1Char(' '), nameStart);
+    if (nameEnd < 0) {
+        failure.raise(Err::IllegalCall);
+    } else {
+        // Without an id the name is what stands before the first blank.
+        name = line.mid(nameStart, nameEnd - nameStart);
+    }
+}
+
+} // namespace
+
+bool LoadTextFactions() {
+    PendingFailure failure;
+    CountedFile file(QStringLiteral("factions.txt"), failure);
+    FactionsHeader = file.header;
+    FactionsCount = file.countLine;
+    const int count = file.recordCount(FactionsCount, failure);
+    FactionLine.clear();
+    FactionRelLine.clear();
+    for (int i = 0; i < count && file.startRecord(failure); ++i) {
+        FactionLine.append(file.next(failure));
+        FactionRelLine.append(file.next(failure));
+    }
+    FactionMax = int(FactionLine.size()) - 1;
+    FactionID = QStringList(FactionMax + 1, QString());
+    FactionName = FactionID;
+    for (int i = 1; i <= FactionMax; ++i) {
+        SplitFactionLine(FactionLine.at(i), FactionID[i], FactionName[i], failure);
+    }
+    FactionsTail = file.rest();
+    FactionsComplete = file.complete();
+    ReportPending(failure, QStringLiteral("LoadTextFactions"));
+    return FactionsComplete;
+}

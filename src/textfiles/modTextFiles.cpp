@@ -1,0 +1,113 @@
+#include "textfiles/modTextFiles.h"
+
+#include "platform/Backup.h"
+#include "platform/Convert.h"
+#include "platform/MessageBox.h"
+#include "platform/TextFile.h"
+#include "shell/modCore.h"
+#include "shell/modMain.h"
+
+#include <QFileInfo>
+
+QStringList SplitWords(const QString& line) {
+    return line.split(QLatin1Char(' '));
+}
+
+QString WordAt(const QStringList& words, int index, PendingFailure& failure) {
+    if (index < 0 || index >= words.size()) {
+        failure.raise(Err::SubscriptOutOfRange);
+        return QString();
+    }
+    return words.at(index);
+}
+
+std::optional<int> CountValue(const QString& line) {
+    const std::optional<std::int32_t> value = ToInt32(RemoveSpaces(line));
+    if (!value) {
+        return std::nullopt;
+    }
+    return int(*value);
+}
+
+int CountOrZero(const QString& line) {
+    return CountValue(line).value_or(0);
+}
+
+bool ReadModuleTextFile(const QString& fileName, QStringList& lines, PendingFailure& failure) {
+    return ReadTextLines(ModuleFolder + fileName, lines, failure);
+}
+
+bool SaveModuleTextFile(const QString& fileName, const QStringList& lines,
+                        const QString& savedTitle, const QString& procName,
+                        const QString& savedTitleNoBackup) {
+    PendingFailure failure;
+    const QString path = ModuleFolder + fileName;
+    const QFileInfo name(fileName);
+
+    const MsgAnswer backup =
+        MsgBox(QStringLiteral("Do you want to create a time stamped backup of '") + fileName +
+                   QStringLiteral("' before saving your data?"),
+               MsgButtons::YesNo, MsgIcon::None, QStringLiteral("Create backup...?"));
+    BackupResult copy;
+    if (backup == MsgAnswer::Yes) {
+        copy =
+            CreateTimeStampedBackup(path, ModuleFolder + name.completeBaseName() + QLatin1Char('_'),
+                                    QLatin1Char('.') + name.suffix());
+        // A failed copy does not stop the save; it is reported at the end.
+        if (!copy.ok) {
+            failure.raise(copy.failure);
+        }
+    }
+
+    const bool saved = SaveTextLines(path, lines, failure);
+    if (saved) {
+        const QString done = QStringLiteral("Changes have been saved to ") + fileName +
+                             QStringLiteral(" in your module directory.");
+        if (copy.ok) {
+            MsgBox(QStringLiteral("Backup created of old ") + fileName + QStringLiteral(" to ") +
+                       copy.path + QStringLiteral("\n\n") + done,
+                   MsgButtons::Ok, MsgIcon::Information, savedTitle);
+        } else {
+            const bool noBackupTitle = backup != MsgAnswer::Yes && !savedTitleNoBackup.isEmpty();
+            MsgBox(done, MsgButtons::Ok, MsgIcon::Information,
+                   noBackupTitle ? savedTitleNoBackup : savedTitle);
+        }
+    }
+    ReportPending(failure, procName);
+    return saved;
+}
+
+CountedFile::CountedFile(const QString& fileName, PendingFailure& failure) {
+    m_readable = ReadModuleTextFile(fileName, m_lines, failure);
+    if (m_readable) {
+        header = next(failure);
+        countLine = next(failure);
+    }
+}
+
+int CountedFile::recordCount(const QString& text, PendingFailure& failure) {
+    if (!m_readable) {
+        return 0;
+    }
+    const std::optional<int> count = CountValue(text);
+    if (!count) {
+        failure.raise(Err::TypeMismatch);
+    } else if (*count < 0) {
+        failure.raise(Err::SubscriptOutOfRange);
+    }
+    m_countOk = count && *count >= 0;
+    return m_countOk ? *count : 0;
+}
+
+bool CountedFile::startRecord(PendingFailure& failure) {
+    if (m_next < m_lines.size()) {
+        return true;
+    }
+    m_pastEnd = true;
+    failure.raise(Err::InputPastEnd);
+    return false;
+}
+
+QString CountedFile::next(PendingFailure& failure) {
+    return startRecord(failure) ? m_lines.at(m_next++) : QString();
+}

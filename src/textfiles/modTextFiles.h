@@ -1,0 +1,73 @@
+#pragma once
+
+#include "platform/Failure.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// What the loaders and savers of the compiled module files share.
+
+// The pieces of a line cut at every single blank: a leading blank, a closing
+// blank or two blanks in a row give empty words.
+QStringList SplitWords(const QString& line);
+// Word `index` of `words`, or the empty text with failure 9 when the line has
+// no such word.
+QString WordAt(const QStringList& words, int index, PendingFailure& failure);
+
+// The number a count line holds (line 2 of a file, or the faction and trigger
+// counts of an item), read with every blank removed. Loaders and savers both
+// read counts through this one conversion, so a file read and written back
+// agrees with itself.
+std::optional<int> CountValue(const QString& line);
+// The same, with no number counting as zero (a per-record count that is no
+// number announces no lines).
+int CountOrZero(const QString& line);
+
+// The common end of every saver of a module file in ModuleFolder: offers the
+// time-stamped backup of `fileName` (stem, "_", time stamp, ".txt"), writes
+// `lines` atomically, and reports. The success box (titled `savedTitle`, or
+// `savedTitleNoBackup` when no backup was made, if given) appears only when
+// the file was written and names the backup only when the copy succeeded; a
+// failure is reported after it through ReportError with `procName`. Returns
+// whether the file now holds the lines.
+bool SaveModuleTextFile(const QString& fileName, const QStringList& lines,
+                        const QString& savedTitle, const QString& procName,
+                        const QString& savedTitleNoBackup = QString());
+
+// Reads `fileName` from ModuleFolder into lines; false (failure raised) when
+// the file cannot be read.
+bool ReadModuleTextFile(const QString& fileName, QStringList& lines, PendingFailure& failure);
+
+// A file that announces on line 2 how many records follow and holds exactly
+// that many after it (factions, parties, party templates). Reading past the end
+// raises failure 62 and marks the load incomplete; the lines after the last
+// record read are kept.
+class CountedFile {
+public:
+    // Reads `fileName` from ModuleFolder and takes lines 1 and 2.
+    CountedFile(const QString& fileName, PendingFailure& failure);
+
+    QString header;    // line 1
+    QString countLine; // line 2
+
+    // The number of records `text` announces: 0, with failure 13 (no number) or
+    // 9 (below zero), when it announces none that can be read.
+    int recordCount(const QString& text, PendingFailure& failure);
+    // Whether another record starts before the end of the file (62 if not).
+    bool startRecord(PendingFailure& failure);
+    // The next line; the empty text and failure 62 at the end of the file.
+    QString next(PendingFailure& failure);
+    // The lines not read yet.
+    QStringList rest() const { return m_lines.mid(m_next); }
+    // Whether the file was read and held every record its count announced.
+    bool complete() const { return m_readable && m_countOk && !m_pastEnd; }
+
+private:
+    QStringList m_lines;
+    qsizetype m_next = 0;
+    bool m_readable = false;
+    bool m_countOk = false;
+    bool m_pastEnd = false;
+};

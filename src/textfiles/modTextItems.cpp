@@ -1,0 +1,143 @@
+#include "textfiles/modTextItems.h"
+
+#include "platform/MessageBox.h"
+#include "shell/modCore.h"
+#include "shell/modMain.h"
+#include "textfiles/modTextFiles.h"
+
+QString ItemsHeader;
+QString ItemsCount;
+int ItemMax = -1;
+QStringList ItemLine;
+QStringList ItemFactionCountLine;
+QStringList ItemFactionLine;
+QStringList ItemTriggerCountLine;
+QList<QStringList> ItemTriggerLines;
+QStringList ItemID;
+QStringList ItemName;
+QStringList ItemMeshCount;
+QList<ItemMeshRow> ItemMeshes;
+QList<ItemMeshRow> ItemMeshData;
+
+namespace {
+
+const QString ItemsFile = QStringLiteral("item_kinds1.txt");
+
+void ClearItemTables() {
+    for (QStringList* table : {&ItemLine, &ItemFactionCountLine, &ItemFactionLine,
+                               &ItemTriggerCountLine, &ItemID, &ItemName, &ItemMeshCount}) {
+        table->clear();
+    }
+    ItemTriggerLines.clear();
+    ItemMeshes.clear();
+    ItemMeshData.clear();
+}
+
+// Walks the lines of the file; reading past the end gives empty lines, as an
+// item cut short by the end of the file keeps empty texts for what is missing.
+class LineReader {
+public:
+    LineReader(const QStringList& lines, qsizetype start) : m_lines(lines), m_next(start) {}
+    bool atEnd() const { return m_next >= m_lines.size(); }
+    QString next() { return atEnd() ? QString() : m_lines.at(m_next++); }
+    // The next line that holds more than blanks; the empty text at the end.
+    QString nextNonBlank() {
+        while (!atEnd()) {
+            const QString& line = m_lines.at(m_next++);
+            if (!RemoveSpaces(line).isEmpty()) {
+                return line;
+            }
+        }
+        return QString();
+    }
+
+private:
+    const QStringList& m_lines;
+    qsizetype m_next;
+};
+
+} // namespace
+
+bool LoadTextItems() {
+    PendingFailure failure;
+    ItemsHeader.clear();
+    ItemsCount.clear();
+    ItemMax = -1;
+    ClearItemTables();
+
+    QStringList lines;
+    // The only failure this loader reports: an editor that started from an
+    // empty table would otherwise save it over the file it could not read.
+    if (!ReadModuleTextFile(ItemsFile, lines, failure)) {
+        ReportPending(failure, QStringLiteral("LoadTextItems"));
+        return false;
+    }
+    LineReader in(lines, 0);
+    ItemsHeader = in.next();
+    ItemsCount = in.next();
+
+    while (!in.atEnd()) {
+        const QString line = in.next();
+        if (!line.contains(QLatin1String("itm_"))) {
+            continue;
+        }
+        const QStringList words = SplitWords(line);
+        ItemLine.append(line);
+        ItemID.append(words.value(1));
+        ItemName.append(words.value(2));
+
+        const QString factionCount = in.next();
+        ItemFactionCountLine.append(factionCount);
+        if (CountOrZero(factionCount) >= 1) {
+            ItemFactionLine.append(in.nextNonBlank());
+            ItemTriggerCountLine.append(in.next());
+        } else {
+            ItemFactionLine.append(QString());
+            ItemTriggerCountLine.append(in.nextNonBlank());
+        }
+        // Every trigger line the count announces stays with the item, so the
+        // count line written back always agrees with the lines after it.
+        QStringList triggers;
+        for (int k = CountOrZero(ItemTriggerCountLine.last()); k > 0 && !in.atEnd(); --k) {
+            triggers.append(in.next());
+        }
+        ItemTriggerLines.append(triggers);
+    }
+
+    const int found = int(ItemLine.size());
+    ItemMax = found - 1;
+    ItemMeshCount = QStringList(found, QString());
+    ItemMeshes = QList<ItemMeshRow>(found);
+    ItemMeshData = QList<ItemMeshRow>(found);
+
+    const std::optional<int> count = CountValue(ItemsCount);
+    if (!count || *count != found) {
+        const QString said = count ? QString::number(*count) : ItemsCount.trimmed();
+        MsgBox(QStringLiteral("Line 2 of your item_kinds1.txt says there are ") + said +
+               QStringLiteral(" items. After loading all lines, ") + QString::number(found) +
+               QStringLiteral(" items have been found!\n\nThe editor will correct the item count "
+                              "(line 2) in your item_kinds1.txt next time you hit the save button "
+                              "in the item editor."));
+    }
+    return true;
+}
+
+bool SaveTextItems() {
+    ItemsCount = QString::number(ItemMax + 1);
+    QStringList lines;
+    lines.reserve(2 + 6 * (ItemMax + 1));
+    lines << ItemsHeader << ItemsCount;
+    for (int i = 0; i <= ItemMax; ++i) {
+        lines << ItemLine.at(i) << ItemFactionCountLine.at(i);
+        if (CountOrZero(ItemFactionCountLine.at(i)) >= 1) {
+            lines << ItemFactionLine.at(i);
+        }
+        lines << ItemTriggerCountLine.at(i);
+        if (CountOrZero(ItemTriggerCountLine.at(i)) >= 1) {
+            lines << ItemTriggerLines.at(i);
+        }
+        lines << QString();
+    }
+    return SaveModuleTextFile(ItemsFile, lines, QStringLiteral("Items saved..."),
+                              QStringLiteral("SaveTextItems"));
+}

@@ -1,0 +1,42 @@
+#include "textfiles/modTextParties.h"
+
+#include "shell/modMain.h"
+#include "textfiles/modTextFiles.h"
+
+QString PartiesHeader;
+QString PartiesCount;
+int PartyCount = 0;
+QStringList PartyLine;
+QStringList PartyLine2;
+QList<IdNamePair> PartyIDs;
+bool PartiesComplete = false;
+QStringList PartiesTail;
+
+bool LoadTextParties() {
+    PendingFailure failure;
+    CountedFile file(QStringLiteral("parties.txt"), failure);
+    PartiesHeader = file.header;
+    PartiesCount = file.countLine;
+    // Line 2 holds two numbers; the second is the number of parties.
+    const QStringList countWords = SplitWords(PartiesCount);
+    const int count = file.recordCount(countWords.value(1), failure);
+    PartyLine.clear();
+    PartyLine2.clear();
+    PartyIDs.clear();
+    for (int i = 0; i < count && file.startRecord(failure); ++i) {
+        const QString line = file.next(failure);
+        PartyLine.append(line);
+        PartyLine2.append(file.next(failure));
+        const QStringList words = SplitWords(line);
+        PartyIDs.append({WordAt(words, 4, failure), WordAt(words, 5, failure)});
+    }
+    PartyCount = int(PartyLine.size());
+    // One element more than there are parties, as the party editor expects.
+    PartyLine.append(QString());
+    PartyLine2.append(QString());
+    PartyIDs.append(IdNamePair());
+    PartiesTail = file.rest();
+    PartiesComplete = file.complete();
+    ReportPending(failure, QStringLiteral("LoadTextParties"));
+    return PartiesComplete;
+}

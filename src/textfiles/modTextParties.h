@@ -1,0 +1,27 @@
+#pragma once
+
+#include "textfiles/IdNamePair.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The party tables of parties.txt. Party i is element i of each per-party
+// list; the lists have PartyCount + 1 elements, the last one empty.
+extern QString PartiesHeader;
+extern QString PartiesCount; // line 2 as read; its word 1 is the number of parties
+extern int PartyCount;       // the number of parties held
+extern QStringList PartyLine;
+extern QStringList PartyLine2;
+extern QList<IdNamePair> PartyIDs; // words 4 and 5 of PartyLine
+
+// Replaces the tables by parties.txt in ModuleFolder; reports what went wrong.
+// Returns whether the whole file was read.
+bool LoadTextParties();
+
+// Whether the last load read every party the count line announced; a save
+// must not write a half-read file over the whole one.
+extern bool PartiesComplete;
+// The lines after the last party read, or, when the count is no number, every
+// line after line 2.
+extern QStringList PartiesTail;

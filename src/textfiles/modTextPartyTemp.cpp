@@ -1,0 +1,36 @@
+#include "textfiles/modTextPartyTemp.h"
+
+#include "shell/modMain.h"
+#include "textfiles/modTextFiles.h"
+
+QString PartyTempsHeader;
+QString PartyTempsCount;
+int PartyTempCount = 0;
+QStringList PartyTempLine;
+QList<IdNamePair> PartyTempIDs;
+bool PartyTempsComplete = false;
+QStringList PartyTempsTail;
+
+bool LoadTextPartyTemplates() {
+    PendingFailure failure;
+    CountedFile file(QStringLiteral("party_templates.txt"), failure);
+    PartyTempsHeader = file.header;
+    PartyTempsCount = file.countLine;
+    const int count = file.recordCount(PartyTempsCount, failure);
+    PartyTempLine.clear();
+    PartyTempIDs.clear();
+    for (int i = 0; i < count && file.startRecord(failure); ++i) {
+        const QString line = file.next(failure);
+        PartyTempLine.append(line);
+        const QStringList words = SplitWords(line);
+        PartyTempIDs.append({WordAt(words, 0, failure), WordAt(words, 1, failure)});
+    }
+    PartyTempCount = int(PartyTempLine.size());
+    // One element more than there are templates, as the template editor expects.
+    PartyTempLine.append(QString());
+    PartyTempIDs.append(IdNamePair());
+    PartyTempsTail = file.rest();
+    PartyTempsComplete = file.complete();
+    ReportPending(failure, QStringLiteral("LoadTextPartyTemplates"));
+    return PartyTempsComplete;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "textfiles/IdNamePair.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The party-template tables of party_templates.txt. Template i is element i of
+// each list; the lists have PartyTempCount + 1 elements, the last one empty.
+extern QString PartyTempsHeader;
+extern QString PartyTempsCount; // line 2 as read
+extern int PartyTempCount;      // the number of templates held
+extern QStringList PartyTempLine;
+extern QList<IdNamePair> PartyTempIDs; // words 0 and 1 of PartyTempLine
+
+// Replaces the tables by party_templates.txt in ModuleFolder; reports what went
+// wrong. Returns whether the whole file was read.
+bool LoadTextPartyTemplates();
+
+// Whether the last load read every template the count line announced; a save
+// must not write a half-read file over the whole one.
+extern bool PartyTempsComplete;
+// The lines after the last template read, or, when the count is no number,
+// every line after line 2.
+extern QStringList PartyTempsTail;

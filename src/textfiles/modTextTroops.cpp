@@ -1,0 +1,100 @@
+#include "textfiles/modTextTroops.h"
+
+#include "platform/MessageBox.h"
+#include "shell/modMain.h"
+#include "textfiles/modTextFiles.h"
+
+QString TroopsHeader;
+QString TroopsCount;
+int TroopMax = -1;
+QStringList TroopLine;
+QStringList TroopItemLine;
+QStringList TroopAttribLine;
+QStringList TroopProfLine;
+QStringList TroopSkillLine;
+QStringList TroopFaceLine;
+QStringList TroopID;
+QStringList TroopName;
+
+namespace {
+
+const QString TroopsFile = QStringLiteral("troops.txt");
+
+void ClearTroopTables() {
+    for (QStringList* table : {&TroopLine, &TroopItemLine, &TroopAttribLine, &TroopProfLine,
+                               &TroopSkillLine, &TroopFaceLine, &TroopID, &TroopName}) {
+        table->clear();
+    }
+}
+
+} // namespace
+
+bool LoadTextTroops() {
+    PendingFailure failure;
+    TroopsHeader.clear();
+    TroopsCount.clear();
+    TroopMax = -1;
+    ClearTroopTables();
+
+    QStringList lines;
+    if (!ReadModuleTextFile(TroopsFile, lines, failure)) {
+        ReportPending(failure, QStringLiteral("LoadTextTroops"));
+        return false;
+    }
+    const qsizetype lineCount = lines.size();
+    TroopsHeader = lineCount > 0 ? lines.at(0) : QString();
+    TroopsCount = lineCount > 1 ? lines.at(1) : QString();
+    const std::optional<int> count = CountValue(TroopsCount);
+    if (!count) {
+        failure.raise(Err::TypeMismatch);
+    }
+
+    // A record starts at any line naming a troop id and takes the five lines
+    // after it, whatever they hold; lines between records are dropped. A record
+    // cut short by the end of the file keeps empty lines (not reported).
+    for (qsizetype i = 2; i < lineCount; ++i) {
+        const QString& line = lines.at(i);
+        if (!line.contains(QLatin1String("trp_"))) {
+            continue;
+        }
+        auto next = [&]() { return ++i < lineCount ? lines.at(i) : QString(); };
+        TroopLine.append(line);
+        TroopItemLine.append(next());
+        TroopAttribLine.append(next());
+        TroopProfLine.append(next());
+        TroopSkillLine.append(next());
+        TroopFaceLine.append(next());
+        const QStringList words = SplitWords(line);
+        TroopID.append(WordAt(words, 0, failure));
+        TroopName.append(WordAt(words, 1, failure));
+    }
+
+    const int found = int(TroopLine.size());
+    TroopMax = found - 1;
+    if (!count || *count != found) {
+        const QString said = count ? QString::number(*count) : TroopsCount.trimmed();
+        MsgBox(QStringLiteral("Line 2 of your troops.txt says there are ") + said +
+               QStringLiteral(" troops. After loading all lines, ") + QString::number(found) +
+               QStringLiteral(" troops have been found!\n\nThe editor will correct the troop count "
+                              "(line 2) in your troops.txt next time you hit the save button in "
+                              "the troop editor."));
+    }
+    ReportPending(failure, QStringLiteral("LoadTextTroops"));
+    return true;
+}
+
+bool SaveTextTroops() {
+    TroopsCount = QString::number(TroopMax + 1) + QLatin1Char(' ');
+    QStringList lines;
+    lines.reserve(2 + 7 * (TroopMax + 1));
+    lines << TroopsHeader << TroopsCount;
+    for (int i = 0; i <= TroopMax; ++i) {
+        if (i > 0) {
+            lines << QString();
+        }
+        lines << TroopLine.at(i) << TroopItemLine.at(i) << TroopAttribLine.at(i)
+              << TroopProfLine.at(i) << TroopSkillLine.at(i) << TroopFaceLine.at(i);
+    }
+    return SaveModuleTextFile(TroopsFile, lines, QStringLiteral("Troops saved..."),
+                              QStringLiteral("SaveTextTroops"));
+}
