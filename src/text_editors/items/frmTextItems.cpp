@@ -3,6 +3,8 @@
 #include "platform/gui/Controls.h"
 #include "shell/EditorFactories.h"
 #include "shell/modMain.h"
+#include "textfiles/modTextFactions.h"
+#include "textfiles/modTextItems.h"
 
 frmTextItems::frmTextItems(QWidget* parent) : EditorWindow(parent) {
     setObjectName(QStringLiteral("frmTextItems"));
@@ -15,6 +17,8 @@ frmTextItems::frmTextItems(QWidget* parent) : EditorWindow(parent) {
 void frmTextItems::formLoad() {
     // Every opening reads factions and items afresh from disk here.
     setWindowTitle(WindowCaption(QStringLiteral("  - Item Editor")));
+    LoadTextItems();
+    LoadTextFactions();
 }
 
 QWidget* ShowTextItems() {

@@ -3,6 +3,7 @@
 #include "platform/gui/Controls.h"
 #include "shell/EditorFactories.h"
 #include "shell/modMain.h"
+#include "textfiles/modTextFactions.h"
 
 frmTextFactions::frmTextFactions(QWidget* parent) : EditorWindow(parent) {
     setObjectName(QStringLiteral("frmTextFactions"));
@@ -15,6 +16,7 @@ frmTextFactions::frmTextFactions(QWidget* parent) : EditorWindow(parent) {
 void frmTextFactions::formLoad() {
     // Every opening reads factions afresh from disk here.
     setWindowTitle(WindowCaption(QStringLiteral("  - Faction Editor")));
+    LoadTextFactions();
 }
 
 QWidget* ShowTextFactions() {

@@ -3,6 +3,10 @@
 #include "platform/gui/Controls.h"
 #include "shell/EditorFactories.h"
 #include "shell/modMain.h"
+#include "textfiles/modTextFactions.h"
+#include "textfiles/modTextParties.h"
+#include "textfiles/modTextPartyTemp.h"
+#include "textfiles/modTextTroops.h"
 
 frmTextParties::frmTextParties(QWidget* parent) : EditorWindow(parent) {
     setObjectName(QStringLiteral("frmTextParties"));
@@ -15,6 +19,10 @@ frmTextParties::frmTextParties(QWidget* parent) : EditorWindow(parent) {
 void frmTextParties::formLoad() {
     // Every opening reads troops, factions, parties and party templates afresh from disk here.
     setWindowTitle(WindowCaption(QStringLiteral("  - Parties Editor")));
+    LoadTextFactions();
+    LoadTextPartyTemplates();
+    LoadTextParties();
+    LoadTextTroops();
 }
 
 QWidget* ShowTextParties() {

@@ -3,6 +3,9 @@
 #include "platform/gui/Controls.h"
 #include "shell/EditorFactories.h"
 #include "shell/modMain.h"
+#include "textfiles/modTextFactions.h"
+#include "textfiles/modTextPartyTemp.h"
+#include "textfiles/modTextTroops.h"
 
 frmTextPartyTemp::frmTextPartyTemp(QWidget* parent) : EditorWindow(parent) {
     setObjectName(QStringLiteral("frmTextPartyTemp"));
@@ -15,6 +18,9 @@ frmTextPartyTemp::frmTextPartyTemp(QWidget* parent) : EditorWindow(parent) {
 void frmTextPartyTemp::formLoad() {
     // Every opening reads troops, factions and party templates afresh from disk here.
     setWindowTitle(WindowCaption(QStringLiteral("  - Party Templates Editor")));
+    LoadTextPartyTemplates();
+    LoadTextFactions();
+    LoadTextTroops();
 }
 
 QWidget* ShowTextPartyTemp() {
