@@ -59,8 +59,10 @@ bool MayReplaceFile(const QString& path) {
         return true;
     if (!info.isFile())
         return false;
-    const auto writeBits = QFileDevice::WriteOwner | QFileDevice::WriteUser |
-                           QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    // WriteUser is left out: it says what the current user may do, and for an
+    // administrator that is everything.
+    const auto writeBits =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     return (info.permissions() & writeBits) != 0 && info.isWritable();
 }
 
