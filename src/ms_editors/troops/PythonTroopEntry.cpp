@@ -1,0 +1,275 @@
+#include "ms_editors/troops/PythonTroopEntry.h"
+
+#include "ms_editors/troops/PythonText.h"
+
+namespace {
+
+// The fields of a troop: id, names, flags, scene, reserved, faction, items,
+// attributes, proficiencies, skills and the first face are required; the second
+// face and the image may follow.
+constexpr int RequiredFields = 12;
+constexpr int MaxFields = 14;
+
+const QString TfNone = QStringLiteral("tf_none");
+
+QStringList withoutEmpty(const QStringList& parts) {
+    QStringList kept;
+    for (const QString& p : parts) {
+        if (!p.isEmpty())
+            kept.append(p);
+    }
+    return kept;
+}
+
+QString joinedOrZero(const QStringList& parts) {
+    return parts.isEmpty() ? QStringLiteral("0") : parts.join(u'|');
+}
+
+} // namespace
+
+PythonTroopParse ParsePythonTroop(const QString& entry) {
+    PythonTroopParse result;
+    const QStringView text(entry);
+    qsizetype open = 0;
+    while (open < text.size() && (text[open] == u' ' || text[open] == u'\t'))
+        ++open;
+    if (open >= text.size() || text[open] != u'[')
+        return result;
+
+    const qsizetype close = PythonBracketEnd(text, open);
+    bool ok = close >= 0;
+    const qsizetype innerEnd = ok ? close : text.size();
+    QStringList fields = SplitPythonTopLevel(text.mid(open + 1, innerEnd - open - 1), u',');
+    if (!ok) {
+        fields.removeLast(); // cut off where the entry breaks
+    } else {
+        // Only the comma that separates it from the next entry may follow.
+        const QString rest = RemovePythonBlanks(text.mid(close + 1));
+        if (!rest.isEmpty() && rest != QStringLiteral(","))
+            ok = false;
+    }
+    // A comma before the closing bracket leaves an empty last part.
+    if (!fields.isEmpty() && fields.last().trimmed().isEmpty())
+        fields.removeLast();
+    if (fields.size() < RequiredFields || fields.size() > MaxFields)
+        ok = false;
+
+    const auto has = [&](int i) { return i < fields.size(); };
+    const auto quoted = [&](int i, QString& out) {
+        if (has(i) && !ReadPythonString(QStringView(fields[i]).trimmed(), out))
+            ok = false;
+    };
+    const auto plain = [&](int i) {
+        const QString field = has(i) ? RemovePythonBlanks(fields[i]) : QString();
+        if (has(i) && field.isEmpty())
+            ok = false;
+        return field;
+    };
+    const auto list = [&](int i) {
+        return has(i) ? SplitPythonTopLevel(plain(i), u'|') : QStringList();
+    };
+
+    PythonTroop& t = result.troop;
+    quoted(0, t.id);
+    quoted(1, t.name);
+    quoted(2, t.namePl);
+    t.flags = withoutEmpty(list(3));
+    t.scene = plain(4);
+    t.reserved = plain(5);
+    t.faction = plain(6);
+    if (has(7)) {
+        const QString inventory = plain(7);
+        if (inventory.startsWith(u'[') && PythonBracketEnd(inventory, 0) == inventory.size() - 1)
+            t.items = withoutEmpty(
+                SplitPythonTopLevel(QStringView(inventory).mid(1, inventory.size() - 2), u','));
+        else
+            ok = false;
+    }
+    t.attributes = list(8);
+    t.proficiencies = plain(9);
+    t.skills = list(10);
+    t.face1 = plain(11);
+    t.face2 = plain(12);
+    t.image = plain(13);
+    result.complete = ok;
+    return result;
+}
+
+QString BuildPythonTroopEntry(const PythonTroop& t) {
+    QStringList flags;
+    for (const QString& f : t.flags)
+        flags.append(f == TfNone ? QStringLiteral("0") : f);
+    const QString sep = QStringLiteral(", ");
+    QString e = QStringLiteral(" [\"") + t.id + QStringLiteral("\", \"") + t.name +
+                QStringLiteral("\", \"") + t.namePl + QStringLiteral("\", ") + joinedOrZero(flags) +
+                sep + t.scene + sep + t.reserved + sep + t.faction + QStringLiteral(", [") +
+                t.items.join(u',') + QStringLiteral("], ") + joinedOrZero(t.attributes) + sep +
+                t.proficiencies + sep + joinedOrZero(t.skills) + sep;
+    // The faces and the image are positional: a missing face before a later
+    // field would shift that field into its place.
+    e += t.face1.isEmpty() ? QStringLiteral("0") : t.face1;
+    if (!t.face2.isEmpty() || !t.image.isEmpty())
+        e += sep + (t.face2.isEmpty() ? QStringLiteral("0") : t.face2);
+    if (!t.image.isEmpty())
+        e += sep + t.image;
+    e += QStringLiteral(" ],");
+    return e;
+}
+
+QStringList PythonTroopFlagVocabulary() {
+    const QString separator(72, u'-');
+    return {QStringLiteral("tf_guarantee_all"),
+            QStringLiteral("tf_guarantee_all_wo_ranged"),
+            separator,
+            TfNone,
+            QStringLiteral("tf_male"),
+            QStringLiteral("tf_female"),
+            QStringLiteral("tf_undead"),
+            QStringLiteral("tf_hero"),
+            QStringLiteral("tf_inactive"),
+            QStringLiteral("tf_unkillable"),
+            QStringLiteral("tf_allways_fall_dead"),
+            QStringLiteral("tf_no_capture_alive"),
+            QStringLiteral("tf_mounted"),
+            QStringLiteral("tf_is_merchant"),
+            QStringLiteral("tf_randomize_face"),
+            QStringLiteral("tf_guarantee_boots"),
+            QStringLiteral("tf_guarantee_armor"),
+            QStringLiteral("tf_guarantee_helmet"),
+            QStringLiteral("tf_guarantee_gloves"),
+            QStringLiteral("tf_guarantee_horse"),
+            QStringLiteral("tf_guarantee_shield"),
+            QStringLiteral("tf_guarantee_ranged"),
+            QStringLiteral("tf_unmoveable_in_party_window"),
+            separator};
+}
+
+QList<int> SelectFlagRows(QStringList& rows, const QStringList& parts) {
+    QList<bool> selected(rows.size(), false);
+    for (const QString& part : parts) {
+        if (part.isEmpty())
+            continue;
+        const QString flag = part == QStringLiteral("0") ? TfNone : part;
+        bool found = false;
+        for (qsizetype r = 0; r < rows.size(); ++r) {
+            if (rows[r] == flag) {
+                selected[r] = true;
+                found = true;
+            }
+        }
+        if (!found) {
+            rows.append(flag);
+            selected.append(true);
+        }
+    }
+    QList<int> indexes;
+    for (qsizetype r = 0; r < selected.size(); ++r) {
+        if (selected[r])
+            indexes.append(int(r));
+    }
+    return indexes;
+}
+
+QString ShownScene(const QString& scene) {
+    return scene == QStringLiteral("0") ? QStringLiteral("no_scene") : scene;
+}
+
+QString ShownReserved(const QString& reserved) {
+    return reserved == QStringLiteral("0") ? QStringLiteral("reserved") : reserved;
+}
+
+PythonTroop PythonTroopAsShown(const PythonTroop& parsed, QStringList& flagRows,
+                               QList<int>* selectedFlagRows) {
+    PythonTroop shown = parsed;
+    const QList<int> selected = SelectFlagRows(flagRows, parsed.flags);
+    shown.flags.clear();
+    for (int r : selected)
+        shown.flags.append(flagRows[r]);
+    shown.scene = ShownScene(parsed.scene);
+    shown.reserved = ShownReserved(parsed.reserved);
+    if (selectedFlagRows)
+        *selectedFlagRows = selected;
+    return shown;
+}
+
+bool IsPlainPythonString(const QString& text) {
+    for (QChar c : text) {
+        if (c == u'"' || c == u'\\' || c == u'\r' || c == u'\n')
+            return false;
+    }
+    return true;
+}
+
+std::optional<PythonUpgrade> ParseUpgradeLine(const QString& element) {
+    if (!element.contains(QStringLiteral("upgrade")))
+        return std::nullopt;
+    const QString code = RemovePythonBlanks(CutPythonComment(element));
+    static const QString single = QStringLiteral("upgrade(troops,");
+    static const QString twice = QStringLiteral("upgrade2(troops,");
+    QStringView rest(code);
+    int targets = 0;
+    if (code.startsWith(single)) {
+        targets = 1;
+        rest = rest.mid(single.size());
+    } else if (code.startsWith(twice)) {
+        targets = 2;
+        rest = rest.mid(twice.size());
+    } else {
+        return std::nullopt;
+    }
+    if (rest.endsWith(u';'))
+        rest.chop(1);
+    if (!rest.endsWith(u')'))
+        return std::nullopt;
+    rest.chop(1);
+    const QStringList args = SplitPythonTopLevel(rest, u',');
+    if (args.size() != targets + 1)
+        return std::nullopt;
+    QStringList values;
+    for (const QString& arg : args) {
+        QString value;
+        if (!ReadPythonString(arg, value))
+            return std::nullopt;
+        values.append(value);
+    }
+    PythonUpgrade upgrade{values[0], values[1], QString()};
+    if (targets == 2)
+        upgrade.target2 = values[2];
+    return upgrade;
+}
+
+int FindUpgradeLine(const QStringList& lines, int max, const QString& id) {
+    const int last = std::min<int>(max, int(lines.size()) - 1);
+    for (int i = 0; i <= last; ++i) {
+        const auto upgrade = ParseUpgradeLine(lines[i]);
+        if (upgrade && upgrade->troop == id)
+            return i;
+    }
+    return -1;
+}
+
+QString BuildUpgradeLine(const QString& id, QString target1, QString target2) {
+    if (target1.isEmpty()) {
+        target1 = target2;
+        target2.clear();
+    }
+    const QString q = QStringLiteral("\"");
+    if (target1.isEmpty())
+        return QString();
+    if (target2.isEmpty())
+        return QStringLiteral("upgrade(troops,") + q + id + q + u',' + q + target1 + q + u')';
+    return QStringLiteral("upgrade2(troops,") + q + id + q + u',' + q + target1 + q + u',' + q +
+           target2 + q + u')';
+}
+
+void WriteUpgradeLine(QStringList& lines, int& max, const QString& id, const QString& target1,
+                      const QString& target2) {
+    const QString text = BuildUpgradeLine(id, target1, target2);
+    const int j = FindUpgradeLine(lines, max, id);
+    if (j >= 0) {
+        lines[j] = text;
+    } else if (!text.isEmpty()) {
+        lines.insert(std::min<qsizetype>(max + 1, lines.size()), text);
+        ++max;
+    }
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// One troop of module_troops.py, field by field. Read from a joined entry the
+// lists hold the parts as written (blanks outside strings removed); as the
+// editor shows and writes it, `flags` holds the selected rows of the flag list.
+struct PythonTroop {
+    QString id;
+    QString name;
+    QString namePl;
+    QStringList flags;
+    QString scene;
+    QString reserved;
+    QString faction;
+    QStringList items;
+    QStringList attributes;
+    QString proficiencies;
+    QStringList skills;
+    QString face1;
+    QString face2;
+    QString image;
+
+    bool operator==(const PythonTroop&) const = default;
+};
+
+struct PythonTroopParse {
+    PythonTroop troop; // every field that could be read
+    // All fields were read and nothing in the entry is left out of them, so
+    // writing the troop back loses nothing.
+    bool complete = false;
+};
+
+// Splits a joined troop entry ( ["id", "Name", "Names", flags, scene, reserved,
+// faction, [items], attributes, proficiencies, skills, face1[, face2[, image]]], )
+// into its fields. Commas, bars and brackets inside brackets or strings do not
+// split; names keep their blanks.
+PythonTroopParse ParsePythonTroop(const QString& entry);
+
+// The one-line entry text of a troop as the editor writes it.
+QString BuildPythonTroopEntry(const PythonTroop& troop);
+
+// The texts the flag list holds at first: the game's troop flags in their order
+// between two separator rows.
+QStringList PythonTroopFlagVocabulary();
+// Selects the flag rows for the parts of a flag field: "0" stands for
+// "tf_none", a part matches every row of the same text, and a part that matches
+// none is appended to `rows`. Returns the selected rows, top down.
+QList<int> SelectFlagRows(QStringList& rows, const QStringList& parts);
+
+// The scene and reserved fields as the editor shows them ("0" is shown by name).
+QString ShownScene(const QString& scene);
+QString ShownReserved(const QString& reserved);
+
+// A parsed troop as the editor shows it and so writes it back: flags as the
+// selected rows of `flagRows` (which may grow), scene and reserved by name.
+PythonTroop PythonTroopAsShown(const PythonTroop& parsed, QStringList& flagRows,
+                               QList<int>* selectedFlagRows = nullptr);
+
+// Whether a text can stand between the double quotes of an id or a name: no
+// double quote, backslash or line break.
+bool IsPlainPythonString(const QString& text);
+
+// ---- Upgrade lines: upgrade(troops,"id","target") / upgrade2(troops,"id","t1","t2")
+
+struct PythonUpgrade {
+    QString troop;
+    QString target1;
+    QString target2;
+};
+
+// Reads an upgrade call standing alone on its line (blanks and a trailing
+// comment allowed). Anything else, a commented-out call included, gives none.
+std::optional<PythonUpgrade> ParseUpgradeLine(const QString& element);
+// Index of the first upgrade line of the troop `id` (exact id), or -1.
+int FindUpgradeLine(const QStringList& lines, int max, const QString& id);
+// The upgrade line for the targets; a lone second target moves to the first;
+// both empty give the empty text.
+QString BuildUpgradeLine(const QString& id, QString target1, QString target2);
+// Writes the troop's upgrade line: over its first upgrade line when it has one,
+// else appended after the last element when there is a path to write.
+void WriteUpgradeLine(QStringList& lines, int& max, const QString& id, const QString& target1,
+                      const QString& target2);
