@@ -29,7 +29,6 @@ QString RemoveSpaces(const QString& text);
 // One key of one section of a profile file; "" when missing. Never fails.
 QString ReadIni(const QString& section, const QString& key, const QString& file);
 // Writes one key; returns non-zero on success.
-int WriteIni(const QString& section, const QString& key, const QString& value,
-             const QString& file);
+int WriteIni(const QString& section, const QString& key, const QString& value, const QString& file);
 // Stores ScreenWidth, then ListFontSize in section Config of config.ini.
 void SaveViewSettings();

@@ -1,0 +1,170 @@
+// Developer tool: renders every window of the program offscreen, filled from a
+// working copy of the sample module, to PNG files, so that clipped captions and
+// texts can be spotted without a display. Usage: screenshots <out-folder>
+
+#include "platform/AppFolder.h"
+#include "platform/MessageBox.h"
+#include "platform/System.h"
+#include "platform/gui/Modal.h"
+#include "shell/EditorFactories.h"
+#include "shell/frmConfig.h"
+#include "shell/frmMain.h"
+#include "shell/frmMessage.h"
+#include "shell/frmSplash.h"
+#include "shell/modMain.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+QString g_out;
+int g_failures = 0;
+
+void Log(const QString& text) {
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+}
+
+// Lets timers and layouts run for a moment (the main menu enables its
+// families 100 ms after it comes up).
+void Settle(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void Shoot(QWidget* window, const QString& name) {
+    if (!window) {
+        Log(QStringLiteral("no window for ") + name);
+        ++g_failures;
+        return;
+    }
+    QPointer<QWidget> guard(window);
+    window->show();
+    Settle(300);
+    if (!guard) {
+        Log(name + QStringLiteral(" closed itself"));
+        ++g_failures;
+        return;
+    }
+    const QString path = QDir(g_out).filePath(name + QStringLiteral(".png"));
+    if (!window->grab().save(path)) {
+        Log(QStringLiteral("cannot write ") + path);
+        ++g_failures;
+    } else {
+        Log(path);
+    }
+    // Deleted, not closed: a close would ask questions or show other windows.
+    delete guard.data();
+}
+
+bool CopyFolder(const QString& from, const QString& to) {
+    if (!QDir().mkpath(to))
+        return false;
+    const QDir source(from);
+    for (const QString& name : source.entryList(QDir::Files)) {
+        if (!QFile::copy(source.filePath(name), QDir(to).filePath(name)))
+            return false;
+        QFile::setPermissions(QDir(to).filePath(name), QFile::ReadOwner | QFile::WriteOwner);
+    }
+    return true;
+}
+
+// Nothing may wait for a user: boxes are answered and logged, modal windows
+// closed at once, and ending the program is ignored.
+void InstallSilentSeams() {
+    SetMessageBoxHandler([](const MessageBoxRequest& request) {
+        Log(QStringLiteral("message box: ") + request.title + QStringLiteral(": ") + request.text);
+        return request.buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Ok;
+    });
+    SetModalHandler([](QWidget* window) { Log(QStringLiteral("modal: ") + window->objectName()); });
+    SetEndProgramHandler([] { Log(QStringLiteral("program end requested")); });
+}
+
+struct Editor {
+    const char* name;
+    QWidget* (*show)();
+    bool hasScreenWidths;
+};
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: screenshots <out-folder>\n");
+        return 2;
+    }
+    g_out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    if (!QDir().mkpath(g_out)) {
+        Log(QStringLiteral("cannot create ") + g_out);
+        return 1;
+    }
+
+    QTemporaryDir work;
+    const QString module = work.filePath(QStringLiteral("module"));
+    const QString moduleSystem = work.filePath(QStringLiteral("module_system"));
+    if (!work.isValid() || !CopyFolder(QStringLiteral(QE_SAMPLE_DIR "/module"), module) ||
+        !CopyFolder(QStringLiteral(QE_SAMPLE_DIR "/module_system"), moduleSystem)) {
+        Log(QStringLiteral("cannot copy the sample module"));
+        return 1;
+    }
+    // The view settings the editors store go to the temporary copy.
+    SetProgramFolder(work.path());
+    InstallSilentSeams();
+    SetupMode = QStringLiteral("3");
+    ModuleFolder = module + PathSeparator;
+    ModuleSystemDirectory = moduleSystem + PathSeparator;
+    ListFontSize = 8;
+    ScreenWidth = 1024;
+
+    Shoot(new frmMain, QStringLiteral("frmMain"));
+    Shoot(new frmConfig, QStringLiteral("frmConfig"));
+    SetupMode = QStringLiteral("0");
+    ModuleFolder = work.path() + PathSeparator;
+    Shoot(new frmConfig, QStringLiteral("frmConfig_first_setup"));
+    SetupMode = QStringLiteral("3");
+    ModuleFolder = module + PathSeparator;
+    Shoot(new frmSplash, QStringLiteral("frmSplash"));
+
+    MsgTitle = QStringLiteral("Troop updated...");
+    MsgText = QStringLiteral("Troop # 1 has been updated. This is the new entry:");
+    MsgEntry = QStringLiteral(
+        "trp_player Player Player 0 268435472 0 0 13 0 0\r\n"
+        "  0 0 1 0 2 0 3 0 -1 0 -1 0 -1 0 -1 0 -1 0 -1 0 -1 0 -1 0 -1 0 -1 0 -1 0 -1 0\r\n"
+        "  4 4 4 4 0\r\n  15 15 15 15 15 15 0\r\n  0 0 0 0 0 0\r\n"
+        "  6442450945 3952873730080618203 1947355 0 0 0 0 0");
+    Shoot(new frmMessage, QStringLiteral("frmMessage"));
+
+    const Editor editors[] = {
+        {"frmTextTroops", ShowTextTroops, true},
+        {"frmTextItems", ShowTextItems, true},
+        {"frmTextParties", ShowTextParties, false},
+        {"frmTextPartyTemp", ShowTextPartyTemp, false},
+        {"frmTextFactions", ShowTextFactions, false},
+        {"frmPythonTroops", ShowPythonTroops, true},
+        {"frmPythonItems", ShowPythonItems, true},
+        {"frmPythonPartyTemp", ShowPythonPartyTemp, false},
+    };
+    for (const Editor& editor : editors) {
+        const QString name = QLatin1String(editor.name);
+        if (!editor.hasScreenWidths) {
+            ScreenWidth = 1024;
+            Shoot(editor.show(), name);
+            continue;
+        }
+        for (const std::int16_t width : {std::int16_t(1024), std::int16_t(1280)}) {
+            ScreenWidth = width;
+            Shoot(editor.show(), name + u'_' + QString::number(width));
+        }
+    }
+    return g_failures == 0 ? 0 : 1;
+}
