@@ -1,0 +1,438 @@
+#include "text_editors/troops/TroopRecord.h"
+
+#include <limits>
+#include <utility>
+
+const std::array<TroopFlagBox, 15> TroopFlagBoxes = {{
+    {"chkHero", "Hero", 0x10},
+    {"chkInactive", "Inactive", 0x20},
+    {"chkUnkillable", "Unkillable", 0x40},
+    {"chkFallDead", "Fall dead", 0x80},
+    {"chkNoCapture", "No capture", 0x100},
+    {"chkMounted", "Mounted", 0x400},
+    {"chkMerchant", "Merchant", 0x1000},
+    {"chkBoots", "Boots", 0x100000},
+    {"chkArmor", "Armor", 0x200000},
+    {"chkHelmet", "Helmet", 0x400000},
+    {"chkGloves", "Gloves", 0x800000},
+    {"chkHorse", "Horse", 0x1000000},
+    {"chkShield", "Shield", 0x2000000},
+    {"chkRanged", "Ranged", 0x4000000},
+    {"chkUnmoveable", "Unmovable", 0x10000000},
+}};
+
+const std::array<TroopSkillBox, TroopSkillBoxCount> TroopSkillBoxes = {{
+    {"txtPersuasion", "Persuasion:", 0, 1},
+    {"txtPrisonerManagement", "Prisoner mgmt:", 0, 6},
+    {"txtLeadership", "Leadership:", 0, 7},
+    {"txtTrade", "Trade:", 0, 8},
+    {"txtTactics", "Tactics:", 1, 1},
+    {"txtPathfinding", "Pathfinding:", 1, 2},
+    {"txtSpotting", "Spotting:", 1, 3},
+    {"txtInventoryManagement", "Inventory mgmt:", 1, 4},
+    {"txtWoundTreatment", "Wound treatment:", 1, 5},
+    {"txtSurgery", "Surgery:", 1, 6},
+    {"txtFirstAid", "First aid:", 1, 7},
+    {"txtEngineer", "Engineer:", 1, 8},
+    {"txtHorseArchery", "Horse archery:", 2, 1},
+    {"txtLooting", "Looting:", 2, 2},
+    {"txtTraining", "Training:", 2, 7},
+    {"txtTracking", "Tracking:", 2, 8},
+    {"txtWeaponMaster", "Weapon master:", 3, 5},
+    {"txtShield", "Shield:", 3, 6},
+    {"txtAthletics", "Athletics:", 3, 7},
+    {"txtRiding", "Riding:", 3, 8},
+    {"txtIronflesh", "Ironflesh:", 4, 4},
+    {"txtPowerStrike", "Power strike:", 4, 5},
+    {"txtPowerThrow", "Power throw:", 4, 6},
+    {"txtPowerDraw", "Power draw:", 4, 7},
+}};
+
+const std::array<TroopTextBox, 5> TroopAttributeBoxes = {{
+    {"txtTroopSTR", "STR:"},
+    {"txtTroopAGI", "AGI:"},
+    {"txtTroopINT", "INT:"},
+    {"txtTroopCHA", "CHA:"},
+    {"txtTroopLvl", "Level"},
+}};
+
+const std::array<TroopTextBox, 7> TroopProficiencyBoxes = {{
+    {"txtTroopOnehand", "1h weapons:"},
+    {"txtTroopTwohand", "2h weapons:"},
+    {"txtTroopPolearms", "Polearms:"},
+    {"txtTroopBow", "Archery:"},
+    {"txtTroopCrossbow", "Crossbows:"},
+    {"txtTroopThrowing", "Throwing:"},
+    {"txtTroopFirearms", "(Firearms:)"},
+}};
+
+namespace {
+
+const QString Blank = QStringLiteral(" ");
+const QString EmptySlot = QStringLiteral("-1");
+const QString Zero = QStringLiteral("0");
+
+int SkillShift(int box) {
+    return (8 - TroopSkillBoxes[static_cast<std::size_t>(box)].digit) * 4;
+}
+
+// Words the game writes as "0" when they carry nothing; an empty word would
+// merge with its neighbour's blank.
+QString ZeroIfEmpty(const QString& word) {
+    return word.isEmpty() ? Zero : word;
+}
+
+bool SameHead(const TroopRecord& a, const TroopRecord& b) {
+    return a.id == b.id && a.name == b.name && a.plural == b.plural && a.word3 == b.word3 &&
+           a.flags == b.flags && a.word5 == b.word5 && a.word6 == b.word6 &&
+           a.faction == b.faction && a.upgrade1 == b.upgrade1 && a.upgrade2 == b.upgrade2;
+}
+
+bool SameLine(int line, const TroopRecord& a, const TroopRecord& b) {
+    switch (line) {
+    case TroopHeadLine:
+        return SameHead(a, b);
+    case TroopItemsLine:
+        return a.items == b.items;
+    case TroopAttribsLine:
+        return a.attributes == b.attributes;
+    case TroopProfsLine:
+        return a.proficiencies == b.proficiencies;
+    case TroopSkillsLine:
+        return a.skillWords == b.skillWords &&
+               ZeroIfEmpty(a.skillWord5) == ZeroIfEmpty(b.skillWord5);
+    default:
+        return a.faces == b.faces;
+    }
+}
+
+template <std::size_t N> QString JoinWords(const std::array<QString, N>& words) {
+    QString line;
+    for (std::size_t i = 0; i < N; ++i) {
+        if (i > 0)
+            line += Blank;
+        line += words[i];
+    }
+    return line;
+}
+
+} // namespace
+
+void TroopRecord::setSkin(int skin) {
+    flags = (flags & ~TroopSkinMask) | (static_cast<std::uint32_t>(skin) & TroopSkinMask);
+}
+
+bool TroopRecord::hasFlag(std::uint32_t mask) const {
+    return CheckTroopFlag(flags, mask) == 1;
+}
+
+void TroopRecord::setFlag(std::uint32_t mask, bool on) {
+    flags = on ? (flags | mask) : (flags & ~mask);
+}
+
+int TroopRecord::skill(int box) const {
+    const TroopSkillBox& slot = TroopSkillBoxes[static_cast<std::size_t>(box)];
+    const QString digits = CHex(skillWords[static_cast<std::size_t>(slot.word)]);
+    return QStringView(digits).mid(slot.digit - 1, 1).toInt(nullptr, 16);
+}
+
+void TroopRecord::setSkill(int box, int level) {
+    const TroopSkillBox& slot = TroopSkillBoxes[static_cast<std::size_t>(box)];
+    std::uint32_t& word = skillWords[static_cast<std::size_t>(slot.word)];
+    const int shift = SkillShift(box);
+    word = (word & ~(0xFu << shift)) | ((static_cast<std::uint32_t>(level) & 0xFu) << shift);
+}
+
+QList<QString> TroopWords(const QString& line) {
+    return line.split(Blank, Qt::KeepEmptyParts);
+}
+
+namespace {
+
+// The magnitude of an optional minus sign and decimal digits; 13 for anything
+// else, 6 beyond 64 bits.
+std::optional<std::uint64_t> ParseMagnitude(QStringView word, bool& negative,
+                                            PendingFailure& failure) {
+    negative = word.startsWith(u'-');
+    const QStringView digits = negative ? word.mid(1) : word;
+    if (digits.isEmpty()) {
+        failure.raise(Err::TypeMismatch);
+        return std::nullopt;
+    }
+    std::uint64_t value = 0;
+    bool overflow = false;
+    for (QChar c : digits) {
+        if (c < u'0' || c > u'9') {
+            failure.raise(Err::TypeMismatch);
+            return std::nullopt;
+        }
+        const std::uint64_t digit = c.unicode() - u'0';
+        if (value > (std::numeric_limits<std::uint64_t>::max() - digit) / 10)
+            overflow = true;
+        else
+            value = value * 10 + digit;
+    }
+    if (overflow) {
+        failure.raise(Err::Overflow);
+        return std::nullopt;
+    }
+    return value;
+}
+
+} // namespace
+
+std::optional<std::int64_t> ParseTroopInt(QStringView word, std::int64_t min, std::int64_t max,
+                                          PendingFailure& failure) {
+    bool negative = false;
+    const std::optional<std::uint64_t> magnitude = ParseMagnitude(word, negative, failure);
+    if (!magnitude)
+        return std::nullopt;
+    // Magnitudes beyond the 64-bit signed range are out of every range asked for.
+    if (*magnitude > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max())) {
+        failure.raise(Err::Overflow);
+        return std::nullopt;
+    }
+    const std::int64_t value =
+        negative ? -static_cast<std::int64_t>(*magnitude) : static_cast<std::int64_t>(*magnitude);
+    if (value < min || value > max) {
+        failure.raise(Err::Overflow);
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<std::uint64_t> ParseTroopU64(QStringView word, PendingFailure& failure) {
+    bool negative = false;
+    const std::optional<std::uint64_t> magnitude = ParseMagnitude(word, negative, failure);
+    if (magnitude && negative && *magnitude != 0) {
+        failure.raise(Err::Overflow);
+        return std::nullopt;
+    }
+    return magnitude;
+}
+
+std::optional<TroopRecord> DecodeTroop(const TroopLines& lines, PendingFailure& failure) {
+    TroopRecord r;
+    const QList<QString> head = TroopWords(lines[TroopHeadLine]);
+    const QList<QString> attribs = TroopWords(lines[TroopAttribsLine]);
+    const QList<QString> profs = TroopWords(lines[TroopProfsLine]);
+    const QList<QString> skills = TroopWords(lines[TroopSkillsLine]);
+    const QList<QString> faces = TroopWords(lines[TroopFacesLine]);
+    if (head.size() < 10 || attribs.size() < 7 || profs.size() < 8 || skills.size() < 5 ||
+        faces.size() < 10) {
+        failure.raise(Err::SubscriptOutOfRange);
+        return std::nullopt;
+    }
+
+    r.id = head[0];
+    r.name = head[1];
+    r.plural = head[2];
+    r.word3 = head[3];
+    r.word5 = head[5];
+    r.word6 = head[6];
+    const auto flags = ParseTroopInt(head[4], 0, 0xFFFFFFFFLL, failure);
+    if (!flags)
+        return std::nullopt;
+    r.flags = static_cast<std::uint32_t>(*flags);
+    for (auto [word, field] : {std::pair{7, &r.faction}, {8, &r.upgrade1}, {9, &r.upgrade2}}) {
+        const auto index = ParseTroopInt(head[word], std::numeric_limits<int>::min(),
+                                         std::numeric_limits<int>::max(), failure);
+        if (!index)
+            return std::nullopt;
+        *field = static_cast<int>(*index);
+    }
+
+    const QList<QString> slotWords = TroopWords(lines[TroopItemsLine]);
+    for (int k = 1; k <= TroopSlotCount && 2 * k < slotWords.size(); ++k) {
+        const QString& item = slotWords[2 * k];
+        if (item.isEmpty() || item == Zero || item == EmptySlot)
+            continue;
+        r.items.append(
+            TroopSlot{item, 2 * k + 1 < slotWords.size() ? slotWords[2 * k + 1] : QString()});
+    }
+
+    for (std::size_t i = 0; i < r.attributes.size(); ++i)
+        r.attributes[i] = attribs[static_cast<int>(i) + 2];
+    for (std::size_t i = 0; i < r.proficiencies.size(); ++i)
+        r.proficiencies[i] = profs[static_cast<int>(i) + 1];
+
+    for (std::size_t w = 0; w < r.skillWords.size(); ++w) {
+        const auto word = ParseTroopInt(skills[static_cast<int>(w)], 0, 0xFFFFFFFFLL, failure);
+        if (!word)
+            return std::nullopt;
+        r.skillWords[w] = static_cast<std::uint32_t>(*word);
+    }
+    if (skills.size() > 5)
+        r.skillWord5 = skills[5];
+
+    for (std::size_t f = 0; f < r.faces.size(); ++f) {
+        const auto word = ParseTroopU64(faces[static_cast<int>(f) + 2], failure);
+        if (!word)
+            return std::nullopt;
+        r.faces[f] = *word;
+    }
+    return r;
+}
+
+std::optional<TroopLines> EncodeTroop(const TroopRecord& r, PendingFailure& failure) {
+    if (r.items.size() > TroopSlotCount) {
+        failure.raise(Err::SubscriptOutOfRange);
+        return std::nullopt;
+    }
+    TroopLines lines;
+    lines[TroopHeadLine] = JoinWords(std::array<QString, 10>{
+        r.id, r.name, r.plural, r.word3, QString::number(r.flags), r.word5, r.word6,
+        QString::number(r.faction), QString::number(r.upgrade1), QString::number(r.upgrade2)});
+
+    QString items = QStringLiteral("  ");
+    items.reserve(2 + TroopSlotCount * 8);
+    for (const TroopSlot& slot : r.items)
+        items += slot.item + Blank + ZeroIfEmpty(slot.modifier) + Blank;
+    for (qsizetype k = r.items.size(); k < TroopSlotCount; ++k)
+        items += QStringLiteral("-1 0 ");
+    lines[TroopItemsLine] = items;
+
+    lines[TroopAttribsLine] = QStringLiteral("  ") + JoinWords(r.attributes);
+    lines[TroopProfsLine] = Blank + JoinWords(r.proficiencies);
+
+    QString skills;
+    for (std::uint32_t word : r.skillWords)
+        skills += QString::number(word) + Blank;
+    lines[TroopSkillsLine] = skills + ZeroIfEmpty(r.skillWord5) + Blank;
+
+    QString faces = QStringLiteral("  ");
+    for (std::uint64_t word : r.faces)
+        faces += QString::number(word) + Blank;
+    lines[TroopFacesLine] = faces;
+    return lines;
+}
+
+std::optional<TroopLines> EncodeTroop(const TroopRecord& record, const TroopLines& stored,
+                                      PendingFailure& failure) {
+    std::optional<TroopLines> lines = EncodeTroop(record, failure);
+    if (!lines)
+        return std::nullopt;
+    PendingFailure ignored;
+    const std::optional<TroopRecord> old = DecodeTroop(stored, ignored);
+    if (!old)
+        return lines;
+    for (int line = 0; line < 6; ++line) {
+        if (SameLine(line, record, *old))
+            (*lines)[static_cast<std::size_t>(line)] = stored[static_cast<std::size_t>(line)];
+    }
+    return lines;
+}
+
+std::optional<QString> WithUpgradePaths(const QString& line1, int upgrade1, int upgrade2) {
+    QList<QString> words = TroopWords(line1);
+    if (words.size() < 10)
+        return std::nullopt;
+    words[8] = QString::number(upgrade1);
+    words[9] = QString::number(upgrade2);
+    return words.join(Blank);
+}
+
+QString SkillBoxText(int level) {
+    if (level == 10)
+        return QStringLiteral("10");
+    return QString(QChar(u"0123456789ABCDEF"[level & 0xF]));
+}
+
+std::optional<int> SkillLevelFromBox(QStringView text) {
+    if (text.isEmpty())
+        return 0;
+    if (text.size() == 1) {
+        const QChar c = text[0].toUpper();
+        if (c >= u'0' && c <= u'9')
+            return c.unicode() - u'0';
+        if (c >= u'A' && c <= u'F')
+            return c.unicode() - u'A' + 10;
+        return std::nullopt;
+    }
+    const auto isDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    if (text.size() == 2 && isDigit(text[0]) && isDigit(text[1])) {
+        const int level = (text[0].unicode() - u'0') * 10 + (text[1].unicode() - u'0');
+        if (level <= 15)
+            return level;
+    }
+    return std::nullopt;
+}
+
+QString FaceBoxText(const std::array<std::uint64_t, 4>& words) {
+    QString text = QStringLiteral("0x");
+    for (std::uint64_t word : words)
+        text += CHex_2(Decimal::fromU64(word)).rightJustified(16, u'0').toLower();
+    return text;
+}
+
+std::array<std::uint64_t, 4> FaceWordsFromBox(const QString& text) {
+    std::array<std::uint64_t, 4> words{};
+    for (int i = 0; i < 4; ++i) {
+        // A chunk holds at most 16 digits, so its value always fits.
+        const std::optional<Decimal> value = Hex2Dec(QStringView(text).mid(2 + 16 * i, 16));
+        words[static_cast<std::size_t>(i)] = value ? value->toU64().value_or(0) : 0;
+    }
+    return words;
+}
+
+bool IsSingleWord(const QString& text) {
+    return !text.isEmpty() && !text.contains(Blank);
+}
+
+QString AsSingleWord(const QString& text) {
+    QString word = text;
+    return word.replace(u' ', u'_');
+}
+
+QString CHex(std::uint64_t value) {
+    return QStringLiteral("%1").arg(value & 0xFFFFFFFFu, 8, 16, QChar(u'0')).toUpper();
+}
+
+std::optional<QString> CHex(QStringView text) {
+    if (text.startsWith(u"&h", Qt::CaseInsensitive)) {
+        const std::optional<Decimal> value = Hex2Dec(text);
+        if (!value)
+            return std::nullopt;
+        return CHex(static_cast<std::uint64_t>(value->magnitude()));
+    }
+    const std::optional<Decimal> value = Decimal::parse(text);
+    if (!value || value->isNegative())
+        return std::nullopt;
+    return CHex(static_cast<std::uint64_t>(value->magnitude()));
+}
+
+QString CHex_2(const Decimal& value) {
+    Decimal::Magnitude m = value.magnitude();
+    QString digits;
+    while (m != 0) {
+        digits.prepend(QChar(u"0123456789ABCDEF"[static_cast<int>(m & 0xF)]));
+        m >>= 4;
+    }
+    return digits;
+}
+
+std::optional<Decimal> Hex2Dec(QStringView text) {
+    if (text.startsWith(u"&h", Qt::CaseInsensitive))
+        text = text.mid(2);
+    if (text.size() > 23)
+        return std::nullopt;
+    Decimal::Magnitude sum = 0;
+    for (QChar c : text) {
+        int digit = 0;
+        if (c >= u'0' && c <= u'9')
+            digit = c.unicode() - u'0';
+        else if (c >= u'a' && c <= u'f')
+            digit = c.unicode() - u'a' + 10;
+        else if (c >= u'A' && c <= u'F')
+            digit = c.unicode() - u'A' + 10;
+        sum = (sum << 4) | static_cast<Decimal::Magnitude>(digit);
+    }
+    return Decimal::fromMagnitude(sum);
+}
+
+int CheckTroopFlag(std::uint32_t value, std::uint32_t flag) {
+    const std::uint32_t r = value & flag;
+    if (r == 0)
+        return 0;
+    return r == flag ? 1 : 2;
+}

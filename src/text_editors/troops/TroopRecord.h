@@ -1,0 +1,158 @@
+#pragma once
+
+#include "platform/Decimal.h"
+#include "platform/Failure.h"
+
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+// The six text lines of one troop of troops.txt, in file order: line 1 (id,
+// names, flags, faction, upgrade paths), inventory, attributes, proficiencies,
+// skills, faces.
+using TroopLines = std::array<QString, 6>;
+enum TroopLineIndex {
+    TroopHeadLine,
+    TroopItemsLine,
+    TroopAttribsLine,
+    TroopProfsLine,
+    TroopSkillsLine,
+    TroopFacesLine
+};
+
+// One listed inventory slot: the item word as stored (usually the item's index)
+// and the modifier word that travels with it.
+struct TroopSlot {
+    QString item;
+    QString modifier;
+    bool operator==(const TroopSlot&) const = default;
+};
+
+constexpr int TroopSlotCount = 64;
+constexpr int TroopSkillBoxCount = 24;
+constexpr std::uint32_t TroopSkinMask = 0xF;
+
+// A troop split into the fields the editor works with. Words that no control
+// shows (line 1 words 3, 5 and 6, skill digits without a box, skill-line word 5,
+// modifier words) are held here so that an update carries them over.
+struct TroopRecord {
+    QString id;
+    QString name;
+    QString plural;
+    QString word3 = QStringLiteral("0");
+    std::uint32_t flags = 0;
+    QString word5 = QStringLiteral("0");
+    QString word6 = QStringLiteral("0");
+    int faction = 0;
+    int upgrade1 = 0;
+    int upgrade2 = 0;
+    // The slots whose item word is neither empty nor "0" nor "-1", in file order.
+    QList<TroopSlot> items;
+    std::array<QString, 5> attributes; // STR, AGI, INT, CHA, level
+    std::array<QString, 7>
+        proficiencies; // 1h, 2h, polearms, archery, crossbows, throwing, firearms
+    std::array<std::uint32_t, 5> skillWords{};
+    QString skillWord5 = QStringLiteral("0");
+    std::array<std::uint64_t, 8> faces{}; // face 1 = words 0-3, face 2 = words 4-7
+
+    int skin() const { return static_cast<int>(flags & TroopSkinMask); }
+    void setSkin(int skin);
+    bool hasFlag(std::uint32_t mask) const;
+    void setFlag(std::uint32_t mask, bool on);
+    // Level 0-15 of the skill box `box` (index into TroopSkillBoxes).
+    int skill(int box) const;
+    void setSkill(int box, int level);
+
+    bool operator==(const TroopRecord&) const = default;
+};
+
+// The fifteen flags that have a check box, in the order the editor applies them.
+struct TroopFlagBox {
+    const char* control;
+    const char* caption;
+    std::uint32_t mask;
+};
+extern const std::array<TroopFlagBox, 15> TroopFlagBoxes;
+
+// The skill boxes: which skill word and which hexadecimal digit (1 = most
+// significant, 8 = least) each one shows.
+struct TroopSkillBox {
+    const char* control;
+    const char* caption;
+    int word;
+    int digit;
+};
+extern const std::array<TroopSkillBox, TroopSkillBoxCount> TroopSkillBoxes;
+
+// The plain text boxes of lines 3 and 4.
+struct TroopTextBox {
+    const char* control;
+    const char* caption;
+};
+extern const std::array<TroopTextBox, 5> TroopAttributeBoxes;
+extern const std::array<TroopTextBox, 7> TroopProficiencyBoxes;
+
+// Splits a line at every single blank; empty words count.
+QList<QString> TroopWords(const QString& line);
+
+// Splits the six lines into fields. A line with fewer words than the record
+// needs raises 9, a word that is no number where one is needed raises 13, a
+// number outside its range (flag or skill word beyond 32 bits, face word beyond
+// 64 bits, a negative one) raises 6; then there is no record. Inventory words
+// that are missing count as empty slots.
+std::optional<TroopRecord> DecodeTroop(const TroopLines& lines, PendingFailure& failure);
+
+// Builds the six lines in the layout the game writes. Raises 9 and gives no
+// lines when the record holds more than 64 inventory slots.
+std::optional<TroopLines> EncodeTroop(const TroopRecord& record, PendingFailure& failure);
+
+// As EncodeTroop, but every line whose fields equal those decoded from
+// `stored` is kept exactly as stored, so an unchanged line never changes.
+std::optional<TroopLines> EncodeTroop(const TroopRecord& record, const TroopLines& stored,
+                                      PendingFailure& failure);
+
+// Line 1 with only words 8 and 9 replaced (the upgrade-path repair); no value
+// when the line has fewer than ten words.
+std::optional<QString> WithUpgradePaths(const QString& line1, int upgrade1, int upgrade2);
+
+// Skill boxes show 0-9 as the digit, 10 as "10" and 11-15 as "B" to "F".
+QString SkillBoxText(int level);
+// A box holding 0-15 in decimal, or one letter A-F (either case), gives that
+// level; the empty box gives 0; anything else gives no value.
+std::optional<int> SkillLevelFromBox(QStringView text);
+
+// "0x" and the four words as 16 lower-case hexadecimal digits each.
+QString FaceBoxText(const std::array<std::uint64_t, 4>& words);
+// The four 16-character chunks after the first two characters, through Hex2Dec.
+std::array<std::uint64_t, 4> FaceWordsFromBox(const QString& text);
+
+// A text word is written "as it stands", so it must not be empty and must not
+// contain a blank, or every later word of its line would shift.
+bool IsSingleWord(const QString& text);
+// Blanks in an id or name become "_": they would split the word.
+QString AsSingleWord(const QString& text);
+
+// Strict decimal integers (optional minus sign, digits only). A text that is no
+// such number raises 13; one outside the range raises 6.
+std::optional<std::int64_t> ParseTroopInt(QStringView word, std::int64_t min, std::int64_t max,
+                                          PendingFailure& failure);
+std::optional<std::uint64_t> ParseTroopU64(QStringView word, PendingFailure& failure);
+
+// The editor's number conversions.
+// Eight upper-case hexadecimal digits of the value's low 32 bits.
+QString CHex(std::uint64_t value);
+// The same for a decimal text or "&H"-prefixed hexadecimal text (its whole
+// part); no value for a negative number or a text that is none.
+std::optional<QString> CHex(QStringView text);
+// Upper-case hexadecimal digits without leading zeros; 0 gives the empty text.
+QString CHex_2(const Decimal& value);
+// Hexadecimal text ("&h" prefix allowed) of at most 23 characters to its exact
+// value; a character that is no hexadecimal digit counts as 0, the empty text
+// gives 0, a longer text no value.
+std::optional<Decimal> Hex2Dec(QStringView text);
+// 0 when no bit of `flag` is set in `value`, 1 when all are, 2 when some are.
+int CheckTroopFlag(std::uint32_t value, std::uint32_t flag);
