@@ -33,6 +33,20 @@ int CountOrZero(const QString& line) {
     return CountValue(line).value_or(0);
 }
 
+void ShowCountMismatch(const QString& fileName, const QString& countLine, int found,
+                       const QString& kind) {
+    const std::optional<int> count = CountValue(countLine);
+    const QString said = count ? QString::number(*count) : countLine.trimmed();
+    const QString kinds = kind + QLatin1Char('s');
+    MsgBox(QStringLiteral("Line 2 of your ") + fileName + QStringLiteral(" says there are ") +
+           said + QLatin1Char(' ') + kinds + QStringLiteral(". After loading all lines, ") +
+           QString::number(found) + QLatin1Char(' ') + kinds +
+           QStringLiteral(" have been found!\r\n\r\nThe editor will correct the ") + kind +
+           QStringLiteral(" count (line 2) in your ") + fileName +
+           QStringLiteral(" next time you hit the save button in the ") + kind +
+           QStringLiteral(" editor."));
+}
+
 bool ReadModuleTextFile(const QString& fileName, QStringList& lines, PendingFailure& failure) {
     return ReadTextLines(ModuleFolder + fileName, lines, failure);
 }
@@ -65,7 +79,7 @@ bool SaveModuleTextFile(const QString& fileName, const QStringList& lines,
                              QStringLiteral(" in your module directory.");
         if (copy.ok) {
             MsgBox(QStringLiteral("Backup created of old ") + fileName + QStringLiteral(" to ") +
-                       copy.path + QStringLiteral("\n\n") + done,
+                       copy.path + QStringLiteral("\r\n\r\n") + done,
                    MsgButtons::Ok, MsgIcon::Information, savedTitle);
         } else {
             const bool noBackupTitle = backup != MsgAnswer::Yes && !savedTitleNoBackup.isEmpty();

@@ -25,6 +25,11 @@ std::optional<int> CountValue(const QString& line);
 // number announces no lines).
 int CountOrZero(const QString& line);
 
+// Tells the user that line 2 of `fileName` disagrees with the `found` records
+// of `kind` ("troop", "item"); no failure, as the next save corrects it.
+void ShowCountMismatch(const QString& fileName, const QString& countLine, int found,
+                       const QString& kind);
+
 // The common end of every saver of a module file in ModuleFolder: offers the
 // time-stamped backup of `fileName` (stem, "_", time stamp, ".txt"), writes
 // `lines` atomically, and reports. The success box (titled `savedTitle`, or

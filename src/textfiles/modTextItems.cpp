@@ -1,6 +1,5 @@
 #include "textfiles/modTextItems.h"
 
-#include "platform/MessageBox.h"
 #include "shell/modCore.h"
 #include "shell/modMain.h"
 #include "textfiles/modTextFiles.h"
@@ -112,12 +111,7 @@ bool LoadTextItems() {
 
     const std::optional<int> count = CountValue(ItemsCount);
     if (!count || *count != found) {
-        const QString said = count ? QString::number(*count) : ItemsCount.trimmed();
-        MsgBox(QStringLiteral("Line 2 of your item_kinds1.txt says there are ") + said +
-               QStringLiteral(" items. After loading all lines, ") + QString::number(found) +
-               QStringLiteral(" items have been found!\n\nThe editor will correct the item count "
-                              "(line 2) in your item_kinds1.txt next time you hit the save button "
-                              "in the item editor."));
+        ShowCountMismatch(ItemsFile, ItemsCount, found, QStringLiteral("item"));
     }
     return true;
 }

@@ -1,6 +1,5 @@
 #include "textfiles/modTextTroops.h"
 
-#include "platform/MessageBox.h"
 #include "shell/modMain.h"
 #include "textfiles/modTextFiles.h"
 
@@ -72,12 +71,7 @@ bool LoadTextTroops() {
     const int found = int(TroopLine.size());
     TroopMax = found - 1;
     if (!count || *count != found) {
-        const QString said = count ? QString::number(*count) : TroopsCount.trimmed();
-        MsgBox(QStringLiteral("Line 2 of your troops.txt says there are ") + said +
-               QStringLiteral(" troops. After loading all lines, ") + QString::number(found) +
-               QStringLiteral(" troops have been found!\n\nThe editor will correct the troop count "
-                              "(line 2) in your troops.txt next time you hit the save button in "
-                              "the troop editor."));
+        ShowCountMismatch(TroopsFile, TroopsCount, found, QStringLiteral("troop"));
     }
     ReportPending(failure, QStringLiteral("LoadTextTroops"));
     return true;

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "shell/modMain.h"
+#include "support/Scripted.h"
+
+#include <QFile>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+// Every test works on its own copy of the sample module, with the platform
+// seams scripted.
+class TextFilesTest : public ::testing::Test {
+protected:
+    TextFilesTest() { ModuleFolder = module.folder(); }
+    ~TextFilesTest() override { ModuleFolder.clear(); }
+
+    static QByteArray lines(const QStringList& texts) {
+        QByteArray bytes;
+        for (const QString& t : texts)
+            bytes += t.toLatin1() + "\r\n";
+        return bytes;
+    }
+    static QByteArray testData(const QString& name) {
+        QFile f(QStringLiteral(QE_TEST_DATA_DIR "/textfiles/") + name);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing test data>");
+    }
+    // The first lines of the error boxes shown so far (number and procedure).
+    QStringList errors() const {
+        QStringList texts;
+        for (const auto& box : platform.boxes)
+            if (box.title == QStringLiteral("Error..."))
+                texts.append(box.text.section(QStringLiteral("\r\n"), 0, 0));
+        return texts;
+    }
+    static QString errorText(int number, const QString& procName) {
+        return QStringLiteral("Error # %1 occured in function \"%2\".").arg(number).arg(procName);
+    }
+
+    ScriptedPlatform platform;
+    ModuleCopy module;
+};
