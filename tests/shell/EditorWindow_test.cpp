@@ -1,0 +1,120 @@
+#include "ShellTest.h"
+
+#include "shell/EditorFactories.h"
+#include "shell/EditorWindow.h"
+
+#include <QAction>
+
+namespace {
+class TestEditor : public EditorWindow {
+public:
+    explicit TestEditor(bool showsFirst = false) : m_showsFirst(showsFirst) {
+        setObjectName(QStringLiteral("TestEditor"));
+        addFileMenu(QStringLiteral("mnu_file_main"), QStringLiteral("mnu_file_blank2"));
+        show();
+    }
+    bool unsaved = false;
+
+protected:
+    bool hasUnsavedData() const override { return unsaved; }
+    bool showsOtherEditorFirst() const override { return m_showsFirst; }
+
+private:
+    bool m_showsFirst;
+};
+
+int g_shown = 0;
+QWidget* ShowOther() {
+    ++g_shown;
+    auto* other = new QWidget;
+    other->setObjectName(QStringLiteral("OtherEditor"));
+    other->show();
+    return other;
+}
+
+class EditorClose : public ShellTest {
+protected:
+    EditorClose() { g_shown = 0; }
+    void backToMain() { Child<QAction>(editor, "mnu_file_main")->trigger(); }
+    bool isOpen() { return editor->isVisible(); }
+    void expectQuestion() {
+        ASSERT_EQ(platform.boxes.size(), 1u);
+        const MessageBoxRequest& box = platform.boxes[0];
+        EXPECT_EQ(box.text, QStringLiteral("You have unsaved data in the memory. Do you really "
+                                           "want to close this editor?"));
+        EXPECT_EQ(box.title, QStringLiteral("Continue?"));
+        EXPECT_EQ(box.buttons, MsgButtons::YesNo);
+        EXPECT_EQ(box.icon, MsgIcon::None);
+    }
+    QPointer<TestEditor> editor{new TestEditor};
+};
+
+TEST_F(EditorClose, WithoutUnsavedDataNothingIsAsked) {
+    editor->close();
+    EXPECT_TRUE(platform.boxes.empty());
+    EXPECT_TRUE(editor->UnloadGranted);
+    EXPECT_FALSE(isOpen());
+    EXPECT_EQ(OpenWindow(QStringLiteral("frmMain")), nullptr);
+}
+
+TEST_F(EditorClose, BackToMainMenuShowsTheMenu) {
+    backToMain();
+    EXPECT_FALSE(isOpen());
+    EXPECT_NE(OpenWindow(QStringLiteral("frmMain")), nullptr);
+}
+
+TEST_F(EditorClose, ARefusedBackToMainIsForgotten) {
+    editor->unsaved = true;
+    platform.answer(MsgAnswer::No);
+    backToMain();
+    expectQuestion();
+    EXPECT_TRUE(isOpen());
+    EXPECT_FALSE(editor->UnloadGranted);
+    EXPECT_FALSE(editor->BackToMain);
+    // A later close by the close box shows no menu.
+    platform.answer(MsgAnswer::Yes);
+    editor->close();
+    EXPECT_FALSE(isOpen());
+    EXPECT_TRUE(editor->UnloadGranted);
+    EXPECT_EQ(OpenWindow(QStringLiteral("frmMain")), nullptr);
+}
+
+TEST_F(EditorClose, AnAcceptedBackToMainShowsTheMenu) {
+    editor->unsaved = true;
+    platform.answer(MsgAnswer::Yes);
+    EXPECT_TRUE(editor->closeEditor(true));
+    expectQuestion();
+    EXPECT_NE(OpenWindow(QStringLiteral("frmMain")), nullptr);
+}
+
+TEST_F(EditorClose, ExitEndsTheProgramWithoutTheQuestion) {
+    editor->unsaved = true;
+    Child<QAction>(editor, "mnu_file_exit")->trigger();
+    EXPECT_EQ(platform.programEnds, 1);
+    EXPECT_TRUE(platform.boxes.empty());
+}
+
+TEST_F(EditorClose, SwitchingOpensTheOtherEditorOnlyAfterTheClose) {
+    editor->unsaved = true;
+    platform.answer(MsgAnswer::No);
+    editor->switchTo(ShowOther);
+    EXPECT_EQ(g_shown, 0);
+    EXPECT_TRUE(isOpen());
+    platform.answer(MsgAnswer::Yes);
+    editor->switchTo(ShowOther);
+    EXPECT_EQ(g_shown, 1);
+    EXPECT_FALSE(isOpen());
+    EXPECT_EQ(OpenWindow(QStringLiteral("frmMain")), nullptr);
+}
+
+TEST_F(EditorClose, AnEditorThatShowsTheOtherFirstStaysWhenTheCloseIsRefused) {
+    QPointer<TestEditor> factions = new TestEditor(true);
+    factions->unsaved = true;
+    platform.answer(MsgAnswer::No);
+    factions->switchTo(ShowOther);
+    EXPECT_EQ(g_shown, 1);
+    EXPECT_TRUE(factions->isVisible());
+    EXPECT_FALSE(factions->UnloadGranted);
+}
+
+} // namespace

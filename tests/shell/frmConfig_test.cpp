@@ -1,0 +1,239 @@
+#include "ShellTest.h"
+
+#include "platform/gui/Dialogs.h"
+#include "shell/frmConfig.h"
+
+#include <QDir>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+class SettingsWindow : public ShellTest {
+protected:
+    frmConfig* open(const QString& mode) {
+        SetupMode = mode;
+        window = new frmConfig;
+        return window;
+    }
+    QLineEdit* box(const char* name) { return Child<QLineEdit>(window, name); }
+    void save() { Child<QPushButton>(window, "cmdSaveConfig")->click(); }
+    // Whether the window closed itself (it is deleted once events run).
+    bool closed() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return window.isNull();
+    }
+
+    QPointer<frmConfig> window;
+    ModuleCopy module;
+    ModuleCopy moduleSystem{SampleModuleSystem()};
+};
+
+struct ModeRow {
+    const char* mode;
+    const char* option;
+    bool textGroup;
+    bool systemGroup;
+    const char* modeAfter;
+};
+
+TEST_F(SettingsWindow, LoadingSelectsTheOptionOfTheMode) {
+    const ModeRow rows[] = {
+        {"0", "optTXT", true, false, "2"},     {"1", "optPython", false, true, "1"},
+        {"2", "optTXT", true, false, "2"},     {"3", "optBoth", true, true, "3"},
+        {"7", "optPython", false, false, "7"},
+    };
+    for (const ModeRow& row : rows) {
+        open(QLatin1String(row.mode));
+        EXPECT_TRUE(Child<QRadioButton>(window, row.option)->isChecked()) << row.mode;
+        EXPECT_EQ(box("txtModulesFolder")->isEnabled(), row.textGroup) << row.mode;
+        EXPECT_EQ(Child<QWidget>(window, "cmdBrowse")->isEnabled(), row.textGroup) << row.mode;
+        EXPECT_EQ(box("txtModuleSystem")->isEnabled(), row.systemGroup) << row.mode;
+        EXPECT_EQ(SetupMode, QLatin1String(row.modeAfter));
+        EXPECT_FALSE(Child<QWidget>(window, "txtMsOutput")->isEnabled());
+        delete window;
+    }
+}
+
+TEST_F(SettingsWindow, AnOptionChangesTheModeAtOnceWithoutSaving) {
+    open(QStringLiteral("2"));
+    Child<QRadioButton>(window, "optBoth")->click();
+    EXPECT_EQ(SetupMode, QStringLiteral("3"));
+    EXPECT_TRUE(box("txtModuleSystem")->isEnabled());
+    EXPECT_TRUE(box("txtModulesFolder")->isEnabled());
+    Child<QRadioButton>(window, "optPython")->click();
+    EXPECT_EQ(SetupMode, QStringLiteral("1"));
+    EXPECT_FALSE(box("txtModulesFolder")->isEnabled());
+    EXPECT_TRUE(readConfig().isEmpty());
+}
+
+struct MissingRow {
+    QStringList removed;
+    QString message;
+};
+
+TEST_F(SettingsWindow, SaveReportsTheFirstMissingTextFileInItsOrder) {
+    const MissingRow rows[] = {
+        {{QStringLiteral("troops.txt")},
+         QStringLiteral("Missing troops.txt - Please check your module directory!")},
+        {{QStringLiteral("item_kinds1.txt")},
+         QStringLiteral("Missing item_kinds.txt - Please check your module directory!")},
+        {{QStringLiteral("parties.txt"), QStringLiteral("factions.txt")},
+         QStringLiteral("Missing parties.txt - Please check your module directory!")},
+        {{QStringLiteral("factions.txt"), QStringLiteral("party_templates.txt")},
+         QStringLiteral("Missing factions.txt - Please check your module directory!")},
+        {{QStringLiteral("party_templates.txt")},
+         QStringLiteral("Missing party_templates.txt - Please check your module directory!")},
+    };
+    for (const MissingRow& row : rows) {
+        ModuleCopy copy;
+        for (const QString& name : row.removed)
+            ASSERT_TRUE(QFile::remove(copy.file(name)));
+        open(QStringLiteral("2"));
+        box("txtModulesFolder")->setText(copy.folder());
+        platform.boxes.clear();
+        save();
+        ASSERT_EQ(platform.boxes.size(), 1u);
+        EXPECT_EQ(platform.boxes[0].text, row.message);
+        EXPECT_EQ(platform.boxes[0].title, QStringLiteral("Missing file..."));
+        EXPECT_EQ(platform.boxes[0].icon, MsgIcon::Critical);
+        EXPECT_FALSE(closed());
+        EXPECT_TRUE(ModuleFolder.isEmpty());
+        delete window;
+    }
+    EXPECT_TRUE(readConfig().isEmpty());
+}
+
+TEST_F(SettingsWindow, BothModesTakeTheModuleFolderBeforeTheSystemCheck) {
+    open(QStringLiteral("3"));
+    box("txtModulesFolder")->setText(module.folder());
+    // Without its closing separator the file name runs into the folder name.
+    box("txtModuleSystem")->setText(moduleSystem.folder().chopped(1));
+    save();
+    EXPECT_EQ(platform.boxTexts(),
+              QStringList{QStringLiteral(
+                  "Missing module_items.py - Please check your module system directory!")});
+    EXPECT_EQ(ModuleFolder, module.folder());
+    EXPECT_TRUE(ModuleSystemDirectory.isEmpty());
+    EXPECT_TRUE(readConfig().isEmpty());
+    EXPECT_FALSE(closed());
+}
+
+TEST_F(SettingsWindow, SaveWritesTheThreeKeysInOrderAndCloses) {
+    ModuleFolder = QStringLiteral("/kept/");
+    open(QStringLiteral("1"));
+    box("txtModulesFolder")->setText(QStringLiteral("/typed/but/unused/"));
+    box("txtModuleSystem")->setText(moduleSystem.folder());
+    save();
+    const QByteArray config = readConfig();
+    const qsizetype mode = config.indexOf("SetupMode=1");
+    const qsizetype system =
+        config.indexOf("ModuleSystemDirectory=" + moduleSystem.folder().toUtf8());
+    const qsizetype folder = config.indexOf("ModuleFolder=/kept/");
+    EXPECT_GE(mode, 0);
+    EXPECT_GT(system, mode);
+    EXPECT_GT(folder, system);
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0].text, QStringLiteral("Configuration saved!"));
+    EXPECT_EQ(platform.boxes[0].title, QStringLiteral("Information..."));
+    EXPECT_EQ(platform.boxes[0].icon, MsgIcon::Information);
+    EXPECT_TRUE(closed());
+    EXPECT_EQ(platform.programEnds, 0);
+}
+
+TEST_F(SettingsWindow, ASettingsFileThatCannotBeWrittenIsReportedNotClaimedSaved) {
+    ASSERT_TRUE(QDir(platform.programFolder()).mkdir(QStringLiteral("config.ini")));
+    SetupRequired = true;
+    open(QStringLiteral("2"));
+    box("txtModulesFolder")->setText(module.folder());
+    save();
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_TRUE(platform.boxes[0].text.startsWith(
+        QStringLiteral("Error # 75 occured in function \"frmConfig_cmdSaveConfig_Click\".")));
+    EXPECT_EQ(platform.boxes[0].title, QStringLiteral("Error..."));
+    // The settings still hold for this run.
+    EXPECT_FALSE(SetupRequired);
+    EXPECT_EQ(ModuleFolder, module.folder());
+    EXPECT_TRUE(closed());
+    EXPECT_EQ(platform.programEnds, 0);
+}
+
+TEST_F(SettingsWindow, LeavingTheModuleFolderAddsTheSeparator) {
+    open(QStringLiteral("3"));
+    auto leave = [](QLineEdit* edit) {
+        QFocusEvent focusOut(QEvent::FocusOut);
+        QCoreApplication::sendEvent(edit, &focusOut);
+    };
+    box("txtModulesFolder")->setText(QStringLiteral("/mods/native"));
+    leave(box("txtModulesFolder"));
+    EXPECT_EQ(box("txtModulesFolder")->text(), QStringLiteral("/mods/native/"));
+    leave(box("txtModulesFolder"));
+    EXPECT_EQ(box("txtModulesFolder")->text(), QStringLiteral("/mods/native/"));
+    box("txtModulesFolder")->clear();
+    leave(box("txtModulesFolder"));
+    EXPECT_EQ(box("txtModulesFolder")->text(), QString());
+    box("txtModuleSystem")->setText(QStringLiteral("/mods/system"));
+    leave(box("txtModuleSystem"));
+    EXPECT_EQ(box("txtModuleSystem")->text(), QStringLiteral("/mods/system"));
+}
+
+TEST_F(SettingsWindow, BrowseOpensAtTheRootAndKeepsTheBoxWhenCancelled) {
+    open(QStringLiteral("3"));
+    box("txtModulesFolder")->setText(QStringLiteral("/before/"));
+    platform.answerFolder(std::nullopt);
+    Child<QPushButton>(window, "cmdBrowse")->click();
+    EXPECT_EQ(box("txtModulesFolder")->text(), QStringLiteral("/before/"));
+
+    platform.answerFolder(QStringLiteral(" /picked/system "));
+    Child<QPushButton>(window, "cmdBrowsePython")->click();
+    EXPECT_EQ(box("txtModuleSystem")->text(), QStringLiteral("/picked/system/"));
+    EXPECT_EQ(platform.folderDialogStarts, QStringList({FileSystemRoot(), FileSystemRoot()}));
+}
+
+TEST_F(SettingsWindow, TheTimerWarnsOnceAboutTheSavedFolders) {
+    struct Row {
+        const char* mode;
+        QString folder;
+        QString system;
+        QStringList warnings;
+    };
+    ModuleCopy withoutTroops;
+    QFile::remove(withoutTroops.file(QStringLiteral("troops.txt")));
+    ModuleCopy withoutTemplates;
+    QFile::remove(withoutTemplates.file(QStringLiteral("party_templates.txt")));
+    const QString systemWarning = QStringLiteral(
+        "Can't load necessary Python module system files!\r\nPlease check/setup your module "
+        "system directory!");
+    const QString textWarning = QStringLiteral(
+        "Can't load necessary TXT files!\r\nPlease check/setup your module directory!");
+    const Row rows[] = {
+        {"1", QString(), QStringLiteral("/nowhere/"), {systemWarning}},
+        {"3", QStringLiteral("/nowhere/"), QStringLiteral("/nowhere/"), {systemWarning}},
+        {"3", withoutTroops.folder(), moduleSystem.folder(), {textWarning}},
+        {"2", withoutTemplates.folder(), QString(), {}},
+        {"1", QStringLiteral("/nowhere/"), moduleSystem.folder(), {}},
+    };
+    for (const Row& row : rows) {
+        ModuleFolder = row.folder;
+        ModuleSystemDirectory = row.system;
+        platform.boxes.clear();
+        open(QLatin1String(row.mode));
+        Wait(300);
+        EXPECT_EQ(platform.boxTexts(), row.warnings) << row.mode;
+        if (!row.warnings.isEmpty()) {
+            EXPECT_EQ(platform.boxes[0].title, QStringLiteral("Information..."));
+            EXPECT_EQ(platform.boxes[0].icon, MsgIcon::Exclamation);
+        }
+        delete window;
+    }
+}
+
+TEST_F(SettingsWindow, OnlyClosingTheFirstSetupEndsTheProgram) {
+    open(QStringLiteral("2"))->close();
+    EXPECT_EQ(platform.programEnds, 0);
+    SetupRequired = true;
+    open(QStringLiteral("0"))->close();
+    EXPECT_EQ(platform.programEnds, 1);
+}
+} // namespace
