@@ -1,20 +1,1009 @@
 #include "text_editors/troops/frmTextTroops.h"
 
+#include "platform/Convert.h"
+#include "platform/MessageBox.h"
+#include "platform/System.h"
 #include "platform/gui/Controls.h"
+#include "platform/gui/Modal.h"
 #include "shell/EditorFactories.h"
+#include "shell/modCore.h"
 #include "shell/modMain.h"
+#include "text_editors/troops/TroopTables.h"
+#include "text_editors/troops/frmTextTroopsCopy.h"
+#include "textfiles/modTextFactions.h"
+#include "textfiles/modTextItems.h"
+#include "textfiles/modTextTroops.h"
+
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+// A combo asked for a row it does not have: the "invalid property value" of the
+// platform the file layout comes from.
+constexpr int InvalidPropertyValue = 380;
+constexpr int NoTroop = 9999;
+constexpr int FormHeight = 10680;
+
+// Inventory rows carry the slot's words beside the row text, so a row of an
+// item the item list does not know, and every modifier word, go back unchanged.
+constexpr int ItemWordRole = Qt::UserRole;
+constexpr int ModifierRole = Qt::UserRole + 1;
+
+const QString LineBreak = QStringLiteral("\r\n");
+const QString Paragraph = QStringLiteral("\r\n\r\n");
+
+QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
+                 int width, int height = 255) {
+    auto* label = Named(new QLabel(text, parent), name);
+    Place(label, left, top, width, height);
+    return label;
+}
+
+QGroupBox* AddFrame(QWidget* parent, const char* name, const QString& caption) {
+    return Named(new QGroupBox(caption, parent), name);
+}
+
+QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption) {
+    return Named(new QPushButton(caption, parent), name);
+}
+
+// "Leadership:" or "(Firearms:)" as a message names the box.
+QString BoxName(const char* caption) {
+    QString name = QLatin1String(caption);
+    name.remove(u':').remove(u'(').remove(u')');
+    return name;
+}
+
+void RefuseBox(const QString& text) {
+    MsgBox(text, MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Information"));
+}
+
+// Lists the rows of the hits of `filter` in `filtered`, shown in place of
+// `full`; an empty filter, or one without a hit (which beeps), shows `full`
+// again. Returns whether anything was listed.
+bool ApplyFilter(ListBox* full, ListBox* filtered, const QString& filter,
+                 QList<int> (*match)(const QString&), const std::function<QString(int)>& row) {
+    const QList<int> hits = filter.isEmpty() ? QList<int>() : match(filter);
+    if (!filter.isEmpty() && hits.isEmpty())
+        Beep();
+    QStringList rows;
+    rows.reserve(hits.size());
+    for (int i : hits)
+        rows.append(row(i));
+    filtered->setRows(rows);
+    filtered->setVisible(!hits.isEmpty());
+    full->setVisible(hits.isEmpty());
+    return !hits.isEmpty();
+}
+
+// A width-dependent property of the layout: a Left or a Width, in twips.
+struct WidthRule {
+    QWidget* widget;
+    bool left;
+    int at1024;
+    int at1280;
+};
+
+} // namespace
+
+QFont TroopEditorFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("MS Sans Serif"),
+                      QStringLiteral("DejaVu Sans Condensed"),
+                      QStringLiteral("Liberation Sans Narrow"), font.family()});
+    font.setPointSize(8);
+    return font;
+}
+
+void Place(QWidget* widget, int left, int top, int width, int height) {
+    widget->setGeometry(Tw(left), Tw(top), Tw(width), Tw(height));
+}
+
+TroopInputBox::TroopInputBox(Filter filter, int typingLimit, QWidget* parent)
+    : QLineEdit(parent), m_filter(filter), m_typingLimit(typingLimit) {}
+
+void TroopInputBox::keyPressEvent(QKeyEvent* event) {
+    const bool command = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    const QString typed = event->text();
+    if (command || typed.size() != 1 || event->key() == Qt::Key_Backspace) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    const QChar c = typed[0];
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && m_filter == Filter::EnterRuns) {
+        if (onEnter)
+            onEnter();
+        return;
+    }
+    if (m_filter == Filter::Digits && (c < u'0' || c > u'9'))
+        return;
+    const bool full = m_typingLimit > 0 && text().size() - selectedText().size() >= m_typingLimit;
+    if (c.isPrint() && full)
+        return;
+    if (m_filter == Filter::BlankToUnderscore && c == u' ') {
+        insert(QStringLiteral("_"));
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void TroopInputBox::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    // Another window or a popup taking the focus leaves the box in place.
+    const Qt::FocusReason reason = event->reason();
+    if (onLostFocus && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        onLostFocus();
+}
 
 frmTextTroops::frmTextTroops(QWidget* parent) : EditorWindow(parent) {
     setObjectName(QStringLiteral("frmTextTroops"));
-    resize(Tw(15270), Tw(9165));
-    setCentralWidget(new QWidget(this));
-    addFileMenu(QStringLiteral("mnu_file_back"), QStringLiteral("mnu_file_blank2"));
+    setFont(TroopEditorFont());
+    buildControls();
+    buildMenus();
+    placeDesign();
     formLoad();
 }
 
+void frmTextTroops::buildControls() {
+    setCentralWidget(new QWidget(this));
+    frameTroops = Named(new QWidget(centralWidget()), "frameTroops");
+    using Filter = TroopInputBox::Filter;
+
+    lblTroopEditor = AddLabel(frameTroops, "lblTroopEditor", QString(), 120, 60, 6840, 660);
+    QFont bold = lblTroopEditor->font();
+    bold.setBold(true);
+    bold.setPointSize(10);
+    lblTroopEditor->setFont(bold);
+
+    frameAdd = AddFrame(frameTroops, "frameAdd", QStringLiteral("Add/Delete Troop"));
+    cmdAddTroop = AddButton(frameAdd, "cmdAddTroop", QStringLiteral("Add"));
+    cmdDeleteTroop = AddButton(frameAdd, "cmdDeleteTroop", QStringLiteral("Delete"));
+    frameEdit = AddFrame(frameTroops, "frameEdit", QStringLiteral("Update && Save Changes"));
+    cmdUpdateTroop = AddButton(frameEdit, "cmdUpdateTroop", QStringLiteral("Update Troop "));
+    cmdSave = AddButton(frameEdit, "cmdSave", QStringLiteral("Save Changes "));
+
+    frameTroopList = AddFrame(frameTroops, "frameTroopList", QString());
+    lblTroops = AddLabel(frameTroopList, "lblTroops", QString(), 120, 240, 3600);
+    lstTroops = Named(new ListBox(frameTroopList), "lstTroops");
+    lstTroopsFiltered = Named(new ListBox(frameTroopList), "lstTroopsFiltered");
+    lstTroopsFiltered->hide();
+    Label43 = AddLabel(frameTroopList, "Label43", QStringLiteral("Filter troops:"), 60, 9430, 1110);
+    txtFilterTroops =
+        Named(new TroopInputBox(Filter::EnterRuns, 0, frameTroopList), "txtFilterTroops");
+    cmdFilterTroops = AddButton(frameTroopList, "cmdFilterTroops", QStringLiteral("Go"));
+
+    frameMain = AddFrame(frameTroops, "frameMain", QStringLiteral("Troop"));
+
+    frameNames = AddFrame(frameMain, "frameNames", QStringLiteral("Name"));
+    const char* nameLabels[] = {"Troop ID:", "Single:", "Plural:"};
+    const char* nameBoxes[] = {"txtTroopID", "txtTroopName", "txtTroopNamePl"};
+    std::array<TroopInputBox*, 3> names{};
+    for (int i = 0; i < 3; ++i) {
+        AddLabel(frameNames, "", QLatin1String(nameLabels[i]), 120, 300 + 420 * i, 900);
+        names[i] = Named(new TroopInputBox(Filter::BlankToUnderscore, 0, frameNames), nameBoxes[i]);
+        Place(names[i], 1050, 270 + 420 * i, 2430, 315);
+    }
+    txtTroopID = names[0];
+    txtTroopName = names[1];
+    txtTroopNamePl = names[2];
+
+    frameFaction = AddFrame(frameMain, "frameFaction", QStringLiteral("Faction"));
+    cmbFactions = Named(new ComboBox(frameFaction), "cmbFactions");
+    Place(cmbFactions, 120, 230, 3240, 315);
+
+    frameUpgrade = AddFrame(frameMain, "frameUpgrade", QStringLiteral("Upgrade path"));
+    AddLabel(frameUpgrade, "", QStringLiteral("Path 1:"), 120, 280, 700);
+    cmbUp1 = Named(new ComboBox(frameUpgrade), "cmbUp1");
+    Place(cmbUp1, 840, 250, 2520, 315);
+    AddLabel(frameUpgrade, "", QStringLiteral("Path 2:"), 120, 640, 700);
+    cmbUp2 = Named(new ComboBox(frameUpgrade), "cmbUp2");
+    Place(cmbUp2, 840, 610, 2520, 315);
+
+    frameFlags = AddFrame(frameMain, "frameFlags", QStringLiteral("Flags"));
+    const char* genders[] = {" Male", "Female", "Other"};
+    for (int i = 0; i < 3; ++i) {
+        optGender[i] = Named(new OptionButton(QLatin1String(genders[i]), frameFlags), "optGender");
+        Place(optGender[i], 120 + 930 * i, 260, 930, 255);
+    }
+    CmbRace = Named(new ComboBox(frameFlags), "CmbRace");
+    Place(CmbRace, 2940, 230, 1500, 315);
+    for (std::size_t i = 0; i < chkFlags.size(); ++i) {
+        const TroopFlagBox& box = TroopFlagBoxes[i];
+        chkFlags[i] = Named(new CheckBox(QLatin1String(box.caption), frameFlags), box.control);
+        const int column = static_cast<int>(i) / 5;
+        const int row = static_cast<int>(i) % 5;
+        Place(chkFlags[i], 120 + 1470 * column, 640 + 270 * row, 1440, 255);
+    }
+
+    frameStats = AddFrame(frameMain, "frameStats", QStringLiteral("Stats"));
+    for (std::size_t i = 0; i < txtAttributes.size(); ++i) {
+        const int top = 300 + 330 * static_cast<int>(i);
+        AddLabel(frameStats, "", QLatin1String(TroopAttributeBoxes[i].caption), 120, top, 900);
+        txtAttributes[i] =
+            Named(new TroopInputBox(Filter::Digits, 0, frameStats), TroopAttributeBoxes[i].control);
+        Place(txtAttributes[i], 1080, top - 30, 1200, 300);
+    }
+
+    frameSkills = AddFrame(frameMain, "frameSkills", QStringLiteral("Skills"));
+    for (std::size_t i = 0; i < txtSkills.size(); ++i) {
+        const int left = 120 + 2340 * (static_cast<int>(i) / 8);
+        const int top = 240 + 270 * (static_cast<int>(i) % 8);
+        AddLabel(frameSkills, "", QLatin1String(TroopSkillBoxes[i].caption), left, top + 15, 1650);
+        txtSkills[i] =
+            Named(new TroopInputBox(Filter::Digits, 2, frameSkills), TroopSkillBoxes[i].control);
+        Place(txtSkills[i], left + 1680, top, 480, 270);
+    }
+
+    frameProf = AddFrame(frameMain, "frameProf", QStringLiteral("Proficiencies"));
+    for (std::size_t i = 0; i < txtProficiencies.size(); ++i) {
+        const int left = 120 + 1770 * (static_cast<int>(i) % 4);
+        const int top = 270 + 360 * (static_cast<int>(i) / 4);
+        AddLabel(frameProf, "", QLatin1String(TroopProficiencyBoxes[i].caption), left, top + 15,
+                 1170);
+        txtProficiencies[i] = Named(new TroopInputBox(Filter::Digits, 3, frameProf),
+                                    TroopProficiencyBoxes[i].control);
+        Place(txtProficiencies[i], left + 1170, top, 540, 300);
+    }
+
+    frameFaceCode = AddFrame(frameMain, "frameFaceCode", QStringLiteral("Face codes"));
+    AddLabel(frameFaceCode, "", QStringLiteral("Face code 1:"), 120, 300, 1110);
+    AddLabel(frameFaceCode, "", QStringLiteral("Face code 2:"), 120, 720, 1110);
+    txtFace1 = Named(new TroopInputBox(Filter::None, 0, frameFaceCode), "txtFace1");
+    txtFace2 = Named(new TroopInputBox(Filter::None, 0, frameFaceCode), "txtFace2");
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    txtFace1->setFont(fixed);
+    txtFace2->setFont(fixed);
+    // A long caption on a narrow button: it wraps, as the design wants it.
+    cmdFaceCode = AddButton(frameFaceCode, "cmdFaceCode", QString());
+    auto* faceCaption =
+        new QLabel(QStringLiteral("How can I get this code from the game?"), cmdFaceCode);
+    faceCaption->setWordWrap(true);
+    faceCaption->setAlignment(Qt::AlignCenter);
+    faceCaption->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto* faceLayout = new QVBoxLayout(cmdFaceCode);
+    faceLayout->setContentsMargins(3, 2, 3, 2);
+    faceLayout->addWidget(faceCaption);
+
+    frameItems = AddFrame(frameMain, "frameItems", QStringLiteral("Items"));
+    lstItems = Named(new ListBox(frameItems), "lstItems");
+    cmdItemUp = AddButton(frameItems, "cmdItemUp", QStringLiteral("Up"));
+    cmdItemDown = AddButton(frameItems, "cmdItemDown", QStringLiteral("Down"));
+    cmdRemoveItem =
+        AddButton(frameItems, "cmdRemoveItem", QStringLiteral("Delete Item from inventory"));
+    Label15 = AddLabel(frameItems, "Label15", QStringLiteral("Available Items:"), 135, 3090, 2000);
+    lstAvailableItems = Named(new ListBox(frameItems), "lstAvailableItems");
+    lstFilteredItems = Named(new ListBox(frameItems), "lstFilteredItems");
+    lstFilteredItems->hide();
+    lblFilterItems =
+        AddLabel(frameItems, "lblFilterItems", QStringLiteral("Filter items:"), 135, 6195, 900);
+    txtItemFilter = Named(new TroopInputBox(Filter::EnterRuns, 0, frameItems), "txtItemFilter");
+    cmdFilterItems = AddButton(frameItems, "cmdFilterItems", QStringLiteral("Go"));
+    cmdAddItem =
+        AddButton(frameItems, "cmdAddItem", QStringLiteral("Add selected item to inventory"));
+    lblAddItem =
+        AddLabel(frameItems, "lblAddItem", QStringLiteral("Add item via number:"), 120, 6930, 3300);
+    txtItemNr = Named(new TroopInputBox(Filter::Digits, 4, frameItems), "txtItemNr");
+    cmdAddItemNr = AddButton(frameItems, "cmdAddItemNr", QStringLiteral("Add item"));
+
+    for (TroopInputBox* box : txtAttributes)
+        box->setText(QStringLiteral("0"));
+    for (TroopInputBox* box : txtSkills)
+        box->setText(QStringLiteral("0"));
+    for (TroopInputBox* box : txtProficiencies)
+        box->setText(QStringLiteral("0"));
+    txtItemNr->setText(QStringLiteral("0"));
+
+    connect(lstTroops, &ListBox::click, this, &frmTextTroops::lstTroops_Click);
+    connect(lstTroopsFiltered, &ListBox::click, this, &frmTextTroops::lstTroopsFiltered_Click);
+    connect(cmdFilterTroops, &QPushButton::clicked, this, &frmTextTroops::cmdFilterTroops_Click);
+    txtFilterTroops->onEnter = [this] { cmdFilterTroops_Click(); };
+    connect(cmdUpdateTroop, &QPushButton::clicked, this, [this] { UpdateTroop(true); });
+    connect(cmdSave, &QPushButton::clicked, this, &frmTextTroops::cmdSave_Click);
+    connect(cmdFaceCode, &QPushButton::clicked, this, &frmTextTroops::cmdFaceCode_Click);
+    for (int i = 0; i < 3; ++i)
+        connect(optGender[i], &OptionButton::click, this, [this, i] { optGender_Click(i); });
+    txtTroopID->onLostFocus = [this] { txtTroopID_LostFocus(); };
+    connect(cmdAddTroop, &QPushButton::clicked, this, &frmTextTroops::cmdAddTroop_Click);
+    connect(cmdDeleteTroop, &QPushButton::clicked, this, &frmTextTroops::cmdDeleteTroop_Click);
+    connect(cmdFilterItems, &QPushButton::clicked, this, &frmTextTroops::cmdFilterItems_Click);
+    txtItemFilter->onEnter = [this] { cmdFilterItems_Click(); };
+    connect(cmdAddItem, &QPushButton::clicked, this, &frmTextTroops::cmdAddItem_Click);
+    connect(cmdAddItemNr, &QPushButton::clicked, this, &frmTextTroops::cmdAddItemNr_Click);
+    connect(cmdItemUp, &QPushButton::clicked, this, &frmTextTroops::cmdItemUp_Click);
+    connect(cmdItemDown, &QPushButton::clicked, this, &frmTextTroops::cmdItemDown_Click);
+    connect(cmdRemoveItem, &QPushButton::clicked, this, &frmTextTroops::cmdRemoveItem_Click);
+}
+
+void frmTextTroops::buildMenus() {
+    addFileMenu(QStringLiteral("mnu_file_back"), QStringLiteral("mnu_file_blank2"));
+    const auto addEntry = [this](QMenu* menu, const char* name, const QString& caption,
+                                 auto handler) {
+        QAction* action = Named(menu->addAction(caption), name);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+
+    QMenu* edit = Named(menuBar()->addMenu(QStringLiteral("&Edit")), "mnu_edit");
+    mnu_edit_troopadd = addEntry(edit, "mnu_edit_troopadd", QStringLiteral("&Add new troop"),
+                                 [this] { cmdAddTroop_Click(); });
+    mnu_edit_troopdelete =
+        addEntry(edit, "mnu_edit_troopdelete", QStringLiteral("&Delete last troop in list"),
+                 [this] { cmdDeleteTroop_Click(); });
+    Named(edit->addSeparator(), "mnu_edit_blank1");
+    mnu_edit_inv_clear = addEntry(edit, "mnu_edit_inv_clear", QStringLiteral("Clear &inventory"),
+                                  [this] { mnu_edit_inv_clear_Click(); });
+    Named(edit->addSeparator(), "mnu_edit_blank2");
+    mnu_edit_copy = addEntry(edit, "mnu_edit_copy", QStringLiteral("&Copy functions..."),
+                             [this] { mnu_edit_copy_Click(); });
+
+    QMenu* view = Named(menuBar()->addMenu(QStringLiteral("View")), "mnu_view");
+    const char* fontNames[] = {"mnu_view_font7", "mnu_view_font8", "mnu_view_font9",
+                               "mnu_view_font10"};
+    for (int i = 0; i < 4; ++i) {
+        const int size = 7 + i;
+        mnu_view_font[i] =
+            addEntry(view, fontNames[i], QStringLiteral("List font size ") + QString::number(size),
+                     [this, size] { SetListFontSize(size); });
+        mnu_view_font[i]->setCheckable(true);
+    }
+    Named(view->addSeparator(), "mnu_view_blank1");
+    mnu_view_1024 = addEntry(view, "mnu_view_1024", QStringLiteral("Screen width 1024"),
+                             [this] { SetScreenWidth(1024); });
+    mnu_view_1280 = addEntry(view, "mnu_view_1280", QStringLiteral("Screen width 1280 (or higher)"),
+                             [this] { SetScreenWidth(1280); });
+    mnu_view_1024->setCheckable(true);
+    mnu_view_1280->setCheckable(true);
+
+    QMenu* select = Named(menuBar()->addMenu(QStringLiteral("&Select editor")), "mnu_select");
+    QAction* troops = Named(select->addAction(QStringLiteral("&troop.txt")), "mnu_select_troops");
+    troops->setCheckable(true);
+    troops->setChecked(true);
+    addEntry(select, "mnu_select_parties", QStringLiteral("&parties.txt"),
+             [this] { switchTo(ShowTextParties); });
+    addEntry(select, "mnu_select_pt", QStringLiteral("part&y_template.txt"),
+             [this] { switchTo(ShowTextPartyTemp); });
+    addEntry(select, "mnu_select_factions", QStringLiteral("&factions.txt"),
+             [this] { switchTo(ShowTextFactions); });
+    addEntry(select, "mnu_select_items", QStringLiteral("&item_kinds1.txt"),
+             [this] { switchTo(ShowTextItems); });
+
+    QMenu* help = Named(menuBar()->addMenu(QStringLiteral("&?")), "mnu_help");
+    addEntry(help, "mnu_help_about", QStringLiteral("&About"), [] { ShowAboutWindow(); });
+}
+
+// Positions that do not depend on the screen width; SetScreenWidth sets the
+// others.
+void frmTextTroops::placeDesign() {
+    Place(frameAdd, 7050, 0, 2200, 780);
+    Place(cmdAddTroop, 120, 300, 930, 375);
+    Place(cmdDeleteTroop, 1140, 300, 930, 375);
+    Place(frameEdit, 9345, 0, 5880, 780);
+    Place(cmdUpdateTroop, 120, 300, 2940, 375);
+    Place(cmdSave, 3180, 300, 2580, 375);
+
+    Place(frameTroopList, 0, 800, 3825, 9820);
+    Place(lstTroops, 30, 520, 3765, 8835);
+    Place(lstTroopsFiltered, 30, 520, 3765, 8835);
+    Place(txtFilterTroops, 1200, 9400, 1905, 300);
+    Place(cmdFilterTroops, 3165, 9400, 600, 300);
+
+    Place(frameMain, 3915, 800, 11250, 9300);
+    Place(frameNames, 120, 180, 3600, 1620);
+    Place(frameFaction, 3840, 180, 3480, 600);
+    Place(frameUpgrade, 3840, 840, 3480, 960);
+    Place(frameFlags, 120, 1860, 4560, 2040);
+    Place(frameStats, 4800, 1860, 2520, 2040);
+    Place(frameSkills, 120, 3960, 7200, 2520);
+    Place(frameProf, 120, 6540, 7200, 1020);
+    Place(frameFaceCode, 120, 7920, 11025, 1200);
+    Place(txtFace1, 1260, 270, 8295, 330);
+    Place(txtFace2, 1260, 690, 8295, 330);
+    Place(cmdFaceCode, 9690, 240, 1215, 840);
+
+    Place(frameItems, 7425, 180, 3705, 7680);
+    Place(lstItems, 135, 240, 3435, 2400);
+    Place(cmdItemUp, 135, 2700, 600, 330);
+    Place(cmdItemDown, 780, 2700, 600, 330);
+    Place(cmdRemoveItem, 1455, 2700, 2190, 330);
+    Place(lstAvailableItems, 135, 3330, 3435, 2790);
+    Place(lstFilteredItems, 135, 3330, 3435, 2790);
+    Place(txtItemFilter, 1050, 6165, 1965, 300);
+    Place(cmdFilterItems, 3045, 6165, 525, 300);
+    Place(cmdAddItem, 135, 6540, 3435, 330);
+    Place(txtItemNr, 1710, 7215, 660, 300);
+    Place(cmdAddItemNr, 2445, 7200, 1125, 330);
+}
+
 void frmTextTroops::formLoad() {
-    // Every opening reads factions, items and troops afresh from disk here.
     setWindowTitle(WindowCaption(QStringLiteral("  - Troop Editor")));
+    frameTroops->move(0, 0);
+    SetScreenWidth(ScreenWidth);
+    SetListFontSize(ListFontSize);
+    CurTroop = NoTroop;
+    frameMain->setEnabled(false);
+    frameTroopList->setEnabled(false);
+    frameEdit->setEnabled(false);
+    QStringList skins;
+    for (int skin = 0; skin < 16; ++skin)
+        skins.append(QStringLiteral("Skin ") + QString::number(skin));
+    CmbRace->setRows(skins);
+    CmbRace->setListIndex(0);
+    show();
+    lblTroopEditor->setText(QStringLiteral("Troop Editor\n") + ModuleFolder +
+                            QStringLiteral("troops.txt"));
+    LoadTextFactions();
+    LoadTextItems();
+    LoadTextTroops();
+    FillFactionCombo();
+    FillAvailableItems();
+    FillTroopList();
+    frameTroopList->setEnabled(true);
+}
+
+void frmTextTroops::FillTroopList() {
+    lstTroops->setRows(TroopListRows());
+    lblTroops->setText(QStringLiteral("List of Troops (") + QString::number(TroopMax) +
+                       QStringLiteral(" + entry 0)"));
+    FillUpgradeCombos();
+}
+
+void frmTextTroops::FillUpgradeCombos() {
+    const QStringList rows = UpgradeComboRows();
+    cmbUp1->setRows(rows);
+    cmbUp2->setRows(rows);
+}
+
+void frmTextTroops::FillFactionCombo() {
+    cmbFactions->setRows(FactionComboRows());
+}
+
+void frmTextTroops::FillAvailableItems() {
+    lstAvailableItems->setRows(AvailableItemRows());
+}
+
+void frmTextTroops::SetTroopAddMode(bool addMode) {
+    TroopAddMode = addMode;
+    for (QWidget* button : {static_cast<QWidget*>(cmdSave), static_cast<QWidget*>(cmdDeleteTroop),
+                            static_cast<QWidget*>(cmdAddTroop)})
+        button->setEnabled(!addMode);
+    for (QAction* entry : {mnu_edit_troopadd, mnu_edit_troopdelete, mnu_edit_copy})
+        entry->setEnabled(!addMode);
+    if (!addMode)
+        enableUpdate(true);
+    cmdUpdateTroop->setText(
+        (addMode ? QStringLiteral("Add Troop # ") : QStringLiteral("Update Troop # ")) +
+        QString::number(CurTroop));
+}
+
+void frmTextTroops::SetScreenWidth(int width) {
+    // A stored width we do not offer still gets a sound layout: the nearest one.
+    const bool wide = OfferedScreenWidth(width) == 1280;
+    const WidthRule rules[] = {
+        {frameTroops, false, 15360, 19200},    {frameTroopList, false, 3825, 5745},
+        {lstTroops, false, 3765, 5685},        {lstTroopsFiltered, false, 3765, 5685},
+        {txtFilterTroops, false, 1905, 3810},  {cmdFilterTroops, true, 3165, 5100},
+        {frameMain, true, 3915, 5860},         {frameMain, false, 11250, 13185},
+        {lblTroopEditor, false, 6840, 10695},  {frameAdd, true, 7050, 10950},
+        {frameEdit, true, 9345, 13245},        {frameItems, false, 3705, 5655},
+        {lstItems, false, 3435, 5400},         {lstAvailableItems, false, 3435, 5400},
+        {lstFilteredItems, false, 3435, 5400}, {cmdAddItem, false, 3435, 5400},
+        {cmdRemoveItem, true, 1455, 3390},     {lblAddItem, true, 120, 2055},
+        {txtItemNr, true, 1710, 3645},         {cmdAddItemNr, true, 2445, 4380},
+        {txtItemFilter, false, 1965, 3900},    {cmdFilterItems, true, 3045, 5025},
+        {frameFaceCode, false, 11025, 12975},  {cmdFaceCode, true, 9690, 11610},
+        {txtFace1, false, 8295, 10200},        {txtFace2, false, 8295, 10200},
+    };
+    for (const WidthRule& rule : rules) {
+        const int value = Tw(wide ? rule.at1280 : rule.at1024);
+        if (rule.left)
+            rule.widget->move(value, rule.widget->y());
+        else
+            rule.widget->resize(value, rule.widget->height());
+    }
+    frameTroops->resize(frameTroops->width(), Tw(FormHeight));
+    centralWidget()->setMinimumSize(frameTroops->size());
+    resize(frameTroops->width(), Tw(FormHeight) + menuBar()->sizeHint().height());
+    if (width == 1024 || width == 1280) {
+        mnu_view_1024->setChecked(width == 1024);
+        mnu_view_1280->setChecked(width == 1280);
+    }
+    const QRect screenArea = screen()->availableGeometry();
+    move(std::max(0, screenArea.x() + (screenArea.width() - this->width()) / 2), std::max(0, y()));
+    ScreenWidth = static_cast<std::int16_t>(width);
+    SaveViewSettings();
+}
+
+void frmTextTroops::SetListFontSize(int size) {
+    for (QAction* entry : mnu_view_font)
+        entry->setChecked(false);
+    if (size >= 7 && size <= 10)
+        mnu_view_font[static_cast<std::size_t>(size - 7)]->setChecked(true);
+    for (ListBox* list :
+         {lstItems, lstAvailableItems, lstFilteredItems, lstTroops, lstTroopsFiltered}) {
+        QFont font = list->font();
+        font.setPointSize(OfferedFontSize(size));
+        list->setFont(font);
+    }
+    lstItems->resize(lstItems->width(), Tw(2400));
+    lstAvailableItems->resize(lstAvailableItems->width(), Tw(2790));
+    lstFilteredItems->resize(lstFilteredItems->width(), Tw(2790));
+    lstTroops->resize(lstTroops->width(), Tw(8835));
+    lstTroopsFiltered->resize(lstTroopsFiltered->width(), Tw(8835));
+    ListFontSize = static_cast<std::int16_t>(size);
+    SaveViewSettings();
+}
+
+void frmTextTroops::lstTroops_Click() {
+    if (lstTroops->listIndex() >= 0)
+        selectTroop(lstTroops->listIndex());
+}
+
+void frmTextTroops::lstTroopsFiltered_Click() {
+    const QListWidgetItem* row = lstTroopsFiltered->currentItem();
+    if (!row)
+        return;
+    // "12.  trp_x  (X)": the number in front of the point.
+    const QString number = row->text().section(u' ', 0, 0).chopped(1);
+    PendingFailure ignored;
+    if (const auto index = ParseTroopInt(number, 0, TroopMax, ignored))
+        selectTroop(static_cast<int>(*index));
+}
+
+void frmTextTroops::selectTroop(int index) {
+    SetTroopAddMode(false);
+    CurTroop = index;
+    ShowTroop();
+    enableUpdate(true);
+    cmdUpdateTroop->setText(QStringLiteral("Update Troop # ") + QString::number(CurTroop));
+    frameMain->setEnabled(true);
+    frameEdit->setEnabled(true);
+}
+
+bool frmTextTroops::canShow(const TroopRecord& record) const {
+    // -1 is "no row" and shows as such; any other row must exist. Paths beyond
+    // the last troop are repaired, not refused.
+    return record.faction >= -1 && record.faction < cmbFactions->count() && record.upgrade1 >= -1 &&
+           record.upgrade2 >= -1;
+}
+
+void frmTextTroops::ShowTroop() {
+    PendingFailure failure;
+    const TroopLines stored = StoredTroop(CurTroop);
+    const std::optional<TroopRecord> record = DecodeTroop(stored, failure);
+    if (record && !canShow(*record))
+        failure.raise(InvalidPropertyValue);
+    if (failure.pending()) {
+        // Nothing of this troop is on the screen, so nothing of the previous
+        // one may be stored under its number.
+        m_shown.reset();
+        cmdUpdateTroop->setEnabled(false);
+        ReportError(failure.number(), QStringLiteral("ShowTroop"));
+        return;
+    }
+
+    const QList<QString> head = TroopWords(stored[TroopHeadLine]);
+    TroopRecord shown = *record;
+    const bool fix1 = shown.upgrade1 > TroopMax;
+    const bool fix2 = shown.upgrade2 > TroopMax;
+    const QString title = QStringLiteral("Upgrade path corrected...");
+    if (fix1) {
+        shown.upgrade1 = 0;
+        MsgBox(QStringLiteral("Troop (# ") + head[8] +
+                   QStringLiteral(") in upgrade path 1 of troop # ") + QString::number(CurTroop) +
+                   QStringLiteral(" doesn't exists -> is now set to 0 and updated!"),
+               MsgButtons::Ok, MsgIcon::Exclamation, title);
+    }
+    if (fix2) {
+        shown.upgrade2 = 0;
+        MsgBox(QStringLiteral("Troop (# ") + head[9] +
+                   QStringLiteral(") in upgrade path 2 of troop # ") + QString::number(CurTroop) +
+                   QStringLiteral(" doesen't exists -> is now set to 0 and updated!"),
+               MsgButtons::Ok, MsgIcon::Exclamation, title);
+    }
+    fillControls(shown);
+    m_shown = record;
+    m_shownLines = stored;
+
+    if (fix1 || fix2) {
+        // Only the two path words change; the rest of the record stays as stored.
+        TroopLines repaired = stored;
+        repaired[TroopHeadLine] =
+            WithUpgradePaths(stored[TroopHeadLine], shown.upgrade1, shown.upgrade2).value();
+        StoreTroop(CurTroop, repaired);
+        UnsavedTroops = true;
+        FillUpgradeCombos();
+        ShowTroop();
+    }
+}
+
+void frmTextTroops::fillControls(const TroopRecord& r) {
+    txtTroopID->setText(r.id);
+    txtTroopName->setText(r.name);
+    txtTroopNamePl->setText(r.plural);
+    cmbFactions->setListIndex(r.faction);
+    cmbUp1->setListIndex(r.upgrade1);
+    cmbUp2->setListIndex(r.upgrade2);
+
+    TroopSkin = r.skin();
+    optGender[static_cast<std::size_t>(std::min(TroopSkin, 2))]->setValue(true);
+    // The option's handler sets the skin for Male and Female only.
+    CmbRace->setListIndex(TroopSkin);
+    for (std::size_t i = 0; i < chkFlags.size(); ++i)
+        chkFlags[i]->setValue(r.hasFlag(TroopFlagBoxes[i].mask));
+
+    lstItems->clear();
+    for (const TroopSlot& slot : r.items) {
+        PendingFailure ignored;
+        const auto index = ParseTroopInt(slot.item, 0, ItemMax, ignored);
+        const QListWidgetItem* known =
+            index ? lstAvailableItems->item(static_cast<int>(*index)) : nullptr;
+        const QString text =
+            known ? known->text() : slot.item + QStringLiteral(" - (not in item_kinds1.txt)");
+        addInventoryRow(text, slot.item, slot.modifier);
+    }
+    setInventoryCount(lstItems->count());
+
+    for (std::size_t i = 0; i < txtAttributes.size(); ++i)
+        txtAttributes[i]->setText(r.attributes[i]);
+    for (std::size_t i = 0; i < txtProficiencies.size(); ++i)
+        txtProficiencies[i]->setText(r.proficiencies[i]);
+    for (std::size_t i = 0; i < txtSkills.size(); ++i)
+        txtSkills[i]->setText(SkillBoxText(r.skill(static_cast<int>(i))));
+    txtFace1->setText(FaceBoxText({r.faces[0], r.faces[1], r.faces[2], r.faces[3]}));
+    txtFace2->setText(FaceBoxText({r.faces[4], r.faces[5], r.faces[6], r.faces[7]}));
+}
+
+std::optional<TroopRecord> frmTextTroops::readControls(const TroopRecord& base) const {
+    TroopRecord r = base;
+    r.id = AsSingleWord(txtTroopID->text());
+    r.name = AsSingleWord(txtTroopName->text());
+    r.plural = AsSingleWord(txtTroopNamePl->text());
+    const std::pair<const QString*, const char*> names[] = {
+        {&r.id, "Troop ID"}, {&r.name, "Single"}, {&r.plural, "Plural"}};
+    for (const auto& [word, name] : names) {
+        if (word->isEmpty()) {
+            RefuseBox(QStringLiteral("'%1' must not be empty!").arg(QLatin1String(name)));
+            return std::nullopt;
+        }
+    }
+    r.faction = cmbFactions->listIndex();
+    r.upgrade1 = cmbUp1->listIndex();
+    r.upgrade2 = cmbUp2->listIndex();
+    if (CmbRace->listIndex() >= 0)
+        r.setSkin(CmbRace->listIndex());
+    for (std::size_t i = 0; i < chkFlags.size(); ++i)
+        r.setFlag(TroopFlagBoxes[i].mask, chkFlags[i]->value());
+
+    r.items.clear();
+    for (int row = 0; row < lstItems->count(); ++row) {
+        const QListWidgetItem* item = lstItems->item(row);
+        r.items.append({item->data(ItemWordRole).toString(), item->data(ModifierRole).toString()});
+    }
+
+    const auto readWords = [](const auto& boxes, const auto& table, auto& words) {
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            if (!IsSingleWord(boxes[i]->text())) {
+                RefuseBox(QStringLiteral("'%1' must not be empty or hold blanks!")
+                              .arg(BoxName(table[i].caption)));
+                return false;
+            }
+            words[i] = boxes[i]->text();
+        }
+        return true;
+    };
+    if (!readWords(txtAttributes, TroopAttributeBoxes, r.attributes) ||
+        !readWords(txtProficiencies, TroopProficiencyBoxes, r.proficiencies))
+        return std::nullopt;
+
+    for (std::size_t i = 0; i < txtSkills.size(); ++i) {
+        const std::optional<int> level = SkillLevelFromBox(txtSkills[i]->text());
+        if (!level) {
+            RefuseBox(QStringLiteral("Value of '%1' must be a number between 0 and 15 (or a letter "
+                                     "from A to F)!")
+                          .arg(BoxName(TroopSkillBoxes[i].caption)));
+            return std::nullopt;
+        }
+        r.setSkill(static_cast<int>(i), *level);
+    }
+
+    const auto face1 = FaceWordsFromBox(txtFace1->text());
+    const auto face2 = FaceWordsFromBox(txtFace2->text());
+    std::copy(face1.begin(), face1.end(), r.faces.begin());
+    std::copy(face2.begin(), face2.end(), r.faces.begin() + 4);
+    return r;
+}
+
+void frmTextTroops::UpdateTroop(bool showMessage) {
+    if (!m_shown)
+        return;
+    std::optional<TroopRecord> record = readControls(*m_shown);
+    if (!record)
+        return;
+    if (TroopAddMode) {
+        // A new troop copies its template but for the words no control shows.
+        record->word3 = record->word5 = record->word6 = QStringLiteral("0");
+    }
+    PendingFailure failure;
+    const std::optional<TroopLines> lines = EncodeTroop(*record, m_shownLines, failure);
+    if (!lines) {
+        ReportError(failure.number(), QStringLiteral("UpdateTroop"));
+        return;
+    }
+
+    int k = CurTroop;
+    if (!TroopAddMode) {
+        StoreTroop(k, *lines);
+        const QString row = TroopRowText(k);
+        lstTroops->item(k)->setText(row);
+        if (troopFilterActive() && lstTroopsFiltered->currentItem())
+            lstTroopsFiltered->currentItem()->setText(row);
+        MsgTitle = QStringLiteral("Troop updated...");
+        MsgText = QStringLiteral("Troop # ") + QString::number(k) + QStringLiteral(" - '") +
+                  TroopID[k] + QStringLiteral("' has been updated. This is the new entry:");
+    } else {
+        k = AppendTroop(*lines);
+        const QString row = TroopRowText(k);
+        lstTroops->addItem(row);
+        lstTroops->setListIndex(k);
+        if (troopFilterActive()) {
+            lstTroopsFiltered->addItem(row);
+            lstTroopsFiltered->setListIndex(lstTroopsFiltered->count() - 1);
+        }
+        SetTroopAddMode(false);
+        lblTroops->setText(QStringLiteral("List of Troops (") + QString::number(TroopMax) +
+                           QStringLiteral(" + entry 0)"));
+        MsgTitle = QStringLiteral("Troop added...");
+        MsgText = QStringLiteral("Troop # ") + QString::number(k) + QStringLiteral(" - '") +
+                  TroopID[k] +
+                  QStringLiteral("' added. Don't forget to link this entry via update path or "
+                                 "party_templates.txt") +
+                  LineBreak + QStringLiteral("This is the new entry:");
+    }
+    if (showMessage) {
+        MsgEntry = QStringList(lines->begin(), lines->end()).join(LineBreak);
+        ShowMessageWindow();
+    }
+    FillUpgradeCombos();
+    ShowTroop();
+    UnsavedTroops = true;
+}
+
+void frmTextTroops::enableUpdate(bool enabled) {
+    cmdUpdateTroop->setEnabled(enabled && m_shown.has_value());
+}
+
+bool frmTextTroops::troopFilterActive() const {
+    return !lstTroopsFiltered->isHidden();
+}
+
+void frmTextTroops::cmdFilterTroops_Click() {
+    const auto row = [this](int i) { return lstTroops->item(i)->text(); };
+    if (ApplyFilter(lstTroops, lstTroopsFiltered, txtFilterTroops->text(), MatchingTroops, row))
+        cmdUpdateTroop->setEnabled(false);
+}
+
+void frmTextTroops::cmdSave_Click() {
+    // A save that failed leaves the tables unsaved: the close question must
+    // still protect them.
+    if (SaveTextTroops())
+        UnsavedTroops = false;
+}
+
+void frmTextTroops::cmdFaceCode_Click() {
+    MsgBox(QStringLiteral("This is a face code - you can generate this in the game. First, enable "
+                          "edit mode in your game configuration, then start the game.") +
+               LineBreak +
+               QStringLiteral("Press C to open character information. Click on your charaters "
+                              "face. Change your face. Press CTRL+E, the face code of the "
+                              "generated face ") +
+               LineBreak +
+               QStringLiteral("will be displayed in the top of the screen. Press this button to "
+                              "copy the face code to the clipboard. Then insert it to the editor "
+                              "field, by pressing CTRL+V."),
+           MsgButtons::Ok, MsgIcon::Information, QStringLiteral("How to get the face code..."));
+}
+
+void frmTextTroops::optGender_Click(int index) {
+    CmbRace->setEnabled(index == 2);
+    if (index < 2)
+        CmbRace->setListIndex(index);
+}
+
+void frmTextTroops::txtTroopID_LostFocus() {
+    const QString id = txtTroopID->text();
+    if (!id.startsWith(QStringLiteral("trp_")))
+        txtTroopID->setText(QStringLiteral("trp_") + id);
+}
+
+void frmTextTroops::cmdAddTroop_Click() {
+    if (CurTroop == NoTroop || !m_shown) {
+        MsgBox(QStringLiteral("Please select a troop as template!"), MsgButtons::Ok,
+               MsgIcon::Information, QStringLiteral("Add new troop..."));
+        return;
+    }
+    const QString question =
+        QStringLiteral("The form will be filled with data from troop # ") +
+        QString::number(CurTroop) + QStringLiteral("!") + Paragraph +
+        QStringLiteral("Hit 'Add troop' in the form to complete the process.") +
+        QStringLiteral("Selecting a troop from the list will abort adding a troop.") + Paragraph +
+        QStringLiteral("Do you want to continue?");
+    if (MsgBox(question, MsgButtons::YesNo, MsgIcon::None, QStringLiteral("Add new troop?")) ==
+        MsgAnswer::Yes)
+        AddTroop();
+}
+
+void frmTextTroops::AddTroop() {
+    SetTroopAddMode(true);
+    txtTroopID->setText(QStringLiteral("trp_new_troop1"));
+    txtTroopName->setText(QStringLiteral("Name"));
+    txtTroopNamePl->setText(QStringLiteral("NamePl"));
+    cmdUpdateTroop->setText(QStringLiteral("Add Troop # ") + QString::number(TroopMax + 1));
+    frameMain->setEnabled(true);
+    frameEdit->setEnabled(true);
+}
+
+void frmTextTroops::cmdDeleteTroop_Click() {
+    if (TroopMax < 1) {
+        // The file must keep one troop at least.
+        MsgBox(QStringLiteral("Troop # 0 is the only troop left in the list and can't be deleted!"),
+               MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Delete last troop..."));
+        return;
+    }
+    QString linked;
+    for (int i : TroopsLinkedTo(TroopMax))
+        linked += QString::number(i) + QStringLiteral(" ");
+    QString text = QStringLiteral("WARNING!") + Paragraph +
+                   QStringLiteral("This will delete the LAST troop (# ") +
+                   QString::number(TroopMax) + QStringLiteral(") in the list, and it's highly ") +
+                   QStringLiteral("recommended that you only delete your own added troops!") +
+                   LineBreak +
+                   QStringLiteral("Don't forget to remove all links (upgrade path, "
+                                  "party_templates.txt) ") +
+                   QStringLiteral("to this troop!") + Paragraph;
+    if (!linked.isEmpty())
+        text += QStringLiteral("The following troops have linked upgrade paths to the troop you "
+                               "want to delete: ") +
+                Paragraph + linked + Paragraph;
+    text += QStringLiteral("Do you want to continue?");
+    if (MsgBox(text, MsgButtons::YesNo, MsgIcon::None, QStringLiteral("Delete last troop?")) ==
+        MsgAnswer::Yes)
+        DeleteTroop();
+}
+
+void frmTextTroops::DeleteTroop() {
+    if (troopFilterActive()) {
+        txtFilterTroops->clear();
+        cmdFilterTroops_Click();
+    }
+    const int deleted = TroopMax;
+    if (!RemoveLastTroop())
+        return;
+    MsgBox(QStringLiteral("Troop ") + QString::number(deleted) +
+               QStringLiteral(" has been deleted from the list!"),
+           MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Troop deleted..."));
+    FillTroopList();
+    lstTroops->setListIndex(TroopMax);
+    UnsavedTroops = true;
+}
+
+void frmTextTroops::mnu_edit_copy_Click() {
+    ShowModal(new frmTextTroopsCopy([this] { UnsavedTroops = true; }));
+    if (CurTroop != NoTroop)
+        ShowTroop();
+}
+
+// Inventory editing
+
+void frmTextTroops::addInventoryRow(const QString& text, const QString& item,
+                                    const QString& modifier) {
+    auto* row = new QListWidgetItem(text);
+    row->setData(ItemWordRole, item);
+    row->setData(ModifierRole, modifier);
+    lstItems->addItem(row);
+}
+
+void frmTextTroops::addInventoryRowFrom(const QString& row) {
+    // The item index stands in front of the row's first blank in both lists.
+    addInventoryRow(row, row.section(u' ', 0, 0), QStringLiteral("0"));
+    lstItems->setListIndex(lstItems->count() - 1);
+    setInventoryCount(lstItems->count());
+}
+
+bool frmTextTroops::inventoryFull() const {
+    if (InvItemCount < TroopSlotCount)
+        return false;
+    MsgBox(QStringLiteral("Maximum count of items reached!"));
+    return true;
+}
+
+void frmTextTroops::setInventoryCount(int count) {
+    InvItemCount = count;
+    frameItems->setTitle(QStringLiteral("Items (") + QString::number(count) +
+                         QStringLiteral(" of 64 used)"));
+}
+
+void frmTextTroops::cmdFilterItems_Click() {
+    ApplyFilter(lstAvailableItems, lstFilteredItems, txtItemFilter->text(), MatchingItems,
+                FilteredItemRow);
+}
+
+void frmTextTroops::cmdAddItem_Click() {
+    if (inventoryFull())
+        return;
+    for (ListBox* list : {lstAvailableItems, lstFilteredItems}) {
+        if (!list->isHidden() && list->currentItem() && !list->currentItem()->text().isEmpty())
+            addInventoryRowFrom(list->currentItem()->text());
+    }
+}
+
+void frmTextTroops::cmdAddItemNr_Click() {
+    if (inventoryFull())
+        return;
+    const std::optional<std::int32_t> number = ToInt32(txtItemNr->text());
+    const QString limit = QString::number(ItemMax - 1);
+    if (!number) {
+        MsgBox(QStringLiteral("Value must be a number between 1 and ") + limit, MsgButtons::Ok,
+               MsgIcon::Exclamation, QStringLiteral("Information"));
+    } else if (*number >= ItemMax - 1 || *number < 1) {
+        MsgBox(QStringLiteral("Value must be >0 and <") + limit + QStringLiteral(" !"),
+               MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Information"));
+    } else {
+        addInventoryRowFrom(lstAvailableItems->item(*number)->text());
+    }
+}
+
+void frmTextTroops::cmdItemUp_Click() {
+    const int row = lstItems->listIndex();
+    if (row < 1)
+        return;
+    lstItems->insertItem(row - 1, lstItems->takeItem(row));
+    lstItems->setListIndex(row - 1);
+}
+
+void frmTextTroops::cmdItemDown_Click() {
+    const int row = lstItems->listIndex();
+    if (row < 0 || row >= lstItems->count() - 1)
+        return;
+    lstItems->insertItem(row + 1, lstItems->takeItem(row));
+    lstItems->setListIndex(row + 1);
+}
+
+void frmTextTroops::cmdRemoveItem_Click() {
+    const int before = lstItems->count();
+    const int row = lstItems->listIndex();
+    if (row >= 0)
+        delete lstItems->takeItem(row);
+    if (before > 1)
+        lstItems->setListIndex(lstItems->count() - 1);
+    setInventoryCount(lstItems->count());
+    lstItems->setFocus();
+}
+
+void frmTextTroops::mnu_edit_inv_clear_Click() {
+    if (CurTroop == NoTroop) {
+        MsgBox(QStringLiteral("No troop selected..."), MsgButtons::Ok, MsgIcon::Exclamation,
+               QStringLiteral("Delete inventory..."));
+        return;
+    }
+    const QString question = QStringLiteral("This will delete the inventory of troop # ") +
+                             QString::number(CurTroop) + QStringLiteral(" - ") +
+                             TroopID.value(CurTroop) + Paragraph + QStringLiteral("Continue?");
+    if (MsgBox(question, MsgButtons::YesNo, MsgIcon::None, QStringLiteral("Delete inventory?")) ==
+        MsgAnswer::Yes) {
+        lstItems->clear();
+        setInventoryCount(0);
+    }
 }
 
 QWidget* ShowTextTroops() {

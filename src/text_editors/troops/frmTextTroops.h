@@ -1,19 +1,186 @@
 #pragma once
 
 #include "shell/EditorWindow.h"
+#include "text_editors/troops/TroopRecord.h"
 
-// The troop editor of troops.txt.
+#include <QLineEdit>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+class CheckBox;
+class ComboBox;
+class ListBox;
+class OptionButton;
+class QAction;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+// The troop editor's windows: a narrow interface font where one is installed
+// (the layout is measured for one), positions in twips, controls found by name.
+QFont TroopEditorFont();
+void Place(QWidget* widget, int left, int top, int width, int height);
+template <typename T> T* Named(T* widget, const char* name) {
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+// Text boxes with the editor's key filters. Their length limits hold for
+// typing only: a text set from code is never cut.
+class TroopInputBox : public QLineEdit {
+public:
+    enum class Filter { None, Digits, BlankToUnderscore, EnterRuns };
+    TroopInputBox(Filter filter, int typingLimit, QWidget* parent);
+    std::function<void()> onEnter;
+    std::function<void()> onLostFocus;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    Filter m_filter;
+    int m_typingLimit;
+};
+
+// The troop editor of troops.txt: lists the troops, shows one field by field,
+// stores edits in the troop tables and saves the file.
 class frmTextTroops : public EditorWindow {
     Q_OBJECT
 public:
     explicit frmTextTroops(QWidget* parent = nullptr);
 
-    // The troop tables hold changes that are not written to the file yet.
+    // Window fields; every opening starts from these values.
+    int CurTroop = 9999;
+    int InvItemCount = 0;
+    bool TroopAddMode = false;
     bool UnsavedTroops = false;
+    int TroopSkin = 0;
+
+    void FillTroopList();
+    void FillUpgradeCombos();
+    void FillFactionCombo();
+    void FillAvailableItems();
+    void SetTroopAddMode(bool addMode);
+    void SetScreenWidth(int width);
+    void SetListFontSize(int size);
+    // Shows troop CurTroop. A record that cannot be shown completely fills no
+    // control, is reported, and leaves the update button disabled.
+    void ShowTroop();
+    // Stores what the window shows as troop CurTroop (or, in add mode, as a new
+    // troop after the last); a box that would break the record refuses it.
+    void UpdateTroop(bool showMessage);
+    void AddTroop();
+    void DeleteTroop();
 
 protected:
     bool hasUnsavedData() const override { return UnsavedTroops; }
 
 private:
     void formLoad();
+    void buildControls();
+    void buildMenus();
+    void placeDesign();
+
+    void lstTroops_Click();
+    void lstTroopsFiltered_Click();
+    void selectTroop(int index);
+    void cmdFilterTroops_Click();
+    void cmdSave_Click();
+    void cmdFaceCode_Click();
+    void optGender_Click(int index);
+    void txtTroopID_LostFocus();
+    void cmdAddTroop_Click();
+    void cmdDeleteTroop_Click();
+    void mnu_edit_copy_Click();
+
+    void cmdFilterItems_Click();
+    void cmdAddItem_Click();
+    void cmdAddItemNr_Click();
+    void cmdItemUp_Click();
+    void cmdItemDown_Click();
+    void cmdRemoveItem_Click();
+    void mnu_edit_inv_clear_Click();
+
+    bool canShow(const TroopRecord& record) const;
+    void fillControls(const TroopRecord& record);
+    std::optional<TroopRecord> readControls(const TroopRecord& base) const;
+    void addInventoryRow(const QString& text, const QString& item, const QString& modifier);
+    void addInventoryRowFrom(const QString& row);
+    bool inventoryFull() const;
+    void setInventoryCount(int count);
+    void enableUpdate(bool enabled);
+    bool troopFilterActive() const;
+
+    // The troop shown completely by the last show, and its lines as stored.
+    std::optional<TroopRecord> m_shown;
+    TroopLines m_shownLines;
+
+    QWidget* frameTroops = nullptr;
+    QLabel* lblTroopEditor = nullptr;
+    QGroupBox* frameTroopList = nullptr;
+    QLabel* lblTroops = nullptr;
+    ListBox* lstTroops = nullptr;
+    ListBox* lstTroopsFiltered = nullptr;
+    QLabel* Label43 = nullptr;
+    TroopInputBox* txtFilterTroops = nullptr;
+    QPushButton* cmdFilterTroops = nullptr;
+    QGroupBox* frameAdd = nullptr;
+    QPushButton* cmdAddTroop = nullptr;
+    QPushButton* cmdDeleteTroop = nullptr;
+    QGroupBox* frameEdit = nullptr;
+    QPushButton* cmdUpdateTroop = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QGroupBox* frameMain = nullptr;
+
+    QGroupBox* frameNames = nullptr;
+    TroopInputBox* txtTroopID = nullptr;
+    TroopInputBox* txtTroopName = nullptr;
+    TroopInputBox* txtTroopNamePl = nullptr;
+    QGroupBox* frameFaction = nullptr;
+    ComboBox* cmbFactions = nullptr;
+    QGroupBox* frameUpgrade = nullptr;
+    ComboBox* cmbUp1 = nullptr;
+    ComboBox* cmbUp2 = nullptr;
+    QGroupBox* frameFlags = nullptr;
+    std::array<OptionButton*, 3> optGender{};
+    ComboBox* CmbRace = nullptr;
+    std::array<CheckBox*, 15> chkFlags{};
+    QGroupBox* frameStats = nullptr;
+    std::array<TroopInputBox*, 5> txtAttributes{};
+    QGroupBox* frameSkills = nullptr;
+    std::array<TroopInputBox*, TroopSkillBoxCount> txtSkills{};
+    QGroupBox* frameProf = nullptr;
+    std::array<TroopInputBox*, 7> txtProficiencies{};
+    QGroupBox* frameFaceCode = nullptr;
+    TroopInputBox* txtFace1 = nullptr;
+    TroopInputBox* txtFace2 = nullptr;
+    QPushButton* cmdFaceCode = nullptr;
+
+    QGroupBox* frameItems = nullptr;
+    ListBox* lstItems = nullptr;
+    QLabel* Label15 = nullptr;
+    ListBox* lstAvailableItems = nullptr;
+    ListBox* lstFilteredItems = nullptr;
+    QLabel* lblFilterItems = nullptr;
+    TroopInputBox* txtItemFilter = nullptr;
+    QPushButton* cmdFilterItems = nullptr;
+    QPushButton* cmdAddItem = nullptr;
+    QLabel* lblAddItem = nullptr;
+    TroopInputBox* txtItemNr = nullptr;
+    QPushButton* cmdAddItemNr = nullptr;
+    QPushButton* cmdItemUp = nullptr;
+    QPushButton* cmdItemDown = nullptr;
+    QPushButton* cmdRemoveItem = nullptr;
+
+    QAction* mnu_edit_troopadd = nullptr;
+    QAction* mnu_edit_troopdelete = nullptr;
+    QAction* mnu_edit_inv_clear = nullptr;
+    QAction* mnu_edit_copy = nullptr;
+    std::array<QAction*, 4> mnu_view_font{};
+    QAction* mnu_view_1024 = nullptr;
+    QAction* mnu_view_1280 = nullptr;
 };

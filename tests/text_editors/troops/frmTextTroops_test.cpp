@@ -1,0 +1,360 @@
+#include "TroopEditorFixture.h"
+
+#include "platform/AppFolder.h"
+#include "platform/TextFile.h"
+#include "shell/modCore.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QRadioButton>
+
+namespace {
+
+void Type(QWidget* target, Qt::Key key, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &press);
+}
+
+TEST_F(TroopEditorTest, OpensWithTheListAndNothingShown) {
+    EXPECT_EQ(window->windowTitle(),
+              "Quenby's Corvane Orvath/Kelbrin Editor v1.40  - Troop Editor");
+    EXPECT_EQ(child<QLabel>("lblTroops")->text(), "List of Troops (9 + entry 0)");
+    EXPECT_EQ(list("lstTroops")->count(), 10);
+    EXPECT_EQ(list("lstTroops")->item(5)->text(), "5.  trp_sea_raider  (Sea_Raider)");
+    EXPECT_EQ(child<ComboBox>("cmbUp1")->itemText(3), "3.  trp_knight");
+    EXPECT_EQ(child<ComboBox>("cmbFactions")->itemText(0), "0 - fac_no_faction  (No_Faction)");
+    EXPECT_EQ(child<ComboBox>("cmbFactions")->itemText(1), "1 - fac_kingdom  (Kingdom_of_Varr)");
+    EXPECT_EQ(list("lstAvailableItems")->item(2)->text(), "2 - itm_short_sword  (Short_Sword)");
+    EXPECT_EQ(window->CurTroop, 9999);
+    EXPECT_FALSE(button("cmdUpdateTroop")->isEnabled());
+    EXPECT_FALSE(button("cmdSave")->isEnabled());
+    EXPECT_FALSE(box("txtTroopID")->isEnabled());
+    // Both view settings are stored at every opening.
+    EXPECT_EQ(ReadIni("Config", "ScreenWidth", ConfigFilePath()), "1024");
+    EXPECT_EQ(ReadIni("Config", "ListFontSize", ConfigFilePath()), "8");
+
+    button("cmdAddTroop")->click();
+    EXPECT_EQ(platform.boxTexts(), QStringList{"Please select a troop as template!"});
+}
+
+TEST_F(TroopEditorTest, SelectingShowsTheRecord) {
+    select(5);
+    EXPECT_EQ(button("cmdUpdateTroop")->text(), "Update Troop # 5");
+    EXPECT_TRUE(button("cmdUpdateTroop")->isEnabled());
+    EXPECT_EQ(box("txtTroopID")->text(), "trp_sea_raider");
+    EXPECT_EQ(box("txtTroopNamePl")->text(), "Sea_Raiders");
+    EXPECT_EQ(child<ComboBox>("cmbFactions")->listIndex(), 3);
+    EXPECT_EQ(child<ComboBox>("cmbUp1")->listIndex(), 4);
+    // Flag word 2147483665 is bit 31, Hero and skin 1.
+    const auto genders = window->findChildren<OptionButton*>("optGender");
+    ASSERT_EQ(genders.size(), 3);
+    EXPECT_TRUE(genders[1]->isChecked());
+    EXPECT_EQ(child<ComboBox>("CmbRace")->listIndex(), 1);
+    EXPECT_FALSE(child<ComboBox>("CmbRace")->isEnabled());
+    EXPECT_TRUE(child<CheckBox>("chkHero")->value());
+    EXPECT_FALSE(child<CheckBox>("chkUnmoveable")->value());
+    EXPECT_EQ(
+        inventory(),
+        (QStringList{"3 - itm_round_shield  (Round_Shield)", "5 - itm_iron_helmet  (Iron_Helmet)",
+                     "1 - itm_bread  (Bread)", "6 - itm_saddle_horse  (Saddle_Horse)"}));
+    EXPECT_EQ(child<QGroupBox>("frameItems")->title(), "Items (4 of 64 used)");
+    EXPECT_EQ(box("txtTroopLvl")->text(), "9");
+    EXPECT_EQ(box("txtTroopThrowing")->text(), "30");
+    // Skill word 0 is FFFFFFFF: every box of it shows F.
+    EXPECT_EQ(box("txtPersuasion")->text(), "F");
+    // Word 1 is ABCDEF01: Tactics 10 shows as "10".
+    EXPECT_EQ(box("txtTactics")->text(), "10");
+    EXPECT_EQ(box("txtPathfinding")->text(), "B");
+    EXPECT_EQ(box("txtFace1")->text(), "0xffffffffffffffff"
+                                       "fffffffffffffffe"
+                                       "8000000000000000"
+                                       "0000000000000001");
+
+    // A skin of 2 or more selects "Other" and sets the skin list itself.
+    select(4);
+    EXPECT_TRUE(genders[2]->isChecked());
+    EXPECT_EQ(child<ComboBox>("CmbRace")->listIndex(), 2);
+    EXPECT_TRUE(child<ComboBox>("CmbRace")->isEnabled());
+    select(0);
+    EXPECT_TRUE(genders[0]->isChecked());
+    EXPECT_EQ(child<ComboBox>("CmbRace")->listIndex(), 0);
+}
+
+TEST_F(TroopEditorTest, UpdateWithoutChangeStoresTheSameLinesAndSaveKeepsTheFile) {
+    const QByteArray before = module.read("troops.txt");
+    for (int troop : {0, 1, 2, 3, 4, 5, 6, 9}) {
+        SCOPED_TRACE(troop);
+        select(troop);
+        update();
+        EXPECT_EQ(StoredTroop(troop), original[static_cast<std::size_t>(troop)]);
+    }
+    EXPECT_EQ(platform.modalWindows.size(), 8);
+    EXPECT_EQ(MsgTitle, "Troop updated...");
+    EXPECT_EQ(MsgText, "Troop # 9 - 'trp_recruit' has been updated. This is the new entry:");
+    EXPECT_TRUE(MsgEntry.startsWith("trp_recruit Recruit Recruits 0 0 0 0 1 0 0\r\n  -1 0 -1 0 "));
+    EXPECT_TRUE(window->UnsavedTroops);
+
+    platform.answer(MsgAnswer::No);
+    button("cmdSave")->click();
+    EXPECT_FALSE(window->UnsavedTroops);
+    EXPECT_EQ(module.read("troops.txt"), before);
+}
+
+TEST_F(TroopEditorTest, FlagBoxesAndSkinChangeOnlyTheirBits) {
+    select(9); // flag word 0
+    child<CheckBox>("chkHero")->setValue(true);
+    update();
+    EXPECT_EQ(word(9, TroopHeadLine, 4), "16");
+
+    select(4); // hexadecimal 1012: Merchant, Hero, skin 2
+    for (CheckBox* flag : window->findChildren<CheckBox*>())
+        flag->setValue(false);
+    update();
+    EXPECT_EQ(word(4, TroopHeadLine, 4), "2");
+
+    select(1); // 19: Hero and skin 3
+    window->findChildren<OptionButton*>("optGender")[1]->click();
+    EXPECT_EQ(child<ComboBox>("CmbRace")->listIndex(), 1);
+    update();
+    EXPECT_EQ(word(1, TroopHeadLine, 4), "17");
+
+    select(5); // bit 31 has no box and stays
+    child<CheckBox>("chkRanged")->setValue(true);
+    update();
+    EXPECT_EQ(word(5, TroopHeadLine, 4), QString::number(2147483665u | 0x4000000u));
+}
+
+TEST_F(TroopEditorTest, EditedRecordsKeepWhatNoControlShows) {
+    select(5);
+    box("txtTactics")->setText("11");
+    box("txtTroopName")->setText("Sea Raider"); // pasted, blank and all
+    list("lstItems")->setListIndex(0);
+    button("cmdItemDown")->click();
+    update();
+    const TroopLines& old = original[5];
+    const TroopLines now = StoredTroop(5);
+    EXPECT_EQ(now[TroopHeadLine],
+              "trp_sea_raider Sea_Raider Sea_Raiders 7 2147483665 scn_a 12 3 4 0");
+    EXPECT_EQ(TroopName[5], "Sea_Raider");
+    // Tactics 11 is one digit B; the digits of no box stay as they were.
+    EXPECT_EQ(word(5, TroopSkillsLine, 1), QString::number(0xBBCDEF01u));
+    EXPECT_EQ(now[TroopSkillsLine].section(' ', 2), old[TroopSkillsLine].section(' ', 2));
+    // Each modifier word moves with its item.
+    EXPECT_TRUE(now[TroopItemsLine].startsWith("  5 254 3 7 1 0 6 131072 -1 0 "));
+    EXPECT_EQ(now[TroopFacesLine], old[TroopFacesLine]);
+
+    // Items the item list has no row for show as rows of their own and go back.
+    select(6);
+    EXPECT_EQ(inventory().size(), 3);
+    EXPECT_TRUE(inventory()[0].startsWith("99 "));
+    list("lstItems")->setListIndex(2);
+    button("cmdRemoveItem")->click();
+    update();
+    EXPECT_TRUE(StoredTroop(6)[TroopItemsLine].startsWith("  99 5 x 0 -1 0 "));
+    EXPECT_EQ(StoredTroop(6)[TroopSkillsLine], "0 0 0 0 0 4 ");
+}
+
+TEST_F(TroopEditorTest, BoxesThatWouldBreakTheRecordRefuseTheUpdate) {
+    const struct {
+        const char* box;
+        const char* text;
+        const char* message;
+    } rows[] = {
+        {"txtLeadership", "16",
+         "Value of 'Leadership' must be a number between 0 and 15 (or a "
+         "letter from A to F)!"},
+        {"txtTroopFirearms", "", "'Firearms' must not be empty or hold blanks!"},
+        {"txtTroopSTR", "1 2", "'STR' must not be empty or hold blanks!"},
+        {"txtTroopNamePl", "", "'Plural' must not be empty!"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.box);
+        select(2);
+        platform.boxes.clear();
+        box(row.box)->setText(QLatin1String(row.text));
+        child<CheckBox>("chkHero")->setValue(true);
+        update();
+        EXPECT_EQ(platform.boxTexts(), QStringList{QLatin1String(row.message)});
+        EXPECT_EQ(StoredTroop(2), original[2]);
+        EXPECT_FALSE(window->UnsavedTroops);
+    }
+    // Levels 10 to 15 may be typed in decimal; the empty box is 0.
+    select(2);
+    box("txtLeadership")->setText("15");
+    box("txtTrade")->setText("");
+    update();
+    EXPECT_EQ(word(2, TroopSkillsLine, 0), QString::number(0xF0));
+}
+
+TEST_F(TroopEditorTest, APathToNoTroopIsRepairedInLineOneOnly) {
+    select(7);
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0].title, "Upgrade path corrected...");
+    EXPECT_EQ(platform.boxes[0].text,
+              "Troop (# 42) in upgrade path 1 of troop # 7 doesn't exists -> "
+              "is now set to 0 and updated!");
+    EXPECT_EQ(child<ComboBox>("cmbUp1")->listIndex(), 0);
+    EXPECT_EQ(child<ComboBox>("cmbUp2")->listIndex(), 9);
+    TroopLines expected = original[7];
+    expected[TroopHeadLine] = "trp_lost_path Lost_Path Lost_Paths 0 0 0 0 2 0 9";
+    EXPECT_EQ(StoredTroop(7), expected);
+    EXPECT_TRUE(window->UnsavedTroops);
+    EXPECT_TRUE(platform.modalWindows.isEmpty());
+    EXPECT_TRUE(button("cmdUpdateTroop")->isEnabled());
+
+    select(7);
+    EXPECT_EQ(platform.boxes.size(), 1u);
+}
+
+TEST_F(TroopEditorTest, ARecordThatCannotBeShownKeepsUpdateDisabled) {
+    select(3);
+    select(8); // faction 17: the faction list ends at 3
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_TRUE(platform.boxes[0].text.startsWith("Error #380 occured in function 'ShowTroop'."));
+    EXPECT_FALSE(button("cmdUpdateTroop")->isEnabled());
+    window->UpdateTroop(true);
+    EXPECT_EQ(StoredTroop(8), original[8]);
+    EXPECT_EQ(StoredTroop(3), original[3]);
+    EXPECT_FALSE(window->UnsavedTroops);
+    // Nor can it be the template of a new troop.
+    button("cmdAddTroop")->click();
+    EXPECT_EQ(platform.boxes.back().text, "Please select a troop as template!");
+
+    TroopLine[8] = "trp_bad_faction Bad_Faction Bad_Factions 0 4294967296 0 0 1 0 0";
+    select(8);
+    EXPECT_TRUE(platform.boxes.back().text.startsWith("Error #6 occured in function 'ShowTroop'."));
+    select(2);
+    EXPECT_TRUE(button("cmdUpdateTroop")->isEnabled());
+}
+
+TEST_F(TroopEditorTest, TroopFilter) {
+    select(1);
+    box("txtFilterTroops")->setText("raid");
+    button("cmdFilterTroops")->click();
+    EXPECT_FALSE(list("lstTroopsFiltered")->isHidden());
+    EXPECT_EQ(list("lstTroopsFiltered")->count(), 1);
+    EXPECT_FALSE(button("cmdUpdateTroop")->isEnabled());
+    list("lstTroopsFiltered")->setListIndex(0);
+    EXPECT_EQ(window->CurTroop, 5);
+    EXPECT_TRUE(button("cmdUpdateTroop")->isEnabled());
+    box("txtTroopName")->setText("Corsair");
+    update();
+    EXPECT_EQ(list("lstTroopsFiltered")->item(0)->text(), "5.  trp_sea_raider  (Corsair)");
+    EXPECT_EQ(list("lstTroops")->item(5)->text(), "5.  trp_sea_raider  (Corsair)");
+
+    // Upper and lower case differ; no hit beeps and shows the full list.
+    box("txtFilterTroops")->setText("corsair");
+    Type(box("txtFilterTroops"), Qt::Key_Return, "\r");
+    EXPECT_EQ(platform.beeps, 1);
+    EXPECT_TRUE(list("lstTroopsFiltered")->isHidden());
+    EXPECT_FALSE(list("lstTroops")->isHidden());
+    EXPECT_TRUE(button("cmdUpdateTroop")->isEnabled());
+}
+
+TEST_F(TroopEditorTest, KeyFiltersAndTheIdPrefix) {
+    select(0);
+    QLineEdit* skill = box("txtRiding");
+    skill->setText("");
+    for (const auto& [key, text] : {std::pair{Qt::Key_A, "a"},
+                                    {Qt::Key_1, "1"},
+                                    {Qt::Key_Return, "\r"},
+                                    {Qt::Key_2, "2"},
+                                    {Qt::Key_3, "3"}})
+        Type(skill, key, QLatin1String(text));
+    EXPECT_EQ(skill->text(), "12");
+    // The limit is for typing: a text set from code stays whole.
+    box("txtTroopOnehand")->setText("1000");
+    EXPECT_EQ(box("txtTroopOnehand")->text(), "1000");
+    Type(box("txtTroopName"), Qt::Key_Space, " ");
+    EXPECT_TRUE(box("txtTroopName")->text().endsWith("_"));
+
+    QLineEdit* id = box("txtTroopID");
+    for (const auto& [typed, shown] : {std::pair{"archer", "trp_archer"},
+                                       {"trp_x", "trp_x"},
+                                       {"TRP_x", "trp_TRP_x"},
+                                       {"", "trp_"}}) {
+        id->setText(QLatin1String(typed));
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(id, &out);
+        EXPECT_EQ(id->text(), QLatin1String(shown));
+    }
+}
+
+TEST_F(TroopEditorTest, ClosingAsksWhileDataIsUnsaved) {
+    select(0);
+    update();
+    platform.answer(MsgAnswer::No);
+    EXPECT_FALSE(window->closeEditor(true));
+    EXPECT_EQ(platform.boxes.back().text,
+              "You have unsaved data in the memory. Do you really want to close this editor?");
+    EXPECT_FALSE(window->BackToMain);
+
+    // A save that fails keeps the mark, so the question still protects the data.
+    const QByteArray before = module.read("troops.txt");
+    platform.answer(MsgAnswer::No);
+    FailNextSaveAfter(10);
+    button("cmdSave")->click();
+    EXPECT_TRUE(window->UnsavedTroops);
+    EXPECT_EQ(module.read("troops.txt"), before);
+
+    // Switching editors with the answer No keeps this one and opens nothing.
+    platform.answer(MsgAnswer::No);
+    action("mnu_select_factions")->trigger();
+    EXPECT_FALSE(window.isNull());
+    for (QWidget* top : QApplication::topLevelWidgets())
+        EXPECT_NE(top->objectName(), "frmTextFactions");
+
+    action("mnu_file_exit")->trigger();
+    EXPECT_EQ(platform.programEnds, 1);
+}
+
+TEST_F(TroopEditorTest, ViewSettings) {
+    action("mnu_view_1280")->trigger();
+    EXPECT_EQ(child<QGroupBox>("frameMain")->x(), Tw(5860));
+    EXPECT_EQ(box("txtFace1")->width(), Tw(10200));
+    EXPECT_TRUE(action("mnu_view_1280")->isChecked());
+    EXPECT_FALSE(action("mnu_view_1024")->isChecked());
+    EXPECT_EQ(ReadIni("Config", "ScreenWidth", ConfigFilePath()), "1280");
+
+    // A width we do not offer lays out as the nearest one, ticks nothing new
+    // and is kept as it is.
+    window->SetScreenWidth(800);
+    EXPECT_EQ(child<QGroupBox>("frameMain")->x(), Tw(3915));
+    EXPECT_TRUE(action("mnu_view_1280")->isChecked());
+    EXPECT_EQ(ReadIni("Config", "ScreenWidth", ConfigFilePath()), "800");
+
+    action("mnu_view_font10")->trigger();
+    EXPECT_EQ(list("lstTroops")->font().pointSize(), 10);
+    EXPECT_EQ(list("lstTroops")->height(), Tw(8835));
+    window->SetListFontSize(12);
+    EXPECT_EQ(list("lstItems")->font().pointSize(), 10);
+    for (const char* name :
+         {"mnu_view_font7", "mnu_view_font8", "mnu_view_font9", "mnu_view_font10"})
+        EXPECT_FALSE(action(name)->isChecked()) << name;
+    EXPECT_EQ(ReadIni("Config", "ListFontSize", ConfigFilePath()), "12");
+}
+
+TEST_F(TroopEditorTest, NoCaptionIsClippedAtEitherWidth) {
+    select(5);
+    for (int width : {1024, 1280}) {
+        window->SetScreenWidth(width);
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            int needed = 0;
+            if (auto* label = qobject_cast<QLabel*>(widget); label && !label->wordWrap())
+                needed = label->sizeHint().width();
+            else if (auto* button = qobject_cast<QPushButton*>(widget))
+                needed = button->text().isEmpty()
+                             ? 0
+                             : button->fontMetrics().horizontalAdvance(button->text()) + 8;
+            else if (qobject_cast<QAbstractButton*>(widget))
+                needed = widget->sizeHint().width();
+            EXPECT_LE(needed, widget->width())
+                << width << ": " << widget->objectName().toStdString();
+        }
+    }
+}
+
+} // namespace
