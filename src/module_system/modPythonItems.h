@@ -7,5 +7,14 @@ extern QStringList PyItemLines;
 extern int PyItemMax;       // index of the last element
 extern int PyItemHardwired; // the entry holding "horse_meat"
 
+// Reads module_items.py from ModuleSystemDirectory into the table; the list
+// ends at the items_end entry, element PyItemMax - 1, and element PyItemMax is
+// the line behind it. Reports a failure through ReportError; returns whether
+// nothing failed.
 bool LoadPythonItems();
+// Offers the backup and writes module_items.py; returns whether it was written.
 bool SavePythonItems();
+
+// The lines behind element PyItemMax (the rest of the file after the list's
+// closing bracket): not for editing, written back after the table unchanged.
+extern QStringList PyItemTail;

@@ -8,5 +8,11 @@ extern int PyPTMax;
 extern int PyPTLastEntry;
 extern int PyPTHardwired; // the entry holding "hero_party"
 
+// Reads module_party_templates.py from ModuleSystemDirectory into the table.
+// Reports a failure through ReportError; returns whether nothing failed.
 bool LoadPythonPT();
+// Offers the backup and writes module_party_templates.py; returns whether it was written.
 bool SavePythonPT();
+
+// The text before its first "#" outside string literals.
+QString CutComment(const QString& text);

@@ -9,6 +9,12 @@ extern int PyTroopMax;       // index of the last element
 extern int PyTroopLastEntry; // the last entry of the troop list
 extern int PyTroopHardwired; // the entry holding "temp_troop"
 
+// Reads module_troops.py from ModuleSystemDirectory into the table (the
+// upgrade lines behind the list are elements too). Reports a failure through
+// ReportError; returns whether nothing failed.
 bool LoadPythonTroops();
 // Offers the backup and writes module_troops.py; returns whether it was written.
 bool SavePythonTroops();
+
+// The text before its first "#" outside string literals.
+QString CutComment(const QString& text);

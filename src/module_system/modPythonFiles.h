@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <QStringList>
+
+// What the loaders and savers of the three module-system source files share.
+//
+// A module-system file is Python: a header, one list of entries, and often code
+// behind the list. The tables keep every line of the file as one element, but
+// join each entry of the list, however many lines it spans, into one element so
+// that the editors can parse and replace it whole. Everything here reads the
+// source the way Python does as far as that matters for joining: string
+// literals (a "#" or a blank inside one is text), comments, and open brackets.
+
+// How a line of Python source begins or ends: inside how many open brackets,
+// and inside which string literal when one runs on over the line end.
+struct PySourceState {
+    int depth = 0;
+    QChar quote; // the quote that opened the string; null outside strings
+    bool triple = false;
+    bool inString() const { return !quote.isNull(); }
+};
+
+// One line of source as the scanner saw it.
+struct PySourceLine {
+    PySourceState start;
+    PySourceState end;
+    int minDepth = 0;       // lowest bracket depth reached on the line
+    int commentAt = -1;     // position of the "#" that opens a comment, or -1
+    bool joinsNext = false; // ends with a backslash outside strings
+    bool broken = false;    // a one-line string ran into the end of the line
+};
+
+// Scans `lines` from the top of a file.
+QVector<PySourceLine> ScanPythonSource(const QStringList& lines);
+
+// The text before its comment: the first "#" outside string literals and
+// everything after it are cut. Reports nothing.
+QString CutComment(const QString& text);
+
+// Removes blanks and tabs outside string literals, keeping one blank where two
+// words (or a word and a string) would otherwise run together.
+QString CompactPython(const QString& text);
+
+// The file-specific values of a loader.
+struct PythonListFormat {
+    QString listStart;   // "troops=[" : the assignment that opens the list, without blanks
+    QChar opener;        // an entry opens with this bracket followed by a double quote
+    QString hardwiredId; // the id of the last entry built into the game
+    QString endId;       // the id of the entry that ends the list ("items_end"), or empty
+    // Troops and party templates: the lines of a joined entry lose their blanks
+    // and comments. Items: continuation lines keep their indentation and the
+    // last line its comment.
+    bool compactEntries = false;
+};
+
+// A file read into a table.
+struct PythonTable {
+    QStringList lines; // the elements
+    QStringList tail;  // (endId) lines behind the element that follows the end entry
+    int hardwired = 0; // element of the entry with the hard-wired id, 0 if none
+    int lastEntry = 0; // element of the last entry of the list
+    int failure = 0;   // failure number to report, 0 if none
+};
+
+// Builds the table of a file's lines: lines up to the list's opening line are
+// copied as they are, each entry of the list becomes one element, other lines
+// of the list are trimmed, and lines behind the list are copied as they are.
+// Failure 62: no line opens the list; 9: the list is still open at the end.
+PythonTable BuildPythonTable(const QStringList& fileLines, const PythonListFormat& format);
+
+// Reads ModuleSystemDirectory + fileName into `table` and reports a failure
+// through ReportError with `procName`. Returns whether nothing failed.
+bool LoadPythonTable(const QString& fileName, const PythonListFormat& format, PythonTable& table,
+                     const QString& procName);
+
+// The common saver: offers the time-stamped backup (backupStem + time stamp +
+// ".py" beside the file), writes `lines` atomically with CR LF line ends, and
+// reports in a box titled `savedTitle`; the box appears only when the file was
+// written and names the backup only when the copy succeeded. A failure is then
+// reported through ReportError with `procName`. Returns whether the file now
+// holds the lines.
+bool SavePythonFile(const QString& fileName, const QString& backupStem, const QString& savedTitle,
+                    const QStringList& lines, const QString& procName);
+
+// Elements 0 to `last` of a table (fewer when the table is shorter).
+QStringList TableElements(const QStringList& table, int last);

@@ -1,0 +1,31 @@
+#include "module_system/modPythonPartyTemp.h"
+
+#include "module_system/modPythonFiles.h"
+
+QStringList PyPTLines;
+int PyPTMax = -1;
+int PyPTLastEntry = 0;
+int PyPTHardwired = 0;
+
+namespace {
+const QString FileName = QStringLiteral("module_party_templates.py");
+}
+
+bool LoadPythonPT() {
+    static const PythonListFormat format{QStringLiteral("party_templates=["), QLatin1Char('('),
+                                         QStringLiteral("hero_party"), QString(), true};
+    PythonTable table;
+    const bool ok = LoadPythonTable(FileName, format, table, QStringLiteral("LoadPythonPT"));
+    PyPTLines = table.lines;
+    PyPTMax = int(PyPTLines.size()) - 1;
+    PyPTLastEntry = table.lastEntry;
+    PyPTHardwired = table.hardwired;
+    return ok;
+}
+
+bool SavePythonPT() {
+    // This backup name has no "_" between the stem and the date.
+    return SavePythonFile(FileName, QStringLiteral("module_party_templates"),
+                          QStringLiteral("Party Templates saved..."),
+                          TableElements(PyPTLines, PyPTMax), QStringLiteral("SavePythonPT"));
+}

@@ -1,0 +1,30 @@
+#include "module_system/modPythonTroops.h"
+
+#include "module_system/modPythonFiles.h"
+
+QStringList PyTroopLines;
+int PyTroopMax = -1;
+int PyTroopLastEntry = 0;
+int PyTroopHardwired = 0;
+
+namespace {
+const QString FileName = QStringLiteral("module_troops.py");
+}
+
+bool LoadPythonTroops() {
+    static const PythonListFormat format{QStringLiteral("troops=["), QLatin1Char('['),
+                                         QStringLiteral("temp_troop"), QString(), true};
+    PythonTable table;
+    const bool ok = LoadPythonTable(FileName, format, table, QStringLiteral("LoadPythonTroops"));
+    PyTroopLines = table.lines;
+    PyTroopMax = int(PyTroopLines.size()) - 1;
+    PyTroopLastEntry = table.lastEntry;
+    PyTroopHardwired = table.hardwired;
+    return ok;
+}
+
+bool SavePythonTroops() {
+    return SavePythonFile(
+        FileName, QStringLiteral("module_troops_"), QStringLiteral("Troops saved..."),
+        TableElements(PyTroopLines, PyTroopMax), QStringLiteral("SavePythonTroops"));
+}

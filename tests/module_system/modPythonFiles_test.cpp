@@ -1,0 +1,259 @@
+#include "ModuleSystemFixture.h"
+
+#include "module_system/modPythonFiles.h"
+
+#include "platform/Failure.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+QStringList Lines(const char* text) {
+    return QString::fromLatin1(text).split(QLatin1Char('\n'));
+}
+
+const PythonListFormat Troops{QStringLiteral("troops=["), QLatin1Char('['),
+                              QStringLiteral("temp_troop"), QString(), true};
+const PythonListFormat Items{QStringLiteral("items=["), QLatin1Char('['),
+                             QStringLiteral("horse_meat"), QStringLiteral("items_end"), false};
+const PythonListFormat Templates{QStringLiteral("party_templates=["), QLatin1Char('('),
+                                 QStringLiteral("hero_party"), QString(), true};
+
+struct TextCase {
+    const char* input;
+    const char* expected;
+};
+
+TEST(CutComment, CutsOnlyOutsideStrings) {
+    const std::vector<TextCase> cases = {
+        {"", ""},
+        {"no comment", "no comment"},
+        {"code # remark", "code "},
+        {"# all remark", ""},
+        {R"(["a#b", 1] # c)", R"(["a#b", 1] )"},
+        {R"(['a#b', "c'#"] #)", R"(['a#b', "c'#"] )"},
+        {R"("esc\"#aped" # c)", R"("esc\"#aped" )"},
+        {R"(x = """tri#ple""" # c)", R"(x = """tri#ple""" )"},
+        {R"("open # string)", R"("open # string)"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CutComment(QString::fromLatin1(c.input)), QString::fromLatin1(c.expected))
+            << c.input;
+}
+
+TEST(CompactPython, RemovesBlanksOnlyWhereTheyMeanNothing) {
+    const std::vector<TextCase> cases = {
+        {"  a , b ,\tc ", "a,b,c"},
+        {R"( "Bob Smith" , 'Bob  Smiths' )", R"("Bob Smith",'Bob  Smiths')"},
+        {"tf_hero if x else 0", "tf_hero if x else 0"},
+        {"x | y", "x|y"},
+        {R"(a or "b")", R"(a or "b")"},
+        {"weight(1) | swing_damage(20 , cut)", "weight(1)|swing_damage(20,cut)"},
+        {"\t\t[itm_a,\titm_b]", "[itm_a,itm_b]"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CompactPython(QString::fromLatin1(c.input)), QString::fromLatin1(c.expected))
+            << c.input;
+}
+
+TEST(ScanPythonSource, FollowsBracketsAndStringsOverLines) {
+    const auto scan = ScanPythonSource(Lines("a = [ (1,\n \"\"\"x\n ]\"\"\", 2) ]\n'b\ny'"));
+    ASSERT_EQ(scan.size(), 5);
+    EXPECT_EQ(scan[0].end.depth, 2);
+    EXPECT_TRUE(scan[1].end.inString());
+    EXPECT_EQ(scan[2].start.depth, 2) << "a bracket inside a string counts for nothing";
+    EXPECT_EQ(scan[2].end.depth, 0);
+    EXPECT_TRUE(scan[3].broken);
+    EXPECT_FALSE(scan[4].start.inString());
+}
+
+struct TableCase {
+    const char* name;
+    const PythonListFormat* format;
+    const char* file;
+    std::vector<const char*> table;
+    int hardwired;
+    int lastEntry;
+    int failure = 0;
+};
+
+class BuildTableCase : public ::testing::TestWithParam<TableCase> {};
+
+TEST_P(BuildTableCase, GivesTheElementsAndMarkers) {
+    const TableCase& c = GetParam();
+    const PythonTable table = BuildPythonTable(Lines(c.file), *c.format);
+    QStringList expected;
+    for (const char* line : c.table)
+        expected.append(QString::fromLatin1(line));
+    EXPECT_EQ(table.lines, expected);
+    EXPECT_EQ(table.hardwired, c.hardwired);
+    EXPECT_EQ(table.lastEntry, c.lastEntry);
+    EXPECT_EQ(table.failure, c.failure);
+}
+
+const TableCase TableCases[] = {
+    {"HeaderVerbatimEntryJoined",
+     &Troops,
+     "from x import *\n  # indented remark\ntroops = [\n  [\"a\",\"A\",\"As\",tf_hero,\n   [itm_a, "
+     "itm_b],\n   0, 0],\n]\nupgrade(troops,\"a\",\"b\")",
+     {"from x import *", "  # indented remark", "troops = [",
+      "[\"a\",\"A\",\"As\",tf_hero,[itm_a,itm_b],0,0],", "]", "upgrade(troops,\"a\",\"b\")"},
+     0,
+     3},
+    {"HashAndBlanksInStringsStay",
+     &Troops,
+     "x\ntroops = [\n  [\"bob\",\"Bob # 1\",\n   \"Bob Smith\", 0], # the smith\n]",
+     {"x", "troops = [", "[\"bob\",\"Bob # 1\",\"Bob Smith\",0],", "]"},
+     0,
+     2},
+    {"TrailingCommentsCutBeforeJoining",
+     &Troops,
+     "x\ntroops = [\n [\"a\",\"A\", # names\n  tf_hero, 0, # flags\n  [], 0],\n]",
+     {"x", "troops = [", "[\"a\",\"A\",tf_hero,0,[],0],", "]"},
+     0,
+     2},
+    {"TabsAndBlankAfterTheBracket",
+     &Troops,
+     "x\ntroops = [\n\t[\"a\",0],\n  [ \"b\",\n\t 0],\n\t[\"c\",0],\n]",
+     {"x", "troops = [", "[\"a\",0],", "[ \"b\",0],", "[\"c\",0],", "]"},
+     0,
+     4},
+    {"LongEntryJoinedWhole",
+     &Troops,
+     "x\ntroops = [\n [\"a\",\n1,\n2,\n3,\n4,\n5,\n6,\n7,\n8,\n9,\n10,\n11,\n12],\n]",
+     {"x", "troops = [", "[\"a\",1,2,3,4,5,6,7,8,9,10,11,12],", "]"},
+     0,
+     2},
+    {"CommentAndEmptyLinesInsideEntryGo",
+     &Troops,
+     "x\ntroops = [\n [\"a\",\n  # inside\n\n  0],\n # between\n\n [\"b\",0],\n]",
+     {"x", "troops = [", "[\"a\",0],", "# between", "", "[\"b\",0],", "]"},
+     0,
+     5},
+    {"LastEntryFarAboveTheBracket",
+     &Troops,
+     "x\ntroops = [\n [\"a\",0],\n [\"temp_troop\",0],\n#1\n#2\n#3\n#4\n#5\n#6\n#7\n#8\n#9\n#10\n#"
+     "11\n#12\n]",
+     {"x", "troops = [", "[\"a\",0],", "[\"temp_troop\",0],", "#1", "#2", "#3", "#4", "#5", "#6",
+      "#7", "#8", "#9", "#10", "#11", "#12", "]"},
+     3,
+     3},
+    {"HardwiredIsATableIndex",
+     &Troops,
+     "x\ntroops = [\n [\"a\",\n 0],\n [\"b\",\n 0],\n [\"temp_troop\", 0],\n [\"c\",0],\n]",
+     {"x", "troops = [", "[\"a\",0],", "[\"b\",0],", "[\"temp_troop\", 0],", "[\"c\",0],", "]"},
+     4,
+     5},
+    {"CommentedOutEntryIsNoEntry",
+     &Troops,
+     "x\ntroops = [\n [\"a\",0],\n# [\"temp_troop\",\n#  0],\n]",
+     {"x", "troops = [", "[\"a\",0],", "# [\"temp_troop\",", "#  0],", "]"},
+     0,
+     2},
+    {"WordsKeepTheirBlank",
+     &Troops,
+     "x\ntroops = [\n [\"a\",\n  tf_hero if hero else 0,\n  knows_a\n  if b else 0],\n]",
+     {"x", "troops = [", "[\"a\",tf_hero if hero else 0,knows_a if b else 0],", "]"},
+     0,
+     2},
+    {"BackslashContinuationJoined",
+     &Troops,
+     "x\ntroops = [\n [\"a\", tf_hero| \\\n  tf_inactive, 0],\n]",
+     {"x", "troops = [", "[\"a\", tf_hero|tf_inactive,0],", "]"},
+     0,
+     2},
+    {"StringOverLinesIsNotJoined",
+     &Troops,
+     "x\ntroops = [\n [\"a\", \"\"\"two\n  lines\"\"\", 0],\n]",
+     {"x", "troops = [", "[\"a\", \"\"\"two", "  lines\"\"\", 0],", "]"},
+     0,
+     2},
+    {"ListStartOnlyInCodeAndAsWholeName",
+     &Troops,
+     "x\n# troops = [\nold_troops = [1]\ns = \"troops = [\"\ntroops=[\n [\"a\",0],\n]",
+     {"x", "# troops = [", "old_troops = [1]", "s = \"troops = [\"", "troops=[", "[\"a\",0],", "]"},
+     0,
+     5},
+    {"CodeBehindTheListKeepsIndentation",
+     &Troops,
+     "x\ntroops = [\n [\"a\",0],\n  ]\nfor t in troops:\n    t.append(0)  ",
+     {"x", "troops = [", "[\"a\",0],", "]", "for t in troops:", "    t.append(0)  "},
+     0,
+     2},
+    {"EmptyListTakesNewEntriesFirst", &Troops, "x\ntroops = [\n]", {"x", "troops = [", "]"}, 0, 1},
+    {"NoListStart", &Troops, "x\ny = 1", {"x", "y = 1"}, 0, 1, Err::InputPastEnd},
+    {"EmptyFile", &Troops, "", {""}, 0, 0, Err::InputPastEnd},
+    {"ListStillOpenAtTheEnd",
+     &Troops,
+     "x\ntroops = [\n [\"a\",\n  0",
+     {"x", "troops = [", "[\"a\",", "0"},
+     0,
+     2,
+     Err::SubscriptOutOfRange},
+    {"ItemContinuationKeepsIndentation",
+     &Items,
+     "x\nitems = [\n [\"a\",\"A\", [(\"m\",0)], # meshes\n   itp_x,\n\t0], # remark\n "
+     "[\"items_end\",\"Items End\",[],0],\n]",
+     {"x", "items = [", "[\"a\",\"A\", [(\"m\",0)],   itp_x, 0], # remark",
+      "[\"items_end\",\"Items End\",[],0],", "]"},
+     0,
+     3},
+    {"ItemsEndInACommentDoesNotEnd",
+     &Items,
+     "x\nitems = [\n# items_end stays last\n [\"horse_meat\",0],\n [\"items_end\",0],\n]",
+     {"x", "items = [", "# items_end stays last", "[\"horse_meat\",0],", "[\"items_end\",0],", "]"},
+     3,
+     4},
+    {"ItemsEndAtTheEndOfTheFile",
+     &Items,
+     "x\nitems = [\n [\"items_end\",0],",
+     {"x", "items = [", "[\"items_end\",0],", "]"},
+     0,
+     2,
+     Err::SubscriptOutOfRange},
+    {"ItemsWithoutItemsEnd",
+     &Items,
+     "x\nitems = [\n [\"a\",\n 0],\n]\ny = 1",
+     {"x", "items = [", "[\"a\", 0],", "]", "y = 1"},
+     0,
+     2},
+    {"TemplatesOneLineEach",
+     &Templates,
+     "x\nparty_templates = [\n (\"none\",0,[]),\n (\"hero_party\",0,[]),\n "
+     "(\"c\",0,[(trp_a,1,2)]),\n]",
+     {"x", "party_templates = [", "(\"none\",0,[]),", "(\"hero_party\",0,[]),",
+      "(\"c\",0,[(trp_a,1,2)]),", "]"},
+     3,
+     4},
+    {"TemplateMembersJoined",
+     &Templates,
+     "x\nparty_templates = [\n ( \"c\",\"C c\",0,\n  [(trp_a, 1, 2),\n   (trp_b,1,2)]), # c\n]",
+     {"x", "party_templates = [", "( \"c\",\"C c\",0,[(trp_a,1,2),(trp_b,1,2)]),", "]"},
+     0,
+     2},
+};
+
+INSTANTIATE_TEST_SUITE_P(, BuildTableCase, ::testing::ValuesIn(TableCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(BuildTable, ItemsEndKeepsWhatFollowsForTheSave) {
+    const PythonTable table = BuildPythonTable(
+        Lines("x\nitems = [\n [\"items_end\",\n  0],\n]\n\ntry:\n    y = 1\nexcept:\n    raise"),
+        Items);
+    EXPECT_EQ(table.lines, QStringList({"x", "items = [", "[\"items_end\",  0],", "]"}));
+    EXPECT_EQ(table.tail, QStringList({"", "try:", "    y = 1", "except:", "    raise"}));
+}
+
+TEST(BuildTable, LoadingItsOwnOutputChangesNothing) {
+    for (const TableCase& c : TableCases) {
+        const PythonTable once = BuildPythonTable(Lines(c.file), *c.format);
+        if (once.failure != 0)
+            continue;
+        const PythonTable twice = BuildPythonTable(once.lines + once.tail, *c.format);
+        EXPECT_EQ(twice.lines + twice.tail, once.lines + once.tail) << c.name;
+    }
+}
+
+} // namespace

@@ -1,0 +1,110 @@
+#include "ModuleSystemFixture.h"
+
+#include "module_system/modPythonItems.h"
+#include "module_system/modPythonPartyTemp.h"
+#include "module_system/modPythonTroops.h"
+
+namespace {
+
+// Golden tables: tests/data/module_system/files/<file>.table holds the
+// elements a load of <file>.py must give, one per line.
+QStringList GoldenTable(const QString& name) {
+    QString text = QString::fromLatin1(ReadFile(TestDataFolder() + "/files/" + name + ".table"));
+    text.chop(1); // the last line's end
+    return text.split(QLatin1Char('\n'));
+}
+
+class LoadFiles : public ModuleSystemTest {
+protected:
+    LoadFiles() : ModuleSystemTest(TestDataFolder() + QStringLiteral("/files")) {}
+};
+
+TEST_F(LoadFiles, TroopsGolden) {
+    EXPECT_TRUE(LoadPythonTroops());
+    EXPECT_EQ(PyTroopLines, GoldenTable("module_troops"));
+    EXPECT_EQ(PyTroopMax, PyTroopLines.size() - 1);
+    EXPECT_EQ(PyTroopHardwired, 16);
+    EXPECT_EQ(PyTroopLastEntry, 25);
+    EXPECT_TRUE(platform.boxes.empty());
+}
+
+TEST_F(LoadFiles, ItemsGolden) {
+    EXPECT_TRUE(LoadPythonItems());
+    EXPECT_EQ(PyItemLines, GoldenTable("module_items"));
+    EXPECT_EQ(PyItemMax, PyItemLines.size() - 1);
+    EXPECT_EQ(PyItemHardwired, 9);
+    EXPECT_TRUE(PyItemLines[PyItemMax - 1].startsWith(QStringLiteral(R"(["items_end")")));
+    EXPECT_EQ(PyItemLines[PyItemMax], QStringLiteral("]"));
+    EXPECT_EQ(PyItemTail.size(), 8);
+    EXPECT_EQ(PyItemTail.last(), QStringLiteral("# modmerger_end"));
+    EXPECT_TRUE(platform.boxes.empty());
+}
+
+TEST_F(LoadFiles, PartyTemplatesGolden) {
+    EXPECT_TRUE(LoadPythonPT());
+    EXPECT_EQ(PyPTLines, GoldenTable("module_party_templates"));
+    EXPECT_EQ(PyPTMax, PyPTLines.size() - 1);
+    EXPECT_EQ(PyPTHardwired, 7);
+    EXPECT_EQ(PyPTLastEntry, 10);
+    EXPECT_TRUE(platform.boxes.empty());
+}
+
+TEST_F(LoadFiles, MarkersAreSetAnewOnEveryLoad) {
+    ASSERT_TRUE(LoadPythonTroops());
+    ASSERT_EQ(PyTroopHardwired, 16);
+    write("module_troops.py", "x\ntroops = [\n [\"a\",0],\n [\"b\",0],\n # end\n]\n");
+    EXPECT_TRUE(LoadPythonTroops());
+    EXPECT_EQ(PyTroopHardwired, 0);
+    EXPECT_EQ(PyTroopLastEntry, 3);
+
+    ASSERT_TRUE(LoadPythonPT());
+    write("module_party_templates.py", "x\nparty_templates = [\n]\n");
+    EXPECT_TRUE(LoadPythonPT());
+    EXPECT_EQ(PyPTHardwired, 0);
+    EXPECT_EQ(PyPTLastEntry, 1) << "a new entry goes right behind the list's opening line";
+}
+
+TEST_F(LoadFiles, EveryLineIsReadWhateverItsEnd) {
+    QByteArray file = "x\r\ntroops = [\n";
+    for (int i = 0; i < 7000; ++i)
+        file += QByteArray(" [\"t") + QByteArray::number(i) + "\",\r   0],\r";
+    file += "]\nupgrade(troops,\"t6999\",\"t0\")";
+    write("module_troops.py", file);
+    EXPECT_TRUE(LoadPythonTroops());
+    ASSERT_EQ(PyTroopMax, 7003);
+    EXPECT_EQ(PyTroopLines[2], QStringLiteral(R"(["t0",0],)"));
+    EXPECT_EQ(PyTroopLines[7001], QStringLiteral(R"(["t6999",0],)"));
+    EXPECT_EQ(PyTroopLastEntry, 7001);
+    EXPECT_EQ(PyTroopLines[7003], QStringLiteral(R"(upgrade(troops,"t6999","t0"))"));
+}
+
+TEST_F(LoadFiles, MissingFileIsReportedAndLeavesAnEmptyTable) {
+    QFile::remove(copy.file("module_party_templates.py"));
+    EXPECT_FALSE(LoadPythonPT());
+    EXPECT_EQ(PyPTLines, QStringList{QString()});
+    EXPECT_EQ(PyPTMax, 0);
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0].title, QStringLiteral("Error..."));
+    EXPECT_TRUE(platform.boxes[0].text.contains(QStringLiteral("LoadPythonPT")));
+}
+
+TEST_F(LoadFiles, FileWithoutTheListIsReported) {
+    write("module_items.py", "from header_items import *\r\nitem_list = []\r\n");
+    EXPECT_FALSE(LoadPythonItems());
+    EXPECT_EQ(PyItemLines, QStringList({"from header_items import *", "item_list = []"}));
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_TRUE(platform.boxes[0].text.startsWith(
+        QStringLiteral("Error # 62 occured in function \"LoadPythonItems\".")))
+        << platform.boxes[0].text.toStdString();
+}
+
+TEST_F(LoadFiles, ListLeftOpenIsReportedWithWhatWasRead) {
+    write("module_troops.py", "x\ntroops = [\n [\"a\",0],\n [\"b\",\n");
+    EXPECT_FALSE(LoadPythonTroops());
+    EXPECT_EQ(PyTroopLines, QStringList({"x", "troops = [", R"(["a",0],)", R"(["b",)"}));
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_TRUE(platform.boxes[0].text.startsWith(
+        QStringLiteral("Error # 9 occured in function \"LoadPythonTroops\".")));
+}
+
+} // namespace
