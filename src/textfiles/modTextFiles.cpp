@@ -21,8 +21,31 @@ QString WordAt(const QStringList& words, int index, PendingFailure& failure) {
     return words.at(index);
 }
 
+std::optional<QString> LineWord(const QString& line, int index) {
+    qsizetype start = 0;
+    for (int k = 0; k < index; ++k) {
+        const qsizetype blank = line.indexOf(QLatin1Char(' '), start);
+        if (blank < 0) {
+            return std::nullopt;
+        }
+        start = blank + 1;
+    }
+    const qsizetype end = line.indexOf(QLatin1Char(' '), start);
+    return line.mid(start, end < 0 ? -1 : end - start);
+}
+
+QString WordAt(const QString& line, int index, PendingFailure& failure) {
+    std::optional<QString> word = LineWord(line, index);
+    if (!word) {
+        failure.raise(Err::SubscriptOutOfRange);
+        return QString();
+    }
+    return *word;
+}
+
 std::optional<int> CountValue(const QString& line) {
-    const std::optional<std::int32_t> value = ToInt32(RemoveSpaces(line));
+    const bool blanks = line.contains(QLatin1Char(' '));
+    const std::optional<std::int32_t> value = blanks ? ToInt32(RemoveSpaces(line)) : ToInt32(line);
     if (!value) {
         return std::nullopt;
     }

@@ -15,6 +15,12 @@ QStringList SplitWords(const QString& line);
 // Word `index` of `words`, or the empty text with failure 9 when the line has
 // no such word.
 QString WordAt(const QStringList& words, int index, PendingFailure& failure);
+// Word `index` of `line` as SplitWords cuts it, without cutting the rest of the
+// line (loaders take a word or two from thousands of long lines); no value when
+// the line has fewer words.
+std::optional<QString> LineWord(const QString& line, int index);
+// The same, or the empty text with failure 9.
+QString WordAt(const QString& line, int index, PendingFailure& failure);
 
 // The number a count line holds (line 2 of a file, or the faction and trigger
 // counts of an item), read with every blank removed. Loaders and savers both

@@ -80,10 +80,9 @@ bool LoadTextItems() {
         if (!line.contains(QLatin1String("itm_"))) {
             continue;
         }
-        const QStringList words = SplitWords(line);
         ItemLine.append(line);
-        ItemID.append(words.value(1));
-        ItemName.append(words.value(2));
+        ItemID.append(LineWord(line, 1).value_or(QString()));
+        ItemName.append(LineWord(line, 2).value_or(QString()));
 
         const QString factionCount = in.next();
         ItemFactionCountLine.append(factionCount);

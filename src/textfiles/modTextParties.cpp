@@ -18,8 +18,7 @@ bool LoadTextParties() {
     PartiesHeader = file.header;
     PartiesCount = file.countLine;
     // Line 2 holds two numbers; the second is the number of parties.
-    const QStringList countWords = SplitWords(PartiesCount);
-    const int count = file.recordCount(countWords.value(1), failure);
+    const int count = file.recordCount(LineWord(PartiesCount, 1).value_or(QString()), failure);
     PartyLine.clear();
     PartyLine2.clear();
     PartyIDs.clear();
@@ -27,8 +26,7 @@ bool LoadTextParties() {
         const QString line = file.next(failure);
         PartyLine.append(line);
         PartyLine2.append(file.next(failure));
-        const QStringList words = SplitWords(line);
-        PartyIDs.append({WordAt(words, 4, failure), WordAt(words, 5, failure)});
+        PartyIDs.append({WordAt(line, 4, failure), WordAt(line, 5, failure)});
     }
     PartyCount = int(PartyLine.size());
     // One element more than there are parties, as the party editor expects.

@@ -22,8 +22,7 @@ bool LoadTextPartyTemplates() {
     for (int i = 0; i < count && file.startRecord(failure); ++i) {
         const QString line = file.next(failure);
         PartyTempLine.append(line);
-        const QStringList words = SplitWords(line);
-        PartyTempIDs.append({WordAt(words, 0, failure), WordAt(words, 1, failure)});
+        PartyTempIDs.append({WordAt(line, 0, failure), WordAt(line, 1, failure)});
     }
     PartyTempCount = int(PartyTempLine.size());
     // One element more than there are templates, as the template editor expects.

@@ -63,9 +63,8 @@ bool LoadTextTroops() {
         TroopProfLine.append(next());
         TroopSkillLine.append(next());
         TroopFaceLine.append(next());
-        const QStringList words = SplitWords(line);
-        TroopID.append(WordAt(words, 0, failure));
-        TroopName.append(WordAt(words, 1, failure));
+        TroopID.append(WordAt(line, 0, failure));
+        TroopName.append(WordAt(line, 1, failure));
     }
 
     const int found = int(TroopLine.size());
