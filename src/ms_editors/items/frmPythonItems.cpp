@@ -1,5 +1,6 @@
 #include "ms_editors/items/frmPythonItems.h"
 
+#include "module_system/modPythonItems.h"
 #include "platform/gui/Controls.h"
 #include "shell/EditorFactories.h"
 #include "shell/modMain.h"
@@ -14,6 +15,7 @@ frmPythonItems::frmPythonItems(QWidget* parent) : EditorWindow(parent) {
 
 void frmPythonItems::formLoad() {
     // Every opening reads module_items.py afresh from disk here.
+    LoadPythonItems();
     setWindowTitle(WindowCaption(QStringLiteral("  - Phyton item editor")));
 }
 

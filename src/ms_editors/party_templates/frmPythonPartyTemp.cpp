@@ -1,5 +1,7 @@
 #include "ms_editors/party_templates/frmPythonPartyTemp.h"
 
+#include "module_system/modPythonPartyTemp.h"
+#include "module_system/modPythonTroops.h"
 #include "platform/gui/Controls.h"
 #include "shell/EditorFactories.h"
 #include "shell/modMain.h"
@@ -14,6 +16,8 @@ frmPythonPartyTemp::frmPythonPartyTemp(QWidget* parent) : EditorWindow(parent) {
 
 void frmPythonPartyTemp::formLoad() {
     // Every opening reads module_party_templates.py and module_troops.py afresh from disk here.
+    LoadPythonPT();
+    LoadPythonTroops();
     setWindowTitle(WindowCaption(QStringLiteral("  - Python Party Templates Editor")));
 }
 
