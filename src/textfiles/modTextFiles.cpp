@@ -9,18 +9,6 @@
 
 #include <QFileInfo>
 
-QStringList SplitWords(const QString& line) {
-    return line.split(QLatin1Char(' '));
-}
-
-QString WordAt(const QStringList& words, int index, PendingFailure& failure) {
-    if (index < 0 || index >= words.size()) {
-        failure.raise(Err::SubscriptOutOfRange);
-        return QString();
-    }
-    return words.at(index);
-}
-
 std::optional<QString> LineWord(const QString& line, int index) {
     qsizetype start = 0;
     for (int k = 0; k < index; ++k) {

@@ -9,15 +9,9 @@
 
 // What the loaders and savers of the compiled module files share.
 
-// The pieces of a line cut at every single blank: a leading blank, a closing
-// blank or two blanks in a row give empty words.
-QStringList SplitWords(const QString& line);
-// Word `index` of `words`, or the empty text with failure 9 when the line has
-// no such word.
-QString WordAt(const QStringList& words, int index, PendingFailure& failure);
-// Word `index` of `line` as SplitWords cuts it, without cutting the rest of the
-// line (loaders take a word or two from thousands of long lines); no value when
-// the line has fewer words.
+// Word `index` of `line` cut at every single blank (a leading blank, a closing
+// blank or two blanks in a row give empty words), found without cutting the
+// rest of the line; no value when the line has fewer words.
 std::optional<QString> LineWord(const QString& line, int index);
 // The same, or the empty text with failure 9.
 QString WordAt(const QString& line, int index, PendingFailure& failure);

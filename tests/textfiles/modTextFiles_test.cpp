@@ -12,14 +12,16 @@ TEST(TextFileWords, SplitAtEverySingleBlank) {
         {"a b", {"a", "b"}}, {" a b ", {"", "a", "b", ""}}, {"a  b", {"a", "", "b"}}, {"", {""}},
         {"a\tb", {"a\tb"}}, // only the blank separates
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(SplitWords(row.line), row.words) << row.line.toStdString();
+    for (const auto& row : rows) {
+        for (int i = 0; i < row.words.size(); ++i)
+            EXPECT_EQ(LineWord(row.line, i), row.words.at(i)) << row.line.toStdString() << i;
+        EXPECT_EQ(LineWord(row.line, int(row.words.size())), std::nullopt);
+    }
 
     PendingFailure failure;
-    const QStringList words = SplitWords("a b");
-    EXPECT_EQ(WordAt(words, 1, failure), "b");
+    EXPECT_EQ(WordAt("a b", 1, failure), "b");
     EXPECT_FALSE(failure.pending());
-    EXPECT_EQ(WordAt(words, 2, failure), QString());
+    EXPECT_EQ(WordAt("a b", 2, failure), QString());
     EXPECT_EQ(failure.number(), Err::SubscriptOutOfRange);
 }
 
