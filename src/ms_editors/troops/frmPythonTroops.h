@@ -1,19 +1,169 @@
 #pragma once
 
+#include "ms_editors/troops/PythonTroopEntry.h"
+#include "ms_editors/troops/PythonTroopLists.h"
 #include "shell/EditorWindow.h"
 
-// The troop editor of module_troops.py.
+class ComboBox;
+class ListBox;
+class QAction;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The troop editor of module_troops.py: lists the troops, shows the selected
+// entry field by field, writes it back with its upgrade line, adds, deletes and
+// rewrites troops. The window only moves fields between the table and its
+// controls; reading and writing entries is done by PythonTroopEntry.
 class frmPythonTroops : public EditorWindow {
     Q_OBJECT
 public:
     explicit frmPythonTroops(QWidget* parent = nullptr);
 
+    // Table index of the shown troop; -1 while none is shown.
+    int CurTroopLine = -1;
+    int InsertTroopLine = 0;
+    int TemplateTroopRow = 0;
+    bool TroopFilterActive = false;
+    bool TroopAddMode = false;
+    int InvItemCount = 0;
     // The troop lines hold changes that are not written to the file yet.
     bool UnsavedTroops = false;
 
+    void SetScreenWidth(int width);
+    void SetListFontSize(int size);
+    void EnableTroopButtons(bool addMode);
+
+    void FillPythonTroopList();
+    void FillUpgradeCombos();
+    void FillAvailableItems();
+    void ShowPythonTroop();
+    // Stores the form as the shown troop (or as the new one in add mode);
+    // returns whether it was stored.
+    bool UpdatePythonTroop(bool showMessage);
+    void AddPythonTroop();
+    void DeletePythonTroop();
+    void ScanPythonTroops();
+
 protected:
     bool hasUnsavedData() const override { return UnsavedTroops; }
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void formLoad();
+    void buildControls();
+    void buildMenus();
+    void layOut(int width);
+
+    void lstTroops_Click();
+    void cmdFilterTroops_Click();
+    void cmdFilterItems_Click();
+    void cmdDeleteTroop_Click();
+    void cmdSave_Click();
+    void cmdShowPython_Click();
+    void cmdAddItem_Click();
+    void cmdAddItemNr_Click();
+    void cmdRemoveItem_Click();
+    void moveItems(bool down);
+    void cmbProfi_Click();
+    void txtTroopID_LostFocus();
+    void txtTroopImage_LostFocus();
+
+    void clearTroopFields();
+    void showTroopFields(const PythonTroop& troop, const QList<int>& flagRows);
+    PythonTroop formTroop() const;
+    bool formTextsAcceptable();
+    void addInventoryItem(const QString& id);
+    void showItemCount();
+    void selectShownRowQuietly();
+    void listNewTroop();
+    void troopFramesEnabled(bool on);
+    void showResult(const QString& title, const QString& text, const QString& entry);
+
+    PythonEntryRows m_troopRows;
+    PythonEntryRows m_itemRows;
+    QStringList m_flagRows;
+    // The shown troop as read, and whether it was read completely.
+    PythonTroop m_shownTroop;
+    bool m_troopReadable = false;
+
+    QFrame* frameTroops = nullptr;
+    QGroupBox* frameTroopList = nullptr;
+    QLabel* lblTroops = nullptr;
+    ListBox* lstTroops = nullptr;
+    QLabel* Label43 = nullptr;
+    QLineEdit* txtFilterTroops = nullptr;
+    QPushButton* cmdFilterTroops = nullptr;
+    QLabel* lblTroopEditor = nullptr;
+    QGroupBox* frameAdd = nullptr;
+    QPushButton* cmdAddTroop = nullptr;
+    QPushButton* cmdDeleteTroop = nullptr;
+    QGroupBox* framePython = nullptr;
+    QPushButton* cmdShowPython = nullptr;
+    QGroupBox* frameEdit = nullptr;
+    QPushButton* cmdUpdate = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QGroupBox* frameTroop = nullptr;
+    QGroupBox* frameNames = nullptr;
+    QLineEdit* txtTroopID = nullptr;
+    QLineEdit* txtTroopName = nullptr;
+    QLineEdit* txtTroopNamePl = nullptr;
+    QGroupBox* FrameFlags = nullptr;
+    ListBox* lstFlags = nullptr;
+    QGroupBox* frameScene = nullptr;
+    QLineEdit* txtScene = nullptr;
+    QLineEdit* txtReserved = nullptr;
+    QGroupBox* frameFactions = nullptr;
+    QLineEdit* txtFaction = nullptr;
+    QGroupBox* frameItems = nullptr;
+    ListBox* lstItems = nullptr;
+    ListBox* lstAvailableItems = nullptr;
+    QLabel* lblItems = nullptr;
+    QPushButton* cmdAddItem = nullptr;
+    QPushButton* cmdRemoveItem = nullptr;
+    QPushButton* cmdItemUp = nullptr;
+    QPushButton* cmdItemDown = nullptr;
+    QLabel* lblAddItem = nullptr;
+    QLineEdit* txtItemNr = nullptr;
+    QPushButton* cmdAddItemNr = nullptr;
+    QLabel* Label17 = nullptr;
+    QLineEdit* txtItemFilter = nullptr;
+    QPushButton* cmdFilterItems = nullptr;
+    QGroupBox* frameStats = nullptr;
+    ComboBox* cmbAttrib = nullptr;
+    QLineEdit* txtAttrib = nullptr;
+    ListBox* lstAttrib = nullptr;
+    QPushButton* cmdAttribAdd = nullptr;
+    QPushButton* cmdAttribChange = nullptr;
+    QPushButton* cmdAttribDel = nullptr;
+    QPushButton* cmdHelpAttrib = nullptr;
+    QGroupBox* frameProfiencies = nullptr;
+    ComboBox* cmbProfi = nullptr;
+    QLineEdit* txtProfi = nullptr;
+    QPushButton* cmdHelpProfi = nullptr;
+    QGroupBox* FrameSkills = nullptr;
+    ComboBox* cmbSkills = nullptr;
+    QLineEdit* txtSkills = nullptr;
+    ListBox* lstSkills = nullptr;
+    QPushButton* cmdSkillsAdd = nullptr;
+    QPushButton* cmdSkillsChange = nullptr;
+    QPushButton* cmdSkillsDel = nullptr;
+    QPushButton* cmdHelpSkills = nullptr;
+    QGroupBox* frameFaceCode = nullptr;
+    QLineEdit* txtFace1 = nullptr;
+    QLineEdit* txtFace2 = nullptr;
+    QLineEdit* txtTroopImage = nullptr;
+    QPushButton* cmdFaceCode = nullptr;
+    QGroupBox* framePgrade = nullptr;
+    ComboBox* cmbUpgrade1 = nullptr;
+    ComboBox* cmbUpgrade2 = nullptr;
+
+    QAction* mnu_edit_add = nullptr;
+    QAction* mnu_edit_del = nullptr;
+    QAction* mnu_edit_scan = nullptr;
+    QList<QAction*> mnu_view_font;
+    QAction* mnu_view_1024 = nullptr;
+    QAction* mnu_view_1280 = nullptr;
 };

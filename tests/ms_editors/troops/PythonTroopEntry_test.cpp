@@ -1,5 +1,7 @@
 #include "ms_editors/troops/PythonTroopEntry.h"
 
+#include "QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 namespace {

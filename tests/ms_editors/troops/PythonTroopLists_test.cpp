@@ -1,6 +1,8 @@
 #include "ms_editors/troops/PythonTroopLists.h"
 #include "ms_editors/troops/PythonTroopTable.h"
 
+#include "QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 namespace {

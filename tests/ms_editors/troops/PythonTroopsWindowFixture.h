@@ -1,0 +1,96 @@
+#pragma once
+
+#include "ms_editors/troops/frmPythonTroops.h"
+
+#include "module_system/modPythonTroops.h"
+#include "platform/gui/Controls.h"
+#include "shell/modMain.h"
+#include "support/Scripted.h"
+
+#include "QtPrinters.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+// The troop editor opened on a copy of our small module system, with every
+// platform seam scripted; controls are found by their names.
+
+class PythonTroopsWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ModuleSystemDirectory = copy.folder();
+        ScreenWidth = 1024;
+        ListFontSize = 8;
+        window = new frmPythonTroops;
+    }
+    void TearDown() override {
+        delete window.data();
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == QStringLiteral("frmMain"))
+                delete w;
+        }
+    }
+
+    template <class T = QWidget> T* get(const char* name) {
+        T* w = window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    ListBox* list(const char* name) { return get<ListBox>(name); }
+    QLineEdit* box(const char* name) { return get<QLineEdit>(name); }
+    void click(const char* name) { get<QPushButton>(name)->click(); }
+    QString text(const char* name) { return box(name)->text(); }
+    QStringList rows(const char* name) {
+        QStringList texts;
+        ListBox* l = list(name);
+        for (int i = 0; i < l->count(); ++i)
+            texts.append(l->item(i)->text());
+        return texts;
+    }
+    QStringList selectedFlags() {
+        QStringList flags;
+        ListBox* l = list("lstFlags");
+        for (int i = 0; i < l->count(); ++i) {
+            if (l->item(i)->isSelected())
+                flags.append(l->item(i)->text());
+        }
+        return flags;
+    }
+    int rowOf(const QString& id) {
+        const QStringList all = rows("lstTroops");
+        for (int i = 0; i < all.size(); ++i) {
+            if (all[i].section(u' ', 1, 1) == QStringLiteral("trp_") + id)
+                return i;
+        }
+        ADD_FAILURE() << "no row for " << id.toStdString();
+        return -1;
+    }
+    void select(const QString& id) { list("lstTroops")->setListIndex(rowOf(id)); }
+    int lineOf(const QString& id) {
+        for (int i = 0; i <= PyTroopMax; ++i) {
+            if (PyTroopLines[i].startsWith(QStringLiteral("[\"") + id + u'"') ||
+                PyTroopLines[i].startsWith(QStringLiteral(" [\"") + id + u'"'))
+                return i;
+        }
+        return -1;
+    }
+    QString upgrade(int which) {
+        return get<ComboBox>(which == 1 ? "cmbUpgrade1" : "cmbUpgrade2")->currentText();
+    }
+    // Answers the next where-to-add question with "at the end" or "behind".
+    void answerWhereToAdd(bool behind) {
+        plat.onModal([behind](QWidget* dialog) {
+            if (behind)
+                dialog->findChild<OptionButton*>(QStringLiteral("optBehind"))->setValue(true);
+            dialog->findChild<QPushButton*>(QStringLiteral("cmdAdd"))->click();
+        });
+    }
+
+    ScriptedPlatform plat;
+    ModuleCopy copy{QStringLiteral(QE_TEST_DATA_DIR "/ms_editors")};
+    QPointer<frmPythonTroops> window;
+};

@@ -1,0 +1,431 @@
+#include "PythonTroopsWindowFixture.h"
+
+#include "module_system/frmPythonNewEntry.h"
+#include "ms_editors/troops/PythonTroopEntry.h"
+#include "platform/TextFile.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+
+namespace {
+
+class PythonTroopsEditing : public PythonTroopsWindow {
+protected:
+    void trigger(const char* name) { get<QAction>(name)->trigger(); }
+    void type(const char* boxName, const QString& keys) {
+        QLineEdit* b = box(boxName);
+        for (QChar c : keys) {
+            const int key = c == u'\r' ? int(Qt::Key_Return) : int(c.toUpper().unicode());
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(b, &press);
+        }
+    }
+    void leave(const char* boxName) {
+        QFocusEvent out(QEvent::FocusOut);
+        QApplication::sendEvent(box(boxName), &out);
+    }
+    void selectAvailable(const QString& id) {
+        ListBox* l = list("lstAvailableItems");
+        for (int i = 0; i < l->count(); ++i) {
+            if (l->item(i)->text().section(u' ', 1, 1) == QStringLiteral("itm_") + id) {
+                l->setListIndex(i);
+                return;
+            }
+        }
+        ADD_FAILURE() << "no item " << id.toStdString();
+    }
+    QString itemsCaption() { return get<QGroupBox>("frameItems")->title(); }
+    void addItemNr(const QString& number) {
+        box("txtItemNr")->setText(number);
+        click("cmdAddItemNr");
+    }
+    bool hasTopLevel(const QString& name) {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == name && w->isVisible())
+                return true;
+        }
+        return false;
+    }
+    void TearDown() override {
+        PythonTroopsWindow::TearDown();
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName().startsWith(QStringLiteral("frmPython")))
+                delete w;
+        }
+    }
+};
+
+TEST_F(PythonTroopsEditing, InventoryAddsByRowOrNumberUpToItsLimit) {
+    select("merchant");
+    selectAvailable("bow");
+    click("cmdAddItem");
+    EXPECT_EQ(rows("lstItems"), (QStringList{"itm_knife", "itm_bow"}));
+    EXPECT_EQ(list("lstItems")->currentRow(), 1);
+    EXPECT_EQ(itemsCaption(), QStringLiteral("Items (2 of 64 used)"));
+
+    addItemNr("3");
+    EXPECT_EQ(rows("lstItems").last(), QStringLiteral("itm_knife"));
+    addItemNr("10");
+    EXPECT_EQ(rows("lstItems").last(), QStringLiteral("itm_items_end"));
+    addItemNr("0");
+    addItemNr("11");
+    addItemNr("");
+    addItemNr("99999");
+    EXPECT_EQ(plat.boxTexts(),
+              (QStringList{"Value must be >0 and <=10 !", "Value must be >0 and <=10 !",
+                           "Value must be a number between 1 and 10",
+                           "Value must be a number between 1 and 10"}));
+    EXPECT_EQ(plat.boxes[0].title, QStringLiteral("Information"));
+    EXPECT_EQ(plat.boxes[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(list("lstItems")->count(), 4);
+
+    // Numbers count the rows of the filtered list while the item filter is on.
+    box("txtItemFilter")->setText(QStringLiteral("arrow"));
+    click("cmdFilterItems");
+    addItemNr("1");
+    EXPECT_EQ(rows("lstItems").last(), QStringLiteral("itm_arrows"));
+    addItemNr("2");
+    EXPECT_EQ(plat.boxTexts().last(), QStringLiteral("Value must be >0 and <=1 !"));
+
+    plat.boxes.clear();
+    selectAvailable("arrows");
+    while (list("lstItems")->count() < 64)
+        click("cmdAddItem");
+    EXPECT_EQ(itemsCaption(), QStringLiteral("Items (64 of 64 used)"));
+    click("cmdAddItem");
+    addItemNr("1");
+    EXPECT_EQ(plat.boxTexts(),
+              (QStringList{"Maximum count of items reached!", "Maximum count of items reached!"}));
+    EXPECT_EQ(list("lstItems")->count(), 64);
+    click("cmdRemoveItem");
+    EXPECT_EQ(itemsCaption(), QStringLiteral("Items (63 of 64 used)"));
+    click("cmdAddItem");
+    EXPECT_EQ(list("lstItems")->count(), 64);
+}
+
+TEST_F(PythonTroopsEditing, InventoryRowsMoveAndGo) {
+    select("horse_archer");
+    ListBox* items = list("lstItems");
+    items->item(0)->setSelected(true);
+    items->item(1)->setSelected(true);
+    click("cmdItemDown");
+    EXPECT_EQ(rows("lstItems"), (QStringList{"itm_horse", "itm_bow", "itm_arrows"}));
+    click("cmdItemDown"); // the block stands at the end now
+    EXPECT_EQ(rows("lstItems"), (QStringList{"itm_horse", "itm_bow", "itm_arrows"}));
+    click("cmdItemUp");
+    EXPECT_EQ(rows("lstItems"), (QStringList{"itm_bow", "itm_arrows", "itm_horse"}));
+
+    items->clearSelection();
+    items->setCurrentRow(-1);
+    click("cmdRemoveItem"); // no current row: nothing goes
+    EXPECT_EQ(items->count(), 3);
+    items->setListIndex(0);
+    click("cmdRemoveItem");
+    EXPECT_EQ(rows("lstItems"), (QStringList{"itm_arrows", "itm_horse"}));
+    EXPECT_EQ(items->currentRow(), 1);
+    EXPECT_EQ(itemsCaption(), QStringLiteral("Items (2 of 64 used)"));
+}
+
+TEST_F(PythonTroopsEditing, AttributesSkillsAndProficienciesAreEditedInPlace) {
+    select("farmer");
+    get<ComboBox>("cmbAttrib")->setListIndex(1);
+    EXPECT_EQ(text("txtAttrib"), QStringLiteral("str_3"));
+    click("cmdAttribAdd");
+    list("lstAttrib")->setListIndex(0);
+    EXPECT_EQ(text("txtAttrib"), QStringLiteral("def_attrib"));
+    box("txtAttrib")->setText(QStringLiteral("str_9"));
+    click("cmdAttribChange");
+    EXPECT_EQ(rows("lstAttrib"), (QStringList{"str_9", "level(4)", "str_3"}));
+    list("lstAttrib")->setListIndex(1);
+    click("cmdAttribDel");
+    EXPECT_EQ(rows("lstAttrib"), (QStringList{"str_9", "str_3"}));
+    EXPECT_EQ(text("txtAttrib"), QStringLiteral("str_3"));
+
+    get<ComboBox>("cmbSkills")->setListIndex(149);
+    EXPECT_EQ(text("txtSkills"), QStringLiteral("knows_riding_10"));
+    click("cmdSkillsAdd");
+    get<ComboBox>("cmbProfi")->setListIndex(3);
+    EXPECT_EQ(text("txtProfi"), QStringLiteral("wpex(100,100,100,100,100,100)"));
+
+    ASSERT_TRUE(window->UpdatePythonTroop(false));
+    EXPECT_TRUE(PyTroopLines[window->CurTroopLine].contains(QStringLiteral(
+        ", str_9|str_3, wpex(100,100,100,100,100,100), knows_common|knows_riding_10, ")));
+}
+
+TEST_F(PythonTroopsEditing, AddsAtTheEndOfTheListBeforeTrailingComments) {
+    select("merchant");
+    const int lastEntry = PyTroopLastEntry;
+    ASSERT_EQ(lastEntry, lineOf("troops_end"));
+    const int max = PyTroopMax;
+    answerWhereToAdd(false);
+    click("cmdAddTroop");
+    EXPECT_EQ(plat.modalWindows, QStringList{"frmPythonNewEntry"});
+    EXPECT_EQ(NewEntryTitle, QStringLiteral("Add new troop?"));
+    EXPECT_TRUE(NewEntryText.startsWith(QStringLiteral(
+        "The form will be filled with data from troop # 7!\r\n\r\nHit 'Add troop'")));
+    EXPECT_TRUE(window->TroopAddMode);
+    EXPECT_EQ(text("txtTroopID"), QStringLiteral("new_troop1"));
+    EXPECT_EQ(text("txtTroopName"), QStringLiteral("New troop"));
+    EXPECT_EQ(text("txtTroopNamePl"), QStringLiteral("New troops"));
+    EXPECT_EQ(get<QPushButton>("cmdUpdate")->text(), QStringLiteral("Add troop"));
+    EXPECT_TRUE(get<QPushButton>("cmdUpdate")->isEnabled());
+    for (const char* off : {"cmdSave", "cmdDeleteTroop", "cmdAddTroop", "cmdShowPython"})
+        EXPECT_FALSE(get<QPushButton>(off)->isEnabled()) << off;
+    EXPECT_FALSE(get<QAction>("mnu_edit_add")->isEnabled());
+    EXPECT_FALSE(get<QAction>("mnu_edit_del")->isEnabled());
+
+    click("cmdUpdate");
+    EXPECT_FALSE(window->TroopAddMode);
+    EXPECT_EQ(PyTroopMax, max + 1);
+    EXPECT_EQ(PyTroopLastEntry, lastEntry + 1);
+    EXPECT_EQ(
+        PyTroopLines[lastEntry + 1],
+        QStringLiteral(" [\"new_troop1\", \"New troop\", \"New troops\", tf_hero|tf_is_merchant, "
+                       "scn_town_1_store|entry(9), reserved, fac_commoners, [itm_knife], "
+                       "def_attrib|level(5), wp(20), knows_common, "
+                       "0x00000000000c10050a4d6db6db6db6db00000000001db6db0000000000000000 ],"));
+    EXPECT_EQ(PyTroopLines[lastEntry + 2], QStringLiteral("# More troops may follow here."));
+    EXPECT_EQ(PyTroopLines[lastEntry + 3], QStringLiteral("]"));
+    EXPECT_EQ(window->CurTroopLine, lastEntry + 1);
+    EXPECT_EQ(list("lstTroops")->currentRow(), 8);
+    EXPECT_EQ(rows("lstTroops").last(), QStringLiteral("9. trp_new_troop1 (New troop)"));
+    EXPECT_EQ(MsgTitle, QStringLiteral("Troop added..."));
+    EXPECT_EQ(MsgText, QStringLiteral("Troop added to python line # ") +
+                           QString::number(lastEntry + 1) +
+                           QStringLiteral(" - 'new_troop1'. This is the new entry:"));
+    EXPECT_TRUE(get<QPushButton>("cmdSave")->isEnabled());
+    EXPECT_TRUE(window->UnsavedTroops);
+}
+
+TEST_F(PythonTroopsEditing, AddsBehindTheTemplateAndRefusesOnlyWholeIdsInUse) {
+    select("farmer");
+    const int farmer = window->CurTroopLine;
+    answerWhereToAdd(true);
+    click("cmdAddTroop");
+    box("txtTroopID")->setText(QStringLiteral("watchman"));
+    click("cmdUpdate");
+    EXPECT_EQ(plat.boxTexts(),
+              QStringList{"This troop ID is used by another item. Please change the ID!"});
+    EXPECT_EQ(plat.boxes[0].title, QStringLiteral("Information..."));
+    EXPECT_TRUE(window->TroopAddMode);
+
+    // "archer" is part of "horse_archer" but no id of its own.
+    box("txtTroopID")->setText(QStringLiteral("archer"));
+    click("cmdUpdate");
+    EXPECT_FALSE(window->TroopAddMode);
+    EXPECT_TRUE(PyTroopLines[farmer + 1].startsWith(QStringLiteral(" [\"archer\", \"New troop\"")));
+    EXPECT_EQ(window->CurTroopLine, farmer + 1);
+    EXPECT_EQ(list("lstTroops")->currentRow(), 3);
+    // The template's path came along with the form.
+    EXPECT_EQ(PyTroopLines[PyTroopMax], QStringLiteral("upgrade(troops,\"archer\",\"watchman\")"));
+    EXPECT_EQ(upgrade(1), QStringLiteral("watchman"));
+}
+
+TEST_F(PythonTroopsEditing, AddIsRefusedForBuiltInTroopsAndWithoutATemplate) {
+    click("cmdAddTroop");
+    EXPECT_EQ(plat.boxTexts().last(), QStringLiteral("Please select an troop as template!"));
+    select("temp_troop");
+    click("cmdAddTroop");
+    EXPECT_EQ(plat.boxTexts().last(), QStringLiteral("The selected troop is hardwired to the game, "
+                                                     "select another troop as template!"));
+    select("watchman");
+    const QStringList before = PyTroopLines;
+    plat.onModal([](QWidget* dialog) {
+        dialog->findChild<QPushButton*>(QStringLiteral("cmdAbort"))->click();
+    });
+    click("cmdAddTroop");
+    EXPECT_FALSE(window->TroopAddMode);
+    EXPECT_EQ(text("txtTroopID"), QStringLiteral("watchman"));
+    EXPECT_EQ(PyTroopLines, before);
+}
+
+TEST_F(PythonTroopsEditing, DeleteTakesTheEntryAndItsOwnUpgradeLine) {
+    select("watchman");
+    const int line = window->CurTroopLine;
+    const int max = PyTroopMax;
+    const int lastEntry = PyTroopLastEntry;
+    box("txtTroopID")->setText(QStringLiteral("farmer")); // typed, not stored
+    plat.answer(MsgAnswer::Yes);
+    click("cmdDeleteTroop");
+    ASSERT_EQ(plat.boxes.size(), 2u);
+    EXPECT_EQ(plat.boxes[0].title, QStringLiteral("Delete troop?"));
+    EXPECT_TRUE(
+        plat.boxes[0].text.contains(QStringLiteral("This will delete troop # 4 - watchman!")));
+    EXPECT_EQ(plat.boxes[1].text, QStringLiteral("Selected troop has been deleted!"));
+    EXPECT_EQ(lineOf("watchman"), -1);
+    EXPECT_EQ(PyTroopMax, max - 1);
+    EXPECT_EQ(PyTroopLastEntry, lastEntry - 1);
+    EXPECT_EQ(PyTroopLines[PyTroopMax], QString());
+    EXPECT_EQ(PyTroopLines[PyTroopMax - 1],
+              QStringLiteral("upgrade(troops,\"farmer\",\"watchman\") # militia"));
+    EXPECT_EQ(get<ComboBox>("cmbUpgrade1")->findText(QStringLiteral("watchman")), -1);
+    // The troop that moved into the row is shown.
+    EXPECT_EQ(window->CurTroopLine, line);
+    EXPECT_EQ(text("txtTroopID"), QStringLiteral("horse_archer"));
+    EXPECT_TRUE(window->UnsavedTroops);
+}
+
+TEST_F(PythonTroopsEditing, DeletingTheLastRowShowsTheNewLastRow) {
+    select("troops_end");
+    plat.answer(MsgAnswer::Yes);
+    click("cmdDeleteTroop");
+    EXPECT_EQ(list("lstTroops")->currentRow(), 6);
+    EXPECT_EQ(text("txtTroopID"), QStringLiteral("merchant"));
+    const int closing = PyTroopLastEntry + 2;
+    ASSERT_EQ(PyTroopLines[closing], QStringLiteral("]"));
+    ASSERT_TRUE(window->UpdatePythonTroop(false));
+    EXPECT_EQ(PyTroopLines[closing], QStringLiteral("]"));
+    EXPECT_TRUE(PyTroopLines[window->CurTroopLine].startsWith(QStringLiteral(" [\"merchant\"")));
+}
+
+TEST_F(PythonTroopsEditing, DeleteIsRefusedForBuiltInTroops) {
+    click("cmdDeleteTroop");
+    EXPECT_EQ(plat.boxTexts().last(), QStringLiteral("Select a troop to delete!"));
+    select("player");
+    const QStringList before = PyTroopLines;
+    click("cmdDeleteTroop");
+    EXPECT_EQ(plat.boxTexts().last(), QStringLiteral("The selected troop is hardwired to the game, "
+                                                     "you can't delete this troop!"));
+    EXPECT_EQ(PyTroopLines, before);
+}
+
+TEST_F(PythonTroopsEditing, ScanWritesEveryReadableTroopInTheWritersFormOnce) {
+    const QStringList before = PyTroopLines;
+    box("txtFilterTroops")->setText(QStringLiteral("farm"));
+    click("cmdFilterTroops");
+    plat.answer(MsgAnswer::Yes);
+    trigger("mnu_edit_scan");
+    EXPECT_EQ(plat.boxes[0].title, QStringLiteral("Continue...?"));
+    EXPECT_TRUE(plat.boxes.back().text.startsWith(
+        QStringLiteral("All troops have been updated. Now hit 'Save changes'")));
+    EXPECT_FALSE(window->TroopFilterActive);
+    EXPECT_EQ(list("lstTroops")->count(), 8);
+    EXPECT_EQ(plat.eventPumps, 2);
+
+    QStringList flags = PythonTroopFlagVocabulary();
+    for (const char* id :
+         {"temp_troop", "farmer", "watchman", "horse_archer", "merchant", "troops_end"}) {
+        const int line = lineOf(id);
+        ASSERT_GE(line, 0) << id;
+        const PythonTroop shown = PythonTroopAsShown(ParsePythonTroop(before[line]).troop, flags);
+        EXPECT_EQ(PyTroopLines[line], BuildPythonTroopEntry(shown)) << id;
+    }
+    EXPECT_EQ(PyTroopLines[lineOf("player")], before[lineOf("player")]); // row 0 stays
+    EXPECT_EQ(PyTroopLines[lineOf("bad_entry")], before[lineOf("bad_entry")]);
+    EXPECT_EQ(PyTroopLines[PyTroopMax - 1],
+              QStringLiteral("upgrade(troops,\"farmer\",\"watchman\")"));
+    EXPECT_EQ(PyTroopLines.size(), before.size());
+    EXPECT_TRUE(window->UnsavedTroops);
+    EXPECT_EQ(text("txtTroopID"), QStringLiteral("troops_end"));
+
+    const QStringList once = PyTroopLines;
+    plat.answer(MsgAnswer::Yes);
+    trigger("mnu_edit_scan");
+    EXPECT_EQ(PyTroopLines, once);
+    EXPECT_TRUE(plat.modalWindows.isEmpty());
+}
+
+TEST_F(PythonTroopsEditing, ClosingAsksWhileChangesAreUnsaved) {
+    select("farmer");
+    ASSERT_TRUE(window->UpdatePythonTroop(false));
+    plat.answer(MsgAnswer::No);
+    trigger("mnu_file_mainmenu");
+    EXPECT_EQ(plat.boxes.back().title, QStringLiteral("Continue?"));
+    EXPECT_EQ(plat.boxes.back().text, QStringLiteral("You have unsaved data in the memory. Do you "
+                                                     "really want to close this editor?"));
+    EXPECT_FALSE(hasTopLevel(QStringLiteral("frmMain")));
+    EXPECT_FALSE(window->UnloadGranted);
+    EXPECT_FALSE(window->BackToMain);
+
+    plat.answer(MsgAnswer::No);
+    trigger("mnu_editor_items");
+    EXPECT_FALSE(hasTopLevel(QStringLiteral("frmPythonItems")));
+
+    plat.answer(MsgAnswer::Yes);
+    trigger("mnu_file_mainmenu");
+    EXPECT_TRUE(window->UnloadGranted);
+    EXPECT_TRUE(hasTopLevel(QStringLiteral("frmMain")));
+}
+
+TEST_F(PythonTroopsEditing, SwitchingAndExitingWithoutChanges) {
+    trigger("mnu_editor_pt");
+    EXPECT_TRUE(plat.boxes.empty());
+    EXPECT_TRUE(hasTopLevel(QStringLiteral("frmPythonPartyTemp")));
+    EXPECT_FALSE(hasTopLevel(QStringLiteral("frmMain")));
+}
+
+TEST_F(PythonTroopsEditing, ExitEndsTheProgramWithoutTheQuestion) {
+    select("farmer");
+    ASSERT_TRUE(window->UpdatePythonTroop(false));
+    trigger("mnu_file_exit");
+    EXPECT_EQ(plat.programEnds, 1);
+    EXPECT_TRUE(plat.boxes.empty());
+}
+
+TEST_F(PythonTroopsEditing, SaveBacksUpWithTheClocksNameAndClearsTheMarkOnlyWhenWritten) {
+    select("farmer");
+    ASSERT_TRUE(window->UpdatePythonTroop(false));
+    const QStringList table = PyTroopLines;
+    plat.answer(MsgAnswer::Yes);
+    click("cmdSave");
+    const QString backup = copy.file(QStringLiteral("module_troops_4-3-2011_9h5m7s.py"));
+    EXPECT_TRUE(QFile::exists(backup));
+    EXPECT_FALSE(window->UnsavedTroops);
+    EXPECT_EQ(plat.boxes.back().title, QStringLiteral("Troops saved..."));
+    EXPECT_EQ(plat.boxes.back().text,
+              QStringLiteral("Backup created of old module_troops.py to ") + backup +
+                  QStringLiteral("\r\n\r\nChanges have been saved to module_troops.py in your "
+                                 "module system directory."));
+    EXPECT_EQ(copy.read(QStringLiteral("module_troops.py")),
+              ToFileBytes(table.join("\r\n") + "\r\n"));
+
+    ASSERT_TRUE(window->UpdatePythonTroop(false));
+    plat.boxes.clear();
+    FailNextSaveAfter(0);
+    plat.answer(MsgAnswer::No);
+    click("cmdSave");
+    EXPECT_TRUE(window->UnsavedTroops);
+    EXPECT_EQ(plat.boxes.back().title, QStringLiteral("Error..."));
+}
+
+TEST_F(PythonTroopsEditing, ShowTroopShowsTheStoredLine) {
+    click("cmdShowPython");
+    EXPECT_TRUE(plat.modalWindows.isEmpty());
+    select("farmer");
+    click("cmdShowPython");
+    EXPECT_EQ(MsgTitle, QStringLiteral("Python troop line"));
+    EXPECT_EQ(MsgText, QStringLiteral("Python line of the selected troop:"));
+    EXPECT_EQ(MsgEntry, PyTroopLines[window->CurTroopLine]);
+    EXPECT_TRUE(MsgEntry.startsWith(QStringLiteral("[\"farmer\",\"Farmer\"")));
+}
+
+TEST_F(PythonTroopsEditing, InputRulesOfIdNumberAndImageBoxes) {
+    select("merchant");
+    box("txtTroopID")->clear();
+    type("txtTroopID", QStringLiteral("Trp_TRP_My Troop\r"));
+    EXPECT_EQ(text("txtTroopID"), QStringLiteral("Trp_TRP_My_Troop"));
+    leave("txtTroopID");
+    EXPECT_EQ(text("txtTroopID"), QStringLiteral("trp_my_troop"));
+
+    box("txtItemNr")->clear();
+    type("txtItemNr", QStringLiteral("1a 2\r"));
+    EXPECT_EQ(text("txtItemNr"), QStringLiteral("12"));
+
+    // An image needs both faces before it; clearing it takes the stand-ins away.
+    box("txtFace1")->clear();
+    box("txtFace2")->clear();
+    box("txtTroopImage")->setText(QStringLiteral("\"portrait\""));
+    leave("txtTroopImage");
+    EXPECT_EQ(text("txtFace1"), QStringLiteral("0"));
+    EXPECT_EQ(text("txtFace2"), QStringLiteral("0"));
+    box("txtFace1")->setText(QStringLiteral("0x1"));
+    box("txtTroopImage")->clear();
+    leave("txtTroopImage");
+    EXPECT_EQ(text("txtFace1"), QStringLiteral("0x1"));
+    EXPECT_EQ(text("txtFace2"), QString());
+}
+
+} // namespace

@@ -1,0 +1,251 @@
+#include "PythonTroopsWindowFixture.h"
+
+#include "module_system/modPythonTroops.h"
+#include "ms_editors/troops/PythonTroopEntry.h"
+#include "platform/AppFolder.h"
+#include "shell/modCore.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+
+namespace {
+
+TEST_F(PythonTroopsWindow, LoadsVocabularyListsAndBothTables) {
+    EXPECT_EQ(
+        window->windowTitle(),
+        QStringLiteral("Quenby's Corvane Orvath/Kelbrin Editor v1.40  - Phyton troop editor"));
+    EXPECT_EQ(list("lstFlags")->count(), 24);
+    EXPECT_EQ(list("lstFlags")->item(10)->text(), QStringLiteral("tf_allways_fall_dead"));
+    EXPECT_EQ(get<ComboBox>("cmbProfi")->count(), 6);
+    EXPECT_EQ(get<ComboBox>("cmbProfi")->currentText(),
+              QStringLiteral("Custom weapon proficiencies"));
+    EXPECT_EQ(text("txtProfi"), QStringLiteral("0"));
+    ComboBox* skills = get<ComboBox>("cmbSkills");
+    ASSERT_EQ(skills->count(), 220);
+    EXPECT_EQ(skills->itemText(10), QStringLiteral("knows_leadership_1"));
+    EXPECT_EQ(skills->itemText(219), QStringLiteral("knows_ironflesh_10"));
+    ComboBox* attribs = get<ComboBox>("cmbAttrib");
+    ASSERT_EQ(attribs->count(), 113);
+    EXPECT_EQ(attribs->itemText(1), QStringLiteral("str_3"));
+    EXPECT_EQ(attribs->itemText(112), QStringLiteral("cha_30"));
+
+    EXPECT_EQ(rows("lstTroops").first(), QStringLiteral("1. trp_player (Player)"));
+    EXPECT_EQ(list("lstTroops")->count(), 8);
+    EXPECT_EQ(get<QLabel>("lblTroops")->text(), QStringLiteral("List of troops (8)"));
+    EXPECT_EQ(rows("lstAvailableItems")[2], QStringLiteral("3. itm_knife (Knife)"));
+    EXPECT_EQ(get<QLabel>("lblItems")->text(), QStringLiteral("Available items (10)"));
+    EXPECT_EQ(get<ComboBox>("cmbUpgrade1")->count(), 8);
+    EXPECT_EQ(get<ComboBox>("cmbUpgrade2")->itemText(2), QStringLiteral("farmer"));
+    EXPECT_EQ(window->CurTroopLine, -1);
+    EXPECT_FALSE(get("frameTroop")->isEnabled());
+    EXPECT_FALSE(get("frameEdit")->isEnabled());
+    EXPECT_TRUE(get("frameAdd")->isEnabled());
+    EXPECT_TRUE(get("frameTroopList")->isEnabled());
+    EXPECT_TRUE(get<QLabel>("lblTroopEditor")->text().endsWith(copy.folder() + "module_troops.py"));
+}
+
+TEST_F(PythonTroopsWindow, SelectingATroopShowsEveryField) {
+    select("watchman");
+    EXPECT_EQ(text("txtTroopID"), QStringLiteral("watchman"));
+    EXPECT_EQ(text("txtTroopName"), QStringLiteral("Watchman"));
+    EXPECT_EQ(text("txtTroopNamePl"), QStringLiteral("Watchmen"));
+    EXPECT_EQ(selectedFlags(), (QStringList{"tf_guarantee_boots", "tf_guarantee_armor"}));
+    EXPECT_EQ(text("txtScene"), QStringLiteral("no_scene"));
+    EXPECT_EQ(text("txtReserved"), QStringLiteral("reserved"));
+    EXPECT_EQ(text("txtFaction"), QStringLiteral("fac_commoners"));
+    EXPECT_EQ(rows("lstItems"), (QStringList{"itm_spear", "itm_wooden_shield"}));
+    EXPECT_EQ(get<QGroupBox>("frameItems")->title(), QStringLiteral("Items (2 of 64 used)"));
+    EXPECT_EQ(rows("lstAttrib"), (QStringList{"def_attrib", "level(9)"}));
+    EXPECT_EQ(text("txtProfi"), QStringLiteral("wp_one_handed(80)|wp_polearm(60)"));
+    EXPECT_EQ(rows("lstSkills"), (QStringList{"knows_common", "knows_ironflesh_1"}));
+    EXPECT_EQ(text("txtFace1"), QStringLiteral("man_face_young_1"));
+    EXPECT_EQ(text("txtFace2"), QStringLiteral("man_face_old_1"));
+    EXPECT_EQ(upgrade(1), QStringLiteral("horse_archer"));
+    EXPECT_EQ(upgrade(2), QStringLiteral("merchant"));
+    EXPECT_TRUE(get("frameTroop")->isEnabled());
+    EXPECT_TRUE(get<QPushButton>("cmdUpdate")->isEnabled());
+    EXPECT_EQ(get<QPushButton>("cmdUpdate")->text(), QStringLiteral("Update Troop"));
+
+    // Zero scene and reserved fields show by name; the commented-out upgrade
+    // line is not this troop's path.
+    select("farmer");
+    EXPECT_EQ(text("txtScene"), QStringLiteral("no_scene"));
+    EXPECT_EQ(text("txtReserved"), QStringLiteral("reserved"));
+    EXPECT_EQ(upgrade(1), QStringLiteral("watchman"));
+    EXPECT_EQ(upgrade(2), QString());
+
+    // An unknown flag joins the list and stays there.
+    select("horse_archer");
+    EXPECT_EQ(selectedFlags(), (QStringList{"tf_mounted", "tf_guarantee_horse", "tf_custom_flag"}));
+    EXPECT_EQ(text("txtProfi"), QStringLiteral("wpex(60,60,60,120,60,60)"));
+    EXPECT_EQ(text("txtTroopImage"), QStringLiteral("\"archer image\""));
+    select("merchant");
+    EXPECT_EQ(list("lstFlags")->count(), 25);
+    EXPECT_EQ(selectedFlags(), (QStringList{"tf_hero", "tf_is_merchant"}));
+    EXPECT_EQ(text("txtScene"), QStringLiteral("scn_town_1_store|entry(9)"));
+    EXPECT_EQ(text("txtTroopImage"), QString());
+    EXPECT_EQ(text("txtFace2"), QString());
+    EXPECT_TRUE(plat.boxes.empty());
+}
+
+TEST_F(PythonTroopsWindow, UpdatingUnchangedKeepsEveryTroopAndItsPaths) {
+    const QStringList before = PyTroopLines;
+    QStringList rows0 = PythonTroopFlagVocabulary();
+    for (const char* id :
+         {"player", "temp_troop", "farmer", "watchman", "horse_archer", "merchant", "troops_end"}) {
+        select(id);
+        const int line = window->CurTroopLine;
+        ASSERT_TRUE(window->UpdatePythonTroop(true)) << id;
+        const PythonTroopParse was = ParsePythonTroop(before[line]);
+        const PythonTroopParse now = ParsePythonTroop(PyTroopLines[line]);
+        ASSERT_TRUE(now.complete);
+        EXPECT_EQ(PythonTroopAsShown(now.troop, rows0), PythonTroopAsShown(was.troop, rows0)) << id;
+    }
+    EXPECT_EQ(PyTroopLines.size(), before.size());
+    EXPECT_EQ(PyTroopLines[lineOf("horse_archer")],
+              QStringLiteral(" [\"horse_archer\", \"Horse Archer\", \"Horse Archers\", "
+                             "tf_mounted|tf_guarantee_horse|tf_custom_flag, no_scene, reserved, "
+                             "fac_commoners, [itm_bow,itm_arrows,itm_horse], level(12), "
+                             "wpex(60,60,60,120,60,60), knows_riding_3|knows_horse_archery_2, "
+                             "0x0000000180000001, 0x0000000280000002, \"archer image\" ],"));
+    EXPECT_EQ(PyTroopLines[lineOf("farmer")],
+              QStringLiteral(" [\"farmer\", \"Farmer\", \"Farmers\", tf_guarantee_armor, "
+                             "no_scene, reserved, fac_commoners, [itm_knife,itm_club], "
+                             "def_attrib|level(4), wp(60), knows_common, man_face_young_1, "
+                             "man_face_old_1 ],"));
+    const int last = PyTroopMax;
+    EXPECT_EQ(PyTroopLines[last - 2],
+              QStringLiteral("#upgrade(troops,\"farmer\",\"horse_archer\")"));
+    EXPECT_EQ(PyTroopLines[last - 1], QStringLiteral("upgrade(troops,\"farmer\",\"watchman\")"));
+    EXPECT_EQ(PyTroopLines[last],
+              QStringLiteral("upgrade2(troops,\"watchman\",\"horse_archer\",\"merchant\")"));
+    EXPECT_TRUE(window->UnsavedTroops);
+    EXPECT_EQ(plat.modalWindows.count(QStringLiteral("frmMessage")), 7);
+    EXPECT_EQ(MsgTitle, QStringLiteral("Troop updated..."));
+    EXPECT_EQ(MsgText, QStringLiteral("Troop # 7 - 'troops_end' has been updated. This is the "
+                                      "updated line:"));
+    EXPECT_EQ(MsgEntry, PyTroopLines[lineOf("troops_end")]);
+    EXPECT_TRUE(plat.boxes.empty());
+}
+
+TEST_F(PythonTroopsWindow, AnEntryThatCannotBeReadIsReportedAndNeverWritten) {
+    select("watchman");
+    const QStringList before = PyTroopLines;
+    select("bad_entry");
+    ASSERT_EQ(plat.boxes.size(), 1u);
+    EXPECT_EQ(plat.boxes[0].icon, MsgIcon::Exclamation);
+    // Nothing of the watchman is left in the form.
+    EXPECT_EQ(text("txtTroopID"), QStringLiteral("bad_entry"));
+    EXPECT_EQ(list("lstItems")->count(), 0);
+    EXPECT_EQ(text("txtFace1"), QStringLiteral("0"));
+    EXPECT_EQ(text("txtFace2"), QString());
+    EXPECT_EQ(upgrade(1), QString());
+    EXPECT_FALSE(get<QPushButton>("cmdUpdate")->isEnabled());
+    EXPECT_FALSE(window->UpdatePythonTroop(true));
+    EXPECT_EQ(PyTroopLines, before);
+    EXPECT_TRUE(plat.modalWindows.isEmpty());
+    EXPECT_FALSE(window->UnsavedTroops);
+}
+
+TEST_F(PythonTroopsWindow, TypedQuotesOrAnEmptyIdAreRefused) {
+    select("farmer");
+    const QStringList before = PyTroopLines;
+    box("txtTroopName")->setText(QStringLiteral("Farmer \"Joe\""));
+    EXPECT_FALSE(window->UpdatePythonTroop(true));
+    box("txtTroopName")->setText(QStringLiteral("Farmer"));
+    box("txtTroopNamePl")->setText(QStringLiteral("C:\\farmers"));
+    EXPECT_FALSE(window->UpdatePythonTroop(true));
+    box("txtTroopNamePl")->setText(QStringLiteral("Farmers"));
+    box("txtTroopID")->clear();
+    EXPECT_FALSE(window->UpdatePythonTroop(true));
+    EXPECT_EQ(PyTroopLines, before);
+    EXPECT_EQ(plat.boxes.size(), 3u);
+}
+
+TEST_F(PythonTroopsWindow, ChangedIdRenamesTheRowAndGetsItsOwnUpgradeLine) {
+    select("farmer");
+    const int line = window->CurTroopLine;
+    const int max = PyTroopMax;
+    box("txtTroopID")->setText(QStringLiteral("peasant"));
+    box("txtTroopName")->setText(QStringLiteral("Peasant Man"));
+    get<ComboBox>("cmbUpgrade2")->setEditText(QStringLiteral("merchant"));
+    ASSERT_TRUE(window->UpdatePythonTroop(false));
+    EXPECT_TRUE(PyTroopLines[line].startsWith(QStringLiteral(" [\"peasant\", \"Peasant Man\"")));
+    EXPECT_EQ(rows("lstTroops")[2], QStringLiteral("3. trp_peasant (Peasant Man)"));
+    EXPECT_EQ(PyTroopMax, max + 1);
+    EXPECT_EQ(PyTroopLines[PyTroopMax],
+              QStringLiteral("upgrade2(troops,\"peasant\",\"watchman\",\"merchant\")"));
+    EXPECT_EQ(PyTroopLines[max - 1],
+              QStringLiteral("upgrade(troops,\"farmer\",\"watchman\") # militia"));
+    EXPECT_EQ(upgrade(1), QStringLiteral("watchman"));
+    EXPECT_EQ(upgrade(2), QStringLiteral("merchant"));
+    EXPECT_TRUE(plat.modalWindows.isEmpty());
+}
+
+TEST_F(PythonTroopsWindow, ClearingBothPathsEmptiesTheUpgradeLine) {
+    select("watchman");
+    get<ComboBox>("cmbUpgrade1")->setEditText(QString());
+    get<ComboBox>("cmbUpgrade2")->setEditText(QString());
+    const int max = PyTroopMax;
+    ASSERT_TRUE(window->UpdatePythonTroop(false));
+    EXPECT_EQ(PyTroopLines[max], QString());
+    EXPECT_EQ(PyTroopMax, max);
+}
+
+TEST_F(PythonTroopsWindow, TroopFilterMatchesIdsAndNamesAndFallsBackWithABeep) {
+    box("txtFilterTroops")->setText(QStringLiteral("ARCH"));
+    click("cmdFilterTroops");
+    EXPECT_EQ(text("txtFilterTroops"), QStringLiteral("arch"));
+    EXPECT_EQ(rows("lstTroops"), QStringList{"1. trp_horse_archer (Horse Archer)"});
+    EXPECT_EQ(get<QLabel>("lblTroops")->text(), QStringLiteral("List of troops (1, filtered)"));
+    EXPECT_TRUE(window->TroopFilterActive);
+    list("lstTroops")->setListIndex(0);
+    EXPECT_EQ(text("txtTroopID"), QStringLiteral("horse_archer"));
+
+    box("txtFilterTroops")->setText(QStringLiteral("salt"));
+    click("cmdFilterTroops");
+    EXPECT_EQ(rows("lstTroops"), QStringList{"1. trp_merchant (Odrun the Salt Trader)"});
+
+    box("txtFilterTroops")->setText(QStringLiteral("nobody"));
+    click("cmdFilterTroops");
+    EXPECT_EQ(list("lstTroops")->count(), 8);
+    EXPECT_EQ(text("txtFilterTroops"), QString());
+    EXPECT_FALSE(window->TroopFilterActive);
+    EXPECT_EQ(plat.beeps, 1);
+}
+
+TEST_F(PythonTroopsWindow, ItemFilterAndEnterInTheFilterBoxes) {
+    QLineEdit* filter = box("txtItemFilter");
+    filter->setText(QStringLiteral("Bow"));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(filter, &enter);
+    EXPECT_EQ(rows("lstAvailableItems"), QStringList{"1. itm_bow (Hunting Bow)"});
+    EXPECT_EQ(get<QLabel>("lblItems")->text(), QStringLiteral("Available items (1, filtered)"));
+    box("txtFilterTroops")->setText(QStringLiteral("farm"));
+    QApplication::sendEvent(box("txtFilterTroops"), &enter);
+    EXPECT_EQ(list("lstTroops")->count(), 1);
+}
+
+TEST_F(PythonTroopsWindow, LaysOutForBothWidthsAndStoresTheViewSettings) {
+    EXPECT_EQ(get("frameTroops")->width(), Tw(15360));
+    EXPECT_EQ(get("lstTroops")->width(), Tw(3765));
+    EXPECT_EQ(get("frameTroop")->x(), Tw(3915));
+    window->SetScreenWidth(1280);
+    EXPECT_EQ(get("frameTroops")->width(), Tw(19200));
+    EXPECT_EQ(get("lstTroops")->width(), Tw(5685));
+    EXPECT_EQ(get("frameTroop")->x(), Tw(5860));
+    EXPECT_EQ(get("frameEdit")->x(), Tw(15180));
+    EXPECT_EQ(get("txtFace1")->width(), Tw(10200));
+    EXPECT_EQ(ScreenWidth, 1280);
+    window->SetListFontSize(10);
+    EXPECT_EQ(get("lstTroops")->font().pointSize(), 10);
+    EXPECT_EQ(ReadIni("Config", "ScreenWidth", ConfigFilePath()), QStringLiteral("1280"));
+    EXPECT_EQ(ReadIni("Config", "ListFontSize", ConfigFilePath()), QStringLiteral("10"));
+    // A width the menu does not offer is kept, and the window still gets a layout.
+    window->SetScreenWidth(1100);
+    EXPECT_EQ(ReadIni("Config", "ScreenWidth", ConfigFilePath()), QStringLiteral("1100"));
+    EXPECT_EQ(get("frameTroops")->width(), Tw(15360));
+}
+
+} // namespace
