@@ -218,14 +218,3 @@ BENCHMARK_CAPTURE(Load, LoadTextPartyTemplates, "party_templates.txt", LoadTextP
     ->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-// Weak, so that the benchmark program has one main whichever benchmark files
-// it is built from.
-__attribute__((weak)) int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
