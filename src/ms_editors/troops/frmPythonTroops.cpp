@@ -86,6 +86,29 @@ QLineEdit* textBox(QWidget* parent, const char* name) {
     return named(new QLineEdit(parent), name);
 }
 
+// The controls of a term list (attributes, skills), named after `term`:
+// cmb<term>, txt<term>, lst<term>, cmd<term>Add/Change/Del and cmdHelp<term>.
+void termGroup(QGroupBox* frame, const char* term, ComboBox*& cmb, QLineEdit*& txt, ListBox*& lst,
+               QPushButton*& add, QPushButton*& change, QPushButton*& del, QPushButton*& help) {
+    const QString t = QLatin1String(term);
+    cmb = new ComboBox(frame);
+    cmb->setObjectName(QStringLiteral("cmb") + t);
+    txt = new QLineEdit(frame);
+    txt->setObjectName(QStringLiteral("txt") + t);
+    lst = new ListBox(frame);
+    lst->setObjectName(QStringLiteral("lst") + t);
+    const auto command = [frame](const QString& name, const QString& caption) {
+        auto* b = new QPushButton(caption, frame);
+        b->setObjectName(name);
+        return b;
+    };
+    add = command(QStringLiteral("cmd") + t + QStringLiteral("Add"), QStringLiteral("Add"));
+    change =
+        command(QStringLiteral("cmd") + t + QStringLiteral("Change"), QStringLiteral("Change"));
+    del = command(QStringLiteral("cmd") + t + QStringLiteral("Del"), QStringLiteral("Del"));
+    help = command(QStringLiteral("cmdHelp") + t, QStringLiteral("?"));
+}
+
 void place(QWidget* w, int left, int top, int width, int height) {
     w->setGeometry(Tw(left), Tw(top), Tw(width), Tw(height));
 }
@@ -259,25 +282,15 @@ void frmPythonTroops::buildControls() {
     cmdFilterItems = button(frameItems, "cmdFilterItems", QStringLiteral("Go"));
 
     frameStats = group(t, "frameStats", QStringLiteral("Attributes"));
-    cmbAttrib = named(new ComboBox(frameStats), "cmbAttrib");
-    txtAttrib = textBox(frameStats, "txtAttrib");
-    lstAttrib = named(new ListBox(frameStats), "lstAttrib");
-    cmdAttribAdd = button(frameStats, "cmdAttribAdd", QStringLiteral("Add"));
-    cmdAttribChange = button(frameStats, "cmdAttribChange", QStringLiteral("Change"));
-    cmdAttribDel = button(frameStats, "cmdAttribDel", QStringLiteral("Del"));
-    cmdHelpAttrib = button(frameStats, "cmdHelpAttrib", QStringLiteral("?"));
+    termGroup(frameStats, "Attrib", cmbAttrib, txtAttrib, lstAttrib, cmdAttribAdd, cmdAttribChange,
+              cmdAttribDel, cmdHelpAttrib);
     frameProfiencies = group(t, "frameProfiencies", QStringLiteral("Weapon proficiencies"));
     cmbProfi = named(new ComboBox(frameProfiencies), "cmbProfi");
     txtProfi = textBox(frameProfiencies, "txtProfi");
     cmdHelpProfi = button(frameProfiencies, "cmdHelpProfi", QStringLiteral("?"));
     FrameSkills = group(t, "FrameSkills", QStringLiteral("Skills"));
-    cmbSkills = named(new ComboBox(FrameSkills), "cmbSkills");
-    txtSkills = textBox(FrameSkills, "txtSkills");
-    lstSkills = named(new ListBox(FrameSkills), "lstSkills");
-    cmdSkillsAdd = button(FrameSkills, "cmdSkillsAdd", QStringLiteral("Add"));
-    cmdSkillsChange = button(FrameSkills, "cmdSkillsChange", QStringLiteral("Change"));
-    cmdSkillsDel = button(FrameSkills, "cmdSkillsDel", QStringLiteral("Del"));
-    cmdHelpSkills = button(FrameSkills, "cmdHelpSkills", QStringLiteral("?"));
+    termGroup(FrameSkills, "Skills", cmbSkills, txtSkills, lstSkills, cmdSkillsAdd, cmdSkillsChange,
+              cmdSkillsDel, cmdHelpSkills);
 
     frameFaceCode = group(t, "frameFaceCode",
                           QStringLiteral("Faces (Use second face to generate random faces between "

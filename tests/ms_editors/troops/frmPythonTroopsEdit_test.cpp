@@ -224,6 +224,25 @@ TEST_F(PythonTroopsEditing, AddsBehindTheTemplateAndRefusesOnlyWholeIdsInUse) {
     EXPECT_EQ(upgrade(1), QStringLiteral("watchman"));
 }
 
+TEST_F(PythonTroopsEditing, AddToAFilteredListThatTheNewIdDoesNotMatch) {
+    box("txtFilterTroops")->setText(QStringLiteral("er"));
+    click("cmdFilterTroops");
+    EXPECT_EQ(rows("lstTroops"), (QStringList{"1. trp_player (Player)", "2. trp_farmer (Farmer)",
+                                              "3. trp_horse_archer (Horse Archer)",
+                                              "4. trp_merchant (Odrun the Salt Trader)"}));
+    select("farmer");
+    answerWhereToAdd(true);
+    click("cmdAddTroop");
+    box("txtTroopID")->setText(QStringLiteral("new1"));
+    click("cmdUpdate");
+    EXPECT_EQ(rows("lstTroops").last(), QStringLiteral("4. trp_new1 (New troop)"));
+    EXPECT_EQ(text("txtTroopID"), QStringLiteral("new1"));
+    // The rows behind the insertion still find their own entries.
+    select("horse_archer");
+    EXPECT_EQ(text("txtTroopID"), QStringLiteral("horse_archer"));
+    EXPECT_EQ(window->CurTroopLine, lineOf("horse_archer"));
+}
+
 TEST_F(PythonTroopsEditing, AddIsRefusedForBuiltInTroopsAndWithoutATemplate) {
     click("cmdAddTroop");
     EXPECT_EQ(plat.boxTexts().last(), QStringLiteral("Please select an troop as template!"));
