@@ -26,10 +26,13 @@
 
 #include <algorithm>
 
+using TroopWindows::Named;
+using TroopWindows::Place;
+
 namespace {
 
-// A combo asked for a row it does not have: the "invalid property value" of the
-// platform the file layout comes from.
+// A combo asked for a row it does not have is reported as an invalid property
+// value.
 constexpr int InvalidPropertyValue = 380;
 constexpr int NoTroop = 9999;
 constexpr int FormHeight = 10680;
@@ -96,7 +99,7 @@ struct WidthRule {
 
 } // namespace
 
-QFont TroopEditorFont() {
+QFont TroopWindows::Font() {
     QFont font;
     font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("MS Sans Serif"),
                       QStringLiteral("DejaVu Sans Condensed"),
@@ -105,7 +108,7 @@ QFont TroopEditorFont() {
     return font;
 }
 
-void Place(QWidget* widget, int left, int top, int width, int height) {
+void TroopWindows::Place(QWidget* widget, int left, int top, int width, int height) {
     widget->setGeometry(Tw(left), Tw(top), Tw(width), Tw(height));
 }
 
@@ -148,7 +151,7 @@ void TroopInputBox::focusOutEvent(QFocusEvent* event) {
 
 frmTextTroops::frmTextTroops(QWidget* parent) : EditorWindow(parent) {
     setObjectName(QStringLiteral("frmTextTroops"));
-    setFont(TroopEditorFont());
+    setFont(TroopWindows::Font());
     buildControls();
     buildMenus();
     placeDesign();

@@ -19,14 +19,17 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 
-// The troop editor's windows: a narrow interface font where one is installed
-// (the layout is measured for one), positions in twips, controls found by name.
-QFont TroopEditorFont();
+// Layout of the troop editor's windows: a narrow interface font where one is
+// installed (the layout is measured for one), positions in twips, controls
+// found by name.
+namespace TroopWindows {
+QFont Font();
 void Place(QWidget* widget, int left, int top, int width, int height);
 template <typename T> T* Named(T* widget, const char* name) {
     widget->setObjectName(QLatin1String(name));
     return widget;
 }
+} // namespace TroopWindows
 
 // Text boxes with the editor's key filters. Their length limits hold for
 // typing only: a text set from code is never cut.

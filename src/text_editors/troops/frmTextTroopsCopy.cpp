@@ -13,6 +13,9 @@
 #include <algorithm>
 #include <utility>
 
+using TroopWindows::Named;
+using TroopWindows::Place;
+
 namespace {
 
 const QString Information = QStringLiteral("Information...");
@@ -22,7 +25,7 @@ const QString Information = QStringLiteral("Information...");
 frmTextTroopsCopy::frmTextTroopsCopy(std::function<void()> copied, QWidget* parent)
     : QDialog(parent), m_copied(std::move(copied)) {
     setObjectName(QStringLiteral("frmTextTroopsCopy"));
-    setFont(TroopEditorFont());
+    setFont(TroopWindows::Font());
     setWindowTitle(WindowCaption());
     setFixedSize(Tw(9480), Tw(6240));
 

@@ -257,7 +257,7 @@ TEST_F(TroopEditorTest, BatchCopyOfFlagsAndItemsIntoTwoTroops) {
 
 TEST_F(TroopEditorTest, BatchCopyTakesTheSelectionAtTheMomentOfCopying) {
     TroopLine[2] = "trp_militia Militia Militia 0 6291456 0 0 1"; // eight words
-    platform.answer(MsgAnswer::Ok); // no target selected
+    platform.answer(MsgAnswer::Ok);                               // no target selected
     platform.answer(MsgAnswer::Yes);
     platform.onModal([](QWidget* dialog) {
         auto* targets = dialog->findChild<ListBox*>("lstTarget");

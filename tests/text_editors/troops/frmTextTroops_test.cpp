@@ -358,3 +358,23 @@ TEST_F(TroopEditorTest, NoCaptionIsClippedAtEitherWidth) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(TroopEditorSampleTest, EveryTroopOfTheSampleModuleGoesBackUnchanged) {
+    ScriptedPlatform platform;
+    ModuleCopy module;
+    ModuleFolder = module.folder();
+    QPointer<frmTextTroops> window = new frmTextTroops;
+    ASSERT_GE(TroopMax, 0);
+    for (int troop = 0; troop <= TroopMax; ++troop) {
+        const TroopLines before = StoredTroop(troop);
+        window->findChild<ListBox*>("lstTroops")->setListIndex(troop);
+        window->findChild<QPushButton*>("cmdUpdateTroop")->click();
+        EXPECT_EQ(StoredTroop(troop), before) << troop;
+    }
+    EXPECT_TRUE(platform.boxes.empty());
+    delete window.data();
+}
+
+} // namespace
