@@ -322,8 +322,8 @@ PythonTable TableBuilder::build() {
         }
 
         const int element = int(table.lines.size());
-        if (CodeOf(m_lines[i], info)
-                .contains(QLatin1Char('"') + m_format.hardwiredId + QLatin1Char('"')))
+        const QString id = EntryId(m_lines[i]);
+        if (id == m_format.hardwiredId)
             table.hardwired = element;
         table.lastEntry = element;
         const int last = entryEnd(i);
@@ -333,7 +333,7 @@ PythonTable TableBuilder::build() {
             continue;
         }
         table.lines.append(joinEntry(i, last));
-        if (!m_format.endId.isEmpty() && EntryId(m_lines[i]) == m_format.endId) {
+        if (!m_format.endId.isEmpty() && id == m_format.endId) {
             // The end entry closes the editable part: the line behind it (the
             // list's "]") is the last element, and whatever follows goes back
             // to the file as it stands.
@@ -351,6 +351,15 @@ PythonTable TableBuilder::build() {
 }
 
 } // namespace
+
+const PythonListFormat ItemListFormat{QStringLiteral("items=["), QLatin1Char('['),
+                                      QStringLiteral("horse_meat"), QStringLiteral("items_end"),
+                                      false};
+const PythonListFormat TroopListFormat{QStringLiteral("troops=["), QLatin1Char('['),
+                                       QStringLiteral("temp_troop"), QString(), true};
+const PythonListFormat PartyTemplateListFormat{QStringLiteral("party_templates=["),
+                                               QLatin1Char('('), QStringLiteral("hero_party"),
+                                               QString(), true};
 
 QVector<PySourceLine> ScanPythonSource(const QStringList& lines) {
     QVector<PySourceLine> scan(lines.size());

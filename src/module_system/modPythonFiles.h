@@ -47,13 +47,18 @@ QString CompactPython(const QString& text);
 struct PythonListFormat {
     QString listStart;   // "troops=[" : the assignment that opens the list, without blanks
     QChar opener;        // an entry opens with this bracket followed by a double quote
-    QString hardwiredId; // the id of the last entry built into the game
+    QString hardwiredId; // the id of the last entry built into the game (its first string)
     QString endId;       // the id of the entry that ends the list ("items_end"), or empty
     // Troops and party templates: the lines of a joined entry lose their blanks
     // and comments. Items: continuation lines keep their indentation and the
     // last line its comment.
     bool compactEntries = false;
 };
+
+// The three files' lists.
+extern const PythonListFormat ItemListFormat;
+extern const PythonListFormat TroopListFormat;
+extern const PythonListFormat PartyTemplateListFormat;
 
 // A file read into a table.
 struct PythonTable {

@@ -12,11 +12,9 @@ const QString FileName = QStringLiteral("module_items.py");
 }
 
 bool LoadPythonItems() {
-    static const PythonListFormat format{QStringLiteral("items=["), QLatin1Char('['),
-                                         QStringLiteral("horse_meat"), QStringLiteral("items_end"),
-                                         false};
     PythonTable table;
-    const bool ok = LoadPythonTable(FileName, format, table, QStringLiteral("LoadPythonItems"));
+    const bool ok =
+        LoadPythonTable(FileName, ItemListFormat, table, QStringLiteral("LoadPythonItems"));
     PyItemLines = table.lines;
     PyItemMax = int(PyItemLines.size()) - 1;
     PyItemHardwired = table.hardwired;

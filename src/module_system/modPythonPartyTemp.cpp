@@ -12,10 +12,9 @@ const QString FileName = QStringLiteral("module_party_templates.py");
 }
 
 bool LoadPythonPT() {
-    static const PythonListFormat format{QStringLiteral("party_templates=["), QLatin1Char('('),
-                                         QStringLiteral("hero_party"), QString(), true};
     PythonTable table;
-    const bool ok = LoadPythonTable(FileName, format, table, QStringLiteral("LoadPythonPT"));
+    const bool ok =
+        LoadPythonTable(FileName, PartyTemplateListFormat, table, QStringLiteral("LoadPythonPT"));
     PyPTLines = table.lines;
     PyPTMax = int(PyPTLines.size()) - 1;
     PyPTLastEntry = table.lastEntry;

@@ -12,10 +12,9 @@ const QString FileName = QStringLiteral("module_troops.py");
 }
 
 bool LoadPythonTroops() {
-    static const PythonListFormat format{QStringLiteral("troops=["), QLatin1Char('['),
-                                         QStringLiteral("temp_troop"), QString(), true};
     PythonTable table;
-    const bool ok = LoadPythonTable(FileName, format, table, QStringLiteral("LoadPythonTroops"));
+    const bool ok =
+        LoadPythonTable(FileName, TroopListFormat, table, QStringLiteral("LoadPythonTroops"));
     PyTroopLines = table.lines;
     PyTroopMax = int(PyTroopLines.size()) - 1;
     PyTroopLastEntry = table.lastEntry;

@@ -14,12 +14,9 @@ QStringList Lines(const char* text) {
     return QString::fromLatin1(text).split(QLatin1Char('\n'));
 }
 
-const PythonListFormat Troops{QStringLiteral("troops=["), QLatin1Char('['),
-                              QStringLiteral("temp_troop"), QString(), true};
-const PythonListFormat Items{QStringLiteral("items=["), QLatin1Char('['),
-                             QStringLiteral("horse_meat"), QStringLiteral("items_end"), false};
-const PythonListFormat Templates{QStringLiteral("party_templates=["), QLatin1Char('('),
-                                 QStringLiteral("hero_party"), QString(), true};
+const PythonListFormat& Troops = TroopListFormat;
+const PythonListFormat& Items = ItemListFormat;
+const PythonListFormat& Templates = PartyTemplateListFormat;
 
 struct TextCase {
     const char* input;

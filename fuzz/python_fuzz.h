@@ -1,0 +1,36 @@
+#pragma once
+
+// What the fuzz targets of the module-system loaders share: a module-system
+// folder of their own, message boxes answered at once (No to every question),
+// the fuzzer's bytes as one source file, and what every table must satisfy.
+#include "module_system/modPythonFiles.h"
+#include "textfiles_fuzz.h"
+
+#include <QStringList>
+
+#include <cstdlib>
+
+// The text loaders' fuzz folder, as the module-system directory.
+class FuzzModuleSystem : public FuzzModule {
+public:
+    explicit FuzzModuleSystem(const char* fileName) : FuzzModule(fileName) {
+        ModuleSystemDirectory = ModuleFolder;
+    }
+};
+
+// A table as a loader leaves it: its last index and markers inside it.
+inline void CheckTable(const QStringList& lines, int max, int hardwired, int lastEntry = 0) {
+    if (max != lines.size() - 1 || hardwired < 0 || hardwired > max || lastEntry < 0 ||
+        lastEntry > max)
+        std::abort();
+}
+
+// What a save writes (the table's elements, one a line), a load must read back
+// into the same table with the same markers.
+inline void CheckRoundTrip(const QStringList& written, const PythonListFormat& format,
+                           int hardwired, int lastEntry = -1) {
+    const PythonTable again = BuildPythonTable(written, format);
+    if (again.lines + again.tail != written || again.hardwired != hardwired ||
+        (lastEntry >= 0 && again.lastEntry != lastEntry))
+        std::abort();
+}

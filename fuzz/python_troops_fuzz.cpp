@@ -1,0 +1,13 @@
+#include "python_fuzz.h"
+
+#include "module_system/modPythonTroops.h"
+
+// Any bytes as module_troops.py.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const FuzzModuleSystem folder("module_troops.py");
+    folder.write(data, size);
+    LoadPythonTroops();
+    CheckTable(PyTroopLines, PyTroopMax, PyTroopHardwired, PyTroopLastEntry);
+    CheckRoundTrip(PyTroopLines, TroopListFormat, PyTroopHardwired, PyTroopLastEntry);
+    return 0;
+}
