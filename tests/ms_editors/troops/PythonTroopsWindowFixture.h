@@ -29,10 +29,16 @@ protected:
     }
     void TearDown() override {
         delete window.data();
+        // Windows this test opened beside the editor (a deleted window may take
+        // others with it, so each is guarded).
+        QList<QPointer<QWidget>> opened;
         for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->objectName() == QStringLiteral("frmMain"))
-                delete w;
+            if (w->objectName() == QStringLiteral("frmMain") ||
+                w->objectName().startsWith(QStringLiteral("frmPython")))
+                opened.append(w);
         }
+        for (const QPointer<QWidget>& w : opened)
+            delete w.data();
     }
 
     template <class T = QWidget> T* get(const char* name) {

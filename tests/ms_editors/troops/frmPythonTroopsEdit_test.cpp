@@ -49,13 +49,6 @@ protected:
         }
         return false;
     }
-    void TearDown() override {
-        PythonTroopsWindow::TearDown();
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->objectName().startsWith(QStringLiteral("frmPython")))
-                delete w;
-        }
-    }
 };
 
 TEST_F(PythonTroopsEditing, InventoryAddsByRowOrNumberUpToItsLimit) {
