@@ -12,6 +12,7 @@
 #include "shell/modMain.h"
 
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -171,7 +172,15 @@ void frmConfig::formLoad() {
         EnableTextConfig(true);
         optBoth->setValue(true);
     }
+    makeSelectedOptionTheTabStop();
     timerConfig->start(250);
+}
+
+void frmConfig::makeSelectedOptionTheTabStop() {
+    // Tab enters an option group at its selected option, not at the first one
+    // (Qt moves the stop along by itself once an option has had the focus).
+    for (OptionButton* option : {optPython, optTXT, optBoth})
+        option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void frmConfig::EnablePythonConfig(bool enabled) {
@@ -202,9 +211,14 @@ void frmConfig::optBoth_Click() {
 
 bool frmConfig::eventFilter(QObject* watched, QEvent* event) {
     // The module directory must end in a separator: file names are appended
-    // to it as they stand.
-    if (watched == txtModulesFolder && event->type() == QEvent::FocusOut)
-        AppendSeparator(txtModulesFolder);
+    // to it as they stand. Only a move to another control counts as leaving
+    // the box; a message box, another program or the box's own context menu
+    // taking the focus must not change a path the user is still typing.
+    if (watched == txtModulesFolder && event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            AppendSeparator(txtModulesFolder);
+    }
     return QWidget::eventFilter(watched, event);
 }
 

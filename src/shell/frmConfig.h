@@ -29,6 +29,7 @@ private:
     QWidget* buildTextFrame();
     QWidget* buildPythonFrame();
     void formLoad();
+    void makeSelectedOptionTheTabStop();
     void optPython_Click();
     void optTXT_Click();
     void optBoth_Click();

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -161,10 +162,16 @@ TEST_F(SettingsWindow, ASettingsFileThatCannotBeWrittenIsReportedNotClaimedSaved
 
 TEST_F(SettingsWindow, LeavingTheModuleFolderAddsTheSeparator) {
     open(QStringLiteral("3"));
-    auto leave = [](QLineEdit* edit) {
-        QFocusEvent focusOut(QEvent::FocusOut);
+    auto leave = [](QLineEdit* edit, Qt::FocusReason reason = Qt::TabFocusReason) {
+        QFocusEvent focusOut(QEvent::FocusOut, reason);
         QCoreApplication::sendEvent(edit, &focusOut);
     };
+    // A message box, another program or the context menu taking the focus is
+    // no leaving: the user may still be typing.
+    box("txtModulesFolder")->setText(QStringLiteral("/mods/nat"));
+    leave(box("txtModulesFolder"), Qt::ActiveWindowFocusReason);
+    leave(box("txtModulesFolder"), Qt::PopupFocusReason);
+    EXPECT_EQ(box("txtModulesFolder")->text(), QStringLiteral("/mods/nat"));
     box("txtModulesFolder")->setText(QStringLiteral("/mods/native"));
     leave(box("txtModulesFolder"));
     EXPECT_EQ(box("txtModulesFolder")->text(), QStringLiteral("/mods/native/"));
@@ -176,6 +183,36 @@ TEST_F(SettingsWindow, LeavingTheModuleFolderAddsTheSeparator) {
     box("txtModuleSystem")->setText(QStringLiteral("/mods/system"));
     leave(box("txtModuleSystem"));
     EXPECT_EQ(box("txtModuleSystem")->text(), QStringLiteral("/mods/system"));
+}
+
+TEST_F(SettingsWindow, TabFollowsTheKeyboardOrderAndEntersTheOptionsAtTheSelectedOne) {
+    struct Row {
+        const char* mode;
+        QStringList stops; // from the control that has the focus when the window opens
+    };
+    const Row rows[] = {
+        {"3",
+         {"txtModulesFolder", "cmdBrowse", "optBoth", "cmdSaveConfig", "cmdBrowsePython",
+          "txtModuleSystem", "txtModulesFolder"}},
+        // The module folder's group is disabled: the order starts at the options.
+        {"1", {"optPython", "cmdSaveConfig", "cmdBrowsePython", "txtModuleSystem", "optPython"}},
+    };
+    for (const Row& row : rows) {
+        open(QLatin1String(row.mode));
+        window->show();
+        window->activateWindow();
+        Wait(20);
+        QStringList stops;
+        for (qsizetype i = 0; i < row.stops.size(); ++i) {
+            QWidget* focus = QApplication::focusWidget();
+            ASSERT_NE(focus, nullptr) << row.mode;
+            stops.append(focus->objectName());
+            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+            QCoreApplication::sendEvent(focus, &tab);
+        }
+        EXPECT_EQ(stops, row.stops) << row.mode;
+        delete window;
+    }
 }
 
 TEST_F(SettingsWindow, BrowseOpensAtTheRootAndKeepsTheBoxWhenCancelled) {
