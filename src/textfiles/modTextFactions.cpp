@@ -50,10 +50,15 @@ bool LoadTextFactions() {
         FactionLine.append(file.next(failure));
         FactionRelLine.append(file.next(failure));
     }
-    FactionMax = int(FactionLine.size()) - 1;
+    const int read = int(FactionLine.size());
+    FactionMax = RecordsHeld(count, read) - 1;
+    FactionLine.resize(FactionMax + 1);
+    FactionRelLine.resize(FactionMax + 1);
     FactionID = QStringList(FactionMax + 1, QString());
     FactionName = FactionID;
-    for (int i = 1; i <= FactionMax; ++i) {
+    // Only the factions read have an id; the empty ones a short file lacks
+    // are no further failure.
+    for (int i = 1; i < read; ++i) {
         SplitFactionLine(FactionLine.at(i), FactionID[i], FactionName[i], failure);
     }
     FactionsTail = file.rest();

@@ -7,7 +7,9 @@
 // per-faction list; the lists always have FactionMax + 1 elements.
 extern QString FactionsHeader;
 extern QString FactionsCount;
-extern int FactionMax; // index of the last faction; -1 when there is none
+// Index of the last faction; -1 when there is none. The factions a short file
+// lacks are held as empty records.
+extern int FactionMax;
 extern QStringList FactionLine;
 extern QStringList FactionRelLine;
 extern QStringList FactionID;   // empty for faction 0

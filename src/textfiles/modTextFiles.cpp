@@ -9,6 +9,13 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
+namespace {
+// The largest count the game's 16-bit count words can hold.
+constexpr int MaxRecordCount16 = 32767;
+} // namespace
+
 std::optional<QString> LineWord(const QString& line, int index) {
     qsizetype start = 0;
     for (int k = 0; k < index; ++k) {
@@ -41,7 +48,12 @@ std::optional<int> CountValue(const QString& line) {
 }
 
 int CountOrZero(const QString& line) {
-    return CountValue(line).value_or(0);
+    const std::optional<int> count = CountValue(line);
+    return count && *count <= MaxRecordCount16 ? *count : 0;
+}
+
+int RecordsHeld(int count, int read) {
+    return std::max(read, std::min(count, MaxRecordCount16));
 }
 
 void ShowCountMismatch(const QString& fileName, const QString& countLine, int found,
@@ -110,12 +122,14 @@ CountedFile::CountedFile(const QString& fileName, PendingFailure& failure) {
     }
 }
 
-int CountedFile::recordCount(const QString& text, PendingFailure& failure) {
+int CountedFile::recordCount(const std::optional<QString>& text, PendingFailure& failure) {
     if (!m_readable) {
         return 0;
     }
-    const std::optional<int> count = CountValue(text);
-    if (!count) {
+    const std::optional<int> count = text ? CountValue(*text) : std::nullopt;
+    if (!text) {
+        failure.raise(Err::SubscriptOutOfRange);
+    } else if (!count) {
         failure.raise(Err::TypeMismatch);
     } else if (*count < 0) {
         failure.raise(Err::SubscriptOutOfRange);

@@ -16,14 +16,20 @@ std::optional<QString> LineWord(const QString& line, int index);
 // The same, or the empty text with failure 9.
 QString WordAt(const QString& line, int index, PendingFailure& failure);
 
-// The number a count line holds (line 2 of a file, or the faction and trigger
-// counts of an item), read with every blank removed. Loaders and savers both
-// read counts through this one conversion, so a file read and written back
-// agrees with itself.
+// The number a count line holds (line 2 of a file), read with every blank
+// removed. Loaders and savers both read counts through this one conversion, so
+// a file read and written back agrees with itself.
 std::optional<int> CountValue(const QString& line);
-// The same, with no number counting as zero (a per-record count that is no
-// number announces no lines).
+// A per-record count (the faction and trigger counts of an item): the same
+// reading, within the 16-bit range the game gives these counts; no number, or
+// one beyond that range, counts as zero and announces no lines.
 int CountOrZero(const QString& line);
+
+// How many records a counted file's tables hold after `read` of the `count`
+// its count line announced were found: the records a short file lacks stay as
+// empty records, so that the indexes other module files hold into this one
+// still name a record. Never more empty records than a 16-bit count announces.
+int RecordsHeld(int count, int read);
 
 // Tells the user that line 2 of `fileName` disagrees with the `found` records
 // of `kind` ("troop", "item"); no failure, as the next save corrects it.
@@ -58,8 +64,9 @@ public:
     QString countLine; // line 2
 
     // The number of records `text` announces: 0, with failure 13 (no number) or
-    // 9 (below zero), when it announces none that can be read.
-    int recordCount(const QString& text, PendingFailure& failure);
+    // 9 (below zero, or no text at all: a missing word of the count line), when
+    // it announces none that can be read.
+    int recordCount(const std::optional<QString>& text, PendingFailure& failure);
     // Whether another record starts before the end of the file (62 if not).
     bool startRecord(PendingFailure& failure);
     // The next line; the empty text and failure 62 at the end of the file.

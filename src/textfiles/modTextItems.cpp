@@ -94,9 +94,10 @@ bool LoadTextItems() {
             ItemTriggerCountLine.append(in.nextNonBlank());
         }
         // Every trigger line the count announces stays with the item, so the
-        // count line written back always agrees with the lines after it.
+        // count line written back always agrees with the lines after it; those
+        // the end of the file cut off stay as empty lines.
         QStringList triggers;
-        for (int k = CountOrZero(ItemTriggerCountLine.last()); k > 0 && !in.atEnd(); --k) {
+        for (int k = CountOrZero(ItemTriggerCountLine.last()); k > 0; --k) {
             triggers.append(in.next());
         }
         ItemTriggerLines.append(triggers);

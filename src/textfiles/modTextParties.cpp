@@ -18,7 +18,7 @@ bool LoadTextParties() {
     PartiesHeader = file.header;
     PartiesCount = file.countLine;
     // Line 2 holds two numbers; the second is the number of parties.
-    const int count = file.recordCount(LineWord(PartiesCount, 1).value_or(QString()), failure);
+    const int count = file.recordCount(LineWord(PartiesCount, 1), failure);
     PartyLine.clear();
     PartyLine2.clear();
     PartyIDs.clear();
@@ -28,11 +28,11 @@ bool LoadTextParties() {
         PartyLine2.append(file.next(failure));
         PartyIDs.append({WordAt(line, 4, failure), WordAt(line, 5, failure)});
     }
-    PartyCount = int(PartyLine.size());
+    PartyCount = RecordsHeld(count, int(PartyLine.size()));
     // One element more than there are parties, as the party editor expects.
-    PartyLine.append(QString());
-    PartyLine2.append(QString());
-    PartyIDs.append(IdNamePair());
+    PartyLine.resize(PartyCount + 1);
+    PartyLine2.resize(PartyCount + 1);
+    PartyIDs.resize(PartyCount + 1);
     PartiesTail = file.rest();
     PartiesComplete = file.complete();
     ReportPending(failure, QStringLiteral("LoadTextParties"));

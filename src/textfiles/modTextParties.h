@@ -10,7 +10,7 @@
 // list; the lists have PartyCount + 1 elements, the last one empty.
 extern QString PartiesHeader;
 extern QString PartiesCount; // line 2 as read; its word 1 is the number of parties
-extern int PartyCount;       // the number of parties held
+extern int PartyCount;       // the number of parties; those a short file lacks are empty
 extern QStringList PartyLine;
 extern QStringList PartyLine2;
 extern QList<IdNamePair> PartyIDs; // words 4 and 5 of PartyLine

@@ -24,10 +24,10 @@ bool LoadTextPartyTemplates() {
         PartyTempLine.append(line);
         PartyTempIDs.append({WordAt(line, 0, failure), WordAt(line, 1, failure)});
     }
-    PartyTempCount = int(PartyTempLine.size());
+    PartyTempCount = RecordsHeld(count, int(PartyTempLine.size()));
     // One element more than there are templates, as the template editor expects.
-    PartyTempLine.append(QString());
-    PartyTempIDs.append(IdNamePair());
+    PartyTempLine.resize(PartyTempCount + 1);
+    PartyTempIDs.resize(PartyTempCount + 1);
     PartyTempsTail = file.rest();
     PartyTempsComplete = file.complete();
     ReportPending(failure, QStringLiteral("LoadTextPartyTemplates"));

@@ -10,7 +10,7 @@
 // each list; the lists have PartyTempCount + 1 elements, the last one empty.
 extern QString PartyTempsHeader;
 extern QString PartyTempsCount; // line 2 as read
-extern int PartyTempCount;      // the number of templates held
+extern int PartyTempCount;      // the number of templates; those a short file lacks are empty
 extern QStringList PartyTempLine;
 extern QList<IdNamePair> PartyTempIDs; // words 0 and 1 of PartyTempLine
 

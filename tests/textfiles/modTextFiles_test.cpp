@@ -28,21 +28,24 @@ TEST(TextFileWords, SplitAtEverySingleBlank) {
 TEST(TextFileWords, CountsReadTheSameEverywhere) {
     const struct {
         QString line;
-        std::optional<int> count;
+        std::optional<int> count; // as line 2
+        int perRecord;            // as an item's faction or trigger count
     } rows[] = {
-        {"12", 12},
-        {"12 ", 12},
-        {" 1 2", 12},
-        {"0", 0},
-        {"-1", -1},
-        {"", std::nullopt},
-        {"x", std::nullopt},
-        {"1,5", std::nullopt},
-        {"99999999999", std::nullopt},
+        {"12", 12, 12},
+        {"12 ", 12, 12},
+        {" 1 2", 12, 12},
+        {"0", 0, 0},
+        {"-1", -1, -1},
+        {"", std::nullopt, 0},
+        {"x", std::nullopt, 0},
+        {"1,5", std::nullopt, 0},
+        {"32767", 32767, 32767},
+        {"40000", 40000, 0}, // beyond the game's 16-bit per-record counts
+        {"99999999999", std::nullopt, 0},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(CountValue(row.line), row.count) << row.line.toStdString();
-        EXPECT_EQ(CountOrZero(row.line), row.count.value_or(0));
+        EXPECT_EQ(CountOrZero(row.line), row.perRecord) << row.line.toStdString();
     }
 }
 

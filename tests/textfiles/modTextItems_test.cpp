@@ -134,8 +134,9 @@ TEST_F(ItemFile, RecordShapes) {
 }
 
 // Every blank-line skip stops at the end of the file, and an item cut short
-// keeps empty texts; the loader reports nothing for it.
-TEST_F(ItemFile, TruncatedFilesLoadWithoutHanging) {
+// keeps empty texts for its missing lines; the loader reports nothing for it.
+// What the save writes loads back to the same item and saves to the same bytes.
+TEST_F(ItemFile, TruncatedFilesLoadWithoutHangingAndSaveStably) {
     const QStringList cuts[] = {
         {Sword},
         {Sword, " 0"},
@@ -148,8 +149,17 @@ TEST_F(ItemFile, TruncatedFilesLoadWithoutHanging) {
         SCOPED_TRACE(body.join('|').toStdString());
         loadOne(body);
         EXPECT_EQ(ItemID.at(0), "itm_sword");
+        ASSERT_TRUE(saveAnswering(MsgAnswer::No));
+        const QByteArray saved = module.read(ItemsFile);
+        ASSERT_TRUE(LoadTextItems());
+        ASSERT_EQ(ItemMax, 0);
+        ASSERT_TRUE(saveAnswering(MsgAnswer::No));
+        EXPECT_EQ(module.read(ItemsFile), saved);
     }
-    EXPECT_EQ(ItemTriggerLines.at(0), QStringList{"t1"});
+    // The count says five: the four lines the file lacks are written empty.
+    EXPECT_EQ(ItemTriggerLines.at(0), (QStringList{"t1", "", "", "", ""}));
+    EXPECT_EQ(module.read(ItemsFile),
+              lines({"h", "1", Sword, " 0", "5", "t1", "", "", "", "", ""}));
     EXPECT_TRUE(errors().isEmpty());
 }
 

@@ -93,11 +93,11 @@ struct Broken {
 };
 
 // Files that end before their count says or whose count is no number: the
-// failure is reported, the tables hold what could be read and remember that
-// the load was incomplete.
+// failure is reported, the tables hold what could be read (a short file's
+// missing records as empty ones) and remember that the load was incomplete.
 TEST_F(WorldFiles, IncompleteFilesAreReportedAndMarked) {
     const Broken rows[] = {
-        {"factions.txt", {"h", "3", "0 fac_n N 0 0 ", Rel, "0 fac_a A 0 0 "}, 62, 2, {}},
+        {"factions.txt", {"h", "3", "0 fac_n N 0 0 ", Rel, "0 fac_a A 0 0 "}, 62, 3, {}},
         {"factions.txt",
          {"h", "three", "0 fac_n N 0 0 ", Rel, "0 "},
          13,
@@ -105,9 +105,11 @@ TEST_F(WorldFiles, IncompleteFilesAreReportedAndMarked) {
          {"0 fac_n N 0 0 ", Rel, "0 "}},
         {"factions.txt", {"h", "-2", "0 "}, 9, 0, {"0 "}},
         {"factions.txt", {}, 13, 0, {}},
-        {"parties.txt", {"h", "2 2", " 1 0 0 p_a A ", "x"}, 62, 1, {}},
-        {"parties.txt", {"h", "2", " 1 0 0 p_a A ", "x"}, 13, 0, {" 1 0 0 p_a A ", "x"}},
-        {"party_templates.txt", {"h", "2", "pt_a A 0 "}, 62, 1, {}},
+        {"parties.txt", {"h", "2 2", " 1 0 0 p_a A ", "x"}, 62, 2, {}},
+        {"parties.txt", {"h", "2 x", " 1 0 0 p_a A ", "x"}, 13, 0, {" 1 0 0 p_a A ", "x"}},
+        // Line 2 without its second word: that word is missing, not wrong.
+        {"parties.txt", {"h", "2", " 1 0 0 p_a A ", "x"}, 9, 0, {" 1 0 0 p_a A ", "x"}},
+        {"party_templates.txt", {"h", "2", "pt_a A 0 "}, 62, 2, {}},
         {"party_templates.txt", {"h", "2.x", "pt_a A 0 "}, 13, 0, {"pt_a A 0 "}},
     };
     for (const Broken& row : rows) {
@@ -146,6 +148,33 @@ TEST_F(WorldFiles, IncompleteFilesAreReportedAndMarked) {
         EXPECT_EQ(tail, row.tail);
         EXPECT_EQ(errors(), QStringList{errorText(row.failure, proc)});
     }
+}
+
+// Records the file lacks stay empty, so the indexes that troops, items and
+// parties hold into these files still name a record; no id is cut from them.
+TEST_F(WorldFiles, RecordsAShortFileLacksStayEmpty) {
+    module.write("factions.txt", lines({"h", "4", "0 fac_n N 0 0 ", Rel, "0 fac_a Alpha 0 0 "}));
+    EXPECT_FALSE(LoadTextFactions());
+    EXPECT_EQ(FactionMax, 3);
+    EXPECT_EQ(FactionLine, (QStringList{"0 fac_n N 0 0 ", "0 fac_a Alpha 0 0 ", "", ""}));
+    EXPECT_EQ(FactionRelLine, (QStringList{Rel, "", "", ""}));
+    EXPECT_EQ(FactionID, (QStringList{"", "fac_a", "", ""}));
+    EXPECT_EQ(FactionName, (QStringList{"", "Alpha", "", ""}));
+    EXPECT_EQ(errors(), QStringList{errorText(62, "LoadTextFactions")});
+
+    module.write("party_templates.txt", lines({"h", "3", "pt_a A 0 "}));
+    EXPECT_FALSE(LoadTextPartyTemplates());
+    EXPECT_EQ(PartyTempCount, 3);
+    EXPECT_EQ(PartyTempLine, (QStringList{"pt_a A 0 ", "", "", ""}));
+    EXPECT_EQ(PartyTempIDs.at(0).id, "pt_a");
+    EXPECT_TRUE(PartyTempIDs.at(2).id.isEmpty());
+
+    // A count far beyond what the game's files can announce holds no more
+    // empty records than a 16-bit count.
+    module.write("party_templates.txt", lines({"h", "2000000000", "pt_a A 0 "}));
+    EXPECT_FALSE(LoadTextPartyTemplates());
+    EXPECT_EQ(PartyTempCount, 32767);
+    EXPECT_EQ(PartyTempLine.size(), 32768);
 }
 
 TEST_F(WorldFiles, ShortRecordsAreReportedWith9) {
