@@ -19,8 +19,12 @@ inline QLabel* NamedLabel(const char* name, const QString& text, QWidget* parent
     return Named(new QLabel(text, parent), name);
 }
 
+// A command button that, like every button of our users' desktop, is pressed
+// by Enter as well as by Space while it has the focus ("Accept" on the splash).
 inline QPushButton* NamedButton(const char* name, const QString& text, QWidget* parent) {
-    return Named(new QPushButton(text, parent), name);
+    QPushButton* button = Named(new QPushButton(text, parent), name);
+    button->setAutoDefault(true);
+    return button;
 }
 
 // Gives the window the fixed size its layout needs, taking the height that

@@ -1,8 +1,8 @@
 #include "ShellTest.h"
 
-#include "shell/EditorFactories.h"
 #include "shell/frmSplash.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -46,8 +46,12 @@ TEST_F(AboutWindow, LinksOpenThreePagesAndLeaveTheWindowOpen) {
     EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(AboutWindow, IsShownModally) {
-    ShowAboutWindow();
-    EXPECT_EQ(platform.modalWindows, QStringList{QStringLiteral("frmSplash")});
+TEST_F(AboutWindow, EnterAcceptsOnceTheButtonHasTheFocus) {
+    window->show();
+    QWidget* accept = Child<QWidget>(window, "cmdOk");
+    accept->setFocus();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QCoreApplication::sendEvent(accept, &enter);
+    EXPECT_FALSE(window->isVisible());
 }
 } // namespace
