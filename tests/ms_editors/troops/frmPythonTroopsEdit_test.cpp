@@ -440,4 +440,27 @@ TEST_F(PythonTroopsEditing, InputRulesOfIdNumberAndImageBoxes) {
     EXPECT_EQ(text("txtFace2"), QString());
 }
 
+TEST_F(PythonTroopsEditing, HelpBoxesAndTheAboutWindow) {
+    select("farmer");
+    for (const char* help : {"cmdHelpProfi", "cmdHelpSkills", "cmdHelpAttrib", "cmdFaceCode"})
+        click(help);
+    ASSERT_EQ(plat.boxes.size(), 4u);
+    EXPECT_TRUE(plat.boxes[0].text.startsWith(
+        QStringLiteral("Choose a declaration of the weapon proficiencies from this combo box")));
+    EXPECT_TRUE(plat.boxes[1].text.endsWith(
+        QStringLiteral("at this time.\r\n\r\nYou also can delete the standard values, and adding "
+                       "single values. But this is not recommended!")));
+    EXPECT_TRUE(plat.boxes[2].text.startsWith(
+        QStringLiteral("The easiest way to set the attributes of your troops")));
+    EXPECT_TRUE(plat.boxes[3].text.contains(
+        QStringLiteral("the face code of the generated face \r\nwill be displayed")));
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(plat.boxes[i].title, QStringLiteral("Information..."));
+        EXPECT_EQ(plat.boxes[i].icon, MsgIcon::Information);
+    }
+    EXPECT_EQ(plat.boxes[3].title, QStringLiteral("How to get the face code..."));
+    trigger("mnu_help_about");
+    EXPECT_EQ(plat.modalWindows, QStringList{"frmSplash"});
+}
+
 } // namespace
