@@ -128,11 +128,15 @@ int main(int argc, char** argv) {
 
     Shoot(new frmMain, QStringLiteral("frmMain"));
     Shoot(new frmConfig, QStringLiteral("frmConfig"));
+    // The first start: no settings file, so the module folder is the
+    // program's own and the module-system folder is empty.
     SetupMode = QStringLiteral("0");
     ModuleFolder = work.path() + PathSeparator;
+    ModuleSystemDirectory.clear();
     Shoot(new frmConfig, QStringLiteral("frmConfig_first_setup"));
     SetupMode = QStringLiteral("3");
     ModuleFolder = module + PathSeparator;
+    ModuleSystemDirectory = moduleSystem + PathSeparator;
     Shoot(new frmSplash, QStringLiteral("frmSplash"));
 
     MsgTitle = QStringLiteral("Troop updated...");
