@@ -79,14 +79,39 @@ TEST_F(MainMenu, SettingsLeaveTheFamiliesOfTheClickedOptionEvenUnsaved) {
     EXPECT_EQ(platform.programEnds, 0);
 }
 
-TEST_F(MainMenu, ChoosingAnEditorOpensItAndClosesTheMenu) {
+struct EditorRow {
+    const char* control; // a button or a menu entry
+    const char* editor;
+};
+
+TEST_F(MainMenu, EachButtonAndMenuEntryOpensItsEditorAndClosesTheMenu) {
+    const EditorRow rows[] = {
+        {"cmdPythonTroops", "frmPythonTroops"},     {"cmdPythonItems", "frmPythonItems"},
+        {"cmdPythonPT", "frmPythonPartyTemp"},      {"cmdTroops", "frmTextTroops"},
+        {"cmdParties", "frmTextParties"},           {"cmdPT", "frmTextPartyTemp"},
+        {"cmdFactions", "frmTextFactions"},         {"cmdItems", "frmTextItems"},
+        {"mnu_python_troops", "frmPythonTroops"},   {"mnu_python_items", "frmPythonItems"},
+        {"mnu_python_pt", "frmPythonPartyTemp"},    {"mnu_select_troops", "frmTextTroops"},
+        {"mnu_select_parties", "frmTextParties"},   {"mnu_select_pt", "frmTextPartyTemp"},
+        {"mnu_select_factions", "frmTextFactions"}, {"mnu_select_items", "frmTextItems"},
+    };
     ModuleCopy module;
+    ModuleCopy moduleSystem{SampleModuleSystem()};
     ModuleFolder = module.folder();
-    open(QStringLiteral("2"));
-    Wait(150);
-    Child<QPushButton>(menu, "cmdFactions")->click();
-    EXPECT_TRUE(closed());
-    EXPECT_NE(OpenWindow(QStringLiteral("frmTextFactions")), nullptr);
+    ModuleSystemDirectory = moduleSystem.folder();
+    for (const EditorRow& row : rows) {
+        open(QStringLiteral("3"));
+        Wait(150);
+        if (auto* button = menu->findChild<QPushButton*>(QLatin1String(row.control)))
+            button->click();
+        else
+            Child<QAction>(menu, row.control)->trigger();
+        EXPECT_TRUE(closed()) << row.control;
+        QWidget* editor = OpenWindow(QLatin1String(row.editor));
+        EXPECT_NE(editor, nullptr) << row.control;
+        delete editor;
+    }
+    EXPECT_TRUE(platform.boxes.empty()) << platform.boxTexts().join(u'|').toStdString();
 }
 
 TEST_F(MainMenu, AboutHidesTheDecorationWhileTheSplashIsUp) {
