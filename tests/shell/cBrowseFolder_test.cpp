@@ -8,10 +8,11 @@ class FolderPicker : public ShellTest {};
 TEST_F(FolderPicker, ArgumentsReplaceThePropertiesAndTheChoiceIsTrimmed) {
     cBrowseFolder picker;
     picker.sFolder = QStringLiteral("/ignored");
-    platform.answerFolder(QStringLiteral("  /home/mods  "));
+    // Only blanks are trimmed: the tab belongs to the folder's name.
+    platform.answerFolder(QStringLiteral("  /home/mods\t  "));
     EXPECT_EQ(picker.ShowBrowse(std::nullopt, QStringLiteral("Pick"), QStringLiteral("/start")),
-              QStringLiteral("/home/mods"));
-    EXPECT_EQ(picker.sFolder, QStringLiteral("/home/mods"));
+              QStringLiteral("/home/mods\t"));
+    EXPECT_EQ(picker.sFolder, QStringLiteral("/home/mods\t"));
     EXPECT_EQ(picker.sTitle, QStringLiteral("Pick"));
     EXPECT_FALSE(picker.bCancelled);
     EXPECT_EQ(platform.folderDialogStarts, QStringList{QStringLiteral("/start")});
