@@ -2,7 +2,8 @@
 
 #include <QString>
 
+// The id and name of a party or party template, as the editors list them.
 struct IdNamePair {
-    QString id;
-    QString name;
+    QString Id;
+    QString Name;
 };

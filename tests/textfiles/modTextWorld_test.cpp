@@ -24,14 +24,14 @@ TEST_F(WorldFiles, SampleLoadsWhole) {
     EXPECT_TRUE(LoadTextParties());
     EXPECT_EQ(PartyCount, 4);
     ASSERT_EQ(PartyIDs.size(), 5);
-    EXPECT_EQ(PartyIDs.at(3).id, "p_bandit_camp");
-    EXPECT_EQ(PartyIDs.at(3).name, "Bandit_Camp");
+    EXPECT_EQ(PartyIDs.at(3).Id, "p_bandit_camp");
+    EXPECT_EQ(PartyIDs.at(3).Name, "Bandit_Camp");
     EXPECT_EQ(PartyLine.at(4), QString());
 
     EXPECT_TRUE(LoadTextPartyTemplates());
     EXPECT_EQ(PartyTempCount, 4);
-    EXPECT_EQ(PartyTempIDs.at(2).id, "pt_bandits");
-    EXPECT_EQ(PartyTempIDs.at(2).name, "Bandits");
+    EXPECT_EQ(PartyTempIDs.at(2).Id, "pt_bandits");
+    EXPECT_EQ(PartyTempIDs.at(2).Name, "Bandits");
     EXPECT_TRUE(FactionsComplete && PartiesComplete && PartyTempsComplete);
     EXPECT_TRUE(platform.boxes.empty());
 }
@@ -69,8 +69,8 @@ TEST_F(WorldFiles, PartyCountIsTheSecondWordOfLine2) {
     module.write("parties.txt", lines(text));
     EXPECT_TRUE(LoadTextParties());
     EXPECT_EQ(PartyCount, 5);
-    EXPECT_EQ(PartyIDs.at(4).id, "p_4");
-    EXPECT_EQ(PartyIDs.at(4).name, "Party_4");
+    EXPECT_EQ(PartyIDs.at(4).Id, "p_4");
+    EXPECT_EQ(PartyIDs.at(4).Name, "Party_4");
     EXPECT_EQ(PartyLine2.at(4), "0.0");
     EXPECT_EQ(PartiesTail, QStringList{"left over"});
 }
@@ -166,8 +166,8 @@ TEST_F(WorldFiles, RecordsAShortFileLacksStayEmpty) {
     EXPECT_FALSE(LoadTextPartyTemplates());
     EXPECT_EQ(PartyTempCount, 3);
     EXPECT_EQ(PartyTempLine, (QStringList{"pt_a A 0 ", "", "", ""}));
-    EXPECT_EQ(PartyTempIDs.at(0).id, "pt_a");
-    EXPECT_TRUE(PartyTempIDs.at(2).id.isEmpty());
+    EXPECT_EQ(PartyTempIDs.at(0).Id, "pt_a");
+    EXPECT_TRUE(PartyTempIDs.at(2).Id.isEmpty());
 
     // A count far beyond what the game's files can announce holds no more
     // empty records than a 16-bit count.
@@ -180,14 +180,14 @@ TEST_F(WorldFiles, RecordsAShortFileLacksStayEmpty) {
 TEST_F(WorldFiles, ShortRecordsAreReportedWith9) {
     module.write("parties.txt", lines({"h", "1 1", " 1 0 0 p_only", "x"}));
     EXPECT_TRUE(LoadTextParties());
-    EXPECT_EQ(PartyIDs.at(0).id, "p_only");
-    EXPECT_EQ(PartyIDs.at(0).name, QString());
+    EXPECT_EQ(PartyIDs.at(0).Id, "p_only");
+    EXPECT_EQ(PartyIDs.at(0).Name, QString());
     EXPECT_EQ(errors(), QStringList{errorText(9, "LoadTextParties")});
 
     platform.boxes.clear();
     module.write("party_templates.txt", lines({"h", "1", "pt_alone"}));
     EXPECT_TRUE(LoadTextPartyTemplates());
-    EXPECT_EQ(PartyTempIDs.at(0).id, "pt_alone");
+    EXPECT_EQ(PartyTempIDs.at(0).Id, "pt_alone");
     EXPECT_EQ(errors(), QStringList{errorText(9, "LoadTextPartyTemplates")});
 }
 
