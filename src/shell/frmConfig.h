@@ -17,7 +17,9 @@ class frmConfig : public QWidget {
 public:
     explicit frmConfig(QWidget* parent = nullptr);
 
+    // Enables or disables the module-system folder's group.
     void EnablePythonConfig(bool enabled);
+    // Enables or disables the module folder's group.
     void EnableTextConfig(bool enabled);
 
 protected:
