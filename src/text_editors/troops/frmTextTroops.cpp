@@ -372,6 +372,8 @@ void frmTextTroops::buildMenus() {
     QAction* troops = Named(select->addAction(QStringLiteral("&troop.txt")), "mnu_select_troops");
     troops->setCheckable(true);
     troops->setChecked(true);
+    // This editor's own entry does nothing, so a click must not take its tick.
+    connect(troops, &QAction::toggled, troops, [troops] { troops->setChecked(true); });
     addEntry(select, "mnu_select_parties", QStringLiteral("&parties.txt"),
              [this] { switchTo(ShowTextParties); });
     addEntry(select, "mnu_select_pt", QStringLiteral("part&y_template.txt"),
@@ -595,28 +597,31 @@ void frmTextTroops::ShowTroop() {
         return;
     }
 
-    const QList<QString> head = TroopWords(stored[TroopHeadLine]);
+    // A path to no troop shows as "no upgrade"; the user is told once the
+    // troop is on the screen, and the repair is stored below.
     TroopRecord shown = *record;
     const bool fix1 = shown.upgrade1 > TroopMax;
     const bool fix2 = shown.upgrade2 > TroopMax;
-    const QString title = QStringLiteral("Upgrade path corrected...");
-    if (fix1) {
+    if (fix1)
         shown.upgrade1 = 0;
+    if (fix2)
+        shown.upgrade2 = 0;
+    fillControls(shown);
+    m_shown = record;
+    m_shownLines = stored;
+
+    const QList<QString> head = TroopWords(stored[TroopHeadLine]);
+    const QString title = QStringLiteral("Upgrade path corrected...");
+    if (fix1)
         MsgBox(QStringLiteral("Troop (# ") + head[8] +
                    QStringLiteral(") in upgrade path 1 of troop # ") + QString::number(CurTroop) +
                    QStringLiteral(" doesn't exists -> is now set to 0 and updated!"),
                MsgButtons::Ok, MsgIcon::Exclamation, title);
-    }
-    if (fix2) {
-        shown.upgrade2 = 0;
+    if (fix2)
         MsgBox(QStringLiteral("Troop (# ") + head[9] +
                    QStringLiteral(") in upgrade path 2 of troop # ") + QString::number(CurTroop) +
                    QStringLiteral(" doesen't exists -> is now set to 0 and updated!"),
                MsgButtons::Ok, MsgIcon::Exclamation, title);
-    }
-    fillControls(shown);
-    m_shown = record;
-    m_shownLines = stored;
 
     if (fix1 || fix2) {
         // Only the two path words change; the rest of the record stays as stored.
@@ -953,7 +958,9 @@ void frmTextTroops::cmdAddItem_Click() {
 void frmTextTroops::cmdAddItemNr_Click() {
     if (inventoryFull())
         return;
-    const std::optional<std::int32_t> number = ToInt32(txtItemNr->text());
+    // A 16-bit number, as the box has always taken it: a pasted 99999 is no
+    // number at all.
+    const std::optional<std::int16_t> number = ToInt16(txtItemNr->text());
     const QString limit = QString::number(ItemMax - 1);
     if (!number) {
         MsgBox(QStringLiteral("Value must be a number between 1 and ") + limit, MsgButtons::Ok,

@@ -12,7 +12,8 @@ TEST_F(TroopEditorTest, InventoryLimitsAndAddByNumber) {
     select(9); // no items; eight items in the module: ItemMax 7
     for (const auto& [typed, message] : {std::pair{"0", "Value must be >0 and <6 !"},
                                          {"6", "Value must be >0 and <6 !"},
-                                         {"", "Value must be a number between 1 and 6"}}) {
+                                         {"", "Value must be a number between 1 and 6"},
+                                         {"99999", "Value must be a number between 1 and 6"}}) {
         box("txtItemNr")->setText(QLatin1String(typed));
         button("cmdAddItemNr")->click();
         EXPECT_EQ(platform.boxTexts().value(platform.boxTexts().size() - 1), message);

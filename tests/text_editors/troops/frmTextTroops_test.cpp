@@ -38,6 +38,9 @@ TEST_F(TroopEditorTest, OpensWithTheListAndNothingShown) {
 
     button("cmdAddTroop")->click();
     EXPECT_EQ(platform.boxTexts(), QStringList{"Please select a troop as template!"});
+    // This editor's entry keeps its tick when clicked.
+    action("mnu_select_troops")->trigger();
+    EXPECT_TRUE(action("mnu_select_troops")->isChecked());
 }
 
 TEST_F(TroopEditorTest, SelectingShowsTheRecord) {
@@ -190,7 +193,16 @@ TEST_F(TroopEditorTest, BoxesThatWouldBreakTheRecordRefuseTheUpdate) {
 }
 
 TEST_F(TroopEditorTest, APathToNoTroopIsRepairedInLineOneOnly) {
+    // The message comes with the troop on the screen.
+    QStringList shownWhenTold;
+    MessageBoxHandler scripted = SetMessageBoxHandler({});
+    SetMessageBoxHandler([&](const MessageBoxRequest& request) {
+        shownWhenTold.append(box("txtTroopID")->text());
+        return scripted(request);
+    });
     select(7);
+    SetMessageBoxHandler(scripted);
+    EXPECT_EQ(shownWhenTold, QStringList{"trp_lost_path"});
     ASSERT_EQ(platform.boxes.size(), 1u);
     EXPECT_EQ(platform.boxes[0].title, "Upgrade path corrected...");
     EXPECT_EQ(platform.boxes[0].text,
