@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -75,6 +76,30 @@ TEST(TroopRecordTest, StandardRecordsBuildBackToTheSameLines) {
         for (std::size_t l = 0; l < 6; ++l)
             EXPECT_EQ((*built)[l].toStdString(), row.lines[l].toStdString()) << "line " << l + 1;
         EXPECT_FALSE(failure.pending());
+    }
+}
+
+TEST(TroopRecordTest, GeneratedRecordsGoBackUnchangedThroughTheBoxTexts) {
+    TroopGenerator generate(20110403, {5000, 500, 5000});
+    for (int n = 0; n < 5000; ++n) {
+        const TroopLines lines = generate.next();
+        SCOPED_TRACE(lines[TroopHeadLine].toStdString());
+        PendingFailure failure;
+        std::optional<TroopRecord> record = DecodeTroop(lines, failure);
+        ASSERT_TRUE(record.has_value()) << failure.number();
+        // What the skill and face boxes show, read back the way an update reads it.
+        for (int box = 0; box < TroopSkillBoxCount; ++box)
+            record->setSkill(box, SkillLevelFromBox(SkillBoxText(record->skill(box))).value());
+        for (std::size_t face = 0; face < 8; face += 4) {
+            const auto shown = FaceBoxText({record->faces[face], record->faces[face + 1],
+                                            record->faces[face + 2], record->faces[face + 3]});
+            const auto words = FaceWordsFromBox(shown);
+            std::copy(words.begin(), words.end(), record->faces.begin() + face);
+        }
+        const std::optional<TroopLines> built = EncodeTroop(*record, failure);
+        ASSERT_TRUE(built.has_value());
+        for (std::size_t l = 0; l < 6; ++l)
+            ASSERT_EQ((*built)[l], lines[l]) << "line " << l + 1;
     }
 }
 

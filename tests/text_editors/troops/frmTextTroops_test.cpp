@@ -390,3 +390,129 @@ TEST(TroopEditorSampleTest, EveryTroopOfTheSampleModuleGoesBackUnchanged) {
 }
 
 } // namespace
+
+namespace {
+
+// Lines of a troop with one word replaced.
+QString WithWord(const QString& line, int index, const QString& word) {
+    QList<QString> words = TroopWords(line);
+    words[index] = word;
+    return words.join(u' ');
+}
+
+// The inventory line an update writes: the listed slots (item word neither
+// empty, "0" nor "-1") with their modifiers, then empty slots.
+QString CompactedItems(const QString& stored, int drop) {
+    const QList<QString> words = TroopWords(stored);
+    QStringList listed;
+    for (int k = 1; k <= 64; ++k) {
+        const QString& item = words[2 * k];
+        if (!item.isEmpty() && item != "0" && item != "-1")
+            listed.append(item + ' ' + words[2 * k + 1] + ' ');
+    }
+    if (drop >= 0)
+        listed.removeAt(drop);
+    return "  " + listed.join(QString()) + QString("-1 0 ").repeated(64 - listed.size());
+}
+
+TEST(TroopEditorGeneratedTest, ShowAndUpdateKeepEveryWordNoEditTouches) {
+    ScriptedPlatform platform;
+    ModuleCopy module{QStringLiteral(QE_TEST_DATA_DIR "/text_editors/troops")};
+    ModuleFolder = module.folder();
+    constexpr int Count = 120;
+    TroopGenerator generate(1143, {Count - 1, 3, 7}); // the fixture's factions and items
+    std::vector<TroopLines> troops;
+    QStringList file = {"troopsfile version 2", QString::number(Count) + ' '};
+    for (int i = 0; i < Count; ++i) {
+        troops.push_back(generate.next(i % 2 == 1));
+        if (i > 0)
+            file.append(QString());
+        file.append(QStringList(troops.back().begin(), troops.back().end()));
+    }
+    module.write("troops.txt", file.join("\r\n").toLatin1());
+    QPointer<frmTextTroops> window = new frmTextTroops;
+    ASSERT_EQ(TroopMax, Count - 1);
+    auto* update = window->findChild<QPushButton*>("cmdUpdateTroop");
+    const auto genders = window->findChildren<OptionButton*>("optGender");
+    ASSERT_EQ(genders.size(), 3);
+
+    for (int i = 0; i < Count; ++i) {
+        SCOPED_TRACE(troops[static_cast<std::size_t>(i)][TroopHeadLine].toStdString());
+        TroopLines& expected = troops[static_cast<std::size_t>(i)];
+        window->findChild<ListBox*>("lstTroops")->setListIndex(i);
+        update->click();
+        ASSERT_EQ(StoredTroop(i), expected);
+
+        // One flag box and the skin: only their bits of the flag word change.
+        const TroopFlagBox& flag = TroopFlagBoxes[static_cast<std::size_t>(generate.pick(0, 14))];
+        auto* box = window->findChild<CheckBox*>(QLatin1String(flag.control));
+        box->setValue(!box->value());
+        const int skin = generate.pick(0, 15);
+        genders[std::min(skin, 2)]->click();
+        if (skin >= 2)
+            window->findChild<ComboBox*>("CmbRace")->setListIndex(skin);
+        update->click();
+        const std::uint32_t word = TroopWords(expected[TroopHeadLine])[4].toUInt();
+        expected[TroopHeadLine] = WithWord(expected[TroopHeadLine], 4,
+                                           QString::number(((word ^ flag.mask) & ~0xFu) | skin));
+        ASSERT_EQ(StoredTroop(i), expected) << flag.caption << " skin " << skin;
+
+        // One skill box, typed in decimal: only its digit of its word changes.
+        const TroopSkillBox& skill =
+            TroopSkillBoxes[static_cast<std::size_t>(generate.pick(0, TroopSkillBoxCount - 1))];
+        const int level = generate.pick(0, 15);
+        window->findChild<QLineEdit*>(QLatin1String(skill.control))
+            ->setText(QString::number(level));
+        update->click();
+        const int shift = (8 - skill.digit) * 4;
+        const std::uint32_t old = TroopWords(expected[TroopSkillsLine])[skill.word].toUInt();
+        const std::uint32_t now = (old & ~(0xFu << shift)) | (std::uint32_t(level) << shift);
+        expected[TroopSkillsLine] =
+            WithWord(expected[TroopSkillsLine], skill.word, QString::number(now));
+        ASSERT_EQ(StoredTroop(i), expected) << skill.caption;
+
+        // Removing the last row: the others keep their modifier words.
+        auto* items = window->findChild<ListBox*>("lstItems");
+        if (items->count() > 0) {
+            items->setListIndex(items->count() - 1);
+            window->findChild<QPushButton*>("cmdRemoveItem")->click();
+            update->click();
+            expected[TroopItemsLine] = CompactedItems(expected[TroopItemsLine], items->count());
+            ASSERT_EQ(StoredTroop(i), expected);
+        }
+    }
+    EXPECT_TRUE(platform.boxes.empty()) << platform.boxTexts().join('\n').toStdString();
+
+    // A new troop is its template with the new texts and "0" in words 3, 5 and 6.
+    for (int n = 0; n < 10; ++n) {
+        const int templ = generate.pick(0, TroopMax);
+        window->findChild<ListBox*>("lstTroops")->setListIndex(templ);
+        platform.answer(MsgAnswer::Yes);
+        window->findChild<QPushButton*>("cmdAddTroop")->click();
+        update->click();
+        TroopLines added = troops[static_cast<std::size_t>(templ)];
+        QList<QString> words = TroopWords(added[TroopHeadLine]);
+        words[0] = "trp_new_troop1";
+        words[1] = "Name";
+        words[2] = "NamePl";
+        words[3] = words[5] = words[6] = "0";
+        added[TroopHeadLine] = words.join(u' ');
+        troops.push_back(added);
+        ASSERT_EQ(StoredTroop(TroopMax), added) << templ;
+    }
+    const int total = TroopMax + 1;
+
+    platform.answer(MsgAnswer::No);
+    window->findChild<QPushButton*>("cmdSave")->click();
+    file = QStringList{"troopsfile version 2", QString::number(total) + ' '};
+    for (int i = 0; i < total; ++i) {
+        if (i > 0)
+            file.append(QString());
+        file.append(QStringList(troops[static_cast<std::size_t>(i)].begin(),
+                                troops[static_cast<std::size_t>(i)].end()));
+    }
+    EXPECT_EQ(module.read("troops.txt"), (file.join("\r\n") + "\r\n").toLatin1());
+    delete window.data();
+}
+
+} // namespace
