@@ -388,19 +388,6 @@ QString CHex(std::uint64_t value) {
     return QStringLiteral("%1").arg(value & 0xFFFFFFFFu, 8, 16, QChar(u'0')).toUpper();
 }
 
-std::optional<QString> CHex(QStringView text) {
-    if (text.startsWith(u"&h", Qt::CaseInsensitive)) {
-        const std::optional<Decimal> value = Hex2Dec(text);
-        if (!value)
-            return std::nullopt;
-        return CHex(static_cast<std::uint64_t>(value->magnitude()));
-    }
-    const std::optional<Decimal> value = Decimal::parse(text);
-    if (!value || value->isNegative())
-        return std::nullopt;
-    return CHex(static_cast<std::uint64_t>(value->magnitude()));
-}
-
 QString CHex_2(const Decimal& value) {
     Decimal::Magnitude m = value.magnitude();
     QString digits;

@@ -145,9 +145,6 @@ std::optional<std::uint64_t> ParseTroopU64(QStringView word, PendingFailure& fai
 // The editor's number conversions.
 // Eight upper-case hexadecimal digits of the value's low 32 bits.
 QString CHex(std::uint64_t value);
-// The same for a decimal text or "&H"-prefixed hexadecimal text (its whole
-// part); no value for a negative number or a text that is none.
-std::optional<QString> CHex(QStringView text);
 // Upper-case hexadecimal digits without leading zeros; 0 gives the empty text.
 QString CHex_2(const Decimal& value);
 // Hexadecimal text ("&h" prefix allowed) of at most 23 characters to its exact

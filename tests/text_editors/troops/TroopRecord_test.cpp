@@ -195,36 +195,6 @@ TEST(TroopRecordTest, ShortOrEmptyInventoryLinesShowTheirItems) {
     EXPECT_TRUE(EncodeTroop(*r, failure)->at(TroopItemsLine).startsWith("  5 1 6 0 -1 0 "));
 }
 
-TEST(TroopRecordTest, FlagEditsKeepTheBitsWithoutABox) {
-    struct Row {
-        const char* what;
-        std::uint32_t before;
-        std::uint32_t after;
-        void (*edit)(TroopRecord&);
-    } rows[] = {
-        {"Hero ticked on 0", 0, 16, [](TroopRecord& r) { r.setFlag(0x10, true); }},
-        {"every box cleared on 1012 hex", 0x1012, 2,
-         [](TroopRecord& r) {
-             for (const TroopFlagBox& box : TroopFlagBoxes)
-                 r.setFlag(box.mask, false);
-         }},
-        {"skin of 19 to Female", 19, 17, [](TroopRecord& r) { r.setSkin(1); }},
-        {"bit 31 carried", 0x80000000u | 0x10, 0x80000000u | 0x400,
-         [](TroopRecord& r) {
-             r.setFlag(0x10, false);
-             r.setFlag(0x400, true);
-         }},
-        {"skin 15 then 2", 0xAF, 0xA2, [](TroopRecord& r) { r.setSkin(2); }},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        TroopRecord r;
-        r.flags = row.before;
-        row.edit(r);
-        EXPECT_EQ(r.flags, row.after);
-    }
-}
-
 TEST(TroopRecordTest, SkillEditsKeepTheDigitsWithoutABox) {
     TroopRecord r;
     r.skillWords = {0xFFFFFFFFu, 0, 0x00ABCD00u, 0x12345678u, 0xFFFFFFFFu};
@@ -308,9 +278,6 @@ TEST(TroopRecordTest, Conversions) {
     EXPECT_EQ(CHex(255), "000000FF");
     EXPECT_EQ(CHex(0x100000000ull), "00000000");
     EXPECT_EQ(CHex(4294967295ull), "FFFFFFFF");
-    EXPECT_EQ(CHex(QStringLiteral("&H5")), "00000005");
-    EXPECT_EQ(CHex(QStringLiteral("123")), "0000007B");
-    EXPECT_FALSE(CHex(QStringLiteral("-1")).has_value());
 
     EXPECT_EQ(CHex_2(Decimal::fromU64(0)), "");
     EXPECT_EQ(CHex_2(Decimal::fromU64(~0ull)), "FFFFFFFFFFFFFFFF");
@@ -332,10 +299,6 @@ TEST(TroopRecordTest, Conversions) {
 
 TEST(TroopRecordTest, WordsAndNumbers) {
     EXPECT_EQ(TroopWords(" a  b ").size(), 5);
-    EXPECT_TRUE(IsSingleWord("trp_a"));
-    EXPECT_FALSE(IsSingleWord(""));
-    EXPECT_FALSE(IsSingleWord("a b"));
-    EXPECT_EQ(AsSingleWord("Sea Raider "), "Sea_Raider_");
     PendingFailure failure;
     EXPECT_EQ(ParseTroopU64(u"18446744073709551615", failure), ~0ull);
     EXPECT_FALSE(ParseTroopU64(u"-1", failure).has_value());
