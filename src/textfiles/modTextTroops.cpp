@@ -18,6 +18,8 @@ QStringList TroopName;
 namespace {
 
 const QString TroopsFile = QStringLiteral("troops.txt");
+// The most troops the game's troop tables hold (troops 0 to 5000).
+constexpr int GameTroopLimit = 5001;
 
 void ClearTroopTables() {
     for (QStringList* table : {&TroopLine, &TroopItemLine, &TroopAttribLine, &TroopProfLine,
@@ -57,6 +59,11 @@ bool LoadTextTroops() {
             continue;
         }
         auto next = [&]() { return ++i < lineCount ? lines.at(i) : QString(); };
+        // More troops than the game holds are kept and saved all the same, but
+        // the user is told that the file goes beyond what the game reads.
+        if (TroopLine.size() == GameTroopLimit) {
+            failure.raise(Err::SubscriptOutOfRange);
+        }
         TroopLine.append(line);
         TroopItemLine.append(next());
         TroopAttribLine.append(next());

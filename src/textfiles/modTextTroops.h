@@ -17,7 +17,8 @@ extern QStringList TroopFaceLine;   // record line 6 (faces)
 extern QStringList TroopID;         // word 0 of TroopLine
 extern QStringList TroopName;       // word 1 of TroopLine
 
-// Replaces the tables by troops.txt in ModuleFolder; reports what went wrong.
+// Replaces the tables by troops.txt in ModuleFolder; reports what went wrong
+// (failure 9 also for more troops than the game holds, which are all kept).
 // Returns whether the file could be read.
 bool LoadTextTroops();
 // Offers the backup, writes troops.txt and reports; returns whether the file
