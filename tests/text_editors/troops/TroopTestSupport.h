@@ -79,15 +79,12 @@ public:
     int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_rng); }
 
 private:
-    // Ids and names: any byte that is no blank, Latin-1 letters included.
+    // Ids and names: mostly letters, now and then any byte above the blank
+    // (the upper half, which files in a Windows code page use, included).
     QString word() {
-        static const QString chars =
-            QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTU"
-                           "VWXYZ0123456789_-'&.()") +
-            QChar(0xE9) + QChar(0xFC) + QChar(0xDF);
         QString text;
         for (int n = pick(1, 16); n > 0; --n)
-            text += chars[pick(0, static_cast<int>(chars.size()) - 1)];
+            text += QChar(pick(0, 3) == 0 ? pick(0x21, 0xFF) : pick('a', 'z'));
         return text;
     }
     // Whole numbers near the ends of their range as often as in between.
