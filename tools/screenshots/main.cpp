@@ -12,6 +12,10 @@
 #include "shell/frmMessage.h"
 #include "shell/frmSplash.h"
 #include "shell/modMain.h"
+#include "module_system/frmPythonNewEntry.h"
+#include "module_system/modPythonTroops.h"
+#include "text_editors/troops/frmTextTroopsCopy.h"
+#include "textfiles/modTextTroops.h"
 
 #include <QApplication>
 #include <QDir>
@@ -170,5 +174,16 @@ int main(int argc, char** argv) {
             Shoot(editor.show(), name + u'_' + QString::number(width));
         }
     }
+
+    // The modal dialogs of the editors, over the tables the editors loaded.
+    ScreenWidth = 1024;
+    LoadTextTroops();
+    Shoot(new frmTextTroopsCopy([] {}), QStringLiteral("frmTextTroopsCopy"));
+    NewEntryTitle = QStringLiteral("Add new troop?");
+    NewEntryText = QStringLiteral(
+        "The form will be filled with data from troop # 4!\r\n\r\nHit 'Add troop' in the troop "
+        "editor form to complete the process. Selecting a troop from the list will abort adding "
+        "a troop.");
+    Shoot(new frmPythonNewEntry, QStringLiteral("frmPythonNewEntry"));
     return g_failures == 0 ? 0 : 1;
 }
