@@ -15,18 +15,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include "BenchSupport.h"
+
 namespace {
 
 constexpr int LargestCount = 5001; // troops, items, parties, templates
 constexpr int FactionCount = 500;  // each faction line lists every faction
-
-void WriteLines(const QString& path, const QStringList& lines) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        qFatal("cannot write %s", qPrintable(path));
-    for (const QString& line : lines)
-        file.write(line.toLatin1() + "\r\n");
-}
 
 QString Numbers(int count, const QString& word) {
     QString text;

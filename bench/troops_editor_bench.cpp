@@ -14,32 +14,14 @@
 
 #include <benchmark/benchmark.h>
 
+#include "BenchSupport.h"
+
 #include <memory>
 
 namespace {
 
 constexpr int LargestCount = 5001;
 constexpr int FactionCount = 500;
-
-void WriteLines(const QString& path, const QStringList& lines) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        qFatal("cannot write %s", qPrintable(path));
-    for (const QString& line : lines)
-        file.write(line.toLatin1() + "\r\n");
-}
-
-// The windows need an application; the benchmark's main brings none.
-void EnsureApplication() {
-    static std::unique_ptr<QApplication> app;
-    if (QApplication::instance())
-        return;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "qe_bench";
-    static char* argv[] = {name, nullptr};
-    app = std::make_unique<QApplication>(argc, argv);
-}
 
 // troops.txt, item_kinds1.txt and factions.txt at the largest size, every
 // troop with items, skills, faces and two upgrade paths.
