@@ -1,8 +1,12 @@
 #include "platform/gui/Controls.h"
+#include "platform/gui/Dialogs.h"
 #include "platform/gui/Modal.h"
 #include "support/Scripted.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QPointer>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -52,6 +56,20 @@ TEST(Controls, OddSettingsLayOutWithTheNearestOfferedValue) {
     EXPECT_EQ(OfferedScreenWidth(800), 1024);
     EXPECT_EQ(OfferedScreenWidth(1200), 1280);
     EXPECT_EQ(Tw(1440), 96);
+}
+
+TEST(Controls, EnterPressesAFocusedButtonOnceTheWindowSystemIsInstalled) {
+    InstallWindowSystem();
+    ScriptedPlatform platform; // takes the message boxes back from the real ones
+    QPushButton button("Go");
+    int clicks = 0;
+    QObject::connect(&button, &QPushButton::clicked, [&] { ++clicks; });
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(&button, &enter);
+    EXPECT_EQ(clicks, 1);
+    button.setEnabled(false);
+    QApplication::sendEvent(&button, &enter);
+    EXPECT_EQ(clicks, 1);
 }
 
 TEST(Modal, ScriptedWindowsAreHandedToTheTestAndDeleted) {

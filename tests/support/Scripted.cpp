@@ -34,13 +34,16 @@ ScriptedPlatform::ScriptedPlatform() : m_now(QDate(2011, 4, 3), QTime(9, 5, 7)) 
             action(window);
         }
     });
-    SetFolderDialogHandler([this](const QString&, const QString& start) {
+    SetFolderDialogHandler([this](const QString&, const QString& start) -> std::optional<QString> {
         folderDialogStarts.append(start);
-        if (m_folders.empty())
-            return std::optional<QString>();
-        auto answer = m_folders.front();
+        if (m_folders.empty() || !m_folders.front()) {
+            if (!m_folders.empty())
+                m_folders.pop_front();
+            return std::nullopt;
+        }
+        const QString folder = *m_folders.front();
         m_folders.pop_front();
-        return answer;
+        return folder;
     });
     SetWebPageHandler([this](const QString& url) { webPages.append(url); });
     SetBeepHandler([this] { ++beeps; });

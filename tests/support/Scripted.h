@@ -61,8 +61,12 @@ private:
 
 // The sample module: compiled text files in sample/module, module-system
 // sources in sample/module_system.
-inline QString SampleTextModule() { return QStringLiteral(QE_SAMPLE_DIR "/module"); }
-inline QString SampleModuleSystem() { return QStringLiteral(QE_SAMPLE_DIR "/module_system"); }
+inline QString SampleTextModule() {
+    return QStringLiteral(QE_SAMPLE_DIR "/module");
+}
+inline QString SampleModuleSystem() {
+    return QStringLiteral(QE_SAMPLE_DIR "/module_system");
+}
 
 // A copy of a folder of module files (the sample's text module by default) in a
 // fresh temporary folder that tests may change freely.

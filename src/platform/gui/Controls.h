@@ -61,7 +61,9 @@ signals:
 };
 
 // Layouts are given in twips; 15 twips make one pixel.
-constexpr int Tw(int twips) { return twips / 15; }
+constexpr int Tw(int twips) {
+    return twips / 15;
+}
 
 // The nearest of the offered list font sizes (7 to 10) and screen widths (1024,
 // 1280), for laying out a window whose stored setting is none of them.

@@ -7,7 +7,9 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 
 namespace {
@@ -47,6 +49,23 @@ MsgAnswer showRealBox(const MessageBoxRequest& request) {
         return MsgAnswer::Ok;
     return answer == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
 }
+// Our users' desktop presses a focused command button with Enter as well as
+// with Space; Qt buttons outside dialogs take Space only.
+class EnterPressesButtons : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (!button || (key != Qt::Key_Return && key != Qt::Key_Enter) || button->autoDefault() ||
+            !button->isEnabled())
+            return false;
+        button->click();
+        return true;
+    }
+};
 } // namespace
 
 std::optional<QString> BrowseForFolder(QWidget* owner, const QString& title,
@@ -87,4 +106,5 @@ void InstallWindowSystem() {
     SetMessageBoxHandler(showRealBox);
     SetBeepHandler([] { QApplication::beep(); });
     SetDoEventsHandler([] { QApplication::processEvents(); });
+    qApp->installEventFilter(new EnterPressesButtons(qApp));
 }

@@ -10,8 +10,8 @@
 // user cancelled.
 std::optional<QString> BrowseForFolder(QWidget* owner, const QString& title,
                                        const QString& startFolder);
-using FolderDialogHandler = std::function<std::optional<QString>(const QString& title,
-                                                                 const QString& startFolder)>;
+using FolderDialogHandler =
+    std::function<std::optional<QString>(const QString& title, const QString& startFolder)>;
 FolderDialogHandler SetFolderDialogHandler(FolderDialogHandler handler);
 
 // Opens a web page in the user's browser; failures are ignored.
