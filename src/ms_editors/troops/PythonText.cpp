@@ -14,6 +14,14 @@ bool isClosing(QChar c) {
     return c == u']' || c == u')' || c == u'}';
 }
 
+bool isWordChar(QChar c) {
+    return c.isLetterOrNumber() || c == u'_' || c.unicode() >= 0x80;
+}
+
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+
 } // namespace
 
 qsizetype PythonStringEnd(QStringView text, qsizetype open) {
@@ -27,78 +35,106 @@ qsizetype PythonStringEnd(QStringView text, qsizetype open) {
     return -1;
 }
 
-qsizetype PythonBracketEnd(QStringView text, qsizetype open) {
+namespace {
+
+// Calls visit(position, depth) for every character outside string literals
+// from `from` on, with the bracket depth it stands at (a bracket counts as
+// outside the brackets it opens or closes), until visit returns false. Stops
+// at a string that does not close and then returns false.
+template <typename Visit> bool walkCode(QStringView text, qsizetype from, Visit&& visit) {
     int depth = 0;
-    for (qsizetype i = open; i < text.size(); ++i) {
+    for (qsizetype i = from; i < text.size(); ++i) {
         const QChar c = text[i];
         if (isQuote(c)) {
             const qsizetype end = PythonStringEnd(text, i);
             if (end < 0)
-                return -1;
+                return false;
             i = end;
-        } else if (isOpening(c)) {
-            ++depth;
-        } else if (isClosing(c) && --depth == 0) {
-            return i;
+            continue;
         }
+        if (isClosing(c))
+            --depth;
+        if (!visit(i, depth))
+            return true;
+        if (isOpening(c))
+            ++depth;
     }
-    return -1;
+    return true;
+}
+
+} // namespace
+
+qsizetype PythonBracketEnd(QStringView text, qsizetype open) {
+    qsizetype found = -1;
+    walkCode(text, open, [&](qsizetype i, int depth) {
+        if (i > open && depth == 0 && isClosing(text[i]))
+            found = i;
+        return found < 0;
+    });
+    return found;
 }
 
 QStringList SplitPythonTopLevel(QStringView text, QChar separator) {
     QStringList parts;
-    int depth = 0;
     qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (isQuote(c)) {
-            const qsizetype end = PythonStringEnd(text, i);
-            if (end < 0)
-                break;
-            i = end;
-        } else if (isOpening(c)) {
-            ++depth;
-        } else if (isClosing(c)) {
-            --depth;
-        } else if (c == separator && depth == 0) {
+    walkCode(text, 0, [&](qsizetype i, int depth) {
+        if (depth == 0 && text[i] == separator) {
             parts.append(text.mid(start, i - start).toString());
             start = i + 1;
         }
-    }
+        return true;
+    });
     parts.append(text.mid(start).toString());
     return parts;
 }
 
-QString RemovePythonBlanks(QStringView text) {
+QString CompactPythonBlanks(QStringView text) {
     QString result;
     result.reserve(text.size());
+    bool blank = false;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
+        if (isBlank(c)) {
+            blank = true;
+            continue;
+        }
+        if (blank && !result.isEmpty() && (isWordChar(result.back()) || isQuote(result.back())) &&
+            (isWordChar(c) || isQuote(c)))
+            result += u' ';
+        blank = false;
         if (isQuote(c)) {
             qsizetype end = PythonStringEnd(text, i);
             if (end < 0)
                 end = text.size() - 1;
             result += text.mid(i, end - i + 1);
             i = end;
-        } else if (c != u' ' && c != u'\t') {
+        } else {
             result += c;
         }
     }
     return result;
 }
 
+bool IsBarTerm(QStringView term) {
+    bool plain = true;
+    const bool closed = walkCode(term, 0, [&](qsizetype i, int depth) {
+        const QChar c = term[i];
+        // Keyword operators need a blank beside them; the rest are these signs.
+        plain = depth != 0 ||
+                !(isBlank(c) || c == u'<' || c == u'>' || c == u'=' || c == u'!' || c == u':');
+        return plain;
+    });
+    return closed && plain;
+}
+
 QStringView CutPythonComment(QStringView text) {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (isQuote(text[i])) {
-            const qsizetype end = PythonStringEnd(text, i);
-            if (end < 0)
-                return text;
-            i = end;
-        } else if (text[i] == u'#') {
-            return text.left(i);
-        }
-    }
-    return text;
+    qsizetype hash = -1;
+    walkCode(text, 0, [&](qsizetype i, int) {
+        if (text[i] == u'#')
+            hash = i;
+        return hash < 0;
+    });
+    return hash < 0 ? text : text.left(hash);
 }
 
 QStringList PythonStringLiterals(QStringView text, int count) {
@@ -115,9 +151,24 @@ QStringList PythonStringLiterals(QStringView text, int count) {
     return found;
 }
 
-bool ReadPythonString(QStringView text, QString& content) {
-    if (text.size() < 2 || text.front() != u'"' || PythonStringEnd(text, 0) != text.size() - 1)
+bool ReadPythonString(QStringView text, QString& content, bool singleQuotes) {
+    if (text.size() < 2 || PythonStringEnd(text, 0) != text.size() - 1)
         return false;
-    content = text.mid(1, text.size() - 2).toString();
+    const QStringView inner = text.mid(1, text.size() - 2);
+    if (text.front() == u'\'') {
+        // Written back between double quotes: an unescaped double quote
+        // inside would end the string there.
+        if (!singleQuotes)
+            return false;
+        for (qsizetype i = 0; i < inner.size(); ++i) {
+            if (inner[i] == u'\\')
+                ++i;
+            else if (inner[i] == u'"')
+                return false;
+        }
+    } else if (text.front() != u'"') {
+        return false;
+    }
+    content = inner.toString();
     return true;
 }

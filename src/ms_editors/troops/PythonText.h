@@ -20,8 +20,15 @@ qsizetype PythonBracketEnd(QStringView text, qsizetype open);
 // trimmed; an empty text gives one empty part.
 QStringList SplitPythonTopLevel(QStringView text, QChar separator);
 
-// Removes blanks and tabs outside strings.
-QString RemovePythonBlanks(QStringView text);
+// Removes blanks and tabs outside strings, but keeps one blank where two words
+// (or a word and a string) would otherwise run together, so that an
+// expression such as "tf_hero if hero_mode else 0" keeps its meaning.
+QString CompactPythonBlanks(QStringView text);
+
+// Whether a term joined to others by "|" may change places with them: it holds
+// no operator outside brackets that binds more loosely than "|" (a comparison,
+// "not", "and", "or", "if ... else", "lambda").
+bool IsBarTerm(QStringView term);
 
 // The text before the first "#" that stands outside a string.
 QStringView CutPythonComment(QStringView text);
@@ -31,5 +38,6 @@ QStringView CutPythonComment(QStringView text);
 QStringList PythonStringLiterals(QStringView text, int count);
 
 // The content of a text that is one string literal in double quotes and
-// nothing else, else false.
-bool ReadPythonString(QStringView text, QString& content);
+// nothing else, else false. With `singleQuotes`, a string in single quotes is
+// taken too when its content can stand between double quotes unchanged.
+bool ReadPythonString(QStringView text, QString& content, bool singleQuotes = false);

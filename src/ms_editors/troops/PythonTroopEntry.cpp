@@ -21,8 +21,10 @@ QStringList withoutEmpty(const QStringList& parts) {
     return kept;
 }
 
+// An empty term (a row changed to nothing) would leave "||" in the entry.
 QString joinedOrZero(const QStringList& parts) {
-    return parts.isEmpty() ? QStringLiteral("0") : parts.join(u'|');
+    const QStringList terms = withoutEmpty(parts);
+    return terms.isEmpty() ? QStringLiteral("0") : terms.join(u'|');
 }
 
 } // namespace
@@ -44,7 +46,7 @@ PythonTroopParse ParsePythonTroop(const QString& entry) {
         fields.removeLast(); // cut off where the entry breaks
     } else {
         // Only the comma that separates it from the next entry may follow.
-        const QString rest = RemovePythonBlanks(text.mid(close + 1));
+        const QString rest = CompactPythonBlanks(text.mid(close + 1));
         if (!rest.isEmpty() && rest != QStringLiteral(","))
             ok = false;
     }
@@ -60,7 +62,7 @@ PythonTroopParse ParsePythonTroop(const QString& entry) {
             ok = false;
     };
     const auto plain = [&](int i) {
-        const QString field = has(i) ? RemovePythonBlanks(fields[i]) : QString();
+        const QString field = has(i) ? CompactPythonBlanks(fields[i]) : QString();
         if (has(i) && field.isEmpty())
             ok = false;
         return field;
@@ -74,6 +76,14 @@ PythonTroopParse ParsePythonTroop(const QString& entry) {
     quoted(1, t.name);
     quoted(2, t.namePl);
     t.flags = withoutEmpty(list(3));
+    // The flags go back in the order of the flag list, which keeps their value
+    // only while each of them is a plain term of the bar.
+    if (t.flags.size() > 1) {
+        for (const QString& flag : t.flags) {
+            if (!IsBarTerm(flag))
+                ok = false;
+        }
+    }
     t.scene = plain(4);
     t.reserved = plain(5);
     t.faction = plain(6);
@@ -144,6 +154,10 @@ QStringList PythonTroopFlagVocabulary() {
             separator};
 }
 
+bool IsPythonTroopFlagSeparator(const QString& row) {
+    return row.size() == 72 && row.count(u'-') == 72;
+}
+
 QList<int> SelectFlagRows(QStringList& rows, const QStringList& parts) {
     QList<bool> selected(rows.size(), false);
     for (const QString& part : parts) {
@@ -203,7 +217,7 @@ bool IsPlainPythonString(const QString& text) {
 std::optional<PythonUpgrade> ParseUpgradeLine(const QString& element) {
     if (!element.contains(QStringLiteral("upgrade")))
         return std::nullopt;
-    const QString code = RemovePythonBlanks(CutPythonComment(element));
+    const QString code = CompactPythonBlanks(CutPythonComment(element));
     static const QString single = QStringLiteral("upgrade(troops,");
     static const QString twice = QStringLiteral("upgrade2(troops,");
     QStringView rest(code);
@@ -228,7 +242,7 @@ std::optional<PythonUpgrade> ParseUpgradeLine(const QString& element) {
     QStringList values;
     for (const QString& arg : args) {
         QString value;
-        if (!ReadPythonString(arg, value))
+        if (!ReadPythonString(arg, value, true))
             return std::nullopt;
         values.append(value);
     }
@@ -238,14 +252,20 @@ std::optional<PythonUpgrade> ParseUpgradeLine(const QString& element) {
     return upgrade;
 }
 
-int FindUpgradeLine(const QStringList& lines, int max, const QString& id) {
+QList<int> FindUpgradeLines(const QStringList& lines, int max, const QString& id) {
+    QList<int> found;
     const int last = std::min<int>(max, int(lines.size()) - 1);
     for (int i = 0; i <= last; ++i) {
         const auto upgrade = ParseUpgradeLine(lines[i]);
         if (upgrade && upgrade->troop == id)
-            return i;
+            found.append(i);
     }
-    return -1;
+    return found;
+}
+
+int FindUpgradeLine(const QStringList& lines, int max, const QString& id) {
+    const QList<int> found = FindUpgradeLines(lines, max, id);
+    return found.isEmpty() ? -1 : found.last();
 }
 
 QString BuildUpgradeLine(const QString& id, QString target1, QString target2) {
@@ -262,12 +282,22 @@ QString BuildUpgradeLine(const QString& id, QString target1, QString target2) {
            target2 + q + u')';
 }
 
+void ReplaceUpgradeLine(QString& line, const QString& text) {
+    // A call inside a block (under an "if", in a function) keeps its
+    // indentation, and a block must not be left empty.
+    qsizetype n = 0;
+    while (n < line.size() && (line[n] == u' ' || line[n] == u'\t'))
+        ++n;
+    const QString indent = line.left(n);
+    line = indent.isEmpty() || !text.isEmpty() ? indent + text : indent + QStringLiteral("pass");
+}
+
 void WriteUpgradeLine(QStringList& lines, int& max, const QString& id, const QString& target1,
                       const QString& target2) {
     const QString text = BuildUpgradeLine(id, target1, target2);
     const int j = FindUpgradeLine(lines, max, id);
     if (j >= 0) {
-        lines[j] = text;
+        ReplaceUpgradeLine(lines[j], text);
     } else if (!text.isEmpty()) {
         lines.insert(std::min<qsizetype>(max + 1, lines.size()), text);
         ++max;

@@ -47,6 +47,8 @@ QString BuildPythonTroopEntry(const PythonTroop& troop);
 // The texts the flag list holds at first: the game's troop flags in their order
 // between two separator rows.
 QStringList PythonTroopFlagVocabulary();
+// Whether a row of the flag list is one of its two separators.
+bool IsPythonTroopFlagSeparator(const QString& row);
 // Selects the flag rows for the parts of a flag field: "0" stands for
 // "tf_none", a part matches every row of the same text, and a part that matches
 // none is appended to `rows`. Returns the selected rows, top down.
@@ -73,15 +75,22 @@ struct PythonUpgrade {
     QString target2;
 };
 
-// Reads an upgrade call standing alone on its line (blanks and a trailing
-// comment allowed). Anything else, a commented-out call included, gives none.
+// Reads an upgrade call standing alone on its line (blanks, indentation and a
+// trailing comment allowed, ids in double or single quotes). Anything else, a
+// commented-out call included, gives none.
 std::optional<PythonUpgrade> ParseUpgradeLine(const QString& element);
-// Index of the first upgrade line of the troop `id` (exact id), or -1.
+// Indexes of every upgrade line of the troop `id` (exact id), top down.
+QList<int> FindUpgradeLines(const QStringList& lines, int max, const QString& id);
+// The troop's upgrade line: the last of them, since each call overrides the
+// paths an earlier one set; -1 when there is none.
 int FindUpgradeLine(const QStringList& lines, int max, const QString& id);
 // The upgrade line for the targets; a lone second target moves to the first;
 // both empty give the empty text.
 QString BuildUpgradeLine(const QString& id, QString target1, QString target2);
-// Writes the troop's upgrade line: over its first upgrade line when it has one,
-// else appended after the last element when there is a path to write.
+// Puts `text` (an upgrade line or nothing) in the place of an upgrade line,
+// keeping its indentation; an indented line that goes becomes "pass".
+void ReplaceUpgradeLine(QString& line, const QString& text);
+// Writes the troop's upgrade line: over its upgrade line when it has one, else
+// appended after the last element when there is a path to write.
 void WriteUpgradeLine(QStringList& lines, int& max, const QString& id, const QString& target1,
                       const QString& target2);

@@ -28,16 +28,17 @@ QString DeletePythonTroopEntry(QStringList& lines, int& max, int& lastEntry, int
     --max;
     if (index <= lastEntry)
         --lastEntry;
-    const int upgrade = FindUpgradeLine(lines, max, id);
-    if (upgrade >= 0)
-        lines[upgrade] = QString();
+    // Only the first line goes, as always; a later one for the same id stays.
+    const QList<int> upgrades = FindUpgradeLines(lines, max, id);
+    if (!upgrades.isEmpty())
+        ReplaceUpgradeLine(lines[upgrades.first()], QString());
     return id;
 }
 
 PythonTroopRewrite RewriteAllPythonTroops(QStringList& lines, int& max, const QList<int>& rowLines,
                                           QStringList& flagRows) {
     // Upgrade lines stay where they are during the pass, so they are looked up
-    // once: the first line of an id is the one that is shown and written.
+    // once: the last line of an id is the one that is shown and written.
     QHash<QString, std::deque<int>> upgrades;
     const int last = std::min<int>(max, int(lines.size()) - 1);
     for (int i = 0; i <= last; ++i) {
@@ -64,11 +65,11 @@ PythonTroopRewrite RewriteAllPythonTroops(QStringList& lines, int& max, const QL
         auto found = upgrades.find(shown.id);
         if (found == upgrades.end() || found->empty())
             continue;
-        const int j = found->front();
+        const int j = found->back();
         const auto up = ParseUpgradeLine(lines[j]);
-        lines[j] = up ? BuildUpgradeLine(shown.id, up->target1, up->target2) : QString();
-        if (lines[j].isEmpty())
-            found->pop_front(); // an emptied line is no upgrade line any more
+        ReplaceUpgradeLine(lines[j], BuildUpgradeLine(shown.id, up->target1, up->target2));
+        if (!ParseUpgradeLine(lines[j]))
+            found->pop_back(); // an emptied line is no upgrade line any more
     }
     return result;
 }

@@ -104,6 +104,11 @@ const ParseCase ParseCases[] = {
      Troop("smith", "Smith", "Smiths", L({"0"}), "0", "0", "fac_commoners",
            L({"(itm_sword,imod_rusty)", "itm_shield"}), L({"level(3)"}), "wp(20)", L({"0"}),
            "man_face_1")},
+    {"a flag given by a condition keeps its words apart",
+     "[\"cond\",\"Cond\",\"Conds\",tf_hero if hero_mode else 0,0,0,fac_x,[],level(1),wp(1),0,"
+     "0],",
+     Troop("cond", "Cond", "Conds", L({"tf_hero if hero_mode else 0"}), "0", "0", "fac_x", {},
+           L({"level(1)"}), "wp(1)", L({"0"}), "0")},
 };
 
 class ParsePythonTroopTest : public ::testing::TestWithParam<ParseCase> {};
@@ -166,6 +171,10 @@ const IncompleteCase IncompleteCases[] = {
     {"empty field", "[\"a\",\"A\",\"As\",,0,0,fac_x,[],level(1),wp(1),0,0],"},
     {"id without quotes", "[a,\"A\",\"As\",0,0,0,fac_x,[],level(1),wp(1),0,0],"},
     {"no entry at all", "upgrade(troops,\"a\",\"b\")"},
+    // Written in the order of the flag list, it would read "(tf_hero|tf_a) if x else 0".
+    {"flags that cannot change places",
+     "[\"a\",\"A\",\"As\",tf_a if x else 0|tf_hero,0,0,fac_x,[],level(1),wp(1),0,0],"},
+    {"name in single quotes", "[\"a\",'A',\"As\",0,0,0,fac_x,[],level(1),wp(1),0,0],"},
 };
 
 TEST(ParsePythonTroop, IncompleteEntriesAreFlagged) {
@@ -268,6 +277,8 @@ const UpgradeCase UpgradeCases[] = {
     {"upgrade2( troops , \"a\" , \"b\" , \"c\" )  # the c line", true, "a", "b", "c"},
     {"upgrade(troops,\"Archer\",\"Horse_Archer\")", true, "Archer", "Horse_Archer", ""},
     {"upgrade(troops,\"a\",\"b\") #,\"c\")", true, "a", "b", ""},
+    {"    upgrade(troops,'a','b')", true, "a", "b", ""},
+    {"upgrade(troops,'a','b\"c')", false, "", "", ""},
     {"#upgrade(troops,\"a\",\"b\")", false, "", "", ""},
     {"# upgrade2(troops,\"a\",\"b\",\"c\")", false, "", "", ""},
     {"def upgrade(troops,troop1_id,troop2_id):", false, "", "", ""},
@@ -308,8 +319,11 @@ protected:
     int max = 7;
 };
 
-TEST_F(UpgradeTableTest, FindsTheFirstRealLineOfTheWholeId) {
-    EXPECT_EQ(FindUpgradeLine(lines, max, "a"), 6);
+// Each call overrides the paths an earlier one set, so the last line of an id
+// is the one in force: it is shown and it is written.
+TEST_F(UpgradeTableTest, FindsTheLastRealLineOfTheWholeId) {
+    EXPECT_EQ(FindUpgradeLine(lines, max, "a"), 7);
+    EXPECT_EQ(FindUpgradeLines(lines, max, "a"), (QList<int>{6, 7}));
     EXPECT_EQ(FindUpgradeLine(lines, max, "ab"), 5);
     EXPECT_EQ(FindUpgradeLine(lines, max, "b"), -1);
     EXPECT_EQ(FindUpgradeLine(lines, max, "A"), -1);
@@ -317,9 +331,19 @@ TEST_F(UpgradeTableTest, FindsTheFirstRealLineOfTheWholeId) {
 
 TEST_F(UpgradeTableTest, ReplacesTheLineThatIsShown) {
     WriteUpgradeLine(lines, max, "a", "first", "x2");
-    EXPECT_EQ(lines[6], QStringLiteral("upgrade2(troops,\"a\",\"first\",\"x2\")"));
+    EXPECT_EQ(lines[7], QStringLiteral("upgrade2(troops,\"a\",\"first\",\"x2\")"));
+    EXPECT_EQ(lines[6], QStringLiteral("upgrade(troops,\"a\",\"first\") # a comment"));
     EXPECT_EQ(lines[4], QStringLiteral("#upgrade(troops,\"a\",\"old\")"));
-    EXPECT_EQ(lines[7], QStringLiteral("upgrade2(troops,\"a\",\"second\",\"third\")"));
+    EXPECT_EQ(max, 7);
+}
+
+// A call inside a block must stay in it, and the block must not go empty.
+TEST_F(UpgradeTableTest, KeepsTheIndentationOfACallInABlock) {
+    lines[5] = QStringLiteral("\t  upgrade(troops, 'ab', 'x')");
+    WriteUpgradeLine(lines, max, "ab", "y", "");
+    EXPECT_EQ(lines[5], QStringLiteral("\t  upgrade(troops,\"ab\",\"y\")"));
+    WriteUpgradeLine(lines, max, "ab", "", "");
+    EXPECT_EQ(lines[5], QStringLiteral("\t  pass"));
     EXPECT_EQ(max, 7);
 }
 
