@@ -434,13 +434,21 @@ void frmPythonTroops::formLoad() {
     SetScreenWidth(ScreenWidth);
     SetListFontSize(ListFontSize);
     CurTroopLine = -1;
-    troopFramesEnabled(false);
+    frameTroop->setEnabled(false);
+    frameEdit->setEnabled(false);
     frameTroopList->setEnabled(false);
     lblTroopEditor->setText(QStringLiteral("Troop Editor\n") + ModuleSystemDirectory +
                             QStringLiteral("module_troops.py"));
 
     m_flagRows = PythonTroopFlagVocabulary();
     lstFlags->setRows(m_flagRows);
+    // A separator row is no flag: written into the entry it would break it.
+    for (int r = 0; r < lstFlags->count(); ++r) {
+        if (!IsPythonTroopFlagSeparator(m_flagRows[r]))
+            continue;
+        QListWidgetItem* row = lstFlags->item(r);
+        row->setFlags(row->flags() & ~Qt::ItemIsSelectable);
+    }
     cmbProfi->setRows({QStringLiteral("Custom weapon proficiencies"),
                        QStringLiteral("All weapons - wp(x)"),
                        QStringLiteral("Melee, distance - wpe(m,a,c,t)"),
@@ -458,13 +466,7 @@ void frmPythonTroops::formLoad() {
     FillAvailableItems();
     FillPythonTroopList();
     FillUpgradeCombos();
-    showItemCount();
     frameTroopList->setEnabled(true);
-}
-
-void frmPythonTroops::troopFramesEnabled(bool on) {
-    frameTroop->setEnabled(on);
-    frameEdit->setEnabled(on);
 }
 
 // ---- View
@@ -678,7 +680,10 @@ void frmPythonTroops::lstTroops_Click() {
     cmdUpdate->setText(QStringLiteral("Update Troop"));
     frameAdd->setEnabled(true);
     framePython->setEnabled(true);
-    troopFramesEnabled(CurTroopLine >= 0);
+    // With nothing shown the troop cannot be edited or updated, but what was
+    // changed before can still be saved.
+    frameTroop->setEnabled(CurTroopLine >= 0);
+    frameEdit->setEnabled(true);
     cmdUpdate->setEnabled(CurTroopLine >= 0 && m_troopReadable);
 }
 
@@ -705,6 +710,7 @@ void frmPythonTroops::ShowPythonTroop() {
     // slip into this one.
     clearTroopFields();
     m_shownTroop = PythonTroop();
+    m_shownPaths = PythonUpgrade();
     m_troopReadable = false;
     if (CurTroopLine < 0)
         return;
@@ -721,9 +727,9 @@ void frmPythonTroops::ShowPythonTroop() {
 
     const int upgrade = FindUpgradeLine(PyTroopLines, PyTroopMax, shown.id);
     if (upgrade >= 0) {
-        const auto paths = ParseUpgradeLine(PyTroopLines[upgrade]);
-        cmbUpgrade1->setEditText(paths->target1);
-        cmbUpgrade2->setEditText(paths->target2);
+        m_shownPaths = *ParseUpgradeLine(PyTroopLines[upgrade]);
+        cmbUpgrade1->setEditText(m_shownPaths.target1);
+        cmbUpgrade2->setEditText(m_shownPaths.target2);
     }
     if (!parsed.complete)
         refusal(QStringLiteral("The entry of this troop could not be read completely, so it can't "
@@ -790,16 +796,31 @@ bool frmPythonTroops::formTextsAcceptable() {
         txtTroopID->setFocus();
         return false;
     }
+    // An empty field would leave two commas side by side in the entry.
+    for (QLineEdit* field : {txtScene, txtReserved, txtFaction, txtProfi}) {
+        if (field->text().trimmed().isEmpty()) {
+            refusal(QStringLiteral("The scene, the reserved field, the faction and the weapon "
+                                   "proficiencies can't be empty!"));
+            field->setFocus();
+            return false;
+        }
+    }
     // What was read from the file goes back as it was; typed text must not end
     // the string early or break the line.
-    const std::pair<QLineEdit*, QString> boxes[] = {{txtTroopID, m_shownTroop.id},
-                                                    {txtTroopName, m_shownTroop.name},
-                                                    {txtTroopNamePl, m_shownTroop.namePl}};
-    for (const auto& [box, read] : boxes) {
-        if (box->text() != read && !IsPlainPythonString(box->text())) {
+    const struct {
+        QWidget* box;
+        QString text;
+        QString read;
+    } texts[] = {{txtTroopID, txtTroopID->text(), m_shownTroop.id},
+                 {txtTroopName, txtTroopName->text(), m_shownTroop.name},
+                 {txtTroopNamePl, txtTroopNamePl->text(), m_shownTroop.namePl},
+                 {cmbUpgrade1, cmbUpgrade1->currentText(), m_shownPaths.target1},
+                 {cmbUpgrade2, cmbUpgrade2->currentText(), m_shownPaths.target2}};
+    for (const auto& t : texts) {
+        if (t.text != t.read && !IsPlainPythonString(t.text)) {
             refusal(QStringLiteral("Double quotes, backslashes and line breaks are not allowed in "
-                                   "the troop ID and the names!"));
-            box->setFocus();
+                                   "the troop ID, the names and the upgrade paths!"));
+            t.box->setFocus();
             return false;
         }
     }
@@ -856,6 +877,7 @@ bool frmPythonTroops::UpdatePythonTroop(bool showMessage) {
     }
 
     WriteUpgradeLine(PyTroopLines, PyTroopMax, id, u1, u2);
+    m_shownPaths = PythonUpgrade{id, u1, u2};
     FillUpgradeCombos();
     cmbUpgrade1->setEditText(u1);
     cmbUpgrade2->setEditText(u2);

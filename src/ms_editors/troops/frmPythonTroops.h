@@ -79,14 +79,15 @@ private:
     void showItemCount();
     void selectShownRowQuietly();
     void listNewTroop();
-    void troopFramesEnabled(bool on);
     void showResult(const QString& title, const QString& text, const QString& entry);
 
     PythonEntryRows m_troopRows;
     PythonEntryRows m_itemRows;
     QStringList m_flagRows;
-    // The shown troop as read, and whether it was read completely.
+    // The shown troop and its upgrade paths as read, and whether the troop was
+    // read completely.
     PythonTroop m_shownTroop;
+    PythonUpgrade m_shownPaths;
     bool m_troopReadable = false;
 
     QFrame* frameTroops = nullptr;

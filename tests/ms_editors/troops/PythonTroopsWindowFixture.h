@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 // The troop editor opened on a copy of our small module system, with every
 // platform seam scripted; controls are found by their names.
 
@@ -40,6 +42,16 @@ protected:
         for (const QPointer<QWidget>& w : opened)
             delete w.data();
     }
+
+    // Opens the editor anew on a copy of another folder of module files.
+    void reopenOn(const QString& source) {
+        delete window.data();
+        other = std::make_unique<ModuleCopy>(source);
+        ModuleSystemDirectory = other->folder();
+        window = new frmPythonTroops;
+    }
+    // Index of the element that is exactly `text`, or -1.
+    int elementOf(const QString& text) { return int(PyTroopLines.indexOf(text)); }
 
     template <class T = QWidget> T* get(const char* name) {
         T* w = window->findChild<T*>(QString::fromLatin1(name));
@@ -98,5 +110,6 @@ protected:
 
     ScriptedPlatform plat;
     ModuleCopy copy{QStringLiteral(QE_TEST_DATA_DIR "/ms_editors")};
+    std::unique_ptr<ModuleCopy> other;
     QPointer<frmPythonTroops> window;
 };

@@ -293,6 +293,29 @@ TEST_F(PythonTroopsEditing, DeletingTheLastRowShowsTheNewLastRow) {
     EXPECT_TRUE(PyTroopLines[window->CurTroopLine].startsWith(QStringLiteral(" [\"merchant\"")));
 }
 
+// With the last troop gone nothing is shown, but the deletion can be saved.
+TEST_F(PythonTroopsEditing, DeletingTheOnlyTroopLeavesSaveAvailable) {
+    copy.write(QStringLiteral("module_troops.py"),
+               "from header_troops import *\r\ntroops = [\r\n  "
+               "[\"only\",\"Only\",\"Onlies\",0,0,0,fac_x,[],0,wp(1),0,0],\r\n]\r\n");
+    reopenOn(copy.folder());
+    select("only");
+    plat.answer(MsgAnswer::Yes);
+    click("cmdDeleteTroop");
+    EXPECT_EQ(list("lstTroops")->count(), 0);
+    EXPECT_EQ(window->CurTroopLine, -1);
+    EXPECT_FALSE(get<QPushButton>("cmdUpdate")->isEnabled());
+    EXPECT_FALSE(get("frameTroop")->isEnabled());
+    ASSERT_TRUE(get<QPushButton>("cmdSave")->isEnabled());
+    ASSERT_TRUE(get<QPushButton>("cmdSave")->isVisibleTo(window));
+    EXPECT_TRUE(get("frameEdit")->isEnabled());
+    plat.answer(MsgAnswer::No);
+    click("cmdSave");
+    EXPECT_FALSE(window->UnsavedTroops);
+    EXPECT_EQ(other->read(QStringLiteral("module_troops.py")),
+              QByteArray("from header_troops import *\r\ntroops = [\r\n]\r\n"));
+}
+
 TEST_F(PythonTroopsEditing, DeleteIsRefusedForBuiltInTroops) {
     click("cmdDeleteTroop");
     EXPECT_EQ(plat.boxTexts().last(), QStringLiteral("Select a troop to delete!"));

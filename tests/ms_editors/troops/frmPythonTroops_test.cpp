@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 
 namespace {
 
@@ -191,6 +192,82 @@ TEST_F(PythonTroopsWindow, ClearingBothPathsEmptiesTheUpgradeLine) {
     ASSERT_TRUE(window->UpdatePythonTroop(false));
     EXPECT_EQ(PyTroopLines[max], QString());
     EXPECT_EQ(PyTroopMax, max);
+}
+
+// Each upgrade call overrides what an earlier one for the same troop set, so
+// the last one is in force: it is shown, and an edit goes into it.
+TEST_F(PythonTroopsWindow, ShowsAndWritesTheUpgradeCallInForce) {
+    reopenOn(QStringLiteral(QE_TEST_DATA_DIR "/ms_editors/real_shapes"));
+    const int first =
+        elementOf(QStringLiteral("upgrade(troops,\"bandit_captain\",\"swadian_deserter\")"));
+    const int second =
+        elementOf(QStringLiteral("upgrade(troops,\"bandit_captain\",\"caravan_master\")"));
+    ASSERT_GT(second, first);
+    ASSERT_GT(first, 0);
+    select("bandit_captain");
+    EXPECT_EQ(upgrade(1), QStringLiteral("caravan_master"));
+    get<ComboBox>("cmbUpgrade1")->setEditText(QStringLiteral("npc1"));
+    ASSERT_TRUE(window->UpdatePythonTroop(false));
+    EXPECT_EQ(PyTroopLines[first],
+              QStringLiteral("upgrade(troops,\"bandit_captain\",\"swadian_deserter\")"));
+    EXPECT_EQ(PyTroopLines[second], QStringLiteral("upgrade(troops,\"bandit_captain\",\"npc1\")"));
+
+    // Ids in single quotes and in capitals are found as written.
+    select("caravan_master");
+    EXPECT_EQ(upgrade(1), QStringLiteral("old_soldier"));
+    select("Knight_1_1");
+    EXPECT_EQ(upgrade(1), QStringLiteral("swadian_knight"));
+}
+
+// A call under an "if" keeps its indentation, and the block never goes empty.
+TEST_F(PythonTroopsWindow, AnUpgradeCallInABlockStaysInIt) {
+    reopenOn(QStringLiteral(QE_TEST_DATA_DIR "/ms_editors/real_shapes"));
+    const int line =
+        elementOf(QStringLiteral("    upgrade(troops,\"old_soldier\",\"swadian_footman\")"));
+    ASSERT_GT(line, 0);
+    select("old_soldier");
+    get<ComboBox>("cmbUpgrade2")->setEditText(QStringLiteral("npc2"));
+    ASSERT_TRUE(window->UpdatePythonTroop(false));
+    EXPECT_EQ(PyTroopLines[line],
+              QStringLiteral("    upgrade2(troops,\"old_soldier\",\"swadian_footman\",\"npc2\")"));
+    get<ComboBox>("cmbUpgrade1")->setEditText(QString());
+    get<ComboBox>("cmbUpgrade2")->setEditText(QString());
+    ASSERT_TRUE(window->UpdatePythonTroop(false));
+    EXPECT_EQ(PyTroopLines[line], QStringLiteral("    pass"));
+}
+
+TEST_F(PythonTroopsWindow, EmptyFieldsAndSeparatorRowsNeverReachTheEntry) {
+    select("farmer");
+    const QStringList before = PyTroopLines;
+    box("txtFaction")->setText(QStringLiteral(" "));
+    EXPECT_FALSE(window->UpdatePythonTroop(false));
+    EXPECT_EQ(PyTroopLines, before);
+    EXPECT_EQ(plat.boxes.back().title, QStringLiteral("Information"));
+    box("txtFaction")->setText(QStringLiteral("fac_commoners"));
+
+    // A click on a separator row of the flag list selects nothing.
+    ListBox* flags = list("lstFlags");
+    flags->resize(flags->width(), 2000);
+    const auto clickRow = [flags](int row) {
+        const QPoint at = flags->visualItemRect(flags->item(row)).center();
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent click(type, at, flags->viewport()->mapToGlobal(at), Qt::LeftButton,
+                              Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(flags->viewport(), &click);
+        }
+    };
+    clickRow(2);
+    clickRow(4);
+    EXPECT_EQ(selectedFlags(), (QStringList{"tf_male", "tf_guarantee_armor"}));
+
+    // A term changed to nothing leaves no "||" behind.
+    list("lstAttrib")->setListIndex(0);
+    box("txtAttrib")->clear();
+    click("cmdAttribChange");
+    EXPECT_EQ(rows("lstAttrib"), (QStringList{"", "level(4)"}));
+    ASSERT_TRUE(window->UpdatePythonTroop(false));
+    EXPECT_TRUE(
+        PyTroopLines[window->CurTroopLine].contains(QStringLiteral(", level(4), wp(60), ")));
 }
 
 TEST_F(PythonTroopsWindow, TroopFilterMatchesIdsAndNamesAndFallsBackWithABeep) {
