@@ -295,10 +295,14 @@ void ReplaceUpgradeLine(QString& line, const QString& text) {
 void WriteUpgradeLine(QStringList& lines, int& max, const QString& id, const QString& target1,
                       const QString& target2) {
     const QString text = BuildUpgradeLine(id, target1, target2);
-    const int j = FindUpgradeLine(lines, max, id);
-    if (j >= 0) {
-        ReplaceUpgradeLine(lines[j], text);
-    } else if (!text.isEmpty()) {
+    const QList<int> found = FindUpgradeLines(lines, max, id);
+    if (text.isEmpty()) {
+        // Removed paths must not come back from an earlier call.
+        for (int j : found)
+            ReplaceUpgradeLine(lines[j], QString());
+    } else if (!found.isEmpty()) {
+        ReplaceUpgradeLine(lines[found.last()], text);
+    } else {
         lines.insert(std::min<qsizetype>(max + 1, lines.size()), text);
         ++max;
     }

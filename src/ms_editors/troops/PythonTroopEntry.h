@@ -91,6 +91,7 @@ QString BuildUpgradeLine(const QString& id, QString target1, QString target2);
 // keeping its indentation; an indented line that goes becomes "pass".
 void ReplaceUpgradeLine(QString& line, const QString& text);
 // Writes the troop's upgrade line: over its upgrade line when it has one, else
-// appended after the last element when there is a path to write.
+// appended after the last element. Without a path every upgrade line of the
+// troop is emptied.
 void WriteUpgradeLine(QStringList& lines, int& max, const QString& id, const QString& target1,
                       const QString& target2);

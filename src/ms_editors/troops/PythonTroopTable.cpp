@@ -6,7 +6,6 @@
 #include <QHash>
 
 #include <algorithm>
-#include <deque>
 
 bool PythonTroopIdUsed(const QStringList& lines, int max, const QString& id) {
     return PythonEntryIds(lines, max).contains(id);
@@ -38,12 +37,12 @@ QString DeletePythonTroopEntry(QStringList& lines, int& max, int& lastEntry, int
 PythonTroopRewrite RewriteAllPythonTroops(QStringList& lines, int& max, const QList<int>& rowLines,
                                           QStringList& flagRows) {
     // Upgrade lines stay where they are during the pass, so they are looked up
-    // once: the last line of an id is the one that is shown and written.
-    QHash<QString, std::deque<int>> upgrades;
+    // once: the last line of an id is the one in force, shown and written.
+    QHash<QString, int> upgrades;
     const int last = std::min<int>(max, int(lines.size()) - 1);
     for (int i = 0; i <= last; ++i) {
         if (const auto up = ParseUpgradeLine(lines[i]))
-            upgrades[up->troop].push_back(i);
+            upgrades[up->troop] = i;
     }
 
     PythonTroopRewrite result;
@@ -62,14 +61,14 @@ PythonTroopRewrite RewriteAllPythonTroops(QStringList& lines, int& max, const QL
         lines[line] = BuildPythonTroopEntry(shown);
         ++result.rewritten;
 
-        auto found = upgrades.find(shown.id);
-        if (found == upgrades.end() || found->empty())
+        const auto found = upgrades.constFind(shown.id);
+        if (found == upgrades.cend())
             continue;
-        const int j = found->back();
-        const auto up = ParseUpgradeLine(lines[j]);
-        ReplaceUpgradeLine(lines[j], BuildUpgradeLine(shown.id, up->target1, up->target2));
-        if (!ParseUpgradeLine(lines[j]))
-            found->pop_back(); // an emptied line is no upgrade line any more
+        // A call without a target has no form of ours; it stays as it is.
+        const auto up = ParseUpgradeLine(lines[*found]);
+        const QString text = BuildUpgradeLine(shown.id, up->target1, up->target2);
+        if (!text.isEmpty())
+            ReplaceUpgradeLine(lines[*found], text);
     }
     return result;
 }

@@ -347,9 +347,14 @@ TEST_F(UpgradeTableTest, KeepsTheIndentationOfACallInABlock) {
     EXPECT_EQ(max, 7);
 }
 
-TEST_F(UpgradeTableTest, EmptiesTheLineWhenBothPathsAreRemoved) {
+// An earlier call left in place would take over once the last one is gone.
+TEST_F(UpgradeTableTest, EmptiesEveryLineOfTheTroopWhenBothPathsAreRemoved) {
     WriteUpgradeLine(lines, max, "ab", "", "");
     EXPECT_EQ(lines[5], QString());
+    WriteUpgradeLine(lines, max, "a", "", "");
+    EXPECT_EQ(lines[6], QString());
+    EXPECT_EQ(lines[7], QString());
+    EXPECT_EQ(lines[4], QStringLiteral("#upgrade(troops,\"a\",\"old\")"));
     EXPECT_EQ(max, 7);
     EXPECT_EQ(lines.size(), 8);
 }
