@@ -242,7 +242,8 @@ std::optional<PythonUpgrade> ParseUpgradeLine(const QString& element) {
     QStringList values;
     for (const QString& arg : args) {
         QString value;
-        if (!ReadPythonString(arg, value, true))
+        // A call naming no troop sets no path the editor could show or write.
+        if (!ReadPythonString(arg, value, true) || value.isEmpty())
             return std::nullopt;
         values.append(value);
     }

@@ -77,7 +77,7 @@ struct PythonUpgrade {
 
 // Reads an upgrade call standing alone on its line (blanks, indentation and a
 // trailing comment allowed, ids in double or single quotes). Anything else, a
-// commented-out call included, gives none.
+// commented-out call or one with an empty id included, gives none.
 std::optional<PythonUpgrade> ParseUpgradeLine(const QString& element);
 // Indexes of every upgrade line of the troop `id` (exact id), top down.
 QList<int> FindUpgradeLines(const QStringList& lines, int max, const QString& id);

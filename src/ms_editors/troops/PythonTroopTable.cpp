@@ -64,11 +64,8 @@ PythonTroopRewrite RewriteAllPythonTroops(QStringList& lines, int& max, const QL
         const auto found = upgrades.constFind(shown.id);
         if (found == upgrades.cend())
             continue;
-        // A call without a target has no form of ours; it stays as it is.
         const auto up = ParseUpgradeLine(lines[*found]);
-        const QString text = BuildUpgradeLine(shown.id, up->target1, up->target2);
-        if (!text.isEmpty())
-            ReplaceUpgradeLine(lines[*found], text);
+        ReplaceUpgradeLine(lines[*found], BuildUpgradeLine(shown.id, up->target1, up->target2));
     }
     return result;
 }

@@ -279,6 +279,7 @@ const UpgradeCase UpgradeCases[] = {
     {"upgrade(troops,\"a\",\"b\") #,\"c\")", true, "a", "b", ""},
     {"    upgrade(troops,'a','b')", true, "a", "b", ""},
     {"upgrade(troops,'a','b\"c')", false, "", "", ""},
+    {"upgrade2(troops,\"a\",\"\",\"c\")", false, "", "", ""},
     {"#upgrade(troops,\"a\",\"b\")", false, "", "", ""},
     {"# upgrade2(troops,\"a\",\"b\",\"c\")", false, "", "", ""},
     {"def upgrade(troops,troop1_id,troop2_id):", false, "", "", ""},

@@ -160,6 +160,7 @@ troops = [
   ["old_soldier","Old Soldier","Old Soldiers",tf_none,0,0,fac_commoners,[itm_spear],def_attrib|level(9),wp(70),knows_common,
    man_face_old_1, man_face_older_1, 0],
   ["tabbed_guard",	"Tabbed	Guard", "Tabbed Guards",	tf_guarantee_armor,	0,	0,	fac_commoners,	[itm_spear],	def_attrib,	wp(50),	knows_common,	0],
+  ["grouped","Grouped \\","Grouped\\\\",(tf_hero|tf_mounted)|tf_female,0,0,fac_commoners,[ ],def_attrib,wp(20),knows_common,0 ]  ,
   ["troops_end","{!}troops end","{!}troops end",tf_hero,no_scene,reserved,fac_commoners,[],def_attrib|level(2),wp(20),knows_common,0],
 #  ["commented_out","Commented Out","Commented Out",0,0,0,fac_commoners,[],0,0,0,0],
 ]
@@ -174,6 +175,7 @@ upgrade(troops, "Knight_1_1", "swadian_knight") # exact case
 upgrade(troops,"bandit_captain","swadian_deserter")
 upgrade(troops,"bandit_captain","caravan_master")
 upgrade(troops,"heroine","npc2")
+upgrade(troops,"heroine","")
 upgrade(troops,'caravan_master','old_soldier')
 if hero_mode:
     upgrade(troops,"old_soldier","swadian_footman")
