@@ -39,6 +39,7 @@ TEST_F(PythonTroopsWindow, LoadsVocabularyListsAndBothTables) {
     EXPECT_EQ(get<ComboBox>("cmbUpgrade1")->count(), 8);
     EXPECT_EQ(get<ComboBox>("cmbUpgrade2")->itemText(2), QStringLiteral("farmer"));
     EXPECT_EQ(window->CurTroopLine, -1);
+    EXPECT_EQ(get<QGroupBox>("frameItems")->title(), QStringLiteral("Items"));
     EXPECT_FALSE(get("frameTroop")->isEnabled());
     EXPECT_FALSE(get("frameEdit")->isEnabled());
     EXPECT_TRUE(get("frameAdd")->isEnabled());
