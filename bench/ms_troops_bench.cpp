@@ -16,6 +16,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "BenchSupport.h"
+
 #include <memory>
 
 namespace {
@@ -28,18 +30,6 @@ void WriteFile(const QString& path, const QString& text) {
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         qFatal("cannot write %s", qPrintable(path));
     file.write(text.toLatin1());
-}
-
-// The windows need an application; the benchmark's own main brings none.
-void EnsureApplication() {
-    static std::unique_ptr<QApplication> app;
-    if (QApplication::instance())
-        return;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "qe_bench";
-    static char* argv[] = {name, nullptr};
-    app = std::make_unique<QApplication>(argc, argv);
 }
 
 class LargeModuleSystem {
