@@ -9,7 +9,6 @@ namespace {
 class TestEditor : public EditorWindow {
 public:
     explicit TestEditor(bool showsFirst = false) : m_showsFirst(showsFirst) {
-        setObjectName(QStringLiteral("TestEditor"));
         addFileMenu(QStringLiteral("mnu_file_main"), QStringLiteral("mnu_file_blank2"));
         show();
     }
@@ -27,7 +26,6 @@ int g_shown = 0;
 QWidget* ShowOther() {
     ++g_shown;
     auto* other = new QWidget;
-    other->setObjectName(QStringLiteral("OtherEditor"));
     other->show();
     return other;
 }
@@ -35,48 +33,24 @@ QWidget* ShowOther() {
 class EditorClose : public ShellTest {
 protected:
     EditorClose() { g_shown = 0; }
-    void backToMain() { Child<QAction>(editor, "mnu_file_main")->trigger(); }
-    bool isOpen() { return editor->isVisible(); }
+    bool menuShown() { return OpenWindow(QStringLiteral("frmMain")) != nullptr; }
     void expectQuestion() {
-        ASSERT_EQ(platform.boxes.size(), 1u);
-        const MessageBoxRequest& box = platform.boxes[0];
-        EXPECT_EQ(box.text, QStringLiteral("You have unsaved data in the memory. Do you really "
-                                           "want to close this editor?"));
-        EXPECT_EQ(box.title, QStringLiteral("Continue?"));
-        EXPECT_EQ(box.buttons, MsgButtons::YesNo);
-        EXPECT_EQ(box.icon, MsgIcon::None);
+        expectOnlyBox(QStringLiteral("You have unsaved data in the memory. Do you really want to "
+                                     "close this editor?"),
+                      QStringLiteral("Continue?"), MsgIcon::None, MsgButtons::YesNo);
     }
     QPointer<TestEditor> editor{new TestEditor};
 };
 
-TEST_F(EditorClose, WithoutUnsavedDataNothingIsAsked) {
+TEST_F(EditorClose, WithoutUnsavedDataNothingIsAskedAndOnlyBackToMainShowsTheMenu) {
     editor->close();
+    EXPECT_TRUE(editor->UnloadGranted);
+    EXPECT_FALSE(menuShown());
+    editor = new TestEditor;
+    Child<QAction>(editor, "mnu_file_main")->trigger();
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_TRUE(menuShown());
     EXPECT_TRUE(platform.boxes.empty());
-    EXPECT_TRUE(editor->UnloadGranted);
-    EXPECT_FALSE(isOpen());
-    EXPECT_EQ(OpenWindow(QStringLiteral("frmMain")), nullptr);
-}
-
-TEST_F(EditorClose, BackToMainMenuShowsTheMenu) {
-    backToMain();
-    EXPECT_FALSE(isOpen());
-    EXPECT_NE(OpenWindow(QStringLiteral("frmMain")), nullptr);
-}
-
-TEST_F(EditorClose, ARefusedBackToMainIsForgotten) {
-    editor->unsaved = true;
-    platform.answer(MsgAnswer::No);
-    backToMain();
-    expectQuestion();
-    EXPECT_TRUE(isOpen());
-    EXPECT_FALSE(editor->UnloadGranted);
-    EXPECT_FALSE(editor->BackToMain);
-    // A later close by the close box shows no menu.
-    platform.answer(MsgAnswer::Yes);
-    editor->close();
-    EXPECT_FALSE(isOpen());
-    EXPECT_TRUE(editor->UnloadGranted);
-    EXPECT_EQ(OpenWindow(QStringLiteral("frmMain")), nullptr);
 }
 
 TEST_F(EditorClose, AnAcceptedBackToMainShowsTheMenu) {
@@ -84,7 +58,23 @@ TEST_F(EditorClose, AnAcceptedBackToMainShowsTheMenu) {
     platform.answer(MsgAnswer::Yes);
     EXPECT_TRUE(editor->closeEditor(true));
     expectQuestion();
-    EXPECT_NE(OpenWindow(QStringLiteral("frmMain")), nullptr);
+    EXPECT_TRUE(menuShown());
+}
+
+TEST_F(EditorClose, ARefusedBackToMainIsForgotten) {
+    editor->unsaved = true;
+    platform.answer(MsgAnswer::No);
+    Child<QAction>(editor, "mnu_file_main")->trigger();
+    expectQuestion();
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_FALSE(editor->UnloadGranted);
+    EXPECT_FALSE(editor->BackToMain);
+    // A later close by the close box shows no menu.
+    platform.answer(MsgAnswer::Yes);
+    editor->close();
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_TRUE(editor->UnloadGranted);
+    EXPECT_FALSE(menuShown());
 }
 
 TEST_F(EditorClose, ExitEndsTheProgramWithoutTheQuestion) {
@@ -99,12 +89,12 @@ TEST_F(EditorClose, SwitchingOpensTheOtherEditorOnlyAfterTheClose) {
     platform.answer(MsgAnswer::No);
     editor->switchTo(ShowOther);
     EXPECT_EQ(g_shown, 0);
-    EXPECT_TRUE(isOpen());
+    EXPECT_TRUE(editor->isVisible());
     platform.answer(MsgAnswer::Yes);
     editor->switchTo(ShowOther);
     EXPECT_EQ(g_shown, 1);
-    EXPECT_FALSE(isOpen());
-    EXPECT_EQ(OpenWindow(QStringLiteral("frmMain")), nullptr);
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_FALSE(menuShown());
 }
 
 TEST_F(EditorClose, AnEditorThatShowsTheOtherFirstStaysWhenTheCloseIsRefused) {
@@ -116,5 +106,4 @@ TEST_F(EditorClose, AnEditorThatShowsTheOtherFirstStaysWhenTheCloseIsRefused) {
     EXPECT_TRUE(factions->isVisible());
     EXPECT_FALSE(factions->UnloadGranted);
 }
-
 } // namespace

@@ -2,7 +2,6 @@
 
 #include "shell/Main.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -16,28 +15,7 @@ protected:
                     "\r\nModuleFolder=" + folder.toUtf8() +
                     "\r\nModuleSystemDirectory=" + system.toUtf8() + "\r\n" + more);
     }
-    // Expects the settings window as the next modal window and closes it unsaved.
-    void expectSetupClosedUnsaved() {
-        platform.onModal(
-            [](QWidget* w) { EXPECT_EQ(w->objectName(), QStringLiteral("frmConfig")); });
-    }
-    bool startsWithSetup() {
-        expectSetupClosedUnsaved();
-        const bool started = RunStartUp();
-        EXPECT_EQ(platform.modalWindows.value(0), QStringLiteral("frmConfig"));
-        EXPECT_FALSE(started);
-        EXPECT_EQ(platform.programEnds, 1);
-        EXPECT_EQ(OpenWindow(QStringLiteral("frmMain")), nullptr);
-        return !started;
-    }
-    void expectNoSetup() {
-        EXPECT_TRUE(RunStartUp());
-        EXPECT_EQ(platform.modalWindows, QStringList{QStringLiteral("frmSplash")});
-        EXPECT_EQ(platform.programEnds, 0);
-        EXPECT_NE(OpenWindow(QStringLiteral("frmMain")), nullptr);
-    }
     ModuleCopy module;
-    ModuleCopy moduleSystem{SampleModuleSystem()};
 };
 
 TEST_F(StartUp, WithoutConfigFileTheFirstSetupOpensAtTheProgramFolder) {
@@ -64,9 +42,8 @@ TEST_F(StartUp, ASavedFirstSetupGoesOnToMenuAndSplash) {
     platform.onModal([](QWidget*) {
         QWidget* menu = OpenWindow(QStringLiteral("frmMain"));
         ASSERT_NE(menu, nullptr);
-        EXPECT_FALSE(Child<QWidget>(menu, "imgPython")->isVisibleTo(menu));
-        EXPECT_FALSE(Child<QWidget>(menu, "lblStyleText")->isVisibleTo(menu));
-        EXPECT_FALSE(Child<QWidget>(menu, "cmdExit")->isVisibleTo(menu));
+        for (const char* name : {"imgPython", "lblStyleText", "cmdExit"})
+            EXPECT_FALSE(Child<QWidget>(menu, name)->isVisibleTo(menu)) << name;
     });
     EXPECT_TRUE(RunStartUp());
     EXPECT_EQ(platform.modalWindows,
@@ -78,60 +55,54 @@ TEST_F(StartUp, ASavedFirstSetupGoesOnToMenuAndSplash) {
     QWidget* menu = OpenWindow(QStringLiteral("frmMain"));
     ASSERT_NE(menu, nullptr);
     EXPECT_TRUE(Child<QWidget>(menu, "cmdExit")->isVisibleTo(menu));
-    const QByteArray config = readConfig();
-    EXPECT_TRUE(config.contains("SetupMode=2"));
-    EXPECT_TRUE(config.contains("ModuleFolder=" + module.folder().toUtf8()));
+    EXPECT_TRUE(readConfig().contains("ModuleFolder=" + module.folder().toUtf8()));
 }
 
-TEST_F(StartUp, TextModeWithAMissingTextFileRequiresSetup) {
-    ASSERT_TRUE(QFile::remove(module.file(QStringLiteral("party_templates.txt"))));
-    writeSettings(QStringLiteral("2"), module.folder());
-    startsWithSetup();
-}
+struct DecisionRow {
+    const char* mode;
+    const char* folder;  // "M": the module copy, "M-": it without the closing separator
+    const char* system;  // "S": the module-system copy
+    const char* removed; // from the copy it belongs to
+    bool setup;
+};
 
-TEST_F(StartUp, TextModeDoesNotNeedTheMapIcons) {
-    QFile::remove(module.file(QStringLiteral("map_icons.txt")));
-    writeSettings(QStringLiteral("2"), module.folder());
-    expectNoSetup();
-}
-
-TEST_F(StartUp, AFolderWithoutClosingSeparatorRequiresSetup) {
-    writeSettings(QStringLiteral("2"), module.folder().chopped(1));
-    startsWithSetup();
-}
-
-TEST_F(StartUp, ModuleSystemModeChecksOnlyModuleItems) {
-    writeSettings(QStringLiteral("1"), QStringLiteral("/nowhere/"), moduleSystem.folder());
-    expectNoSetup();
-}
-
-TEST_F(StartUp, ModuleSystemModeWithoutModuleItemsRequiresSetup) {
-    ASSERT_TRUE(QFile::remove(moduleSystem.file(QStringLiteral("module_items.py"))));
-    writeSettings(QStringLiteral("1"), module.folder(), moduleSystem.folder());
-    startsWithSetup();
-}
-
-TEST_F(StartUp, BothModesCheckBothFolders) {
-    writeSettings(QStringLiteral("3"), module.folder(), QStringLiteral("/nowhere/"));
-    startsWithSetup();
-}
-
-TEST_F(StartUp, AnEmptyModeMeansNotSetUp) {
-    writeSettings(QString(), module.folder());
-    startsWithSetup();
-    EXPECT_EQ(SetupMode, QStringLiteral("2")); // the settings window's default pick
-}
-
-TEST_F(StartUp, AnUnknownModeStartsWithNoFamilyEnabled) {
-    writeSettings(QStringLiteral("5"), QString());
-    expectNoSetup();
-    EXPECT_EQ(SetupMode, QStringLiteral("5"));
-    Wait(150);
-    QWidget* menu = OpenWindow(QStringLiteral("frmMain"));
-    ASSERT_NE(menu, nullptr);
-    EXPECT_FALSE(Child<QWidget>(menu, "cmdTroops")->isEnabled());
-    EXPECT_FALSE(Child<QWidget>(menu, "cmdPythonTroops")->isEnabled());
-    EXPECT_TRUE(Child<QWidget>(menu, "cmdConfig")->isEnabled());
+TEST_F(StartUp, SettingsThatDoNotFindTheFilesOfTheModeRequireSetup) {
+    const DecisionRow rows[] = {
+        {"2", "M", "", "party_templates.txt", true},
+        {"2", "M", "", "map_icons.txt", false}, // the text editors do not need it
+        {"2", "M-", "", "", true},
+        {"1", "/nowhere/", "S", "", false}, // only module_items.py is checked
+        {"1", "M", "S", "module_items.py", true},
+        {"3", "M", "/nowhere/", "", true},
+        {"", "M", "", "", true},
+        {"5", "", "", "", false}, // no family enabled, nothing to check
+    };
+    for (const DecisionRow& row : rows) {
+        const ModuleCopy text;
+        const ModuleCopy system{SampleModuleSystem()};
+        const QString removed = QLatin1String(row.removed);
+        const ModuleCopy& owner = removed.endsWith(QStringLiteral(".py")) ? system : text;
+        ASSERT_TRUE(removed.isEmpty() || QFile::remove(owner.file(removed))) << row.removed;
+        auto place = [&](const char* given) {
+            const QString name = QLatin1String(given);
+            if (name == QStringLiteral("M") || name == QStringLiteral("M-"))
+                return name.size() == 1 ? text.folder() : text.folder().chopped(1);
+            return name == QStringLiteral("S") ? system.folder() : name;
+        };
+        writeSettings(QLatin1String(row.mode), place(row.folder), place(row.system));
+        const int ends = platform.programEnds;
+        platform.modalWindows.clear();
+        EXPECT_EQ(RunStartUp(), !row.setup) << row.mode << row.removed;
+        EXPECT_EQ(platform.modalWindows.value(0),
+                  row.setup ? QStringLiteral("frmConfig") : QStringLiteral("frmSplash"))
+            << row.mode << row.removed;
+        EXPECT_EQ(platform.programEnds - ends, row.setup ? 1 : 0);
+        // An empty mode opens the settings window at its default pick.
+        EXPECT_EQ(SetupMode, QLatin1String(*row.mode ? row.mode : "2"));
+        QWidget* menu = OpenWindow(QStringLiteral("frmMain"));
+        EXPECT_EQ(menu != nullptr, !row.setup) << row.mode << row.removed;
+        delete menu;
+    }
 }
 
 struct NumberRow {

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QFile>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -28,6 +29,11 @@ inline void Wait(int ms) {
     loop.exec();
 }
 
+inline void PressEnter(QWidget* target) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QCoreApplication::sendEvent(target, &press);
+}
+
 // The open top-level window of that name, or nullptr.
 inline QWidget* OpenWindow(const QString& name) {
     for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -35,6 +41,12 @@ inline QWidget* OpenWindow(const QString& name) {
             return w;
     }
     return nullptr;
+}
+
+// Whether a window that closed itself is gone (it is deleted once events run).
+template <class T> bool Deleted(const QPointer<T>& window) {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return window.isNull();
 }
 
 template <class T> T* Child(QWidget* window, const char* name) {
@@ -73,6 +85,15 @@ protected:
     QByteArray readConfig() const {
         QFile file(ConfigFilePath());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    void expectOnlyBox(const QString& text, const QString& title, MsgIcon icon,
+                       MsgButtons buttons = MsgButtons::Ok) const {
+        ASSERT_EQ(platform.boxes.size(), 1u);
+        EXPECT_EQ(platform.boxes[0].text, text);
+        EXPECT_EQ(platform.boxes[0].title, title);
+        EXPECT_EQ(platform.boxes[0].icon, icon);
+        EXPECT_EQ(platform.boxes[0].buttons, buttons);
     }
 
     ScriptedPlatform platform;

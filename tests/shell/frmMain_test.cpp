@@ -3,7 +3,6 @@
 #include "shell/EditorFactories.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -27,10 +26,6 @@ protected:
                Child<QWidget>(menu, "frameTXT")->isEnabled() &&
                Child<QMenu>(menu, "mnu_txt_editor")->menuAction()->isEnabled() &&
                Child<QAction>(menu, "mnu_select_troops")->isEnabled();
-    }
-    bool closed() {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return menu.isNull();
     }
 
     QPointer<QWidget> menu;
@@ -62,12 +57,14 @@ TEST_F(MainMenu, TheTimerEnablesTheFamiliesOfTheMode) {
     }
 }
 
-TEST_F(MainMenu, SettingsLeaveTheFamiliesOfTheClickedOptionEvenUnsaved) {
+TEST_F(MainMenu, AnOptionOfTheSettingsTakesEffectAtOnceEvenUnsaved) {
     open(QStringLiteral("2"));
     Wait(150);
     platform.onModal([](QWidget* settings) {
         EXPECT_EQ(settings->objectName(), QStringLiteral("frmConfig"));
         Child<QRadioButton>(settings, "optPython")->click();
+        EXPECT_FALSE(Child<QWidget>(settings, "txtModulesFolder")->isEnabled());
+        EXPECT_TRUE(Child<QWidget>(settings, "txtModuleSystem")->isEnabled());
     });
     Child<QPushButton>(menu, "cmdConfig")->click();
     EXPECT_FALSE(textFamily());
@@ -80,52 +77,54 @@ TEST_F(MainMenu, SettingsLeaveTheFamiliesOfTheClickedOptionEvenUnsaved) {
 }
 
 struct EditorRow {
-    const char* control; // a button or a menu entry
+    const char* button;
+    const char* menuEntry;
     const char* editor;
 };
 
 TEST_F(MainMenu, EachButtonAndMenuEntryOpensItsEditorAndClosesTheMenu) {
     const EditorRow rows[] = {
-        {"cmdPythonTroops", "frmPythonTroops"},     {"cmdPythonItems", "frmPythonItems"},
-        {"cmdPythonPT", "frmPythonPartyTemp"},      {"cmdTroops", "frmTextTroops"},
-        {"cmdParties", "frmTextParties"},           {"cmdPT", "frmTextPartyTemp"},
-        {"cmdFactions", "frmTextFactions"},         {"cmdItems", "frmTextItems"},
-        {"mnu_python_troops", "frmPythonTroops"},   {"mnu_python_items", "frmPythonItems"},
-        {"mnu_python_pt", "frmPythonPartyTemp"},    {"mnu_select_troops", "frmTextTroops"},
-        {"mnu_select_parties", "frmTextParties"},   {"mnu_select_pt", "frmTextPartyTemp"},
-        {"mnu_select_factions", "frmTextFactions"}, {"mnu_select_items", "frmTextItems"},
+        {"cmdPythonTroops", "mnu_python_troops", "frmPythonTroops"},
+        {"cmdPythonItems", "mnu_python_items", "frmPythonItems"},
+        {"cmdPythonPT", "mnu_python_pt", "frmPythonPartyTemp"},
+        {"cmdTroops", "mnu_select_troops", "frmTextTroops"},
+        {"cmdParties", "mnu_select_parties", "frmTextParties"},
+        {"cmdPT", "mnu_select_pt", "frmTextPartyTemp"},
+        {"cmdFactions", "mnu_select_factions", "frmTextFactions"},
+        {"cmdItems", "mnu_select_items", "frmTextItems"},
     };
     ModuleCopy module;
     ModuleCopy moduleSystem{SampleModuleSystem()};
     ModuleFolder = module.folder();
     ModuleSystemDirectory = moduleSystem.folder();
     for (const EditorRow& row : rows) {
-        open(QStringLiteral("3"));
-        Wait(150);
-        if (auto* button = menu->findChild<QPushButton*>(QLatin1String(row.control)))
-            button->click();
-        else
-            Child<QAction>(menu, row.control)->trigger();
-        EXPECT_TRUE(closed()) << row.control;
-        QWidget* editor = OpenWindow(QLatin1String(row.editor));
-        EXPECT_NE(editor, nullptr) << row.control;
-        delete editor;
+        for (const bool byButton : {true, false}) {
+            open(QStringLiteral("3"));
+            Wait(150);
+            if (byButton)
+                Child<QPushButton>(menu, row.button)->click();
+            else
+                Child<QAction>(menu, row.menuEntry)->trigger();
+            EXPECT_TRUE(Deleted(menu)) << row.button << byButton;
+            QWidget* editor = OpenWindow(QLatin1String(row.editor));
+            EXPECT_NE(editor, nullptr) << row.button << byButton;
+            delete editor;
+        }
     }
     EXPECT_TRUE(platform.boxes.empty()) << platform.boxTexts().join(u'|').toStdString();
 }
 
 TEST_F(MainMenu, AboutHidesTheDecorationWhileTheSplashIsUp) {
+    const char* const decoration[] = {"cmdExit", "imgPython", "lblStyleText"};
     open(QStringLiteral("3"));
-    platform.onModal([this](QWidget* splash) {
+    platform.onModal([&](QWidget* splash) {
         EXPECT_EQ(splash->objectName(), QStringLiteral("frmSplash"));
-        EXPECT_FALSE(Child<QWidget>(menu, "cmdExit")->isVisible());
-        EXPECT_FALSE(Child<QWidget>(menu, "imgPython")->isVisible());
-        EXPECT_FALSE(Child<QWidget>(menu, "lblStyleText")->isVisible());
+        for (const char* name : decoration)
+            EXPECT_FALSE(Child<QWidget>(menu, name)->isVisible()) << name;
     });
     Child<QAction>(menu, "mnu_help_about")->trigger();
-    EXPECT_TRUE(Child<QWidget>(menu, "cmdExit")->isVisible());
-    EXPECT_TRUE(Child<QWidget>(menu, "imgPython")->isVisible());
-    EXPECT_TRUE(Child<QWidget>(menu, "lblStyleText")->isVisible());
+    for (const char* name : decoration)
+        EXPECT_TRUE(Child<QWidget>(menu, name)->isVisible()) << name;
     EXPECT_EQ(platform.modalWindows, QStringList{QStringLiteral("frmSplash")});
 }
 
@@ -136,5 +135,4 @@ TEST_F(MainMenu, ExitEndsTheProgramWithoutAQuestion) {
     EXPECT_EQ(platform.programEnds, 2);
     EXPECT_TRUE(platform.boxes.empty());
 }
-
 } // namespace

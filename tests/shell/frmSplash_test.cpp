@@ -2,7 +2,6 @@
 
 #include "shell/frmSplash.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -34,7 +33,7 @@ TEST_F(AboutWindow, ShowsTitleVersionAndBuildDate) {
     EXPECT_EQ(Child<QPushButton>(window, "cmdOk")->text(), QStringLiteral("Accept"));
 }
 
-TEST_F(AboutWindow, LinksOpenThreePagesAndLeaveTheWindowOpen) {
+TEST_F(AboutWindow, LinksOpenThreePagesAndLeaveTheWindowOpenUntilAccepted) {
     window->show();
     for (const char* link : {"lblHTTP", "lblHttpQuenby", "picDonate"})
         clickOn(Child<QWidget>(window, link));
@@ -44,14 +43,11 @@ TEST_F(AboutWindow, LinksOpenThreePagesAndLeaveTheWindowOpen) {
     EXPECT_TRUE(window->isVisible());
     Child<QPushButton>(window, "cmdOk")->click();
     EXPECT_FALSE(window->isVisible());
-}
-
-TEST_F(AboutWindow, EnterAcceptsOnceTheButtonHasTheFocus) {
+    // Enter accepts once the button has the focus.
+    window = new frmSplash;
     window->show();
-    QWidget* accept = Child<QWidget>(window, "cmdOk");
-    accept->setFocus();
-    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-    QCoreApplication::sendEvent(accept, &enter);
+    Child<QWidget>(window, "cmdOk")->setFocus();
+    PressEnter(Child<QWidget>(window, "cmdOk"));
     EXPECT_FALSE(window->isVisible());
 }
 } // namespace
