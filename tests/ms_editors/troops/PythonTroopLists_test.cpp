@@ -115,55 +115,34 @@ TEST(PythonTroopTable, RewriteAllWritesTheEditorsFormOnceAndForAll) {
     EXPECT_EQ(max, 10);
 }
 
-struct MoveCase {
-    const char* name;
+// Rows "abcde"; selections written as "-" (not selected) and "x" (selected).
+QList<bool> Selection(const char* marks) {
     QList<bool> selected;
-    bool down;
-    QStringList rows;
-    QList<bool> selectedAfter;
-    int current;
-};
+    for (const char* m = marks; *m; ++m)
+        selected.append(*m == 'x');
+    return selected;
+}
 
 TEST(MoveSelectedRows, MovesRowsAndBlocksByOne) {
-    const QStringList start = {"a", "b", "c", "d", "e"};
-    const MoveCase cases[] = {
-        {"two down",
-         {false, true, true, false, false},
-         true,
-         {"a", "d", "b", "c", "e"},
-         {false, false, true, true, false},
-         2},
-        {"last two down",
-         {false, false, false, true, true},
-         true,
-         start,
-         {false, false, false, true, true},
-         -1},
-        {"first up",
-         {true, false, false, false, false},
-         false,
-         start,
-         {true, false, false, false, false},
-         -1},
-        {"apart up",
-         {false, true, false, true, false},
-         false,
-         {"b", "a", "d", "c", "e"},
-         {true, false, true, false, false},
-         2},
-        {"first stays, third moves up",
-         {true, false, true, false, false},
-         false,
-         {"a", "c", "b", "d", "e"},
-         {true, true, false, false, false},
-         1},
+    struct {
+        const char* selected;
+        bool down;
+        const char* rows;
+        const char* selectedAfter;
+        int current;
+    } const cases[] = {
+        {"-xx--", true, "adbce", "--xx-", 2},   // two down
+        {"---xx", true, "abcde", "---xx", -1},  // the last two stay
+        {"x----", false, "abcde", "x----", -1}, // the first stays
+        {"-x-x-", false, "badce", "x-x--", 2},  // apart, up
+        {"x-x--", false, "acbde", "xx---", 1},  // first stays, third moves up
     };
-    for (const MoveCase& c : cases) {
-        QStringList rows = start;
-        QList<bool> selected = c.selected;
-        EXPECT_EQ(MoveSelectedRows(rows, selected, c.down), c.current) << c.name;
-        EXPECT_EQ(rows, c.rows) << c.name;
-        EXPECT_EQ(selected, c.selectedAfter) << c.name;
+    for (const auto& c : cases) {
+        QStringList rows = {"a", "b", "c", "d", "e"};
+        QList<bool> selected = Selection(c.selected);
+        EXPECT_EQ(MoveSelectedRows(rows, selected, c.down), c.current) << c.selected;
+        EXPECT_EQ(rows.join(QString()), QString::fromLatin1(c.rows)) << c.selected;
+        EXPECT_EQ(selected, Selection(c.selectedAfter)) << c.selected;
     }
 }
 

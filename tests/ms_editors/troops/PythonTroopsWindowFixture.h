@@ -62,21 +62,22 @@ protected:
     QLineEdit* box(const char* name) { return get<QLineEdit>(name); }
     void click(const char* name) { get<QPushButton>(name)->click(); }
     QString text(const char* name) { return box(name)->text(); }
-    QStringList rows(const char* name) {
+    // The rows of a list box, or only its selected ones.
+    QStringList rows(const char* name, bool selectedOnly = false) {
         QStringList texts;
         ListBox* l = list(name);
-        for (int i = 0; i < l->count(); ++i)
-            texts.append(l->item(i)->text());
+        for (int i = 0; i < l->count(); ++i) {
+            if (!selectedOnly || l->item(i)->isSelected())
+                texts.append(l->item(i)->text());
+        }
         return texts;
     }
-    QStringList selectedFlags() {
-        QStringList flags;
-        ListBox* l = list("lstFlags");
-        for (int i = 0; i < l->count(); ++i) {
-            if (l->item(i)->isSelected())
-                flags.append(l->item(i)->text());
-        }
-        return flags;
+    QStringList selectedFlags() { return rows("lstFlags", true); }
+    QStringList texts(std::initializer_list<const char*> names) {
+        QStringList all;
+        for (const char* name : names)
+            all.append(text(name));
+        return all;
     }
     int rowOf(const QString& id) {
         const QStringList all = rows("lstTroops");
@@ -90,8 +91,7 @@ protected:
     void select(const QString& id) { list("lstTroops")->setListIndex(rowOf(id)); }
     int lineOf(const QString& id) {
         for (int i = 0; i <= PyTroopMax; ++i) {
-            if (PyTroopLines[i].startsWith(QStringLiteral("[\"") + id + u'"') ||
-                PyTroopLines[i].startsWith(QStringLiteral(" [\"") + id + u'"'))
+            if (PyTroopLines[i].trimmed().startsWith(QStringLiteral("[\"") + id + u'"'))
                 return i;
         }
         return -1;
