@@ -28,7 +28,7 @@ protected:
         ListFontSize = 8;
         window = new frmTextTroops;
         for (int i = 0; i <= TroopMax; ++i)
-            original.push_back(StoredTroop(i));
+            original.append(StoredTroop(i));
     }
     void TearDown() override { delete window.data(); }
 
@@ -40,8 +40,10 @@ protected:
     QLineEdit* box(const char* name) const { return child<QLineEdit>(name); }
     QPushButton* button(const char* name) const { return child<QPushButton>(name); }
     ListBox* list(const char* name) const { return child<ListBox>(name); }
-    QAction* action(const char* name) const {
-        return window->findChild<QAction*>(QLatin1String(name));
+    QAction* action(const char* name) const { return child<QAction>(name); }
+    QString itemsTitle() const { return child<QGroupBox>("frameItems")->title(); }
+    QString lastBox() const {
+        return platform.boxes.empty() ? QString() : platform.boxes.back().text;
     }
 
     void select(int troop) const { list("lstTroops")->setListIndex(troop); }
@@ -59,5 +61,5 @@ protected:
     ScriptedPlatform platform;
     ModuleCopy module{QStringLiteral(QE_TEST_DATA_DIR "/text_editors/troops")};
     QPointer<frmTextTroops> window;
-    std::vector<TroopLines> original;
+    QList<TroopLines> original;
 };

@@ -55,27 +55,14 @@ public:
         for (; filled < 64; ++filled)
             items += QStringLiteral("-1 0 ");
 
-        QStringList attributes;
-        for (int i = 0; i < 5; ++i)
-            attributes.append(QString::number(pick(0, 999)));
-        QStringList proficiencies;
-        for (int i = 0; i < 7; ++i)
-            proficiencies.append(QString::number(pick(0, 999)));
         QString skills;
-        for (int w = 0; w < 5; ++w)
-            skills += u32() + u' ';
-        skills += rarely(u32()) + u' ';
+        for (int w = 0; w < 6; ++w)
+            skills += (w < 5 ? u32() : rarely(u32())) + u' ';
         QString faces = QStringLiteral("  ");
         for (int f = 0; f < 8; ++f)
             faces += u64() + u' ';
-        return {head,
-                items,
-                QStringLiteral("  ") + attributes.join(u' '),
-                u' ' + proficiencies.join(u' '),
-                skills,
-                faces};
+        return {head, items, QStringLiteral("  ") + numbers(5), u' ' + numbers(7), skills, faces};
     }
-
     int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_rng); }
 
 private:
@@ -99,6 +86,12 @@ private:
         if (pick(0, 2) == 0)
             return QString::number(ends[pick(0, 3)]);
         return QString::number(static_cast<std::uint64_t>(m_rng()));
+    }
+    QString numbers(int count) {
+        QStringList words;
+        while (words.size() < count)
+            words.append(QString::number(pick(0, 999)));
+        return words.join(u' ');
     }
     QString rarely(const QString& value) { return pick(0, 3) == 0 ? value : QStringLiteral("0"); }
     QString index(int max) { return QString::number(pick(0, max)); }
