@@ -36,6 +36,10 @@ protected:
     static QString errorText(int number, const QString& procName) {
         return QStringLiteral("Error # %1 occured in function \"%2\".").arg(number).arg(procName);
     }
+    // The form of failures without an explanation of their own.
+    static QString plainErrorText(int number, const QString& procName) {
+        return QStringLiteral("Error #%1 occured in function '%2'.").arg(number).arg(procName);
+    }
 
     ScriptedPlatform platform;
     ModuleCopy module;

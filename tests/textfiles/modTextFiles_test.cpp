@@ -1,6 +1,11 @@
-#include "textfiles/modTextFiles.h"
+#include "TextFilesFixture.h"
 
-#include <gtest/gtest.h>
+#include "platform/TextFile.h"
+#include "textfiles/modTextFiles.h"
+#include "textfiles/modTextItems.h"
+#include "textfiles/modTextTroops.h"
+
+#include <QDateTime>
 
 namespace {
 
@@ -29,24 +34,147 @@ TEST(TextFileWords, CountsReadTheSameEverywhere) {
     const struct {
         QString line;
         std::optional<int> count; // as line 2
-        int perRecord;            // as an item's faction or trigger count
-    } rows[] = {
-        {"12", 12, 12},
-        {"12 ", 12, 12},
-        {" 1 2", 12, 12},
-        {"0", 0, 0},
-        {"-1", -1, -1},
-        {"", std::nullopt, 0},
-        {"x", std::nullopt, 0},
-        {"1,5", std::nullopt, 0},
-        {"32767", 32767, 32767},
-        {"40000", 40000, 0}, // beyond the game's 16-bit per-record counts
-        {"99999999999", std::nullopt, 0},
-    };
+        int perRecord;            // as an item's faction or trigger count (16-bit in the game)
+    } rows[] = {{"12", 12, 12},
+                {"12 ", 12, 12},
+                {" 1 2", 12, 12},
+                {"0", 0, 0},
+                {"-1", -1, -1},
+                {"", std::nullopt, 0},
+                {"x", std::nullopt, 0},
+                {"1,5", std::nullopt, 0},
+                {"32767", 32767, 32767},
+                {"40000", 40000, 0},
+                {"99999999999", std::nullopt, 0}};
     for (const auto& row : rows) {
         EXPECT_EQ(CountValue(row.line), row.count) << row.line.toStdString();
         EXPECT_EQ(CountOrZero(row.line), row.perRecord) << row.line.toStdString();
     }
 }
+
+// The two module files this program writes back, run through the same checks.
+struct SavedFile {
+    QString file, kind, said; // said: the count line 2 of the mixed test file gives
+    bool (*load)();
+    bool (*save)();
+    const int* max;
+    QStringList* records; // the first line of every record, as the saver writes it
+};
+const SavedFile Troops = {"troops.txt",   "Troop",   "10",      LoadTextTroops,
+                          SaveTextTroops, &TroopMax, &TroopLine};
+const SavedFile Items = {"item_kinds1.txt", "Item",   "500",    LoadTextItems,
+                         SaveTextItems,     &ItemMax, &ItemLine};
+
+class SavedFiles : public TextFilesTest, public ::testing::WithParamInterface<SavedFile> {
+protected:
+    const SavedFile& f = GetParam();
+    const QString kind = f.kind.toLower(), title = f.kind + "s saved...",
+                  proc = "SaveText" + f.kind + "s", mixed = kind + "s_mixed";
+    const QString saved =
+        QStringLiteral("Changes have been saved to %1 in your module directory.").arg(f.file);
+
+    bool saveAnswering(MsgAnswer backup) {
+        platform.answer(backup);
+        return f.save();
+    }
+    QString backupMessage(const QString& backup) const {
+        return "Backup created of old " + f.file + " to " + module.file(backup) + "\r\n\r\n" +
+               saved;
+    }
+};
+
+TEST_P(SavedFiles, UnchangedSampleGoesBackByteForByte) {
+    const QByteArray before = module.read(f.file);
+    ASSERT_TRUE(f.load());
+    EXPECT_TRUE(platform.boxes.empty());
+    ASSERT_TRUE(saveAnswering(MsgAnswer::No));
+    EXPECT_EQ(module.read(f.file), before);
+    ASSERT_EQ(platform.boxes.size(), 2u);
+    EXPECT_EQ(platform.boxes[0].title, "Create backup...?");
+    EXPECT_EQ(platform.boxes[0].text, "Do you want to create a time stamped backup of '" + f.file +
+                                          "' before saving your data?");
+    EXPECT_EQ(platform.boxes[1].title, title);
+    EXPECT_EQ(platform.boxes[1].icon, MsgIcon::Information);
+    EXPECT_EQ(platform.boxes[1].text, saved);
+}
+
+// LF line ends, blank and comment lines between records, non-ASCII bytes and a
+// wrong count: the save writes this program's layout and keeps every other byte.
+TEST_P(SavedFiles, GameLayoutIsWrittenInOurLayout) {
+    module.write(f.file, testData(mixed + ".txt"));
+    ASSERT_TRUE(f.load());
+    EXPECT_EQ(*f.max, 2);
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0].text,
+              QStringLiteral("Line 2 of your %1 says there are %2 %3s. After loading all lines, 3 "
+                             "%3s have been found!\r\n\r\nThe editor will correct the %3 count "
+                             "(line 2) in your %1 next time you hit the save button in the %3 "
+                             "editor.")
+                  .arg(f.file, f.said, kind));
+    EXPECT_EQ(platform.boxes[0].title, ApplicationName());
+    EXPECT_EQ(platform.boxes[0].buttons, MsgButtons::Ok);
+    ASSERT_TRUE(saveAnswering(MsgAnswer::No));
+    EXPECT_EQ(module.read(f.file), testData(mixed + ".expected.txt"));
+}
+
+TEST_P(SavedFiles, BackupIsNamedFromTheClockAndNeverOverwritten) {
+    const QByteArray original = module.read(f.file);
+    ASSERT_TRUE(f.load());
+    platform.setClock(QDateTime(QDate(2011, 8, 12), QTime(23, 59, 1)));
+    const QString stem = QString(f.file).replace(".txt", "_8-12-2011_23h59m1s");
+    (*f.records)[0] = "changed";
+    ASSERT_TRUE(saveAnswering(MsgAnswer::Yes));
+    EXPECT_EQ(platform.boxes.back().text, backupMessage(stem + ".txt"));
+    EXPECT_EQ(platform.boxes.back().title, title);
+    // A second save within the same second keeps the first backup.
+    const QByteArray afterFirst = module.read(f.file);
+    ASSERT_NE(afterFirst, original);
+    ASSERT_TRUE(saveAnswering(MsgAnswer::Yes));
+    EXPECT_EQ(platform.boxes.back().text, backupMessage(stem + "_2.txt"));
+    EXPECT_EQ(module.read(stem + ".txt"), original);
+    EXPECT_EQ(module.read(stem + "_2.txt"), afterFirst);
+}
+
+TEST_P(SavedFiles, FailedBackupIsReportedButDoesNotStopTheSave) {
+    ASSERT_TRUE(f.load());
+    const QByteArray expected = module.read(f.file);
+    QFile::remove(module.file(f.file)); // nothing left to copy
+    ASSERT_TRUE(saveAnswering(MsgAnswer::Yes));
+    EXPECT_EQ(module.read(f.file), expected);
+    ASSERT_EQ(platform.boxes.size(), 3u);
+    EXPECT_EQ(platform.boxes[1].text, saved); // no claim of a backup
+    EXPECT_EQ(platform.boxes[2].title, "Error...");
+    EXPECT_TRUE(platform.boxes[2].text.contains(proc));
+}
+
+// An injected write failure and a read-only file: the old file stays as it was.
+TEST_P(SavedFiles, FailedWriteLeavesTheOldFileAndClaimsNoSuccess) {
+    ASSERT_TRUE(f.load());
+    const QByteArray before = module.read(f.file);
+    (*f.records)[0] = "changed";
+    for (const bool readOnly : {false, true}) {
+        platform.boxes.clear();
+        if (readOnly)
+            QFile::setPermissions(module.file(f.file), QFile::ReadOwner | QFile::ReadGroup);
+        else
+            FailNextSaveAfter(10);
+        EXPECT_FALSE(saveAnswering(MsgAnswer::No));
+        EXPECT_EQ(module.read(f.file), before);
+        EXPECT_FALSE(platform.boxTexts().contains(saved));
+        EXPECT_EQ(errors(), QStringList{readOnly ? errorText(75, proc) : plainErrorText(61, proc)});
+    }
+}
+
+TEST_P(SavedFiles, MissingFileIsReportedAndLeavesEmptyTables) {
+    ASSERT_TRUE(f.load());
+    QFile::remove(module.file(f.file));
+    EXPECT_FALSE(f.load());
+    EXPECT_EQ(*f.max, -1);
+    EXPECT_TRUE(f.records->isEmpty());
+    EXPECT_EQ(errors(), QStringList{plainErrorText(53, "LoadText" + f.kind + "s")});
+}
+
+INSTANTIATE_TEST_SUITE_P(TextFiles, SavedFiles, ::testing::Values(Troops, Items),
+                         [](const auto& info) { return info.param.kind.toStdString(); });
 
 } // namespace
