@@ -29,17 +29,9 @@ public:
     // With `gaps`, empty filled and item words 0 stand between the items, as
     // files edited by other tools have them.
     TroopLines next(bool gaps = false) {
-        const QString head = QStringList{QStringLiteral("trp_") + word(),
-                                         word(),
-                                         word(),
-                                         rarely(u32()),
-                                         u32(),
-                                         rarely(u32()),
-                                         rarely(u32()),
-                                         index(m_limits.factionMax),
-                                         upgrade(),
-                                         upgrade()}
-                                 .join(u' ');
+        QStringList head = {QStringLiteral("trp_") + word(), word(), word()};
+        head << rarely(u32()) << u32() << rarely(u32()) << rarely(u32());
+        head << index(m_limits.factionMax) << upgrade() << upgrade();
 
         QString items = QStringLiteral("  ");
         const int count = pick(0, 64);
@@ -61,7 +53,8 @@ public:
         QString faces = QStringLiteral("  ");
         for (int f = 0; f < 8; ++f)
             faces += u64() + u' ';
-        return {head, items, QStringLiteral("  ") + numbers(5), u' ' + numbers(7), skills, faces};
+        return {head.join(u' '),   items,  QStringLiteral("  ") + numbers(5),
+                u' ' + numbers(7), skills, faces};
     }
     int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_rng); }
 

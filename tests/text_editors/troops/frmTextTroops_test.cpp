@@ -83,24 +83,43 @@ TEST_F(TroopEditorTest, SelectingShowsTheRecord) {
     }
 }
 
-TEST_F(TroopEditorTest, UpdateWithoutChangeStoresTheSameLinesAndSaveKeepsTheFile) {
+TEST_F(TroopEditorTest, UpdateWithoutChangeKeepsTheLinesAndTheQuestionGuardsThem) {
     const QByteArray before = module.read("troops.txt");
     for (int troop : {0, 1, 2, 3, 4, 5, 6, 9}) {
-        SCOPED_TRACE(troop);
         select(troop);
         update();
-        EXPECT_EQ(StoredTroop(troop), original[troop]);
+        EXPECT_EQ(StoredTroop(troop), original[troop]) << troop;
     }
     EXPECT_EQ(platform.modalWindows.size(), 8);
     EXPECT_EQ(MsgTitle, "Troop updated...");
     EXPECT_EQ(MsgText, "Troop # 9 - 'trp_recruit' has been updated. This is the new entry:");
     EXPECT_TRUE(MsgEntry.startsWith("trp_recruit Recruit Recruits 0 0 0 0 1 0 0\r\n  -1 0 -1 0 "));
-    EXPECT_TRUE(window->UnsavedTroops);
 
+    platform.answer(MsgAnswer::No);
+    EXPECT_FALSE(window->closeEditor(true));
+    EXPECT_EQ(lastBox(),
+              "You have unsaved data in the memory. Do you really want to close this editor?");
+    EXPECT_FALSE(window->BackToMain);
+    // Switching editors with the answer No keeps this one and opens nothing.
+    platform.answer(MsgAnswer::No);
+    action("mnu_select_factions")->trigger();
+    EXPECT_FALSE(window.isNull());
+    for (QWidget* top : QApplication::topLevelWidgets())
+        EXPECT_NE(top->objectName(), "frmTextFactions");
+
+    // A save that fails keeps the mark, so the question still protects the data.
+    platform.answer(MsgAnswer::No);
+    FailNextSaveAfter(10);
+    button("cmdSave")->click();
+    EXPECT_TRUE(window->UnsavedTroops);
+    EXPECT_EQ(module.read("troops.txt"), before);
     platform.answer(MsgAnswer::No);
     button("cmdSave")->click();
     EXPECT_FALSE(window->UnsavedTroops);
     EXPECT_EQ(module.read("troops.txt"), before);
+
+    action("mnu_file_exit")->trigger();
+    EXPECT_EQ(platform.programEnds, 1);
 }
 
 TEST_F(TroopEditorTest, EditedRecordsKeepWhatNoControlShows) {
@@ -264,34 +283,6 @@ TEST_F(TroopEditorTest, KeyFiltersAndTheIdPrefix) {
         QApplication::sendEvent(id, &out);
         EXPECT_EQ(id->text(), QLatin1String(shown));
     }
-}
-
-TEST_F(TroopEditorTest, ClosingAsksWhileDataIsUnsaved) {
-    select(0);
-    update();
-    platform.answer(MsgAnswer::No);
-    EXPECT_FALSE(window->closeEditor(true));
-    EXPECT_EQ(lastBox(),
-              "You have unsaved data in the memory. Do you really want to close this editor?");
-    EXPECT_FALSE(window->BackToMain);
-
-    // A save that fails keeps the mark, so the question still protects the data.
-    const QByteArray before = module.read("troops.txt");
-    platform.answer(MsgAnswer::No);
-    FailNextSaveAfter(10);
-    button("cmdSave")->click();
-    EXPECT_TRUE(window->UnsavedTroops);
-    EXPECT_EQ(module.read("troops.txt"), before);
-
-    // Switching editors with the answer No keeps this one and opens nothing.
-    platform.answer(MsgAnswer::No);
-    action("mnu_select_factions")->trigger();
-    EXPECT_FALSE(window.isNull());
-    for (QWidget* top : QApplication::topLevelWidgets())
-        EXPECT_NE(top->objectName(), "frmTextFactions");
-
-    action("mnu_file_exit")->trigger();
-    EXPECT_EQ(platform.programEnds, 1);
 }
 
 TEST_F(TroopEditorTest, ViewSettings) {
