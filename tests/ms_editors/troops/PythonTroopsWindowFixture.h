@@ -50,8 +50,6 @@ protected:
         ModuleSystemDirectory = other->folder();
         window = new frmPythonTroops;
     }
-    // Index of the element that is exactly `text`, or -1.
-    int elementOf(const QString& text) { return int(PyTroopLines.indexOf(text)); }
 
     template <class T = QWidget> T* get(const char* name) {
         T* w = window->findChild<T*>(QString::fromLatin1(name));
@@ -79,16 +77,16 @@ protected:
             all.append(text(name));
         return all;
     }
-    int rowOf(const QString& id) {
-        const QStringList all = rows("lstTroops");
+    // Selects the row of troop `id`, or of item `id` in the available items.
+    void select(const QString& id, const char* name = "lstTroops") {
+        const QString prefix = QLatin1StringView(name) == "lstTroops" ? "trp_" : "itm_";
+        const QStringList all = rows(name);
         for (int i = 0; i < all.size(); ++i) {
-            if (all[i].section(u' ', 1, 1) == QStringLiteral("trp_") + id)
-                return i;
+            if (all[i].section(u' ', 1, 1) == prefix + id)
+                return list(name)->setListIndex(i);
         }
         ADD_FAILURE() << "no row for " << id.toStdString();
-        return -1;
     }
-    void select(const QString& id) { list("lstTroops")->setListIndex(rowOf(id)); }
     int lineOf(const QString& id) {
         for (int i = 0; i <= PyTroopMax; ++i) {
             if (PyTroopLines[i].trimmed().startsWith(QStringLiteral("[\"") + id + u'"'))

@@ -28,9 +28,8 @@ protected:
                                    ? SampleModuleSystem()
                                    : QStringLiteral(QE_TEST_DATA_DIR "/ms_editors/") + param;
         copy = std::make_unique<ModuleCopy>(source);
-        original = copy->file(QStringLiteral("module_troops.py"));
-        QFile::copy(original, copy->file(QStringLiteral("original_troops.py")));
         original = copy->file(QStringLiteral("original_troops.py"));
+        QFile::copy(copy->file(QStringLiteral("module_troops.py")), original);
         ModuleSystemDirectory = copy->folder();
         ScreenWidth = 1024;
         ListFontSize = 8;

@@ -27,16 +27,6 @@ protected:
         QFocusEvent out(QEvent::FocusOut);
         QApplication::sendEvent(box(boxName), &out);
     }
-    void selectAvailable(const QString& id) {
-        ListBox* l = list("lstAvailableItems");
-        for (int i = 0; i < l->count(); ++i) {
-            if (l->item(i)->text().section(u' ', 1, 1) == QStringLiteral("itm_") + id) {
-                l->setListIndex(i);
-                return;
-            }
-        }
-        ADD_FAILURE() << "no item " << id.toStdString();
-    }
     QString itemsCaption() { return get<QGroupBox>("frameItems")->title(); }
     void addItemNr(const QString& number) {
         box("txtItemNr")->setText(number);
@@ -53,7 +43,7 @@ protected:
 
 TEST_F(PythonTroopsEditing, InventoryAddsByRowOrNumberUpToItsLimit) {
     select("merchant");
-    selectAvailable("bow");
+    select("bow", "lstAvailableItems");
     click("cmdAddItem");
     EXPECT_EQ(rows("lstItems"), (QStringList{"itm_knife", "itm_bow"}));
     EXPECT_EQ(list("lstItems")->currentRow(), 1);
@@ -84,7 +74,7 @@ TEST_F(PythonTroopsEditing, InventoryAddsByRowOrNumberUpToItsLimit) {
     EXPECT_EQ(plat.boxTexts().last(), QStringLiteral("Value must be >0 and <=1 !"));
 
     plat.boxes.clear();
-    selectAvailable("arrows");
+    select("arrows", "lstAvailableItems");
     while (list("lstItems")->count() < 64)
         click("cmdAddItem");
     EXPECT_EQ(itemsCaption(), QStringLiteral("Items (64 of 64 used)"));
@@ -158,9 +148,8 @@ TEST_F(PythonTroopsEditing, AddsAtTheEndOfTheListBeforeTrailingComments) {
     EXPECT_TRUE(NewEntryText.startsWith(QStringLiteral(
         "The form will be filled with data from troop # 7!\r\n\r\nHit 'Add troop'")));
     EXPECT_TRUE(window->TroopAddMode);
-    EXPECT_EQ(text("txtTroopID"), QStringLiteral("new_troop1"));
-    EXPECT_EQ(text("txtTroopName"), QStringLiteral("New troop"));
-    EXPECT_EQ(text("txtTroopNamePl"), QStringLiteral("New troops"));
+    EXPECT_EQ(texts({"txtTroopID", "txtTroopName", "txtTroopNamePl"}),
+              (QStringList{"new_troop1", "New troop", "New troops"}));
     EXPECT_EQ(get<QPushButton>("cmdUpdate")->text(), QStringLiteral("Add troop"));
     EXPECT_TRUE(get<QPushButton>("cmdUpdate")->isEnabled());
     for (const char* off : {"cmdSave", "cmdDeleteTroop", "cmdAddTroop", "cmdShowPython"})
@@ -362,7 +351,7 @@ TEST_F(PythonTroopsEditing, ScanWritesEveryReadableTroopInTheWritersFormOnce) {
     EXPECT_TRUE(plat.modalWindows.isEmpty());
 }
 
-TEST_F(PythonTroopsEditing, ClosingAsksWhileChangesAreUnsaved) {
+TEST_F(PythonTroopsEditing, ClosingAsksWhileChangesAreUnsavedExitDoesNot) {
     select("farmer");
     ASSERT_TRUE(window->UpdatePythonTroop(false));
     plat.answer(MsgAnswer::No);
@@ -377,6 +366,11 @@ TEST_F(PythonTroopsEditing, ClosingAsksWhileChangesAreUnsaved) {
     plat.answer(MsgAnswer::No);
     trigger("mnu_editor_items");
     EXPECT_FALSE(hasTopLevel(QStringLiteral("frmPythonItems")));
+    // Exit ends the program without the question.
+    const size_t asked = plat.boxes.size();
+    trigger("mnu_file_exit");
+    EXPECT_EQ(plat.programEnds, 1);
+    EXPECT_EQ(plat.boxes.size(), asked);
 
     plat.answer(MsgAnswer::Yes);
     trigger("mnu_file_mainmenu");
@@ -389,14 +383,6 @@ TEST_F(PythonTroopsEditing, SwitchingAndExitingWithoutChanges) {
     EXPECT_TRUE(plat.boxes.empty());
     EXPECT_TRUE(hasTopLevel(QStringLiteral("frmPythonPartyTemp")));
     EXPECT_FALSE(hasTopLevel(QStringLiteral("frmMain")));
-}
-
-TEST_F(PythonTroopsEditing, ExitEndsTheProgramWithoutTheQuestion) {
-    select("farmer");
-    ASSERT_TRUE(window->UpdatePythonTroop(false));
-    trigger("mnu_file_exit");
-    EXPECT_EQ(plat.programEnds, 1);
-    EXPECT_TRUE(plat.boxes.empty());
 }
 
 TEST_F(PythonTroopsEditing, SaveBacksUpWithTheClocksNameAndClearsTheMarkOnlyWhenWritten) {

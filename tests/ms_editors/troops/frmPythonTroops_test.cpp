@@ -183,10 +183,10 @@ TEST_F(PythonTroopsWindow, ChangedIdRenamesTheRowAndGetsItsOwnUpgradeLine) {
 // the last one is in force: it is shown, and an edit goes into it.
 TEST_F(PythonTroopsWindow, ShowsAndWritesTheUpgradeCallInForce) {
     reopenOn(QStringLiteral(QE_TEST_DATA_DIR "/ms_editors/real_shapes"));
-    const int first =
-        elementOf(QStringLiteral("upgrade(troops,\"bandit_captain\",\"swadian_deserter\")"));
-    const int second =
-        elementOf(QStringLiteral("upgrade(troops,\"bandit_captain\",\"caravan_master\")"));
+    const int first = PyTroopLines.indexOf(
+        QStringLiteral("upgrade(troops,\"bandit_captain\",\"swadian_deserter\")"));
+    const int second = PyTroopLines.indexOf(
+        QStringLiteral("upgrade(troops,\"bandit_captain\",\"caravan_master\")"));
     ASSERT_GT(second, first);
     ASSERT_GT(first, 0);
     select("bandit_captain");
