@@ -142,11 +142,17 @@ QString EntryId(const QString& line) {
     return close < 0 ? QString() : line.mid(open + 1, close - open - 1);
 }
 
-// Appends one line of an entry; a blank goes between them only where Python
-// would otherwise read two words (or a word and a string) as one.
+// Whether two characters must keep a blank between them: two words (or a word
+// and a string) would read as one, and two strings could open a triple quote
+// ("" followed by "x" is not """x").
+bool RunTogether(QChar before, QChar after) {
+    return (IsWordChar(before) && (IsWordChar(after) || IsQuote(after))) ||
+           (IsQuote(before) && IsQuote(after));
+}
+
+// Appends one line of an entry, with a blank only where RunTogether needs one.
 void AppendJoined(QString& entry, const QString& piece) {
-    if (!entry.isEmpty() && !piece.isEmpty() && IsWordChar(entry.back()) &&
-        (IsWordChar(piece.front()) || IsQuote(piece.front())))
+    if (!entry.isEmpty() && !piece.isEmpty() && RunTogether(entry.back(), piece.front()))
         entry += u' ';
     entry += piece;
 }
@@ -157,6 +163,34 @@ QString IndentWithBlanks(QString text) {
     for (qsizetype i = 0; i < text.size() && IsBlank(text[i]); ++i)
         text[i] = u' ';
     return text;
+}
+
+// Readies the last entry of the list for entries added behind it: its code
+// gets a trailing comma when it has none ("[a] [b]" would index a and "(a) (b)"
+// call it, not give two entries), and when the list's closing bracket stands on
+// the entry's own line, that bracket and whatever follows it are cut off and
+// returned, to become an element of their own behind the entry.
+std::optional<QString> FinishLastEntry(QString& entry) {
+    qsizetype close = -1;
+    qsizetype codeEnd = 0;
+    PySourceState state;
+    PySourceLine info;
+    ScanLine(entry, state, info, [&](qsizetype pos, Kind kind, int depth) {
+        if (close >= 0 || kind == Kind::Comment)
+            return;
+        if (depth < 0)
+            close = pos; // the bracket that closes the list
+        else if (kind != Kind::Code || !IsBlank(entry[pos]))
+            codeEnd = pos + 1;
+    });
+    std::optional<QString> rest;
+    if (close >= 0) {
+        rest = entry.mid(close);
+        entry.truncate(codeEnd);
+    }
+    if (codeEnd > 0 && entry[codeEnd - 1] != u',')
+        entry.insert(codeEnd, u',');
+    return rest;
 }
 
 struct ListOpening {
@@ -307,6 +341,8 @@ PythonTable TableBuilder::build() {
     m_nextBroken = NextWhere(n, [&](int i) { return m_scan[i].broken; });
     m_nextInString = NextWhere(n, [&](int i) { return m_scan[i].start.inString(); });
 
+    bool lastJoined = false; // the element of the last entry is a joined one
+    int lastEntryEnd = -1;   // the line on which that entry ends
     for (int i = start + 1; i < n;) {
         const PySourceLine& info = m_scan[i];
         if (!inList(i)) {
@@ -327,25 +363,40 @@ PythonTable TableBuilder::build() {
             table.hardwired = element;
         table.lastEntry = element;
         const int last = entryEnd(i);
-        if (last < 0) {
+        lastJoined = last >= 0;
+        if (!lastJoined) {
             table.lines.append(TrimListLine(m_lines[i], info));
             ++i;
             continue;
         }
         table.lines.append(joinEntry(i, last));
+        lastEntryEnd = last;
         if (!m_format.endId.isEmpty() && id == m_format.endId) {
             // The end entry closes the editable part: the line behind it (the
             // list's "]") is the last element, and whatever follows goes back
             // to the file as it stands.
-            if (last + 1 < n) {
+            if (const auto rest = FinishLastEntry(table.lines.last())) {
+                table.lines.append(*rest);
+                table.tail = m_lines.mid(last + 1);
+            } else if (last + 1 < n) {
                 table.lines.append(m_lines[last + 1]);
                 table.tail = m_lines.mid(last + 2);
             } else {
-                table.lines.append(inList(last + 1) ? QStringLiteral("]") : QString());
+                table.lines.append(QStringLiteral("]"));
             }
             return table;
         }
         i = last + 1;
+    }
+    if (lastJoined) {
+        if (auto rest = FinishLastEntry(table.lines[table.lastEntry])) {
+            // A remark behind the list's closing bracket is no part of the
+            // entry, though joining cut it.
+            const int commentAt = m_scan[lastEntryEnd].commentAt;
+            if (m_format.compactEntries && commentAt >= 0)
+                *rest += u' ' + TrimEnd(m_lines[lastEntryEnd].mid(commentAt));
+            table.lines.insert(table.lastEntry + 1, *rest);
+        }
     }
     return table;
 }
@@ -392,8 +443,7 @@ QString CompactPython(const QString& text) {
             blank = true;
             return;
         }
-        if (blank && !out.isEmpty() &&
-            ((IsWordChar(out.back()) && (IsWordChar(c) || IsQuote(c))) || kind == Kind::Comment))
+        if (blank && !out.isEmpty() && (RunTogether(out.back(), c) || kind == Kind::Comment))
             out += u' ';
         blank = false;
         out += c;

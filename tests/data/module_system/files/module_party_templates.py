@@ -13,7 +13,7 @@ party_templates = [
 	( "tabbed",
 	  "Tab  Party # 2", 'it\'s #3',icon_peasant,0,fac_commoners,merchant_personality,
 		[(trp_farmer,0,3,pmf_is_prisoner)]),
-  ("last","Last",icon_peasant,0,fac_commoners,merchant_personality,[(trp_farmer,1,2)]),
+  ("last","Last",icon_peasant,0,fac_commoners,merchant_personality,[(trp_farmer,1,2)])  # no comma behind the last one
 ]
 
 bandit_templates = ["caravan",
