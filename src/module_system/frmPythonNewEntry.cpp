@@ -27,6 +27,7 @@ frmPythonNewEntry::frmPythonNewEntry(QWidget* parent) : QDialog(parent) {
 
     lblMsg = Place(new QLabel(this), "lblMsg", 390, 255, 5850, 1605);
     lblMsg->setWordWrap(true);
+    lblMsg->setTextFormat(Qt::PlainText); // the caller's text, never markup
     lblMsg->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     optEnd = Place(new OptionButton(QStringLiteral("Add at the end of the list"), this), "optEnd",
                    2100, 2100, 2565, 300);
@@ -54,7 +55,7 @@ frmPythonNewEntry::frmPythonNewEntry(QWidget* parent) : QDialog(parent) {
 void frmPythonNewEntry::Form_Load() {
     setWindowTitle(NewEntryTitle);
     lblMsg->setText(QString(NewEntryText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    optEnd->setChecked(true);
+    optEnd->setValue(true);
     cmdAdd->setFocus();
 }
 
