@@ -398,6 +398,14 @@ PythonTable TableBuilder::build() {
             table.lines.insert(table.lastEntry + 1, *rest);
         }
     }
+    if (!m_format.endId.isEmpty() && m_closeLine >= 0) {
+        // A list without its end entry still ends at its closing bracket: the
+        // lines behind it go to the tail, so that the editor's "at the end"
+        // (before the last element but one) stays inside the list.
+        const qsizetype behind = n - 1 - m_closeLine;
+        table.tail = table.lines.mid(table.lines.size() - behind);
+        table.lines.resize(table.lines.size() - behind);
+    }
     return table;
 }
 

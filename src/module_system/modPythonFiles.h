@@ -63,7 +63,8 @@ extern const PythonListFormat PartyTemplateListFormat;
 // A file read into a table.
 struct PythonTable {
     QStringList lines; // the elements
-    QStringList tail;  // (endId) lines behind the element that follows the end entry
+    QStringList tail;  // (endId) lines behind the element that follows the end entry, or
+                       // without that entry, behind the list's closing line
     int hardwired = 0; // element of the entry with the hard-wired id, 0 if none
     int lastEntry = 0; // element of the last entry of the list
     int failure = 0;   // failure number to report, 0 if none

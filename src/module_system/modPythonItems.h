@@ -9,8 +9,8 @@ extern int PyItemHardwired; // the entry holding "horse_meat"
 
 // Reads module_items.py from ModuleSystemDirectory into the table; the list
 // ends at the items_end entry, element PyItemMax - 1, and element PyItemMax is
-// the line behind it. Reports a failure through ReportError; returns whether
-// nothing failed.
+// the line behind it (in a file without items_end, the line that closes the
+// list). Reports a failure through ReportError; returns whether nothing failed.
 bool LoadPythonItems();
 // Offers the backup and writes module_items.py; returns whether it was written.
 bool SavePythonItems();

@@ -238,7 +238,7 @@ const TableCase TableCases[] = {
     {"ItemsWithoutItemsEnd",
      &Items,
      "x\nitems = [\n [\"a\",\n 0],\n]\ny = 1",
-     {"x", "items = [", "[\"a\", 0],", "]", "y = 1"},
+     {"x", "items = [", "[\"a\", 0],", "]"},
      0,
      2},
     {"TemplatesOneLineEach",
@@ -266,6 +266,12 @@ TEST(BuildTable, ItemsEndKeepsWhatFollowsForTheSave) {
         Items);
     EXPECT_EQ(table.lines, QStringList({"x", "items = [", "[\"items_end\",  0],", "]"}));
     EXPECT_EQ(table.tail, QStringList({"", "try:", "    y = 1", "except:", "    raise"}));
+
+    // Without the end entry, the table still stops at the list's closing line.
+    const PythonTable open =
+        BuildPythonTable(Lines("x\nitems = [\n [\"a\",0],\n ]\ny = [1,\n  2]"), Items);
+    EXPECT_EQ(open.lines, QStringList({"x", "items = [", "[\"a\",0],", "]"}));
+    EXPECT_EQ(open.tail, QStringList({"y = [1,", "  2]"}));
 }
 
 TEST(BuildTable, LoadingItsOwnOutputChangesNothing) {
