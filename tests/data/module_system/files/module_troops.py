@@ -20,7 +20,8 @@ troops = [
 
 # Entries of our own
   ["smith",
-   "Bob Smith", "Bob  Smiths # of the forge", tf_guarantee_armor, # flags
+   "Bob Smith", "Bob  Smiths # of the forge" ""
+   "", tf_guarantee_armor, # flags
    no_scene,reserved,fac_commoners,
    # the tools of his trade:
    [itm_hammer, itm_tongs],
