@@ -1,0 +1,253 @@
+#include "ms_editors/items/PythonItemEntry.h"
+
+#include "ms_editors/troops/PythonText.h"
+
+namespace {
+
+// id, name, meshes, flags, capabilities, cost, stats and modifiers must be
+// there; triggers, factions and whatever a module adds behind them may follow.
+constexpr int RequiredFields = 8;
+constexpr int TriggerField = 8;
+constexpr int FactionField = 9;
+
+const QString Zero = QStringLiteral("0");
+
+// The window's captions of the fields, in entry order.
+const char* const FieldCaptions[] = {"Item ID", "Item name", "Meshes",    "Flags",   "Capabilities",
+                                     "Cost",    "Values",    "Modifiers", "Trigger", "Factions"};
+
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+
+bool isName(QStringView text) {
+    if (text.isEmpty() || text.front().isDigit())
+        return false;
+    for (QChar c : text) {
+        if (!c.isLetterOrNumber() && c != u'_')
+            return false;
+    }
+    return true;
+}
+
+// The terms of a field joined by "|"; empty terms ("a||b") are skipped.
+QStringList barTerms(const QString& field) {
+    QStringList terms = SplitPythonTopLevel(field, u'|');
+    terms.removeAll(QString());
+    return terms;
+}
+
+QString joinedOrZero(const QStringList& terms) {
+    QStringList kept = terms;
+    kept.removeAll(QString());
+    return kept.isEmpty() ? Zero : kept.join(u'|');
+}
+
+PythonItemStat readStat(const QString& piece) {
+    const qsizetype open = piece.indexOf(u'(');
+    if (open > 0 && isName(QStringView(piece).left(open)) &&
+        PythonBracketEnd(piece, open) == piece.size() - 1)
+        return {piece.left(open), piece.mid(open + 1, piece.size() - open - 2)};
+    return {QString(), piece};
+}
+
+// A trigger or faction list that holds nothing is no list to write: "[]",
+// blanks or nothing.
+QString listOrNone(const QString& text) {
+    const QString compact = CompactPythonBlanks(text);
+    return compact.isEmpty() || compact == QStringLiteral("[]") ? QString() : text;
+}
+
+// The texts of the fields as the editor writes them, in entry order; the
+// trigger and faction lists are empty when there is none.
+QStringList fieldTexts(const PythonItem& item) {
+    const QString q = QStringLiteral("\"");
+    QStringList stats;
+    for (const PythonItemStat& s : item.stats)
+        stats.append(s.name.isEmpty() ? s.value : s.name + u'(' + s.value + u')');
+    const bool zeroFlags = item.zeroFlags && item.flags == QStringList{PythonItemZeroFlags};
+    const bool zeroModifiers =
+        item.zeroModifiers && item.modifiers == QStringList{PythonItemZeroModifiers};
+    return QStringList{q + item.id + q,
+                       q + item.name + q,
+                       item.meshes,
+                       zeroFlags ? Zero : joinedOrZero(item.flags),
+                       joinedOrZero(item.capabilities),
+                       item.cost,
+                       joinedOrZero(stats),
+                       zeroModifiers ? Zero : joinedOrZero(item.modifiers),
+                       listOrNone(item.triggers),
+                       listOrNone(item.factions)} +
+           item.moreFields;
+}
+
+} // namespace
+
+PythonItemParse ParsePythonItem(const QString& entry) {
+    PythonItemParse result;
+    PythonItem& item = result.item;
+    const QStringView code = CutPythonComment(entry);
+    item.remark = entry.mid(code.size()).trimmed();
+    qsizetype open = 0;
+    while (open < code.size() && isBlank(code[open]))
+        ++open;
+    if (open >= code.size() || code[open] != u'[')
+        return result;
+
+    const qsizetype close = PythonBracketEnd(code, open);
+    bool ok = close >= 0;
+    QStringList fields =
+        SplitPythonTopLevel(code.mid(open + 1, (ok ? close : code.size()) - open - 1), u',');
+    if (!ok)
+        fields.removeLast(); // cut off where the entry breaks
+    else if (CompactPythonBlanks(code.mid(close + 1)) != QStringLiteral(","))
+        ok = false; // only the comma before the next entry may follow
+    // A comma before the closing bracket leaves an empty last part.
+    if (!fields.isEmpty() && fields.last().trimmed().isEmpty())
+        fields.removeLast();
+    if (fields.size() < RequiredFields)
+        ok = false;
+
+    const auto has = [&](int i) { return i < fields.size(); };
+    const auto quoted = [&](int i, QString& out) {
+        if (has(i) && !ReadPythonString(QStringView(fields[i]).trimmed(), out, true))
+            ok = false;
+    };
+    const auto text = [&](int i) {
+        const QString field = has(i) ? CompactPythonBlanks(fields[i]) : QString();
+        if (has(i) && field.isEmpty())
+            ok = false;
+        return field;
+    };
+    // The editor writes these terms in the order of its lists, which keeps
+    // their value only while each of them is a plain term of the bar.
+    const auto terms = [&](const QString& field) {
+        const QStringList found = barTerms(field);
+        for (const QString& term : found) {
+            if (found.size() > 1 && !IsBarTerm(term))
+                ok = false;
+        }
+        return found;
+    };
+
+    quoted(0, item.id);
+    quoted(1, item.name);
+    item.meshes = text(2);
+    const QString flags = text(3);
+    result.flagsFound = !flags.isEmpty();
+    item.zeroFlags = flags == Zero;
+    item.flags = item.zeroFlags ? QStringList{PythonItemZeroFlags} : terms(flags);
+    const QString capabilities = text(4);
+    if (capabilities != Zero)
+        item.capabilities = terms(capabilities);
+    item.cost = text(5);
+    for (const QString& piece : barTerms(text(6)))
+        item.stats.append(readStat(piece));
+    const QString modifiers = text(7);
+    item.zeroModifiers = modifiers == Zero;
+    item.modifiers = item.zeroModifiers ? QStringList{PythonItemZeroModifiers} : terms(modifiers);
+    item.triggers = listOrNone(text(TriggerField));
+    item.factions = listOrNone(text(FactionField));
+    for (qsizetype i = FactionField + 1; i < fields.size(); ++i) {
+        const QString field = fields[i].trimmed();
+        ok = ok && !field.isEmpty();
+        item.moreFields.append(field);
+    }
+    result.complete = ok;
+    return result;
+}
+
+QString BuildPythonItemEntry(const PythonItem& item) {
+    const QStringList fields = fieldTexts(item);
+    const QString sep = QStringLiteral(", ");
+    QString entry = QStringLiteral(" [") + fields.mid(0, RequiredFields).join(sep);
+    // The triggers and factions stand at their places: an empty trigger list
+    // keeps the factions (and what follows them) where they belong.
+    const QString& triggers = fields[TriggerField];
+    const QString& factions = fields[FactionField];
+    const QString none = QStringLiteral("[]");
+    if (!factions.isEmpty() || !item.moreFields.isEmpty())
+        entry += sep + (triggers.isEmpty() ? none : triggers) + sep +
+                 (factions.isEmpty() ? none : factions);
+    else if (!triggers.isEmpty())
+        entry += sep + triggers;
+    for (const QString& field : item.moreFields)
+        entry += sep + field;
+    entry += QStringLiteral(" ],");
+    if (!item.remark.isEmpty())
+        entry += u' ' + item.remark;
+    return entry;
+}
+
+QString UnreadablePythonItemField(const PythonItem& item) {
+    const PythonItemParse back = ParsePythonItem(BuildPythonItemEntry(item));
+    const QStringList written = fieldTexts(item);
+    const QStringList read = fieldTexts(back.item);
+    for (qsizetype i = 0; i < written.size(); ++i) {
+        const QString text = CompactPythonBlanks(written[i]);
+        const bool optional = i >= TriggerField && i <= FactionField;
+        if (text != CompactPythonBlanks(read.value(i)) || (text.isEmpty() && !optional))
+            return i < FactionField + 1 ? QLatin1String(FieldCaptions[i])
+                                        : QStringLiteral("Fields behind the factions");
+    }
+    if (!back.complete) {
+        // Only a term that must not change places is left to blame.
+        for (int i : {3, 4, 7}) {
+            const QStringList found = barTerms(CompactPythonBlanks(written[i]));
+            for (const QString& term : found) {
+                if (found.size() > 1 && !IsBarTerm(term))
+                    return QLatin1String(FieldCaptions[i]);
+            }
+        }
+        return QStringLiteral("Item");
+    }
+    return QString();
+}
+
+QList<int> PythonItemStatBoxes(const QList<PythonItemStat>& stats) {
+    QList<int> boxes;
+    for (qsizetype i = 0; i < stats.size() && boxes.size() < PythonItemStatBoxCount; ++i) {
+        if (!stats[i].name.isEmpty())
+            boxes.append(int(i));
+    }
+    return boxes;
+}
+
+PythonItem PythonItemAsShown(const PythonItem& parsed, PythonItemNameLists& lists,
+                             PythonItemChoice* choice) {
+    const PythonItemChoice rows{SelectPythonItemNames(lists.flags, parsed.flags),
+                                SelectPythonItemNames(lists.capabilities, parsed.capabilities),
+                                SelectPythonItemNames(lists.modifiers, parsed.modifiers)};
+    const auto names = [](const QStringList& list, const QList<int>& picked) {
+        QStringList found;
+        for (int r : picked)
+            found.append(list[r]);
+        return found;
+    };
+    PythonItem shown = parsed;
+    shown.flags = names(lists.flags, rows.flags);
+    shown.capabilities = names(lists.capabilities, rows.capabilities);
+    shown.modifiers = names(lists.modifiers, rows.modifiers);
+    if (choice)
+        *choice = rows;
+    return shown;
+}
+
+PythonItem NewPythonItemFrom(const PythonItem& templateItem) {
+    PythonItem item = templateItem;
+    item.id = QStringLiteral("new_item1");
+    item.name = QStringLiteral("New Item");
+    item.remark.clear();
+    return item;
+}
+
+bool RewritePythonItemEntry(QString& entry, PythonItemNameLists& lists) {
+    const PythonItemParse parsed = ParsePythonItem(entry);
+    // Names of an entry left as it is are still scanned into the lists, as
+    // showing it would.
+    const PythonItem shown = PythonItemAsShown(parsed.item, lists);
+    if (!parsed.complete)
+        return false;
+    entry = BuildPythonItemEntry(shown);
+    return true;
+}

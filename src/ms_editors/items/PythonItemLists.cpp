@@ -1,0 +1,106 @@
+#include "ms_editors/items/PythonItemLists.h"
+
+#include "ms_editors/items/PythonItemEntry.h"
+#include "ms_editors/troops/PythonText.h"
+
+#include <algorithm>
+
+const QString PythonItemRowPrefix = QStringLiteral("itm_");
+
+namespace {
+
+int lastIndex(const QStringList& lines, int max) {
+    return std::min<int>(max, int(lines.size()) - 1);
+}
+
+// For each line of 0 to max, its entry's number among all entries from 1, or
+// 0 when the line holds no entry.
+QList<int> EntryNumbers(const QStringList& lines, int max) {
+    QList<int> numbers(lastIndex(lines, max) + 1, 0);
+    int number = 0;
+    for (qsizetype i = 0; i < numbers.size(); ++i) {
+        if (IsPythonEntry(lines[i]))
+            numbers[i] = ++number;
+    }
+    return numbers;
+}
+
+// Whether the entry's brackets close within its element: else the loader
+// could not join it, and its other lines stand as elements of their own.
+bool IsWholeEntry(const QString& element) {
+    const QStringView code = CutPythonComment(element);
+    const qsizetype open = code.indexOf(u'[');
+    return open >= 0 && PythonBracketEnd(code, open) >= 0;
+}
+
+// The checks both refusals share, in the order the editor asks them.
+PythonItemRefusal CheckStoredEntry(const QStringList& lines, int hardwired, int line) {
+    const bool stored = line >= 0 && line < lines.size();
+    if (stored && line <= hardwired)
+        return PythonItemRefusal::Hardwired;
+    // The id stored in the table counts, not what the id box holds now.
+    if (stored && PythonEntryId(lines[line]) == QStringLiteral("items_end"))
+        return PythonItemRefusal::ItemsEnd;
+    if (!stored || !IsPythonEntry(lines[line]))
+        return PythonItemRefusal::NoEntry;
+    return PythonItemRefusal::None;
+}
+
+} // namespace
+
+PythonEntryRows BuildPythonItemRows(const QStringList& lines, int max, const QString& lowerFilter) {
+    PythonEntryRows rows = BuildPythonEntryRows(lines, max, PythonItemRowPrefix, lowerFilter);
+    if (lowerFilter.isEmpty())
+        return rows;
+    // A filtered row keeps the number its entry has in the full list.
+    const QList<int> numbers = EntryNumbers(lines, max);
+    for (int k = 0; k < rows.count(); ++k) {
+        QString& text = rows.texts[k];
+        text = QString::number(numbers[rows.lines[k]]) + text.mid(text.indexOf(u'.'));
+    }
+    return rows;
+}
+
+int FindPythonItemLine(const PythonEntryRows& rows, int row, const QStringList& lines) {
+    // Rows carry their lines the same way in both editors.
+    return FindPythonTroopLine(rows, row, lines);
+}
+
+PythonItemTypeFilter FilterPythonItemsByType(const QStringList& lines, int max, const QString& type,
+                                             QStringList& flagRows) {
+    PythonItemTypeFilter result;
+    const int typeRow = int(flagRows.mid(0, PythonItemTypeCount).indexOf(type));
+    const QList<int> numbers = EntryNumbers(lines, max);
+    for (int i = 0; i < numbers.size(); ++i) {
+        const int number = numbers[i];
+        if (number == 0)
+            continue;
+        const PythonItemParse parsed = ParsePythonItem(lines[i]);
+        if (!parsed.flagsFound)
+            result.flagsNotFound.append(i);
+        const QList<int> chosen = SelectPythonItemNames(flagRows, parsed.item.flags);
+        if (typeRow >= 0 && chosen.contains(typeRow))
+            result.rows.append(PythonEntryRow(number, PythonItemRowPrefix, PythonEntryId(lines[i]),
+                                              PythonEntryName(lines[i])),
+                               i);
+    }
+    return result;
+}
+
+bool PythonItemIdUsed(const QStringList& lines, int max, const QString& id) {
+    return PythonEntryIds(lines, max).contains(id);
+}
+
+PythonItemRefusal CheckPythonItemDelete(const QStringList& lines, int hardwired, int line) {
+    const PythonItemRefusal refusal = CheckStoredEntry(lines, hardwired, line);
+    if (refusal == PythonItemRefusal::None && !IsWholeEntry(lines[line]))
+        return PythonItemRefusal::NotWhole;
+    return refusal;
+}
+
+PythonItemRefusal CheckPythonItemTemplate(const QStringList& lines, int hardwired, int line) {
+    const PythonItemRefusal refusal = CheckStoredEntry(lines, hardwired, line);
+    if (refusal == PythonItemRefusal::None && !ParsePythonItem(lines[line]).complete)
+        return PythonItemRefusal::Unreadable;
+    return refusal;
+}
