@@ -86,7 +86,8 @@ QStringList fieldTexts(const PythonItem& item) {
 PythonItemParse ParsePythonItem(const QString& entry) {
     PythonItemParse result;
     PythonItem& item = result.item;
-    const QStringView code = CutPythonComment(entry);
+    // Most entries hold no "#" at all, and the type filter reads them all.
+    const QStringView code = entry.contains(u'#') ? CutPythonComment(entry) : QStringView(entry);
     item.remark = entry.mid(code.size()).trimmed();
     qsizetype open = 0;
     while (open < code.size() && isBlank(code[open]))
