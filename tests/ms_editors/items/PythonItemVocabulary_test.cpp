@@ -70,13 +70,4 @@ TEST(ApplyPythonItemFlagRules, KeepsOneTypeAndOneAttachmentAtMost) {
     }
 }
 
-TEST(SelectPythonItemNames, ChoosesKnownRowsAndAppendsUnknownNames) {
-    QStringList rows = PythonItemCapabilityVocabulary();
-    EXPECT_EQ(SelectPythonItemNames(rows, {"itcf_shoot_bow", "itc_new", "", "itc_cleaver"}),
-              (QList<int>{0, 33, 93}));
-    EXPECT_EQ(rows.last(), QStringLiteral("itc_new"));
-    EXPECT_EQ(SelectPythonItemNames(rows, {"itc_new"}), QList<int>{93});
-    EXPECT_EQ(rows.size(), 94);
-}
-
 } // namespace
