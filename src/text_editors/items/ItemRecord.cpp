@@ -47,9 +47,11 @@ std::optional<std::uint64_t> ReadBits(QStringView word, PendingFailure& failure)
 }
 
 // A word written as it stands must be one word, or every later word of its
-// line shifts when the file is read again.
+// line shifts when the file is read again (a pasted line break would even
+// split the line).
 bool IsSingleWord(const QString& text) {
-    return !text.isEmpty() && !text.contains(u' ');
+    return !text.isEmpty() && !text.contains(u' ') && !text.contains(u'\n') &&
+           !text.contains(u'\r');
 }
 
 // The word for a number the update computed: the stored word while the number

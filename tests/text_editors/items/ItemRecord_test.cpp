@@ -223,6 +223,7 @@ TEST(ItemRecordTest, FieldsThatWouldShiftTheWordsAreRefused) {
         {[](ItemForm& f) { f.plural = "Short Swords"; },
          "'Plural name' must not be empty or hold blanks!"},
         {[](ItemForm& f) { f.weight = "1 5"; }, "'Weight' must not be empty or hold blanks!"},
+        {[](ItemForm& f) { f.cost = "1\r\n2"; }, "'Cost' must not be empty or hold blanks!"},
         {[](ItemForm& f) { f.values[3] = ""; }, "'Value 4' must not be empty or hold blanks!"},
         {[](ItemForm& f) { f.meshes[0].name = "a b"; },
          "'Mesh name' must not be empty or hold blanks!"},
