@@ -1,0 +1,497 @@
+#include "text_editors/items/ItemRecord.h"
+
+#include "platform/Convert.h"
+#include "shell/modCore.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+const QString Blank = QStringLiteral(" ");
+const QString Zero = QStringLiteral("0");
+const QString LineBreak = QStringLiteral("\r\n");
+const QString IdPrefix = QStringLiteral("itm_");
+
+constexpr int MeshKindShift = 60;
+constexpr std::uint64_t MeshKindField = std::uint64_t(0xF) << MeshKindShift;
+constexpr std::uint64_t LargeBagBit = std::uint64_t(1) << 42;
+// Words of the item line from the flags on: flags, capabilities, cost,
+// modifiers, weight, abundance, three armours, difficulty, hit points, four
+// values, two damages.
+constexpr int WordsFromFlags = 17;
+constexpr int CapsOffset = 1;
+constexpr int CostOffset = 2;
+constexpr int ModifiersOffset = 3;
+constexpr int ValuesOffset = 11;
+constexpr int DamagesOffset = 15;
+
+// A count, an index or a damage: a 16-bit number, as the show reads it.
+std::optional<int> ReadInt16(QStringView word, PendingFailure& failure) {
+    if (const std::optional<std::int16_t> value = ToInt16(word))
+        return *value;
+    failure.raise(Decimal::parse(word) ? Err::Overflow : Err::TypeMismatch);
+    return std::nullopt;
+}
+
+// A flag, capability, modifier or mesh word: an unsigned 64-bit number.
+std::optional<std::uint64_t> ReadBits(QStringView word, PendingFailure& failure) {
+    const std::optional<Decimal> value = Decimal::parse(word);
+    if (!value) {
+        failure.raise(Err::TypeMismatch);
+        return std::nullopt;
+    }
+    const std::optional<std::uint64_t> bits = value->toU64();
+    if (!bits)
+        failure.raise(Err::Overflow);
+    return bits;
+}
+
+// A word written as it stands must be one word, or every later word of its
+// line shifts when the file is read again (a pasted line break would even
+// split the line).
+bool IsSingleWord(const QString& text) {
+    return !text.isEmpty() && !text.contains(u' ') && !text.contains(u'\n') &&
+           !text.contains(u'\r');
+}
+
+// The word for a number the update computed: the stored word while the number
+// is the one read from it, so that leading zeros and the like stay.
+QString NumberWord(std::uint64_t value, std::optional<std::uint64_t> storedValue,
+                   QStringView storedWord) {
+    return storedValue == value ? storedWord.toString() : QString::number(value);
+}
+
+QStringList SplitLines(const QString& text) {
+    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\n|\r"));
+    return text.split(lineEnd);
+}
+
+QString Refuse(const char* field, const char* rule) {
+    return QStringLiteral("'%1' %2").arg(QLatin1String(field), QLatin1String(rule));
+}
+
+} // namespace
+
+QList<QStringView> ItemWords(QStringView line) {
+    QList<QStringView> words;
+    words.reserve(32);
+    const qsizetype n = line.size();
+    qsizetype start = 0;
+    while (true) {
+        qsizetype blank = line.indexOf(u' ', start);
+        if (blank < 0)
+            blank = n;
+        words.append(line.sliced(start, blank - start));
+        if (blank == n)
+            break;
+        qsizetype end = blank;
+        while (end < n && line[end] == u' ')
+            ++end;
+        // Pairs of blanks are one separator, and so is a blank left over.
+        for (qsizetype separators = (end - blank + 1) / 2; separators > 1; --separators)
+            words.append(line.sliced(end, 0));
+        start = end;
+    }
+    return words;
+}
+
+std::optional<ItemRecord> DecodeItem(const ItemLines& lines, int factionRows,
+                                     PendingFailure& failure) {
+    const QList<QStringView> w = ItemWords(lines.line);
+    if (w.size() < 5) {
+        failure.raise(Err::SubscriptOutOfRange);
+        return std::nullopt;
+    }
+    // A line that does not begin with its blank would be read one word out.
+    if (!w[0].isEmpty()) {
+        failure.raise(Err::TypeMismatch);
+        return std::nullopt;
+    }
+    const std::optional<int> meshCount = ReadInt16(w[4], failure);
+    if (!meshCount)
+        return std::nullopt;
+    const int j = 5 + 2 * *meshCount;
+    if (*meshCount < 1 || *meshCount > ItemMeshesMax || w.size() < j + WordsFromFlags) {
+        failure.raise(Err::SubscriptOutOfRange);
+        return std::nullopt;
+    }
+
+    ItemRecord r;
+    r.stored = lines;
+    r.id = w[1].toString();
+    r.name = w[2].toString();
+    r.plural = w[3].toString();
+    for (int k = 0; k < *meshCount; ++k) {
+        const QStringView bits = w[6 + 2 * k];
+        if (!ReadBits(bits, failure))
+            return std::nullopt;
+        r.meshes.append(ItemMesh{w[5 + 2 * k].toString(), bits.toString()});
+    }
+
+    const std::optional<std::uint64_t> flags = ReadBits(w[j], failure);
+    if (!flags)
+        return std::nullopt;
+    r.flags = *flags;
+    if (ItemTypeReadsCaps(r.typeRow())) {
+        r.capabilities = ReadBits(w[j + CapsOffset], failure);
+        if (!r.capabilities)
+            return std::nullopt;
+    } else {
+        // Never shown for this type, so never a reason to refuse the item.
+        PendingFailure unread;
+        r.capabilities = ReadBits(w[j + CapsOffset], unread);
+    }
+    r.cost = w[j + CostOffset].toString();
+    const std::optional<std::uint64_t> modifiers = ReadBits(w[j + ModifiersOffset], failure);
+    if (!modifiers)
+        return std::nullopt;
+    r.modifiers = *modifiers;
+    QString* texts[] = {&r.weight,   &r.abundance,  &r.headArmor, &r.bodyArmor,
+                        &r.legArmor, &r.difficulty, &r.hitPoints};
+    for (int k = 0; k < 7; ++k)
+        *texts[k] = w[j + 4 + k].toString();
+    for (int m = 0; m < 4; ++m)
+        r.values[static_cast<std::size_t>(m)] = w[j + ValuesOffset + m].toString();
+    for (int d = 0; d < 2; ++d) {
+        const std::optional<int> word = ReadInt16(w[j + DamagesOffset + d], failure);
+        if (!word)
+            return std::nullopt;
+        r.damages[static_cast<std::size_t>(d)] = DecodeDamage(*word);
+    }
+
+    r.factions = RowSelection(qMax(factionRows, 1), false);
+    const std::optional<int> factionCount =
+        ReadInt16(RemoveSpaces(lines.factionCountLine), failure);
+    if (!factionCount)
+        return std::nullopt;
+    if (*factionCount >= 1) {
+        const QList<QStringView> words = QStringView(lines.factionLine).split(u' ');
+        for (qsizetype k = 0; k < words.size(); ++k) {
+            // Word 0 is the empty text before the line's blank; a line without
+            // that blank still names a faction there, which must not be lost.
+            if (k == 0 && words[k].isEmpty())
+                continue;
+            const std::optional<int> faction = ReadInt16(words[k], failure);
+            if (!faction)
+                return std::nullopt;
+            if (*faction < 0 || *faction >= r.factions.size()) {
+                failure.raise(Err::SubscriptOutOfRange);
+                return std::nullopt;
+            }
+            r.factions[*faction] = true;
+        }
+    }
+    const std::optional<int> triggerCount =
+        ReadInt16(RemoveSpaces(lines.triggerCountLine), failure);
+    if (!triggerCount)
+        return std::nullopt;
+    r.triggerCount = *triggerCount;
+    return r;
+}
+
+ItemForm ItemFormOf(const ItemRecord& r) {
+    ItemForm f;
+    f.id = r.id;
+    f.name = r.name;
+    f.plural = r.plural;
+    f.meshes = r.meshes;
+    f.flags = ShowFlags(r.flags, ItemFlagKind::Flags);
+    const int typeRow = r.typeRow();
+    f.capabilities = ItemTypeReadsCaps(typeRow) && r.capabilities
+                         ? ShowFlags(*r.capabilities, ItemFlagKind::Caps)
+                         : RowSelection(ItemCapRowCount, false);
+    f.modifiers = ShowFlags(r.modifiers, ItemFlagKind::Modifiers);
+    f.cost = r.cost;
+    f.weight = r.weight;
+    f.abundance = r.abundance;
+    f.headArmor = r.headArmor;
+    f.bodyArmor = r.bodyArmor;
+    f.legArmor = r.legArmor;
+    f.difficulty = r.difficulty;
+    f.hitPoints = r.hitPoints;
+    const ItemTypeLabels labels = ItemTypeLabelsFor(typeRow);
+    for (std::size_t m = 0; m < 4; ++m)
+        f.values[m] = labels.filled[m] ? r.values[m] : Zero;
+    for (std::size_t d = 0; d < 2; ++d) {
+        f.damageTypes[d] = r.damages[d].type;
+        f.damageTexts[d] = QString::number(r.damages[d].amount);
+    }
+    f.factions = r.factions;
+    f.factionCount = RemoveSpaces(r.stored.factionCountLine);
+    f.triggerCount = r.stored.triggerCountLine;
+    if (r.triggerCount >= 1)
+        f.triggers = r.stored.triggerLines.join(LineBreak);
+    return f;
+}
+
+namespace {
+
+// The words of the line an item was shown from, found by their place behind the
+// meshes.
+class StoredWords {
+public:
+    explicit StoredWords(const ItemRecord& shown)
+        : m_line(shown.stored.line), m_words(ItemWords(m_line)),
+          m_flagsAt(5 + 2 * static_cast<int>(shown.meshes.size())) {}
+    // Whether the line holds every word up to the last damage.
+    bool complete() const { return m_words.size() >= throughDamages(); }
+    QStringView word(int k) const { return m_words[k]; }
+    // The number of words from word 0 to the last damage.
+    int throughDamages() const { return m_flagsAt + WordsFromFlags; }
+    // The word `offset` places behind the flags.
+    QStringView fromFlags(int offset) const { return m_words[m_flagsAt + offset]; }
+    // The text after the last damage word.
+    QStringView tail() const {
+        const QStringView last = fromFlags(WordsFromFlags - 1);
+        return QStringView(m_line).sliced(last.data() + last.size() - m_line.constData());
+    }
+
+private:
+    const QString& m_line;
+    QList<QStringView> m_words;
+    int m_flagsAt;
+};
+
+// The value boxes as written: a box the shown type does not fill showed "0" in
+// place of its stored word, which goes back while the box still holds "0".
+std::array<QString, 4> ValueWords(const ItemForm& form, int typeRow, const StoredWords& s) {
+    const ItemTypeLabels labels = ItemTypeLabelsFor(typeRow);
+    std::array<QString, 4> values = form.values;
+    for (std::size_t m = 0; m < 4; ++m) {
+        const QString word = s.fromFlags(ValuesOffset + static_cast<int>(m)).toString();
+        if (!labels.filled[m] && values[m] == Zero && IsSingleWord(word))
+            values[m] = word;
+    }
+    return values;
+}
+
+// Why the form's text words cannot be written, or the empty text.
+QString TextWordsRefusal(const ItemForm& form, const std::array<QString, 4>& values) {
+    const struct {
+        const QString& text;
+        const char* field;
+    } texts[] = {
+        {form.id, "Item ID"},           {form.name, "Item name"},
+        {form.plural, "Plural name"},   {form.cost, "Cost"},
+        {form.weight, "Weight"},        {form.abundance, "Abundance"},
+        {form.headArmor, "Head armor"}, {form.bodyArmor, "Body armor"},
+        {form.legArmor, "Leg armor"},   {form.difficulty, "Difficulty"},
+        {form.hitPoints, "Hit points"}, {values[0], "Value 1"},
+        {values[1], "Value 2"},         {values[2], "Value 3"},
+        {values[3], "Value 4"},
+    };
+    for (const auto& t : texts) {
+        if (!IsSingleWord(t.text))
+            return Refuse(t.field, "must not be empty or hold blanks!");
+    }
+    for (const ItemMesh& mesh : form.meshes) {
+        if (!IsSingleWord(mesh.name) || !IsSingleWord(mesh.bits))
+            return Refuse("Mesh name", "must not be empty or hold blanks!");
+    }
+    // The loader finds an item by "itm_" in its line; without it the item
+    // would be lost on the next load.
+    if (!form.id.startsWith(IdPrefix))
+        return Refuse("Item ID", "must begin with itm_!");
+    return QString();
+}
+
+// Damage d's word: the amount plus 256 times the type; no value when the box
+// holds no number the word can carry.
+std::optional<QString> DamageWord(const ItemForm& form, const ItemRecord& shown,
+                                  const StoredWords& s, std::size_t d) {
+    const int type = form.damageTypes[d];
+    if (type < 0 || type > 2)
+        return Zero;
+    const std::optional<std::int16_t> amount = ToInt16(form.damageTexts[d]);
+    if (!amount || *amount + 256 * type > INT16_MAX)
+        return std::nullopt;
+    if (shown.damages[d] == ItemDamage{type, *amount})
+        return s.fromFlags(DamagesOffset + static_cast<int>(d)).toString();
+    return QString::number(*amount + 256 * type);
+}
+
+// The capabilities word. A type that shows none left its list empty, and its
+// stored word goes back as it was while the user selects nothing there.
+std::optional<QString> CapabilitiesWord(const ItemForm& form, const ItemRecord& shown,
+                                        const StoredWords& s) {
+    const QStringView stored = s.fromFlags(CapsOffset);
+    const bool shownCaps = ItemTypeReadsCaps(shown.typeRow()) && shown.capabilities;
+    if (!shownCaps && !form.capabilities.contains(true))
+        return IsSingleWord(stored.toString()) ? stored.toString() : Zero;
+    const RowSelection rows = shownCaps ? ShowFlags(*shown.capabilities, ItemFlagKind::Caps)
+                                        : RowSelection(ItemCapRowCount, false);
+    const std::optional<std::uint64_t> caps =
+        MergeFlags(ItemFlagKind::Caps, rows, form.capabilities, shown.capabilities.value_or(0));
+    if (!caps)
+        return std::nullopt;
+    return NumberWord(*caps, shown.capabilities, stored);
+}
+
+// The word of a flag or modifier list; no value beyond 64 bits.
+std::optional<QString> BitsWord(ItemFlagKind kind, const RowSelection& selected,
+                                std::uint64_t stored, QStringView storedWord) {
+    const std::optional<std::uint64_t> value =
+        MergeFlags(kind, ShowFlags(stored, kind), selected, stored);
+    if (!value)
+        return std::nullopt;
+    return NumberWord(*value, stored, storedWord);
+}
+
+// The item line from words 1 onwards: the stored line when no word changed,
+// else the game's layout, two blanks before each mesh and before the flags.
+QString ItemLineOf(const QStringList& words, int meshCount, const QString& storedLine,
+                   const StoredWords& s) {
+    bool unchanged = words.size() + 1 == s.throughDamages();
+    for (qsizetype k = 0; unchanged && k < words.size(); ++k)
+        unchanged = words[k] == s.word(static_cast<int>(k) + 1);
+    if (unchanged)
+        return storedLine;
+    QString line = Blank + words[0] + Blank + words[1] + Blank + words[2] + Blank + words[3];
+    const int flagsAt = 4 + 2 * meshCount;
+    for (int k = 4; k < flagsAt; k += 2)
+        line += QStringLiteral("  ") + words[k] + Blank + words[k + 1];
+    line += Blank;
+    for (qsizetype k = flagsAt; k < words.size(); ++k)
+        line += Blank + words[k];
+    // Words a newer layout put after the damages stay behind them.
+    return line += s.tail();
+}
+
+} // namespace
+
+std::optional<ItemLines> BuildItem(const ItemForm& form, const ItemRecord& shown,
+                                   QString& refusal) {
+    const StoredWords s(shown);
+    if (!s.complete()) {
+        refusal = QStringLiteral("The item shown could not be read completely!");
+        return std::nullopt;
+    }
+    if (form.meshes.isEmpty() || form.meshes.size() > ItemMeshesMax) {
+        refusal = QStringLiteral("An item has one to five meshes!");
+        return std::nullopt;
+    }
+    const std::array<QString, 4> values = ValueWords(form, shown.typeRow(), s);
+    refusal = TextWordsRefusal(form, values);
+    if (!refusal.isEmpty())
+        return std::nullopt;
+    std::array<QString, 2> damages;
+    for (std::size_t d = 0; d < 2; ++d) {
+        const std::optional<QString> word = DamageWord(form, shown, s, d);
+        if (!word) {
+            refusal = Refuse(d == 0 ? "Damage 1" : "Damage 2", "must be a number from 0 to 255!");
+            return std::nullopt;
+        }
+        damages[d] = *word;
+    }
+    const std::optional<std::int16_t> triggerCount = ToInt16(RemoveSpaces(form.triggerCount));
+    const QStringList triggerLines = form.triggers.isEmpty() && triggerCount.value_or(0) < 1
+                                         ? QStringList()
+                                         : SplitLines(form.triggers);
+    if (!triggerCount || triggerLines.size() != qMax<qsizetype>(*triggerCount, 0)) {
+        refusal = QStringLiteral("The trigger count must be the number of trigger lines!");
+        return std::nullopt;
+    }
+    const std::optional<QString> flags =
+        BitsWord(ItemFlagKind::Flags, form.flags, shown.flags, s.fromFlags(0));
+    const std::optional<QString> caps = CapabilitiesWord(form, shown, s);
+    const std::optional<QString> modifiers = BitsWord(
+        ItemFlagKind::Modifiers, form.modifiers, shown.modifiers, s.fromFlags(ModifiersOffset));
+    if (!flags || !caps || !modifiers) {
+        refusal = QStringLiteral("The selected rows do not fit in 64 bits!");
+        return std::nullopt;
+    }
+
+    QStringList words = {form.id, form.name, form.plural};
+    words.append(form.meshes.size() == shown.meshes.size() ? s.word(4).toString()
+                                                           : QString::number(form.meshes.size()));
+    for (const ItemMesh& mesh : form.meshes)
+        words << mesh.name << mesh.bits;
+    words << *flags << *caps << form.cost << *modifiers << form.weight << form.abundance
+          << form.headArmor << form.bodyArmor << form.legArmor << form.difficulty << form.hitPoints
+          << values[0] << values[1] << values[2] << values[3] << damages[0] << damages[1];
+
+    ItemLines out;
+    out.line = ItemLineOf(words, static_cast<int>(form.meshes.size()), shown.stored.line, s);
+    if (form.factions == shown.factions) {
+        out.factionCountLine = shown.stored.factionCountLine;
+        out.factionLine = shown.stored.factionLine;
+    } else {
+        int count = 0;
+        for (qsizetype i = 0; i < form.factions.size(); ++i) {
+            if (form.factions[i]) {
+                out.factionLine += Blank + QString::number(i);
+                ++count;
+            }
+        }
+        out.factionCountLine = Blank + QString::number(count);
+    }
+    out.triggerCountLine = form.triggerCount;
+    out.triggerLines = triggerLines;
+    return out;
+}
+
+int ItemTypeOf(QStringView line) {
+    const QList<QStringView> w = ItemWords(line);
+    if (w.size() < 5 || !w[0].isEmpty())
+        return 0;
+    const std::optional<std::int16_t> meshCount = ToInt16(w[4]);
+    if (!meshCount || *meshCount < 1 || *meshCount > ItemMeshesMax)
+        return 0;
+    const int j = 5 + 2 * *meshCount;
+    PendingFailure ignored;
+    const std::optional<std::uint64_t> flags =
+        j < w.size() ? ReadBits(w[j], ignored) : std::nullopt;
+    return flags ? ItemTypeNumber(*flags) : 0;
+}
+
+ItemDamage DecodeDamage(int word) {
+    if (word < 256)
+        return {0, word};
+    if (word < 512)
+        return {1, word - 256};
+    return {2, word - 512};
+}
+
+int GetMeshKind(const QString& bits) {
+    PendingFailure ignored;
+    const std::uint64_t value = ReadBits(bits, ignored).value_or(0);
+    // The kind sits in the top digit of the 64 bits; the first digit of a
+    // shorter number is a modifier bit of the mesh, no kind.
+    const int kind = static_cast<int>(value >> MeshKindShift);
+    return (kind <= 3 ? kind : 0) + ((value & LargeBagBit) != 0 ? 10 : 0);
+}
+
+QString StoreMeshBits(const QString& bits, int kindRow, bool largeBag) {
+    PendingFailure ignored;
+    const std::optional<std::uint64_t> stored = ReadBits(bits, ignored);
+    const int code = GetMeshKind(bits);
+    std::uint64_t value = stored.value_or(0);
+    if (kindRow >= 0 && kindRow <= 3 && kindRow != code % 10)
+        value = (value & ~MeshKindField) | (std::uint64_t(kindRow) << MeshKindShift);
+    if (largeBag != (code >= 10))
+        value = largeBag ? value | LargeBagBit : value & ~LargeBagBit;
+    return NumberWord(value, stored, bits);
+}
+
+ItemMesh NewItemMesh() {
+    return {QStringLiteral("new_mesh"), Zero};
+}
+
+QString ItemReportText(const ItemLines& lines) {
+    QStringList parts = {lines.line, lines.factionCountLine};
+    if (!lines.factionLine.isEmpty())
+        parts.append(lines.factionLine);
+    parts << lines.triggerCountLine << lines.triggerLines.join(LineBreak);
+    return parts.join(LineBreak);
+}
+
+QString ClampedDamageText(const QString& text) {
+    if (text.isEmpty())
+        return Zero;
+    const std::optional<std::int16_t> amount = ToInt16(text);
+    return amount && *amount < 256 ? text : QStringLiteral("255");
+}
+
+QString WithItemIdPrefix(const QString& text) {
+    return text.startsWith(IdPrefix) ? text : IdPrefix + text;
+}

@@ -1,0 +1,145 @@
+#pragma once
+
+#include "platform/Failure.h"
+#include "text_editors/items/ItemVocabulary.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+// The lines of one item of item_kinds1.txt, as the item tables hold them.
+struct ItemLines {
+    QString line;             // ItemLine: id, names, meshes, flags ... damages
+    QString factionCountLine; // ItemFactionCountLine
+    QString factionLine;      // ItemFactionLine; empty without factions
+    QString triggerCountLine; // ItemTriggerCountLine
+    QStringList triggerLines; // ItemTriggerLines; empty when the count is below 1
+    bool operator==(const ItemLines&) const = default;
+};
+
+// One mesh: its name and its bits word, a decimal number kept as written.
+struct ItemMesh {
+    QString name;
+    QString bits;
+    bool operator==(const ItemMesh&) const = default;
+};
+constexpr int ItemMeshesMax = 5;
+
+// A damage word is the amount plus 256 times the type (0 Cut, 1 Pierce, 2 Blunt).
+struct ItemDamage {
+    int type = 0;
+    int amount = 0;
+    bool operator==(const ItemDamage&) const = default;
+};
+
+// An item read completely from its lines. Words no control changes are kept
+// as they were read, and `stored` holds the lines themselves, so that a build
+// over this record writes every word the user left alone as it stood.
+struct ItemRecord {
+    ItemLines stored;
+    QString id;
+    QString name;
+    QString plural;
+    QList<ItemMesh> meshes; // 1 to 5
+    std::uint64_t flags = 0;
+    // The capabilities; no value when the word is no number, which only items
+    // whose type shows no capabilities may have (their word is never read).
+    std::optional<std::uint64_t> capabilities;
+    QString cost;
+    std::uint64_t modifiers = 0;
+    QString weight;
+    QString abundance;
+    QString headArmor;
+    QString bodyArmor;
+    QString legArmor;
+    QString difficulty;
+    QString hitPoints;
+    std::array<QString, 4> values; // values 1 to 4 (their meaning depends on the type)
+    std::array<ItemDamage, 2> damages;
+    RowSelection factions; // row i (faction i) selected when the faction line names it
+    int triggerCount = 0;
+
+    // The type row the item shows with (0-19; 0 also for no type).
+    int typeRow() const { return ItemTypeRow(flags); }
+};
+
+// What the item editor's controls hold for one item: filled from a record by
+// ItemFormOf for a show, read back from the controls for an update or an add.
+struct ItemForm {
+    QString id;                         // txtItemID
+    QString name;                       // txtItemName
+    QString plural;                     // txtItemNamePl
+    QList<ItemMesh> meshes;             // cmbMesh rows with their bits (the mesh tables)
+    RowSelection flags;                 // lstFlags
+    RowSelection capabilities;          // lstCap
+    RowSelection modifiers;             // lstModifiers
+    QString cost;                       // txtCost
+    QString weight;                     // txtWeight
+    QString abundance;                  // txtAbundance
+    QString headArmor;                  // txtArmorHead
+    QString bodyArmor;                  // txtArmorBody
+    QString legArmor;                   // txtArmorLegs
+    QString difficulty;                 // txtDifficulty
+    QString hitPoints;                  // txtHit
+    std::array<QString, 4> values;      // txtV1 to txtV4; "0" where the type shows none
+    std::array<int, 2> damageTypes{};   // cmbDmg1, cmbDmg2 rows (-1: none selected)
+    std::array<QString, 2> damageTexts; // txtDmg1, txtDmg2
+    RowSelection factions;              // lstFactions
+    QString factionCount;               // txtAnzFac (shown only; an update counts the rows)
+    QString triggerCount;               // txtAnzTrigger, as stored
+    QString triggers;                   // txtTrigger: the trigger lines joined by CR LF
+};
+
+// The words of an item line: cut at one or two blanks, so three or four blanks
+// leave an empty word between two words; the leading blank makes word 0 empty.
+QList<QStringView> ItemWords(QStringView line);
+
+// Reads an item completely; `factionRows` is the number of rows of lstFactions
+// (FactionMax + 1). Nothing is read unless all is: a line with too few words,
+// a mesh count outside 1 to 5 or a faction without a row raises 9, a word that
+// is no number where one is needed raises 13, a number beyond its range 6.
+std::optional<ItemRecord> DecodeItem(const ItemLines& lines, int factionRows,
+                                     PendingFailure& failure);
+// What the controls show for the record (the labels: ItemTypeLabelsFor).
+ItemForm ItemFormOf(const ItemRecord& record);
+// The item's lines rebuilt from the form over the record it was shown from (an
+// update), or over the template (an add). Words the user left alone stay as
+// stored, an unchanged line stays byte for byte; so do bits no row stands for,
+// the capabilities of a type that shows none, value boxes the shown type does
+// not fill (while they hold "0"), and words after the last damage. A field
+// that would shift the words on reload (empty, or holding a blank), an id
+// without "itm_", a damage that is no number, or a trigger count that differs
+// from the trigger lines gives no lines and the message that says so.
+std::optional<ItemLines> BuildItem(const ItemForm& form, const ItemRecord& shown, QString& refusal);
+// The type (1 to 20) in the flags of an item line, read no further than the
+// flags; 0 for no type or a line that cannot be read up to its flags.
+int ItemTypeOf(QStringView line);
+
+// The damage word split into type and amount (below 256 Cut, to 511 Pierce,
+// above Blunt); amounts above 255 stay as read.
+ItemDamage DecodeDamage(int word);
+// The mesh kind code of mesh bits: the kind (1 inventory, 2 flying ammo,
+// 3 carry, else 0) in the top digit of the 64-bit value, plus 10 with the
+// large-bag bit; bits that are no number give 0.
+int GetMeshKind(const QString& bits);
+// The bits of a mesh stored with kind row `kindRow` (cmbMeshID) and the large
+// bag ticked or not; a part equal to what the bits show keeps its stored bits,
+// as do all other bits. A kind row of -1 leaves the kind alone.
+QString StoreMeshBits(const QString& bits, int kindRow, bool largeBag);
+// The mesh "Add" appends: "new_mesh" with bits 0.
+ItemMesh NewItemMesh();
+
+// The stored record as the result window shows it: the item line, the faction
+// count line, the faction line unless empty, the trigger count line and the
+// trigger lines, joined by CR LF.
+QString ItemReportText(const ItemLines& lines);
+// A damage box on leaving it: empty becomes "0", a number of 256 or more, or
+// no 16-bit number at all, "255"; anything else stays.
+QString ClampedDamageText(const QString& text);
+// An id box on leaving it: "itm_" in front unless the text begins with it.
+QString WithItemIdPrefix(const QString& text);
