@@ -2,11 +2,17 @@
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/Modal.h"
 #include "support/Scripted.h"
+#include "support/UserInput.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -47,6 +53,57 @@ TEST(Controls, SelectingFromCodeRunsTheClickHandlerEvenForTheSameRow) {
     check.setValue(true);
     check.setValue(false);
     EXPECT_EQ(checkClicks, 2);
+}
+
+// Focus chooses nothing; a click chooses its row, also the one chosen already;
+// an arrow key moves the choice. A window opens with the list focused.
+TEST(Controls, ARowIsChosenByTheUserNeverByTheFocus) {
+    for (const auto mode :
+         {QAbstractItemView::SingleSelection, QAbstractItemView::ExtendedSelection}) {
+        SCOPED_TRACE(mode);
+        QWidget window;
+        auto* list = new ListBox(&window);
+        auto* box = new QLineEdit(&window);
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(list);
+        layout->addWidget(box);
+        list->setSelectionMode(mode);
+        list->setRows({"a", "b", "c", "d"});
+        int clicks = 0;
+        QObject::connect(list, &ListBox::click, [&] { ++clicks; });
+        ASSERT_TRUE(ShowActive(&window));
+        ASSERT_TRUE(list->hasFocus());
+
+        const auto key = [&](Qt::Key k) { return [&, k] { QTest::keyClick(list, k); }; };
+        const auto row = [&](int r, Qt::KeyboardModifiers m = Qt::NoModifier) {
+            return [&, r, m] { ClickRow(list, r, m); };
+        };
+        const struct {
+            const char* step;
+            std::function<void()> act;
+            int clicks;
+            int chosen;
+        } steps[] = {
+            {"opened", [] {}, 0, -1},
+            {"tab away", [&] { QTest::keyClick(list, Qt::Key_Tab); }, 0, -1},
+            {"tab back", [&] { QTest::keyClick(box, Qt::Key_Backtab); }, 0, -1},
+            {"click", row(1), 1, 1},
+            {"click again", row(1), 2, 1},
+            {"down", key(Qt::Key_Down), 3, 2},
+            {"up", key(Qt::Key_Up), 4, 1},
+            {"up", key(Qt::Key_Up), 5, 0},
+            {"up at the top", key(Qt::Key_Up), 5, 0},
+            {"ctrl click", row(3, Qt::ControlModifier), 6, 3},
+        };
+        for (const auto& s : steps) {
+            s.act();
+            EXPECT_EQ(clicks, s.clicks) << s.step;
+            EXPECT_EQ(list->listIndex(), s.chosen) << s.step;
+        }
+        // A click adds to the targets of a list that takes several.
+        EXPECT_EQ(list->selectedItems().size(),
+                  mode == QAbstractItemView::ExtendedSelection ? 2 : 1);
+    }
 }
 
 TEST(Controls, OddSettingsLayOutWithTheNearestOfferedValue) {

@@ -1,13 +1,33 @@
 #include "platform/gui/Controls.h"
 
+#include <QMouseEvent>
+
 #include <cstdlib>
 
 ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
     setUniformItemSizes(true); // keeps lists of thousands of rows fast
-    connect(this, &QListWidget::currentRowChanged, this, [this] {
-        if (!m_emitting)
-            emit click();
+    connect(this, &QListWidget::currentRowChanged, this, &ListBox::choiceChanged);
+    // Ctrl, Shift and the space bar change the selection of a list that takes
+    // several rows without always moving the current row.
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        if (m_inUserStep)
+            m_chose = true;
     });
+}
+
+void ListBox::choiceChanged() {
+    if (m_quiet)
+        return;
+    if (m_inUserStep)
+        m_chose = true;
+    else
+        emit click();
+}
+
+template <typename Step> void ListBox::userStep(Step step) {
+    m_inUserStep = true;
+    step();
+    m_inUserStep = false;
 }
 
 void ListBox::setListIndex(int row) {
@@ -21,13 +41,54 @@ void ListBox::setListIndex(int row) {
 }
 
 void ListBox::setRows(const QStringList& rows) {
-    m_emitting = true;
+    m_quiet = true;
     setUpdatesEnabled(false);
     clear();
     addItems(rows);
     setCurrentRow(-1);
     setUpdatesEnabled(true);
-    m_emitting = false;
+    m_quiet = false;
+}
+
+void ListBox::focusInEvent(QFocusEvent* event) {
+    // The item view makes the first row current when the focus comes in; here
+    // the focus only shows where the keys will act, so nothing is chosen.
+    const bool none = !currentIndex().isValid();
+    m_quiet = true;
+    QListWidget::focusInEvent(event);
+    if (none && currentIndex().isValid())
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    m_quiet = false;
+}
+
+void ListBox::keyPressEvent(QKeyEvent* event) {
+    m_chose = false;
+    userStep([&] { QListWidget::keyPressEvent(event); });
+    if (m_chose)
+        emit click();
+}
+
+void ListBox::mousePressEvent(QMouseEvent* event) {
+    const QModelIndex row = indexAt(event->position().toPoint());
+    m_chose = false;
+    m_clicking =
+        event->button() == Qt::LeftButton && row.isValid() && (row.flags() & Qt::ItemIsEnabled);
+    userStep([&] { QListWidget::mousePressEvent(event); });
+}
+
+void ListBox::mouseMoveEvent(QMouseEvent* event) {
+    userStep([&] { QListWidget::mouseMoveEvent(event); });
+}
+
+void ListBox::mouseReleaseEvent(QMouseEvent* event) {
+    // The handler runs once the click is complete: a list taking several rows
+    // settles its selection only now, and a question the handler asks does not
+    // interrupt the click.
+    userStep([&] { QListWidget::mouseReleaseEvent(event); });
+    const bool clicked = m_clicking || m_chose;
+    m_clicking = m_chose = false;
+    if (clicked)
+        emit click();
 }
 
 ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {

@@ -10,10 +10,18 @@
 // on selecting a row from code to show it. Connect handlers to click(), and
 // select from code only through setListIndex()/setValue().
 
+// A list chooses a row only when the user or the code chooses one; it starts
+// with none. Focus entering it (Tab, a window opening with it focused) chooses
+// nothing and runs no handler. A click on a row runs the handler once the
+// button is released, also when that row is chosen already; a key that moves
+// the choice (or changes the selection of a list taking several rows) runs it
+// once; selecting from code runs it once. Ask listIndex() < 0 for "no row
+// chosen"; choose from code with setListIndex().
 class ListBox : public QListWidget {
     Q_OBJECT
 public:
     explicit ListBox(QWidget* parent = nullptr);
+    // The chosen row; -1 while none is.
     int listIndex() const { return currentRow(); }
     // Selects the row (-1: none) and runs the click handler.
     void setListIndex(int row);
@@ -23,8 +31,23 @@ public:
 signals:
     void click();
 
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
 private:
-    bool m_emitting = false;
+    void choiceChanged();
+    // Runs the item view's handling of one key or mouse event; a choice it
+    // makes is noted for the caller to report once the event is handled.
+    template <typename Step> void userStep(Step step);
+
+    bool m_quiet = false;      // changes that are no choice
+    bool m_inUserStep = false; // inside the user's key or mouse input
+    bool m_chose = false;      // the user's input changed the choice
+    bool m_clicking = false;   // a left button went down on a row
 };
 
 class ComboBox : public QComboBox {

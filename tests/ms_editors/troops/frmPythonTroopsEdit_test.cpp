@@ -3,6 +3,7 @@
 #include "module_system/frmPythonNewEntry.h"
 #include "ms_editors/troops/PythonTroopEntry.h"
 #include "platform/TextFile.h"
+#include "support/UserInput.h"
 
 #include <QAction>
 #include <QFile>
@@ -110,6 +111,18 @@ TEST_F(PythonTroopsEditing, InventoryRowsMoveAndGo) {
     EXPECT_EQ(itemsCaption(), QStringLiteral("Items (2 of 64 used)"));
 }
 
+// Tabbing into an item list chooses no row, so neither button has one to act on.
+TEST_F(PythonTroopsEditing, ItemButtonsActOnlyOnAChosenRow) {
+    ASSERT_TRUE(ShowActive(window));
+    select("horse_archer");
+    for (const auto& [name, command] :
+         {std::pair{"lstItems", "cmdRemoveItem"}, std::pair{"lstAvailableItems", "cmdAddItem"}}) {
+        ASSERT_TRUE(TabInto(list(name))) << name;
+        Click(get<QPushButton>(command));
+        EXPECT_EQ(rows("lstItems"), (QStringList{"itm_bow", "itm_arrows", "itm_horse"})) << name;
+    }
+}
+
 TEST_F(PythonTroopsEditing, AttributesSkillsAndProficienciesAreEditedInPlace) {
     select("farmer");
     get<ComboBox>("cmbAttrib")->setListIndex(1);
@@ -178,6 +191,19 @@ TEST_F(PythonTroopsEditing, AddsAtTheEndOfTheListBeforeTrailingComments) {
                            QStringLiteral(" - 'new_troop1'. This is the new entry:"));
     EXPECT_TRUE(get<QPushButton>("cmdSave")->isEnabled());
     EXPECT_TRUE(window->UnsavedTroops);
+}
+
+TEST_F(PythonTroopsEditing, AClickOnTheTemplatesOwnRowAbandonsTheAdd) {
+    ASSERT_TRUE(ShowActive(window));
+    const int farmer = int(rows("lstTroops").indexOf(QStringLiteral("3. trp_farmer (Farmer)")));
+    ClickRow(list("lstTroops"), farmer);
+    answerWhereToAdd(false);
+    Click(get<QPushButton>("cmdAddTroop"));
+    ASSERT_TRUE(window->TroopAddMode);
+    ClickRow(list("lstTroops"), farmer);
+    EXPECT_FALSE(window->TroopAddMode);
+    EXPECT_EQ(text("txtTroopID"), QStringLiteral("farmer"));
+    EXPECT_EQ(get<QPushButton>("cmdUpdate")->text(), QStringLiteral("Update Troop"));
 }
 
 TEST_F(PythonTroopsEditing, AddsBehindTheTemplateAndRefusesOnlyWholeIdsInUse) {

@@ -4,6 +4,7 @@
 #include "ms_editors/troops/PythonTroopEntry.h"
 #include "platform/AppFolder.h"
 #include "shell/modCore.h"
+#include "support/UserInput.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -13,6 +14,7 @@
 namespace {
 
 TEST_F(PythonTroopsWindow, LoadsVocabularyListsAndBothTables) {
+    ASSERT_TRUE(ShowActive(window)); // with the troop list focused
     EXPECT_EQ(
         window->windowTitle(),
         QStringLiteral("Quenby's Corvane Orvath/Kelbrin Editor v1.40  - Phyton troop editor"));

@@ -1,5 +1,6 @@
 #include "TroopEditorFixture.h"
 
+#include "support/UserInput.h"
 #include "text_editors/troops/frmTextTroopsCopy.h"
 
 #include <QLabel>
@@ -153,6 +154,12 @@ TEST_F(TroopEditorTest, PickingATroopAbandonsTheAdd) {
     update();
     EXPECT_EQ(TroopMax, 9);
     EXPECT_TRUE(window->TroopAddMode);
+
+    // A click on the template's own row abandons the add as well.
+    ASSERT_TRUE(ShowActive(window));
+    ClickRow(list("lstTroops"), 3);
+    EXPECT_FALSE(window->TroopAddMode);
+    EXPECT_EQ(box("txtTroopLvl")->text(), "18");
 }
 
 TEST_F(TroopEditorTest, DeleteNamesTheLinkedTroopsAndDropsTheLast) {
@@ -241,6 +248,30 @@ TEST_F(TroopEditorTest, BatchCopyOfFlagsAndItemsIntoTwoTroops) {
     // The shown troop was a target: it shows what it holds now.
     EXPECT_EQ(inventory().size(), 4);
     EXPECT_TRUE(window->findChildren<OptionButton*>("optGender")[1]->isChecked());
+}
+
+// The dialog opens with the source list focused; only a click chooses the
+// source, and Ctrl with a click adds a target.
+TEST_F(TroopEditorTest, BatchCopyWaitsForAClickInBothLists) {
+    platform.answer(MsgAnswer::Yes);
+    platform.onModal([](QWidget* dialog) {
+        ASSERT_TRUE(ShowActive(dialog));
+        auto* source = dialog->findChild<ListBox*>("lstSource");
+        auto* targets = dialog->findChild<ListBox*>("lstTarget");
+        auto* copy = dialog->findChild<QPushButton*>("cmdCopy");
+        EXPECT_TRUE(source->hasFocus());
+        ClickRow(targets, 2);
+        ClickRow(targets, 3, Qt::ControlModifier);
+        EXPECT_FALSE(copy->isEnabled());
+        ClickRow(source, 5);
+        EXPECT_TRUE(copy->isEnabled());
+        dialog->findChild<CheckBox*>("chkFlags")->setValue(true);
+        Click(copy);
+    });
+    action("mnu_edit_copy")->trigger();
+    EXPECT_EQ(lastBox(), "Attributes of 2 troops have been copied and updated.");
+    for (int t : {2, 3})
+        EXPECT_EQ(word(t, TroopHeadLine, 4), "2147483665") << t;
 }
 
 TEST_F(TroopEditorTest, BatchCopyTakesTheSelectionAtTheMomentOfCopying) {

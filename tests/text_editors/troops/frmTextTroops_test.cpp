@@ -3,6 +3,7 @@
 #include "platform/AppFolder.h"
 #include "platform/TextFile.h"
 #include "shell/modCore.h"
+#include "support/UserInput.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -254,6 +255,29 @@ TEST_F(TroopEditorTest, TroopFilter) {
     EXPECT_TRUE(list("lstTroopsFiltered")->isHidden());
     EXPECT_FALSE(list("lstTroops")->isHidden());
     EXPECT_TRUE(button("cmdUpdateTroop")->isEnabled());
+}
+
+// Tabbing into a list that has no chosen row chooses none: the troop shown
+// keeps what was typed into it, and the item buttons find no row to act on.
+TEST_F(TroopEditorTest, TabbingIntoAListChoosesNothing) {
+    ASSERT_TRUE(ShowActive(window));
+    ClickRow(list("lstTroops"), 2); // items 2, 3, 5
+    box("txtFilterTroops")->setText("r");
+    button("cmdFilterTroops")->click();
+    ASSERT_GT(list("lstTroopsFiltered")->count(), 1);
+    box("txtTroopName")->setText("Typed");
+    const std::pair<const char*, const char*> rows[] = {{"lstTroopsFiltered", nullptr},
+                                                        {"lstItems", "cmdRemoveItem"},
+                                                        {"lstAvailableItems", "cmdAddItem"}};
+    for (const auto& [name, command] : rows) {
+        ASSERT_TRUE(TabInto(list(name))) << name;
+        EXPECT_EQ(list(name)->listIndex(), -1) << name;
+        if (command)
+            Click(button(command));
+        EXPECT_EQ(window->CurTroop, 2) << name;
+        EXPECT_EQ(box("txtTroopName")->text(), "Typed") << name;
+        EXPECT_EQ(inventory().size(), 3) << name;
+    }
 }
 
 TEST_F(TroopEditorTest, KeyFiltersAndTheIdPrefix) {

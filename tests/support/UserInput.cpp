@@ -1,0 +1,31 @@
+#include "support/UserInput.h"
+
+#include <QAbstractButton>
+#include <QListWidget>
+#include <QTest>
+
+bool ShowActive(QWidget* window) {
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
+void ClickRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers) {
+    list->scrollToItem(list->item(row));
+    const QPoint centre = list->visualItemRect(list->item(row)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, centre);
+}
+
+void Click(QAbstractButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+bool TabInto(QWidget* target) {
+    QWidget* before = target->previousInFocusChain();
+    while (before != target &&
+           !((before->focusPolicy() & Qt::TabFocus) && before->isVisible() && before->isEnabled()))
+        before = before->previousInFocusChain();
+    before->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(before, Qt::Key_Tab);
+    return target->hasFocus();
+}
