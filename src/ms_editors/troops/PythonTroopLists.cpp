@@ -12,14 +12,14 @@ int lastIndex(const QStringList& lines, int max) {
 
 } // namespace
 
-bool IsPythonEntry(const QString& element) {
+bool IsPythonEntry(const QString& element, QChar opener) {
     qsizetype i = 0;
     const auto skipBlanks = [&] {
         while (i < element.size() && (element[i] == u' ' || element[i] == u'\t'))
             ++i;
     };
     skipBlanks();
-    if (i >= element.size() || element[i] != u'[')
+    if (i >= element.size() || element[i] != opener)
         return false;
     ++i;
     skipBlanks();
@@ -78,9 +78,9 @@ int FindPythonTroopLine(const PythonEntryRows& rows, int row, const QStringList&
     return line;
 }
 
-int LastPythonEntry(const QStringList& lines, int max) {
+int LastPythonEntry(const QStringList& lines, int max, QChar opener) {
     for (int i = lastIndex(lines, max); i >= 0; --i) {
-        if (IsPythonEntry(lines[i]))
+        if (IsPythonEntry(lines[i], opener))
             return i;
     }
     return -1;

@@ -18,8 +18,9 @@ struct PythonEntryRows {
     }
 };
 
-// Whether a table element is a list entry: it opens with "[" and a double quote.
-bool IsPythonEntry(const QString& element);
+// Whether a table element is a list entry: it opens with `opener` ("[" for
+// troops and items, "(" for party templates) and a double quote.
+bool IsPythonEntry(const QString& element, QChar opener = u'[');
 // The id and the name of an entry: its first and second string.
 QString PythonEntryId(const QString& element);
 QString PythonEntryName(const QString& element);
@@ -41,4 +42,4 @@ QStringList PythonEntryIds(const QStringList& lines, int max);
 int FindPythonTroopLine(const PythonEntryRows& rows, int row, const QStringList& lines);
 
 // Table index of the last entry of lines 0 to max, or -1 when there is none.
-int LastPythonEntry(const QStringList& lines, int max);
+int LastPythonEntry(const QStringList& lines, int max, QChar opener = u'[');
