@@ -1,0 +1,424 @@
+#include "ms_editors/party_templates/PythonPTEntry.h"
+
+#include "ms_editors/troops/PythonText.h"
+
+namespace {
+
+// id, name, flags, menu, faction, personality, members
+constexpr int RequiredFields = 7;
+
+const QString PfNone = QStringLiteral("pf_none");
+const QString PersNone = QStringLiteral("none");
+const QString Prisoner = QStringLiteral("pmf_is_prisoner");
+
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+
+// A text standing alone between brackets: its first bracket closes at its end.
+bool isBracketed(QStringView text, QChar open) {
+    return text.size() >= 2 && text.front() == open && PythonBracketEnd(text, 0) == text.size() - 1;
+}
+
+// The elements between the brackets of a bracketed text; a trailing comma is
+// Python's and adds nothing. False when an element is empty.
+bool readElements(QStringView bracketed, QStringList& elements) {
+    const QStringView inner = bracketed.mid(1, bracketed.size() - 2);
+    elements.clear();
+    if (inner.isEmpty())
+        return true;
+    elements = SplitPythonTopLevel(inner, u',');
+    if (elements.size() > 1 && elements.last().isEmpty())
+        elements.removeLast();
+    return !elements.contains(QString());
+}
+
+bool hasAny(QStringView text, QStringView chars) {
+    for (QChar c : text) {
+        for (QChar k : chars) {
+            if (c == k)
+                return true;
+        }
+    }
+    return false;
+}
+
+// The text without blanks outside strings; most fields have none to lose.
+QString compacted(QStringView field) {
+    const QStringView trimmed = field.trimmed();
+    return hasAny(trimmed, u" \t") ? CompactPythonBlanks(trimmed) : trimmed.toString();
+}
+
+// Whether a term binds as one beside others joined by "|"; without a blank or
+// a comparison sign it always does.
+bool isBarTerm(const QString& term) {
+    for (QChar c : term) {
+        switch (c.unicode()) {
+        case u' ':
+        case u'\t':
+        case u'<':
+        case u'>':
+        case u'=':
+        case u'!':
+        case u':':
+            return IsBarTerm(term);
+        default:
+            break;
+        }
+    }
+    return true;
+}
+
+// The rows of a flag or personality field: "0" shown as `none`, each term once.
+QStringList termRows(const QString& field, const QString& none, bool& ok) {
+    const QStringList terms =
+        field.contains(u'|') ? SplitPythonTopLevel(field, u'|') : QStringList{field};
+    QStringList rows;
+    for (const QString& term : terms) {
+        // The terms go back one by one, which keeps their value only while
+        // each of them is a plain term of the bar.
+        if (terms.size() > 1 && !isBarTerm(term))
+            ok = false;
+        if (term.isEmpty())
+            continue;
+        const QString row = term == QStringLiteral("0") ? none : term;
+        if (!rows.contains(row))
+            rows.append(row);
+    }
+    return rows;
+}
+
+// The rows joined by "|"; `none` and an empty list are written as "0". An
+// empty or separator row adds nothing; a row that would not bind as one term
+// beside others keeps its meaning between parentheses.
+QString joinedTerms(const QStringList& rows, const QString& none) {
+    QStringList terms;
+    for (const QString& row : rows) {
+        if (!row.isEmpty() && !IsPythonPTSeparator(row))
+            terms.append(row == none ? QStringLiteral("0") : row);
+    }
+    if (terms.isEmpty())
+        return QStringLiteral("0");
+    if (terms.size() > 1) {
+        for (QString& term : terms) {
+            if (!isBarTerm(term))
+                term = u'(' + term + u')';
+        }
+    }
+    return terms.join(u'|');
+}
+
+bool isZeroLiteral(const QString& text) {
+    QString digits = text;
+    digits.remove(u'_');
+    const QString lower = digits.toLower();
+    if (lower.size() > 2 && lower[0] == u'0' &&
+        (lower[1] == u'x' || lower[1] == u'o' || lower[1] == u'b'))
+        digits = lower.mid(2);
+    if (digits.isEmpty())
+        return false;
+    for (QChar c : digits) {
+        if (c != u'0')
+            return false;
+    }
+    return true;
+}
+
+QString memberText(const PythonPTMember& m) {
+    QStringList more = m.more;
+    // Ticking or clearing the box changes the fourth element only; elements
+    // behind it keep their places.
+    if (m.prisoner != (!more.isEmpty() && IsPrisonerElement(more[0]))) {
+        if (m.prisoner && more.isEmpty())
+            more = QStringList{Prisoner};
+        else if (m.prisoner)
+            more[0] = Prisoner;
+        else if (more.size() == 1)
+            more.clear();
+        else
+            more[0] = QStringLiteral("0");
+    }
+    const auto number = [](const QString& n) { return n.isEmpty() ? QStringLiteral("0") : n; };
+    QString text = u'(' + m.troop + u',' + number(m.minimum) + u',' + number(m.maximum);
+    for (const QString& e : more)
+        text += u',' + e;
+    return text + u')';
+}
+
+bool holdsMember(const PythonPTMember& m) {
+    return !m.troop.isEmpty() && m.troop != PersNone;
+}
+
+// Whether a text can stand between double quotes in one line as it is.
+bool isStringText(const QString& text) {
+    QString read;
+    return !text.contains(u'\r') && !text.contains(u'\n') &&
+           ReadPythonString(u'"' + text + u'"', read);
+}
+
+// Whether a text is one piece of an expression that can stand as a field or
+// a term in the one-line entry: no comma, comment, line break or backslash
+// outside strings, its strings and brackets closed.
+bool isPiece(const QString& text) {
+    if (text.trimmed().isEmpty() || text.contains(u'\r') || text.contains(u'\n'))
+        return false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'"' || text[i] == u'\'') {
+            i = PythonStringEnd(text, i);
+            if (i < 0)
+                return false;
+        } else if (text[i] == u'\\') {
+            return false;
+        }
+    }
+    const QString wrapped = u'(' + text + u')';
+    return CutPythonComment(text).size() == text.size() &&
+           SplitPythonTopLevel(text, u',').size() == 1 &&
+           PythonBracketEnd(wrapped, 0) == wrapped.size() - 1;
+}
+
+} // namespace
+
+PythonPTParse ParsePythonPT(const QString& entry) {
+    PythonPTParse result;
+    const QStringView text(entry);
+    qsizetype open = 0;
+    while (open < text.size() && isBlank(text[open]))
+        ++open;
+    if (open >= text.size() || text[open] != u'(')
+        return result;
+
+    PythonPT& pt = result.pt;
+    const qsizetype close = PythonBracketEnd(text, open);
+    bool ok = close >= 0;
+    const qsizetype innerEnd = ok ? close : text.size();
+    QStringList fields = SplitPythonTopLevel(text.mid(open + 1, innerEnd - open - 1), u',');
+    if (!ok) {
+        fields.removeLast(); // cut off where the entry breaks
+    } else {
+        // Only the comma that separates it from the next entry may follow, and
+        // a comment, which stays.
+        const QStringView rest = text.mid(close + 1);
+        const QStringView code = CutPythonComment(rest);
+        const QString compact = CompactPythonBlanks(code);
+        if (!compact.isEmpty() && compact != QStringLiteral(","))
+            ok = false;
+        const qsizetype comma = code.indexOf(u',');
+        pt.trailer = rest.mid(comma + 1).toString();
+        if (pt.trailer.trimmed().isEmpty())
+            pt.trailer.clear();
+    }
+    if (!fields.isEmpty() && fields.last().trimmed().isEmpty())
+        fields.removeLast(); // the comma before the closing bracket
+    if (fields.size() < RequiredFields)
+        ok = false;
+
+    const auto has = [&](int i) { return i < fields.size(); };
+    const auto quoted = [&](int i, QString& out) {
+        if (has(i) && !ReadPythonString(QStringView(fields[i]).trimmed(), out, true))
+            ok = false;
+    };
+    const auto plain = [&](int i) {
+        const QString field = has(i) ? compacted(fields[i]) : QString();
+        if (has(i) && (field.isEmpty() ||
+                       (field.contains(u'#') && CutPythonComment(field).size() != field.size())))
+            ok = false;
+        return field;
+    };
+
+    quoted(0, pt.id);
+    quoted(1, pt.name);
+    if (has(2))
+        pt.flags = termRows(plain(2), PfNone, ok);
+    pt.menu = plain(3);
+    pt.faction = plain(4);
+    if (has(5))
+        pt.personality = termRows(plain(5), PersNone, ok);
+
+    const QString list = plain(6);
+    QStringList stacks;
+    if (has(6) && !(isBracketed(list, u'[') && readElements(list, stacks)))
+        ok = false;
+    for (qsizetype k = 0; k < stacks.size(); ++k) {
+        QStringList elements;
+        if (!isBracketed(stacks[k], u'(') || !readElements(stacks[k], elements) ||
+            elements.size() < 3) {
+            ok = false;
+            continue;
+        }
+        if (k >= PythonPTMemberRows) {
+            pt.moreMembers.append(stacks[k]);
+            continue;
+        }
+        PythonPTMember& m = pt.members[k];
+        m.troop = elements[0];
+        // A troop named "none" would read as an empty row and be dropped.
+        if (!holdsMember(m))
+            ok = false;
+        m.minimum = elements[1];
+        m.maximum = elements[2];
+        m.more = elements.mid(3);
+        m.prisoner = !m.more.isEmpty() && IsPrisonerElement(m.more[0]);
+    }
+    for (qsizetype i = RequiredFields; i < fields.size(); ++i) {
+        pt.extraFields.append(fields[i].trimmed());
+        if (pt.extraFields.last().isEmpty())
+            ok = false;
+    }
+    result.complete = ok;
+    return result;
+}
+
+QString BuildPythonPTEntry(const PythonPT& pt) {
+    QStringList members;
+    for (const PythonPTMember& m : pt.members) {
+        if (holdsMember(m))
+            members.append(memberText(m));
+    }
+    members += pt.moreMembers;
+    const QLatin1StringView sep(", ");
+    QString e;
+    e.reserve(160);
+    e += QLatin1StringView(" (\"") + pt.id + QLatin1StringView("\", \"") + pt.name +
+         QLatin1StringView("\", ");
+    e += joinedTerms(pt.flags, PfNone);
+    e += sep + pt.menu + sep + pt.faction + sep;
+    e += joinedTerms(pt.personality, PersNone);
+    e += QLatin1StringView(", [") + members.join(u',') + u']';
+    for (const QString& field : pt.extraFields)
+        e += sep + field;
+    e += QLatin1StringView(" ),") + pt.trailer;
+    return e;
+}
+
+QString PythonPTUnwritableField(const PythonPT& pt) {
+    if (pt.id.isEmpty() || !isStringText(pt.id))
+        return QStringLiteral("PT ID");
+    if (!isStringText(pt.name))
+        return QStringLiteral("PT name");
+    const auto rowsOk = [](const QStringList& rows) {
+        for (const QString& row : rows) {
+            if (!row.isEmpty() && !IsPythonPTSeparator(row) && !isPiece(row))
+                return false;
+        }
+        return true;
+    };
+    if (!rowsOk(pt.flags))
+        return QStringLiteral("flags");
+    if (!isPiece(pt.menu))
+        return QStringLiteral("menu");
+    if (!isPiece(pt.faction))
+        return QStringLiteral("faction");
+    if (!rowsOk(pt.personality))
+        return QStringLiteral("personality");
+    for (int i = 0; i < PythonPTMemberRows; ++i) {
+        const PythonPTMember& m = pt.members[i];
+        if (!holdsMember(m))
+            continue;
+        const QString row = QStringLiteral(" of member ") + QString::number(i + 1);
+        if (!isPiece(m.troop))
+            return QStringLiteral("troop") + row;
+        if (!m.minimum.isEmpty() && !isPiece(m.minimum))
+            return QStringLiteral("minimum") + row;
+        if (!m.maximum.isEmpty() && !isPiece(m.maximum))
+            return QStringLiteral("maximum") + row;
+    }
+    // What the window does not show came from the file; this catches the rest.
+    if (!ParsePythonPT(BuildPythonPTEntry(pt)).complete)
+        return QStringLiteral("entry");
+    return QString();
+}
+
+bool IsPrisonerElement(const QString& element) {
+    return !element.isEmpty() && !isZeroLiteral(element);
+}
+
+QStringList PythonPTFlagVocabulary() {
+    return {QStringLiteral("pf_disabled"),
+            QStringLiteral("pf_is_ship"),
+            QStringLiteral("pf_is_static"),
+            QStringLiteral("pf_label_small"),
+            QStringLiteral("pf_label_medium"),
+            QStringLiteral("pf_label_large"),
+            QStringLiteral("pf_always_visible"),
+            QStringLiteral("pf_default_behavior"),
+            QStringLiteral("pf_auto_remove_in_town"),
+            QStringLiteral("pf_quest_party"),
+            QStringLiteral("pf_no_label"),
+            QStringLiteral("pf_limit_members"),
+            QStringLiteral("pf_hide_defenders"),
+            QStringLiteral("pf_show_faction"),
+            QStringLiteral("pf_dont_attack_civilians"),
+            QStringLiteral("pf_civilian"),
+            QString(110, u'-'),
+            QStringLiteral("carries_goods(x)"),
+            QStringLiteral("carries_gold(x)")};
+}
+
+QStringList PythonPTIconVocabulary() {
+    QStringList icons =
+        QStringLiteral("player player_horseman gray_knight vaegir_knight flagbearer_a "
+                       "flagbearer_b peasant khergit khergit_horseman_b axeman woman "
+                       "woman_b town town_steppe town_desert village_a village_b village_c2 "
+                       "village_burnt_a village_deserted_a village_burnt_b "
+                       "village_deserted_b village_burnt_c village_deserted_c2 "
+                       "village_snow_a2 village_snow_burnt_a village_snow_deserted_a camp "
+                       "ship ship_on_land castle_a castle_b castle_c2 castle_d2 town_snow "
+                       "castle_snow_a castle_snow_b mule cattle training_ground bridge_a "
+                       "bridge_b bridge_snow_a custom_banner_01 custom_banner_02 "
+                       "custom_banner_03")
+            .split(u' ');
+    for (int i = 1; i <= 135; ++i)
+        icons.append(QStringLiteral("banner_%1").arg(i, 2, 10, QLatin1Char('0')));
+    for (char c = 'a'; c <= 'f'; ++c)
+        icons.append(QStringLiteral("map_flag_kingdom_") + QLatin1Char(c));
+    icons << QStringLiteral("banner_126") << QStringLiteral("bandit_lair");
+    for (QString& icon : icons)
+        icon.prepend(QStringLiteral("icon_"));
+    return icons;
+}
+
+QStringList PythonPTPersonalityVocabulary() {
+    QStringList rows{QStringLiteral("soldier_personality"),
+                     QStringLiteral("merchant_personality"),
+                     QStringLiteral("escorted_merchant_personality"),
+                     QStringLiteral("bandit_personality"),
+                     QString(107, u'-'),
+                     QStringLiteral("banditness")};
+    for (int i = 4; i <= 15; ++i)
+        rows.append(QStringLiteral("courage_") + QString::number(i));
+    for (int i = 0; i <= 15; ++i)
+        rows.append(QStringLiteral("aggressiveness_") + QString::number(i));
+    return rows;
+}
+
+bool IsPythonPTSeparator(const QString& row) {
+    return !row.isEmpty() && row.count(u'-') == row.size();
+}
+
+std::optional<QString> PickedVocabularyText(const QStringList& vocabulary, int row) {
+    if (row < 0 || row >= vocabulary.size() || IsPythonPTSeparator(vocabulary[row]))
+        return std::nullopt;
+    return vocabulary[row];
+}
+
+bool AddListRow(QStringList& rows, const QString& text) {
+    if (text.isEmpty())
+        return false;
+    rows.append(text);
+    return true;
+}
+
+bool ChangeListRow(QStringList& rows, int selected, const QString& text) {
+    if (selected < 0 || selected >= rows.size())
+        return false;
+    rows[selected] = text;
+    return true;
+}
+
+int DeleteListRow(QStringList& rows, int selected) {
+    if (selected < 0 || selected >= rows.size())
+        return -1;
+    rows.removeAt(selected);
+    return int(rows.size()) - 1;
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
+// One party template of module_party_templates.py as the editor shows it and
+// writes it back:
+//   ("id", "Name", flags, menu, faction, personality, [(troop, min, max[, more]), ...][, ...])
+// Besides the fields the window shows, a template carries what the window does
+// not know, so that writing it back loses nothing.
+
+// The window's member rows.
+constexpr int PythonPTMemberRows = 6;
+
+// One member row: a troop stack.
+struct PythonPTMember {
+    QString troop;   // as written (trp_x); empty or "none": the row holds no member
+    QString minimum; // as written; written as "0" when empty
+    QString maximum;
+    bool prisoner = false; // the Prisoner box
+    // The member's elements from the fourth on as read, written back while the
+    // Prisoner box still says what the fourth element said.
+    QStringList more;
+
+    bool operator==(const PythonPTMember&) const = default;
+};
+
+struct PythonPT {
+    QString id;
+    QString name;
+    QStringList flags; // rows of the flag list: "0" reads as "pf_none", each term once
+    QString menu;
+    QString faction;
+    QStringList personality; // rows of the personality list: "0" reads as "none"
+    std::array<PythonPTMember, PythonPTMemberRows> members;
+    QStringList moreMembers; // members past the sixth, as written
+    QStringList extraFields; // fields behind the member list, as written
+    QString trailer;         // a comment behind the entry on its element
+
+    bool operator==(const PythonPT&) const = default;
+};
+
+struct PythonPTParse {
+    PythonPT pt; // every field that could be read
+    // All fields were read and nothing is left out of them: writing the
+    // template back loses nothing. Only complete templates may be written.
+    bool complete = false;
+};
+
+// Splits a joined entry into its fields; blanks outside strings go, ids and
+// names keep theirs. Reads as far as it can; `complete` says whether it all read.
+PythonPTParse ParsePythonPT(const QString& entry);
+
+// The one-line entry text of a template in the editor's layout.
+QString BuildPythonPTEntry(const PythonPT& pt);
+
+// The label of the first field that cannot be written as it stands (a quote
+// ending the id early, a "#", a comma or an open bracket in the faction ...),
+// or an empty text when the entry built from `pt` reads back as one complete entry.
+QString PythonPTUnwritableField(const PythonPT& pt);
+
+// Whether the fourth element of a member (its flags) is a non-zero value, so
+// that the member joins as prisoners.
+bool IsPrisonerElement(const QString& element);
+
+// ---- Vocabularies of the window's pick lists
+
+// cmbFlags: the 16 party flags, a separator row (16), carries_goods(x), carries_gold(x).
+QStringList PythonPTFlagVocabulary();
+// cmbIcon: the 189 map icons, "icon_banner_126" twice as the game lists it.
+QStringList PythonPTIconVocabulary();
+// cmbPers: 4 personalities, a separator row (4), banditness, courage_4..15, aggressiveness_0..15.
+QStringList PythonPTPersonalityVocabulary();
+// Whether a row is a separator: hyphens only. Separators are never written.
+bool IsPythonPTSeparator(const QString& row);
+
+// ---- Editing the flag and personality lists (both alike)
+
+// The text a pick of row `row` puts into the edit box; none for a separator
+// row or no row at all.
+std::optional<QString> PickedVocabularyText(const QStringList& vocabulary, int row);
+// Appends the edit box's text as a new last row unless it is empty (repeats
+// allowed); returns whether a row was added.
+bool AddListRow(QStringList& rows, const QString& text);
+// Puts the text (also an empty one) into the selected row; returns whether one was selected.
+bool ChangeListRow(QStringList& rows, int selected, const QString& text);
+// Removes the selected row; returns the row to select afterwards (the last
+// one), or -1 when none is left or none was selected.
+int DeleteListRow(QStringList& rows, int selected);
