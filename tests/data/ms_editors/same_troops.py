@@ -78,9 +78,48 @@ class Names(dict):
         return Symbol(name)
 
 
-def run(path):
+def exec_module_file(path, **given):
+    """Runs a module file with every name that nothing defines standing for a
+    symbol of its own (or for what `given` names) and imports giving empty
+    modules; returns its names."""
     with open(path, "rb") as f:
         source = f.read().decode("latin-1")
+    own_builtins = dict(builtins.__dict__)
+    own_builtins["__import__"] = lambda name, *args, **kwargs: types.ModuleType(name)
+    names = Names(__builtins__=own_builtins, **given)
+    exec(compile(source, path, "exec"), names)
+    return names
+
+
+def run_both(run):
+    """What `run` gives for the files BEFORE and AFTER of the command line, or
+    None, after saying so, when one of them cannot be run."""
+    try:
+        return run(sys.argv[1]), run(sys.argv[2])
+    except Exception as error:  # noqa: BLE001 - any failure to run is reported alike
+        print("cannot run: %r" % (error,))
+        return None
+
+
+def first_difference(label, before, after):
+    """The first difference of two lists of records in words, or None."""
+    if len(before) != len(after):
+        return "%s count %d, then %d" % (label, len(before), len(after))
+    for i, (was, now) in enumerate(zip(before, after)):
+        if was != now:
+            return "%s %d differs:\n  %r\n  %r" % (label, i, was, now)
+    return None
+
+
+def exit_code(difference):
+    """0 without a difference; else 1, after saying what differs."""
+    if difference:
+        print(difference)
+        return 1
+    return 0
+
+
+def run(path):
     paths = {}
 
     def upgrade(troops, troop, first):
@@ -89,32 +128,20 @@ def run(path):
     def upgrade2(troops, troop, first, second):
         paths[troop] = (first, second)
 
-    own_builtins = dict(builtins.__dict__)
-    own_builtins["__import__"] = lambda name, *args, **kwargs: types.ModuleType(name)
-    names = Names(__builtins__=own_builtins, upgrade=upgrade, upgrade2=upgrade2,
-                  tf_none=0, no_scene=0, reserved=0)
-    exec(compile(source, path, "exec"), names)
+    names = exec_module_file(path, upgrade=upgrade, upgrade2=upgrade2, tf_none=0, no_scene=0,
+                             reserved=0)
     return names["troops"], paths
 
 
 def main():
-    try:
-        before = run(sys.argv[1])
-        after = run(sys.argv[2])
-    except Exception as error:  # noqa: BLE001 - any failure to run is reported alike
-        print("cannot run: %r" % (error,))
+    runs = run_both(run)
+    if runs is None:
         return 2
-    if len(before[0]) != len(after[0]):
-        print("troop count %d, then %d" % (len(before[0]), len(after[0])))
-        return 1
-    for i, (was, now) in enumerate(zip(*[b[0] for b in (before, after)])):
-        if was != now:
-            print("troop %d differs:\n  %r\n  %r" % (i, was, now))
-            return 1
-    if before[1] != after[1]:
-        print("upgrade paths differ:\n  %r\n  %r" % (before[1], after[1]))
-        return 1
-    return 0
+    (troops, paths), (new_troops, new_paths) = runs
+    difference = first_difference("troop", troops, new_troops)
+    if difference is None and paths != new_paths:
+        difference = "upgrade paths differ:\n  %r\n  %r" % (paths, new_paths)
+    return exit_code(difference)
 
 
 if __name__ == "__main__":
