@@ -3,6 +3,7 @@
 #include "support/UserInput.h"
 #include "text_editors/troops/frmTextTroopsCopy.h"
 
+#include <QAbstractItemModel>
 #include <QLabel>
 
 namespace {
@@ -315,3 +316,42 @@ TEST(TroopTablesTest, CopyRebuildsLineOneFromTenWords) {
 }
 
 } // namespace
+
+// An update or an add changes only its own row of the two upgrade combos:
+// refilling both over every troop made a pass over a large module quadratic.
+TEST_F(TroopEditorTest, UpdateAndAddChangeOnlyTheirRowOfTheUpgradeCombos) {
+    int inserted = 0, removed = 0;
+    for (const char* name : {"cmbUp1", "cmbUp2"}) {
+        QAbstractItemModel* rows = child<ComboBox>(name)->model();
+        QObject::connect(rows, &QAbstractItemModel::rowsInserted, [&] { ++inserted; });
+        QObject::connect(rows, &QAbstractItemModel::rowsRemoved, [&] { ++removed; });
+        QObject::connect(rows, &QAbstractItemModel::modelReset, [&] { ++removed; });
+    }
+    const struct {
+        const char* name;
+        bool add;
+        int troop, inserted;
+        const char* row;
+    } steps[] = {
+        {"an update renames troop 2", false, 2, 0, "2.  trp_renamed"},
+        {"an add appends troop 10", true, 10, 1, "10.  trp_renamed"},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.name);
+        inserted = removed = 0;
+        select(2);
+        if (step.add) {
+            platform.answer(MsgAnswer::Yes);
+            button("cmdAddTroop")->click();
+        }
+        box("txtTroopID")->setText("trp_renamed");
+        update();
+        EXPECT_EQ(removed, 0);
+        EXPECT_EQ(inserted, 2 * step.inserted);
+        for (const char* name : {"cmbUp1", "cmbUp2"}) {
+            EXPECT_EQ(child<ComboBox>(name)->count(), TroopMax + 1);
+            EXPECT_EQ(child<ComboBox>(name)->itemText(step.troop), step.row);
+            EXPECT_EQ(child<ComboBox>(name)->itemText(1), UpgradeComboRow(1));
+        }
+    }
+}
