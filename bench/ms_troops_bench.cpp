@@ -35,7 +35,6 @@ void WriteFile(const QString& path, const QString& text) {
 class LargeModuleSystem {
 public:
     LargeModuleSystem() {
-        EnsureApplication();
         SetProgramFolder(m_dir.path());
         ModuleSystemDirectory = m_dir.path() + PathSeparator;
         // Every question is answered Yes; result windows close at once.

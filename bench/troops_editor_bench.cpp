@@ -28,7 +28,6 @@ constexpr int FactionCount = 500;
 class LargestTroopModule {
 public:
     LargestTroopModule() {
-        EnsureApplication();
         SetProgramFolder(m_dir.path());
         ModuleFolder = m_dir.path() + PathSeparator;
         SetMessageBoxHandler([](const MessageBoxRequest&) { return MsgAnswer::Yes; });

@@ -54,6 +54,36 @@ std::optional<QString> keyOf(const QString& line) {
 bool same(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
+
+// Blanks and tabs only: a byte of a value's multi-byte letter may read as
+// another kind of space (0xA0 ends "\xD0\xA0", the Cyrillic R).
+QString trimBlanks(const QString& text) {
+    qsizetype first = 0;
+    qsizetype end = text.size();
+    while (first < end && (text[first] == u' ' || text[first] == u'\t'))
+        ++first;
+    while (end > first && (text[end - 1] == u' ' || text[end - 1] == u'\t'))
+        --end;
+    return text.mid(first, end - first);
+}
+
+// Values are the bytes of the file (one character per byte, as every line is
+// held) in the file system's encoding, so that a folder is named as the file
+// system names it. Bytes that do not decode in it (a file written by an
+// older version) keep their old reading, one character per byte.
+QString decodeValue(const QString& bytesAsText) {
+    const QByteArray bytes = ToFileBytes(bytesAsText);
+    const QString value = QFile::decodeName(bytes);
+    return QFile::encodeName(value) == bytes ? value : bytesAsText;
+}
+
+// No value where the file system's encoding cannot hold the text.
+std::optional<QString> encodeValue(const QString& value) {
+    const QByteArray bytes = QFile::encodeName(value);
+    if (QFile::decodeName(bytes) != value)
+        return std::nullopt;
+    return FromFileBytes(bytes);
+}
 } // namespace
 
 QString GetProfileString(const QString& section, const QString& key, const QString& file) {
@@ -68,12 +98,12 @@ QString GetProfileString(const QString& section, const QString& key, const QStri
         const auto k = keyOf(line.text);
         if (!k || !same(*k, key))
             continue;
-        QString value = line.text.mid(line.text.indexOf(u'=') + 1).trimmed();
+        QString value = trimBlanks(line.text.mid(line.text.indexOf(u'=') + 1));
         // The platform drops one pair of quotes around a value.
         if (value.size() >= 2 && ((value.startsWith(u'"') && value.endsWith(u'"')) ||
                                   (value.startsWith(u'\'') && value.endsWith(u'\''))))
             value = value.mid(1, value.size() - 2);
-        return value;
+        return decodeValue(value);
     }
     return QString();
 }
@@ -82,8 +112,13 @@ bool WriteProfileString(const QString& section, const QString& key, const QStrin
                         const QString& file) {
     if (!MayReplaceFile(file))
         return false;
+    // A value stored as something else ("?" for every letter beyond Latin-1)
+    // would be a folder that does not exist at the next start.
+    const std::optional<QString> stored = encodeValue(value);
+    if (!stored)
+        return false;
     QList<Line> lines = readLines(file);
-    const QString entry = key + u'=' + value;
+    const QString entry = key + u'=' + *stored;
     qsizetype sectionStart = -1; // index of the section's header line
     qsizetype lastInSection = -1;
     bool done = false;

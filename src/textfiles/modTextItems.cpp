@@ -1,5 +1,6 @@
 #include "textfiles/modTextItems.h"
 
+#include "platform/MessageBox.h"
 #include "shell/modCore.h"
 #include "shell/modMain.h"
 #include "textfiles/modTextFiles.h"
@@ -38,6 +39,8 @@ class LineReader {
 public:
     LineReader(const QStringList& lines, qsizetype start) : m_lines(lines), m_next(start) {}
     bool atEnd() const { return m_next >= m_lines.size(); }
+    // The line number (from 1) of the line the last next() returned.
+    qsizetype lineNumber() const { return m_next; }
     QString next() { return atEnd() ? QString() : m_lines.at(m_next++); }
     // The next line that holds more than blanks; the empty text at the end.
     QString nextNonBlank() {
@@ -54,6 +57,39 @@ private:
     const QStringList& m_lines;
     qsizetype m_next;
 };
+
+// The game writes every item line as a blank and the item's id. A line of
+// another shape where an item should begin, or an item line taken as a
+// trigger line, means that a count of the item before it is damaged: the items
+// after it are then read shifted, and a save would rewrite them so.
+bool BeginsItem(const QString& line) {
+    return line.startsWith(QLatin1String(" itm_"));
+}
+
+struct MisplacedLine {
+    qsizetype number = 0;
+    QString text;
+    QString itemBefore; // the id of the item read before it; empty for none
+    bool readAsTrigger = false;
+};
+
+void ShowMisplacedLine(const MisplacedLine& line) {
+    QString where;
+    if (line.readAsTrigger) {
+        where = QStringLiteral(" begins an item, but the trigger count of ") + line.itemBefore +
+                QStringLiteral(" takes it as one of its trigger lines:");
+    } else if (line.itemBefore.isEmpty()) {
+        where = QStringLiteral(" stands where the first item should begin:");
+    } else {
+        where = QStringLiteral(" stands where the item after ") + line.itemBefore +
+                QStringLiteral(" should begin:");
+    }
+    MsgBox(QStringLiteral("Line ") + QString::number(line.number) + QStringLiteral(" of your ") +
+           ItemsFile + where + QStringLiteral("\r\n") + line.text +
+           QStringLiteral("\r\n\r\nA faction or trigger count may be damaged, so the items after "
+                          "it may have been read wrongly. Please check your ") +
+           ItemsFile + QStringLiteral(" before you hit the save button in the item editor."));
+}
 
 } // namespace
 
@@ -75,8 +111,13 @@ bool LoadTextItems() {
     ItemsHeader = in.next();
     ItemsCount = in.next();
 
+    // Only the first misplaced line is told: the ones after it follow from it.
+    std::optional<MisplacedLine> misplaced;
     while (!in.atEnd()) {
         const QString line = in.next();
+        if (!misplaced && !BeginsItem(line) && !RemoveSpaces(line).isEmpty()) {
+            misplaced = MisplacedLine{in.lineNumber(), line, ItemID.value(ItemID.size() - 1)};
+        }
         if (!line.contains(QLatin1String("itm_"))) {
             continue;
         }
@@ -99,6 +140,9 @@ bool LoadTextItems() {
         QStringList triggers;
         for (int k = CountOrZero(ItemTriggerCountLine.last()); k > 0; --k) {
             triggers.append(in.next());
+            if (!misplaced && BeginsItem(triggers.last())) {
+                misplaced = MisplacedLine{in.lineNumber(), triggers.last(), ItemID.last(), true};
+            }
         }
         ItemTriggerLines.append(triggers);
     }
@@ -109,6 +153,9 @@ bool LoadTextItems() {
     ItemMeshes = QList<ItemMeshRow>(found);
     ItemMeshData = QList<ItemMeshRow>(found);
 
+    if (misplaced) {
+        ShowMisplacedLine(*misplaced);
+    }
     const std::optional<int> count = CountValue(ItemsCount);
     if (!count || *count != found) {
         ShowCountMismatch(ItemsFile, ItemsCount, found, QStringLiteral("item"));

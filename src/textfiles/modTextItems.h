@@ -22,8 +22,10 @@ extern QStringList ItemID;   // word 1 of ItemLine
 extern QStringList ItemName; // word 2 of ItemLine
 
 // Replaces the tables by item_kinds1.txt in ModuleFolder and empties the mesh
-// tables. Reports only a file that cannot be read (and a count line that
-// disagrees with the items found); returns whether the file could be read.
+// tables. Reports only a file that cannot be read, a count line that
+// disagrees with the items found, and the first line that stands out of place
+// (no item begins where the one before it ended); returns whether the file
+// could be read.
 bool LoadTextItems();
 // Offers the backup, writes item_kinds1.txt and reports; returns whether the
 // file now holds the tables (the editor keeps its unsaved mark otherwise).

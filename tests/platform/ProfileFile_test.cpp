@@ -47,6 +47,32 @@ TEST_F(ProfileFileTest, WritingChangesOnlyItsOwnLine) {
                                  "ScreenWidth=1280\r\n\n[Other]\nx=1\r\n[New]\r\nk=v\r\n"));
 }
 
+// Folders are stored as the file system names them (UTF-8), so one beyond
+// Latin-1 is found again at the next start; every other byte stays as it was,
+// and a value an older version stored one byte per letter still reads.
+TEST_F(ProfileFileTest, ValuesAreStoredAsTheFileSystemNamesFiles) {
+    const QByteArray other = "; caf\xe9 \xff\r\n[Config]\r\nSetupMode=3\r\n";
+    const struct {
+        const char* value; // UTF-8
+        QByteArray stored;
+    } rows[] = {
+        {"/home/user/\xd0\x9c\xd0\xbe\xd0\xb4/", "/home/user/\xd0\x9c\xd0\xbe\xd0\xb4/"},
+        {"/home/caf\xc3\xa9/", "/home/caf\xc3\xa9/"},
+        // Its last byte, 0xA0, is no blank to trim.
+        {"/m/\xd0\xa0", "/m/\xd0\xa0"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.value);
+        write(other);
+        ASSERT_TRUE(
+            WriteProfileString("Config", "ModuleFolder", QString::fromUtf8(row.value), path));
+        EXPECT_EQ(read(), other + "ModuleFolder=" + row.stored + "\r\n");
+        EXPECT_EQ(GetProfileString("Config", "ModuleFolder", path), QString::fromUtf8(row.value));
+    }
+    write("[Config]\r\nModuleFolder=/home/caf\xe9/\r\n");
+    EXPECT_EQ(GetProfileString("Config", "ModuleFolder", path), QStringLiteral("/home/caf\u00e9/"));
+}
+
 TEST_F(ProfileFileTest, AReadOnlyFileIsNotReplaced) {
     write("[Config]\r\nSetupMode=1\r\n");
     QFile::setPermissions(path, QFile::ReadOwner);

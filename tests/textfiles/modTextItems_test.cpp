@@ -109,4 +109,52 @@ TEST_F(ItemFile, CountThatIsNoNumberIsNotAnError) {
     EXPECT_TRUE(platform.boxes[0].text.contains("says there are lots items"));
 }
 
+// A line that stands where an item should begin but is none, or an item line
+// that a count takes as a trigger line, is told at load: the items after it
+// are read shifted, and a save would rewrite them so. A sound file tells nothing.
+TEST_F(ItemFile, ALineOutOfPlaceIsToldAtLoad) {
+    const QString Bow = QStringLiteral(" itm_bow Bow Bows 1  bow_a 0  7 0 80 0 3.000000 100 0 0 0 "
+                                       "0 300 90 50 0 0 0 0");
+    const QString told = QStringLiteral("Line %1 of your item_kinds1.txt %2\r\n%3\r\n\r\nA faction "
+                                        "or trigger count may be damaged");
+    const struct {
+        const char* name;
+        QStringList body;
+        QString told;
+    } rows[] = {
+        {"sound items with blank lines between them",
+         {Sword, " 0", "0", "", "", Bow, " 1", "", " 2", "1", "t", ""},
+         {}},
+        {"a trigger count that is no number leaves its line where the next item should begin",
+         {Sword, " 0", "x", "-40.000000 1 2", "", Bow, " 0", "0"},
+         told.arg(6)
+             .arg("stands where the item after itm_sword should begin:")
+             .arg("-40.000000 1 2")},
+        {"a faction count that is no number runs the trigger lines into the next item",
+         {Sword, " x", " 1 2", "0", "", Bow, " 0", "0"},
+         told.arg(8)
+             .arg("begins an item, but the trigger count of itm_sword takes it as one of its "
+                  "trigger lines:")
+             .arg(Bow)},
+        {"an item line without its leading blank",
+         {Sword.mid(1), " 0", "0"},
+         told.arg(3).arg("stands where the first item should begin:").arg(Sword.mid(1))},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        platform.boxes.clear();
+        module.write(ItemsFile, lines(QStringList{"h", "2"} + row.body));
+        ASSERT_TRUE(LoadTextItems());
+        // Besides the count message, which the shifted items may bring.
+        QStringList outOfPlace = platform.boxTexts();
+        outOfPlace.removeIf([](const QString& text) { return text.contains(" says there are "); });
+        if (row.told.isEmpty()) {
+            EXPECT_TRUE(platform.boxes.empty()) << outOfPlace.join('|').toStdString();
+        } else {
+            ASSERT_EQ(outOfPlace.size(), 1);
+            EXPECT_TRUE(outOfPlace[0].startsWith(row.told)) << outOfPlace[0].toStdString();
+        }
+    }
+}
+
 } // namespace

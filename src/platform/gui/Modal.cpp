@@ -1,9 +1,14 @@
 #include "platform/gui/Modal.h"
 
+#include <QApplication>
+#include <QCursor>
 #include <QDialog>
 #include <QEvent>
 #include <QEventLoop>
 #include <QPointer>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace {
 ModalHandler& handler() {
@@ -11,6 +16,32 @@ ModalHandler& handler() {
     return h;
 }
 int g_openModals = 0;
+
+// Left to the window manager, our windows landed in screen corners, partly
+// off the screen.
+void PlaceOverOwner(QWidget* window) {
+    QWidget* owner = QApplication::activeWindow();
+    if (owner == window)
+        owner = nullptr;
+    QScreen* screen = owner ? owner->screen() : QGuiApplication::screenAt(QCursor::pos());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // The size the window will open with.
+    window->ensurePolished();
+    if (!window->testAttribute(Qt::WA_Resized))
+        window->adjustSize();
+    const QRect area = screen->availableGeometry();
+    QRect placed(QPoint(), window->frameGeometry().size());
+    placed.moveCenter((owner ? owner->frameGeometry() : area).center());
+    // Kept on the screen, its top left corner first where it is too large.
+    const QPoint last =
+        area.topLeft() + QPoint(area.width() - placed.width(), area.height() - placed.height());
+    placed.moveLeft(std::max(area.left(), std::min(placed.left(), last.x())));
+    placed.moveTop(std::max(area.top(), std::min(placed.top(), last.y())));
+    window->move(placed.topLeft());
+}
 } // namespace
 
 void ShowModal(QWidget* window) {
@@ -18,6 +49,7 @@ void ShowModal(QWidget* window) {
         return;
     QPointer<QWidget> guard(window);
     ++g_openModals;
+    PlaceOverOwner(window);
     if (handler()) {
         handler()(window);
     } else if (auto* dialog = qobject_cast<QDialog*>(window)) {

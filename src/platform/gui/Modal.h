@@ -6,9 +6,10 @@
 
 // Every modal window of the program (result window, about window, settings
 // window at setup, batch copy, where-to-add) is shown through ShowModal, which
-// returns when the window has closed. ShowModal takes ownership of the window
-// and deletes it afterwards; windows hand results back through program-wide
-// variables, as their callers expect.
+// returns when the window has closed. The window opens centred over the active
+// window (over the screen where there is none), inside the screen's free area.
+// ShowModal takes ownership of the window and deletes it afterwards; windows
+// hand results back through program-wide variables, as their callers expect.
 void ShowModal(QWidget* window);
 
 // Tests install a handler that inspects and answers the window (clicks its

@@ -4,6 +4,7 @@
 #include "textfiles/modTextItems.h"
 #include "textfiles/modTextTroops.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <limits>
@@ -94,10 +95,15 @@ QStringList TroopListRows() {
 QStringList UpgradeComboRows() {
     QStringList rows;
     rows.reserve(TroopMax + 1);
-    rows.append(QStringLiteral("0.  no upgrade"));
-    for (int i = 1; i <= TroopMax; ++i)
-        rows.append(QString::number(i) + QStringLiteral(".  ") + TroopID.value(i));
+    for (int i = 0; i <= std::max(TroopMax, 0); ++i)
+        rows.append(UpgradeComboRow(i));
     return rows;
+}
+
+QString UpgradeComboRow(int i) {
+    if (i == 0)
+        return QStringLiteral("0.  no upgrade");
+    return QString::number(i) + QStringLiteral(".  ") + TroopID.value(i);
 }
 
 QStringList FactionComboRows() {

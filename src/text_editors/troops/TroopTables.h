@@ -26,6 +26,8 @@ QString TroopRowText(int i);
 QStringList TroopListRows();
 // "0.  no upgrade", then "i.  id" for every further troop.
 QStringList UpgradeComboRows();
+// Row i of the upgrade combos.
+QString UpgradeComboRow(int i);
 // "0 - fac_no_faction  (No_Faction)", then "i - id  (name)" per faction.
 QStringList FactionComboRows();
 // "i - id  (name)" for every item, item 0 included.

@@ -469,6 +469,18 @@ void frmTextTroops::FillUpgradeCombos() {
     cmbUp2->setRows(rows);
 }
 
+void frmTextTroops::RefreshUpgradeRow(int troop) {
+    // Refilling both combos on every update made a pass over all troops grow
+    // with the square of their number; only this troop's id can have changed.
+    const QString row = UpgradeComboRow(troop);
+    for (ComboBox* combo : {cmbUp1, cmbUp2}) {
+        if (troop < combo->count())
+            combo->setItemText(troop, row);
+        else
+            combo->addItem(row);
+    }
+}
+
 void frmTextTroops::FillFactionCombo() {
     cmbFactions->setRows(FactionComboRows());
 }
@@ -630,7 +642,6 @@ void frmTextTroops::ShowTroop() {
             WithUpgradePaths(stored[TroopHeadLine], shown.upgrade1, shown.upgrade2).value();
         StoreTroop(CurTroop, repaired);
         UnsavedTroops = true;
-        FillUpgradeCombos();
         ShowTroop();
     }
 }
@@ -782,7 +793,7 @@ void frmTextTroops::UpdateTroop(bool showMessage) {
         MsgEntry = QStringList(lines->begin(), lines->end()).join(LineBreak);
         ShowMessageWindow();
     }
-    FillUpgradeCombos();
+    RefreshUpgradeRow(k);
     ShowTroop();
     UnsavedTroops = true;
 }

@@ -65,6 +65,9 @@ public:
 
     void FillTroopList();
     void FillUpgradeCombos();
+    // Brings the combos' row of `troop` in line with the tables after an
+    // update or add, leaving the other rows alone.
+    void RefreshUpgradeRow(int troop);
     void FillFactionCombo();
     void FillAvailableItems();
     void SetTroopAddMode(bool addMode);

@@ -3,6 +3,7 @@
 #include "support/UserInput.h"
 #include "text_editors/troops/frmTextTroopsCopy.h"
 
+#include <QAbstractItemModel>
 #include <QLabel>
 
 namespace {
@@ -315,3 +316,28 @@ TEST(TroopTablesTest, CopyRebuildsLineOneFromTenWords) {
 }
 
 } // namespace
+
+// An update or an add changes only its own row of the two upgrade combos:
+// refilling both over every troop made a pass over a large module quadratic.
+TEST_F(TroopEditorTest, UpdateAndAddChangeOnlyTheirRowOfTheUpgradeCombos) {
+    int rowsAddedOrRemoved = 0;
+    for (const char* name : {"cmbUp1", "cmbUp2"}) {
+        QAbstractItemModel* rows = child<ComboBox>(name)->model();
+        for (auto change : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+            QObject::connect(rows, change, [&] { ++rowsAddedOrRemoved; });
+    }
+    for (const bool add : {false, true}) {
+        select(2);
+        if (add) {
+            platform.answer(MsgAnswer::Yes);
+            button("cmdAddTroop")->click();
+        }
+        box("txtTroopID")->setText("trp_renamed");
+        update();
+        const int troop = add ? 10 : 2;
+        EXPECT_EQ(rowsAddedOrRemoved, add ? 2 : 0); // one row appended to each
+        EXPECT_EQ(child<ComboBox>("cmbUp1")->itemText(troop),
+                  QString::number(troop) + ".  trp_renamed");
+        EXPECT_EQ(child<ComboBox>("cmbUp2")->count(), TroopMax + 1);
+    }
+}
