@@ -35,7 +35,8 @@ QStringList SplitLines(const QByteArray& bytes) {
     return lines;
 }
 
-bool ReadTextLines(const QString& path, QStringList& lines, PendingFailure& failure) {
+bool ReadTextLines(const QString& path, QStringList& lines, PendingFailure& failure,
+                   bool* lastLineEnded) {
     lines.clear();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -48,6 +49,8 @@ bool ReadTextLines(const QString& path, QStringList& lines, PendingFailure& fail
         return false;
     }
     lines = SplitLines(bytes);
+    if (lastLineEnded)
+        *lastLineEnded = bytes.isEmpty() || bytes.endsWith('\n') || bytes.endsWith('\r');
     return true;
 }
 
@@ -66,7 +69,8 @@ bool MayReplaceFile(const QString& path) {
     return (info.permissions() & writeBits) != 0 && info.isWritable();
 }
 
-bool SaveTextLines(const QString& path, const QStringList& lines, PendingFailure& failure) {
+bool SaveTextLines(const QString& path, const QStringList& lines, PendingFailure& failure,
+                   bool lastLineEnd) {
     const qint64 failAfter = g_failSaveAfter;
     g_failSaveAfter = -1;
     if (!MayReplaceFile(path)) {
@@ -82,6 +86,8 @@ bool SaveTextLines(const QString& path, const QStringList& lines, PendingFailure
         bytes += line.toLatin1();
         bytes += "\r\n";
     }
+    if (!lastLineEnd && !lines.isEmpty())
+        bytes.chop(2);
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {

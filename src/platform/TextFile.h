@@ -18,13 +18,18 @@ QStringList SplitLines(const QByteArray& bytes);
 
 // Reads the whole file into lines. On failure (the file cannot be opened or
 // read) raises the failure's number, leaves `lines` empty and returns false.
-bool ReadTextLines(const QString& path, QStringList& lines, PendingFailure& failure);
+// `lastLineEnded`, when given, learns whether the last line has a line end
+// (true for an empty file), so a save can give the file back as it was.
+bool ReadTextLines(const QString& path, QStringList& lines, PendingFailure& failure,
+                   bool* lastLineEnded = nullptr);
 
-// Writes each line followed by CR LF. The file is replaced only when everything
-// was written (temporary file, then rename); an existing file that may not be
-// written to is refused with failure 75 and left as it was. Returns whether the
-// file now holds the lines; on false the failure is raised.
-bool SaveTextLines(const QString& path, const QStringList& lines, PendingFailure& failure);
+// Writes each line followed by CR LF (the last one without, unless
+// `lastLineEnd`). The file is replaced only when everything was written
+// (temporary file, then rename); an existing file that may not be written to is
+// refused with failure 75 and left as it was. Returns whether the file now
+// holds the lines; on false the failure is raised.
+bool SaveTextLines(const QString& path, const QStringList& lines, PendingFailure& failure,
+                   bool lastLineEnd = true);
 
 // Whether a save may replace the file at `path`: it does not exist yet, or it
 // is an ordinary file that is not marked read-only.

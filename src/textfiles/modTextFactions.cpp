@@ -12,8 +12,11 @@ QStringList FactionID;
 QStringList FactionName;
 bool FactionsComplete = false;
 QStringList FactionsTail;
+bool FactionsLastLineEnded = true;
 
 namespace {
+
+const QString FactionsFile = QStringLiteral("factions.txt");
 
 // A faction line begins with a one-character word and a blank; the id is cut
 // from character 3 to the next blank and the name is the word after it. A
@@ -40,7 +43,7 @@ void SplitFactionLine(const QString& line, QString& id, QString& name, PendingFa
 
 bool LoadTextFactions() {
     PendingFailure failure;
-    CountedFile file(QStringLiteral("factions.txt"), failure);
+    CountedFile file(FactionsFile, failure);
     FactionsHeader = file.header;
     FactionsCount = file.countLine;
     const int count = file.recordCount(FactionsCount, failure);
@@ -63,6 +66,28 @@ bool LoadTextFactions() {
     }
     FactionsTail = file.rest();
     FactionsComplete = file.complete();
+    FactionsLastLineEnded = file.lastLineEnded();
     ReportPending(failure, QStringLiteral("LoadTextFactions"));
     return FactionsComplete;
+}
+
+bool SaveTextFactions() {
+    if (!FactionsComplete) {
+        ShowNotSavedIncomplete(FactionsFile);
+        return false;
+    }
+    QStringList lines;
+    lines.reserve(2 + 2 * (FactionMax + 1) + 1 + FactionsTail.size());
+    lines << FactionsHeader << FactionsCount;
+    for (int i = 0; i <= FactionMax; ++i)
+        lines << FactionLine.at(i) << FactionRelLine.at(i);
+    // The game closes the file with this line; a file that lacks it gets it.
+    const bool ownEnd = !FactionsTail.isEmpty();
+    if (ownEnd)
+        lines << FactionsTail;
+    else
+        lines << QStringLiteral("0 ");
+    return SaveModuleTextFile(FactionsFile, lines, QStringLiteral("Factions saved..."),
+                              QStringLiteral("SaveTextFactions"), QString(),
+                              !ownEnd || FactionsLastLineEnded);
 }

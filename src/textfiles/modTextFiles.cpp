@@ -70,13 +70,23 @@ void ShowCountMismatch(const QString& fileName, const QString& countLine, int fo
            QStringLiteral(" editor."));
 }
 
-bool ReadModuleTextFile(const QString& fileName, QStringList& lines, PendingFailure& failure) {
-    return ReadTextLines(ModuleFolder + fileName, lines, failure);
+bool ReadModuleTextFile(const QString& fileName, QStringList& lines, PendingFailure& failure,
+                        bool* lastLineEnded) {
+    return ReadTextLines(ModuleFolder + fileName, lines, failure, lastLineEnded);
+}
+
+void ShowNotSavedIncomplete(const QString& fileName) {
+    MsgBox(QStringLiteral("Your ") + fileName +
+               QStringLiteral(" was not read completely when the editor opened (the file is "
+                              "missing, line 2 is no number, or the file ends before the last "
+                              "record line 2 announces). Saving would cut the file short, so "
+                              "nothing has been saved."),
+           MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Not saved..."));
 }
 
 bool SaveModuleTextFile(const QString& fileName, const QStringList& lines,
                         const QString& savedTitle, const QString& procName,
-                        const QString& savedTitleNoBackup) {
+                        const QString& savedTitleNoBackup, bool lastLineEnd) {
     PendingFailure failure;
     const QString path = ModuleFolder + fileName;
     const QFileInfo name(fileName);
@@ -96,7 +106,7 @@ bool SaveModuleTextFile(const QString& fileName, const QStringList& lines,
         }
     }
 
-    const bool saved = SaveTextLines(path, lines, failure);
+    const bool saved = SaveTextLines(path, lines, failure, lastLineEnd);
     if (saved) {
         const QString done = QStringLiteral("Changes have been saved to ") + fileName +
                              QStringLiteral(" in your module directory.");
@@ -115,7 +125,7 @@ bool SaveModuleTextFile(const QString& fileName, const QStringList& lines,
 }
 
 CountedFile::CountedFile(const QString& fileName, PendingFailure& failure) {
-    m_readable = ReadModuleTextFile(fileName, m_lines, failure);
+    m_readable = ReadModuleTextFile(fileName, m_lines, failure, &m_lastLineEnded);
     if (m_readable) {
         header = next(failure);
         countLine = next(failure);

@@ -11,10 +11,15 @@ QStringList PartyLine2;
 QList<IdNamePair> PartyIDs;
 bool PartiesComplete = false;
 QStringList PartiesTail;
+bool PartiesLastLineEnded = true;
+
+namespace {
+const QString PartiesFile = QStringLiteral("parties.txt");
+}
 
 bool LoadTextParties() {
     PendingFailure failure;
-    CountedFile file(QStringLiteral("parties.txt"), failure);
+    CountedFile file(PartiesFile, failure);
     PartiesHeader = file.header;
     PartiesCount = file.countLine;
     // Line 2 holds two numbers; the second is the number of parties.
@@ -35,6 +40,24 @@ bool LoadTextParties() {
     PartyIDs.resize(PartyCount + 1);
     PartiesTail = file.rest();
     PartiesComplete = file.complete();
+    PartiesLastLineEnded = file.lastLineEnded();
     ReportPending(failure, QStringLiteral("LoadTextParties"));
     return PartiesComplete;
+}
+
+bool SaveTextParties() {
+    if (!PartiesComplete) {
+        ShowNotSavedIncomplete(PartiesFile);
+        return false;
+    }
+    QStringList lines;
+    lines.reserve(2 + 2 * PartyCount + PartiesTail.size());
+    lines << PartiesHeader << PartiesCount;
+    for (int i = 0; i < PartyCount; ++i)
+        lines << PartyLine.at(i) << PartyLine2.at(i);
+    lines << PartiesTail;
+    // "saved saved" is how the file has always announced a save without backup.
+    return SaveModuleTextFile(PartiesFile, lines, QStringLiteral("Parties saved..."),
+                              QStringLiteral("SaveTextParties"),
+                              QStringLiteral("Parties saved saved..."), PartiesLastLineEnded);
 }

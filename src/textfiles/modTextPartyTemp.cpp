@@ -10,10 +10,15 @@ QStringList PartyTempLine;
 QList<IdNamePair> PartyTempIDs;
 bool PartyTempsComplete = false;
 QStringList PartyTempsTail;
+bool PartyTempsLastLineEnded = true;
+
+namespace {
+const QString PartyTempsFile = QStringLiteral("party_templates.txt");
+}
 
 bool LoadTextPartyTemplates() {
     PendingFailure failure;
-    CountedFile file(QStringLiteral("party_templates.txt"), failure);
+    CountedFile file(PartyTempsFile, failure);
     PartyTempsHeader = file.header;
     PartyTempsCount = file.countLine;
     const int count = file.recordCount(PartyTempsCount, failure);
@@ -30,6 +35,21 @@ bool LoadTextPartyTemplates() {
     PartyTempIDs.resize(PartyTempCount + 1);
     PartyTempsTail = file.rest();
     PartyTempsComplete = file.complete();
+    PartyTempsLastLineEnded = file.lastLineEnded();
     ReportPending(failure, QStringLiteral("LoadTextPartyTemplates"));
     return PartyTempsComplete;
+}
+
+bool SaveTextPartyTemplates() {
+    if (!PartyTempsComplete) {
+        ShowNotSavedIncomplete(PartyTempsFile);
+        return false;
+    }
+    QStringList lines;
+    lines.reserve(2 + PartyTempCount + PartyTempsTail.size());
+    lines << PartyTempsHeader << PartyTempsCount << PartyTempLine.mid(0, PartyTempCount)
+          << PartyTempsTail;
+    return SaveModuleTextFile(PartyTempsFile, lines, QStringLiteral("Party templates saved..."),
+                              QStringLiteral("SaveTextPartyTemplates"), QString(),
+                              PartyTempsLastLineEnded);
 }

@@ -1,6 +1,7 @@
-// The loaders of factions.txt, parties.txt and party_templates.txt.
+// The loaders and savers of factions.txt, parties.txt and party_templates.txt.
 #include "TextFilesFixture.h"
 
+#include "platform/TextFile.h"
 #include "textfiles/modTextFactions.h"
 #include "textfiles/modTextParties.h"
 #include "textfiles/modTextPartyTemp.h"
@@ -173,6 +174,129 @@ TEST_F(WorldFiles, ShortRecordsAreReportedWith9) {
     EXPECT_EQ(PartyTempIDs.at(0).Id, "pt_alone");
     EXPECT_EQ(errors(), (QStringList{errorText(9, "LoadTextParties"),
                                      errorText(9, "LoadTextPartyTemplates")}));
+}
+
+// The three savers, run through the same checks.
+struct WorldSaver {
+    const char* file;
+    const char* savedTitle;         // after a backup
+    const char* savedNoBackupTitle; // without one
+    bool (*load)();
+    bool (*save)();
+    QStringList* firstLines; // a line of every record
+    const char* record;      // how the sample's second record begins
+};
+const WorldSaver FactionsSaver = {"factions.txt",   "Factions saved...", "Factions saved...",
+                                  LoadTextFactions, SaveTextFactions,    &FactionLine,
+                                  "0 fac_kingdom "};
+const WorldSaver PartiesSaver = {
+    "parties.txt",   "Parties saved...", "Parties saved saved...",  LoadTextParties,
+    SaveTextParties, &PartyLine,         " 1 0 0 p_town_riverford "};
+const WorldSaver TemplatesSaver = {"party_templates.txt",      "Party templates saved...",
+                                   "Party templates saved...", LoadTextPartyTemplates,
+                                   SaveTextPartyTemplates,     &PartyTempLine,
+                                   "pt_village_farmers "};
+
+void PrintTo(const WorldSaver& saver, std::ostream* os) {
+    *os << saver.file;
+}
+
+class WorldSavers : public TextFilesTest, public ::testing::WithParamInterface<WorldSaver> {
+protected:
+    const WorldSaver& f = GetParam();
+    const QString saved = QStringLiteral("Changes have been saved to %1 in your module directory.")
+                              .arg(QLatin1String(f.file));
+};
+
+// The file goes back as it was read, but for the record changed: lines after
+// the last record, the last line with or without its line end; LF line ends
+// become CR LF.
+TEST_P(WorldSavers, FilesGoBackAsReadWithTheChangedRecord) {
+    const QByteArray sample = module.read(f.file);
+    const QByteArray lf = QByteArray(sample).replace("\r\n", "\n");
+    const struct {
+        const char* what;
+        QByteArray before, after;
+        MsgAnswer backup;
+    } rows[] = {
+        {"the sample", sample, sample, MsgAnswer::No},
+        {"no line end after the last line", sample.chopped(2), sample.chopped(2), MsgAnswer::No},
+        {"lines after the last record", sample + "hand-made\r\n\r\nlast",
+         sample + "hand-made\r\n\r\nlast", MsgAnswer::Yes},
+        {"LF line ends", lf, sample, MsgAnswer::No},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        platform.boxes.clear();
+        module.write(f.file, row.before);
+        ASSERT_TRUE(f.load());
+        QStringList& records = *f.firstLines;
+        const auto changed = std::find_if(records.begin(), records.end(), [this](const QString& r) {
+            return r.startsWith(QLatin1String(f.record));
+        });
+        ASSERT_NE(changed, records.end());
+        *changed += "changed";
+        platform.answer(row.backup);
+        EXPECT_TRUE(f.save());
+        QByteArray after = row.after;
+        after.insert(after.indexOf("\r\n", after.indexOf(f.record)), "changed");
+        EXPECT_EQ(module.read(f.file), after);
+        ASSERT_EQ(platform.boxes.size(), 2u);
+        EXPECT_EQ(platform.boxes[1].title,
+                  row.backup == MsgAnswer::Yes ? f.savedTitle : f.savedNoBackupTitle);
+        EXPECT_TRUE(platform.boxes[1].text.endsWith(saved));
+    }
+}
+
+// A file cut short or with a count that is no number was not read whole:
+// writing what was read would cut the file, so it is refused and left alone.
+TEST_P(WorldSavers, HalfReadFilesAreNotSaved) {
+    const QStringList sample = QString::fromLatin1(module.read(f.file)).split("\r\n");
+    const QByteArray variants[] = {
+        lines(sample.mid(0, 3)),
+        lines(QStringList{sample.at(0), "many"} + sample.mid(2)),
+    };
+    for (const QByteArray& bytes : variants) {
+        SCOPED_TRACE(bytes.toStdString());
+        module.write(f.file, bytes);
+        EXPECT_FALSE(f.load());
+        platform.boxes.clear();
+        EXPECT_FALSE(f.save());
+        EXPECT_EQ(module.read(f.file), bytes);
+        ASSERT_EQ(platform.boxes.size(), 1u);
+        EXPECT_EQ(platform.boxes[0].title, "Not saved...");
+        EXPECT_TRUE(platform.boxes[0].text.startsWith(QStringLiteral("Your ") + f.file +
+                                                      " was not read completely"));
+    }
+}
+
+TEST_P(WorldSavers, FailedWriteLeavesTheOldFileAndClaimsNoSuccess) {
+    ASSERT_TRUE(f.load());
+    const QByteArray before = module.read(f.file);
+    (*f.firstLines)[1] = "changed";
+    FailNextSaveAfter(10);
+    platform.answer(MsgAnswer::No);
+    EXPECT_FALSE(f.save());
+    EXPECT_EQ(module.read(f.file), before);
+    EXPECT_FALSE(platform.boxTexts().contains(saved));
+    EXPECT_EQ(errors().size(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(TextFiles, WorldSavers,
+                         ::testing::Values(FactionsSaver, PartiesSaver, TemplatesSaver),
+                         [](const auto& info) {
+                             return QString(info.param.file).remove(".txt").toStdString();
+                         });
+
+// The game closes factions.txt with "0 "; a file that lacks it gets it back.
+TEST_F(WorldFiles, FactionsWithoutTheirClosingLineGetIt) {
+    const QStringList sample = QString::fromLatin1(module.read("factions.txt")).split("\r\n");
+    ASSERT_EQ(sample.at(sample.size() - 2), "0 ");
+    module.write("factions.txt", lines(sample.mid(0, sample.size() - 2)).chopped(2));
+    ASSERT_TRUE(LoadTextFactions());
+    platform.answer(MsgAnswer::No);
+    EXPECT_TRUE(SaveTextFactions());
+    EXPECT_EQ(module.read("factions.txt"), lines(sample.mid(0, sample.size() - 1)));
 }
 
 } // namespace
