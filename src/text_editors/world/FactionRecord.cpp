@@ -1,0 +1,103 @@
+#include "text_editors/world/FactionRecord.h"
+
+#include "text_editors/world/WorldWords.h"
+
+namespace {
+
+enum FactionWord { IdWord = 1, NameWord = 2, LabelWord = 3, ColourWordIndex = 4 };
+constexpr std::uint64_t ColourBits = 0xFFFFFF;
+
+std::uint64_t Rgb(int red, int green, int blue) {
+    return (static_cast<std::uint64_t>(red & 0xFF) << 16) |
+           (static_cast<std::uint64_t>(green & 0xFF) << 8) |
+           static_cast<std::uint64_t>(blue & 0xFF);
+}
+
+// The relation line's words as the editor has always read them: every pair of
+// blanks counts as one (in one pass, so three blanks leave an empty word),
+// then the line is cut at single blanks. Word 0 is the leading blank's empty
+// word, word j + 1 the relation to faction j; the closing blank ends the last
+// word and adds none.
+QStringList RelationWords(const QString& line) {
+    QString single = line;
+    QStringList words = single.replace(QStringLiteral("  "), QStringLiteral(" ")).split(u' ');
+    if (words.size() > 1 && words.last().isEmpty())
+        words.removeLast();
+    return words;
+}
+
+} // namespace
+
+FactionRead DecodeFaction(const QString& line1, const QString& relationLine, int factionCount,
+                          PendingFailure& failure) {
+    FactionRead read;
+    FactionRecord& r = read.record;
+    LineWords w(line1, failure);
+    r.id = w.text(IdWord);
+    r.name = w.text(NameWord);
+    r.hideLabel = w.text(LabelWord) != QLatin1String("0");
+    read.colourWord = w.text(ColourWordIndex);
+    const std::uint64_t colour = w.bits(ColourWordIndex);
+    r.red = static_cast<int>((colour >> 16) & 0xFF);
+    r.green = static_cast<int>((colour >> 8) & 0xFF);
+    r.blue = static_cast<int>(colour & 0xFF);
+
+    const QStringList words = RelationWords(relationLine);
+    r.relations = words.mid(1, factionCount);
+    read.complete = w.complete();
+    // A line that does not begin with its blank would put every relation one
+    // faction off.
+    if (!words.at(0).isEmpty() || r.relations.size() < factionCount) {
+        failure.raise(Err::SubscriptOutOfRange);
+        read.complete = false;
+    }
+    return read;
+}
+
+std::optional<std::pair<QString, QString>>
+EncodeFaction(const FactionRecord& r, const QString& storedLine1, const QString& storedRelationLine,
+              int factionCount, PendingFailure& failure) {
+    PendingFailure ignored;
+    const FactionRead old = DecodeFaction(storedLine1, storedRelationLine, factionCount, ignored);
+    if (!old.complete || r.relations.size() != factionCount) {
+        failure.raise(Err::SubscriptOutOfRange);
+        return std::nullopt;
+    }
+    const FactionRecord& o = old.record;
+
+    QStringList w = storedLine1.split(u' ');
+    if (r.id != o.id)
+        w[IdWord] = r.id;
+    if (r.name != o.name)
+        w[NameWord] = r.name;
+    if (r.hideLabel != o.hideLabel)
+        w[LabelWord] = r.hideLabel ? QStringLiteral("1") : QStringLiteral("0");
+    w[ColourWordIndex] = ColourWord(old.colourWord, r.red, r.green, r.blue);
+
+    if (r.relations == o.relations)
+        return std::pair{w.join(u' '), storedRelationLine};
+    QString relations = QLatin1Char(' ') + r.relations.at(0) + QLatin1Char(' ');
+    for (qsizetype j = 1; j < r.relations.size(); ++j)
+        relations += QLatin1Char(' ') + r.relations.at(j) + QLatin1Char(' ');
+    // Words after the last relation stay.
+    for (const QString& word : RelationWords(storedRelationLine).mid(factionCount + 1))
+        relations += QLatin1Char(' ') + word + QLatin1Char(' ');
+    return std::pair{w.join(u' '), relations};
+}
+
+QString ColourWord(const QString& storedWord, int red, int green, int blue) {
+    PendingFailure ignored;
+    const std::uint64_t stored = BitsWord(storedWord, ignored).value_or(0);
+    const std::uint64_t rgb = Rgb(red, green, blue);
+    if (!ignored.pending() && (stored & ColourBits) == rgb)
+        return storedWord;
+    return QString::number((stored & ~ColourBits) | rgb);
+}
+
+QString FactionProblem(const FactionRecord& record) {
+    QList<TypedWord> words = {{QStringLiteral("Faction ID"), record.id},
+                              {QStringLiteral("Name"), record.name}};
+    for (qsizetype j = 1; j < record.relations.size(); ++j)
+        words.append({QStringLiteral("Relation to faction %1").arg(j), record.relations.at(j)});
+    return TypedWordsProblem(words);
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QStringList>
+
+// The names of the map icons that the low byte of a party's or a template's
+// flag word selects; row k of each list is icon k.
+
+// The icon rows of map_icons.txt's lines: after the two header lines, every
+// line that is not blank and does not begin with "-" (blanks aside) adds
+// "icon_" and its text before the first blank.
+QStringList MapIconRows(const QStringList& lines);
+// MapIconRows of map_icons.txt in ModuleFolder; no rows, and no message, when
+// the file cannot be read.
+QStringList LoadMapIcons();
+
+// The party-template editor's fixed list of the game's 189 icons, "00. icon_player"
+// to "188. icon_bandit_lair".
+QStringList BuiltInIconRows();

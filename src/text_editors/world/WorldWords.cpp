@@ -1,0 +1,77 @@
+#include "text_editors/world/WorldWords.h"
+
+#include "text_editors/troops/TroopRecord.h"
+
+#include <algorithm>
+
+namespace {
+
+// What the game's reader takes for the end of a word.
+bool SplitsWord(QChar c) {
+    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\v' || c == u'\f';
+}
+
+} // namespace
+
+QString TypedWordProblem(const TypedWord& word) {
+    if (word.text.isEmpty() || std::any_of(word.text.begin(), word.text.end(), SplitsWord))
+        return QStringLiteral("'%1' must not be empty or hold blanks or line breaks!")
+            .arg(word.box);
+    if (std::any_of(word.text.begin(), word.text.end(), [](QChar c) { return c.unicode() > 0xFF; }))
+        return QStringLiteral("'%1' holds a character that cannot be written to the module file!")
+            .arg(word.box);
+    return QString();
+}
+
+QString TypedWordsProblem(const QList<TypedWord>& words) {
+    for (const TypedWord& word : words) {
+        QString problem = TypedWordProblem(word);
+        if (!problem.isEmpty())
+            return problem;
+    }
+    return QString();
+}
+
+std::optional<int> IndexWord(QStringView word, PendingFailure& failure) {
+    const std::optional<std::int64_t> value = ParseTroopInt(word, -32768, 32767, failure);
+    return value ? std::optional<int>(static_cast<int>(*value)) : std::nullopt;
+}
+
+std::optional<std::uint64_t> BitsWord(QStringView word, PendingFailure& failure) {
+    return ParseTroopU64(word, failure);
+}
+
+LineWords::LineWords(const QString& line, PendingFailure& failure)
+    : m_words(line.split(u' ')), m_failure(failure) {}
+
+template <typename T> std::optional<T> LineWords::read(int i, std::optional<T> value) {
+    if (i >= m_words.size())
+        missing();
+    else if (!value)
+        m_complete = false;
+    return value;
+}
+
+QString LineWords::text(int i) {
+    if (i < m_words.size())
+        return m_words.at(i);
+    missing();
+    return QString();
+}
+
+int LineWords::index(int i) {
+    const std::optional<int> value =
+        i < m_words.size() ? IndexWord(m_words.at(i), m_failure) : std::nullopt;
+    return read(i, value).value_or(-1);
+}
+
+std::uint64_t LineWords::bits(int i) {
+    const std::optional<std::uint64_t> value =
+        i < m_words.size() ? BitsWord(m_words.at(i), m_failure) : std::nullopt;
+    return read(i, value).value_or(0);
+}
+
+void LineWords::missing() {
+    m_failure.raise(Err::SubscriptOutOfRange);
+    m_complete = false;
+}

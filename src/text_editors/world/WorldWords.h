@@ -1,0 +1,67 @@
+#pragma once
+
+#include "platform/Failure.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <cstdint>
+#include <optional>
+
+// What the faction, party and party-template records share: their lines are
+// words cut at every single blank, so a word typed into a box must stay one
+// word, and the numbers among the words are read strictly.
+
+// A text box's caption (as a message names it) and what it holds.
+struct TypedWord {
+    QString box;
+    QString text;
+};
+
+// The message that refuses `text` as a word of a record line, or the empty text
+// when it is fine: an empty word, a blank, a tab or a line break would shift
+// every later word of the line, and a character beyond the file's 8-bit code
+// cannot be written.
+QString TypedWordProblem(const TypedWord& word);
+// The first problem among `words`, in order; the empty text when there is none.
+QString TypedWordsProblem(const QList<TypedWord>& words);
+
+// A word that names a list row (an index into another table): a decimal integer
+// in the game's 16-bit range. No value and failure 13 (no number) or 6 (out of
+// range) otherwise.
+std::optional<int> IndexWord(QStringView word, PendingFailure& failure);
+// An unsigned decimal word of up to 64 bits (flag and personality words); no
+// value and failure 13 or 6 otherwise.
+std::optional<std::uint64_t> BitsWord(QStringView word, PendingFailure& failure);
+
+// The words of a record line, read one at a time by a decoder. A word the line
+// lacks raises 9, a number word that cannot be read 13 or 6; either makes the
+// record incomplete, and the reader gives a stand-in value so the rest of the
+// line can still be shown.
+class LineWords {
+public:
+    LineWords(const QString& line, PendingFailure& failure);
+
+    // Whether every word asked for was there and readable.
+    bool complete() const { return m_complete; }
+    qsizetype size() const { return m_words.size(); }
+    const QStringList& words() const { return m_words; }
+
+    // Word `i` as it stands; the empty text when missing.
+    QString text(int i);
+    // Word `i` as an index (IndexWord); -1 when missing or unreadable.
+    int index(int i);
+    // Word `i` as a bit word (BitsWord); 0 when missing or unreadable.
+    std::uint64_t bits(int i);
+    // Marks the record incomplete for a word the line's shape lacks (failure 9).
+    void missing();
+
+private:
+    template <typename T> std::optional<T> read(int i, std::optional<T> value);
+
+    QStringList m_words;
+    PendingFailure& m_failure;
+    bool m_complete = true;
+};
