@@ -202,13 +202,20 @@ BENCHMARK_CAPTURE(ReadBytes, factions, "factions.txt")->Unit(benchmark::kMillise
 BENCHMARK_CAPTURE(ReadLines, factions, "factions.txt")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Load, LoadTextFactions, "factions.txt", LoadTextFactions)
     ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Save, SaveTextFactions, "factions.txt", LoadTextFactions, SaveTextFactions)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ReadBytes, parties, "parties.txt")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ReadLines, parties, "parties.txt")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Load, LoadTextParties, "parties.txt", LoadTextParties)
     ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Save, SaveTextParties, "parties.txt", LoadTextParties, SaveTextParties)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ReadBytes, party_templates, "party_templates.txt")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ReadLines, party_templates, "party_templates.txt")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Load, LoadTextPartyTemplates, "party_templates.txt", LoadTextPartyTemplates)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Save, SaveTextPartyTemplates, "party_templates.txt", LoadTextPartyTemplates,
+                  SaveTextPartyTemplates)
     ->Unit(benchmark::kMillisecond);
 
 } // namespace
