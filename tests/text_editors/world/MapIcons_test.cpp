@@ -30,11 +30,8 @@ TEST(MapIconsTest, BuiltInIconListNamesIcons0To188) {
     const QStringList rows = BuiltInIconRows();
     ASSERT_EQ(rows.size(), 189);
     EXPECT_EQ(rows.at(0), "00. icon_player");
-    EXPECT_EQ(rows.at(45), "45. icon_custom_banner_03");
     EXPECT_EQ(rows.at(46), "46. icon_banner_01");
     EXPECT_EQ(rows.at(171), "171. icon_banner_126");
-    EXPECT_EQ(rows.at(180), "180. icon_banner_135");
-    EXPECT_EQ(rows.at(186), "186. icon_map_flag_kingdom_f");
     EXPECT_EQ(rows.at(187), "187. icon_banner_126");
     EXPECT_EQ(rows.at(188), "188. icon_bandit_lair");
 }

@@ -71,7 +71,6 @@ TEST(PartyFlagsTest, ALabelSizeRowClickedClearsTheOtherTwo) {
     } rows[] = {
         {{LabelMediumRow, LabelLargeRow}, LabelMediumRow, {LabelMediumRow}},
         {{LabelSmallRow, LabelLargeRow, 6}, LabelSmallRow, {LabelSmallRow, 6}},
-        {{LabelMediumRow}, LabelLargeRow, {}}, // the click deselected the large row
         {{LabelMediumRow, LabelLargeRow}, 6, {LabelMediumRow, LabelLargeRow}},
     };
     for (const auto& row : rows) {
