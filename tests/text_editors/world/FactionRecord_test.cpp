@@ -37,33 +37,6 @@ TEST(FactionRecordTest, UnchangedFactionsAreBuiltBackAsStored) {
     }
 }
 
-TEST(FactionRecordTest, WordsAreReadIntoTheirFields) {
-    const struct {
-        QString line1;
-        bool hideLabel;
-        int red, green, blue;
-    } rows[] = {
-        {Kingdom, false, 170, 170, 170},
-        {"0 fac_a A 1 65280 ", true, 0, 255, 0},
-        {"0 fac_a A 2 0 ", true, 0, 0, 0},
-        {"0 fac_a A 0 4278233855 ", false, 0, 170, 255}, // 0xFF00AAFF
-    };
-    for (const auto& row : rows) {
-        PendingFailure failure;
-        const FactionRecord r = DecodeFaction(row.line1, Relations, 3, failure).record;
-        EXPECT_EQ(r.hideLabel, row.hideLabel);
-        EXPECT_EQ(std::tuple(r.red, r.green, r.blue), std::tuple(row.red, row.green, row.blue));
-    }
-    PendingFailure failure;
-    const FactionRecord r = DecodeFaction(Kingdom, Relations, 3, failure).record;
-    EXPECT_EQ(r.id, "fac_kingdom");
-    EXPECT_EQ(r.name, "Kingdom_of_Varr");
-    // Single blanks between the values are read the same.
-    EXPECT_EQ(r.relations, (QStringList{"0.050000", "0.100000", "-0.200000"}));
-    EXPECT_EQ(DecodeFaction(Kingdom, " 0.050000 0.100000 -0.200000 ", 3, failure).record.relations,
-              r.relations);
-}
-
 TEST(FactionRecordTest, ChangesWriteOnlyTheirWords) {
     using Edit = std::function<void(FactionRecord&)>;
     const struct {

@@ -43,24 +43,6 @@ TEST(PartyRecordTest, UnchangedRecordsAreBuiltBackWordForWord) {
     }
 }
 
-TEST(PartyRecordTest, WordsAreReadIntoTheirFields) {
-    PendingFailure failure;
-    const PartyRecord r = DecodeParty(Camp, failure).record;
-    EXPECT_FALSE(failure.pending());
-    EXPECT_EQ(r.id, "p_bandit_camp");
-    EXPECT_EQ(r.name, "Bandit_Camp");
-    EXPECT_EQ(r.flags.icon, 3);
-    EXPECT_TRUE(r.flags.rows[2]); // is_static
-    EXPECT_EQ(r.partyTemplate, 2);
-    EXPECT_EQ(r.faction, 3);
-    EXPECT_EQ(r.personality, (Personality{8, 8, true}));
-    EXPECT_EQ(r.aiBehaviour, 4);
-    EXPECT_EQ(r.aiTarget, 7);
-    EXPECT_EQ(r.posX, "5.000000");
-    EXPECT_EQ(r.posY, "-20.000000");
-    EXPECT_EQ(r.members, (QList<PartyMember>{{4, "10", false}, {1, "3", true}, {12, "1", false}}));
-}
-
 // Each change writes its own words and leaves every other word as stored.
 TEST(PartyRecordTest, ChangesWriteOnlyTheirWords) {
     using Edit = std::function<void(PartyRecord&)>;
