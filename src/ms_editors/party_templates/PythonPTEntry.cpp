@@ -1,6 +1,8 @@
 #include "ms_editors/party_templates/PythonPTEntry.h"
 
 #include "ms_editors/troops/PythonText.h"
+#include "text_editors/world/MapIcons.h"
+#include "text_editors/world/PartyFlags.h"
 
 namespace {
 
@@ -334,48 +336,15 @@ bool IsPrisonerElement(const QString& element) {
 }
 
 QStringList PythonPTFlagVocabulary() {
-    return {QStringLiteral("pf_disabled"),
-            QStringLiteral("pf_is_ship"),
-            QStringLiteral("pf_is_static"),
-            QStringLiteral("pf_label_small"),
-            QStringLiteral("pf_label_medium"),
-            QStringLiteral("pf_label_large"),
-            QStringLiteral("pf_always_visible"),
-            QStringLiteral("pf_default_behavior"),
-            QStringLiteral("pf_auto_remove_in_town"),
-            QStringLiteral("pf_quest_party"),
-            QStringLiteral("pf_no_label"),
-            QStringLiteral("pf_limit_members"),
-            QStringLiteral("pf_hide_defenders"),
-            QStringLiteral("pf_show_faction"),
-            QStringLiteral("pf_dont_attack_civilians"),
-            QStringLiteral("pf_civilian"),
-            QString(110, u'-'),
-            QStringLiteral("carries_goods(x)"),
-            QStringLiteral("carries_gold(x)")};
+    QStringList rows;
+    for (const PartyFlagRow& row : PartyFlagRows)
+        rows.append(QStringLiteral("pf_") + QLatin1String(row.text));
+    return rows << QString(110, u'-') << QStringLiteral("carries_goods(x)")
+                << QStringLiteral("carries_gold(x)");
 }
 
 QStringList PythonPTIconVocabulary() {
-    QStringList icons =
-        QStringLiteral("player player_horseman gray_knight vaegir_knight flagbearer_a "
-                       "flagbearer_b peasant khergit khergit_horseman_b axeman woman "
-                       "woman_b town town_steppe town_desert village_a village_b village_c2 "
-                       "village_burnt_a village_deserted_a village_burnt_b "
-                       "village_deserted_b village_burnt_c village_deserted_c2 "
-                       "village_snow_a2 village_snow_burnt_a village_snow_deserted_a camp "
-                       "ship ship_on_land castle_a castle_b castle_c2 castle_d2 town_snow "
-                       "castle_snow_a castle_snow_b mule cattle training_ground bridge_a "
-                       "bridge_b bridge_snow_a custom_banner_01 custom_banner_02 "
-                       "custom_banner_03")
-            .split(u' ');
-    for (int i = 1; i <= 135; ++i)
-        icons.append(QStringLiteral("banner_%1").arg(i, 2, 10, QLatin1Char('0')));
-    for (char c = 'a'; c <= 'f'; ++c)
-        icons.append(QStringLiteral("map_flag_kingdom_") + QLatin1Char(c));
-    icons << QStringLiteral("banner_126") << QStringLiteral("bandit_lair");
-    for (QString& icon : icons)
-        icon.prepend(QStringLiteral("icon_"));
-    return icons;
+    return GameIconNames();
 }
 
 QStringList PythonPTPersonalityVocabulary() {

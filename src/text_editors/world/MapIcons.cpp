@@ -82,7 +82,7 @@ QStringList LoadMapIcons() {
     return MapIconRows(lines);
 }
 
-QStringList BuiltInIconRows() {
+QStringList GameIconNames() {
     QStringList names;
     for (const char* name : FirstIcons)
         names.append(QLatin1String(name));
@@ -93,7 +93,11 @@ QStringList BuiltInIconRows() {
     // The game's list names this banner twice.
     names.append(QStringLiteral("icon_banner_126"));
     names.append(QStringLiteral("icon_bandit_lair"));
+    return names;
+}
 
+QStringList BuiltInIconRows() {
+    const QStringList names = GameIconNames();
     QStringList rows;
     for (qsizetype i = 0; i < names.size(); ++i)
         rows.append(QStringLiteral("%1. ").arg(i, 2, 10, QLatin1Char('0')) + names.at(i));

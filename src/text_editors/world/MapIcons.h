@@ -13,6 +13,9 @@ QStringList MapIconRows(const QStringList& lines);
 // the file cannot be read.
 QStringList LoadMapIcons();
 
-// The party-template editor's fixed list of the game's 189 icons, "00. icon_player"
+// The game's 189 map icons, "icon_player" to "icon_bandit_lair", in icon order
+// ("icon_banner_126" twice, as the game lists it).
+QStringList GameIconNames();
+// The party-template editor's fixed icon list: GameIconNames numbered, "00. icon_player"
 // to "188. icon_bandit_lair".
 QStringList BuiltInIconRows();
