@@ -16,5 +16,8 @@ QWidget* ShowPythonPartyTemp(); // frmPythonPartyTemp
 
 // Shows the result-message window modally with MsgTitle, MsgText and MsgEntry.
 void ShowMessageWindow();
+// Sets MsgTitle, MsgText and MsgEntry, then shows the result-message window:
+// the outcome of an update or add, with the record as stored.
+void ShowResult(const QString& title, const QString& text, const QString& entry);
 // Shows the about window modally.
 void ShowAboutWindow();

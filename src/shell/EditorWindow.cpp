@@ -8,6 +8,25 @@
 #include <QMenu>
 #include <QMenuBar>
 
+std::vector<EditorSwitchEntry> TextEditorSwitch() {
+    return {
+        {QStringLiteral("mnu_select_troops"), QStringLiteral("&troop.txt"), ShowTextTroops},
+        {QStringLiteral("mnu_select_parties"), QStringLiteral("&parties.txt"), ShowTextParties},
+        {QStringLiteral("mnu_select_pt"), QStringLiteral("part&y_template.txt"), ShowTextPartyTemp},
+        {QStringLiteral("mnu_select_factions"), QStringLiteral("&factions.txt"), ShowTextFactions},
+        {QStringLiteral("mnu_select_items"), QStringLiteral("&item_kinds1.txt"), ShowTextItems}};
+}
+
+std::vector<EditorSwitchEntry> PythonEditorSwitch(const QString& prefix) {
+    return {
+        {prefix + QStringLiteral("troops"), QStringLiteral("module_&troops.py"), ShowPythonTroops},
+        {prefix + QStringLiteral("items"), QStringLiteral("module_&items.py"), ShowPythonItems},
+        {prefix + QStringLiteral("parties"), QStringLiteral("module_&parties.py"), nullptr},
+        {prefix + QStringLiteral("pt"), QStringLiteral("module_part&y_templates.py"),
+         ShowPythonPartyTemp},
+        {prefix + QStringLiteral("factions"), QStringLiteral("module_&factions.py"), nullptr}};
+}
+
 EditorWindow::EditorWindow(QWidget* parent) : QMainWindow(parent) {
     // Each opening builds the window anew, so it starts from what is on disk
     // with every mark cleared.
@@ -65,4 +84,50 @@ QMenu* EditorWindow::addFileMenu(const QString& backName, const QString& separat
     exit->setObjectName(QStringLiteral("mnu_file_exit"));
     connect(exit, &QAction::triggered, this, [this] { exitProgram(); });
     return menu;
+}
+
+QMenu* EditorWindow::addMenu(const char* name, const QString& caption) {
+    QMenu* menu = menuBar()->addMenu(caption);
+    menu->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+QAction* EditorWindow::addMenuEntry(QMenu* menu, const char* name, const QString& caption,
+                                    std::function<void()> handler) {
+    QAction* entry = menu->addAction(caption);
+    entry->setObjectName(QLatin1String(name));
+    connect(entry, &QAction::triggered, this, std::move(handler));
+    return entry;
+}
+
+QMenu* EditorWindow::addEditorSwitchMenu(const char* name, const QString& caption,
+                                         const std::vector<EditorSwitchEntry>& entries,
+                                         QWidget* (*own)()) {
+    QMenu* menu = addMenu(name, caption);
+    for (const EditorSwitchEntry& e : entries) {
+        QAction* entry = menu->addAction(e.caption);
+        entry->setObjectName(e.name);
+        if (!e.show) {
+            entry->setEnabled(false);
+        } else if (e.show == own) {
+            entry->setCheckable(true);
+            entry->setChecked(true);
+            // This editor's own entry does nothing, so a click must not take its tick.
+            connect(entry, &QAction::toggled, entry, [entry] { entry->setChecked(true); });
+        } else {
+            connect(entry, &QAction::triggered, this, [this, show = e.show] { switchTo(show); });
+        }
+    }
+    return menu;
+}
+
+QMenu* EditorWindow::addHelpMenu(const QString& caption) {
+    QMenu* help = addMenu("mnu_help", caption);
+    addMenuEntry(help, "mnu_help_about", QStringLiteral("&About"), [] { ShowAboutWindow(); });
+    return help;
+}
+
+void EditorWindow::saveFile(bool (*save)(), bool& unsaved) {
+    if (save())
+        unsaved = false;
 }

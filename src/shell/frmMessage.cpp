@@ -76,3 +76,10 @@ bool frmMessage::eventFilter(QObject* watched, QEvent* event) {
 void ShowMessageWindow() {
     ShowModal(new frmMessage);
 }
+
+void ShowResult(const QString& title, const QString& text, const QString& entry) {
+    MsgTitle = title;
+    MsgText = text;
+    MsgEntry = entry;
+    ShowMessageWindow();
+}

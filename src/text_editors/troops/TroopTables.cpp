@@ -1,5 +1,6 @@
 #include "text_editors/troops/TroopTables.h"
 
+#include "text_editors/RecordRows.h"
 #include "textfiles/modTextFactions.h"
 #include "textfiles/modTextItems.h"
 #include "textfiles/modTextTroops.h"
@@ -26,16 +27,6 @@ bool LinksTo(const QString& word, int target) {
     const auto index = ParseTroopInt(word, std::numeric_limits<std::int64_t>::min(),
                                      std::numeric_limits<std::int64_t>::max(), ignored);
     return index && *index == target;
-}
-
-QList<int> Matching(const QStringList& names, const QStringList& ids, int first, int last,
-                    const QString& filter) {
-    QList<int> hits;
-    for (int i = first; i <= last; ++i) {
-        if (names.value(i).contains(filter) || ids.value(i).contains(filter))
-            hits.append(i);
-    }
-    return hits;
 }
 
 } // namespace
@@ -80,8 +71,7 @@ bool RemoveLastTroop() {
 }
 
 QString TroopRowText(int i) {
-    return QString::number(i) + QStringLiteral(".  ") + TroopID.value(i) + QStringLiteral("  (") +
-           TroopName.value(i) + QStringLiteral(")");
+    return RecordRow(i, TroopID.value(i), TroopName.value(i));
 }
 
 QStringList TroopListRows() {
@@ -130,11 +120,11 @@ QString FilteredItemRow(int i) {
 }
 
 QList<int> MatchingTroops(const QString& filter) {
-    return Matching(TroopName, TroopID, 0, TroopMax, filter);
+    return MatchingRecords(TroopName, TroopID, 0, TroopMax, filter);
 }
 
 QList<int> MatchingItems(const QString& filter) {
-    return Matching(ItemName, ItemID, 1, ItemMax, filter);
+    return MatchingRecords(ItemName, ItemID, 1, ItemMax, filter);
 }
 
 QList<int> TroopsLinkedTo(int target) {

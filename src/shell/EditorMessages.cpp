@@ -1,0 +1,26 @@
+#include "shell/EditorMessages.h"
+
+#include "platform/MessageBox.h"
+
+void RefuseInput(const QString& text) {
+    MsgBox(text, MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Information"));
+}
+
+void ShowInformation(const QString& text) {
+    MsgBox(text, MsgButtons::Ok, MsgIcon::Information, QStringLiteral("Information..."));
+}
+
+void ShowFaceCodeHelp() {
+    const QString lineBreak = QStringLiteral("\r\n");
+    MsgBox(QStringLiteral("This is a face code - you can generate this in the game. First, enable "
+                          "edit mode in your game configuration, then start the game.") +
+               lineBreak +
+               QStringLiteral("Press C to open character information. Click on your charaters "
+                              "face. Change your face. Press CTRL+E, the face code of the "
+                              "generated face ") +
+               lineBreak +
+               QStringLiteral("will be displayed in the top of the screen. Press this button to "
+                              "copy the face code to the clipboard. Then insert it to the editor "
+                              "field, by pressing CTRL+V."),
+           MsgButtons::Ok, MsgIcon::Information, QStringLiteral("How to get the face code..."));
+}
