@@ -2,32 +2,25 @@
 
 #include "platform/Convert.h"
 #include "platform/MessageBox.h"
-#include "platform/System.h"
 #include "platform/gui/Controls.h"
+#include "platform/gui/Layout.h"
 #include "platform/gui/Modal.h"
 #include "shell/EditorFactories.h"
-#include "shell/modCore.h"
+#include "shell/EditorMessages.h"
 #include "shell/modMain.h"
+#include "text_editors/RecordRows.h"
 #include "text_editors/troops/TroopTables.h"
 #include "text_editors/troops/frmTextTroopsCopy.h"
 #include "textfiles/modTextFactions.h"
 #include "textfiles/modTextItems.h"
 #include "textfiles/modTextTroops.h"
 
-#include <QFontDatabase>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
-#include <QVBoxLayout>
 
 #include <algorithm>
-
-using TroopWindows::Named;
-using TroopWindows::Place;
 
 namespace {
 
@@ -45,21 +38,6 @@ constexpr int ModifierRole = Qt::UserRole + 1;
 const QString LineBreak = QStringLiteral("\r\n");
 const QString Paragraph = QStringLiteral("\r\n\r\n");
 
-QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
-                 int width, int height = 255) {
-    auto* label = Named(new QLabel(text, parent), name);
-    Place(label, left, top, width, height);
-    return label;
-}
-
-QGroupBox* AddFrame(QWidget* parent, const char* name, const QString& caption) {
-    return Named(new QGroupBox(caption, parent), name);
-}
-
-QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption) {
-    return Named(new QPushButton(caption, parent), name);
-}
-
 // "Leadership:" or "(Firearms:)" as a message names the box.
 QString BoxName(const char* caption) {
     QString name = QLatin1String(caption);
@@ -67,91 +45,11 @@ QString BoxName(const char* caption) {
     return name;
 }
 
-void RefuseBox(const QString& text) {
-    MsgBox(text, MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Information"));
-}
-
-// Lists the rows of the hits of `filter` in `filtered`, shown in place of
-// `full`; an empty filter, or one without a hit (which beeps), shows `full`
-// again. Returns whether anything was listed.
-bool ApplyFilter(ListBox* full, ListBox* filtered, const QString& filter,
-                 QList<int> (*match)(const QString&), const std::function<QString(int)>& row) {
-    const QList<int> hits = filter.isEmpty() ? QList<int>() : match(filter);
-    if (!filter.isEmpty() && hits.isEmpty())
-        Beep();
-    QStringList rows;
-    rows.reserve(hits.size());
-    for (int i : hits)
-        rows.append(row(i));
-    filtered->setRows(rows);
-    filtered->setVisible(!hits.isEmpty());
-    full->setVisible(hits.isEmpty());
-    return !hits.isEmpty();
-}
-
-// A width-dependent property of the layout: a Left or a Width, in twips.
-struct WidthRule {
-    QWidget* widget;
-    bool left;
-    int at1024;
-    int at1280;
-};
-
 } // namespace
-
-QFont TroopWindows::Font() {
-    QFont font;
-    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("MS Sans Serif"),
-                      QStringLiteral("DejaVu Sans Condensed"),
-                      QStringLiteral("Liberation Sans Narrow"), font.family()});
-    font.setPointSize(8);
-    return font;
-}
-
-void TroopWindows::Place(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(Tw(left), Tw(top), Tw(width), Tw(height));
-}
-
-TroopInputBox::TroopInputBox(Filter filter, int typingLimit, QWidget* parent)
-    : QLineEdit(parent), m_filter(filter), m_typingLimit(typingLimit) {}
-
-void TroopInputBox::keyPressEvent(QKeyEvent* event) {
-    const bool command = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
-    const QString typed = event->text();
-    if (command || typed.size() != 1 || event->key() == Qt::Key_Backspace) {
-        QLineEdit::keyPressEvent(event);
-        return;
-    }
-    const QChar c = typed[0];
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && m_filter == Filter::EnterRuns) {
-        if (onEnter)
-            onEnter();
-        return;
-    }
-    if (m_filter == Filter::Digits && (c < u'0' || c > u'9'))
-        return;
-    const bool full = m_typingLimit > 0 && text().size() - selectedText().size() >= m_typingLimit;
-    if (c.isPrint() && full)
-        return;
-    if (m_filter == Filter::BlankToUnderscore && c == u' ') {
-        insert(QStringLiteral("_"));
-        return;
-    }
-    QLineEdit::keyPressEvent(event);
-}
-
-void TroopInputBox::focusOutEvent(QFocusEvent* event) {
-    QLineEdit::focusOutEvent(event);
-    // Another window or a popup taking the focus leaves the box in place.
-    const Qt::FocusReason reason = event->reason();
-    if (onLostFocus && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-        onLostFocus();
-}
 
 frmTextTroops::frmTextTroops(QWidget* parent) : EditorWindow(parent) {
     setObjectName(QStringLiteral("frmTextTroops"));
-    setFont(TroopWindows::Font());
+    setFont(InterfaceFont());
     buildControls();
     buildMenus();
     placeDesign();
@@ -159,15 +57,11 @@ frmTextTroops::frmTextTroops(QWidget* parent) : EditorWindow(parent) {
 }
 
 void frmTextTroops::buildControls() {
-    setCentralWidget(new QWidget(this));
-    frameTroops = Named(new QWidget(centralWidget()), "frameTroops");
-    using Filter = TroopInputBox::Filter;
+    frameTroops = Named(new QWidget(this), "frameTroops");
+    setCentralWidget(frameTroops);
+    using Keys = InputBox::Keys;
 
-    lblTroopEditor = AddLabel(frameTroops, "lblTroopEditor", QString(), 120, 60, 6840, 660);
-    QFont bold = lblTroopEditor->font();
-    bold.setBold(true);
-    bold.setPointSize(10);
-    lblTroopEditor->setFont(bold);
+    lblTroopEditor = AddHeading(frameTroops, "lblTroopEditor", 120, 60, 6840, 660);
 
     frameAdd = AddFrame(frameTroops, "frameAdd", QStringLiteral("Add/Delete Troop"));
     cmdAddTroop = AddButton(frameAdd, "cmdAddTroop", QStringLiteral("Add"));
@@ -182,8 +76,7 @@ void frmTextTroops::buildControls() {
     lstTroopsFiltered = Named(new ListBox(frameTroopList), "lstTroopsFiltered");
     lstTroopsFiltered->hide();
     Label43 = AddLabel(frameTroopList, "Label43", QStringLiteral("Filter troops:"), 60, 9430, 1110);
-    txtFilterTroops =
-        Named(new TroopInputBox(Filter::EnterRuns, 0, frameTroopList), "txtFilterTroops");
+    txtFilterTroops = AddInputBox(frameTroopList, "txtFilterTroops");
     cmdFilterTroops = AddButton(frameTroopList, "cmdFilterTroops", QStringLiteral("Go"));
 
     frameMain = AddFrame(frameTroops, "frameMain", QStringLiteral("Troop"));
@@ -191,10 +84,10 @@ void frmTextTroops::buildControls() {
     frameNames = AddFrame(frameMain, "frameNames", QStringLiteral("Name"));
     const char* nameLabels[] = {"Troop ID:", "Single:", "Plural:"};
     const char* nameBoxes[] = {"txtTroopID", "txtTroopName", "txtTroopNamePl"};
-    std::array<TroopInputBox*, 3> names{};
+    std::array<InputBox*, 3> names{};
     for (int i = 0; i < 3; ++i) {
         AddLabel(frameNames, "", QLatin1String(nameLabels[i]), 120, 300 + 420 * i, 900);
-        names[i] = Named(new TroopInputBox(Filter::BlankToUnderscore, 0, frameNames), nameBoxes[i]);
+        names[i] = AddInputBox(frameNames, nameBoxes[i], Keys::BlankToUnderscore);
         Place(names[i], 1050, 270 + 420 * i, 2430, 315);
     }
     txtTroopID = names[0];
@@ -233,8 +126,7 @@ void frmTextTroops::buildControls() {
     for (std::size_t i = 0; i < txtAttributes.size(); ++i) {
         const int top = 300 + 330 * static_cast<int>(i);
         AddLabel(frameStats, "", QLatin1String(TroopAttributeBoxes[i].caption), 120, top, 900);
-        txtAttributes[i] =
-            Named(new TroopInputBox(Filter::Digits, 0, frameStats), TroopAttributeBoxes[i].control);
+        txtAttributes[i] = AddInputBox(frameStats, TroopAttributeBoxes[i].control, Keys::Digits);
         Place(txtAttributes[i], 1080, top - 30, 1200, 300);
     }
 
@@ -243,8 +135,7 @@ void frmTextTroops::buildControls() {
         const int left = 120 + 2340 * (static_cast<int>(i) / 8);
         const int top = 240 + 270 * (static_cast<int>(i) % 8);
         AddLabel(frameSkills, "", QLatin1String(TroopSkillBoxes[i].caption), left, top + 15, 1650);
-        txtSkills[i] =
-            Named(new TroopInputBox(Filter::Digits, 2, frameSkills), TroopSkillBoxes[i].control);
+        txtSkills[i] = AddInputBox(frameSkills, TroopSkillBoxes[i].control, Keys::Digits, 2);
         Place(txtSkills[i], left + 1680, top, 480, 270);
     }
 
@@ -254,29 +145,20 @@ void frmTextTroops::buildControls() {
         const int top = 270 + 360 * (static_cast<int>(i) / 4);
         AddLabel(frameProf, "", QLatin1String(TroopProficiencyBoxes[i].caption), left, top + 15,
                  1170);
-        txtProficiencies[i] = Named(new TroopInputBox(Filter::Digits, 3, frameProf),
-                                    TroopProficiencyBoxes[i].control);
+        txtProficiencies[i] =
+            AddInputBox(frameProf, TroopProficiencyBoxes[i].control, Keys::Digits, 3);
         Place(txtProficiencies[i], left + 1170, top, 540, 300);
     }
 
     frameFaceCode = AddFrame(frameMain, "frameFaceCode", QStringLiteral("Face codes"));
     AddLabel(frameFaceCode, "", QStringLiteral("Face code 1:"), 120, 300, 1110);
     AddLabel(frameFaceCode, "", QStringLiteral("Face code 2:"), 120, 720, 1110);
-    txtFace1 = Named(new TroopInputBox(Filter::None, 0, frameFaceCode), "txtFace1");
-    txtFace2 = Named(new TroopInputBox(Filter::None, 0, frameFaceCode), "txtFace2");
-    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    txtFace1->setFont(fixed);
-    txtFace2->setFont(fixed);
-    // A long caption on a narrow button: it wraps, as the design wants it.
-    cmdFaceCode = AddButton(frameFaceCode, "cmdFaceCode", QString());
-    auto* faceCaption =
-        new QLabel(QStringLiteral("How can I get this code from the game?"), cmdFaceCode);
-    faceCaption->setWordWrap(true);
-    faceCaption->setAlignment(Qt::AlignCenter);
-    faceCaption->setAttribute(Qt::WA_TransparentForMouseEvents);
-    auto* faceLayout = new QVBoxLayout(cmdFaceCode);
-    faceLayout->setContentsMargins(3, 2, 3, 2);
-    faceLayout->addWidget(faceCaption);
+    txtFace1 = AddInputBox(frameFaceCode, "txtFace1");
+    txtFace2 = AddInputBox(frameFaceCode, "txtFace2");
+    txtFace1->setFont(FixedPitchFont());
+    txtFace2->setFont(FixedPitchFont());
+    cmdFaceCode = AddWrappingButton(frameFaceCode, "cmdFaceCode",
+                                    QStringLiteral("How can I get this code from the game?"));
 
     frameItems = AddFrame(frameMain, "frameItems", QStringLiteral("Items"));
     lstItems = Named(new ListBox(frameItems), "lstItems");
@@ -290,30 +172,33 @@ void frmTextTroops::buildControls() {
     lstFilteredItems->hide();
     lblFilterItems =
         AddLabel(frameItems, "lblFilterItems", QStringLiteral("Filter items:"), 135, 6195, 900);
-    txtItemFilter = Named(new TroopInputBox(Filter::EnterRuns, 0, frameItems), "txtItemFilter");
+    txtItemFilter = AddInputBox(frameItems, "txtItemFilter");
     cmdFilterItems = AddButton(frameItems, "cmdFilterItems", QStringLiteral("Go"));
     cmdAddItem =
         AddButton(frameItems, "cmdAddItem", QStringLiteral("Add selected item to inventory"));
     lblAddItem =
         AddLabel(frameItems, "lblAddItem", QStringLiteral("Add item via number:"), 120, 6930, 3300);
-    txtItemNr = Named(new TroopInputBox(Filter::Digits, 4, frameItems), "txtItemNr");
+    txtItemNr = AddInputBox(frameItems, "txtItemNr", Keys::Digits, 4);
     cmdAddItemNr = AddButton(frameItems, "cmdAddItemNr", QStringLiteral("Add item"));
 
-    for (TroopInputBox* box : txtAttributes)
+    for (InputBox* box : txtAttributes)
         box->setText(QStringLiteral("0"));
-    for (TroopInputBox* box : txtSkills)
+    for (InputBox* box : txtSkills)
         box->setText(QStringLiteral("0"));
-    for (TroopInputBox* box : txtProficiencies)
+    for (InputBox* box : txtProficiencies)
         box->setText(QStringLiteral("0"));
     txtItemNr->setText(QStringLiteral("0"));
+    m_troopFilter = ListFilter(txtFilterTroops, lstTroops, lstTroopsFiltered);
+    m_itemFilter = ListFilter(txtItemFilter, lstAvailableItems, lstFilteredItems);
 
     connect(lstTroops, &ListBox::click, this, &frmTextTroops::lstTroops_Click);
     connect(lstTroopsFiltered, &ListBox::click, this, &frmTextTroops::lstTroopsFiltered_Click);
     connect(cmdFilterTroops, &QPushButton::clicked, this, &frmTextTroops::cmdFilterTroops_Click);
     txtFilterTroops->onEnter = [this] { cmdFilterTroops_Click(); };
     connect(cmdUpdateTroop, &QPushButton::clicked, this, [this] { UpdateTroop(true); });
-    connect(cmdSave, &QPushButton::clicked, this, &frmTextTroops::cmdSave_Click);
-    connect(cmdFaceCode, &QPushButton::clicked, this, &frmTextTroops::cmdFaceCode_Click);
+    connect(cmdSave, &QPushButton::clicked, this,
+            [this] { saveFile(SaveTextTroops, UnsavedTroops); });
+    connect(cmdFaceCode, &QPushButton::clicked, this, [] { ShowFaceCodeHelp(); });
     for (int i = 0; i < 3; ++i)
         connect(optGender[i], &OptionButton::click, this, [this, i] { optGender_Click(i); });
     txtTroopID->onLostFocus = [this] { txtTroopID_LostFocus(); };
@@ -330,65 +215,27 @@ void frmTextTroops::buildControls() {
 
 void frmTextTroops::buildMenus() {
     addFileMenu(QStringLiteral("mnu_file_back"), QStringLiteral("mnu_file_blank2"));
-    const auto addEntry = [this](QMenu* menu, const char* name, const QString& caption,
-                                 auto handler) {
-        QAction* action = Named(menu->addAction(caption), name);
-        connect(action, &QAction::triggered, this, handler);
-        return action;
-    };
-
-    QMenu* edit = Named(menuBar()->addMenu(QStringLiteral("&Edit")), "mnu_edit");
-    mnu_edit_troopadd = addEntry(edit, "mnu_edit_troopadd", QStringLiteral("&Add new troop"),
-                                 [this] { cmdAddTroop_Click(); });
+    QMenu* edit = addMenu("mnu_edit", QStringLiteral("&Edit"));
+    mnu_edit_troopadd = addMenuEntry(edit, "mnu_edit_troopadd", QStringLiteral("&Add new troop"),
+                                     [this] { cmdAddTroop_Click(); });
     mnu_edit_troopdelete =
-        addEntry(edit, "mnu_edit_troopdelete", QStringLiteral("&Delete last troop in list"),
-                 [this] { cmdDeleteTroop_Click(); });
+        addMenuEntry(edit, "mnu_edit_troopdelete", QStringLiteral("&Delete last troop in list"),
+                     [this] { cmdDeleteTroop_Click(); });
     Named(edit->addSeparator(), "mnu_edit_blank1");
-    mnu_edit_inv_clear = addEntry(edit, "mnu_edit_inv_clear", QStringLiteral("Clear &inventory"),
-                                  [this] { mnu_edit_inv_clear_Click(); });
+    mnu_edit_inv_clear =
+        addMenuEntry(edit, "mnu_edit_inv_clear", QStringLiteral("Clear &inventory"),
+                     [this] { mnu_edit_inv_clear_Click(); });
     Named(edit->addSeparator(), "mnu_edit_blank2");
-    mnu_edit_copy = addEntry(edit, "mnu_edit_copy", QStringLiteral("&Copy functions..."),
-                             [this] { mnu_edit_copy_Click(); });
-
-    QMenu* view = Named(menuBar()->addMenu(QStringLiteral("View")), "mnu_view");
-    const char* fontNames[] = {"mnu_view_font7", "mnu_view_font8", "mnu_view_font9",
-                               "mnu_view_font10"};
-    for (int i = 0; i < 4; ++i) {
-        const int size = 7 + i;
-        mnu_view_font[i] =
-            addEntry(view, fontNames[i], QStringLiteral("List font size ") + QString::number(size),
-                     [this, size] { SetListFontSize(size); });
-        mnu_view_font[i]->setCheckable(true);
-    }
-    Named(view->addSeparator(), "mnu_view_blank1");
-    mnu_view_1024 = addEntry(view, "mnu_view_1024", QStringLiteral("Screen width 1024"),
-                             [this] { SetScreenWidth(1024); });
-    mnu_view_1280 = addEntry(view, "mnu_view_1280", QStringLiteral("Screen width 1280 (or higher)"),
-                             [this] { SetScreenWidth(1280); });
-    mnu_view_1024->setCheckable(true);
-    mnu_view_1280->setCheckable(true);
-
-    QMenu* select = Named(menuBar()->addMenu(QStringLiteral("&Select editor")), "mnu_select");
-    QAction* troops = Named(select->addAction(QStringLiteral("&troop.txt")), "mnu_select_troops");
-    troops->setCheckable(true);
-    troops->setChecked(true);
-    // This editor's own entry does nothing, so a click must not take its tick.
-    connect(troops, &QAction::toggled, troops, [troops] { troops->setChecked(true); });
-    addEntry(select, "mnu_select_parties", QStringLiteral("&parties.txt"),
-             [this] { switchTo(ShowTextParties); });
-    addEntry(select, "mnu_select_pt", QStringLiteral("part&y_template.txt"),
-             [this] { switchTo(ShowTextPartyTemp); });
-    addEntry(select, "mnu_select_factions", QStringLiteral("&factions.txt"),
-             [this] { switchTo(ShowTextFactions); });
-    addEntry(select, "mnu_select_items", QStringLiteral("&item_kinds1.txt"),
-             [this] { switchTo(ShowTextItems); });
-
-    QMenu* help = Named(menuBar()->addMenu(QStringLiteral("&?")), "mnu_help");
-    addEntry(help, "mnu_help_about", QStringLiteral("&About"), [] { ShowAboutWindow(); });
+    mnu_edit_copy = addMenuEntry(edit, "mnu_edit_copy", QStringLiteral("&Copy functions..."),
+                                 [this] { mnu_edit_copy_Click(); });
+    m_view.addMenu(true);
+    addEditorSwitchMenu("mnu_select", QStringLiteral("&Select editor"), TextEditorSwitch(),
+                        ShowTextTroops);
+    addHelpMenu();
 }
 
-// Positions that do not depend on the screen width; SetScreenWidth sets the
-// others.
+// Positions that do not depend on the screen width, then the width rules by
+// which SetScreenWidth sets the others.
 void frmTextTroops::placeDesign() {
     Place(frameAdd, 7050, 0, 2200, 780);
     Place(cmdAddTroop, 120, 300, 930, 375);
@@ -428,11 +275,30 @@ void frmTextTroops::placeDesign() {
     Place(cmdAddItem, 135, 6540, 3435, 330);
     Place(txtItemNr, 1710, 7215, 660, 300);
     Place(cmdAddItemNr, 2445, 7200, 1125, 330);
+
+    m_view.setLists({lstItems, lstAvailableItems, lstFilteredItems, lstTroops, lstTroopsFiltered});
+    using enum WidthRule::Edge;
+    m_view.setLayout(
+        frameTroops, 15360, 19200, FormHeight,
+        {
+            {frameTroopList, Width, 3825, 5745},    {lstTroops, Width, 3765, 5685},
+            {lstTroopsFiltered, Width, 3765, 5685}, {txtFilterTroops, Width, 1905, 3810},
+            {cmdFilterTroops, Left, 3165, 5100},    {frameMain, Left, 3915, 5860},
+            {frameMain, Width, 11250, 13185},       {lblTroopEditor, Width, 6840, 10695},
+            {frameAdd, Left, 7050, 10950},          {frameEdit, Left, 9345, 13245},
+            {frameItems, Width, 3705, 5655},        {lstItems, Width, 3435, 5400},
+            {lstAvailableItems, Width, 3435, 5400}, {lstFilteredItems, Width, 3435, 5400},
+            {cmdAddItem, Width, 3435, 5400},        {cmdRemoveItem, Left, 1455, 3390},
+            {lblAddItem, Left, 120, 2055},          {txtItemNr, Left, 1710, 3645},
+            {cmdAddItemNr, Left, 2445, 4380},       {txtItemFilter, Width, 1965, 3900},
+            {cmdFilterItems, Left, 3045, 5025},     {frameFaceCode, Width, 11025, 12975},
+            {cmdFaceCode, Left, 9690, 11610},       {txtFace1, Width, 8295, 10200},
+            {txtFace2, Width, 8295, 10200},
+        });
 }
 
 void frmTextTroops::formLoad() {
     setWindowTitle(WindowCaption(QStringLiteral("  - Troop Editor")));
-    frameTroops->move(0, 0);
     SetScreenWidth(ScreenWidth);
     SetListFontSize(ListFontSize);
     CurTroop = NoTroop;
@@ -458,8 +324,7 @@ void frmTextTroops::formLoad() {
 
 void frmTextTroops::FillTroopList() {
     lstTroops->setRows(TroopListRows());
-    lblTroops->setText(QStringLiteral("List of Troops (") + QString::number(TroopMax) +
-                       QStringLiteral(" + entry 0)"));
+    lblTroops->setText(ListCaption(QStringLiteral("List of Troops"), TroopMax));
     FillUpgradeCombos();
 }
 
@@ -503,64 +368,6 @@ void frmTextTroops::SetTroopAddMode(bool addMode) {
         QString::number(CurTroop));
 }
 
-void frmTextTroops::SetScreenWidth(int width) {
-    // A stored width we do not offer still gets a sound layout: the nearest one.
-    const bool wide = OfferedScreenWidth(width) == 1280;
-    const WidthRule rules[] = {
-        {frameTroops, false, 15360, 19200},    {frameTroopList, false, 3825, 5745},
-        {lstTroops, false, 3765, 5685},        {lstTroopsFiltered, false, 3765, 5685},
-        {txtFilterTroops, false, 1905, 3810},  {cmdFilterTroops, true, 3165, 5100},
-        {frameMain, true, 3915, 5860},         {frameMain, false, 11250, 13185},
-        {lblTroopEditor, false, 6840, 10695},  {frameAdd, true, 7050, 10950},
-        {frameEdit, true, 9345, 13245},        {frameItems, false, 3705, 5655},
-        {lstItems, false, 3435, 5400},         {lstAvailableItems, false, 3435, 5400},
-        {lstFilteredItems, false, 3435, 5400}, {cmdAddItem, false, 3435, 5400},
-        {cmdRemoveItem, true, 1455, 3390},     {lblAddItem, true, 120, 2055},
-        {txtItemNr, true, 1710, 3645},         {cmdAddItemNr, true, 2445, 4380},
-        {txtItemFilter, false, 1965, 3900},    {cmdFilterItems, true, 3045, 5025},
-        {frameFaceCode, false, 11025, 12975},  {cmdFaceCode, true, 9690, 11610},
-        {txtFace1, false, 8295, 10200},        {txtFace2, false, 8295, 10200},
-    };
-    for (const WidthRule& rule : rules) {
-        const int value = Tw(wide ? rule.at1280 : rule.at1024);
-        if (rule.left)
-            rule.widget->move(value, rule.widget->y());
-        else
-            rule.widget->resize(value, rule.widget->height());
-    }
-    frameTroops->resize(frameTroops->width(), Tw(FormHeight));
-    centralWidget()->setMinimumSize(frameTroops->size());
-    resize(frameTroops->width(), Tw(FormHeight) + menuBar()->sizeHint().height());
-    if (width == 1024 || width == 1280) {
-        mnu_view_1024->setChecked(width == 1024);
-        mnu_view_1280->setChecked(width == 1280);
-    }
-    const QRect screenArea = screen()->availableGeometry();
-    move(std::max(0, screenArea.x() + (screenArea.width() - this->width()) / 2), std::max(0, y()));
-    ScreenWidth = static_cast<std::int16_t>(width);
-    SaveViewSettings();
-}
-
-void frmTextTroops::SetListFontSize(int size) {
-    for (QAction* entry : mnu_view_font)
-        entry->setChecked(false);
-    if (size >= 7 && size <= 10)
-        mnu_view_font[static_cast<std::size_t>(size - 7)]->setChecked(true);
-    for (ListBox* list :
-         {lstItems, lstAvailableItems, lstFilteredItems, lstTroops, lstTroopsFiltered}) {
-        QFont font = list->font();
-        font.setPointSize(OfferedFontSize(size));
-        list->setFont(font);
-    }
-    lstItems->resize(lstItems->width(), Tw(2400));
-    lstAvailableItems->resize(lstAvailableItems->width(), Tw(2790));
-    lstFilteredItems->resize(lstFilteredItems->width(), Tw(2790));
-    lstTroops->resize(lstTroops->width(), Tw(8835));
-    lstTroopsFiltered->resize(lstTroopsFiltered->width(), Tw(8835));
-    ListFontSize = static_cast<std::int16_t>(size);
-    SaveViewSettings();
-}
-
 void frmTextTroops::lstTroops_Click() {
     if (lstTroops->listIndex() >= 0)
         selectTroop(lstTroops->listIndex());
@@ -570,11 +377,8 @@ void frmTextTroops::lstTroopsFiltered_Click() {
     const QListWidgetItem* row = lstTroopsFiltered->currentItem();
     if (!row)
         return;
-    // "12.  trp_x  (X)": the number in front of the point.
-    const QString number = row->text().section(u' ', 0, 0).chopped(1);
-    PendingFailure ignored;
-    if (const auto index = ParseTroopInt(number, 0, TroopMax, ignored))
-        selectTroop(static_cast<int>(*index));
+    if (const std::optional<int> index = RecordOfRow(row->text(), TroopMax))
+        selectTroop(*index);
 }
 
 void frmTextTroops::selectTroop(int index) {
@@ -692,7 +496,7 @@ std::optional<TroopRecord> frmTextTroops::readControls(const TroopRecord& base) 
         {&r.id, "Troop ID"}, {&r.name, "Single"}, {&r.plural, "Plural"}};
     for (const auto& [word, name] : names) {
         if (word->isEmpty()) {
-            RefuseBox(QStringLiteral("'%1' must not be empty!").arg(QLatin1String(name)));
+            RefuseInput(QStringLiteral("'%1' must not be empty!").arg(QLatin1String(name)));
             return std::nullopt;
         }
     }
@@ -713,8 +517,8 @@ std::optional<TroopRecord> frmTextTroops::readControls(const TroopRecord& base) 
     const auto readWords = [](const auto& boxes, const auto& table, auto& words) {
         for (std::size_t i = 0; i < boxes.size(); ++i) {
             if (!IsSingleWord(boxes[i]->text())) {
-                RefuseBox(QStringLiteral("'%1' must not be empty or hold blanks!")
-                              .arg(BoxName(table[i].caption)));
+                RefuseInput(QStringLiteral("'%1' must not be empty or hold blanks!")
+                                .arg(BoxName(table[i].caption)));
                 return false;
             }
             words[i] = boxes[i]->text();
@@ -728,9 +532,10 @@ std::optional<TroopRecord> frmTextTroops::readControls(const TroopRecord& base) 
     for (std::size_t i = 0; i < txtSkills.size(); ++i) {
         const std::optional<int> level = SkillLevelFromBox(txtSkills[i]->text());
         if (!level) {
-            RefuseBox(QStringLiteral("Value of '%1' must be a number between 0 and 15 (or a letter "
-                                     "from A to F)!")
-                          .arg(BoxName(TroopSkillBoxes[i].caption)));
+            RefuseInput(
+                QStringLiteral("Value of '%1' must be a number between 0 and 15 (or a letter "
+                               "from A to F)!")
+                    .arg(BoxName(TroopSkillBoxes[i].caption)));
             return std::nullopt;
         }
         r.setSkill(static_cast<int>(i), *level);
@@ -763,25 +568,18 @@ void frmTextTroops::UpdateTroop(bool showMessage) {
     int k = CurTroop;
     if (!TroopAddMode) {
         StoreTroop(k, *lines);
-        const QString row = TroopRowText(k);
-        lstTroops->item(k)->setText(row);
-        if (troopFilterActive() && lstTroopsFiltered->currentItem())
-            lstTroopsFiltered->currentItem()->setText(row);
+        m_troopFilter.setRowText(k, TroopRowText(k));
         MsgTitle = QStringLiteral("Troop updated...");
         MsgText = QStringLiteral("Troop # ") + QString::number(k) + QStringLiteral(" - '") +
                   TroopID[k] + QStringLiteral("' has been updated. This is the new entry:");
     } else {
         k = AppendTroop(*lines);
-        const QString row = TroopRowText(k);
-        lstTroops->addItem(row);
+        m_troopFilter.appendRow(TroopRowText(k));
         lstTroops->setListIndex(k);
-        if (troopFilterActive()) {
-            lstTroopsFiltered->addItem(row);
+        if (m_troopFilter.active())
             lstTroopsFiltered->setListIndex(lstTroopsFiltered->count() - 1);
-        }
         SetTroopAddMode(false);
-        lblTroops->setText(QStringLiteral("List of Troops (") + QString::number(TroopMax) +
-                           QStringLiteral(" + entry 0)"));
+        lblTroops->setText(ListCaption(QStringLiteral("List of Troops"), TroopMax));
         MsgTitle = QStringLiteral("Troop added...");
         MsgText = QStringLiteral("Troop # ") + QString::number(k) + QStringLiteral(" - '") +
                   TroopID[k] +
@@ -802,35 +600,15 @@ void frmTextTroops::enableUpdate(bool enabled) {
     cmdUpdateTroop->setEnabled(enabled && m_shown.has_value());
 }
 
-bool frmTextTroops::troopFilterActive() const {
-    return !lstTroopsFiltered->isHidden();
-}
-
 void frmTextTroops::cmdFilterTroops_Click() {
-    const auto row = [this](int i) { return lstTroops->item(i)->text(); };
-    if (ApplyFilter(lstTroops, lstTroopsFiltered, txtFilterTroops->text(), MatchingTroops, row))
+    const auto hits = [this](const QString& filter) {
+        QStringList rows;
+        for (int i : MatchingTroops(filter))
+            rows.append(lstTroops->item(i)->text());
+        return rows;
+    };
+    if (m_troopFilter.run(hits) == FilterResult::Hits)
         cmdUpdateTroop->setEnabled(false);
-}
-
-void frmTextTroops::cmdSave_Click() {
-    // A save that failed leaves the tables unsaved: the close question must
-    // still protect them.
-    if (SaveTextTroops())
-        UnsavedTroops = false;
-}
-
-void frmTextTroops::cmdFaceCode_Click() {
-    MsgBox(QStringLiteral("This is a face code - you can generate this in the game. First, enable "
-                          "edit mode in your game configuration, then start the game.") +
-               LineBreak +
-               QStringLiteral("Press C to open character information. Click on your charaters "
-                              "face. Change your face. Press CTRL+E, the face code of the "
-                              "generated face ") +
-               LineBreak +
-               QStringLiteral("will be displayed in the top of the screen. Press this button to "
-                              "copy the face code to the clipboard. Then insert it to the editor "
-                              "field, by pressing CTRL+V."),
-           MsgButtons::Ok, MsgIcon::Information, QStringLiteral("How to get the face code..."));
 }
 
 void frmTextTroops::optGender_Click(int index) {
@@ -901,7 +679,7 @@ void frmTextTroops::cmdDeleteTroop_Click() {
 }
 
 void frmTextTroops::DeleteTroop() {
-    if (troopFilterActive()) {
+    if (m_troopFilter.active()) {
         txtFilterTroops->clear();
         cmdFilterTroops_Click();
     }
@@ -953,8 +731,12 @@ void frmTextTroops::setInventoryCount(int count) {
 }
 
 void frmTextTroops::cmdFilterItems_Click() {
-    ApplyFilter(lstAvailableItems, lstFilteredItems, txtItemFilter->text(), MatchingItems,
-                FilteredItemRow);
+    m_itemFilter.run([](const QString& filter) {
+        QStringList rows;
+        for (int i : MatchingItems(filter))
+            rows.append(FilteredItemRow(i));
+        return rows;
+    });
 }
 
 void frmTextTroops::cmdAddItem_Click() {

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "platform/gui/InputBox.h"
+#include "platform/gui/ListFilter.h"
+#include "shell/EditorView.h"
 #include "shell/EditorWindow.h"
 #include "text_editors/troops/TroopRecord.h"
 
-#include <QLineEdit>
-
 #include <array>
-#include <functional>
 #include <optional>
 
 class CheckBox;
@@ -18,36 +18,6 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QPushButton;
-
-// Layout of the troop editor's windows: a narrow interface font where one is
-// installed (the layout is measured for one), positions in twips, controls
-// found by name.
-namespace TroopWindows {
-QFont Font();
-void Place(QWidget* widget, int left, int top, int width, int height);
-template <typename T> T* Named(T* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-} // namespace TroopWindows
-
-// Text boxes with the editor's key filters. Their length limits hold for
-// typing only: a text set from code is never cut.
-class TroopInputBox : public QLineEdit {
-public:
-    enum class Filter { None, Digits, BlankToUnderscore, EnterRuns };
-    TroopInputBox(Filter filter, int typingLimit, QWidget* parent);
-    std::function<void()> onEnter;
-    std::function<void()> onLostFocus;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-
-private:
-    Filter m_filter;
-    int m_typingLimit;
-};
 
 // The troop editor of troops.txt: lists the troops, shows one field by field,
 // stores edits in the troop tables and saves the file.
@@ -71,8 +41,8 @@ public:
     void FillFactionCombo();
     void FillAvailableItems();
     void SetTroopAddMode(bool addMode);
-    void SetScreenWidth(int width);
-    void SetListFontSize(int size);
+    void SetScreenWidth(int width) { m_view.setScreenWidth(width); }
+    void SetListFontSize(int size) { m_view.setListFontSize(size); }
     // Shows troop CurTroop. A record that cannot be shown completely fills no
     // control, is reported, and leaves the update button disabled.
     void ShowTroop();
@@ -95,8 +65,6 @@ private:
     void lstTroopsFiltered_Click();
     void selectTroop(int index);
     void cmdFilterTroops_Click();
-    void cmdSave_Click();
-    void cmdFaceCode_Click();
     void optGender_Click(int index);
     void txtTroopID_LostFocus();
     void cmdAddTroop_Click();
@@ -119,7 +87,6 @@ private:
     bool inventoryFull() const;
     void setInventoryCount(int count);
     void enableUpdate(bool enabled);
-    bool troopFilterActive() const;
 
     // The troop shown completely by the last show, and its lines as stored.
     std::optional<TroopRecord> m_shown;
@@ -132,7 +99,7 @@ private:
     ListBox* lstTroops = nullptr;
     ListBox* lstTroopsFiltered = nullptr;
     QLabel* Label43 = nullptr;
-    TroopInputBox* txtFilterTroops = nullptr;
+    InputBox* txtFilterTroops = nullptr;
     QPushButton* cmdFilterTroops = nullptr;
     QGroupBox* frameAdd = nullptr;
     QPushButton* cmdAddTroop = nullptr;
@@ -143,9 +110,9 @@ private:
     QGroupBox* frameMain = nullptr;
 
     QGroupBox* frameNames = nullptr;
-    TroopInputBox* txtTroopID = nullptr;
-    TroopInputBox* txtTroopName = nullptr;
-    TroopInputBox* txtTroopNamePl = nullptr;
+    InputBox* txtTroopID = nullptr;
+    InputBox* txtTroopName = nullptr;
+    InputBox* txtTroopNamePl = nullptr;
     QGroupBox* frameFaction = nullptr;
     ComboBox* cmbFactions = nullptr;
     QGroupBox* frameUpgrade = nullptr;
@@ -156,14 +123,14 @@ private:
     ComboBox* CmbRace = nullptr;
     std::array<CheckBox*, 15> chkFlags{};
     QGroupBox* frameStats = nullptr;
-    std::array<TroopInputBox*, 5> txtAttributes{};
+    std::array<InputBox*, 5> txtAttributes{};
     QGroupBox* frameSkills = nullptr;
-    std::array<TroopInputBox*, TroopSkillBoxCount> txtSkills{};
+    std::array<InputBox*, TroopSkillBoxCount> txtSkills{};
     QGroupBox* frameProf = nullptr;
-    std::array<TroopInputBox*, 7> txtProficiencies{};
+    std::array<InputBox*, 7> txtProficiencies{};
     QGroupBox* frameFaceCode = nullptr;
-    TroopInputBox* txtFace1 = nullptr;
-    TroopInputBox* txtFace2 = nullptr;
+    InputBox* txtFace1 = nullptr;
+    InputBox* txtFace2 = nullptr;
     QPushButton* cmdFaceCode = nullptr;
 
     QGroupBox* frameItems = nullptr;
@@ -172,11 +139,11 @@ private:
     ListBox* lstAvailableItems = nullptr;
     ListBox* lstFilteredItems = nullptr;
     QLabel* lblFilterItems = nullptr;
-    TroopInputBox* txtItemFilter = nullptr;
+    InputBox* txtItemFilter = nullptr;
     QPushButton* cmdFilterItems = nullptr;
     QPushButton* cmdAddItem = nullptr;
     QLabel* lblAddItem = nullptr;
-    TroopInputBox* txtItemNr = nullptr;
+    InputBox* txtItemNr = nullptr;
     QPushButton* cmdAddItemNr = nullptr;
     QPushButton* cmdItemUp = nullptr;
     QPushButton* cmdItemDown = nullptr;
@@ -186,7 +153,8 @@ private:
     QAction* mnu_edit_troopdelete = nullptr;
     QAction* mnu_edit_inv_clear = nullptr;
     QAction* mnu_edit_copy = nullptr;
-    std::array<QAction*, 4> mnu_view_font{};
-    QAction* mnu_view_1024 = nullptr;
-    QAction* mnu_view_1280 = nullptr;
+
+    EditorView m_view{this};
+    ListFilter m_troopFilter;
+    ListFilter m_itemFilter;
 };

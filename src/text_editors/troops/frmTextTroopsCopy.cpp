@@ -2,9 +2,9 @@
 
 #include "platform/MessageBox.h"
 #include "platform/gui/Controls.h"
+#include "platform/gui/Layout.h"
 #include "shell/modMain.h"
 #include "text_editors/troops/TroopTables.h"
-#include "text_editors/troops/frmTextTroops.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -12,9 +12,6 @@
 
 #include <algorithm>
 #include <utility>
-
-using TroopWindows::Named;
-using TroopWindows::Place;
 
 namespace {
 
@@ -25,7 +22,7 @@ const QString Information = QStringLiteral("Information...");
 frmTextTroopsCopy::frmTextTroopsCopy(std::function<void()> copied, QWidget* parent)
     : QDialog(parent), m_copied(std::move(copied)) {
     setObjectName(QStringLiteral("frmTextTroopsCopy"));
-    setFont(TroopWindows::Font());
+    setFont(InterfaceFont());
     setWindowTitle(WindowCaption());
     setFixedSize(Tw(9480), Tw(6240));
 

@@ -319,6 +319,7 @@ TEST_F(TroopEditorTest, ViewSettings) {
     // and is kept as it is.
     window->SetScreenWidth(800);
     EXPECT_EQ(child<QGroupBox>("frameMain")->x(), Tw(3915));
+    EXPECT_EQ(window->width(), Tw(15360)); // the window narrows with its layout
     EXPECT_TRUE(action("mnu_view_1280")->isChecked());
     EXPECT_EQ(ReadIni("Config", "ScreenWidth", ConfigFilePath()), "800");
 
