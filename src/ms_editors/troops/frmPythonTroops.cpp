@@ -8,25 +8,19 @@
 #include "platform/MessageBox.h"
 #include "platform/System.h"
 #include "platform/gui/Controls.h"
-#include "platform/gui/Modal.h"
+#include "platform/gui/InputBox.h"
+#include "platform/gui/Layout.h"
 #include "shell/EditorFactories.h"
+#include "shell/EditorMessages.h"
 #include "shell/modCore.h"
 #include "shell/modMain.h"
 
 #include <QApplication>
-#include <QEvent>
-#include <QFocusEvent>
-#include <QFontMetrics>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
-#include <QStyleOptionButton>
-#include <QStylePainter>
 
 namespace {
 
@@ -35,56 +29,10 @@ constexpr int MaxInventory = 64;
 // Height of the window's content below the menu bar, in twips.
 constexpr int ContentHeight = 10935;
 
-// A command button whose caption wraps onto several lines.
-class WrapButton : public QPushButton {
-public:
-    WrapButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {}
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QStylePainter p(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        option.text.clear();
-        p.drawControl(QStyle::CE_PushButton, option);
-        p.drawText(rect().adjusted(4, 2, -4, -2), Qt::AlignCenter | Qt::TextWordWrap, text());
-    }
-};
-
-// The layout is measured in twips for a small dialog font. Fonts differ in
-// width from system to system, so the size is the largest that lets the
-// longest caption of a fixed-width control fit.
-QFont DialogFont() {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    for (const qreal points : {8.0, 7.5, 7.0, 6.5}) {
-        font.setPointSizeF(points);
-        if (QFontMetrics(font).horizontalAdvance(QStringLiteral("Delete Item from inventory")) <=
-            Tw(1900))
-            break;
-    }
-    return font;
-}
-
-template <class W> W* named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-QGroupBox* group(QWidget* parent, const char* name, const QString& caption) {
-    return named(new QGroupBox(caption, parent), name);
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
-    return named(new QPushButton(caption, parent), name);
-}
-
-QLabel* label(QWidget* parent, const char* name, const QString& caption) {
-    return named(new QLabel(caption, parent), name);
-}
-
-QLineEdit* textBox(QWidget* parent, const char* name) {
-    return named(new QLineEdit(parent), name);
-}
+// The shared message boxes under the names this window's handlers use.
+void (&information)(const QString&) = ShowInformation;
+void (&refusal)(const QString&) = RefuseInput;
+void (&showResult)(const QString&, const QString&, const QString&) = ShowResult;
 
 // The controls of a term list (attributes, skills), named after `term`:
 // cmb<term>, txt<term>, lst<term>, cmd<term>Add/Change/Del and cmdHelp<term>.
@@ -107,10 +55,6 @@ void termGroup(QGroupBox* frame, const char* term, ComboBox*& cmb, QLineEdit*& t
         command(QStringLiteral("cmd") + t + QStringLiteral("Change"), QStringLiteral("Change"));
     del = command(QStringLiteral("cmd") + t + QStringLiteral("Del"), QStringLiteral("Del"));
     help = command(QStringLiteral("cmdHelp") + t, QStringLiteral("?"));
-}
-
-void place(QWidget* w, int left, int top, int width, int height) {
-    w->setGeometry(Tw(left), Tw(top), Tw(width), Tw(height));
 }
 
 QStringList listTexts(const QListWidget* list) {
@@ -177,14 +121,6 @@ const QString StatsHelpTail =
     QStringLiteral("You also can delete the standard values, and adding single values. But this is "
                    "not recommended!");
 
-void information(const QString& text) {
-    MsgBox(text, MsgButtons::Ok, MsgIcon::Information, QStringLiteral("Information..."));
-}
-
-void refusal(const QString& text) {
-    MsgBox(text, MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Information"));
-}
-
 // Wires a term list (attributes, skills): the combo and the list fill the text
 // box, Add appends it, Change overwrites the current row, Del removes it.
 void wireTermList(ComboBox* cmb, QLineEdit* txt, ListBox* lst, QPushButton* add,
@@ -215,118 +151,130 @@ void wireTermList(ComboBox* cmb, QLineEdit* txt, ListBox* lst, QPushButton* add,
 
 frmPythonTroops::frmPythonTroops(QWidget* parent) : EditorWindow(parent) {
     setObjectName(QStringLiteral("frmPythonTroops"));
-    setFont(DialogFont());
+    setFont(InterfaceFont());
     buildControls();
     buildMenus();
+    placeDesign();
     formLoad();
 }
 
 void frmPythonTroops::buildControls() {
-    frameTroops = named(new QFrame(this), "frameTroops");
+    frameTroops = Named(new QFrame(this), "frameTroops");
     setCentralWidget(frameTroops);
     QWidget* f = frameTroops;
+    using Keys = InputBox::Keys;
 
-    frameTroopList = group(f, "frameTroopList", QString());
-    lblTroops = label(frameTroopList, "lblTroops", QStringLiteral("List of Troops"));
-    lstTroops = named(new ListBox(frameTroopList), "lstTroops");
-    Label43 = label(frameTroopList, "Label43", QStringLiteral("Filter troops:"));
-    txtFilterTroops = textBox(frameTroopList, "txtFilterTroops");
-    cmdFilterTroops = button(frameTroopList, "cmdFilterTroops", QStringLiteral("Go"));
+    frameTroopList = AddFrame(f, "frameTroopList", QString());
+    lblTroops = AddLabel(frameTroopList, "lblTroops", QStringLiteral("List of Troops"));
+    lstTroops = Named(new ListBox(frameTroopList), "lstTroops");
+    Label43 = AddLabel(frameTroopList, "Label43", QStringLiteral("Filter troops:"));
+    InputBox* troopFilter = AddInputBox(frameTroopList, "txtFilterTroops");
+    txtFilterTroops = troopFilter;
+    cmdFilterTroops = AddButton(frameTroopList, "cmdFilterTroops", QStringLiteral("Go"));
 
-    lblTroopEditor = label(f, "lblTroopEditor", QStringLiteral("Troop Editor"));
-    QFont header = lblTroopEditor->font();
-    header.setBold(true);
-    lblTroopEditor->setFont(header);
-    frameAdd = group(f, "frameAdd", QStringLiteral("Add/Delete Item"));
-    cmdAddTroop = button(frameAdd, "cmdAddTroop", QStringLiteral("Add"));
-    cmdDeleteTroop = button(frameAdd, "cmdDeleteTroop", QStringLiteral("Delete"));
-    framePython = group(f, "framePython", QStringLiteral("Show python"));
-    cmdShowPython = button(framePython, "cmdShowPython", QStringLiteral("Show troop"));
-    frameEdit = group(f, "frameEdit", QStringLiteral("Update && Save Changes"));
-    cmdUpdate = button(frameEdit, "cmdUpdate", QStringLiteral("Update troop"));
-    cmdSave = button(frameEdit, "cmdSave", QStringLiteral("Save Changes "));
+    lblTroopEditor = AddHeading(f, "lblTroopEditor", 120, 60, 6840, 855);
+    frameAdd = AddFrame(f, "frameAdd", QStringLiteral("Add/Delete Item"));
+    cmdAddTroop = AddButton(frameAdd, "cmdAddTroop", QStringLiteral("Add"));
+    cmdDeleteTroop = AddButton(frameAdd, "cmdDeleteTroop", QStringLiteral("Delete"));
+    framePython = AddFrame(f, "framePython", QStringLiteral("Show python"));
+    cmdShowPython = AddButton(framePython, "cmdShowPython", QStringLiteral("Show troop"));
+    frameEdit = AddFrame(f, "frameEdit", QStringLiteral("Update && Save Changes"));
+    cmdUpdate = AddButton(frameEdit, "cmdUpdate", QStringLiteral("Update troop"));
+    cmdSave = AddButton(frameEdit, "cmdSave", QStringLiteral("Save Changes "));
 
-    frameTroop = group(f, "frameTroop", QStringLiteral("Troop"));
+    frameTroop = AddFrame(f, "frameTroop", QStringLiteral("Troop"));
     QWidget* t = frameTroop;
-    frameNames = group(t, "frameNames", QStringLiteral("Names"));
-    label(frameNames, "lblTroopID", QStringLiteral("Troop ID:"));
-    label(frameNames, "lblTroopName", QStringLiteral("Single:"));
-    label(frameNames, "lblTroopNamePl", QStringLiteral("Plural:"));
-    txtTroopID = textBox(frameNames, "txtTroopID");
-    txtTroopName = textBox(frameNames, "txtTroopName");
-    txtTroopNamePl = textBox(frameNames, "txtTroopNamePl");
-    FrameFlags = group(t, "FrameFlags", QStringLiteral("Flags"));
-    lstFlags = named(new ListBox(FrameFlags), "lstFlags");
+    frameNames = AddFrame(t, "frameNames", QStringLiteral("Names"));
+    AddLabel(frameNames, "lblTroopID", QStringLiteral("Troop ID:"));
+    AddLabel(frameNames, "lblTroopName", QStringLiteral("Single:"));
+    AddLabel(frameNames, "lblTroopNamePl", QStringLiteral("Plural:"));
+    InputBox* troopId = AddInputBox(frameNames, "txtTroopID", Keys::BlankToUnderscore);
+    txtTroopID = troopId;
+    txtTroopName = AddInputBox(frameNames, "txtTroopName");
+    txtTroopNamePl = AddInputBox(frameNames, "txtTroopNamePl");
+    FrameFlags = AddFrame(t, "FrameFlags", QStringLiteral("Flags"));
+    lstFlags = Named(new ListBox(FrameFlags), "lstFlags");
     lstFlags->setSelectionMode(QAbstractItemView::MultiSelection);
-    frameScene = group(t, "frameScene", QStringLiteral("Scene | scene entry point"));
-    txtScene = textBox(frameScene, "txtScene");
-    txtReserved = textBox(frameScene, "txtReserved");
-    frameFactions = group(t, "frameFactions", QStringLiteral("Faction"));
-    txtFaction = textBox(frameFactions, "txtFaction");
+    frameScene = AddFrame(t, "frameScene", QStringLiteral("Scene | scene entry point"));
+    txtScene = AddInputBox(frameScene, "txtScene");
+    txtReserved = AddInputBox(frameScene, "txtReserved");
+    frameFactions = AddFrame(t, "frameFactions", QStringLiteral("Faction"));
+    txtFaction = AddInputBox(frameFactions, "txtFaction");
 
-    frameItems = group(t, "frameItems", QStringLiteral("Items"));
-    lstItems = named(new ListBox(frameItems), "lstItems");
+    frameItems = AddFrame(t, "frameItems", QStringLiteral("Items"));
+    lstItems = Named(new ListBox(frameItems), "lstItems");
     lstItems->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    cmdItemUp = button(frameItems, "cmdItemUp", QStringLiteral("Up"));
-    cmdItemDown = button(frameItems, "cmdItemDown", QStringLiteral("Down"));
+    cmdItemUp = AddButton(frameItems, "cmdItemUp", QStringLiteral("Up"));
+    cmdItemDown = AddButton(frameItems, "cmdItemDown", QStringLiteral("Down"));
     cmdRemoveItem =
-        button(frameItems, "cmdRemoveItem", QStringLiteral("Delete Item from inventory"));
-    lblItems = label(frameItems, "lblItems", QStringLiteral("Available Items:"));
-    lstAvailableItems = named(new ListBox(frameItems), "lstAvailableItems");
-    cmdAddItem = button(frameItems, "cmdAddItem", QStringLiteral("Add selected item to inventory"));
-    lblAddItem = label(frameItems, "lblAddItem", QStringLiteral("Add item via number:"));
-    txtItemNr = textBox(frameItems, "txtItemNr");
-    cmdAddItemNr = button(frameItems, "cmdAddItemNr", QStringLiteral("Add item"));
-    Label17 = label(frameItems, "Label17", QStringLiteral("Filter items:"));
-    txtItemFilter = textBox(frameItems, "txtItemFilter");
-    cmdFilterItems = button(frameItems, "cmdFilterItems", QStringLiteral("Go"));
+        AddButton(frameItems, "cmdRemoveItem", QStringLiteral("Delete Item from inventory"));
+    lblItems = AddLabel(frameItems, "lblItems", QStringLiteral("Available Items:"));
+    lstAvailableItems = Named(new ListBox(frameItems), "lstAvailableItems");
+    cmdAddItem =
+        AddButton(frameItems, "cmdAddItem", QStringLiteral("Add selected item to inventory"));
+    lblAddItem = AddLabel(frameItems, "lblAddItem", QStringLiteral("Add item via number:"));
+    txtItemNr = AddInputBox(frameItems, "txtItemNr", Keys::Digits);
+    cmdAddItemNr = AddButton(frameItems, "cmdAddItemNr", QStringLiteral("Add item"));
+    Label17 = AddLabel(frameItems, "Label17", QStringLiteral("Filter items:"));
+    InputBox* itemFilter = AddInputBox(frameItems, "txtItemFilter");
+    txtItemFilter = itemFilter;
+    cmdFilterItems = AddButton(frameItems, "cmdFilterItems", QStringLiteral("Go"));
+    // The long lists have a design font of their own.
+    for (ListBox* list : {lstTroops, lstItems, lstAvailableItems})
+        list->setFont(QFont(QStringLiteral("Microsoft Sans Serif")));
 
-    frameStats = group(t, "frameStats", QStringLiteral("Attributes"));
+    frameStats = AddFrame(t, "frameStats", QStringLiteral("Attributes"));
     termGroup(frameStats, "Attrib", cmbAttrib, txtAttrib, lstAttrib, cmdAttribAdd, cmdAttribChange,
               cmdAttribDel, cmdHelpAttrib);
-    frameProfiencies = group(t, "frameProfiencies", QStringLiteral("Weapon proficiencies"));
-    cmbProfi = named(new ComboBox(frameProfiencies), "cmbProfi");
-    txtProfi = textBox(frameProfiencies, "txtProfi");
-    cmdHelpProfi = button(frameProfiencies, "cmdHelpProfi", QStringLiteral("?"));
-    FrameSkills = group(t, "FrameSkills", QStringLiteral("Skills"));
+    frameProfiencies = AddFrame(t, "frameProfiencies", QStringLiteral("Weapon proficiencies"));
+    cmbProfi = Named(new ComboBox(frameProfiencies), "cmbProfi");
+    txtProfi = AddInputBox(frameProfiencies, "txtProfi");
+    cmdHelpProfi = AddButton(frameProfiencies, "cmdHelpProfi", QStringLiteral("?"));
+    FrameSkills = AddFrame(t, "FrameSkills", QStringLiteral("Skills"));
     termGroup(FrameSkills, "Skills", cmbSkills, txtSkills, lstSkills, cmdSkillsAdd, cmdSkillsChange,
               cmdSkillsDel, cmdHelpSkills);
 
-    frameFaceCode = group(t, "frameFaceCode",
-                          QStringLiteral("Faces (Use second face to generate random faces between "
-                                         "face 1 and face 2  - only for recruitable troops / no "
-                                         "heros)"));
-    label(frameFaceCode, "lblFace1", QStringLiteral("Face code 1:"));
-    label(frameFaceCode, "lblFace2", QStringLiteral("Face code 2:"));
-    label(frameFaceCode, "lblTroopImage", QStringLiteral("Alt. troop image:"));
-    QFont fixed(QStringLiteral("Fixedsys"));
-    fixed.setStyleHint(QFont::TypeWriter);
-    txtFace1 = textBox(frameFaceCode, "txtFace1");
-    txtFace2 = textBox(frameFaceCode, "txtFace2");
-    txtTroopImage = textBox(frameFaceCode, "txtTroopImage");
+    frameFaceCode = AddFrame(t, "frameFaceCode",
+                             QStringLiteral("Faces (Use second face to generate random faces "
+                                            "between face 1 and face 2  - only for recruitable "
+                                            "troops / no heros)"));
+    AddLabel(frameFaceCode, "lblFace1", QStringLiteral("Face code 1:"));
+    AddLabel(frameFaceCode, "lblFace2", QStringLiteral("Face code 2:"));
+    AddLabel(frameFaceCode, "lblTroopImage", QStringLiteral("Alt. troop image:"));
+    txtFace1 = AddInputBox(frameFaceCode, "txtFace1");
+    txtFace2 = AddInputBox(frameFaceCode, "txtFace2");
+    InputBox* troopImage = AddInputBox(frameFaceCode, "txtTroopImage");
+    txtTroopImage = troopImage;
     for (QLineEdit* face : {txtFace1, txtFace2, txtTroopImage})
-        face->setFont(fixed);
-    cmdFaceCode = named(
-        new WrapButton(QStringLiteral("How can I get this code from the game?"), frameFaceCode),
-        "cmdFaceCode");
-    framePgrade = group(t, "framePgrade", QStringLiteral("Upgrade paths"));
-    label(framePgrade, "lblUpgrade1", QStringLiteral("Upgrade Path 1:"));
-    label(framePgrade, "Label5", QStringLiteral("Upgrade Path 2:"));
-    cmbUpgrade1 = named(new ComboBox(framePgrade), "cmbUpgrade1");
-    cmbUpgrade2 = named(new ComboBox(framePgrade), "cmbUpgrade2");
+        face->setFont(FixedPitchFont());
+    cmdFaceCode = AddWrappingButton(frameFaceCode, "cmdFaceCode",
+                                    QStringLiteral("How can I get this code from the game?"));
+    framePgrade = AddFrame(t, "framePgrade", QStringLiteral("Upgrade paths"));
+    AddLabel(framePgrade, "lblUpgrade1", QStringLiteral("Upgrade Path 1:"));
+    AddLabel(framePgrade, "Label5", QStringLiteral("Upgrade Path 2:"));
+    cmbUpgrade1 = Named(new ComboBox(framePgrade), "cmbUpgrade1");
+    cmbUpgrade2 = Named(new ComboBox(framePgrade), "cmbUpgrade2");
     // A path may name an id that is none of the rows, so the combos take text.
     cmbUpgrade1->setEditable(true);
     cmbUpgrade2->setEditable(true);
+
+    m_troopFilter = ListFilter(txtFilterTroops, lstTroops);
+    m_troopFilter.setLabel(lblTroops, QStringLiteral("List of troops"));
+    m_itemFilter = ListFilter(txtItemFilter, lstAvailableItems);
+    m_itemFilter.setLabel(lblItems, QStringLiteral("Available items"));
 
     // Behaviour.
     connect(lstTroops, &ListBox::click, this, [this] { lstTroops_Click(); });
     connect(cmdFilterTroops, &QPushButton::clicked, this, [this] { cmdFilterTroops_Click(); });
     connect(cmdFilterItems, &QPushButton::clicked, this, [this] { cmdFilterItems_Click(); });
+    troopFilter->onEnter = [this] { cmdFilterTroops_Click(); };
+    itemFilter->onEnter = [this] { cmdFilterItems_Click(); };
     connect(cmdAddTroop, &QPushButton::clicked, this, [this] { AddPythonTroop(); });
     connect(cmdDeleteTroop, &QPushButton::clicked, this, [this] { cmdDeleteTroop_Click(); });
     connect(cmdShowPython, &QPushButton::clicked, this, [this] { cmdShowPython_Click(); });
     connect(cmdUpdate, &QPushButton::clicked, this, [this] { UpdatePythonTroop(true); });
-    connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
+    connect(cmdSave, &QPushButton::clicked, this,
+            [this] { saveFile(SavePythonTroops, UnsavedTroops); });
     connect(cmdAddItem, &QPushButton::clicked, this, [this] { cmdAddItem_Click(); });
     connect(cmdAddItemNr, &QPushButton::clicked, this, [this] { cmdAddItemNr_Click(); });
     connect(cmdRemoveItem, &QPushButton::clicked, this, [this] { cmdRemoveItem_Click(); });
@@ -335,6 +283,9 @@ void frmPythonTroops::buildControls() {
     connect(cmbProfi, &ComboBox::click, this, [this] { cmbProfi_Click(); });
     wireTermList(cmbAttrib, txtAttrib, lstAttrib, cmdAttribAdd, cmdAttribChange, cmdAttribDel);
     wireTermList(cmbSkills, txtSkills, lstSkills, cmdSkillsAdd, cmdSkillsChange, cmdSkillsDel);
+    troopId->onEnter = [] {}; // Enter does nothing in the id box
+    troopId->onLostFocus = [this] { txtTroopID_LostFocus(); };
+    troopImage->onLostFocus = [this] { txtTroopImage_LostFocus(); };
 
     connect(cmdHelpProfi, &QPushButton::clicked, this, [] {
         information(QStringLiteral("Choose a declaration of the weapon proficiencies from this "
@@ -356,77 +307,135 @@ void frmPythonTroops::buildControls() {
                                    "module_troops.py!") +
                     CrLf + StatsHelpTail);
     });
-    connect(cmdFaceCode, &QPushButton::clicked, this, [] {
-        MsgBox(QStringLiteral("This is a face code - you can generate this in the game. First, "
-                              "enable edit mode in your game configuration, then start the game.") +
-                   CrLf +
-                   QStringLiteral("Press C to open character information. Click on your "
-                                  "charaters face. Change your face. Press CTRL+E, the face code "
-                                  "of the generated face ") +
-                   CrLf +
-                   QStringLiteral("will be displayed in the top of the screen. Press this button "
-                                  "to copy the face code to the clipboard. Then insert it to the "
-                                  "editor field, by pressing CTRL+V."),
-               MsgButtons::Ok, MsgIcon::Information, QStringLiteral("How to get the face code..."));
-    });
-
-    for (QLineEdit* box : {txtFilterTroops, txtItemFilter, txtItemNr, txtTroopID, txtTroopImage})
-        box->installEventFilter(this);
+    connect(cmdFaceCode, &QPushButton::clicked, this, [] { ShowFaceCodeHelp(); });
 }
 
 void frmPythonTroops::buildMenus() {
     addFileMenu(QStringLiteral("mnu_file_mainmenu"), QStringLiteral("mnu_file_blank1"),
                 QStringLiteral("&Back to main meu"));
-    const auto action = [this](QMenu* menu, const char* name, const QString& caption) {
-        QAction* a = menu->addAction(caption);
-        a->setObjectName(QString::fromLatin1(name));
-        return a;
-    };
+    QMenu* edit = addMenu("mnu_edit", QStringLiteral("&Edit"));
+    mnu_edit_add = addMenuEntry(edit, "mnu_edit_add", QStringLiteral("&Add troop"),
+                                [this] { AddPythonTroop(); });
+    mnu_edit_del = addMenuEntry(edit, "mnu_edit_del", QStringLiteral("&Delete troop"),
+                                [this] { cmdDeleteTroop_Click(); });
+    Named(edit->addSeparator(), "mnu_editor_blank1");
+    mnu_edit_scan = addMenuEntry(edit, "mnu_edit_scan", QStringLiteral("Scan module_troops.py"),
+                                 [this] { ScanPythonTroops(); });
+    m_view.addMenu(true);
+    std::vector<EditorSwitchEntry> editors = PythonEditorSwitch(QStringLiteral("mnu_editor_"));
+    editors[4].caption = QStringLiteral("module_faction.py");
+    addEditorSwitchMenu("mnu_pythonedit", QStringLiteral("&Python editor"), editors,
+                        ShowPythonTroops);
+    addHelpMenu(QStringLiteral("?"));
+}
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    edit->setObjectName(QStringLiteral("mnu_edit"));
-    mnu_edit_add = action(edit, "mnu_edit_add", QStringLiteral("&Add troop"));
-    mnu_edit_del = action(edit, "mnu_edit_del", QStringLiteral("&Delete troop"));
-    edit->addSeparator()->setObjectName(QStringLiteral("mnu_editor_blank1"));
-    mnu_edit_scan = action(edit, "mnu_edit_scan", QStringLiteral("Scan module_troops.py"));
-    connect(mnu_edit_add, &QAction::triggered, this, [this] { AddPythonTroop(); });
-    connect(mnu_edit_del, &QAction::triggered, this, [this] { cmdDeleteTroop_Click(); });
-    connect(mnu_edit_scan, &QAction::triggered, this, [this] { ScanPythonTroops(); });
+// Positions that do not depend on the screen width, then the width rules by
+// which SetScreenWidth sets the others.
+void frmPythonTroops::placeDesign() {
+    Place(frameAdd, 7050, 0, 2235, 900);
+    Place(cmdAddTroop, 120, 300, 960, 450);
+    Place(cmdDeleteTroop, 1155, 300, 960, 450);
+    Place(framePython, 9375, 0, 1830, 900);
+    Place(cmdShowPython, 120, 300, 1590, 450);
+    Place(frameEdit, 11295, 0, 3945, 900);
+    Place(cmdUpdate, 120, 300, 1800, 450);
+    Place(cmdSave, 2010, 300, 1800, 450);
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("View"));
-    view->setObjectName(QStringLiteral("mnu_view"));
-    for (int size = 7; size <= 10; ++size) {
-        const QByteArray name = "mnu_view_font" + QByteArray::number(size);
-        QAction* a = action(view, name.constData(),
-                            QStringLiteral("List font size ") + QString::number(size));
-        a->setCheckable(true);
-        connect(a, &QAction::triggered, this, [this, size] { SetListFontSize(size); });
-        mnu_view_font.append(a);
+    Place(frameTroopList, 45, 960, 3825, 9915);
+    Place(lblTroops, 60, 240, 3705, 255);
+    Place(lstTroops, 30, 540, 3765, 8880);
+    Place(Label43, 60, 9510, 1110, 255);
+    Place(txtFilterTroops, 1200, 9480, 1905, 315);
+    Place(cmdFilterTroops, 3165, 9465, 600, 345);
+
+    Place(frameTroop, 3915, 960, 11250, 9915);
+    Place(frameNames, 120, 240, 3555, 1395);
+    const char* nameLabels[] = {"lblTroopID", "lblTroopName", "lblTroopNamePl"};
+    QLineEdit* nameBoxes[] = {txtTroopID, txtTroopName, txtTroopNamePl};
+    for (int i = 0; i < 3; ++i) {
+        Place(frameNames->findChild<QLabel*>(QLatin1String(nameLabels[i])), 120, 330 + 360 * i, 930,
+              255);
+        Place(nameBoxes[i], 1080, 300 + 360 * i, 2355, 315);
     }
-    view->addSeparator()->setObjectName(QStringLiteral("mnu_view_blank1"));
-    mnu_view_1024 = action(view, "mnu_view_1024", QStringLiteral("Screen width 1024"));
-    mnu_view_1280 = action(view, "mnu_view_1280", QStringLiteral("Screen width 1280 (or higher)"));
-    mnu_view_1024->setCheckable(true);
-    mnu_view_1280->setCheckable(true);
-    connect(mnu_view_1024, &QAction::triggered, this, [this] { SetScreenWidth(1024); });
-    connect(mnu_view_1280, &QAction::triggered, this, [this] { SetScreenWidth(1280); });
+    Place(FrameFlags, 120, 1680, 3555, 6660);
+    Place(lstFlags, 120, 270, 3315, 6270);
 
-    QMenu* editors = menuBar()->addMenu(QStringLiteral("&Python editor"));
-    editors->setObjectName(QStringLiteral("mnu_pythonedit"));
-    QAction* troops = action(editors, "mnu_editor_troops", QStringLiteral("module_&troops.py"));
-    troops->setCheckable(true);
-    troops->setChecked(true);
-    QAction* items = action(editors, "mnu_editor_items", QStringLiteral("module_&items.py"));
-    action(editors, "mnu_editor_parties", QStringLiteral("module_&parties.py"))->setEnabled(false);
-    QAction* pt = action(editors, "mnu_editor_pt", QStringLiteral("module_part&y_templates.py"));
-    action(editors, "mnu_editor_factions", QStringLiteral("module_faction.py"))->setEnabled(false);
-    connect(items, &QAction::triggered, this, [this] { switchTo(ShowPythonItems); });
-    connect(pt, &QAction::triggered, this, [this] { switchTo(ShowPythonPartyTemp); });
+    Place(frameScene, 3780, 240, 3600, 720);
+    Place(txtScene, 120, 300, 1620, 315);
+    Place(txtReserved, 1860, 300, 1620, 315);
+    Place(frameFactions, 3780, 1005, 3600, 675);
+    Place(txtFaction, 120, 270, 3360, 315);
+    const auto termFrame = [](QGroupBox* frame, int top, ComboBox* cmb, QPushButton* help,
+                              QLineEdit* txt, ListBox* lst, QPushButton* add, QPushButton* change,
+                              QPushButton* del) {
+        Place(frame, 3780, top, 3600, 2220);
+        Place(cmb, 120, 270, 2700, 315);
+        Place(help, 2880, 270, 600, 315);
+        Place(txt, 120, 660, 2700, 315);
+        Place(lst, 120, 1050, 2340, 1050);
+        Place(add, 2520, 1050, 960, 330);
+        Place(change, 2520, 1410, 960, 330);
+        Place(del, 2520, 1770, 960, 330);
+    };
+    termFrame(frameStats, 1725, cmbAttrib, cmdHelpAttrib, txtAttrib, lstAttrib, cmdAttribAdd,
+              cmdAttribChange, cmdAttribDel);
+    Place(frameProfiencies, 3780, 3990, 3600, 1080);
+    Place(cmbProfi, 120, 270, 2700, 315);
+    Place(cmdHelpProfi, 2880, 270, 600, 315);
+    Place(txtProfi, 120, 660, 3360, 315);
+    termFrame(FrameSkills, 5115, cmbSkills, cmdHelpSkills, txtSkills, lstSkills, cmdSkillsAdd,
+              cmdSkillsChange, cmdSkillsDel);
+    Place(framePgrade, 3780, 7380, 3600, 960);
+    Place(framePgrade->findChild<QLabel*>(QStringLiteral("lblUpgrade1")), 120, 285, 1200, 255);
+    Place(framePgrade->findChild<QLabel*>(QStringLiteral("Label5")), 120, 645, 1200, 255);
+    Place(cmbUpgrade1, 1320, 240, 2160, 315);
+    Place(cmbUpgrade2, 1320, 600, 2160, 315);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("?"));
-    help->setObjectName(QStringLiteral("mnu_help"));
-    connect(action(help, "mnu_help_about", QStringLiteral("&About")), &QAction::triggered, this,
-            [] { ShowAboutWindow(); });
+    Place(frameItems, 7440, 240, 3705, 8100);
+    Place(lstItems, 135, 270, 3435, 2400);
+    Place(cmdItemUp, 135, 2730, 600, 345);
+    Place(cmdItemDown, 795, 2730, 600, 345);
+    Place(cmdRemoveItem, 1455, 2730, 2115, 345);
+    Place(lblItems, 135, 3180, 3435, 255);
+    Place(lstAvailableItems, 135, 3450, 3435, 2400);
+    Place(cmdAddItem, 135, 5910, 3435, 345);
+    Place(lblAddItem, 120, 6375, 1560, 255);
+    Place(txtItemNr, 1710, 6330, 675, 315);
+    Place(cmdAddItemNr, 2445, 6315, 1125, 345);
+    Place(Label17, 135, 6795, 885, 255);
+    Place(txtItemFilter, 1020, 6750, 1965, 315);
+    Place(cmdFilterItems, 3045, 6735, 525, 345);
+
+    Place(frameFaceCode, 120, 8400, 11025, 1425);
+    const char* faceLabels[] = {"lblFace1", "lblFace2", "lblTroopImage"};
+    QLineEdit* faceBoxes[] = {txtFace1, txtFace2, txtTroopImage};
+    for (int i = 0; i < 3; ++i) {
+        Place(frameFaceCode->findChild<QLabel*>(QLatin1String(faceLabels[i])), 120, 300 + 360 * i,
+              1200, 255);
+        Place(faceBoxes[i], 1320, 270 + 360 * i, 8295, 315);
+    }
+    Place(cmdFaceCode, 9690, 270, 1215, 1035);
+
+    m_view.setLists({lstItems, lstAvailableItems, lstTroops});
+    using enum WidthRule::Edge;
+    m_view.setLayout(
+        frameTroops, 15360, 19200, ContentHeight,
+        {
+            {lblTroopEditor, Width, 6840, 10695}, {frameAdd, Left, 7050, 10935},
+            {framePython, Left, 9375, 13260},     {frameEdit, Left, 11295, 15180},
+            {frameTroopList, Width, 3825, 5745},  {lblTroops, Width, 3705, 5625},
+            {lstTroops, Width, 3765, 5685},       {txtFilterTroops, Width, 1905, 3810},
+            {cmdFilterTroops, Left, 3165, 5100},  {frameTroop, Left, 3915, 5860},
+            {frameTroop, Width, 11250, 13185},    {frameItems, Width, 3705, 5655},
+            {lstItems, Width, 3435, 5400},        {cmdRemoveItem, Left, 1455, 3390},
+            {lblItems, Width, 3435, 5400},        {lstAvailableItems, Width, 3435, 5400},
+            {cmdAddItem, Width, 3435, 5400},      {lblAddItem, Left, 120, 2055},
+            {txtItemNr, Left, 1710, 3645},        {cmdAddItemNr, Left, 2445, 4380},
+            {txtItemFilter, Width, 1965, 3900},   {cmdFilterItems, Left, 3045, 5025},
+            {frameFaceCode, Width, 11025, 12975}, {txtFace1, Width, 8295, 10200},
+            {txtFace2, Width, 8295, 10200},       {txtTroopImage, Width, 8295, 10200},
+            {cmdFaceCode, Left, 9690, 11610},
+        });
 }
 
 void frmPythonTroops::formLoad() {
@@ -469,126 +478,6 @@ void frmPythonTroops::formLoad() {
     frameTroopList->setEnabled(true);
 }
 
-// ---- View
-
-void frmPythonTroops::SetScreenWidth(int width) {
-    // A stored width that the menu does not offer still gets a usable layout.
-    layOut(OfferedScreenWidth(width));
-    mnu_view_1024->setChecked(width == 1024);
-    mnu_view_1280->setChecked(width == 1280);
-    if (const QScreen* s = screen()) {
-        const QRect area = s->availableGeometry();
-        move(std::max(0, area.left() + (area.width() - frameGeometry().width()) / 2),
-             std::max(0, y()));
-    }
-    ScreenWidth = std::int16_t(width);
-    SaveViewSettings();
-}
-
-void frmPythonTroops::SetListFontSize(int size) {
-    for (int i = 0; i < mnu_view_font.size(); ++i)
-        mnu_view_font[i]->setChecked(size == 7 + i);
-    QFont font(QStringLiteral("Microsoft Sans Serif"));
-    font.setPointSize(OfferedFontSize(size));
-    for (ListBox* list : {lstItems, lstAvailableItems, lstTroops})
-        list->setFont(font);
-    ListFontSize = std::int16_t(size);
-    SaveViewSettings();
-}
-
-void frmPythonTroops::layOut(int width) {
-    const bool wide = width == 1280;
-    const auto w = [wide](int narrow, int broad) { return wide ? broad : narrow; };
-
-    frameTroops->setFixedSize(Tw(w(15360, 19200)), Tw(ContentHeight));
-    place(lblTroopEditor, 120, 60, w(6840, 10695), 855);
-    place(frameAdd, w(7050, 10935), 0, 2235, 900);
-    place(cmdAddTroop, 120, 300, 960, 450);
-    place(cmdDeleteTroop, 1155, 300, 960, 450);
-    place(framePython, w(9375, 13260), 0, 1830, 900);
-    place(cmdShowPython, 120, 300, 1590, 450);
-    place(frameEdit, w(11295, 15180), 0, 3945, 900);
-    place(cmdUpdate, 120, 300, 1800, 450);
-    place(cmdSave, 2010, 300, 1800, 450);
-
-    place(frameTroopList, 45, 960, w(3825, 5745), 9915);
-    place(lblTroops, 60, 240, w(3705, 5625), 255);
-    place(lstTroops, 30, 540, w(3765, 5685), 8880);
-    place(Label43, 60, 9510, 1110, 255);
-    place(txtFilterTroops, 1200, 9480, w(1905, 3810), 315);
-    place(cmdFilterTroops, w(3165, 5100), 9465, 600, 345);
-
-    place(frameTroop, w(3915, 5860), 960, w(11250, 13185), 9915);
-    place(frameNames, 120, 240, 3555, 1395);
-    const char* nameLabels[] = {"lblTroopID", "lblTroopName", "lblTroopNamePl"};
-    QLineEdit* nameBoxes[] = {txtTroopID, txtTroopName, txtTroopNamePl};
-    for (int i = 0; i < 3; ++i) {
-        place(frameNames->findChild<QLabel*>(QLatin1String(nameLabels[i])), 120, 330 + 360 * i, 930,
-              255);
-        place(nameBoxes[i], 1080, 300 + 360 * i, 2355, 315);
-    }
-    place(FrameFlags, 120, 1680, 3555, 6660);
-    place(lstFlags, 120, 270, 3315, 6270);
-
-    place(frameScene, 3780, 240, 3600, 720);
-    place(txtScene, 120, 300, 1620, 315);
-    place(txtReserved, 1860, 300, 1620, 315);
-    place(frameFactions, 3780, 1005, 3600, 675);
-    place(txtFaction, 120, 270, 3360, 315);
-    const auto termFrame = [](QGroupBox* frame, int top, ComboBox* cmb, QPushButton* help,
-                              QLineEdit* txt, ListBox* lst, QPushButton* add, QPushButton* change,
-                              QPushButton* del) {
-        place(frame, 3780, top, 3600, 2220);
-        place(cmb, 120, 270, 2700, 315);
-        place(help, 2880, 270, 600, 315);
-        place(txt, 120, 660, 2700, 315);
-        place(lst, 120, 1050, 2340, 1050);
-        place(add, 2520, 1050, 960, 330);
-        place(change, 2520, 1410, 960, 330);
-        place(del, 2520, 1770, 960, 330);
-    };
-    termFrame(frameStats, 1725, cmbAttrib, cmdHelpAttrib, txtAttrib, lstAttrib, cmdAttribAdd,
-              cmdAttribChange, cmdAttribDel);
-    place(frameProfiencies, 3780, 3990, 3600, 1080);
-    place(cmbProfi, 120, 270, 2700, 315);
-    place(cmdHelpProfi, 2880, 270, 600, 315);
-    place(txtProfi, 120, 660, 3360, 315);
-    termFrame(FrameSkills, 5115, cmbSkills, cmdHelpSkills, txtSkills, lstSkills, cmdSkillsAdd,
-              cmdSkillsChange, cmdSkillsDel);
-    place(framePgrade, 3780, 7380, 3600, 960);
-    place(framePgrade->findChild<QLabel*>(QStringLiteral("lblUpgrade1")), 120, 285, 1200, 255);
-    place(framePgrade->findChild<QLabel*>(QStringLiteral("Label5")), 120, 645, 1200, 255);
-    place(cmbUpgrade1, 1320, 240, 2160, 315);
-    place(cmbUpgrade2, 1320, 600, 2160, 315);
-
-    place(frameItems, 7440, 240, w(3705, 5655), 8100);
-    place(lstItems, 135, 270, w(3435, 5400), 2400);
-    place(cmdItemUp, 135, 2730, 600, 345);
-    place(cmdItemDown, 795, 2730, 600, 345);
-    place(cmdRemoveItem, w(1455, 3390), 2730, 2115, 345);
-    place(lblItems, 135, 3180, w(3435, 5400), 255);
-    place(lstAvailableItems, 135, 3450, w(3435, 5400), 2400);
-    place(cmdAddItem, 135, 5910, w(3435, 5400), 345);
-    place(lblAddItem, w(120, 2055), 6375, 1560, 255);
-    place(txtItemNr, w(1710, 3645), 6330, 675, 315);
-    place(cmdAddItemNr, w(2445, 4380), 6315, 1125, 345);
-    place(Label17, 135, 6795, 885, 255);
-    place(txtItemFilter, w(1020, 1020), 6750, w(1965, 3900), 315);
-    place(cmdFilterItems, w(3045, 5025), 6735, 525, 345);
-
-    place(frameFaceCode, 120, 8400, w(11025, 12975), 1425);
-    const char* faceLabels[] = {"lblFace1", "lblFace2", "lblTroopImage"};
-    QLineEdit* faceBoxes[] = {txtFace1, txtFace2, txtTroopImage};
-    for (int i = 0; i < 3; ++i) {
-        place(frameFaceCode->findChild<QLabel*>(QLatin1String(faceLabels[i])), 120, 300 + 360 * i,
-              1200, 255);
-        place(faceBoxes[i], 1320, 270 + 360 * i, w(8295, 10200), 315);
-    }
-    place(cmdFaceCode, w(9690, 11610), 270, 1215, 1035);
-
-    resize(frameTroops->width(), frameTroops->height() + menuBar()->sizeHint().height());
-}
-
 // ---- Lists and filters
 
 void frmPythonTroops::FillPythonTroopList() {
@@ -623,51 +512,30 @@ void frmPythonTroops::selectShownRowQuietly() {
 }
 
 void frmPythonTroops::cmdFilterTroops_Click() {
-    if (txtFilterTroops->text().isEmpty()) {
-        TroopFilterActive = false;
-        FillPythonTroopList();
-        return;
+    PythonEntryRows hits;
+    const FilterResult result = m_troopFilter.run(
+        [&hits](const QString& filter) {
+            hits = BuildPythonEntryRows(PyTroopLines, PyTroopMax, QStringLiteral("trp_"), filter);
+            return hits.texts;
+        },
+        [this] { FillPythonTroopList(); });
+    TroopFilterActive = result == FilterResult::Hits;
+    if (TroopFilterActive) {
+        m_troopRows = hits;
+        selectShownRowQuietly();
     }
-    const QString filter = txtFilterTroops->text().toLower();
-    txtFilterTroops->setText(filter);
-    txtFilterTroops->setCursorPosition(int(filter.size()));
-    const PythonEntryRows rows =
-        BuildPythonEntryRows(PyTroopLines, PyTroopMax, QStringLiteral("trp_"), filter);
-    if (rows.count() == 0) {
-        TroopFilterActive = false;
-        FillPythonTroopList();
-        txtFilterTroops->clear();
-        Beep();
-        return;
-    }
-    TroopFilterActive = true;
-    m_troopRows = rows;
-    lstTroops->setRows(rows.texts);
-    lblTroops->setText(QStringLiteral("List of troops (") + QString::number(rows.count()) +
-                       QStringLiteral(", filtered)"));
-    selectShownRowQuietly();
 }
 
 void frmPythonTroops::cmdFilterItems_Click() {
-    if (txtItemFilter->text().isEmpty()) {
-        FillAvailableItems();
-        return;
-    }
-    const QString filter = txtItemFilter->text().toLower();
-    txtItemFilter->setText(filter);
-    txtItemFilter->setCursorPosition(int(filter.size()));
-    const PythonEntryRows rows =
-        BuildPythonEntryRows(PyItemLines, PyItemMax, QStringLiteral("itm_"), filter);
-    if (rows.count() == 0) {
-        FillAvailableItems();
-        txtItemFilter->clear();
-        Beep();
-        return;
-    }
-    m_itemRows = rows;
-    lstAvailableItems->setRows(rows.texts);
-    lblItems->setText(QStringLiteral("Available items (") + QString::number(rows.count()) +
-                      QStringLiteral(", filtered)"));
+    PythonEntryRows hits;
+    const FilterResult result = m_itemFilter.run(
+        [&hits](const QString& filter) {
+            hits = BuildPythonEntryRows(PyItemLines, PyItemMax, QStringLiteral("itm_"), filter);
+            return hits.texts;
+        },
+        [this] { FillAvailableItems(); });
+    if (result == FilterResult::Hits)
+        m_itemRows = hits;
 }
 
 // ---- Showing a troop
@@ -908,13 +776,6 @@ void frmPythonTroops::listNewTroop() {
     lstTroops->setListIndex(int(m_troopRows.lines.indexOf(InsertTroopLine)));
 }
 
-void frmPythonTroops::showResult(const QString& title, const QString& text, const QString& entry) {
-    MsgTitle = title;
-    MsgText = text;
-    MsgEntry = entry;
-    ShowMessageWindow();
-}
-
 void frmPythonTroops::EnableTroopButtons(bool addMode) {
     TroopAddMode = addMode;
     for (QPushButton* b : {cmdSave, cmdDeleteTroop, cmdAddTroop, cmdUpdate, cmdShowPython})
@@ -1066,12 +927,6 @@ void frmPythonTroops::ScanPythonTroops() {
 
 // ---- Commands
 
-void frmPythonTroops::cmdSave_Click() {
-    // A failed save keeps the changes marked as unsaved; the saver reports it.
-    if (SavePythonTroops())
-        UnsavedTroops = false;
-}
-
 void frmPythonTroops::cmdShowPython_Click() {
     if (CurTroopLine < 0 || CurTroopLine >= PyTroopLines.size())
         return;
@@ -1151,41 +1006,6 @@ void frmPythonTroops::cmbProfi_Click() {
 }
 
 // ---- Input rules
-
-bool frmPythonTroops::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut) {
-        if (watched == txtTroopID)
-            txtTroopID_LostFocus();
-        else if (watched == txtTroopImage)
-            txtTroopImage_LostFocus();
-        return false;
-    }
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    if (watched == txtFilterTroops && enter) {
-        cmdFilterTroops_Click();
-        return true;
-    }
-    if (watched == txtItemFilter && enter) {
-        cmdFilterItems_Click();
-        return true;
-    }
-    if (watched == txtItemNr && !key->text().isEmpty()) {
-        const QChar c = key->text().at(0);
-        return !(c.isDigit() && c.unicode() < 128) && key->key() != Qt::Key_Backspace;
-    }
-    if (watched == txtTroopID) {
-        if (enter)
-            return true;
-        if (key->text() == QStringLiteral(" ")) {
-            txtTroopID->insert(QStringLiteral("_"));
-            return true;
-        }
-    }
-    return false;
-}
 
 void frmPythonTroops::txtTroopID_LostFocus() {
     QString id = txtTroopID->text().toLower();

@@ -2,6 +2,8 @@
 
 #include "ms_editors/troops/PythonTroopEntry.h"
 #include "ms_editors/troops/PythonTroopLists.h"
+#include "platform/gui/ListFilter.h"
+#include "shell/EditorView.h"
 #include "shell/EditorWindow.h"
 
 class ComboBox;
@@ -32,8 +34,8 @@ public:
     // The troop lines hold changes that are not written to the file yet.
     bool UnsavedTroops = false;
 
-    void SetScreenWidth(int width);
-    void SetListFontSize(int size);
+    void SetScreenWidth(int width) { m_view.setScreenWidth(width); }
+    void SetListFontSize(int size) { m_view.setListFontSize(size); }
     void EnableTroopButtons(bool addMode);
 
     void FillPythonTroopList();
@@ -49,19 +51,17 @@ public:
 
 protected:
     bool hasUnsavedData() const override { return UnsavedTroops; }
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void formLoad();
     void buildControls();
     void buildMenus();
-    void layOut(int width);
+    void placeDesign();
 
     void lstTroops_Click();
     void cmdFilterTroops_Click();
     void cmdFilterItems_Click();
     void cmdDeleteTroop_Click();
-    void cmdSave_Click();
     void cmdShowPython_Click();
     void cmdAddItem_Click();
     void cmdAddItemNr_Click();
@@ -79,7 +79,6 @@ private:
     void showItemCount();
     void selectShownRowQuietly();
     void listNewTroop();
-    void showResult(const QString& title, const QString& text, const QString& entry);
 
     PythonEntryRows m_troopRows;
     PythonEntryRows m_itemRows;
@@ -164,7 +163,8 @@ private:
     QAction* mnu_edit_add = nullptr;
     QAction* mnu_edit_del = nullptr;
     QAction* mnu_edit_scan = nullptr;
-    QList<QAction*> mnu_view_font;
-    QAction* mnu_view_1024 = nullptr;
-    QAction* mnu_view_1280 = nullptr;
+
+    EditorView m_view{this};
+    ListFilter m_troopFilter;
+    ListFilter m_itemFilter;
 };

@@ -252,6 +252,7 @@ TEST_F(PythonTroopsWindow, TroopFilterMatchesIdsAndNamesAndFallsBackWithABeep) {
 }
 
 TEST_F(PythonTroopsWindow, ItemFilterAndEnterInTheFilterBoxes) {
+    select("farmer"); // the item filter is part of the troop frame, enabled with a troop shown
     QLineEdit* filter = box("txtItemFilter");
     filter->setText(QStringLiteral("Bow"));
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
@@ -280,6 +281,14 @@ TEST_F(PythonTroopsWindow, LaysOutForBothWidthsAndStoresTheViewSettings) {
     window->SetScreenWidth(1100);
     EXPECT_EQ(ReadIni("Config", "ScreenWidth", ConfigFilePath()), QStringLiteral("1100"));
     EXPECT_EQ(get("frameTroops")->width(), Tw(15360));
+
+    // On the screen, between two choices of the menu, the window follows its
+    // layout; the narrow width narrows it again.
+    window->show();
+    window->SetScreenWidth(1280);
+    QApplication::sendPostedEvents();
+    window->SetScreenWidth(1024);
+    EXPECT_EQ(window->width(), Tw(15360));
 }
 
 } // namespace
