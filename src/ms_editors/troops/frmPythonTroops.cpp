@@ -395,11 +395,11 @@ void frmPythonTroops::placeDesign() {
     Place(lstItems, 135, 270, 3435, 2400);
     Place(cmdItemUp, 135, 2730, 600, 345);
     Place(cmdItemDown, 795, 2730, 600, 345);
-    Place(cmdRemoveItem, 1455, 2730, 2115, 345);
+    Place(cmdRemoveItem, 1455, 2730, 2190, 345);
     Place(lblItems, 135, 3180, 3435, 255);
     Place(lstAvailableItems, 135, 3450, 3435, 2400);
     Place(cmdAddItem, 135, 5910, 3435, 345);
-    Place(lblAddItem, 120, 6375, 1560, 255);
+    Place(lblAddItem, 120, 6375, 1650, 255);
     Place(txtItemNr, 1710, 6330, 675, 315);
     Place(cmdAddItemNr, 2445, 6315, 1125, 345);
     Place(Label17, 135, 6795, 885, 255);
@@ -411,8 +411,8 @@ void frmPythonTroops::placeDesign() {
     QLineEdit* faceBoxes[] = {txtFace1, txtFace2, txtTroopImage};
     for (int i = 0; i < 3; ++i) {
         Place(frameFaceCode->findChild<QLabel*>(QLatin1String(faceLabels[i])), 120, 300 + 360 * i,
-              1200, 255);
-        Place(faceBoxes[i], 1320, 270 + 360 * i, 8295, 315);
+              1260, 255);
+        Place(faceBoxes[i], 1380, 270 + 360 * i, 8295, 315);
     }
     Place(cmdFaceCode, 9690, 270, 1215, 1035);
 

@@ -5,6 +5,7 @@
 #include "platform/AppFolder.h"
 #include "shell/modCore.h"
 #include "support/UserInput.h"
+#include "support/WindowChecks.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -270,6 +271,7 @@ TEST_F(PythonTroopsWindow, LaysOutForBothWidthsAndStoresTheViewSettings) {
     EXPECT_EQ(get("frameTroop")->x(), Tw(3915));
     window->SetScreenWidth(1280);
     EXPECT_EQ(get("frameTroops")->width(), Tw(19200));
+    EXPECT_EQ(ClippedCaptions(window), QStringList());
     EXPECT_EQ(get("lstTroops")->width(), Tw(5685));
     EXPECT_EQ(get("frameTroop")->x(), Tw(5860));
     EXPECT_EQ(ScreenWidth, 1280);
@@ -289,6 +291,7 @@ TEST_F(PythonTroopsWindow, LaysOutForBothWidthsAndStoresTheViewSettings) {
     QApplication::sendPostedEvents();
     window->SetScreenWidth(1024);
     EXPECT_EQ(window->width(), Tw(15360));
+    EXPECT_EQ(ClippedCaptions(window), QStringList());
 }
 
 } // namespace
