@@ -2,6 +2,7 @@
 
 #include "platform/MessageBox.h"
 #include "platform/System.h"
+#include "platform/gui/Layout.h"
 #include "shell/EditorFactories.h"
 
 #include <QCloseEvent>
@@ -31,6 +32,14 @@ EditorWindow::EditorWindow(QWidget* parent) : QMainWindow(parent) {
     // Each opening builds the window anew, so it starts from what is on disk
     // with every mark cleared.
     setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void EditorWindow::build(const char* name) {
+    setObjectName(QLatin1String(name));
+    setFont(InterfaceFont());
+    buildControls();
+    buildMenus();
+    formLoad();
 }
 
 bool EditorWindow::closeEditor(bool backToMain) {

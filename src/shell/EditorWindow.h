@@ -53,6 +53,15 @@ protected:
     virtual bool hasUnsavedData() const = 0;
     void closeEvent(QCloseEvent* event) override;
 
+    // Builds the editor named `name` in the order every editor follows: the
+    // narrow interface font, its controls (placed at their design positions),
+    // its menus, then the load (Form_Load: its files read, its lists filled).
+    // Called once, at the end of the editor's constructor.
+    void build(const char* name);
+    virtual void buildControls() {}
+    virtual void buildMenus() {}
+    virtual void formLoad() {}
+
     // Whether switchTo shows the other editor before this one closes (so both
     // stay open when the user refuses the close) instead of only after it.
     virtual bool showsOtherEditorFirst() const { return false; }

@@ -150,12 +150,7 @@ void wireTermList(ComboBox* cmb, QLineEdit* txt, ListBox* lst, QPushButton* add,
 } // namespace
 
 frmPythonTroops::frmPythonTroops(QWidget* parent) : EditorWindow(parent) {
-    setObjectName(QStringLiteral("frmPythonTroops"));
-    setFont(InterfaceFont());
-    buildControls();
-    buildMenus();
-    placeDesign();
-    formLoad();
+    build("frmPythonTroops");
 }
 
 void frmPythonTroops::buildControls() {
@@ -173,14 +168,11 @@ void frmPythonTroops::buildControls() {
     cmdFilterTroops = AddButton(frameTroopList, "cmdFilterTroops", QStringLiteral("Go"));
 
     lblTroopEditor = AddHeading(f, "lblTroopEditor", 120, 60, 6840, 855);
-    frameAdd = AddFrame(f, "frameAdd", QStringLiteral("Add/Delete Item"));
-    cmdAddTroop = AddButton(frameAdd, "cmdAddTroop", QStringLiteral("Add"));
-    cmdDeleteTroop = AddButton(frameAdd, "cmdDeleteTroop", QStringLiteral("Delete"));
-    framePython = AddFrame(f, "framePython", QStringLiteral("Show python"));
-    cmdShowPython = AddButton(framePython, "cmdShowPython", QStringLiteral("Show troop"));
-    frameEdit = AddFrame(f, "frameEdit", QStringLiteral("Update && Save Changes"));
-    cmdUpdate = AddButton(frameEdit, "cmdUpdate", QStringLiteral("Update troop"));
-    cmdSave = AddButton(frameEdit, "cmdSave", QStringLiteral("Save Changes "));
+    frameAdd = AddAddDeleteFrame(f, QStringLiteral("Add/Delete Item"), "cmdAddTroop", cmdAddTroop,
+                                 "cmdDeleteTroop", cmdDeleteTroop);
+    framePython = AddShowPythonFrame(f, QStringLiteral("Show troop"), cmdShowPython);
+    frameEdit =
+        AddUpdateSaveFrame(f, "cmdUpdate", QStringLiteral("Update troop"), cmdUpdate, cmdSave);
 
     frameTroop = AddFrame(f, "frameTroop", QStringLiteral("Troop"));
     QWidget* t = frameTroop;
@@ -308,6 +300,7 @@ void frmPythonTroops::buildControls() {
                     CrLf + StatsHelpTail);
     });
     connect(cmdFaceCode, &QPushButton::clicked, this, [] { ShowFaceCodeHelp(); });
+    placeDesign();
 }
 
 void frmPythonTroops::buildMenus() {

@@ -49,13 +49,7 @@ public:
     void DeletePythonTroop();
     void ScanPythonTroops();
 
-protected:
-    bool hasUnsavedData() const override { return UnsavedTroops; }
-
 private:
-    void formLoad();
-    void buildControls();
-    void buildMenus();
     void placeDesign();
 
     void lstTroops_Click();
@@ -79,6 +73,11 @@ private:
     void showItemCount();
     void selectShownRowQuietly();
     void listNewTroop();
+
+    // The View menu with its settings, and the filters of the troop and item lists.
+    EditorView m_view{this};
+    ListFilter m_troopFilter;
+    ListFilter m_itemFilter;
 
     PythonEntryRows m_troopRows;
     PythonEntryRows m_itemRows;
@@ -164,7 +163,9 @@ private:
     QAction* mnu_edit_del = nullptr;
     QAction* mnu_edit_scan = nullptr;
 
-    EditorView m_view{this};
-    ListFilter m_troopFilter;
-    ListFilter m_itemFilter;
+protected:
+    bool hasUnsavedData() const override { return UnsavedTroops; }
+    void buildControls() override;
+    void buildMenus() override;
+    void formLoad() override;
 };

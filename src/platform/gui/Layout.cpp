@@ -65,6 +65,28 @@ QPushButton* AddWrappingButton(QWidget* parent, const char* name, const QString&
     return button;
 }
 
+QGroupBox* AddAddDeleteFrame(QWidget* parent, const QString& caption, const char* addName,
+                             QPushButton*& add, const char* deleteName, QPushButton*& del) {
+    QGroupBox* frame = AddFrame(parent, "frameAdd", caption);
+    add = AddButton(frame, addName, QStringLiteral("Add"));
+    del = AddButton(frame, deleteName, QStringLiteral("Delete"));
+    return frame;
+}
+
+QGroupBox* AddShowPythonFrame(QWidget* parent, const QString& showCaption, QPushButton*& show) {
+    QGroupBox* frame = AddFrame(parent, "framePython", QStringLiteral("Show python"));
+    show = AddButton(frame, "cmdShowPython", showCaption);
+    return frame;
+}
+
+QGroupBox* AddUpdateSaveFrame(QWidget* parent, const char* updateName, const QString& updateCaption,
+                              QPushButton*& update, QPushButton*& save) {
+    QGroupBox* frame = AddFrame(parent, "frameEdit", QStringLiteral("Update && Save Changes"));
+    update = AddButton(frame, updateName, updateCaption);
+    save = AddButton(frame, "cmdSave", QStringLiteral("Save Changes "));
+    return frame;
+}
+
 void ApplyWidthRules(const std::vector<WidthRule>& rules, bool wide) {
     for (const WidthRule& rule : rules) {
         const int value = Tw(wide ? rule.at1280 : rule.at1024);

@@ -43,6 +43,16 @@ QLabel* AddHeading(QWidget* parent, const char* name, int left, int top, int wid
 // caption is a label inside the button, so the button's own text stays empty.
 QPushButton* AddWrappingButton(QWidget* parent, const char* name, const QString& caption);
 
+// The frames of commands along an editor's top, not placed yet:
+// "Add/Delete ..." (frameAdd) with "Add" and "Delete";
+QGroupBox* AddAddDeleteFrame(QWidget* parent, const QString& caption, const char* addName,
+                             QPushButton*& add, const char* deleteName, QPushButton*& del);
+// "Show python" (framePython) with the button showing the stored entry (cmdShowPython);
+QGroupBox* AddShowPythonFrame(QWidget* parent, const QString& showCaption, QPushButton*& show);
+// "Update && Save Changes" (frameEdit) with the update button and "Save Changes " (cmdSave).
+QGroupBox* AddUpdateSaveFrame(QWidget* parent, const char* updateName, const QString& updateCaption,
+                              QPushButton*& update, QPushButton*& save);
+
 // A Left or a Width (in twips) that depends on the screen width a window is
 // laid out for: the value for 1024 and the one for 1280 pixels. A window's
 // table of them reads best after `using enum WidthRule::Edge;`.

@@ -48,12 +48,7 @@ QString BoxName(const char* caption) {
 } // namespace
 
 frmTextTroops::frmTextTroops(QWidget* parent) : EditorWindow(parent) {
-    setObjectName(QStringLiteral("frmTextTroops"));
-    setFont(InterfaceFont());
-    buildControls();
-    buildMenus();
-    placeDesign();
-    formLoad();
+    build("frmTextTroops");
 }
 
 void frmTextTroops::buildControls() {
@@ -63,12 +58,10 @@ void frmTextTroops::buildControls() {
 
     lblTroopEditor = AddHeading(frameTroops, "lblTroopEditor", 120, 60, 6840, 660);
 
-    frameAdd = AddFrame(frameTroops, "frameAdd", QStringLiteral("Add/Delete Troop"));
-    cmdAddTroop = AddButton(frameAdd, "cmdAddTroop", QStringLiteral("Add"));
-    cmdDeleteTroop = AddButton(frameAdd, "cmdDeleteTroop", QStringLiteral("Delete"));
-    frameEdit = AddFrame(frameTroops, "frameEdit", QStringLiteral("Update && Save Changes"));
-    cmdUpdateTroop = AddButton(frameEdit, "cmdUpdateTroop", QStringLiteral("Update Troop "));
-    cmdSave = AddButton(frameEdit, "cmdSave", QStringLiteral("Save Changes "));
+    frameAdd = AddAddDeleteFrame(frameTroops, QStringLiteral("Add/Delete Troop"), "cmdAddTroop",
+                                 cmdAddTroop, "cmdDeleteTroop", cmdDeleteTroop);
+    frameEdit = AddUpdateSaveFrame(frameTroops, "cmdUpdateTroop", QStringLiteral("Update Troop "),
+                                   cmdUpdateTroop, cmdSave);
 
     frameTroopList = AddFrame(frameTroops, "frameTroopList", QString());
     lblTroops = AddLabel(frameTroopList, "lblTroops", QString(), 120, 240, 3600);
@@ -211,6 +204,7 @@ void frmTextTroops::buildControls() {
     connect(cmdItemUp, &QPushButton::clicked, this, &frmTextTroops::cmdItemUp_Click);
     connect(cmdItemDown, &QPushButton::clicked, this, &frmTextTroops::cmdItemDown_Click);
     connect(cmdRemoveItem, &QPushButton::clicked, this, &frmTextTroops::cmdRemoveItem_Click);
+    placeDesign();
 }
 
 void frmTextTroops::buildMenus() {

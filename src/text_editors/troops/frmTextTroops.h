@@ -54,11 +54,11 @@ public:
 
 protected:
     bool hasUnsavedData() const override { return UnsavedTroops; }
+    void buildControls() override;
+    void buildMenus() override;
+    void formLoad() override;
 
 private:
-    void formLoad();
-    void buildControls();
-    void buildMenus();
     void placeDesign();
 
     void lstTroops_Click();
@@ -91,6 +91,11 @@ private:
     // The troop shown completely by the last show, and its lines as stored.
     std::optional<TroopRecord> m_shown;
     TroopLines m_shownLines;
+
+    // The View menu with its settings, and the filters of the troop and item lists.
+    EditorView m_view{this};
+    ListFilter m_troopFilter;
+    ListFilter m_itemFilter;
 
     QWidget* frameTroops = nullptr;
     QLabel* lblTroopEditor = nullptr;
@@ -153,8 +158,4 @@ private:
     QAction* mnu_edit_troopdelete = nullptr;
     QAction* mnu_edit_inv_clear = nullptr;
     QAction* mnu_edit_copy = nullptr;
-
-    EditorView m_view{this};
-    ListFilter m_troopFilter;
-    ListFilter m_itemFilter;
 };
