@@ -10,6 +10,7 @@
 #include "platform/gui/Controls.h"
 #include "platform/gui/InputBox.h"
 #include "platform/gui/Layout.h"
+#include "platform/gui/TermList.h"
 #include "shell/EditorFactories.h"
 #include "shell/EditorMessages.h"
 #include "shell/modCore.h"
@@ -120,32 +121,6 @@ const QString StatsHelpTail =
     CrLf + CrLf +
     QStringLiteral("You also can delete the standard values, and adding single values. But this is "
                    "not recommended!");
-
-// Wires a term list (attributes, skills): the combo and the list fill the text
-// box, Add appends it, Change overwrites the current row, Del removes it.
-void wireTermList(ComboBox* cmb, QLineEdit* txt, ListBox* lst, QPushButton* add,
-                  QPushButton* change, QPushButton* del) {
-    QObject::connect(cmb, &ComboBox::click, txt, [cmb, txt] { txt->setText(cmb->currentText()); });
-    QObject::connect(lst, &ListBox::click, txt, [lst, txt] {
-        if (lst->count() > 0 && lst->currentItem())
-            txt->setText(lst->currentItem()->text());
-    });
-    QObject::connect(add, &QPushButton::clicked, lst, [lst, txt] {
-        if (!txt->text().isEmpty())
-            lst->addItem(txt->text());
-    });
-    QObject::connect(change, &QPushButton::clicked, lst, [lst, txt] {
-        if (lst->count() > 0 && lst->currentItem())
-            lst->currentItem()->setText(txt->text());
-    });
-    QObject::connect(del, &QPushButton::clicked, lst, [lst] {
-        if (lst->count() == 0 || !lst->currentItem())
-            return;
-        delete lst->takeItem(lst->currentRow());
-        if (lst->count() > 0)
-            lst->setListIndex(lst->count() - 1);
-    });
-}
 
 } // namespace
 
@@ -273,8 +248,10 @@ void frmPythonTroops::buildControls() {
     connect(cmdItemUp, &QPushButton::clicked, this, [this] { moveItems(false); });
     connect(cmdItemDown, &QPushButton::clicked, this, [this] { moveItems(true); });
     connect(cmbProfi, &ComboBox::click, this, [this] { cmbProfi_Click(); });
-    wireTermList(cmbAttrib, txtAttrib, lstAttrib, cmdAttribAdd, cmdAttribChange, cmdAttribDel);
-    wireTermList(cmbSkills, txtSkills, lstSkills, cmdSkillsAdd, cmdSkillsChange, cmdSkillsDel);
+    for (auto [cmb, txt] : {std::pair{cmbAttrib, txtAttrib}, {cmbSkills, txtSkills}})
+        connect(cmb, &ComboBox::click, txt, [cmb, txt] { txt->setText(cmb->currentText()); });
+    WireTermList(lstAttrib, txtAttrib, cmdAttribAdd, cmdAttribChange, cmdAttribDel);
+    WireTermList(lstSkills, txtSkills, cmdSkillsAdd, cmdSkillsChange, cmdSkillsDel);
     troopId->onEnter = [] {}; // Enter does nothing in the id box
     troopId->onLostFocus = [this] { txtTroopID_LostFocus(); };
     troopImage->onLostFocus = [this] { txtTroopImage_LostFocus(); };

@@ -1,0 +1,29 @@
+#include "platform/gui/TermList.h"
+
+#include "platform/gui/Controls.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+void WireTermList(ListBox* list, QLineEdit* box, QPushButton* add, QPushButton* change,
+                  QPushButton* del) {
+    QObject::connect(list, &ListBox::click, box, [list, box] {
+        if (list->count() > 0 && list->currentItem())
+            box->setText(list->currentItem()->text());
+    });
+    QObject::connect(add, &QPushButton::clicked, list, [list, box] {
+        if (!box->text().isEmpty())
+            list->addItem(box->text());
+    });
+    QObject::connect(change, &QPushButton::clicked, list, [list, box] {
+        if (list->count() > 0 && list->currentItem())
+            list->currentItem()->setText(box->text());
+    });
+    QObject::connect(del, &QPushButton::clicked, list, [list] {
+        if (list->count() == 0 || !list->currentItem())
+            return;
+        delete list->takeItem(list->currentRow());
+        if (list->count() > 0)
+            list->setListIndex(list->count() - 1);
+    });
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+class ListBox;
+class QLineEdit;
+class QPushButton;
+
+// A list of terms edited through a text box, as the module-system editors keep
+// a troop's attributes and skills or a template's flags and personality: the
+// chosen row fills the box; "Add" appends the box's text as the last row (an
+// empty box adds nothing, a term already listed is added again); "Change"
+// overwrites the chosen row with it (also with an empty text); "Del" removes
+// the chosen row and chooses the last row left, which fills the box. Picking a
+// term from a vocabulary into the box is each window's own rule.
+void WireTermList(ListBox* list, QLineEdit* box, QPushButton* add, QPushButton* change,
+                  QPushButton* del);
