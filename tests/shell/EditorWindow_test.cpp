@@ -6,10 +6,27 @@
 #include <QAction>
 
 namespace {
+int g_shown = 0;
+QWidget* ShowOther() {
+    ++g_shown;
+    auto* other = new QWidget;
+    other->show();
+    return other;
+}
+QWidget* ShowThisEditor() {
+    ADD_FAILURE() << "this editor's own entry shows nothing";
+    return nullptr;
+}
+
 class TestEditor : public EditorWindow {
 public:
     explicit TestEditor(bool showsFirst = false) : m_showsFirst(showsFirst) {
         addFileMenu(QStringLiteral("mnu_file_main"), QStringLiteral("mnu_file_blank2"));
+        addEditorSwitchMenu("mnu_select", QStringLiteral("&Select editor"),
+                            {{"mnu_select_own", "&own", ShowThisEditor},
+                             {"mnu_select_other", "&other", ShowOther},
+                             {"mnu_select_none", "&none", nullptr}},
+                            ShowThisEditor);
         show();
     }
     bool unsaved = false;
@@ -21,14 +38,6 @@ protected:
 private:
     bool m_showsFirst;
 };
-
-int g_shown = 0;
-QWidget* ShowOther() {
-    ++g_shown;
-    auto* other = new QWidget;
-    other->show();
-    return other;
-}
 
 class EditorClose : public ShellTest {
 protected:
@@ -95,6 +104,17 @@ TEST_F(EditorClose, SwitchingOpensTheOtherEditorOnlyAfterTheClose) {
     EXPECT_EQ(g_shown, 1);
     EXPECT_FALSE(editor->isVisible());
     EXPECT_FALSE(menuShown());
+}
+
+TEST_F(EditorClose, TheSwitchMenuKeepsThisEditorTickedDisablesMissingEditorsAndSwitches) {
+    QAction* own = Child<QAction>(editor, "mnu_select_own");
+    own->trigger();
+    EXPECT_TRUE(own->isChecked());
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_FALSE(Child<QAction>(editor, "mnu_select_none")->isEnabled());
+    Child<QAction>(editor, "mnu_select_other")->trigger();
+    EXPECT_EQ(g_shown, 1);
+    EXPECT_FALSE(editor->isVisible());
 }
 
 TEST_F(EditorClose, AnEditorThatShowsTheOtherFirstStaysWhenTheCloseIsRefused) {
