@@ -1,5 +1,8 @@
 #include "module_system/modPythonFiles.h"
 
+#include "module_system/PythonEntryLists.h"
+#include "module_system/PythonText.h"
+
 #include "platform/Backup.h"
 #include "platform/Failure.h"
 #include "platform/MessageBox.h"
@@ -12,157 +15,29 @@
 
 namespace {
 
-bool IsBlank(QChar c) {
-    return c == u' ' || c == u'\t';
-}
-
-// Characters that may stand in a name or a number; two of them must never be
-// joined without a blank between them. Bytes above ASCII count too, to be safe.
-bool IsWordChar(QChar c) {
-    return c.isLetterOrNumber() || c == u'_' || c.unicode() >= 0x80;
-}
-
-bool IsQuote(QChar c) {
-    return c == u'"' || c == u'\'';
-}
-
-enum class Kind { Code, String, Comment };
-
-// Runs visit(position, kind, depth after the character) for every character
-// of `line`, starting in `state` and leaving the state of the line's end in it.
-// Inside a string a backslash always takes the next character along (also in
-// raw strings, where it keeps a quote from ending the string as well).
-template <typename Visit>
-void ScanLine(QStringView line, PySourceState& state, PySourceLine& info, Visit&& visit) {
-    const qsizetype n = line.size();
-    info.minDepth = state.depth;
-    bool stringGoesOn = false;
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = line[i];
-        if (state.inString()) {
-            visit(i, Kind::String, state.depth);
-            if (c == u'\\') {
-                if (i + 1 < n)
-                    visit(++i, Kind::String, state.depth);
-                else
-                    stringGoesOn = true;
-            } else if (c == state.quote) {
-                if (!state.triple) {
-                    state.quote = QChar();
-                } else if (i + 2 < n && line[i + 1] == c && line[i + 2] == c) {
-                    visit(++i, Kind::String, state.depth);
-                    visit(++i, Kind::String, state.depth);
-                    state.quote = QChar();
-                    state.triple = false;
-                }
-            }
-            continue;
-        }
-        if (c == u'#') {
-            info.commentAt = int(i);
-            for (; i < n; ++i)
-                visit(i, Kind::Comment, state.depth);
-            break;
-        }
-        if (IsQuote(c)) {
-            state.quote = c;
-            state.triple = i + 2 < n && line[i + 1] == c && line[i + 2] == c;
-            visit(i, Kind::String, state.depth);
-            if (state.triple) {
-                visit(++i, Kind::String, state.depth);
-                visit(++i, Kind::String, state.depth);
-            }
-            continue;
-        }
-        if (c == u'(' || c == u'[' || c == u'{') {
-            ++state.depth;
-        } else if (c == u')' || c == u']' || c == u'}') {
-            --state.depth;
-            info.minDepth = std::min(info.minDepth, state.depth);
-        }
-        visit(i, Kind::Code, state.depth);
-        if (c == u'\\' && i == n - 1)
-            info.joinsNext = true;
-    }
-    // A one-line string cannot run on without a backslash; Python refuses the
-    // line, and we go on as if the string had ended there.
-    if (state.inString() && !state.triple && !stringGoesOn) {
-        info.broken = true;
-        state.quote = QChar();
-    }
-}
-
-void ScanLine(QStringView line, PySourceState& state, PySourceLine& info) {
-    ScanLine(line, state, info, [](qsizetype, Kind, int) {});
-}
-
-QString TrimStart(const QString& text) {
-    qsizetype i = 0;
-    while (i < text.size() && IsBlank(text[i]))
-        ++i;
-    return text.mid(i);
-}
-
-QString TrimEnd(const QString& text) {
-    qsizetype n = text.size();
-    while (n > 0 && IsBlank(text[n - 1]))
-        --n;
-    return text.left(n);
-}
-
 // A line of the list that is no entry (or one that cannot be joined): trimmed,
 // but never at an end that lies inside a string running over several lines.
 QString TrimListLine(const QString& line, const PySourceLine& info) {
-    QString text = info.start.inString() ? line : TrimStart(line);
-    return info.end.inString() ? text : TrimEnd(text);
+    QStringView text = info.start.inString() ? QStringView(line) : TrimPythonStart(line);
+    if (!info.end.inString())
+        text = TrimPythonEnd(text);
+    return text.size() == line.size() ? line : text.toString();
 }
 
-QString CodeOf(const QString& line, const PySourceLine& info) {
-    return info.commentAt >= 0 ? line.left(info.commentAt) : line;
-}
-
-// Whether the line opens an entry: the entry's bracket, then a double quote,
-// with blanks and tabs allowed before and between them.
-bool IsEntryLine(const QString& line, QChar opener) {
-    qsizetype i = 0;
-    while (i < line.size() && IsBlank(line[i]))
-        ++i;
-    if (i >= line.size() || line[i] != opener)
-        return false;
-    ++i;
-    while (i < line.size() && IsBlank(line[i]))
-        ++i;
-    return i < line.size() && line[i] == u'"';
-}
-
-// The id of an entry line: the text of its first double-quoted string.
-QString EntryId(const QString& line) {
-    const qsizetype open = line.indexOf(u'"');
-    const qsizetype close = open < 0 ? -1 : line.indexOf(u'"', open + 1);
-    return close < 0 ? QString() : line.mid(open + 1, close - open - 1);
-}
-
-// Whether two characters must keep a blank between them: two words (or a word
-// and a string) would read as one, and two strings could open a triple quote
-// ("" followed by "x" is not """x").
-bool RunTogether(QChar before, QChar after) {
-    return (IsWordChar(before) && (IsWordChar(after) || IsQuote(after))) ||
-           (IsQuote(before) && IsQuote(after));
-}
-
-// Appends one line of an entry, with a blank only where RunTogether needs one.
-void AppendJoined(QString& entry, const QString& piece) {
-    if (!entry.isEmpty() && !piece.isEmpty() && RunTogether(entry.back(), piece.front()))
+// Appends one line of an entry, with a blank only where the two would
+// otherwise run together.
+void AppendJoined(QString& entry, QStringView piece) {
+    if (!entry.isEmpty() && !piece.isEmpty() && PythonRunsTogether(entry.back(), piece.front()))
         entry += u' ';
     entry += piece;
 }
 
 // Item continuation lines keep their indentation; a tab in it becomes a blank,
 // since the item entry reader skips blanks only.
-QString IndentWithBlanks(QString text) {
-    for (qsizetype i = 0; i < text.size() && IsBlank(text[i]); ++i)
-        text[i] = u' ';
-    return text;
+void AppendIndented(QString& entry, QStringView text) {
+    const QStringView rest = TrimPythonStart(text);
+    entry += QString(text.size() - rest.size(), u' ');
+    AppendJoined(entry, rest);
 }
 
 // Readies the last entry of the list for entries added behind it: its code
@@ -175,13 +50,18 @@ std::optional<QString> FinishLastEntry(QString& entry) {
     qsizetype codeEnd = 0;
     PySourceState state;
     PySourceLine info;
-    ScanLine(entry, state, info, [&](qsizetype pos, Kind kind, int depth) {
-        if (close >= 0 || kind == Kind::Comment)
-            return;
-        if (depth < 0)
-            close = pos; // the bracket that closes the list
-        else if (kind != Kind::Code || !IsBlank(entry[pos]))
-            codeEnd = pos + 1;
+    ScanPythonLine(entry, state, info, [&](qsizetype from, qsizetype to, PyPart part, int depth) {
+        if (part == PyPart::Comment)
+            return false;
+        if (depth < 0) {
+            close = from; // the bracket that closes the list
+            return false;
+        }
+        for (qsizetype i = to; i > from && codeEnd < i; --i) {
+            if (part != PyPart::Code || !IsPythonBlank(entry[i - 1]))
+                codeEnd = i;
+        }
+        return true;
     });
     std::optional<QString> rest;
     if (close >= 0) {
@@ -210,20 +90,24 @@ std::optional<ListOpening> FindListOpening(const QString& line, PySourceState st
     std::vector<Seen> seen;
     QString code;
     PySourceLine info;
-    ScanLine(line, state, info, [&](qsizetype pos, Kind kind, int depth) {
-        if (kind == Kind::Comment)
-            return;
-        const QChar c = kind == Kind::String ? QChar(1) : line[pos];
-        if (kind == Kind::Code && IsBlank(c))
-            return;
-        seen.push_back({c, depth});
-        code += c;
+    ScanPythonLine(line, state, info, [&](qsizetype from, qsizetype to, PyPart part, int depth) {
+        if (part == PyPart::Comment)
+            return false;
+        for (qsizetype i = from; i < to; ++i) {
+            const QChar c = part == PyPart::Code ? line[i] : QChar(1);
+            if (part == PyPart::Code && IsPythonBlank(c))
+                continue;
+            seen.push_back({c, depth});
+            code += c;
+        }
+        return true;
     });
     for (qsizetype k = code.indexOf(listStart); k >= 0; k = code.indexOf(listStart, k + 1)) {
-        if (k > 0 && IsWordChar(code[k - 1]))
+        if (k > 0 && IsPythonWordChar(code[k - 1]))
             continue;
         const qsizetype bracket = k + listStart.size() - 1;
-        ListOpening opening{seen[bracket].depth, false};
+        // The list's bracket stands outside the list; what it holds is one deeper.
+        ListOpening opening{seen[bracket].depth + 1, false};
         for (qsizetype j = bracket + 1; j < qsizetype(seen.size()); ++j)
             opening.closed = opening.closed || seen[j].depth < opening.depth;
         return opening;
@@ -274,24 +158,32 @@ int TableBuilder::entryEnd(int first) const {
 }
 
 QString TableBuilder::joinEntry(int first, int last) const {
+    qsizetype size = 0;
+    for (int k = first; k <= last; ++k)
+        size += m_lines[k].size();
     QString entry;
+    entry.reserve(size + last - first + 1);
     for (int k = first; k <= last; ++k) {
         const PySourceLine& info = m_scan[k];
+        QStringView text = m_lines[k];
         // Items keep a comment behind the entry's end; inside the entry a
         // comment would swallow the lines joined behind it.
         const bool keepComment = !m_format.compactEntries && k == last;
-        QString text = keepComment ? m_lines[k] : CodeOf(m_lines[k], info);
+        if (!keepComment && info.commentAt >= 0)
+            text = text.left(info.commentAt);
         if (info.joinsNext)
             text.chop(1); // the backslash that joined the line to the next
-        text = TrimEnd(text);
+        text = TrimPythonEnd(text);
         if (k == first) {
-            entry = TrimStart(text);
+            entry += TrimPythonStart(text);
             continue;
         }
-        text = m_format.compactEntries ? CompactPython(text) : IndentWithBlanks(text);
-        if (TrimStart(text).isEmpty())
+        if (TrimPythonStart(text).isEmpty())
             continue; // comment and empty lines inside the entry
-        AppendJoined(entry, text);
+        if (m_format.compactEntries)
+            AppendCompactPython(entry, text);
+        else
+            AppendIndented(entry, text);
     }
     return entry;
 }
@@ -351,14 +243,14 @@ PythonTable TableBuilder::build() {
             continue;
         }
         if (info.start.inString() || info.start.depth != m_depth ||
-            !IsEntryLine(m_lines[i], m_format.opener)) {
+            !IsPythonEntry(m_lines[i], m_format.opener)) {
             table.lines.append(TrimListLine(m_lines[i], info));
             ++i;
             continue;
         }
 
         const int element = int(table.lines.size());
-        const QString id = EntryId(m_lines[i]);
+        const QString id = PythonEntryId(m_lines[i]);
         if (id == m_format.hardwiredId)
             table.hardwired = element;
         table.lastEntry = element;
@@ -371,14 +263,12 @@ PythonTable TableBuilder::build() {
         }
         table.lines.append(joinEntry(i, last));
         lastEntryEnd = last;
-        if (!m_format.endId.isEmpty() && id == m_format.endId) {
-            // The end entry closes the editable part: the line behind it (the
-            // list's "]") is the last element, and whatever follows goes back
-            // to the file as it stands.
-            if (const auto rest = FinishLastEntry(table.lines.last())) {
-                table.lines.append(*rest);
-                table.tail = m_lines.mid(last + 1);
-            } else if (last + 1 < n) {
+        if (!m_format.endId.isEmpty() && id == m_format.endId && m_closeLine < 0) {
+            // The end entry of a list that never closes ends the editable
+            // part: the line behind it stands for the list's "]", and whatever
+            // follows goes back to the file as it stands.
+            FinishLastEntry(table.lines.last());
+            if (last + 1 < n) {
                 table.lines.append(m_lines[last + 1]);
                 table.tail = m_lines.mid(last + 2);
             } else {
@@ -393,15 +283,19 @@ PythonTable TableBuilder::build() {
             // A remark behind the list's closing bracket is no part of the
             // entry, though joining cut it.
             const int commentAt = m_scan[lastEntryEnd].commentAt;
-            if (m_format.compactEntries && commentAt >= 0)
-                *rest += u' ' + TrimEnd(m_lines[lastEntryEnd].mid(commentAt));
+            if (m_format.compactEntries && commentAt >= 0) {
+                *rest += u' ';
+                *rest += TrimPythonEnd(QStringView(m_lines[lastEntryEnd]).mid(commentAt));
+            }
             table.lines.insert(table.lastEntry + 1, *rest);
         }
     }
     if (!m_format.endId.isEmpty() && m_closeLine >= 0) {
-        // A list without its end entry still ends at its closing bracket: the
-        // lines behind it go to the tail, so that the editor's "at the end"
-        // (before the last element but one) stays inside the list.
+        // A list with an end entry ends its editable part at its closing
+        // bracket, also where comments or blank lines stand between the end
+        // entry and the bracket, and without the end entry too: the lines
+        // behind the bracket go to the tail, so that entries added at the end
+        // stay inside the list.
         const qsizetype behind = n - 1 - m_closeLine;
         table.tail = table.lines.mid(table.lines.size() - behind);
         table.lines.resize(table.lines.size() - behind);
@@ -419,45 +313,6 @@ const PythonListFormat TroopListFormat{QStringLiteral("troops=["), QLatin1Char('
 const PythonListFormat PartyTemplateListFormat{QStringLiteral("party_templates=["),
                                                QLatin1Char('('), QStringLiteral("hero_party"),
                                                QString(), true};
-
-QVector<PySourceLine> ScanPythonSource(const QStringList& lines) {
-    QVector<PySourceLine> scan(lines.size());
-    PySourceState state;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        PySourceLine& info = scan[i];
-        info.start = state;
-        ScanLine(lines[i], state, info);
-        info.end = state;
-    }
-    return scan;
-}
-
-QString CutComment(const QString& text) {
-    PySourceState state;
-    PySourceLine info;
-    ScanLine(text, state, info);
-    return CodeOf(text, info);
-}
-
-QString CompactPython(const QString& text) {
-    QString out;
-    out.reserve(text.size());
-    bool blank = false;
-    PySourceState state;
-    PySourceLine info;
-    ScanLine(text, state, info, [&](qsizetype pos, Kind kind, int) {
-        const QChar c = text[pos];
-        if (kind == Kind::Code && IsBlank(c)) {
-            blank = true;
-            return;
-        }
-        if (blank && !out.isEmpty() && (RunTogether(out.back(), c) || kind == Kind::Comment))
-            out += u' ';
-        blank = false;
-        out += c;
-    });
-    return out;
-}
 
 PythonTable BuildPythonTable(const QStringList& fileLines, const PythonListFormat& format) {
     return TableBuilder(fileLines, format).build();

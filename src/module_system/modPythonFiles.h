@@ -11,37 +11,8 @@
 // join each entry of the list, however many lines it spans, into one element so
 // that the editors can parse and replace it whole. Everything here reads the
 // source the way Python does as far as that matters for joining: string
-// literals (a "#" or a blank inside one is text), comments, and open brackets.
-
-// How a line of Python source begins or ends: inside how many open brackets,
-// and inside which string literal when one runs on over the line end.
-struct PySourceState {
-    int depth = 0;
-    QChar quote; // the quote that opened the string; null outside strings
-    bool triple = false;
-    bool inString() const { return !quote.isNull(); }
-};
-
-// One line of source as the scanner saw it.
-struct PySourceLine {
-    PySourceState start;
-    PySourceState end;
-    int minDepth = 0;       // lowest bracket depth reached on the line
-    int commentAt = -1;     // position of the "#" that opens a comment, or -1
-    bool joinsNext = false; // ends with a backslash outside strings
-    bool broken = false;    // a one-line string ran into the end of the line
-};
-
-// Scans `lines` from the top of a file.
-QVector<PySourceLine> ScanPythonSource(const QStringList& lines);
-
-// The text before its comment: the first "#" outside string literals and
-// everything after it are cut. Reports nothing.
-QString CutComment(const QString& text);
-
-// Removes blanks and tabs outside string literals, keeping one blank where two
-// words (or a word and a string) would otherwise run together.
-QString CompactPython(const QString& text);
+// literals (a "#" or a blank inside one is text), comments, and open brackets,
+// through the one reader of Python text (PythonText.h).
 
 // The file-specific values of a loader.
 struct PythonListFormat {

@@ -13,6 +13,3 @@ extern int PyPTHardwired; // the entry holding "hero_party"
 bool LoadPythonPT();
 // Offers the backup and writes module_party_templates.py; returns whether it was written.
 bool SavePythonPT();
-
-// The text before its first "#" outside string literals.
-QString CutComment(const QString& text);

@@ -15,6 +15,3 @@ extern int PyTroopHardwired; // the entry holding "temp_troop"
 bool LoadPythonTroops();
 // Offers the backup and writes module_troops.py; returns whether it was written.
 bool SavePythonTroops();
-
-// The text before its first "#" outside string literals.
-QString CutComment(const QString& text);

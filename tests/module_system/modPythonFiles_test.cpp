@@ -18,55 +18,6 @@ const PythonListFormat& Troops = TroopListFormat;
 const PythonListFormat& Items = ItemListFormat;
 const PythonListFormat& Templates = PartyTemplateListFormat;
 
-struct TextCase {
-    const char* input;
-    const char* expected;
-};
-
-TEST(CutComment, CutsOnlyOutsideStrings) {
-    const std::vector<TextCase> cases = {
-        {"", ""},
-        {"no comment", "no comment"},
-        {"code # remark", "code "},
-        {"# all remark", ""},
-        {R"(["a#b", 1] # c)", R"(["a#b", 1] )"},
-        {R"(['a#b', "c'#"] #)", R"(['a#b', "c'#"] )"},
-        {R"("esc\"#aped" # c)", R"("esc\"#aped" )"},
-        {R"(x = """tri#ple""" # c)", R"(x = """tri#ple""" )"},
-        {R"("open # string)", R"("open # string)"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(CutComment(QString::fromLatin1(c.input)), QString::fromLatin1(c.expected))
-            << c.input;
-}
-
-TEST(CompactPython, RemovesBlanksOnlyWhereTheyMeanNothing) {
-    const std::vector<TextCase> cases = {
-        {"  a , b ,\tc ", "a,b,c"},
-        {R"( "Bob Smith" , 'Bob  Smiths' )", R"("Bob Smith",'Bob  Smiths')"},
-        {"tf_hero if x else 0", "tf_hero if x else 0"},
-        {"x | y", "x|y"},
-        {R"(a or "b")", R"(a or "b")"},
-        {"weight(1) | swing_damage(20 , cut)", "weight(1)|swing_damage(20,cut)"},
-        {"\t\t[itm_a,\titm_b]", "[itm_a,itm_b]"},
-        {R"("" "x", '' 'y')", R"("" "x",'' 'y')"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(CompactPython(QString::fromLatin1(c.input)), QString::fromLatin1(c.expected))
-            << c.input;
-}
-
-TEST(ScanPythonSource, FollowsBracketsAndStringsOverLines) {
-    const auto scan = ScanPythonSource(Lines("a = [ (1,\n \"\"\"x\n ]\"\"\", 2) ]\n'b\ny'"));
-    ASSERT_EQ(scan.size(), 5);
-    EXPECT_EQ(scan[0].end.depth, 2);
-    EXPECT_TRUE(scan[1].end.inString());
-    EXPECT_EQ(scan[2].start.depth, 2) << "a bracket inside a string counts for nothing";
-    EXPECT_EQ(scan[2].end.depth, 0);
-    EXPECT_TRUE(scan[3].broken);
-    EXPECT_FALSE(scan[4].start.inString());
-}
-
 struct TableCase {
     const char* name;
     const PythonListFormat* format;
@@ -272,6 +223,13 @@ TEST(BuildTable, ItemsEndKeepsWhatFollowsForTheSave) {
         BuildPythonTable(Lines("x\nitems = [\n [\"a\",0],\n ]\ny = [1,\n  2]"), Items);
     EXPECT_EQ(open.lines, QStringList({"x", "items = [", "[\"a\",0],", "]"}));
     EXPECT_EQ(open.tail, QStringList({"y = [1,", "  2]"}));
+
+    // Remarks between the end entry and the closing line stay in the list.
+    const PythonTable remarks =
+        BuildPythonTable(Lines("x\nitems = [\n [\"items_end\",0],\n\n # end\n ]\ny = 1"), Items);
+    EXPECT_EQ(remarks.lines,
+              QStringList({"x", "items = [", "[\"items_end\",0],", "", "# end", "]"}));
+    EXPECT_EQ(remarks.tail, QStringList({"y = 1"}));
 }
 
 TEST(BuildTable, LoadingItsOwnOutputChangesNothing) {

@@ -1,6 +1,6 @@
 #include "ms_editors/items/PythonItemEntry.h"
 
-#include "ms_editors/troops/PythonText.h"
+#include "module_system/PythonText.h"
 
 namespace {
 

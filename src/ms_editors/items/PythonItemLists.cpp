@@ -1,7 +1,7 @@
 #include "ms_editors/items/PythonItemLists.h"
 
+#include "module_system/PythonText.h"
 #include "ms_editors/items/PythonItemEntry.h"
-#include "ms_editors/troops/PythonText.h"
 
 #include <algorithm>
 
@@ -19,7 +19,7 @@ QList<int> EntryNumbers(const QStringList& lines, int max) {
     QList<int> numbers(lastIndex(lines, max) + 1, 0);
     int number = 0;
     for (qsizetype i = 0; i < numbers.size(); ++i) {
-        if (IsPythonEntry(lines[i]))
+        if (IsPythonEntry(lines[i], ItemRows.opener))
             numbers[i] = ++number;
     }
     return numbers;
@@ -41,7 +41,7 @@ PythonItemRefusal CheckStoredEntry(const QStringList& lines, int hardwired, int 
     // The id stored in the table counts, not what the id box holds now.
     if (stored && PythonEntryId(lines[line]) == QStringLiteral("items_end"))
         return PythonItemRefusal::ItemsEnd;
-    if (!stored || !IsPythonEntry(lines[line]))
+    if (!stored || !IsPythonEntry(lines[line], ItemRows.opener))
         return PythonItemRefusal::NoEntry;
     return PythonItemRefusal::None;
 }
@@ -49,21 +49,13 @@ PythonItemRefusal CheckStoredEntry(const QStringList& lines, int hardwired, int 
 } // namespace
 
 PythonEntryRows BuildPythonItemRows(const QStringList& lines, int max, const QString& lowerFilter) {
-    PythonEntryRows rows = BuildPythonEntryRows(lines, max, PythonItemRowPrefix, lowerFilter);
-    if (lowerFilter.isEmpty())
-        return rows;
     // A filtered row keeps the number its entry has in the full list.
-    const QList<int> numbers = EntryNumbers(lines, max);
-    for (int k = 0; k < rows.count(); ++k) {
-        QString& text = rows.texts[k];
-        text = QString::number(numbers[rows.lines[k]]) + text.mid(text.indexOf(u'.'));
-    }
-    return rows;
+    return BuildPythonEntryRows(lines, max, ItemRows, lowerFilter, RowNumbers::FullList);
 }
 
 int FindPythonItemLine(const PythonEntryRows& rows, int row, const QStringList& lines) {
     // Rows carry their lines the same way in both editors.
-    return FindPythonTroopLine(rows, row, lines);
+    return FindPythonEntryLine(rows, row, lines, ItemRows.opener);
 }
 
 PythonItemTypeFilter FilterPythonItemsByType(const QStringList& lines, int max, const QString& type,
@@ -80,7 +72,7 @@ PythonItemTypeFilter FilterPythonItemsByType(const QStringList& lines, int max, 
             result.flagsNotFound.append(i);
         const QList<int> chosen = SelectPythonItemNames(flagRows, parsed.item.flags);
         if (typeRow >= 0 && chosen.contains(typeRow))
-            result.rows.append(PythonEntryRow(number, PythonItemRowPrefix, PythonEntryId(lines[i]),
+            result.rows.append(PythonEntryRow(ItemRows, number, PythonEntryId(lines[i]),
                                               PythonEntryName(lines[i])),
                                i);
     }
@@ -88,7 +80,7 @@ PythonItemTypeFilter FilterPythonItemsByType(const QStringList& lines, int max, 
 }
 
 bool PythonItemIdUsed(const QStringList& lines, int max, const QString& id) {
-    return PythonEntryIds(lines, max).contains(id);
+    return PythonIdUsed(lines, max, id, ItemRows.opener);
 }
 
 PythonItemRefusal CheckPythonItemDelete(const QStringList& lines, int hardwired, int line) {

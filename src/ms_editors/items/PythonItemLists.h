@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ms_editors/items/PythonItemVocabulary.h"
-#include "ms_editors/troops/PythonTroopLists.h"
+#include "module_system/PythonEntryLists.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "ms_editors/party_templates/PythonPTEntry.h"
 
-#include "ms_editors/troops/PythonText.h"
+#include "module_system/PythonText.h"
 #include "text_editors/world/MapIcons.h"
 #include "text_editors/world/PartyFlags.h"
 

@@ -29,7 +29,7 @@ int FindPythonPTLine(const PythonEntryRows& rows, int row, const QStringList& li
 
 QStringList PythonPTTroopRows(const QStringList& troopLines, int troopMax) {
     QStringList rows{QStringLiteral("none")};
-    for (const QString& id : PythonEntryIds(troopLines, troopMax))
+    for (const QString& id : PythonEntryIds(troopLines, troopMax, TroopRows.opener))
         rows.append(QStringLiteral("trp_") + id);
     return rows;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ms_editors/troops/PythonTroopLists.h"
+#include "module_system/PythonEntryLists.h"
 
 #include <QString>
 #include <QStringList>

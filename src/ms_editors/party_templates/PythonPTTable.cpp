@@ -1,7 +1,7 @@
 #include "ms_editors/party_templates/PythonPTTable.h"
 
 #include "ms_editors/party_templates/PythonPTLists.h"
-#include "ms_editors/troops/PythonText.h"
+#include "module_system/PythonText.h"
 
 #include <algorithm>
 

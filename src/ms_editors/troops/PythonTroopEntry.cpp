@@ -1,14 +1,16 @@
 #include "ms_editors/troops/PythonTroopEntry.h"
 
-#include "ms_editors/troops/PythonText.h"
+#include "module_system/PythonText.h"
+
+#include <algorithm>
 
 namespace {
 
 // The fields of a troop: id, names, flags, scene, reserved, faction, items,
 // attributes, proficiencies, skills and the first face are required; the second
-// face and the image may follow.
+// face and the image may follow, and behind them the fields modules add.
 constexpr int RequiredFields = 12;
-constexpr int MaxFields = 14;
+constexpr int KnownFields = 14;
 
 const QString TfNone = QStringLiteral("tf_none");
 
@@ -31,30 +33,9 @@ QString joinedOrZero(const QStringList& parts) {
 
 PythonTroopParse ParsePythonTroop(const QString& entry) {
     PythonTroopParse result;
-    const QStringView text(entry);
-    qsizetype open = 0;
-    while (open < text.size() && (text[open] == u' ' || text[open] == u'\t'))
-        ++open;
-    if (open >= text.size() || text[open] != u'[')
-        return result;
-
-    const qsizetype close = PythonBracketEnd(text, open);
-    bool ok = close >= 0;
-    const qsizetype innerEnd = ok ? close : text.size();
-    QStringList fields = SplitPythonTopLevel(text.mid(open + 1, innerEnd - open - 1), u',');
-    if (!ok) {
-        fields.removeLast(); // cut off where the entry breaks
-    } else {
-        // Only the comma that separates it from the next entry may follow.
-        const QString rest = CompactPythonBlanks(text.mid(close + 1));
-        if (!rest.isEmpty() && rest != QStringLiteral(","))
-            ok = false;
-    }
-    // A comma before the closing bracket leaves an empty last part.
-    if (!fields.isEmpty() && fields.last().trimmed().isEmpty())
-        fields.removeLast();
-    if (fields.size() < RequiredFields || fields.size() > MaxFields)
-        ok = false;
+    const PythonEntryFields split = SplitPythonEntry(entry, u'[');
+    const QStringList& fields = split.fields;
+    bool ok = split.complete && fields.size() >= RequiredFields;
 
     const auto has = [&](int i) { return i < fields.size(); };
     const auto quoted = [&](int i, QString& out) {
@@ -101,6 +82,11 @@ PythonTroopParse ParsePythonTroop(const QString& entry) {
     t.face1 = plain(11);
     t.face2 = plain(12);
     t.image = plain(13);
+    for (qsizetype i = KnownFields; i < fields.size(); ++i) {
+        t.extra.append(fields[i].trimmed());
+        if (t.extra.last().isEmpty())
+            ok = false;
+    }
     result.complete = ok;
     return result;
 }
@@ -115,15 +101,82 @@ QString BuildPythonTroopEntry(const PythonTroop& t) {
                 sep + t.scene + sep + t.reserved + sep + t.faction + QStringLiteral(", [") +
                 t.items.join(u',') + QStringLiteral("], ") + joinedOrZero(t.attributes) + sep +
                 t.proficiencies + sep + joinedOrZero(t.skills) + sep;
-    // The faces and the image are positional: a missing face before a later
-    // field would shift that field into its place.
-    e += t.face1.isEmpty() ? QStringLiteral("0") : t.face1;
-    if (!t.face2.isEmpty() || !t.image.isEmpty())
-        e += sep + (t.face2.isEmpty() ? QStringLiteral("0") : t.face2);
-    if (!t.image.isEmpty())
-        e += sep + t.image;
+    // The faces, the image and the fields behind them are positional: a
+    // missing one before a later field would shift that field into its place.
+    const auto orZero = [](const QString& field) {
+        return field.isEmpty() ? QStringLiteral("0") : field;
+    };
+    e += orZero(t.face1);
+    if (!t.face2.isEmpty() || !t.image.isEmpty() || !t.extra.isEmpty())
+        e += sep + orZero(t.face2);
+    if (!t.image.isEmpty() || !t.extra.isEmpty())
+        e += sep + orZero(t.image);
+    for (const QString& field : t.extra)
+        e += sep + field;
     e += QStringLiteral(" ],");
     return e;
+}
+
+std::optional<PythonTroopField> BrokenPythonTroopField(const PythonTroop& t) {
+    using F = PythonTroopField;
+    const auto quoted = [](const QString& text) {
+        QString content;
+        return ReadPythonString(QString(u'"' + text + u'"'), content);
+    };
+    // A field or term that is written must hold something; an empty one is
+    // left out (terms) or written as 0 (faces), where `emptyAllowed`.
+    const auto fits = [](const QString& text, bool emptyAllowed) {
+        if (text.isEmpty())
+            return emptyAllowed;
+        return IsOnePythonField(text) && !text.trimmed().isEmpty();
+    };
+    const auto allFit = [&](const QStringList& terms, bool emptyAllowed) {
+        return std::all_of(terms.begin(), terms.end(),
+                           [&](const QString& term) { return fits(term, emptyAllowed); });
+    };
+    const QStringList flags = withoutEmpty(t.flags);
+    const bool flagsJoin = flags.size() < 2 || std::all_of(flags.begin(), flags.end(), IsBarTerm);
+    const std::pair<F, bool> checks[] = {
+        {F::Id, quoted(t.id)},
+        {F::Name, quoted(t.name)},
+        {F::NamePl, quoted(t.namePl)},
+        {F::Flags, allFit(t.flags, true) && flagsJoin},
+        {F::Scene, fits(t.scene, false)},
+        {F::Reserved, fits(t.reserved, false)},
+        {F::Faction, fits(t.faction, false)},
+        {F::Items, allFit(t.items, false)},
+        {F::Attributes, allFit(t.attributes, true)},
+        {F::Proficiencies, fits(t.proficiencies, false)},
+        {F::Skills, allFit(t.skills, true)},
+        {F::Face1, fits(t.face1, true)},
+        {F::Face2, fits(t.face2, true)},
+        {F::Image, fits(t.image, true)},
+        {F::Extra, allFit(t.extra, false)},
+    };
+    for (const auto& [field, fine] : checks) {
+        if (!fine)
+            return field;
+    }
+    return std::nullopt;
+}
+
+QString PythonTroopFieldCaption(PythonTroopField field) {
+    static const char* const captions[] = {"troop ID",
+                                           "singular name",
+                                           "plural name",
+                                           "flags",
+                                           "scene",
+                                           "reserved field",
+                                           "faction",
+                                           "inventory",
+                                           "attributes",
+                                           "weapon proficiencies",
+                                           "skills",
+                                           "face code 1",
+                                           "face code 2",
+                                           "troop image",
+                                           "fields behind the troop image"};
+    return QString::fromLatin1(captions[int(field)]);
 }
 
 QStringList PythonTroopFlagVocabulary() {

@@ -24,6 +24,9 @@ struct PythonTroop {
     QString face1;
     QString face2;
     QString image;
+    // Fields that modules add behind the image, which the editor does not
+    // show: written back after the image as they were read.
+    QStringList extra;
 
     bool operator==(const PythonTroop&) const = default;
 };
@@ -36,13 +39,41 @@ struct PythonTroopParse {
 };
 
 // Splits a joined troop entry ( ["id", "Name", "Names", flags, scene, reserved,
-// faction, [items], attributes, proficiencies, skills, face1[, face2[, image]]], )
-// into its fields. Commas, bars and brackets inside brackets or strings do not
-// split; names keep their blanks.
+// faction, [items], attributes, proficiencies, skills, face1[, face2[, image[,
+// more...]]]], ) into its fields. Commas, bars and brackets inside brackets or
+// strings do not split; names keep their blanks.
 PythonTroopParse ParsePythonTroop(const QString& entry);
 
 // The one-line entry text of a troop as the editor writes it.
 QString BuildPythonTroopEntry(const PythonTroop& troop);
+
+// The fields of a troop entry, for naming the one that would break it.
+enum class PythonTroopField {
+    Id,
+    Name,
+    NamePl,
+    Flags,
+    Scene,
+    Reserved,
+    Faction,
+    Items,
+    Attributes,
+    Proficiencies,
+    Skills,
+    Face1,
+    Face2,
+    Image,
+    Extra,
+};
+
+// The first field of `troop` that would not stand as one field of the entry
+// built from it (the names must fit between double quotes; every other field
+// and every term of a list must be one field, IsOnePythonField, and not blank
+// where it is written; flags given by more than a plain term cannot be joined
+// to others), or none when every field fits.
+std::optional<PythonTroopField> BrokenPythonTroopField(const PythonTroop& troop);
+// What the editor calls a field in its messages ("faction", "face code 2").
+QString PythonTroopFieldCaption(PythonTroopField field);
 
 // The texts the flag list holds at first: the game's troop flags in their order
 // between two separator rows.

@@ -1,41 +1,26 @@
 #include "ms_editors/troops/PythonTroopTable.h"
 
+#include "module_system/PythonEntryLists.h"
 #include "ms_editors/troops/PythonTroopEntry.h"
-#include "ms_editors/troops/PythonTroopLists.h"
 
 #include <QHash>
 
-#include <algorithm>
-
-bool PythonTroopIdUsed(const QStringList& lines, int max, const QString& id) {
-    return PythonEntryIds(lines, max).contains(id);
-}
-
-void InsertPythonTroopEntry(QStringList& lines, int& max, int& lastEntry, int at,
-                            const QString& entry) {
-    at = std::clamp<int>(at, 0, int(lines.size()));
-    lines.insert(at, entry);
-    ++max;
-    ++lastEntry;
-}
-
-QString DeletePythonTroopEntry(QStringList& lines, int& max, int& lastEntry, int index) {
+std::optional<QString> DeletePythonTroopEntry(QStringList& lines, int& max, int& lastEntry,
+                                              int index) {
     if (index < 0 || index >= lines.size())
-        return QString();
+        return std::nullopt;
     const QString id = PythonEntryId(lines[index]);
-    lines.removeAt(index);
-    --max;
-    if (index <= lastEntry)
-        --lastEntry;
-    // Only the first line goes, as always; a later one for the same id stays.
-    const QList<int> upgrades = FindUpgradeLines(lines, max, id);
-    if (!upgrades.isEmpty())
-        ReplaceUpgradeLine(lines[upgrades.first()], QString());
+    if (!DeletePythonEntry(lines, max, index, u'[', &lastEntry))
+        return std::nullopt;
+    if (!PythonIdUsed(lines, max, id, u'[')) {
+        for (int line : FindUpgradeLines(lines, max, id))
+            ReplaceUpgradeLine(lines[line], QString());
+    }
     return id;
 }
 
-PythonTroopRewrite RewriteAllPythonTroops(QStringList& lines, int& max, const QList<int>& rowLines,
-                                          QStringList& flagRows) {
+PythonRewriteResult RewriteAllPythonTroops(QStringList& lines, int max, const QList<int>& rowLines,
+                                           QStringList& flagRows) {
     // Upgrade lines stay where they are during the pass, so they are looked up
     // once: the last line of an id is the one in force, shown and written.
     QHash<QString, int> upgrades;
@@ -45,29 +30,20 @@ PythonTroopRewrite RewriteAllPythonTroops(QStringList& lines, int& max, const QL
             upgrades[up->troop] = i;
     }
 
-    PythonTroopRewrite result;
-    for (qsizetype k = 1; k < rowLines.size(); ++k) {
-        const int line = rowLines[k];
-        if (line < 0 || line > last || !IsPythonEntry(lines[line])) {
-            ++result.skipped;
-            continue;
-        }
-        const PythonTroopParse parsed = ParsePythonTroop(lines[line]);
-        if (!parsed.complete) {
-            ++result.skipped;
-            continue;
-        }
-        const PythonTroop shown = PythonTroopAsShown(parsed.troop, flagRows);
-        lines[line] = BuildPythonTroopEntry(shown);
-        ++result.rewritten;
-
-        const auto found = upgrades.constFind(shown.id);
-        if (found == upgrades.cend())
-            continue;
-        const auto up = ParseUpgradeLine(lines[*found]);
-        ReplaceUpgradeLine(lines[*found], BuildUpgradeLine(shown.id, up->target1, up->target2));
-    }
-    return result;
+    return RewriteAllPythonEntries(
+        lines, max, rowLines, u'[', [&](int, const QString& entry) -> std::optional<QString> {
+            const PythonTroopParse parsed = ParsePythonTroop(entry);
+            if (!parsed.complete)
+                return std::nullopt;
+            const PythonTroop shown = PythonTroopAsShown(parsed.troop, flagRows);
+            const auto found = upgrades.constFind(shown.id);
+            if (found != upgrades.cend()) {
+                const auto up = ParseUpgradeLine(lines[*found]);
+                ReplaceUpgradeLine(lines[*found],
+                                   BuildUpgradeLine(shown.id, up->target1, up->target2));
+            }
+            return BuildPythonTroopEntry(shown);
+        });
 }
 
 int MoveSelectedRows(QStringList& rows, QList<bool>& selected, bool down) {

@@ -1,5 +1,7 @@
 #include "ms_editors/troops/frmPythonTroops.h"
 
+#include "module_system/PythonEntryTable.h"
+#include "module_system/PythonText.h"
 #include "module_system/frmPythonNewEntry.h"
 #include "module_system/modPythonItems.h"
 #include "module_system/modPythonTroops.h"
@@ -23,6 +25,8 @@
 #include <QMenu>
 #include <QPushButton>
 
+#include <iterator>
+
 namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
@@ -42,8 +46,7 @@ void termGroup(QGroupBox* frame, const char* term, ComboBox*& cmb, QLineEdit*& t
     const QString t = QLatin1String(term);
     cmb = new ComboBox(frame);
     cmb->setObjectName(QStringLiteral("cmb") + t);
-    txt = new QLineEdit(frame);
-    txt->setObjectName(QStringLiteral("txt") + t);
+    txt = AddInputBox(frame, (QByteArrayLiteral("txt") + term).constData());
     lst = new ListBox(frame);
     lst->setObjectName(QStringLiteral("lst") + t);
     const auto command = [frame](const QString& name, const QString& caption) {
@@ -451,7 +454,7 @@ void frmPythonTroops::formLoad() {
 // ---- Lists and filters
 
 void frmPythonTroops::FillPythonTroopList() {
-    m_troopRows = BuildPythonEntryRows(PyTroopLines, PyTroopMax, QStringLiteral("trp_"));
+    m_troopRows = BuildPythonEntryRows(PyTroopLines, PyTroopMax, TroopRows);
     lstTroops->setRows(m_troopRows.texts);
     lblTroops->setText(QStringLiteral("List of troops (") + QString::number(m_troopRows.count()) +
                        u')');
@@ -459,13 +462,13 @@ void frmPythonTroops::FillPythonTroopList() {
 }
 
 void frmPythonTroops::FillUpgradeCombos() {
-    const QStringList ids = PythonEntryIds(PyTroopLines, PyTroopMax);
+    const QStringList ids = PythonEntryIds(PyTroopLines, PyTroopMax, TroopRows.opener);
     cmbUpgrade1->setRows(ids);
     cmbUpgrade2->setRows(ids);
 }
 
 void frmPythonTroops::FillAvailableItems() {
-    m_itemRows = BuildPythonEntryRows(PyItemLines, PyItemMax, QStringLiteral("itm_"));
+    m_itemRows = BuildPythonEntryRows(PyItemLines, PyItemMax, ItemRows);
     lstAvailableItems->setRows(m_itemRows.texts);
     lblItems->setText(QStringLiteral("Available items (") + QString::number(m_itemRows.count()) +
                       u')');
@@ -485,7 +488,7 @@ void frmPythonTroops::cmdFilterTroops_Click() {
     PythonEntryRows hits;
     const FilterResult result = m_troopFilter.run(
         [&hits](const QString& filter) {
-            hits = BuildPythonEntryRows(PyTroopLines, PyTroopMax, QStringLiteral("trp_"), filter);
+            hits = BuildPythonEntryRows(PyTroopLines, PyTroopMax, TroopRows, filter);
             return hits.texts;
         },
         [this] { FillPythonTroopList(); });
@@ -500,7 +503,7 @@ void frmPythonTroops::cmdFilterItems_Click() {
     PythonEntryRows hits;
     const FilterResult result = m_itemFilter.run(
         [&hits](const QString& filter) {
-            hits = BuildPythonEntryRows(PyItemLines, PyItemMax, QStringLiteral("itm_"), filter);
+            hits = BuildPythonEntryRows(PyItemLines, PyItemMax, ItemRows, filter);
             return hits.texts;
         },
         [this] { FillAvailableItems(); });
@@ -512,7 +515,7 @@ void frmPythonTroops::cmdFilterItems_Click() {
 
 void frmPythonTroops::lstTroops_Click() {
     const int row = lstTroops->listIndex();
-    CurTroopLine = FindPythonTroopLine(m_troopRows, row, PyTroopLines);
+    CurTroopLine = FindPythonEntryLine(m_troopRows, row, PyTroopLines, TroopRows.opener);
     EnableTroopButtons(false);
     ShowPythonTroop();
     cmdUpdate->setText(QStringLiteral("Update Troop"));
@@ -625,6 +628,7 @@ PythonTroop frmPythonTroops::formTroop() const {
     t.face1 = txtFace1->text();
     t.face2 = txtFace2->text();
     t.image = txtTroopImage->text();
+    t.extra = m_shownTroop.extra;
     return t;
 }
 
@@ -662,6 +666,21 @@ bool frmPythonTroops::formTextsAcceptable() {
             return false;
         }
     }
+    if (const auto field = BrokenPythonTroopField(formTroop())) {
+        refusal(QStringLiteral("The ") + PythonTroopFieldCaption(*field) +
+                QStringLiteral(" would break the troop's entry in module_troops.py: check it for "
+                               "a comma outside brackets, a bracket or quote that is not closed, "
+                               "a \"#\", a backslash or an empty row. Please correct it!"));
+        // The controls in the order of the fields; the fields behind the
+        // image have none.
+        QWidget* const controls[] = {txtTroopID, txtTroopName, txtTroopNamePl, lstFlags,
+                                     txtScene,   txtReserved,  txtFaction,     lstItems,
+                                     lstAttrib,  txtProfi,     lstSkills,      txtFace1,
+                                     txtFace2,   txtTroopImage};
+        if (int(*field) < int(std::size(controls)))
+            controls[int(*field)]->setFocus();
+        return false;
+    }
     return true;
 }
 
@@ -677,7 +696,7 @@ bool frmPythonTroops::UpdatePythonTroop(bool showMessage) {
     const QString u1 = cmbUpgrade1->currentText();
     const QString u2 = cmbUpgrade2->currentText();
     const QString id = txtTroopID->text();
-    if (TroopAddMode && PythonTroopIdUsed(PyTroopLines, PyTroopMax, id)) {
+    if (TroopAddMode && PythonIdUsed(PyTroopLines, PyTroopMax, id, TroopRows.opener)) {
         information(QStringLiteral("This troop ID is used by another item. Please change the ID!"));
         txtTroopID->setFocus();
         txtTroopID->setCursorPosition(int(id.size()));
@@ -685,9 +704,16 @@ bool frmPythonTroops::UpdatePythonTroop(bool showMessage) {
     }
 
     const QString entry = BuildPythonTroopEntry(formTroop());
+    // The fields each fit; the entry as a whole is checked too, so that
+    // nothing Python cannot read as this one troop reaches the table.
+    if (!IsOnePythonEntry(entry, TroopRows.opener) || !ParsePythonTroop(entry).complete) {
+        refusal(QStringLiteral("The fields of this troop do not make one complete entry of "
+                               "module_troops.py, so it was not stored. Please check them!"));
+        return false;
+    }
     const QString name = txtTroopName->text();
     if (TroopAddMode) {
-        InsertPythonTroopEntry(PyTroopLines, PyTroopMax, PyTroopLastEntry, InsertTroopLine, entry);
+        InsertPythonEntry(PyTroopLines, PyTroopMax, InsertTroopLine, entry, &PyTroopLastEntry);
         listNewTroop();
         EnableTroopButtons(false);
         cmbUpgrade1->setEditText(u1);
@@ -703,7 +729,7 @@ bool frmPythonTroops::UpdatePythonTroop(bool showMessage) {
         m_shownTroop = ParsePythonTroop(entry).troop;
         const int r = lstTroops->listIndex();
         if (r >= 0) {
-            const QString row = PythonEntryRow(r + 1, QStringLiteral("trp_"), id, name);
+            const QString row = PythonEntryRow(TroopRows, r + 1, id, name);
             lstTroops->item(r)->setText(row);
             m_troopRows.texts[r] = row;
         }
@@ -728,12 +754,9 @@ void frmPythonTroops::listNewTroop() {
     const QString filter = txtFilterTroops->text();
     if (TroopFilterActive && !StrContains(id, filter)) {
         // The new troop does not pass the filter: it joins the list as it is.
-        for (int& line : m_troopRows.lines) {
-            if (line >= InsertTroopLine)
-                ++line;
-        }
+        m_troopRows.elementInserted(InsertTroopLine);
         const QString row =
-            PythonEntryRow(m_troopRows.count(), QStringLiteral("trp_"), id, txtTroopName->text());
+            PythonEntryRow(TroopRows, m_troopRows.count(), id, txtTroopName->text());
         m_troopRows.append(row, InsertTroopLine);
         lstTroops->addItem(row);
         lstTroops->setListIndex(lstTroops->count() - 1);
@@ -786,10 +809,8 @@ void frmPythonTroops::AddPythonTroop() {
         return;
     if (NewEntryChoice == 1) {
         // Behind the last entry of the list, wherever comments stand after it.
-        int last = PyTroopLastEntry;
-        if (last < 0 || last >= PyTroopLines.size() || !IsPythonEntry(PyTroopLines[last]))
-            last = LastPythonEntry(PyTroopLines, PyTroopMax);
-        InsertTroopLine = last + 1;
+        InsertTroopLine =
+            PythonEndInsertLine(PyTroopLines, PyTroopMax, PyTroopLastEntry, TroopListFormat);
     } else {
         InsertTroopLine = CurTroopLine + 1;
     }
@@ -813,6 +834,13 @@ void frmPythonTroops::cmdDeleteTroop_Click() {
         information(QStringLiteral("Select a troop to delete!"));
         return;
     }
+    if (!IsOnePythonEntry(PyTroopLines[CurTroopLine], TroopRows.opener)) {
+        refusal(QStringLiteral("The entry of this troop does not stand alone in module_troops.py "
+                               "(its lines could not be joined, or another entry shares its "
+                               "line), so deleting it here would damage the file. Please delete "
+                               "it in module_troops.py itself!"));
+        return;
+    }
     const QString text =
         QStringLiteral("WARNING!") + CrLf + CrLf + QStringLiteral("This will delete troop # ") +
         QString::number(r + 1) + QStringLiteral(" - ") + PythonEntryId(PyTroopLines[CurTroopLine]) +
@@ -831,9 +859,10 @@ void frmPythonTroops::cmdDeleteTroop_Click() {
 }
 
 void frmPythonTroops::DeletePythonTroop() {
-    // The upgrade line that goes is the one of the deleted entry's own id,
+    // The upgrade lines that go are those of the deleted entry's own id,
     // whatever the id box holds.
-    DeletePythonTroopEntry(PyTroopLines, PyTroopMax, PyTroopLastEntry, CurTroopLine);
+    if (!DeletePythonTroopEntry(PyTroopLines, PyTroopMax, PyTroopLastEntry, CurTroopLine))
+        return;
     CurTroopLine = -1;
     if (TroopFilterActive)
         cmdFilterTroops_Click();
@@ -874,7 +903,7 @@ void frmPythonTroops::ScanPythonTroops() {
     // at its end.
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const int knownFlags = int(m_flagRows.size());
-    const PythonTroopRewrite result =
+    const PythonRewriteResult result =
         RewriteAllPythonTroops(PyTroopLines, PyTroopMax, m_troopRows.lines, m_flagRows);
     QApplication::restoreOverrideCursor();
     if (m_flagRows.size() > knownFlags)

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "module_system/PythonEntryLists.h"
 #include "ms_editors/troops/PythonTroopEntry.h"
-#include "ms_editors/troops/PythonTroopLists.h"
 #include "platform/gui/ListFilter.h"
 #include "shell/EditorView.h"
 #include "shell/EditorWindow.h"

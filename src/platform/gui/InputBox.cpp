@@ -2,8 +2,14 @@
 
 #include <QKeyEvent>
 
+#include <limits>
+
 InputBox::InputBox(Keys keys, int typingLimit, QWidget* parent)
-    : QLineEdit(parent), m_keys(keys), m_typingLimit(typingLimit) {}
+    : QLineEdit(parent), m_keys(keys), m_typingLimit(typingLimit) {
+    // A line edit cuts what it is given at 32,767 characters, silently; a
+    // field read from a file must go back whole.
+    setMaxLength(std::numeric_limits<int>::max());
+}
 
 void InputBox::keyPressEvent(QKeyEvent* event) {
     const bool command = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);

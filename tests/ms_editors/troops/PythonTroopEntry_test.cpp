@@ -22,8 +22,8 @@ PythonTroop T(const char* fields) {
     QStringList f = QString::fromLatin1(fields).split(u';');
     f.resize(14);
     const auto parts = [&f](int i) { return f[i].split(u'|', Qt::SkipEmptyParts); };
-    return {f[0],     f[1],     f[2], parts(3),  f[4],  f[5],  f[6],
-            parts(7), parts(8), f[9], parts(10), f[11], f[12], f[13]};
+    return {f[0],     f[1], f[2],      parts(3), f[4],  f[5],  f[6], parts(7),
+            parts(8), f[9], parts(10), f[11],    f[12], f[13], {}};
 }
 
 struct ParseCase {
@@ -93,6 +93,28 @@ const ParseCase ParseCases[] = {
      "cond;Cond;Conds;tf_hero if hero_mode else 0;0;0;fac_x;;level(1);wp(1);0;0"},
 };
 
+// Modules that add fields behind the image: shown as far as the editor knows
+// them, the rest carried over as written.
+TEST(ParsePythonTroop, KeepsTheFieldsBehindTheImage) {
+    const char* entries[] = {
+        "[\"npc\",\"Npc\",\"Npcs\",tf_hero,0,0,fac_x,[],level(1),wp(1),0,0x1,0x2,\"0\", 0, 0],",
+        " [\"npc\", \"Npc\", \"Npcs\", tf_hero, 0, 0, fac_x, [], level(1), wp(1), 0, 0x1, 0x2, "
+        "\"0\", 0, 0 ],"};
+    for (const char* entry : entries) {
+        const PythonTroopParse parsed = ParsePythonTroop(QString::fromLatin1(entry));
+        EXPECT_TRUE(parsed.complete) << entry;
+        EXPECT_EQ(parsed.troop.image, QStringLiteral("\"0\""));
+        EXPECT_EQ(parsed.troop.extra, (QStringList{"0", "0"}));
+    }
+    PythonTroop t = ParsePythonTroop(QString::fromLatin1(entries[0])).troop;
+    t.extra = QStringList{"trp_other", "0"};
+    t.face2.clear();
+    t.image.clear();
+    EXPECT_EQ(BuildPythonTroopEntry(t),
+              QStringLiteral(" [\"npc\", \"Npc\", \"Npcs\", tf_hero, 0, 0, fac_x, [], level(1), "
+                             "wp(1), 0, 0x1, 0, 0, trp_other, 0 ],"));
+}
+
 class ParsePythonTroopTest : public ::testing::TestWithParam<ParseCase> {};
 
 TEST_P(ParsePythonTroopTest, ReadsEveryField) {
@@ -123,9 +145,9 @@ INSTANTIATE_TEST_SUITE_P(Shapes, ParsePythonTroopTest, ::testing::ValuesIn(Parse
 
 TEST(ParsePythonTroop, IncompleteEntriesAreFlagged) {
     const char* const entries[] = {
-        "[\"a\",\"A\",\"As\",0,0,0,fac_x,[],level(1),wp(1),0],",             // no first face
-        "[\"a\",\"A\",\"As\",0,0,0,fac_x,[],level(1),wp(1),0,0,0,0,0],",     // a field too many
-        "[\"a\",\"A\",\"As\",0,0,0,fac_x,[itm_a,itm_b],level(1),wp(1),0,0",  // never closed
+        "[\"a\",\"A\",\"As\",0,0,0,fac_x,[],level(1),wp(1),0],",            // no first face
+        "[\"a\",\"A\",\"As\",0,0,0,fac_x,[],level(1),wp(1),0,0,0,0,,0],",   // an empty field behind
+        "[\"a\",\"A\",\"As\",0,0,0,fac_x,[itm_a,itm_b],level(1),wp(1),0,0", // never closed
         "[\"a\",\"A\",\"As\",0,0,0,fac_x,common_items,level(1),wp(1),0,0],", // items by name
         "[\"a\",\"A\",\"As\",0,0,0,fac_x,[],level(1),wp(1),0,0]]", // list closed on its line
         "[\"a\",\"A\",\"As\",,0,0,fac_x,[],level(1),wp(1),0,0],",  // empty field
@@ -160,6 +182,39 @@ TEST(BuildPythonTroopEntry, WritesTheEditorsLayout) {
     };
     for (const auto& [troop, expected] : cases)
         EXPECT_EQ(BuildPythonTroopEntry(T(troop)), QString::fromLatin1(expected)) << troop;
+}
+
+// Each field changed to text that would break the entry is named; the
+// troop as read breaks nothing.
+TEST(BrokenPythonTroopField, NamesTheFieldThatWouldBreakTheEntry) {
+    using F = PythonTroopField;
+    const PythonTroop sound =
+        T("a;A \\\"b\\\";As;tf_hero|tf_mounted;scn_a|entry(1);reserved;fac_x;itm_a|(itm_b,imod_x);"
+          "level(1);wpex(1,2,3);knows_a;0x1;;\"img\"");
+    EXPECT_EQ(BrokenPythonTroopField(sound), std::nullopt);
+    const struct {
+        void (*change)(PythonTroop&);
+        F field;
+    } cases[] = {
+        {[](PythonTroop& t) { t.id = "a\"b"; }, F::Id},
+        {[](PythonTroop& t) { t.namePl = "x\\"; }, F::NamePl},
+        {[](PythonTroop& t) { t.flags.append("tf_a if x else 0"); }, F::Flags},
+        {[](PythonTroop& t) { t.scene = "scn_a # no"; }, F::Scene},
+        {[](PythonTroop& t) { t.reserved = "  "; }, F::Reserved},
+        {[](PythonTroop& t) { t.faction = "fac_x, fac_y"; }, F::Faction},
+        {[](PythonTroop& t) { t.items.append(" "); }, F::Items},
+        {[](PythonTroop& t) { t.attributes.append("level(2"); }, F::Attributes},
+        {[](PythonTroop& t) { t.proficiencies = "wp(1))"; }, F::Proficiencies},
+        {[](PythonTroop& t) { t.skills.append("knows_\"b"); }, F::Skills},
+        {[](PythonTroop& t) { t.face1 = "0x1\\"; }, F::Face1},
+        {[](PythonTroop& t) { t.face2 = "0x2\n"; }, F::Face2},
+        {[](PythonTroop& t) { t.image = "'img"; }, F::Image},
+    };
+    for (const auto& c : cases) {
+        PythonTroop t = sound;
+        c.change(t);
+        EXPECT_EQ(BrokenPythonTroopField(t), c.field) << int(c.field);
+    }
 }
 
 TEST(SelectFlagRows, MapsPartsOntoRowsAndAppendsUnknownFlags) {

@@ -311,6 +311,75 @@ TEST_F(PythonTroopsEditing, DeletingTheOnlyTroopLeavesSaveAvailable) {
               QByteArray("from header_troops import *\r\ntroops = [\r\n]\r\n"));
 }
 
+// A troop whose entry the loader could not join (a string over two lines),
+// and one with a field far longer than a line edit takes by default.
+class OddTroopsEditing : public PythonTroopsEditing {
+protected:
+    void SetUp() override {
+        PythonTroopsEditing::SetUp();
+        copy.write(QStringLiteral("module_troops.py"),
+                   "from header_troops import *\r\ntroops = [\r\n"
+                   "  [\"temp_troop\",\"Temp\",\"Temps\",0,0,0,fac_x,[],0,wp(1),0,0],\r\n"
+                   "  [\"poem\",\"\"\"Two\r\nlines\"\"\",\"Poems\",0,0,0,fac_x,[],0,wp(1),0,0],\r\n"
+                   "  [\"long\",\"Long\",\"Longs\",0,no_scene,reserved," +
+                       LongFaction().toLatin1() +
+                       ",[],0,wp(1),0,0],\r\n]\r\nupgrade(troops,\"poem\",\"long\")\r\n");
+        reopenOn(copy.folder());
+    }
+    static QString LongFaction() { return QStringLiteral("fac_") + QString(40000, u'x'); }
+};
+
+TEST_F(OddTroopsEditing, DeleteRefusesAnEntryTheLoaderCouldNotJoin) {
+    const QStringList before = PyTroopLines;
+    select("poem");
+    plat.answer(MsgAnswer::Yes);
+    click("cmdDeleteTroop");
+    EXPECT_TRUE(plat.boxTexts().last().startsWith(
+        QStringLiteral("The entry of this troop does not stand alone in module_troops.py")));
+    EXPECT_EQ(plat.boxes.back().title, QStringLiteral("Information"));
+    EXPECT_EQ(PyTroopLines, before);
+    EXPECT_FALSE(window->UnsavedTroops);
+}
+
+TEST_F(OddTroopsEditing, TextSetFromCodeIsNeverCut) {
+    select("long");
+    EXPECT_EQ(text("txtFaction"), LongFaction());
+    const QString before = PyTroopLines[window->CurTroopLine];
+    ASSERT_TRUE(window->UpdatePythonTroop(false));
+    EXPECT_TRUE(PyTroopLines[window->CurTroopLine].contains(QStringLiteral(", ") + LongFaction() +
+                                                            QStringLiteral(", ")));
+    EXPECT_EQ(ParsePythonTroop(PyTroopLines[window->CurTroopLine]).troop,
+              ParsePythonTroop(before).troop);
+}
+
+// Text that would break the entry is refused with the name of its box, and
+// nothing is stored.
+TEST_F(PythonTroopsEditing, TypedTextThatWouldBreakTheEntryIsRefusedByField) {
+    const struct {
+        const char* box;
+        const char* text;
+        const char* field;
+    } cases[] = {
+        {"txtFaction", "fac_commoners, 1", "faction"},
+        {"txtScene", "scn_a # the store", "scene"},
+        {"txtFace2", "0x1\\", "face code 2"},
+        {"txtProfi", "wp(60", "weapon proficiencies"},
+        {"txtTroopImage", "\"image", "troop image"},
+    };
+    const QStringList before = PyTroopLines;
+    for (const auto& c : cases) {
+        select("farmer");
+        box(c.box)->setText(QString::fromLatin1(c.text));
+        click("cmdUpdate");
+        EXPECT_TRUE(plat.boxTexts().last().startsWith(
+            QStringLiteral("The ") + QString::fromLatin1(c.field) + QStringLiteral(" would break")))
+            << c.box;
+        EXPECT_EQ(plat.boxes.back().title, QStringLiteral("Information"));
+    }
+    EXPECT_EQ(PyTroopLines, before);
+    EXPECT_FALSE(window->UnsavedTroops);
+}
+
 TEST_F(PythonTroopsEditing, AddAndDeleteAreRefusedForBuiltInTroopsAndWithoutATroop) {
     const struct {
         const char* selected;

@@ -1,4 +1,4 @@
-#include "ms_editors/troops/PythonTroopLists.h"
+#include "module_system/PythonEntryLists.h"
 #include "ms_editors/troops/PythonTroopTable.h"
 
 #include "QtPrinters.h"
@@ -22,71 +22,27 @@ QStringList Table() {
         QStringLiteral("upgrade(troops,\"archer\",\"horse_archer\")")};
 }
 
-TEST(PythonEntryRows, ListEveryEntryWithItsOwnTableIndex) {
-    const QStringList lines = Table();
-    const PythonEntryRows rows = BuildPythonEntryRows(lines, 9, QStringLiteral("trp_"));
-    EXPECT_EQ(rows.texts,
-              (QStringList{"1. trp_player (Player)", "2. trp_archer (Bowman)",
-                           "3. trp_horse_archer (Horse Archer)", "4. trp_archer (Second Archer)"}));
-    EXPECT_EQ(rows.lines, (QList<int>{2, 4, 6, 7}));
-    // Rows of the same id each find their own entry.
-    EXPECT_EQ(FindPythonTroopLine(rows, 1, lines), 4);
-    EXPECT_EQ(FindPythonTroopLine(rows, 3, lines), 7);
-    EXPECT_EQ(FindPythonTroopLine(rows, 4, lines), -1);
-    EXPECT_EQ(FindPythonTroopLine(rows, -1, lines), -1);
-    EXPECT_EQ(PythonEntryIds(lines, 9),
-              (QStringList{"player", "archer", "horse_archer", "archer"}));
-    EXPECT_EQ(LastPythonEntry(lines, 9), 7);
-}
-
-TEST(PythonEntryRows, FilterMatchesIdOrNameIgnoringCaseAndRenumbers) {
-    const QStringList lines = Table();
-    PythonEntryRows rows = BuildPythonEntryRows(lines, 9, QStringLiteral("trp_"), "bow");
-    EXPECT_EQ(rows.texts, QStringList{"1. trp_archer (Bowman)"});
-    EXPECT_EQ(rows.lines, QList<int>{4});
-    // Only the later of two same-id entries matches by name: the row still
-    // finds that later entry.
-    rows = BuildPythonEntryRows(lines, 9, QStringLiteral("trp_"), "second");
-    EXPECT_EQ(FindPythonTroopLine(rows, 0, lines), 7);
-    rows = BuildPythonEntryRows(lines, 9, QStringLiteral("itm_"), "horse a");
-    EXPECT_EQ(rows.texts, QStringList{"1. itm_horse_archer (Horse Archer)"});
-}
-
-TEST(PythonEntryRows, RowWhoseEntryWentAwayFindsNothing) {
+// Every call of the deleted troop goes (the last one is in force, an earlier
+// one would take over); calls naming it as a target, and the calls of an id
+// that another entry still holds, stay.
+TEST(PythonTroopTable, DeleteRemovesEveryUpgradeCallOfTheTroop) {
     QStringList lines = Table();
-    const PythonEntryRows rows = BuildPythonEntryRows(lines, 9, QStringLiteral("trp_"));
-    lines[4] = QStringLiteral("# gone");
-    EXPECT_EQ(FindPythonTroopLine(rows, 1, lines), -1);
-}
-
-TEST(PythonTroopTable, DuplicateTestComparesWholeIds) {
-    const QStringList lines = Table();
-    EXPECT_TRUE(PythonTroopIdUsed(lines, 9, "archer"));
-    EXPECT_TRUE(PythonTroopIdUsed(lines, 9, "horse_archer"));
-    EXPECT_FALSE(PythonTroopIdUsed(lines, 9, "horse"));
-    EXPECT_FALSE(PythonTroopIdUsed(lines, 9, "archer2"));
-    EXPECT_FALSE(PythonTroopIdUsed(lines, 9, "old"));
-}
-
-TEST(PythonTroopTable, InsertAndDeleteKeepTheMarkers) {
-    QStringList lines = Table();
-    int max = 9;
+    lines.append(QStringLiteral("  upgrade2(troops,\"horse_archer\",\"a\",\"b\")"));
+    lines.append(QStringLiteral("upgrade(troops,\"horse_archer\",\"archer\")"));
+    int max = 11;
     int last = 7;
-    InsertPythonTroopEntry(lines, max, last, 8, QStringLiteral(" [\"new\"],"));
+    EXPECT_EQ(DeletePythonTroopEntry(lines, max, last, 6), QStringLiteral("horse_archer"));
     EXPECT_EQ(max, 10);
-    EXPECT_EQ(last, 8);
-    EXPECT_EQ(lines[8], QStringLiteral(" [\"new\"],"));
-    EXPECT_EQ(lines[9], QStringLiteral("]"));
+    EXPECT_EQ(last, 6);
+    EXPECT_EQ(lines.mid(8).join(u'|'),
+              QStringLiteral("upgrade(troops,\"archer\",\"horse_archer\")|  pass|"));
 
-    // Deleting the first "archer" empties the upgrade line of its own id and
-    // leaves the lines naming it as a target alone.
-    const QString removed = DeletePythonTroopEntry(lines, max, last, 4);
-    EXPECT_EQ(removed, QStringLiteral("archer"));
+    EXPECT_EQ(DeletePythonTroopEntry(lines, max, last, 4), QStringLiteral("archer"));
+    EXPECT_EQ(lines[7], QStringLiteral("upgrade(troops,\"archer\",\"horse_archer\")"));
+
+    lines[4] = QStringLiteral("[\"player\", \"\"\"two"); // the loader could not join it
+    EXPECT_EQ(DeletePythonTroopEntry(lines, max, last, 4), std::nullopt);
     EXPECT_EQ(max, 9);
-    EXPECT_EQ(last, 7);
-    EXPECT_EQ(lines.size(), 10);
-    EXPECT_EQ(lines[9], QString());
-    EXPECT_EQ(lines[8], QStringLiteral("]"));
 }
 
 TEST(PythonTroopTable, RewriteAllWritesTheEditorsFormOnceAndForAll) {
@@ -94,11 +50,11 @@ TEST(PythonTroopTable, RewriteAllWritesTheEditorsFormOnceAndForAll) {
     lines.append(QStringLiteral("upgrade2( troops, \"horse_archer\", \"archer\", \"player\") # x"));
     int max = 10;
     QStringList flags = {QStringLiteral("tf_hero")};
-    const PythonEntryRows rows = BuildPythonEntryRows(lines, max, QStringLiteral("trp_"));
+    const PythonEntryRows rows = BuildPythonEntryRows(lines, max, TroopRows);
     lines[7] = QStringLiteral("[\"archer\",\"Broken\",\"Archers\",0,0,0,fac_x,[]"); // unreadable
 
     const QString row0 = lines[2];
-    const PythonTroopRewrite r = RewriteAllPythonTroops(lines, max, rows.lines, flags);
+    const PythonRewriteResult r = RewriteAllPythonTroops(lines, max, rows.lines, flags);
     EXPECT_EQ(r.rewritten, 2);
     EXPECT_EQ(r.skipped, 1);
     EXPECT_EQ(lines[2], row0);

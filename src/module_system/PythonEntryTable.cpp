@@ -1,0 +1,57 @@
+#include "module_system/PythonEntryTable.h"
+
+#include "module_system/PythonEntryLists.h"
+#include "module_system/PythonText.h"
+
+#include <algorithm>
+
+void InsertPythonEntry(QStringList& lines, int& max, int at, const QString& entry, int* lastEntry) {
+    at = std::clamp<int>(at, 0, int(lines.size()));
+    lines.insert(at, entry);
+    ++max;
+    if (lastEntry)
+        *lastEntry = std::max(*lastEntry + 1, at);
+}
+
+bool DeletePythonEntry(QStringList& lines, int& max, int index, QChar opener, int* lastEntry) {
+    if (index < 0 || index >= lines.size() || !IsOnePythonEntry(lines[index], opener))
+        return false;
+    lines.removeAt(index);
+    --max;
+    if (lastEntry && index <= *lastEntry)
+        --*lastEntry;
+    return true;
+}
+
+int PythonEndInsertLine(const QStringList& lines, int max, int marker,
+                        const PythonListFormat& format) {
+    const int from = std::min({marker, max, int(lines.size()) - 1});
+    if (!format.endId.isEmpty()) {
+        for (int i = from; i >= 0; --i) {
+            if (IsPythonEntry(lines[i], format.opener) && PythonEntryId(lines[i]) == format.endId)
+                return i;
+        }
+    }
+    const int last = LastPythonEntry(lines, from, format.opener);
+    return last >= 0 ? last + 1 : std::max(0, marker + 1);
+}
+
+PythonRewriteResult RewriteAllPythonEntries(QStringList& lines, int max, const QList<int>& rowLines,
+                                            QChar opener, const PythonRewriteStep& step) {
+    PythonRewriteResult result;
+    const int last = std::min<int>(max, int(lines.size()) - 1);
+    for (qsizetype k = 1; k < rowLines.size(); ++k) {
+        const int line = rowLines[k];
+        if (line < 0 || line > last || !IsPythonEntry(lines[line], opener)) {
+            ++result.skipped;
+            continue;
+        }
+        if (auto text = step(line, lines[line])) {
+            lines[line] = std::move(*text);
+            ++result.rewritten;
+        } else {
+            ++result.skipped;
+        }
+    }
+    return result;
+}
