@@ -2,6 +2,7 @@
 // templates, most over several lines) beside a module_troops.py of 3,000
 // troops: loading both with the list and troop-box rows the editor opens with,
 // showing one template, and rewriting them all.
+#include "module_system/PythonEntryLists.h"
 #include "module_system/modPythonPartyTemp.h"
 #include "module_system/modPythonTroops.h"
 #include "ms_editors/party_templates/PythonPTLists.h"
@@ -73,7 +74,7 @@ void BM_OpenPartyTemplates(benchmark::State& state) {
     for (auto _ : state) {
         LoadPythonPT();
         LoadPythonTroops();
-        benchmark::DoNotOptimize(BuildPythonPTRows(PyPTLines, PyPTMax));
+        benchmark::DoNotOptimize(BuildPythonEntryRows(PyPTLines, PyPTMax, PartyTemplateRows));
         benchmark::DoNotOptimize(PythonPTTroopRows(PyTroopLines, PyTroopMax));
     }
 }
@@ -82,10 +83,10 @@ BENCHMARK(BM_OpenPartyTemplates)->Unit(benchmark::kMillisecond);
 void BM_ShowPartyTemplate(benchmark::State& state) {
     LargePartyTemplates files;
     LoadPythonPT();
-    const PythonEntryRows rows = BuildPythonPTRows(PyPTLines, PyPTMax);
+    const PythonEntryRows rows = BuildPythonEntryRows(PyPTLines, PyPTMax, PartyTemplateRows);
     int row = 0;
     for (auto _ : state) {
-        const int line = FindPythonPTLine(rows, row, PyPTLines);
+        const int line = FindPythonEntryLine(rows, row, PyPTLines, PartyTemplateRows.opener);
         benchmark::DoNotOptimize(ParsePythonPT(PyPTLines[line]));
         row = (row + 997) % rows.count();
     }
@@ -96,13 +97,15 @@ void BM_RewriteAllPartyTemplates(benchmark::State& state) {
     LargePartyTemplates files;
     LoadPythonPT();
     const QStringList loaded = PyPTLines;
-    const PythonEntryRows rows = BuildPythonPTRows(loaded, PyPTMax);
+    const PythonEntryRows rows = BuildPythonEntryRows(loaded, PyPTMax, PartyTemplateRows);
     for (auto _ : state) {
         // Each pass starts from the file as read, not from its own result.
         state.PauseTiming();
         QStringList lines = loaded;
         state.ResumeTiming();
-        benchmark::DoNotOptimize(RewriteAllPythonPTs(lines, rows.lines));
+        benchmark::DoNotOptimize(RewriteAllPythonEntries(
+            lines, PyPTMax, rows.lines, PartyTemplateRows.opener,
+            [](int, const QString& entry) { return RewrittenPythonPTEntry(entry); }));
     }
 }
 BENCHMARK(BM_RewriteAllPartyTemplates)->Unit(benchmark::kMillisecond);

@@ -32,8 +32,12 @@ int PythonEndInsertLine(const QStringList& lines, int max, int marker,
                 return i;
         }
     }
-    const int last = LastPythonEntry(lines, from, format.opener);
-    return last >= 0 ? last + 1 : std::max(0, marker + 1);
+    // A marker before every entry (a table that failed to load, a stale one)
+    // must not send the new entry into the header.
+    int last = LastPythonEntry(lines, from, format.opener);
+    if (last < 0)
+        last = LastPythonEntry(lines, max, format.opener);
+    return last >= 0 ? last + 1 : -1;
 }
 
 PythonRewriteResult RewriteAllPythonEntries(QStringList& lines, int max, const QList<int>& rowLines,

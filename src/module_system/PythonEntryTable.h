@@ -30,10 +30,10 @@ bool DeletePythonEntry(QStringList& lines, int& max, int index, QChar opener,
 
 // Where an entry added "at the end of the list" goes: behind the last entry,
 // which is the element `marker` or, when that is no entry (after a delete,
-// comment and blank lines may stand there), the nearest entry before it. In a
-// list closed by an end entry (format.endId, "items_end"), directly before the
-// last such entry at or before `marker` instead. With no entry at all, behind
-// `marker`.
+// comment and blank lines may stand there), the nearest entry before it (the
+// last entry of the table when none stands before it). In a list closed by an
+// end entry (format.endId, "items_end"), directly before the last such entry
+// at or before `marker` instead. -1 when the table holds no entry.
 int PythonEndInsertLine(const QStringList& lines, int max, int marker,
                         const PythonListFormat& format);
 

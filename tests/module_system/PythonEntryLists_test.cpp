@@ -86,7 +86,9 @@ TEST(PythonIdUsed, ComparesWholeIds) {
     const QStringList lines = Troops();
     EXPECT_TRUE(PythonIdUsed(lines, 9, "archer", u'['));
     EXPECT_TRUE(PythonIdUsed(lines, 9, "horse_archer", u'['));
-    for (const char* id : {"horse", "archer2", "old", "", "Archer"})
+    // A part of an id, another case, a prefix or blank more, or an id only a
+    // comment uses, is free.
+    for (const char* id : {"horse", "archer2", "old", "", "Archer", "archer ", "trp_archer"})
         EXPECT_FALSE(PythonIdUsed(lines, 9, id, u'[')) << id;
 }
 

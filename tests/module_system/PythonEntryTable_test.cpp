@@ -55,7 +55,15 @@ TEST(PythonEntryTable, AtTheEndFallsBackToTheLastEntryBeforeTheMarker) {
     EXPECT_EQ(PythonEndInsertLine(troops, 6, 2, TroopListFormat), 3);
     // The marker stands on the remark after the last entry was deleted.
     EXPECT_EQ(PythonEndInsertLine(troops, 6, 3, TroopListFormat), 3);
-    EXPECT_EQ(PythonEndInsertLine(Table({"x", "troops = [", "]"}), 2, 1, TroopListFormat), 2);
+    EXPECT_EQ(PythonEndInsertLine(Table({"x", "troops = [", "]"}), 2, 1, TroopListFormat), -1);
+
+    // Party templates: a stale marker (the header, the closing line, past the
+    // end) still finds the last template and never sends the new one into the
+    // header.
+    const QStringList templates =
+        Table({"x", "party_templates = [", "(\"a\",0),", "(\"b\",0),", "]", "y = [(\"c\",0)]"});
+    for (int marker : {3, 0, 4, 40})
+        EXPECT_EQ(PythonEndInsertLine(templates, 5, marker, PartyTemplateListFormat), 4) << marker;
 
     // Items go before items_end, also with remarks between it and the "]".
     const QStringList items =

@@ -5,8 +5,6 @@
 
 #include <algorithm>
 
-const QString PythonItemRowPrefix = QStringLiteral("itm_");
-
 namespace {
 
 int lastIndex(const QStringList& lines, int max) {
@@ -23,14 +21,6 @@ QList<int> EntryNumbers(const QStringList& lines, int max) {
             numbers[i] = ++number;
     }
     return numbers;
-}
-
-// Whether the entry's brackets close within its element: else the loader
-// could not join it, and its other lines stand as elements of their own.
-bool IsWholeEntry(const QString& element) {
-    const QStringView code = CutPythonComment(element);
-    const qsizetype open = code.indexOf(u'[');
-    return open >= 0 && PythonBracketEnd(code, open) >= 0;
 }
 
 // The checks both refusals share, in the order the editor asks them.
@@ -51,11 +41,6 @@ PythonItemRefusal CheckStoredEntry(const QStringList& lines, int hardwired, int 
 PythonEntryRows BuildPythonItemRows(const QStringList& lines, int max, const QString& lowerFilter) {
     // A filtered row keeps the number its entry has in the full list.
     return BuildPythonEntryRows(lines, max, ItemRows, lowerFilter, RowNumbers::FullList);
-}
-
-int FindPythonItemLine(const PythonEntryRows& rows, int row, const QStringList& lines) {
-    // Rows carry their lines the same way in both editors.
-    return FindPythonEntryLine(rows, row, lines, ItemRows.opener);
 }
 
 PythonItemTypeFilter FilterPythonItemsByType(const QStringList& lines, int max, const QString& type,
@@ -79,13 +64,9 @@ PythonItemTypeFilter FilterPythonItemsByType(const QStringList& lines, int max, 
     return result;
 }
 
-bool PythonItemIdUsed(const QStringList& lines, int max, const QString& id) {
-    return PythonIdUsed(lines, max, id, ItemRows.opener);
-}
-
 PythonItemRefusal CheckPythonItemDelete(const QStringList& lines, int hardwired, int line) {
     const PythonItemRefusal refusal = CheckStoredEntry(lines, hardwired, line);
-    if (refusal == PythonItemRefusal::None && !IsWholeEntry(lines[line]))
+    if (refusal == PythonItemRefusal::None && !IsOnePythonEntry(lines[line], ItemRows.opener))
         return PythonItemRefusal::NotWhole;
     return refusal;
 }

@@ -1,27 +1,21 @@
 #pragma once
 
-#include "ms_editors/items/PythonItemVocabulary.h"
 #include "module_system/PythonEntryLists.h"
+#include "ms_editors/items/PythonItemVocabulary.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-// The item list of the item editor: its rows, the text and type filters, the
-// way back from a row to its entry, and the checks before an add or a delete.
-
-// The prefix of an item id in the rows: "12. itm_sword (Sword)".
-extern const QString PythonItemRowPrefix;
+// The item list of the item editor: its rows, the type filter, and the checks
+// before an add or a delete. A row finds its entry, and an id is looked up,
+// through the shared entry rows (module_system/PythonEntryLists.h, ItemRows).
 
 // One row per entry of lines 0 to max: "n. itm_id (name)", n the entry's
 // number among all entries from 1. With a filter (in lower case), only the
 // entries whose id or name contains it, case ignored; they keep their numbers.
 PythonEntryRows BuildPythonItemRows(const QStringList& lines, int max,
                                     const QString& lowerFilter = QString());
-
-// The table index of the entry behind a row; -1 when the row does not exist or
-// its element is no entry any more (nothing to show, nothing to update).
-int FindPythonItemLine(const PythonEntryRows& rows, int row, const QStringList& lines);
 
 struct PythonItemTypeFilter {
     PythonEntryRows rows;     // the entries of the type, numbered as in the full list
@@ -33,9 +27,6 @@ struct PythonItemTypeFilter {
 PythonItemTypeFilter FilterPythonItemsByType(const QStringList& lines, int max, const QString& type,
                                              QStringList& flagRows);
 
-// Whether an entry of lines 0 to max has exactly this id (case and all).
-bool PythonItemIdUsed(const QStringList& lines, int max, const QString& id);
-
 // Why an entry may not be deleted or serve as the template of a new item.
 enum class PythonItemRefusal {
     None,
@@ -43,7 +34,7 @@ enum class PythonItemRefusal {
     ItemsEnd,   // the entry stored there is items_end, the list's last entry
     NoEntry,    // no entry is chosen (or the element is no entry any more)
     Unreadable, // template only: the entry cannot be read completely
-    NotWhole,   // delete only: the loader could not join the entry into one element
+    NotWhole,   // delete only: the element is not exactly one entry (IsOnePythonEntry)
 };
 // Checks the entry stored at `line` (-1 for none) before it is deleted.
 PythonItemRefusal CheckPythonItemDelete(const QStringList& lines, int hardwired, int line);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "module_system/PythonEntryTable.h"
 #include "ms_editors/party_templates/PythonPTEntry.h"
 
 #include <QList>
@@ -8,9 +9,10 @@
 
 #include <optional>
 
-// Changes of the party-template table as a whole: adding, deleting and
-// rewriting template entries, keeping the last index and the last-entry
-// marker current.
+// What the party-template editor adds to the changes every module-system
+// table shares (module_system/PythonEntryTable.h: insert, delete, the "at the
+// end" position, the rewrite-all driver): its refusals, its new template, its
+// id check and its rewrite step.
 
 // The id and the name a new template starts with.
 inline const QString NewPythonPTId = QStringLiteral("new_party_template_1");
@@ -32,36 +34,16 @@ enum class PythonPTRefusal {
 // list row `row` (-1: none), may be the model of a new one.
 PythonPTRefusal CheckPythonPTModel(int line, int hardwired, int row, bool complete);
 // Whether the template at `line`, selected as `row`, may be deleted: deleting
-// part of an entry would leave its other lines behind and break the file.
+// part of an entry would leave its other lines behind and break the file, and
+// deleting a line of two entries would take the other one along.
 PythonPTRefusal CheckPythonPTDelete(const QStringList& lines, int line, int hardwired, int row);
-
-// Where a new template goes "at the end of the list": behind the last-entry
-// marker when it marks a template entry, else behind the last template entry
-// of lines 0 to max; -1 when there is none.
-int PythonPTEndPosition(const QStringList& lines, int max, int lastEntry);
-
-// Inserts `entry` at index `at` (max + 1 appends); max grows by 1, and the
-// last-entry marker follows its entry or marks the new one behind it.
-void InsertPythonPTEntry(QStringList& lines, int& max, int& lastEntry, int at,
-                         const QString& entry);
-// Removes the element at `index`; max falls by 1, the last-entry marker too
-// when the element stood at or above it.
-void DeletePythonPTEntry(QStringList& lines, int& max, int& lastEntry, int index);
 
 enum class PythonPTIdProblem { None, Empty, Used };
 // Whether a new template may take this id: not empty, and no template entry of
 // lines 0 to max has exactly this id (a longer id containing it does not count).
 PythonPTIdProblem CheckNewPythonPTId(const QStringList& lines, int max, const QString& id);
 
-// The parse-and-build step of the rewrite: the element as the editor writes it
-// when shown and updated unchanged; none when it is no complete template entry.
+// The parse-and-build step of the rewrite (RewriteAllPythonEntries): the
+// element as the editor writes it when shown and updated unchanged; none when
+// it is no complete template entry.
 std::optional<QString> RewrittenPythonPTEntry(const QString& element);
-
-struct PythonPTRewrite {
-    int rewritten = 0;
-    int skipped = 0; // rows without an entry or with one that could not be read completely
-};
-
-// Rewrites the entries behind rows 1 to the last of the template list (row 0
-// stays as it is); what it cannot read is left as it was and counted.
-PythonPTRewrite RewriteAllPythonPTs(QStringList& lines, const QList<int>& rowLines);

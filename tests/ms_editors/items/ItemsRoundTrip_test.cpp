@@ -61,7 +61,7 @@ TEST_P(ItemsRoundTrip, RewritingEveryItemKeepsTheItems) {
     PythonItemNameLists lists = InitialPythonItemNameLists();
     int unreadable = 0;
     for (int row = 0; row < rows.count(); ++row) {
-        QString& entry = PyItemLines[FindPythonItemLine(rows, row, PyItemLines)];
+        QString& entry = PyItemLines[FindPythonEntryLine(rows, row, PyItemLines, ItemRows.opener)];
         const QString before = entry;
         if (!RewritePythonItemEntry(entry, lists)) {
             ++unreadable;

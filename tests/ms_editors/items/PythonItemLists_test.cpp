@@ -39,16 +39,6 @@ TEST_F(ItemTableTest, RowsNumberTheEntriesAndKeepTheirNumbersWhenFiltered) {
     EXPECT_EQ(swords.lines, (QList<int>{4, 6, 8}));
 }
 
-// A row whose entry is gone finds nothing, never line 0.
-TEST_F(ItemTableTest, ARowWithoutAnEntryFindsNoLine) {
-    const PythonEntryRows rows = BuildPythonItemRows(lines, max, QStringLiteral("sword"));
-    EXPECT_EQ(FindPythonItemLine(rows, 2, lines), 8); // the second of two equal ids
-    EXPECT_EQ(FindPythonItemLine(rows, 3, lines), -1);
-    EXPECT_EQ(FindPythonItemLine(rows, -1, lines), -1);
-    lines[8] = QStringLiteral("# deleted");
-    EXPECT_EQ(FindPythonItemLine(rows, 2, lines), -1);
-}
-
 TEST_F(ItemTableTest, TypeFilterDecidesFromTheParsedFlags) {
     QStringList flagRows = PythonItemFlagVocabulary();
     const PythonItemTypeFilter horses =
@@ -67,14 +57,6 @@ TEST_F(ItemTableTest, TypeFilterDecidesFromTheParsedFlags) {
     EXPECT_EQ(flagRows.size(), 62);
     EXPECT_EQ(FilterPythonItemsByType(lines, max, QStringLiteral("itp_x"), flagRows).rows.count(),
               0);
-}
-
-TEST_F(ItemTableTest, IdsInUseAreComparedWhole) {
-    for (const char* id : {"sword", "items_end", "no_item"})
-        EXPECT_TRUE(PythonItemIdUsed(lines, max, QString::fromLatin1(id))) << id;
-    // Another case, a part of an id, or an id only a comment uses is free.
-    for (const char* id : {"Sword", "swor", "sword ", "itm_sword", "old_sword", ""})
-        EXPECT_FALSE(PythonItemIdUsed(lines, max, QString::fromLatin1(id))) << id;
 }
 
 TEST_F(ItemTableTest, DeleteAndTemplateChecksLookAtTheStoredEntry) {

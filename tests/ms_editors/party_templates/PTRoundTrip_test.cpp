@@ -1,7 +1,7 @@
 // Whatever the editor writes must define the same party templates as the file
 // it read: every entry is parsed and built as an unchanged update would, the
 // table saved, and both files run through Python.
-#include "ms_editors/party_templates/PythonPTLists.h"
+#include "module_system/PythonEntryLists.h"
 #include "ms_editors/party_templates/PythonPTTable.h"
 
 #include "module_system/modPythonPartyTemp.h"
@@ -40,7 +40,7 @@ TEST_P(PTRoundTrip, BuildingEveryTemplateKeepsTheTemplates) {
 
     ASSERT_TRUE(LoadPythonPT());
     int unreadable = 0;
-    for (int line : BuildPythonPTRows(PyPTLines, PyPTMax).lines) {
+    for (int line : BuildPythonEntryRows(PyPTLines, PyPTMax, PartyTemplateRows).lines) {
         const std::optional<QString> entry = RewrittenPythonPTEntry(PyPTLines[line]);
         unreadable += entry ? 0 : 1;
         PyPTLines[line] = entry.value_or(PyPTLines[line]);

@@ -1,3 +1,4 @@
+#include "module_system/PythonEntryLists.h"
 #include "ms_editors/party_templates/PythonPTLists.h"
 #include "ms_editors/party_templates/PythonPTTable.h"
 
@@ -20,16 +21,7 @@ const QStringList Lines{"from header_parties import *",
                         "]",
                         "bandits = [\"looters\"]"};
 
-TEST(PythonPTRows, EveryRowFindsItsOwnTemplateOrNone) {
-    const PythonEntryRows rows = BuildPythonPTRows(Lines, 10);
-    EXPECT_EQ(rows.texts, (QStringList{"1. none", "2. hero_party", "3. looters", "4. broken",
-                                       "5. looters", "6. open"}));
-    EXPECT_EQ(FindPythonPTLine(rows, 4, Lines), 7);
-    // No row, or an element that is no template any more: none, never line 0.
-    EXPECT_EQ(FindPythonPTLine(rows, 6, Lines), -1);
-    QStringList changed = Lines;
-    changed[5] = "]";
-    EXPECT_EQ(FindPythonPTLine(rows, 2, changed), -1);
+TEST(PythonPTRows, MemberTroopBoxesListNoneAndEveryTroop) {
     const QStringList troops{"troops = [", "[\"player\",\"Player\",\"Player\",0,0,0,0,[],0,0,0,0],",
                              "#[\"old\",\"Old\",\"Olds\",0,0,0,0,[],0,0,0,0],", "]"};
     EXPECT_EQ(PythonPTTroopRows(troops, 3), (QStringList{"none", "trp_player"}));
@@ -53,28 +45,13 @@ TEST(PythonPTTable, RefusesWhatCannotBeAddedOrDeleted) {
         EXPECT_EQ(CheckNewPythonPTId(Lines, 10, id), problem) << id;
 }
 
-TEST(PythonPTTable, NewTemplatesGoBehindTheLastTemplateAndKeepTheMarkers) {
-    // A stale marker (header, closing line, past the end) never lets an entry into the header.
-    for (int marker : {8, 0, 9, 40})
-        EXPECT_EQ(PythonPTEndPosition(Lines, 10, marker), 9) << marker;
-    EXPECT_EQ(PythonPTEndPosition(Lines.mid(0, 2), 1, 1), -1);
-    QStringList lines = Lines;
-    int max = 10;
-    int last = 8;
-    InsertPythonPTEntry(lines, max, last, 9, "(\"new\",\"N\",0,0,f,0,[]),");
-    InsertPythonPTEntry(lines, max, last, 4, "(\"mid\",\"M\",0,0,f,0,[]),");
-    EXPECT_EQ((QList<int>{max, last}), (QList<int>{12, 10}));
-    DeletePythonPTEntry(lines, max, last, 10);
-    DeletePythonPTEntry(lines, max, last, 4);
-    EXPECT_EQ(lines, Lines);
-    EXPECT_EQ((QList<int>{max, last}), (QList<int>{10, 8}));
-}
-
 TEST(PythonPTTable, RewriteAllLeavesWhatItCannotReadAndCountsIt) {
     QStringList lines = Lines;
-    QList<int> rowLines = BuildPythonPTRows(lines, 10).lines;
+    QList<int> rowLines = BuildPythonEntryRows(lines, 10, PartyTemplateRows).lines;
     rowLines.append(40); // a row whose entry went away
-    const PythonPTRewrite result = RewriteAllPythonPTs(lines, rowLines);
+    const PythonRewriteResult result = RewriteAllPythonEntries(
+        lines, 10, rowLines, PartyTemplateRows.opener,
+        [](int, const QString& entry) { return RewrittenPythonPTEntry(entry); });
     EXPECT_EQ((QList<int>{result.rewritten, result.skipped}), (QList<int>{3, 3}));
     lines[5] = Lines[5]; // rewritten as the parse tests show
     lines[3] = Lines[3];
