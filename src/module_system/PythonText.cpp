@@ -255,10 +255,18 @@ PythonEntryFields SplitPythonEntry(QStringView entry, QChar opener) {
     const qsizetype close = PythonBracketEnd(entry, open);
     const qsizetype innerEnd = close >= 0 ? close : entry.size();
     result.fields = SplitPythonTopLevel(entry.mid(open + 1, innerEnd - open - 1), u',');
-    if (close < 0)
+    if (close < 0) {
         result.fields.removeLast(); // cut off where the entry breaks
-    else
-        result.complete = IsEntryTrailer(entry.mid(close + 1)) && !HasLineBreak(entry);
+    } else {
+        const QStringView rest = entry.mid(close + 1);
+        result.complete = IsEntryTrailer(rest) && !HasLineBreak(entry);
+        const QStringView code = CutPythonComment(rest);
+        const qsizetype comma = code.size() - TrimPythonStart(code).size();
+        result.comma = comma < code.size() && code[comma] == u',';
+        const QStringView trailer = rest.mid(result.comma ? comma + 1 : 0);
+        if (!TrimPythonStart(trailer).isEmpty())
+            result.trailer = trailer.toString();
+    }
     if (!result.fields.isEmpty() && result.fields.last().trimmed().isEmpty())
         result.fields.removeLast();
     return result;

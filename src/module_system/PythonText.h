@@ -241,6 +241,10 @@ bool ReadPythonString(QStringView text, QString& content, bool singleQuotes = fa
 struct PythonEntryFields {
     QStringList fields;
     bool complete = false;
+    bool comma = false; // the comma behind the closing bracket is there
+    // What follows that comma (or the closing bracket, without one) when it is
+    // more than blanks: a comment, with the blanks before it.
+    QString trailer;
 };
 PythonEntryFields SplitPythonEntry(QStringView entry, QChar opener);
 

@@ -139,6 +139,14 @@ TEST(SplitPythonEntry, GivesTheTopLevelFieldsAndTellsWhetherTheEntryIsWhole) {
         EXPECT_EQ(split.fields.join(u'|'), L(c.fields)) << c.entry;
         EXPECT_EQ(split.complete, c.complete) << c.entry;
     }
+    // The comma and the remark behind the entry, for writers that keep them.
+    const PythonEntryFields remark = SplitPythonEntry(uR"(["a",0] ,  # b, c)", u'[');
+    EXPECT_TRUE(remark.comma);
+    EXPECT_EQ(remark.trailer, L("  # b, c"));
+    const PythonEntryFields bare = SplitPythonEntry(uR"(["a",0] )", u'[');
+    EXPECT_TRUE(bare.complete);
+    EXPECT_FALSE(bare.comma);
+    EXPECT_EQ(bare.trailer, QString());
 }
 
 TEST(IsOnePythonEntry, TakesOnlyAnElementThatHoldsOneWholeEntry) {

@@ -16,10 +16,6 @@ const QString Zero = QStringLiteral("0");
 const char* const FieldCaptions[] = {"Item ID", "Item name", "Meshes",    "Flags",   "Capabilities",
                                      "Cost",    "Values",    "Modifiers", "Trigger", "Factions"};
 
-bool isBlank(QChar c) {
-    return c == u' ' || c == u'\t';
-}
-
 bool isName(QStringView text) {
     if (text.isEmpty() || text.front().isDigit())
         return false;
@@ -89,23 +85,13 @@ PythonItemParse ParsePythonItem(const QString& entry) {
     // Most entries hold no "#" at all, and the type filter reads them all.
     const QStringView code = entry.contains(u'#') ? CutPythonComment(entry) : QStringView(entry);
     item.remark = entry.mid(code.size()).trimmed();
-    qsizetype open = 0;
-    while (open < code.size() && isBlank(code[open]))
-        ++open;
-    if (open >= code.size() || code[open] != u'[')
+    if (!TrimPythonStart(code).startsWith(u'['))
         return result;
 
-    const qsizetype close = PythonBracketEnd(code, open);
-    bool ok = close >= 0;
-    QStringList fields =
-        SplitPythonTopLevel(code.mid(open + 1, (ok ? close : code.size()) - open - 1), u',');
-    if (!ok)
-        fields.removeLast(); // cut off where the entry breaks
-    else if (CompactPythonBlanks(code.mid(close + 1)) != QStringLiteral(","))
-        ok = false; // only the comma before the next entry may follow
-    // A comma before the closing bracket leaves an empty last part.
-    if (!fields.isEmpty() && fields.last().trimmed().isEmpty())
-        fields.removeLast();
+    const PythonEntryFields split = SplitPythonEntry(entry, u'[');
+    const QStringList& fields = split.fields;
+    // Only the comma before the next entry may follow (and the remark).
+    bool ok = split.complete && split.comma;
     if (fields.size() < RequiredFields)
         ok = false;
 

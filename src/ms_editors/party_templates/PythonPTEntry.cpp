@@ -13,10 +13,6 @@ const QString PfNone = QStringLiteral("pf_none");
 const QString PersNone = QStringLiteral("none");
 const QString Prisoner = QStringLiteral("pmf_is_prisoner");
 
-bool isBlank(QChar c) {
-    return c == u' ' || c == u'\t';
-}
-
 // A text standing alone between brackets: its first bracket closes at its end.
 bool isBracketed(QStringView text, QChar open) {
     return text.size() >= 2 && text.front() == open && PythonBracketEnd(text, 0) == text.size() - 1;
@@ -183,35 +179,15 @@ bool isPiece(const QString& text) {
 
 PythonPTParse ParsePythonPT(const QString& entry) {
     PythonPTParse result;
-    const QStringView text(entry);
-    qsizetype open = 0;
-    while (open < text.size() && isBlank(text[open]))
-        ++open;
-    if (open >= text.size() || text[open] != u'(')
+    if (!TrimPythonStart(entry).startsWith(u'('))
         return result;
 
     PythonPT& pt = result.pt;
-    const qsizetype close = PythonBracketEnd(text, open);
-    bool ok = close >= 0;
-    const qsizetype innerEnd = ok ? close : text.size();
-    QStringList fields = SplitPythonTopLevel(text.mid(open + 1, innerEnd - open - 1), u',');
-    if (!ok) {
-        fields.removeLast(); // cut off where the entry breaks
-    } else {
-        // Only the comma that separates it from the next entry may follow, and
-        // a comment, which stays.
-        const QStringView rest = text.mid(close + 1);
-        const QStringView code = CutPythonComment(rest);
-        const QString compact = CompactPythonBlanks(code);
-        if (!compact.isEmpty() && compact != QStringLiteral(","))
-            ok = false;
-        const qsizetype comma = code.indexOf(u',');
-        pt.trailer = rest.mid(comma + 1).toString();
-        if (pt.trailer.trimmed().isEmpty())
-            pt.trailer.clear();
-    }
-    if (!fields.isEmpty() && fields.last().trimmed().isEmpty())
-        fields.removeLast(); // the comma before the closing bracket
+    PythonEntryFields split = SplitPythonEntry(entry, u'(');
+    QStringList& fields = split.fields;
+    bool ok = split.complete;
+    // A comment behind the entry stays with it.
+    pt.trailer = split.trailer;
     if (fields.size() < RequiredFields)
         ok = false;
 
