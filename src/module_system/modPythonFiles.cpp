@@ -250,8 +250,12 @@ PythonTable TableBuilder::build() {
         }
 
         const int element = int(table.lines.size());
-        const QString id = PythonEntryId(m_lines[i]);
-        if (id == m_format.hardwiredId)
+        // Only an entry that holds the text of a marked id is read for its id.
+        const auto idIs = [&](const QString& wanted) {
+            return !wanted.isEmpty() && m_lines[i].contains(wanted) &&
+                   PythonEntryId(m_lines[i]) == wanted;
+        };
+        if (idIs(m_format.hardwiredId))
             table.hardwired = element;
         table.lastEntry = element;
         const int last = entryEnd(i);
@@ -263,7 +267,7 @@ PythonTable TableBuilder::build() {
         }
         table.lines.append(joinEntry(i, last));
         lastEntryEnd = last;
-        if (!m_format.endId.isEmpty() && id == m_format.endId && m_closeLine < 0) {
+        if (m_closeLine < 0 && idIs(m_format.endId)) {
             // The end entry of a list that never closes ends the editable
             // part: the line behind it stands for the list's "]", and whatever
             // follows goes back to the file as it stands.
