@@ -13,3 +13,38 @@ inline void WriteLines(const QString& path, const QStringList& lines) {
     for (const QString& line : lines)
         file.write(line.toLatin1() + "\r\n");
 }
+
+// troops.txt with `count` troops, every one with items, skills, faces, two
+// upgrade paths and one of `factionCount` factions.
+inline QStringList TroopsFileLines(int count, int factionCount) {
+    QStringList troops = {"troopsfile version 2", QString::number(count) + ' '};
+    QString items = QStringLiteral("  12 0 7 3 33 0 ");
+    for (int k = 3; k < 64; ++k)
+        items += QStringLiteral("-1 0 ");
+    for (int i = 0; i < count; ++i) {
+        if (i > 0)
+            troops << QString();
+        troops << QStringLiteral("trp_troop_%1 Troop_%1 Troops_%1 0 6291472 0 0 %2 %3 %4")
+                      .arg(i)
+                      .arg(i % factionCount)
+                      .arg((i + 1) % count)
+                      .arg((i + 2) % count)
+               << items << QStringLiteral("  14 12 10 8 21")
+               << QStringLiteral(" 180 160 150 120 110 90 0")
+               << QStringLiteral("268435985 858993459 16777233 4386 1118464 0 ")
+               << QStringLiteral("  0 1168231104512 0 0 0 1168231104512 576460752303423488 0 ");
+    }
+    return troops;
+}
+
+// factions.txt with `count` factions, each relation line listing every faction.
+inline QStringList FactionsFileLines(int count) {
+    QStringList factions = {"factionsfile version 1", QString::number(count)};
+    QString relations = QStringLiteral(" 0.000000 ");
+    for (int i = 1; i < count; ++i)
+        relations += QStringLiteral(" -0.050000 ");
+    for (int i = 0; i < count; ++i)
+        factions << QStringLiteral("0 fac_faction_%1 Faction_%1 0 11184810 ").arg(i) << relations;
+    factions << QStringLiteral("0 ");
+    return factions;
+}

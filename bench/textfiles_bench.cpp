@@ -22,13 +22,6 @@ namespace {
 constexpr int LargestCount = 5001; // troops, items, parties, templates
 constexpr int FactionCount = 500;  // each faction line lists every faction
 
-QString Numbers(int count, const QString& word) {
-    QString text;
-    for (int i = 0; i < count; ++i)
-        text += word;
-    return text;
-}
-
 // The largest module the game allows, in the layout this program writes.
 class LargestModule {
 public:
@@ -44,22 +37,7 @@ public:
 
 private:
     void writeTroops() {
-        QStringList lines = {"troopsfile version 2", QString::number(LargestCount) + ' '};
-        const QString items = "  12 0 7 0 33 0 " + Numbers(61, "-1 0 ");
-        for (int i = 0; i < LargestCount; ++i) {
-            if (i > 0)
-                lines << QString();
-            lines << QStringLiteral("trp_troop_%1 Troop_%1 Troops_%1 0 6291472 0 0 %2 %3 %4")
-                         .arg(i)
-                         .arg(i % FactionCount)
-                         .arg((i + 1) % LargestCount)
-                         .arg((i + 2) % LargestCount)
-                  << items << "  14 12 10 8 21"
-                  << " 180 160 150 120 110 90 0"
-                  << "268435985 858993459 16777233 4386 1118464 0 "
-                  << "  0 1168231104512 0 0 0 1168231104512 576460752303423488 0 ";
-        }
-        WriteLines(path("troops.txt"), lines);
+        WriteLines(path("troops.txt"), TroopsFileLines(LargestCount, FactionCount));
     }
     void writeItems() {
         QStringList lines = {"itemsfile version 3", QString::number(LargestCount)};
@@ -83,14 +61,7 @@ private:
         }
         WriteLines(path("item_kinds1.txt"), lines);
     }
-    void writeFactions() {
-        QStringList lines = {"factionsfile version 1", QString::number(FactionCount)};
-        const QString relations = " 0.000000 " + Numbers(FactionCount - 1, " -0.050000 ");
-        for (int i = 0; i < FactionCount; ++i)
-            lines << QStringLiteral("0 fac_faction_%1 Faction_%1 0 11184810 ").arg(i) << relations;
-        lines << "0 ";
-        WriteLines(path("factions.txt"), lines);
-    }
+    void writeFactions() { WriteLines(path("factions.txt"), FactionsFileLines(FactionCount)); }
     void writeParties() {
         QStringList lines = {"partiesfile version 1", QStringLiteral("%1 %1").arg(LargestCount)};
         for (int i = 0; i < LargestCount; ++i)

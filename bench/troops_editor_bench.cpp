@@ -33,24 +33,7 @@ public:
         SetMessageBoxHandler([](const MessageBoxRequest&) { return MsgAnswer::Yes; });
         SetModalHandler([](QWidget*) {});
 
-        QStringList troops = {"troopsfile version 2", QString::number(LargestCount) + ' '};
-        QString items = QStringLiteral("  12 0 7 3 33 0 ");
-        for (int k = 3; k < 64; ++k)
-            items += QStringLiteral("-1 0 ");
-        for (int i = 0; i < LargestCount; ++i) {
-            if (i > 0)
-                troops << QString();
-            troops << QStringLiteral("trp_troop_%1 Troop_%1 Troops_%1 0 6291472 0 0 %2 %3 %4")
-                          .arg(i)
-                          .arg(i % FactionCount)
-                          .arg((i + 1) % LargestCount)
-                          .arg((i + 2) % LargestCount)
-                   << items << QStringLiteral("  14 12 10 8 21")
-                   << QStringLiteral(" 180 160 150 120 110 90 0")
-                   << QStringLiteral("268435985 858993459 16777233 4386 1118464 0 ")
-                   << QStringLiteral("  0 1168231104512 0 0 0 1168231104512 576460752303423488 0 ");
-        }
-        WriteLines(ModuleFolder + "troops.txt", troops);
+        WriteLines(ModuleFolder + "troops.txt", TroopsFileLines(LargestCount, FactionCount));
 
         QStringList kinds = {"itemsfile version 3", QString::number(LargestCount)};
         for (int i = 0; i < LargestCount; ++i)
@@ -60,15 +43,7 @@ public:
                   << QStringLiteral(" 0") << QStringLiteral("0") << QString();
         WriteLines(ModuleFolder + "item_kinds1.txt", kinds);
 
-        QStringList factions = {"factionsfile version 1", QString::number(FactionCount)};
-        QString relations = QStringLiteral(" 0.000000 ");
-        for (int i = 1; i < FactionCount; ++i)
-            relations += QStringLiteral(" -0.050000 ");
-        for (int i = 0; i < FactionCount; ++i)
-            factions << QStringLiteral("0 fac_faction_%1 Faction_%1 0 11184810 ").arg(i)
-                     << relations;
-        factions << QStringLiteral("0 ");
-        WriteLines(ModuleFolder + "factions.txt", factions);
+        WriteLines(ModuleFolder + "factions.txt", FactionsFileLines(FactionCount));
     }
     ~LargestTroopModule() {
         SetMessageBoxHandler({});

@@ -26,7 +26,7 @@ TEST_F(WorldFiles, SampleLoadsWhole) {
     EXPECT_EQ(PartyIDs.at(3).Name, "Bandit_Camp");
 
     EXPECT_TRUE(LoadTextPartyTemplates());
-    ASSERT_EQ(PartyTempIDs.size(), 5);
+    ASSERT_EQ(PartyTempIDs.size(), 7);
     EXPECT_EQ(PartyTempIDs.at(2).Id, "pt_bandits");
     EXPECT_EQ(PartyTempIDs.at(2).Name, "Bandits");
     EXPECT_TRUE(FactionsComplete && PartiesComplete && PartyTempsComplete);

@@ -2,9 +2,12 @@
 // working copy of the sample module, to PNG files, so that clipped captions and
 // texts can be spotted without a display. Usage: screenshots <out-folder>
 
+#include "module_system/frmPythonNewEntry.h"
+#include "module_system/modPythonTroops.h"
 #include "platform/AppFolder.h"
 #include "platform/MessageBox.h"
 #include "platform/System.h"
+#include "platform/gui/Controls.h"
 #include "platform/gui/Modal.h"
 #include "shell/EditorFactories.h"
 #include "shell/frmConfig.h"
@@ -12,8 +15,6 @@
 #include "shell/frmMessage.h"
 #include "shell/frmSplash.h"
 #include "shell/modMain.h"
-#include "module_system/frmPythonNewEntry.h"
-#include "module_system/modPythonTroops.h"
 #include "text_editors/troops/frmTextTroopsCopy.h"
 #include "textfiles/modTextTroops.h"
 
@@ -173,6 +174,18 @@ int main(int argc, char** argv) {
             ScreenWidth = width;
             Shoot(editor.show(), name + u'_' + QString::number(width));
         }
+    }
+
+    // Editors with a record on the screen, so its filled controls are seen too.
+    const std::pair<Editor, const char*> shownRecords[] = {
+        {{"frmTextFactions", ShowTextFactions, false}, "lstFactions"},
+        {{"frmTextPartyTemp", ShowTextPartyTemp, false}, "lstPT"},
+    };
+    for (const auto& [editor, list] : shownRecords) {
+        QWidget* window = editor.show();
+        if (auto* records = window->findChild<ListBox*>(QLatin1String(list)))
+            records->setListIndex(2);
+        Shoot(window, QLatin1String(editor.name) + QStringLiteral("_shown"));
     }
 
     // The modal dialogs of the editors, over the tables the editors loaded.

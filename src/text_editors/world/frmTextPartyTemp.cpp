@@ -1,26 +1,304 @@
 #include "text_editors/world/frmTextPartyTemp.h"
 
 #include "platform/gui/Controls.h"
+#include "platform/gui/InputBox.h"
+#include "platform/gui/Layout.h"
 #include "shell/EditorFactories.h"
+#include "shell/EditorMessages.h"
 #include "shell/modMain.h"
+#include "text_editors/troops/TroopTables.h"
+#include "text_editors/world/MapIcons.h"
+#include "text_editors/world/PartyTemplateTables.h"
 #include "textfiles/modTextFactions.h"
 #include "textfiles/modTextPartyTemp.h"
 #include "textfiles/modTextTroops.h"
 
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+constexpr int FormWidth = 15270;
+constexpr int FormHeight = 8115;
+constexpr int TemplateListHeight = 6885;
+
+QStringList NumberRows(int count) {
+    QStringList rows;
+    for (int i = 0; i < count; ++i)
+        rows.append(QString::number(i));
+    return rows;
+}
+
+// Chooses `row` of `list`. A stored value the list has no row for chooses no
+// row, so that the update writes the stored value back, and is reported at
+// the end of the show.
+void ChooseRow(ComboBox* list, int row, PendingFailure& failure) {
+    if (row < 0 || row >= list->count()) {
+        list->setListIndex(-1);
+        failure.raise(Err::SubscriptOutOfRange);
+        return;
+    }
+    list->setListIndex(row);
+}
+
+} // namespace
+
 frmTextPartyTemp::frmTextPartyTemp(QWidget* parent) : EditorWindow(parent) {
-    setObjectName(QStringLiteral("frmTextPartyTemp"));
-    resize(Tw(15270), Tw(9165));
-    setCentralWidget(new QWidget(this));
-    addFileMenu(QStringLiteral("mnu_file_main"), QStringLiteral("mnu_file_blank2"));
-    formLoad();
+    build("frmTextPartyTemp");
+}
+
+void frmTextPartyTemp::buildControls() {
+    auto* content = Named(new QWidget(this), "framePartyTemplates");
+    setCentralWidget(content);
+    using Keys = InputBox::Keys;
+
+    lblPartiyTemplatesEditor = AddHeading(content, "lblPartiyTemplatesEditor", 120, 60, 6840, 660);
+    frameEdit = AddUpdateSaveFrame(content, "cmdUpdatePT", QStringLiteral("Update PT"), cmdUpdatePT,
+                                   cmdSave);
+    lblPartyTemplates = AddLabel(content, "lblPartyTemplates",
+                                 QStringLiteral("List of Party Templates"), 120, 840, 3600);
+    lstPT = Named(new ListBox(content), "lstPT");
+
+    framePT = AddFrame(content, "framePT", QStringLiteral("Party Template"));
+    AddLabel(framePT, "Label1", QStringLiteral("PT ID:"), 120, 330, 900);
+    AddLabel(framePT, "Label2", QStringLiteral("PT name:"), 120, 720, 900);
+    txtPTID = AddInputBox(framePT, "txtPTID", Keys::BlankToUnderscore);
+    txtPTName = AddInputBox(framePT, "txtPTName", Keys::BlankToUnderscore);
+
+    frameIcon = AddFrame(framePT, "frameIcon", QStringLiteral("Icon Mask"));
+    cmbIcon = Named(new ComboBox(frameIcon), "cmbIcon");
+    frameFaction = AddFrame(framePT, "frameFaction", QStringLiteral("Faction"));
+    cmbPTFactions = Named(new ComboBox(frameFaction), "cmbPTFactions");
+    frameMenu = AddFrame(framePT, "frameMenu", QStringLiteral("Menu (deprecated)"));
+    txtPTMenu = AddInputBox(frameMenu, "txtPTMenu");
+
+    frameLoot = AddFrame(framePT, "frameLoot", QStringLiteral("Loot"));
+    AddLabel(frameLoot, "Label3", QStringLiteral("Carry gold (value x20):"), 120, 330, 2280);
+    AddLabel(frameLoot, "Label4", QStringLiteral("Carry goods (value):"), 120, 690, 2280);
+    txtGold = AddInputBox(frameLoot, "txtGold", Keys::Digits);
+    txtGoods = AddInputBox(frameLoot, "txtGoods", Keys::Digits);
+    for (InputBox* box : {txtGold, txtGoods}) {
+        box->setText(QStringLiteral("0"));
+        box->onLostFocus = [this, box] { capLoot(box); };
+    }
+
+    framePersonality = AddFrame(framePT, "framePersonality", QStringLiteral("Personality"));
+    AddLabel(framePersonality, "Label5", QStringLiteral("Courage:"), 120, 330, 1260);
+    AddLabel(framePersonality, "Label6", QStringLiteral("Aggressiveness:"), 120, 690, 1260);
+    AddLabel(framePersonality, "Label7", QStringLiteral("( 8 = neutral)"), 2280, 330, 1260);
+    cmbPTCourage = Named(new ComboBox(framePersonality), "cmbPTCourage");
+    cmbPTAgressiveness = Named(new ComboBox(framePersonality), "cmbPTAgressiveness");
+    chkPTBanditness =
+        Named(new CheckBox(QStringLiteral("Banditness"), framePersonality), "chkPTBanditness");
+
+    frameMembers = AddFrame(framePT, "frameMembers", QStringLiteral("Members"));
+    for (std::size_t k = 0; k < TemplateSlotCount; ++k) {
+        const int top = 300 + 420 * static_cast<int>(k);
+        cmbPTTroops[k] = Named(new ComboBox(frameMembers), "cmbPTTroops");
+        AddLabel(frameMembers, "", QStringLiteral("Min."), 3540, top + 30, 420);
+        txtPTMin[k] = AddInputBox(frameMembers, "txtPTMin");
+        AddLabel(frameMembers, "", QStringLiteral("Max."), 4740, top + 30, 450);
+        txtPTMax[k] = AddInputBox(frameMembers, "txtPTMax");
+        chkPTPrisoner[k] =
+            Named(new CheckBox(QStringLiteral("Prisoner"), frameMembers), "chkPTPrisoner");
+    }
+
+    frameFlags = AddFrame(framePT, "frameFlags", QStringLiteral("Flags"));
+    lstFlags = Named(new ListBox(frameFlags), "lstFlags");
+    // Any combination of rows; the label sizes are not kept apart here.
+    lstFlags->setSelectionMode(QAbstractItemView::MultiSelection);
+
+    connect(lstPT, &ListBox::click, this, &frmTextPartyTemp::lstPT_Click);
+    connect(cmdUpdatePT, &QPushButton::clicked, this, &frmTextPartyTemp::UpdatePT);
+    connect(cmdSave, &QPushButton::clicked, this,
+            [this] { saveFile(SaveTextPartyTemplates, UnsavedTemplates); });
+    placeDesign();
+}
+
+void frmTextPartyTemp::buildMenus() {
+    addFileMenu(QStringLiteral("mnu_file_main"), QStringLiteral("mnu_file_blank1"));
+    m_view.addMenu(false);
+    addEditorSwitchMenu("mnu_select", QStringLiteral("&Select editor"), TextEditorSwitch(),
+                        ShowTextPartyTemp);
+    addHelpMenu();
+}
+
+void frmTextPartyTemp::placeDesign() {
+    Place(frameEdit, 9345, 0, 5880, 780);
+    Place(cmdUpdatePT, 120, 300, 2940, 375);
+    Place(cmdSave, 3180, 300, 2580, 375);
+    Place(lstPT, 120, 1110, 3705, TemplateListHeight);
+
+    Place(framePT, 3945, 840, 11205, 7155);
+    Place(txtPTID, 1020, 300, 2700, 315);
+    Place(txtPTName, 1020, 690, 2700, 315);
+    Place(frameIcon, 120, 1110, 3600, 660);
+    Place(cmbIcon, 120, 240, 3360, 315);
+    Place(frameFaction, 120, 1830, 3600, 660);
+    Place(cmbPTFactions, 120, 240, 3360, 315);
+    Place(frameMenu, 120, 2550, 3600, 660);
+    Place(txtPTMenu, 120, 240, 3360, 315);
+    Place(frameLoot, 120, 3270, 3600, 1080);
+    Place(txtGold, 2460, 300, 1020, 315);
+    Place(txtGoods, 2460, 660, 1020, 315);
+    Place(framePersonality, 120, 4470, 3600, 1440);
+    Place(cmbPTCourage, 1380, 300, 780, 315);
+    Place(cmbPTAgressiveness, 1380, 660, 780, 315);
+    Place(chkPTBanditness, 120, 1050, 2000, 255);
+
+    Place(frameMembers, 3840, 180, 7245, 2880);
+    for (std::size_t k = 0; k < TemplateSlotCount; ++k) {
+        const int top = 300 + 420 * static_cast<int>(k);
+        Place(cmbPTTroops[k], 120, top, 3300, 315);
+        Place(txtPTMin[k], 3960, top, 660, 315);
+        Place(txtPTMax[k], 5190, top, 660, 315);
+        Place(chkPTPrisoner[k], 5970, top + 30, 1140, 255);
+    }
+    Place(frameFlags, 3840, 3180, 7245, 3855);
+    Place(lstFlags, 120, 240, 7005, 3495);
+
+    m_view.setLists({lstPT});
+    m_view.setLayout(centralWidget(), FormWidth, FormWidth, FormHeight, {});
 }
 
 void frmTextPartyTemp::formLoad() {
-    // Every opening reads troops, factions and party templates afresh from disk here.
     setWindowTitle(WindowCaption(QStringLiteral("  - Party Templates Editor")));
+    m_view.setScreenWidth(ScreenWidth);
+    SetListFontSize(ListFontSize);
+    lblPartiyTemplatesEditor->setText(QStringLiteral("Party Templates Editor \n") + ModuleFolder +
+                                      QStringLiteral("party_templates.txt"));
+    framePT->setEnabled(false);
+    frameEdit->setEnabled(false);
+
+    QStringList flags;
+    for (const PartyFlagRow& row : PartyFlagRows)
+        flags.append(QLatin1String(row.text));
+    lstFlags->setRows(flags);
+    cmbIcon->setRows(BuiltInIconRows());
+    for (ComboBox* list : {cmbPTAgressiveness, cmbPTCourage}) {
+        list->setRows(NumberRows(16));
+        list->setListIndex(0);
+    }
+
     LoadTextPartyTemplates();
     LoadTextFactions();
     LoadTextTroops();
+    FillFactionCombo();
+    FillTemplateTroopCombos();
+    FillTemplateList();
+}
+
+void frmTextPartyTemp::FillTemplateList() {
+    lstPT->setRows(TemplateListRows());
+}
+
+void frmTextPartyTemp::FillTemplateTroopCombos() {
+    const QStringList rows = TemplateTroopRows();
+    for (ComboBox* list : cmbPTTroops)
+        list->setRows(rows);
+}
+
+void frmTextPartyTemp::FillFactionCombo() {
+    cmbPTFactions->setRows(FactionComboRows());
+}
+
+void frmTextPartyTemp::lstPT_Click() {
+    if (lstPT->listIndex() < 0)
+        return;
+    CurrentTemplate = lstPT->listIndex();
+    ShowPartyTemplate();
+    cmdUpdatePT->setText(QStringLiteral("Update PT # ") + QString::number(CurrentTemplate));
+    framePT->setEnabled(true);
+    frameEdit->setEnabled(true);
+}
+
+void frmTextPartyTemp::ShowPartyTemplate() {
+    PendingFailure failure;
+    const PartyTemplateRead read =
+        DecodePartyTemplate(PartyTempLine.value(CurrentTemplate), failure);
+    m_shown = read;
+    const PartyTemplateRecord& r = read.record;
+    txtPTID->setText(r.id);
+    txtPTName->setText(r.name);
+    txtPTMenu->setText(r.menu);
+    ChooseRow(cmbPTFactions, r.faction, failure);
+
+    for (int k = 0; k < PartyFlagCount; ++k)
+        lstFlags->item(k)->setSelected(r.flags.rows[static_cast<std::size_t>(k)]);
+    // Icons 189 to 255 have no row in the fixed list.
+    ChooseRow(cmbIcon, r.flags.icon, failure);
+    txtGold->setText(QString::number(r.gold));
+    txtGoods->setText(QString::number(r.goods));
+
+    cmbPTCourage->setListIndex(r.personality.courage);
+    cmbPTAgressiveness->setListIndex(r.personality.aggressiveness);
+    chkPTBanditness->setValue(r.personality.banditness);
+
+    // Slots the line's shape did not let us read show empty, never the
+    // members of the template shown before.
+    for (std::size_t k = 0; k < TemplateSlotCount; ++k) {
+        const TemplateSlot& slot = r.members[k];
+        ChooseRow(cmbPTTroops[k], slot.troop, failure);
+        txtPTMin[k]->setText(slot.min);
+        txtPTMax[k]->setText(slot.max);
+        chkPTPrisoner[k]->setValue(slot.prisoner);
+    }
+    cmdUpdatePT->setEnabled(read.complete);
+    ReportPending(failure, QStringLiteral("ShowPartyTemplate"));
+}
+
+void frmTextPartyTemp::UpdatePT() {
+    if (!m_shown || !m_shown->complete)
+        return;
+    PartyTemplateRecord r = m_shown->record;
+    r.id = txtPTID->text();
+    r.name = txtPTName->text();
+    r.menu = txtPTMenu->text();
+    r.faction = cmbPTFactions->listIndex();
+    for (int k = 0; k < PartyFlagCount; ++k)
+        r.flags.rows[static_cast<std::size_t>(k)] = lstFlags->item(k)->isSelected();
+    r.flags.icon = cmbIcon->listIndex();
+    r.personality = {cmbPTCourage->listIndex(), cmbPTAgressiveness->listIndex(),
+                     chkPTBanditness->value()};
+    for (std::size_t k = 0; k < TemplateSlotCount; ++k)
+        r.members[k] = {cmbPTTroops[k]->listIndex(), txtPTMin[k]->text(), txtPTMax[k]->text(),
+                        chkPTPrisoner[k]->value()};
+    if (const QString problem = PartyTemplateProblem(r, txtGold->text(), txtGoods->text());
+        !problem.isEmpty()) {
+        RefuseInput(problem);
+        return;
+    }
+    // A number above 255 that never left its box counts as 255, not as its low byte.
+    r.gold = LootValue(txtGold->text()).value_or(0);
+    r.goods = LootValue(txtGoods->text()).value_or(0);
+
+    PendingFailure failure;
+    const std::optional<QString> line =
+        EncodePartyTemplate(r, PartyTempLine.value(CurrentTemplate), failure);
+    if (!line) {
+        ReportError(failure.number(), QStringLiteral("UpdatePT"));
+        return;
+    }
+    const int k = CurrentTemplate;
+    StoreTemplate(k, *line, r.id, r.name);
+    txtGold->setText(QString::number(r.gold));
+    txtGoods->setText(QString::number(r.goods));
+    // The next update starts from the line now stored.
+    PendingFailure ignored;
+    m_shown = DecodePartyTemplate(*line, ignored);
+    lstPT->item(k)->setText(UpdatedTemplateRow(k));
+    ShowResult(QStringLiteral("Party template updated..."),
+               QStringLiteral("Party template # ") + QString::number(k) + QStringLiteral(" - '") +
+                   r.id + QStringLiteral("' has been updated. This is the updated entry:"),
+               *line);
+    UnsavedTemplates = true;
+}
+
+void frmTextPartyTemp::capLoot(InputBox* box) {
+    const std::optional<int> value = LootValue(box->text());
+    if (value == 255)
+        box->setText(QStringLiteral("255"));
 }
 
 QWidget* ShowTextPartyTemp() {
