@@ -50,11 +50,6 @@ bool EditorWindow::closeEditor(bool backToMain) {
 }
 
 void EditorWindow::switchTo(QWidget* (*show)()) {
-    if (showsOtherEditorFirst()) {
-        show();
-        closeEditor(false);
-        return;
-    }
     if (closeEditor(false))
         show();
 }

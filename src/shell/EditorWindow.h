@@ -62,9 +62,6 @@ protected:
     virtual void buildMenus() {}
     virtual void formLoad() {}
 
-    // Whether switchTo shows the other editor before this one closes (so both
-    // stay open when the user refuses the close) instead of only after it.
-    virtual bool showsOtherEditorFirst() const { return false; }
     // Adds the File menu (mnu_file): the back-to-main-menu entry named
     // `backName`, a separator named `separatorName` and "&Exit" (mnu_file_exit).
     QMenu* addFileMenu(const QString& backName, const QString& separatorName,

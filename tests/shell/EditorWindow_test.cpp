@@ -20,7 +20,7 @@ QWidget* ShowThisEditor() {
 
 class TestEditor : public EditorWindow {
 public:
-    explicit TestEditor(bool showsFirst = false) : m_showsFirst(showsFirst) {
+    TestEditor() {
         addFileMenu(QStringLiteral("mnu_file_main"), QStringLiteral("mnu_file_blank2"));
         addEditorSwitchMenu("mnu_select", QStringLiteral("&Select editor"),
                             {{"mnu_select_own", "&own", ShowThisEditor},
@@ -33,10 +33,6 @@ public:
 
 protected:
     bool hasUnsavedData() const override { return unsaved; }
-    bool showsOtherEditorFirst() const override { return m_showsFirst; }
-
-private:
-    bool m_showsFirst;
 };
 
 class EditorClose : public ShellTest {
@@ -115,15 +111,5 @@ TEST_F(EditorClose, TheSwitchMenuKeepsThisEditorTickedDisablesMissingEditorsAndS
     Child<QAction>(editor, "mnu_select_other")->trigger();
     EXPECT_EQ(g_shown, 1);
     EXPECT_FALSE(editor->isVisible());
-}
-
-TEST_F(EditorClose, AnEditorThatShowsTheOtherFirstStaysWhenTheCloseIsRefused) {
-    QPointer<TestEditor> factions = new TestEditor(true);
-    factions->unsaved = true;
-    platform.answer(MsgAnswer::No);
-    factions->switchTo(ShowOther);
-    EXPECT_EQ(g_shown, 1);
-    EXPECT_TRUE(factions->isVisible());
-    EXPECT_FALSE(factions->UnloadGranted);
 }
 } // namespace

@@ -361,3 +361,53 @@ void WriteUpgradeLine(QStringList& lines, int& max, const QString& id, const QSt
         ++max;
     }
 }
+
+QStringList PythonTroopProficiencyTemplates() {
+    return {QStringLiteral("0"),
+            QStringLiteral("wp(100)"),
+            QStringLiteral("wpe(100,100,100,100)"),
+            QStringLiteral("wpex(100,100,100,100,100,100)"),
+            QStringLiteral("wp_melee(100)"),
+            QStringLiteral("wp_firearm(100)")};
+}
+
+QStringList PythonTroopSkillConstants() {
+    const char* skills[] = {"trade",
+                            "leadership",
+                            "prisoner_management",
+                            "engineer",
+                            "first_aid",
+                            "surgery",
+                            "wound_treatment",
+                            "inventory_management",
+                            "spotting",
+                            "pathfinding",
+                            "tactics",
+                            "tracking",
+                            "trainer",
+                            "horse_archery",
+                            "riding",
+                            "athletics",
+                            "shield",
+                            "weapon_master",
+                            "power_draw",
+                            "power_throw",
+                            "power_strike",
+                            "ironflesh"};
+    QStringList rows;
+    for (const char* skill : skills) {
+        for (int k = 1; k <= 10; ++k)
+            rows.append(QStringLiteral("knows_") + QLatin1String(skill) + u'_' +
+                        QString::number(k));
+    }
+    return rows;
+}
+
+QStringList PythonTroopAttributeConstants() {
+    QStringList rows = {QStringLiteral("level(5)")};
+    for (const char* prefix : {"str_", "agi_", "int_", "cha_"}) {
+        for (int k = 3; k <= 30; ++k)
+            rows.append(QLatin1String(prefix) + QString::number(k));
+    }
+    return rows;
+}

@@ -78,6 +78,12 @@ QString PythonTroopFieldCaption(PythonTroopField field);
 // The texts the flag list holds at first: the game's troop flags in their order
 // between two separator rows.
 QStringList PythonTroopFlagVocabulary();
+// The declarations the proficiency combo offers ("0", "wp(100)", ...).
+QStringList PythonTroopProficiencyTemplates();
+// The skill constants the skill combo offers: knows_<skill>_1 to _10.
+QStringList PythonTroopSkillConstants();
+// The attribute constants the attribute combo offers: level(5), str_3 to cha_30.
+QStringList PythonTroopAttributeConstants();
 // Whether a row of the flag list is one of its two separators.
 bool IsPythonTroopFlagSeparator(const QString& row);
 // Selects the flag rows for the parts of a flag field: "0" stands for

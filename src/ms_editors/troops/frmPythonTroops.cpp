@@ -34,11 +34,6 @@ constexpr int MaxInventory = 64;
 // Height of the window's content below the menu bar, in twips.
 constexpr int ContentHeight = 10935;
 
-// The shared message boxes under the names this window's handlers use.
-void (&information)(const QString&) = ShowInformation;
-void (&refusal)(const QString&) = RefuseInput;
-void (&showResult)(const QString&, const QString&, const QString&) = ShowResult;
-
 // The controls of a term list (attributes, skills), named after `term`:
 // cmb<term>, txt<term>, lst<term>, cmd<term>Add/Change/Del and cmdHelp<term>.
 void termGroup(QGroupBox* frame, const char* term, ComboBox*& cmb, QLineEdit*& txt, ListBox*& lst,
@@ -66,56 +61,6 @@ QStringList listTexts(const QListWidget* list) {
     for (int i = 0; i < list->count(); ++i)
         texts.append(list->item(i)->text());
     return texts;
-}
-
-QStringList profiTemplates() {
-    return {QStringLiteral("0"),
-            QStringLiteral("wp(100)"),
-            QStringLiteral("wpe(100,100,100,100)"),
-            QStringLiteral("wpex(100,100,100,100,100,100)"),
-            QStringLiteral("wp_melee(100)"),
-            QStringLiteral("wp_firearm(100)")};
-}
-
-QStringList skillConstants() {
-    const char* skills[] = {"trade",
-                            "leadership",
-                            "prisoner_management",
-                            "engineer",
-                            "first_aid",
-                            "surgery",
-                            "wound_treatment",
-                            "inventory_management",
-                            "spotting",
-                            "pathfinding",
-                            "tactics",
-                            "tracking",
-                            "trainer",
-                            "horse_archery",
-                            "riding",
-                            "athletics",
-                            "shield",
-                            "weapon_master",
-                            "power_draw",
-                            "power_throw",
-                            "power_strike",
-                            "ironflesh"};
-    QStringList rows;
-    for (const char* skill : skills) {
-        for (int k = 1; k <= 10; ++k)
-            rows.append(QStringLiteral("knows_") + QLatin1String(skill) + u'_' +
-                        QString::number(k));
-    }
-    return rows;
-}
-
-QStringList attributeConstants() {
-    QStringList rows = {QStringLiteral("level(5)")};
-    for (const char* prefix : {"str_", "agi_", "int_", "cha_"}) {
-        for (int k = 3; k <= 30; ++k)
-            rows.append(QLatin1String(prefix) + QString::number(k));
-    }
-    return rows;
 }
 
 const QString StatsHelpTail =
@@ -260,24 +205,26 @@ void frmPythonTroops::buildControls() {
     troopImage->onLostFocus = [this] { txtTroopImage_LostFocus(); };
 
     connect(cmdHelpProfi, &QPushButton::clicked, this, [] {
-        information(QStringLiteral("Choose a declaration of the weapon proficiencies from this "
-                                   "combo box, then exchange the value (100) in the round "
-                                   "bracket.") +
-                    CrLf +
-                    QStringLiteral("You find the declarations of the weapon proficiencies above "
-                                   "the troops in the file module_troops.py, and you can also "
-                                   "change it there."));
+        ShowInformation(
+            QStringLiteral("Choose a declaration of the weapon proficiencies from this "
+                           "combo box, then exchange the value (100) in the round "
+                           "bracket.") +
+            CrLf +
+            QStringLiteral("You find the declarations of the weapon proficiencies above "
+                           "the troops in the file module_troops.py, and you can also "
+                           "change it there."));
     });
     connect(cmdHelpSkills, &QPushButton::clicked, this, [] {
-        information(QStringLiteral("The easiest way to set the skills of your troops is declaring "
-                                   "a few constants above the troops in module_troops.py!") +
-                    CrLf + StatsHelpTail);
+        ShowInformation(
+            QStringLiteral("The easiest way to set the skills of your troops is declaring "
+                           "a few constants above the troops in module_troops.py!") +
+            CrLf + StatsHelpTail);
     });
     connect(cmdHelpAttrib, &QPushButton::clicked, this, [] {
-        information(QStringLiteral("The easiest way to set the attributes of your troops is "
-                                   "declaring a few constants above the troops in "
-                                   "module_troops.py!") +
-                    CrLf + StatsHelpTail);
+        ShowInformation(QStringLiteral("The easiest way to set the attributes of your troops is "
+                                       "declaring a few constants above the troops in "
+                                       "module_troops.py!") +
+                        CrLf + StatsHelpTail);
     });
     connect(cmdFaceCode, &QPushButton::clicked, this, [] { ShowFaceCodeHelp(); });
     placeDesign();
@@ -438,8 +385,8 @@ void frmPythonTroops::formLoad() {
                        QStringLiteral("Melee only - wp_melee(x)"),
                        QStringLiteral("Firearms only - wp_firearm(x)")});
     cmbProfi->setListIndex(0);
-    cmbSkills->setRows(skillConstants());
-    cmbAttrib->setRows(attributeConstants());
+    cmbSkills->setRows(PythonTroopSkillConstants());
+    cmbAttrib->setRows(PythonTroopAttributeConstants());
     UnsavedTroops = false;
     BackToMain = false;
 
@@ -573,9 +520,10 @@ void frmPythonTroops::ShowPythonTroop() {
         cmbUpgrade2->setEditText(m_shownPaths.target2);
     }
     if (!parsed.complete)
-        refusal(QStringLiteral("The entry of this troop could not be read completely, so it can't "
-                               "be updated or used as a template. Please check its syntax in "
-                               "module_troops.py!"));
+        RefuseInput(
+            QStringLiteral("The entry of this troop could not be read completely, so it can't "
+                           "be updated or used as a template. Please check its syntax in "
+                           "module_troops.py!"));
 }
 
 void frmPythonTroops::showTroopFields(const PythonTroop& t, const QList<int>& flagRows) {
@@ -634,15 +582,15 @@ PythonTroop frmPythonTroops::formTroop() const {
 
 bool frmPythonTroops::formTextsAcceptable() {
     if (txtTroopID->text().isEmpty()) {
-        refusal(QStringLiteral("Please enter an ID for the troop!"));
+        RefuseInput(QStringLiteral("Please enter an ID for the troop!"));
         txtTroopID->setFocus();
         return false;
     }
     // An empty field would leave two commas side by side in the entry.
     for (QLineEdit* field : {txtScene, txtReserved, txtFaction, txtProfi}) {
         if (field->text().trimmed().isEmpty()) {
-            refusal(QStringLiteral("The scene, the reserved field, the faction and the weapon "
-                                   "proficiencies can't be empty!"));
+            RefuseInput(QStringLiteral("The scene, the reserved field, the faction and the weapon "
+                                       "proficiencies can't be empty!"));
             field->setFocus();
             return false;
         }
@@ -660,17 +608,19 @@ bool frmPythonTroops::formTextsAcceptable() {
                  {cmbUpgrade2, cmbUpgrade2->currentText(), m_shownPaths.target2}};
     for (const auto& t : texts) {
         if (t.text != t.read && !IsPlainPythonString(t.text)) {
-            refusal(QStringLiteral("Double quotes, backslashes and line breaks are not allowed in "
-                                   "the troop ID, the names and the upgrade paths!"));
+            RefuseInput(
+                QStringLiteral("Double quotes, backslashes and line breaks are not allowed in "
+                               "the troop ID, the names and the upgrade paths!"));
             t.box->setFocus();
             return false;
         }
     }
     if (const auto field = BrokenPythonTroopField(formTroop())) {
-        refusal(QStringLiteral("The ") + PythonTroopFieldCaption(*field) +
-                QStringLiteral(" would break the troop's entry in module_troops.py: check it for "
-                               "a comma outside brackets, a bracket or quote that is not closed, "
-                               "a \"#\", a backslash or an empty row. Please correct it!"));
+        RefuseInput(
+            QStringLiteral("The ") + PythonTroopFieldCaption(*field) +
+            QStringLiteral(" would break the troop's entry in module_troops.py: check it for "
+                           "a comma outside brackets, a bracket or quote that is not closed, "
+                           "a \"#\", a backslash or an empty row. Please correct it!"));
         // The controls in the order of the fields; the fields behind the
         // image have none.
         QWidget* const controls[] = {txtTroopID, txtTroopName, txtTroopNamePl, lstFlags,
@@ -686,9 +636,9 @@ bool frmPythonTroops::formTextsAcceptable() {
 
 bool frmPythonTroops::UpdatePythonTroop(bool showMessage) {
     if (!TroopAddMode && (CurTroopLine < 0 || !m_troopReadable)) {
-        refusal(CurTroopLine < 0 ? QStringLiteral("Please select a troop first!")
-                                 : QStringLiteral("The entry of this troop could not be read "
-                                                  "completely, so it can't be updated!"));
+        RefuseInput(CurTroopLine < 0 ? QStringLiteral("Please select a troop first!")
+                                     : QStringLiteral("The entry of this troop could not be read "
+                                                      "completely, so it can't be updated!"));
         return false;
     }
     if (!formTextsAcceptable())
@@ -697,7 +647,8 @@ bool frmPythonTroops::UpdatePythonTroop(bool showMessage) {
     const QString u2 = cmbUpgrade2->currentText();
     const QString id = txtTroopID->text();
     if (TroopAddMode && PythonIdUsed(PyTroopLines, PyTroopMax, id, TroopRows.opener)) {
-        information(QStringLiteral("This troop ID is used by another item. Please change the ID!"));
+        ShowInformation(
+            QStringLiteral("This troop ID is used by another item. Please change the ID!"));
         txtTroopID->setFocus();
         txtTroopID->setCursorPosition(int(id.size()));
         return false;
@@ -707,8 +658,8 @@ bool frmPythonTroops::UpdatePythonTroop(bool showMessage) {
     // The fields each fit; the entry as a whole is checked too, so that
     // nothing Python cannot read as this one troop reaches the table.
     if (!IsOnePythonEntry(entry, TroopRows.opener) || !ParsePythonTroop(entry).complete) {
-        refusal(QStringLiteral("The fields of this troop do not make one complete entry of "
-                               "module_troops.py, so it was not stored. Please check them!"));
+        RefuseInput(QStringLiteral("The fields of this troop do not make one complete entry of "
+                                   "module_troops.py, so it was not stored. Please check them!"));
         return false;
     }
     const QString name = txtTroopName->text();
@@ -719,7 +670,7 @@ bool frmPythonTroops::UpdatePythonTroop(bool showMessage) {
         cmbUpgrade1->setEditText(u1);
         cmbUpgrade2->setEditText(u2);
         if (showMessage)
-            showResult(QStringLiteral("Troop added..."),
+            ShowResult(QStringLiteral("Troop added..."),
                        QStringLiteral("Troop added to python line # ") +
                            QString::number(InsertTroopLine) + QStringLiteral(" - '") + id +
                            QStringLiteral("'. This is the new entry:"),
@@ -734,7 +685,7 @@ bool frmPythonTroops::UpdatePythonTroop(bool showMessage) {
             m_troopRows.texts[r] = row;
         }
         if (showMessage)
-            showResult(QStringLiteral("Troop updated..."),
+            ShowResult(QStringLiteral("Troop updated..."),
                        QStringLiteral("Troop # ") + QString::number(r) + QStringLiteral(" - '") +
                            id + QStringLiteral("' has been updated. This is the updated line:"),
                        entry);
@@ -781,8 +732,9 @@ void frmPythonTroops::EnableTroopButtons(bool addMode) {
 
 void frmPythonTroops::AddPythonTroop() {
     if (CurTroopLine >= 0 && CurTroopLine <= PyTroopHardwired) {
-        refusal(QStringLiteral("The selected troop is hardwired to the game, select another troop "
-                               "as template!"));
+        RefuseInput(
+            QStringLiteral("The selected troop is hardwired to the game, select another troop "
+                           "as template!"));
         return;
     }
     const int r = lstTroops->listIndex();
@@ -792,8 +744,9 @@ void frmPythonTroops::AddPythonTroop() {
         return;
     }
     if (!m_troopReadable) {
-        refusal(QStringLiteral("The entry of this troop could not be read completely, so it can't "
-                               "be used as a template!"));
+        RefuseInput(
+            QStringLiteral("The entry of this troop could not be read completely, so it can't "
+                           "be used as a template!"));
         return;
     }
     NewEntryChoice = 0;
@@ -825,20 +778,22 @@ void frmPythonTroops::AddPythonTroop() {
 
 void frmPythonTroops::cmdDeleteTroop_Click() {
     if (CurTroopLine >= 0 && CurTroopLine <= PyTroopHardwired) {
-        refusal(QStringLiteral("The selected troop is hardwired to the game, you can't delete this "
-                               "troop!"));
+        RefuseInput(
+            QStringLiteral("The selected troop is hardwired to the game, you can't delete this "
+                           "troop!"));
         return;
     }
     const int r = lstTroops->listIndex();
     if (r < 0 || CurTroopLine < 0) {
-        information(QStringLiteral("Select a troop to delete!"));
+        ShowInformation(QStringLiteral("Select a troop to delete!"));
         return;
     }
     if (!IsOnePythonEntry(PyTroopLines[CurTroopLine], TroopRows.opener)) {
-        refusal(QStringLiteral("The entry of this troop does not stand alone in module_troops.py "
-                               "(its lines could not be joined, or another entry shares its "
-                               "line), so deleting it here would damage the file. Please delete "
-                               "it in module_troops.py itself!"));
+        RefuseInput(
+            QStringLiteral("The entry of this troop does not stand alone in module_troops.py "
+                           "(its lines could not be joined, or another entry shares its "
+                           "line), so deleting it here would damage the file. Please delete "
+                           "it in module_troops.py itself!"));
         return;
     }
     const QString text =
@@ -873,7 +828,7 @@ void frmPythonTroops::DeletePythonTroop() {
     // nothing shown and nothing to update.
     lstTroops->setListIndex(std::min(TemplateTroopRow, lstTroops->count() - 1));
     UnsavedTroops = true;
-    information(QStringLiteral("Selected troop has been deleted!"));
+    ShowInformation(QStringLiteral("Selected troop has been deleted!"));
 }
 
 void frmPythonTroops::ScanPythonTroops() {
@@ -921,7 +876,7 @@ void frmPythonTroops::ScanPythonTroops() {
         text += CrLf + CrLf + QString::number(result.skipped) +
                 QStringLiteral(" troop(s) could not be read completely and were left as they "
                                "were.");
-    information(text);
+    ShowInformation(text);
 }
 
 // ---- Commands
@@ -929,7 +884,7 @@ void frmPythonTroops::ScanPythonTroops() {
 void frmPythonTroops::cmdShowPython_Click() {
     if (CurTroopLine < 0 || CurTroopLine >= PyTroopLines.size())
         return;
-    showResult(QStringLiteral("Python troop line"),
+    ShowResult(QStringLiteral("Python troop line"),
                QStringLiteral("Python line of the selected troop:"), PyTroopLines[CurTroopLine]);
 }
 
@@ -960,12 +915,12 @@ void frmPythonTroops::cmdAddItemNr_Click() {
     const int c = m_itemRows.count();
     const auto k = ToInt16(txtItemNr->text());
     if (!k) {
-        refusal(QStringLiteral("Value must be a number between 1 and ") + QString::number(c));
+        RefuseInput(QStringLiteral("Value must be a number between 1 and ") + QString::number(c));
         return;
     }
     if (*k < 1 || *k > c) {
-        refusal(QStringLiteral("Value must be >0 and <=") + QString::number(c) +
-                QStringLiteral(" !"));
+        RefuseInput(QStringLiteral("Value must be >0 and <=") + QString::number(c) +
+                    QStringLiteral(" !"));
         return;
     }
     addInventoryItem(QStringLiteral("itm_") + PythonEntryId(PyItemLines[m_itemRows.lines[*k - 1]]));
@@ -1000,8 +955,8 @@ void frmPythonTroops::moveItems(bool down) {
 
 void frmPythonTroops::cmbProfi_Click() {
     const int row = cmbProfi->listIndex();
-    if (row >= 0 && row < profiTemplates().size())
-        txtProfi->setText(profiTemplates()[row]);
+    if (row >= 0 && row < PythonTroopProficiencyTemplates().size())
+        txtProfi->setText(PythonTroopProficiencyTemplates()[row]);
 }
 
 // ---- Input rules
