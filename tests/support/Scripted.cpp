@@ -76,6 +76,14 @@ QStringList ScriptedPlatform::boxTexts() const {
     return texts;
 }
 
+QStringList ScriptedPlatform::errors() const {
+    QStringList texts;
+    for (const auto& box : boxes)
+        if (box.title == QStringLiteral("Error..."))
+            texts.append(box.text.section(QStringLiteral("\r\n"), 0, 0));
+    return texts;
+}
+
 ModuleCopy::ModuleCopy(const QString& source) {
     const QDir from(source);
     for (const QString& name : from.entryList(QDir::Files))

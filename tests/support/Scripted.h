@@ -30,6 +30,8 @@ public:
     std::vector<MessageBoxRequest> boxes;
     // Texts of all boxes shown so far.
     QStringList boxTexts() const;
+    // The first lines (failure number and procedure) of the error reports so far.
+    QStringList errors() const;
 
     // Modal windows. Each queued action gets the next modal window; an unqueued
     // window is closed at once. The log holds each window's objectName.

@@ -25,14 +25,7 @@ protected:
         QFile f(QStringLiteral(QE_TEST_DATA_DIR "/textfiles/") + name);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing test data>");
     }
-    // The first lines of the error boxes shown so far (number and procedure).
-    QStringList errors() const {
-        QStringList texts;
-        for (const auto& box : platform.boxes)
-            if (box.title == QStringLiteral("Error..."))
-                texts.append(box.text.section(QStringLiteral("\r\n"), 0, 0));
-        return texts;
-    }
+    QStringList errors() const { return platform.errors(); }
     static QString errorText(int number, const QString& procName) {
         return QStringLiteral("Error # %1 occured in function \"%2\".").arg(number).arg(procName);
     }

@@ -1,0 +1,459 @@
+#include "platform/TextFile.h"
+#include "platform/gui/Controls.h"
+#include "platform/gui/ToggleList.h"
+#include "shell/modMain.h"
+#include "support/Scripted.h"
+#include "support/UserInput.h"
+#include "support/WindowChecks.h"
+#include "text_editors/world/frmTextParties.h"
+#include "textfiles/modTextParties.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+// Parties as the game writes them and as hands leave them: one without
+// members first (the member bar never moves for it), label_medium and
+// label_large together, indexes no list has a row for, seven members, rough
+// words (leading zeros, flag bits no row names, a personality above 511,
+// words after the members, a name beyond ASCII), a flag word that is no
+// number, and a line after the last party.
+const QStringList Rough = {
+    "partiesfile version 1",
+    "6 6",
+    " 1 0 0 p_zero Zero 0 0 0 0 0 0 0 0 0 1.000000 2.000000 1.000000 2.000000 1.000000 2.000000 "
+    "0.000000 0 ",
+    "0.000000",
+    " 1 1 1 p_camp Camp 12291 0 2 3 392 392 4 0 0 5.000000 -20.000000 5.000000 -20.000000 "
+    "5.000000 -20.000000 0.000000 2 4 10 0 0 1 3 0 1 ",
+    "0.000000",
+    " 1 2 2 p_lost Lost 200 0 99 50 0 0 300 77 0 0.0 0.0 0.0 0.0 0.0 0.0 0.0 1 999 5 0 0 ",
+    "1.500000",
+    " 1 3 3 p_host Host 0 0 0 0 0 0 0 0 0 1.0 2.0 1.0 2.0 1.0 2.0 0.0 7 1 1 0 0 2 2 0 0 3 3 0 0 "
+    "4 4 0 0 0 5 0 0 1 6 0 0 2 7 0 0 ",
+    "0.000000",
+    " 1 4 4 p_rough Rough_Ü 0034817 x 0 1 4660 17 11 3 6 1.5 2.5 9 9 9 9 0.0 2 4 10 5 2 1 3 0 "
+    "0 extra words 0 ",
+    "0.000000",
+    " 1 5 5 p_broken Broken 1.5 0 0 0 0 0 0 0 0 1 1 1 1 1 1 0 0 ",
+    "0.000000",
+    "left over",
+};
+enum RoughParty { Zero, Camp, Lost, Host, RoughWords, Broken };
+
+QByteArray FileBytes(const QStringList& lines) {
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += line.toLatin1() + "\r\n";
+    return bytes;
+}
+
+class PartyEditorTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ModuleFolder = module.folder();
+        ScreenWidth = 1024;
+        ListFontSize = 8;
+    }
+    void TearDown() override {
+        delete window.data();
+        ModuleFolder.clear();
+    }
+    // Opens the editor, on `parties` when given, else on the sample module.
+    void open(const QStringList& parties = {}) {
+        if (!parties.isEmpty())
+            module.write("parties.txt", FileBytes(parties));
+        window = new frmTextParties;
+        original = PartyLine;
+    }
+
+    template <typename T = QWidget> T* child(const char* name) const {
+        T* found = window->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    template <typename T> T* member(const char* name, int k) const {
+        return window->findChildren<T*>(QLatin1String(name)).value(k);
+    }
+    ComboBox* combo(const char* name) const { return child<ComboBox>(name); }
+    QLineEdit* box(const char* name) const { return child<QLineEdit>(name); }
+    QPushButton* button(const char* name) const { return child<QPushButton>(name); }
+    QAction* action(const char* name) const { return child<QAction>(name); }
+    ToggleList* flags() const { return child<ToggleList>("lstFlags"); }
+    QScrollBar* bar() const { return child<QScrollBar>("scrMember"); }
+    QStringList selectedFlags() const {
+        QStringList rows;
+        for (QListWidgetItem* row : flags()->selectedItems())
+            rows.append(row->text());
+        return rows;
+    }
+    int shownRows() const {
+        int shown = 0;
+        for (ComboBox* troop : window->findChildren<ComboBox*>("cmbTroops"))
+            shown += troop->isVisibleTo(window) ? 1 : 0;
+        return shown;
+    }
+    void select(int party) const { child<ListBox>("lstParties")->setListIndex(party); }
+    void update() const { button("cmdUpdateParties")->click(); }
+
+    ScriptedPlatform platform;
+    ModuleCopy module;
+    QPointer<frmTextParties> window;
+    QStringList original;
+};
+
+const QString ShowPartyFailed9 = QStringLiteral("Error # 9 occured in function \"ShowParty\".");
+
+TEST_F(PartyEditorTest, OpensWithItsListsAndNothingShown) {
+    open();
+    EXPECT_EQ(window->windowTitle(),
+              "Quenby's Corvane Orvath/Kelbrin Editor v1.40  - Parties Editor");
+    EXPECT_EQ(child<QLabel>("lblPartiesEditor")->text(),
+              "Parties Editor\n" + ModuleFolder + "parties.txt");
+    EXPECT_EQ(child<QLabel>("lblParties")->text(), "List of Parties (8)");
+    const struct {
+        QComboBox* list;
+        int count;
+        int row;
+        const char* text;
+    } rows[] = {
+        {combo("cmbTarget"), 8, 5, "5.  p_royal_patrol"},
+        {combo("cmbFactions"), 4, 0, "0 - fac_no_faction  (No_Faction)"},
+        {combo("cmbFactions"), 4, 3, "3 - fac_outlaws  (Outlaws)"},
+        {combo("cmbTemplates"), 4, 2, "2 - pt_bandits  (Bandits)"},
+        {member<ComboBox>("cmbTroops", 4), 5, 4, "4.  trp_bandit  (Bandit)"},
+        // map_icons.txt ends its lines with CR LF: the names carry none of it.
+        {combo("cmbIcon"), 7, 6, "icon_bandit_lair"},
+        {combo("cmbAI"), 12, 11, "ai_behavior_driven_by_party"},
+        {combo("cmbPTAgressiveness"), 16, 15, "15"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(row.list->count(), row.count) << row.text;
+        EXPECT_EQ(row.list->itemText(row.row), QLatin1String(row.text));
+    }
+    EXPECT_EQ(child<ListBox>("lstParties")->item(7)->text(),
+              "7.  p_smugglers_den  (Smugglers_Den)");
+    EXPECT_EQ(flags()->item(14)->text(), "dont_attack_civilians");
+    EXPECT_EQ(child<ListBox>("lstParties")->listIndex(), -1);
+    EXPECT_EQ(window->CurParty, 0);
+    EXPECT_FALSE(child<QGroupBox>("frameParty")->isEnabled());
+    EXPECT_FALSE(child<QGroupBox>("frameEdit")->isEnabled());
+    EXPECT_EQ(child<QLabel>("lblMember")->text(), "0");
+    EXPECT_TRUE(child<QLabel>("lblMsg")->isVisibleTo(window));
+
+    // This editor names its neighbours' files in the plural, and keeps its own tick.
+    EXPECT_EQ(action("mnu_select_troops")->text(), "&troops.txt");
+    EXPECT_EQ(action("mnu_select_pt")->text(), "part&y_templates.txt");
+    action("mnu_select_parties")->trigger();
+    EXPECT_TRUE(action("mnu_select_parties")->isChecked());
+    EXPECT_FALSE(window.isNull());
+
+    action("mnu_view_font10")->trigger();
+    EXPECT_EQ(child<ListBox>("lstParties")->font().pointSize(), 10);
+    EXPECT_EQ(child<ListBox>("lstParties")->height(), Tw(7860));
+    EXPECT_TRUE(platform.boxes.empty());
+}
+
+TEST_F(PartyEditorTest, SelectingShowsTheParty) {
+    open();
+    select(5);
+    EXPECT_EQ(button("cmdUpdateParties")->text(), "Update Party # 5");
+    EXPECT_TRUE(child<QGroupBox>("frameParty")->isEnabled());
+    EXPECT_TRUE(button("cmdUpdateParties")->isEnabled());
+    EXPECT_EQ(box("txtPartiesID")->text(), "p_royal_patrol");
+    EXPECT_EQ(box("txtPosY")->text(), "25.000000");
+    const std::pair<const char*, int> lists[] = {
+        {"cmbFactions", 1},        {"cmbTemplates", 3}, {"cmbAI", 2},
+        {"cmbTarget", 1},          {"cmbIcon", 0},      {"cmbPTCourage", 11},
+        {"cmbPTAgressiveness", 8},
+    };
+    for (const auto& [name, row] : lists)
+        EXPECT_EQ(combo(name)->listIndex(), row) << name;
+    EXPECT_EQ(selectedFlags(),
+              (QStringList{"label_medium", "default_behavior", "limit_members", "show_faction"}));
+    EXPECT_EQ(bar()->value(), 5);
+    EXPECT_EQ(child<QLabel>("lblMember")->text(), "5");
+    EXPECT_EQ(shownRows(), 5);
+    EXPECT_FALSE(child<QLabel>("lblMsg")->isVisibleTo(window));
+    EXPECT_EQ(member<ComboBox>("cmbTroops", 3)->listIndex(), 4);
+    EXPECT_EQ(member<QLineEdit>("txtPTMin", 2)->text(), "20");
+    EXPECT_TRUE(member<CheckBox>("chkPTPrisoner", 3)->value());
+    // Every caption fits its control, the member rows' included.
+    EXPECT_EQ(ClippedCaptions(window), QStringList());
+
+    // Personality 264 is courage 8 and banditness; "always_visible" without a
+    // label size shows as "label_small".
+    select(7);
+    EXPECT_EQ(combo("cmbPTCourage")->listIndex(), 8);
+    EXPECT_EQ(combo("cmbPTAgressiveness")->listIndex(), 0);
+    EXPECT_TRUE(child<CheckBox>("chkPTBanditness")->value());
+    EXPECT_EQ(combo("cmbIcon")->listIndex(), 6);
+    select(4);
+    EXPECT_EQ(selectedFlags(), (QStringList{"is_static", "label_small", "always_visible"}));
+    EXPECT_EQ(shownRows(), 0);
+    EXPECT_TRUE(platform.boxes.empty());
+}
+
+// Showing and updating every party stores the lines that were there, and the
+// save writes the file as it was read, the line after the last party included.
+TEST_F(PartyEditorTest, UpdateWithoutChangeStoresTheSameLines) {
+    open(Rough);
+    for (int party = 0; party < PartyCount; ++party) {
+        select(party);
+        EXPECT_EQ(button("cmdUpdateParties")->isEnabled(), party != Broken) << party;
+        update();
+        EXPECT_EQ(PartyLine, original) << party;
+    }
+    EXPECT_EQ(platform.errors(), (QStringList{ShowPartyFailed9, ShowPartyFailed9,
+                                              "Error # 13 occured in function \"ShowParty\"."}));
+    EXPECT_EQ(platform.modalWindows.size(), PartyCount - 1);
+    EXPECT_EQ(MsgTitle, "Party updated...");
+    EXPECT_EQ(MsgText, "Party # 4 - 'p_rough' has been updated. This is the updated entry:");
+    EXPECT_EQ(MsgEntry, original[RoughWords] + "\r\n0.000000");
+    EXPECT_EQ(child<ListBox>("lstParties")->item(RoughWords)->text(), "4 - p_rough  (Rough_Ü)");
+    EXPECT_TRUE(window->UnsavedParties);
+
+    platform.answer(MsgAnswer::No);
+    button("cmdSave")->click();
+    EXPECT_FALSE(window->UnsavedParties);
+    EXPECT_EQ(module.read("parties.txt"), FileBytes(Rough));
+}
+
+// Each control writes its own word, and every other word stays as stored.
+TEST_F(PartyEditorTest, EditsWriteTheirWords) {
+    open(Rough);
+    const QString camp = Rough[2 + 2 * Camp];
+    const struct {
+        const char* what;
+        std::function<void()> edit;
+        QString expected;
+    } rows[] = {
+        {"names",
+         [&] {
+             box("txtPartiesID")->setText("p_fort");
+             box("txtPartiesName")->setText("Fort");
+         },
+         QString(camp).replace("p_camp Camp", "p_fort Fort")},
+        {"faction and template",
+         [&] {
+             combo("cmbFactions")->setListIndex(1);
+             combo("cmbTemplates")->setListIndex(0);
+         },
+         QString(camp).replace(" 0 2 3 392 ", " 0 0 1 392 ")},
+        {"flag and icon",
+         [&] {
+             QList<bool> on = flags()->values();
+             on[0] = true;
+             flags()->setValues(on);
+             combo("cmbIcon")->setListIndex(5);
+         },
+         QString(camp).replace(" 12291 ", " 12549 ")},
+        {"personality, twice",
+         [&] {
+             combo("cmbPTCourage")->setListIndex(9);
+             combo("cmbPTAgressiveness")->setListIndex(2);
+             child<CheckBox>("chkPTBanditness")->setValue(true);
+         },
+         QString(camp).replace(" 392 392 ", " 297 297 ")},
+        {"AI and target",
+         [&] {
+             combo("cmbAI")->setListIndex(11);
+             combo("cmbTarget")->setListIndex(2);
+         },
+         QString(camp).replace(" 392 4 0 0 ", " 392 11 2 0 ")},
+        {"menu and position",
+         [&] {
+             box("txtMenu")->setText("7");
+             box("txtPosY")->setText("-3");
+         },
+         QString(camp).replace(" 0 2 3 ", " 7 2 3 ").replace("-20.000000", "-3")},
+        {"a member added",
+         [&] {
+             bar()->setValue(3);
+             member<ComboBox>("cmbTroops", 2)->setListIndex(1);
+             member<QLineEdit>("txtPTMin", 2)->setText("7");
+             member<CheckBox>("chkPTPrisoner", 2)->setValue(true);
+         },
+         QString(camp).replace(" 2 4 10 0 0 1 3 0 1 ", " 3 4 10 0 0 1 3 0 1 1 7 0 1 ")},
+        {"a member changed, one less",
+         [&] {
+             member<CheckBox>("chkPTPrisoner", 0)->setValue(true);
+             bar()->setValue(1);
+         },
+         QString(camp).replace(" 2 4 10 0 0 1 3 0 1 ", " 1 4 10 0 1 ")},
+    };
+    for (const auto& row : rows) {
+        PartyLine[Camp] = original[Camp];
+        select(Camp);
+        row.edit();
+        update();
+        EXPECT_EQ(PartyLine[Camp], row.expected) << row.what;
+    }
+    EXPECT_EQ(PartyIDs[Camp].Id, "p_camp");
+    EXPECT_TRUE(platform.boxes.empty());
+}
+
+// An index a list has no row for shows no row, not the row of the party shown
+// before, and the update writes the stored word back.
+TEST_F(PartyEditorTest, IndexesWithoutARowShowNoRowAndStayStored) {
+    open(Rough);
+    select(Camp);
+    select(Lost);
+    EXPECT_EQ(platform.errors(), QStringList{ShowPartyFailed9});
+    for (const char* name : {"cmbFactions", "cmbTemplates", "cmbAI", "cmbTarget", "cmbIcon"})
+        EXPECT_EQ(combo(name)->listIndex(), -1) << name;
+    EXPECT_EQ(member<ComboBox>("cmbTroops", 0)->listIndex(), -1);
+    box("txtMenu")->setText("3");
+    update();
+    EXPECT_EQ(PartyLine[Lost], QString(original[Lost]).replace(" 200 0 99 ", " 200 3 99 "));
+}
+
+// The member bar sets the count and the rows on every show, also when its
+// value stays; a party with more than five members shows five and keeps all.
+TEST_F(PartyEditorTest, MemberRowsFollowEveryShow) {
+    open(Rough);
+    select(Zero);
+    EXPECT_EQ(child<QLabel>("lblMember")->text(), "0");
+    EXPECT_EQ(shownRows(), 0);
+    EXPECT_TRUE(child<QLabel>("lblMsg")->isVisibleTo(window));
+
+    select(Host);
+    EXPECT_EQ(platform.errors(), QStringList{ShowPartyFailed9});
+    EXPECT_EQ(bar()->value(), 5);
+    EXPECT_EQ(child<QLabel>("lblMember")->text(), "5");
+    member<QLineEdit>("txtPTMin", 0)->setText("9");
+    update();
+    EXPECT_EQ(PartyLine[Host], QString(original[Host]).replace(" 7 1 1 0 0 ", " 7 1 9 0 0 "));
+
+    // Hidden rows keep what they hold.
+    bar()->setValue(1);
+    EXPECT_EQ(shownRows(), 1);
+    EXPECT_FALSE(child<QLabel>("lblMsg")->isVisibleTo(window));
+    bar()->setValue(3);
+    EXPECT_EQ(member<QLineEdit>("txtPTMin", 2)->text(), "3");
+    select(Camp);
+    EXPECT_EQ(shownRows(), 2);
+    EXPECT_EQ(member<QLineEdit>("txtPTMin", 2)->text(), "3");
+}
+
+// A box whose text would shift the words of the line refuses the update.
+TEST_F(PartyEditorTest, BoxesThatWouldBreakTheLineRefuseTheUpdate) {
+    open(Rough);
+    const struct {
+        std::function<void()> edit;
+        const char* message;
+    } rows[] = {
+        {[&] { box("txtMenu")->setText("a b"); },
+         "'Menu' must not be empty or hold blanks or line breaks!"},
+        {[&] { box("txtPosX")->setText(""); },
+         "'Pos X' must not be empty or hold blanks or line breaks!"},
+        {[&] { box("txtPartiesName")->setText("Two\r\nLines"); },
+         "'Name' must not be empty or hold blanks or line breaks!"},
+        {[&] { member<QLineEdit>("txtPTMin", 1)->setText("1\t0"); },
+         "'Count of member 2' must not be empty or hold blanks or line breaks!"},
+        {[&] {
+             bar()->setValue(3);
+             member<QLineEdit>("txtPTMin", 2)->setText("5");
+         },
+         "Choose a troop for member 3!"},
+    };
+    for (const auto& row : rows) {
+        select(Camp);
+        platform.boxes.clear();
+        row.edit();
+        update();
+        EXPECT_EQ(platform.boxTexts(), QStringList{QLatin1String(row.message)});
+        EXPECT_EQ(PartyLine[Camp], original[Camp]);
+        EXPECT_FALSE(window->UnsavedParties);
+    }
+}
+
+// A save that writes nothing keeps the unsaved mark: a failed write, and a
+// file the load could not read whole, which is never written over.
+TEST_F(PartyEditorTest, SavesThatWriteNothingKeepTheMark) {
+    open();
+    select(1);
+    update();
+    const QByteArray before = module.read("parties.txt");
+    platform.answer(MsgAnswer::No);
+    FailNextSaveAfter(10);
+    button("cmdSave")->click();
+    EXPECT_TRUE(window->UnsavedParties);
+    EXPECT_EQ(module.read("parties.txt"), before);
+    delete window.data();
+    platform.boxes.clear();
+
+    QStringList shortFile = Rough.mid(0, 6);
+    shortFile[1] = "6 6";
+    open(shortFile);
+    EXPECT_EQ(platform.errors(),
+              QStringList{"Error # 62 occured in function \"LoadTextParties\"."});
+    select(Camp);
+    update();
+    button("cmdSave")->click();
+    EXPECT_EQ(platform.boxes.back().title, "Not saved...");
+    EXPECT_TRUE(window->UnsavedParties);
+    EXPECT_EQ(module.read("parties.txt"), FileBytes(shortFile));
+}
+
+TEST_F(PartyEditorTest, TheCloseQuestionGuardsUnsavedParties) {
+    open();
+    select(2);
+    update();
+    platform.answer(MsgAnswer::No);
+    EXPECT_FALSE(window->closeEditor(true));
+    EXPECT_EQ(platform.boxes.back().text,
+              "You have unsaved data in the memory. Do you really want to close this editor?");
+    EXPECT_FALSE(window->BackToMain);
+    EXPECT_TRUE(window->isVisible());
+
+    platform.answer(MsgAnswer::Yes);
+    action("mnu_file_main")->trigger();
+    EXPECT_TRUE(window->UnloadGranted);
+    EXPECT_FALSE(window->isVisible());
+    QWidget* menu = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == "frmMain")
+            menu = top;
+    EXPECT_NE(menu, nullptr);
+    delete menu;
+}
+
+// The label sizes exclude each other when the user turns one on or off; a
+// key that only moves through the list changes nothing.
+TEST_F(PartyEditorTest, UserClicksKeepOneLabelSize) {
+    open(Rough);
+    ASSERT_TRUE(ShowActive(window));
+    ClickRow(child<ListBox>("lstParties"), Camp);
+    EXPECT_EQ(window->CurParty, Camp);
+    EXPECT_EQ(selectedFlags(), (QStringList{"label_medium", "label_large"}));
+
+    ClickRow(flags(), 1);
+    QTest::keyClick(flags(), Qt::Key_Down);
+    QTest::keyClick(flags(), Qt::Key_Down);
+    QTest::keyClick(flags(), Qt::Key_Down);
+    EXPECT_EQ(flags()->currentRow(), 4);
+    EXPECT_EQ(selectedFlags(), (QStringList{"is_ship", "label_medium", "label_large"}));
+
+    ClickRow(flags(), 3);
+    EXPECT_EQ(selectedFlags(), (QStringList{"is_ship", "label_small"}));
+    QTest::keyClick(flags(), Qt::Key_Down);
+    QTest::keyClick(flags(), Qt::Key_Space);
+    EXPECT_EQ(selectedFlags(), (QStringList{"is_ship", "label_medium"}));
+    update();
+    EXPECT_EQ(PartyLine[Camp], QString(original[Camp]).replace(" 12291 ", " 4611 "));
+}
+
+} // namespace
