@@ -21,7 +21,7 @@ TEST_F(WorldFiles, SampleLoadsWhole) {
     EXPECT_EQ(FactionsTail, QStringList{"0 "});
 
     EXPECT_TRUE(LoadTextParties());
-    ASSERT_EQ(PartyIDs.size(), 5);
+    ASSERT_EQ(PartyIDs.size(), 9);
     EXPECT_EQ(PartyIDs.at(3).Id, "p_bandit_camp");
     EXPECT_EQ(PartyIDs.at(3).Name, "Bandit_Camp");
 
