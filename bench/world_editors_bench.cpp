@@ -1,11 +1,12 @@
-// The faction and party-template editors on the largest module: opening each
-// window (tables loaded, lists filled) and showing a record.
+// The faction, party and party-template editors on the largest module: opening
+// each window (tables loaded, lists filled) and showing a record.
 #include "platform/AppFolder.h"
 #include "platform/MessageBox.h"
 #include "platform/gui/Controls.h"
 #include "platform/gui/Modal.h"
 #include "shell/modMain.h"
 #include "text_editors/world/frmTextFactions.h"
+#include "text_editors/world/frmTextParties.h"
 #include "text_editors/world/frmTextPartyTemp.h"
 
 #include <QTemporaryDir>
@@ -16,11 +17,13 @@
 
 namespace {
 
-constexpr int LargestCount = 5001; // templates, troops
+constexpr int LargestCount = 5001; // parties, templates, troops
 constexpr int FactionCount = 500;  // each relation line lists every faction
+constexpr int IconCount = 189;
 
-// party_templates.txt, troops.txt and factions.txt at the largest size, every
-// template with flags, loot, a faction and three members.
+// party_templates.txt, parties.txt, troops.txt, factions.txt and map_icons.txt
+// at the largest size, every template with flags, loot, a faction and three
+// members, every party with flags, an icon, a target and five members.
 class LargestWorldModule {
 public:
     LargestWorldModule() {
@@ -35,6 +38,25 @@ public:
                              .arg(i % LargestCount)
                              .arg((i + 7) % LargestCount);
         WriteLines(m_dir.path() + "/party_templates.txt", templates);
+
+        const QString count = QString::number(LargestCount);
+        QStringList parties = {"partiesfile version 1", count + ' ' + count};
+        for (int i = 0; i < LargestCount; ++i)
+            parties << QStringLiteral(" 1 %1 %1 p_party_%1 Party_%1 %2 0 %3 %4 392 392 2 %5 0 "
+                                      "5.000000 -20.000000 5.000000 -20.000000 5.000000 -20.000000 "
+                                      "0.000000 5 %1 10 0 0 %3 3 0 1 %4 7 0 0 %5 1 0 0 1 2 0 1 ")
+                           .arg(i)
+                           .arg(0x5000 + i % IconCount)
+                           .arg((i + 1) % LargestCount)
+                           .arg(i % FactionCount)
+                           .arg((i + 2) % LargestCount)
+                    << QStringLiteral("0.000000");
+        WriteLines(m_dir.path() + "/parties.txt", parties);
+        QStringList icons = {"map_icons_file version 1", QString::number(IconCount)};
+        for (int i = 0; i < IconCount; ++i)
+            icons << QStringLiteral("icon_%1 0 map_icon_%1 0.300000 0 0.0 0.0 0.0 ").arg(i)
+                  << QStringLiteral("-1.000000");
+        WriteLines(m_dir.path() + "/map_icons.txt", icons);
     }
     // Points the program at this module, with every box answered at once.
     void use() const {
@@ -89,6 +111,12 @@ void FactionEditorOpen(benchmark::State& state) {
 void FactionEditorShow(benchmark::State& state) {
     Show<frmTextFactions>(state, "lstFactions", FactionCount);
 }
+void PartyEditorOpen(benchmark::State& state) {
+    Open<frmTextParties>(state);
+}
+void PartyEditorShow(benchmark::State& state) {
+    Show<frmTextParties>(state, "lstParties", LargestCount);
+}
 void TemplateEditorOpen(benchmark::State& state) {
     Open<frmTextPartyTemp>(state);
 }
@@ -98,6 +126,8 @@ void TemplateEditorShow(benchmark::State& state) {
 
 BENCHMARK(FactionEditorOpen)->Unit(benchmark::kMillisecond);
 BENCHMARK(FactionEditorShow)->Unit(benchmark::kMicrosecond);
+BENCHMARK(PartyEditorOpen)->Unit(benchmark::kMillisecond);
+BENCHMARK(PartyEditorShow)->Unit(benchmark::kMicrosecond);
 BENCHMARK(TemplateEditorOpen)->Unit(benchmark::kMillisecond);
 BENCHMARK(TemplateEditorShow)->Unit(benchmark::kMicrosecond);
 

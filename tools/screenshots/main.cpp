@@ -176,15 +176,21 @@ int main(int argc, char** argv) {
         }
     }
 
-    // Editors with a record on the screen, so its filled controls are seen too.
-    const std::pair<Editor, const char*> shownRecords[] = {
-        {{"frmTextFactions", ShowTextFactions, false}, "lstFactions"},
-        {{"frmTextPartyTemp", ShowTextPartyTemp, false}, "lstPT"},
+    // Editors with a record on the screen, so its filled controls are seen too
+    // (the party's member rows among them).
+    const struct {
+        Editor editor;
+        const char* list;
+        int row;
+    } shownRecords[] = {
+        {{"frmTextFactions", ShowTextFactions, false}, "lstFactions", 2},
+        {{"frmTextPartyTemp", ShowTextPartyTemp, false}, "lstPT", 2},
+        {{"frmTextParties", ShowTextParties, false}, "lstParties", 5},
     };
-    for (const auto& [editor, list] : shownRecords) {
+    for (const auto& [editor, list, row] : shownRecords) {
         QWidget* window = editor.show();
         if (auto* records = window->findChild<ListBox*>(QLatin1String(list)))
-            records->setListIndex(2);
+            records->setListIndex(row);
         Shoot(window, QLatin1String(editor.name) + QStringLiteral("_shown"));
     }
 
