@@ -126,7 +126,7 @@ TEST_F(PartyEditorTest, OpensWithItsListsAndNothingShown) {
     const std::pair<QComboBox*, const char*> rows[] = {
         {combo("cmbTarget"), "7.  p_smugglers_den"},
         {combo("cmbFactions"), "3 - fac_outlaws  (Outlaws)"},
-        {combo("cmbTemplates"), "3 - pt_kingdom_patrol  (Kingdom_Patrol)"},
+        {combo("cmbTemplates"), "5 - pt_sea_raiders  (Sea_Raiders)"},
         {member<ComboBox>("cmbTroops", 4), "4.  trp_bandit  (Bandit)"},
         // map_icons.txt ends its lines with CR LF: the names carry none of it.
         {combo("cmbIcon"), "icon_bandit_lair"},
