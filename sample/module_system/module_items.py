@@ -77,6 +77,14 @@ items = [
   [(ti_on_init_item, [(set_position_delta,0,60,0),(particle_system_add_new, "psys_torch_fire"),(set_current_color,150, 130, 70),(add_point_light, 10, 30),
   ])]],
 
+# Lights and mounts
+ ["lantern","Lantern", [("lantern_a",0),("lantern_a_carry", ixmesh_carry)], itp_type_one_handed_wpn|itp_primary|itp_no_pick_up_from_ground, itc_scimitar|itcf_carry_mace_left_hip,
+   45 , weight(1.5)|difficulty(0)|spd_rtng(90) | weapon_length(60)|swing_damage(8 , blunt),imodbits_none,
+  [(ti_on_init_item, [(set_position_delta,0,40,0),(faction_get_slot, ":color", "fac_kingdom_1", slot_faction_color),(add_point_light, 10, 20),])], [fac_commoners, fac_kingdom_1]],
+ ["war_horse","War Horse", [("warhorse",0),("warhorse_b",imodbits_horse_good)], itp_merchandise|itp_type_horse, 0, 1224,abundance(50)|hit_points(165)|body_armor(40)|difficulty(4)|horse_speed(40)|horse_maneuver(41)|horse_charge(28)|horse_scale(112),imodbits_horse_basic|imodbit_champion], # sold by the kingdoms' stables
+ ["javelins","Javelins", [("javelin",0),("javelins_quiver", ixmesh_carry)], itp_type_thrown|itp_merchandise|itp_primary|itp_bonus_against_shield, itcf_throw_javelin|itcf_carry_quiver_back|itcf_show_holster_when_drawn,
+   75 , weight(5)|difficulty(1)|spd_rtng(91)|shoot_speed(28)|thrust_damage(27,pierce)|max_ammo(7)|weapon_length(75),imodbits_thrown ],
+
 # Clothes and armour
  ["felt_hat","Felt Hat", [("felt_hat_a_new",0)], itp_merchandise| itp_type_head_armor |itp_civilian,0, 4 , weight(1)|abundance(100)|head_armor(5)|body_armor(0)|leg_armor(0)|difficulty(0) ,imodbits_cloth ],
  ["leather_cap","Leather Cap", [("leather_cap_a_new",0)], itp_merchandise| itp_type_head_armor|itp_civilian ,0, 6 , weight(1)|abundance(100)|head_armor(8)|body_armor(0)|leg_armor(0)|difficulty(0) ,imodbits_cloth ],

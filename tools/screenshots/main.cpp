@@ -194,6 +194,18 @@ int main(int argc, char** argv) {
         Shoot(window, QLatin1String(editor.name) + QStringLiteral("_shown"));
     }
 
+    // The module-system item editor showing an item with values, a trigger and factions.
+    for (const std::int16_t width : {std::int16_t(1024), std::int16_t(1280)}) {
+        ScreenWidth = width;
+        QWidget* items = ShowPythonItems();
+        auto* list = items->findChild<ListBox*>(QStringLiteral("lstItems"));
+        const QList<QListWidgetItem*> rows =
+            list->findItems(QStringLiteral("itm_lantern ("), Qt::MatchContains);
+        if (!rows.isEmpty())
+            list->setListIndex(list->row(rows[0]));
+        Shoot(items, QStringLiteral("frmPythonItems_lantern_") + QString::number(width));
+    }
+
     // The modal dialogs of the editors, over the tables the editors loaded.
     ScreenWidth = 1024;
     LoadTextTroops();

@@ -7,9 +7,9 @@
 #include "shell/modMain.h"
 #include "support/Scripted.h"
 
+#include "SameItems.h"
+
 #include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -25,7 +25,7 @@ struct RoundTripCase {
 class ItemsRoundTrip : public ::testing::TestWithParam<RoundTripCase> {
 protected:
     void SetUp() override {
-        if (QStandardPaths::findExecutable(QStringLiteral("python3")).isEmpty())
+        if (!HasPython())
             GTEST_SKIP() << "python3 is not installed";
         const QString folder = QString::fromLatin1(GetParam().folder);
         copy = std::make_unique<ModuleCopy>(folder == QStringLiteral("sample")
@@ -35,18 +35,6 @@ protected:
         original = copy->file(QStringLiteral("original_items.py"));
         QFile::copy(copy->file(QStringLiteral("module_items.py")), original);
         ModuleSystemDirectory = copy->folder();
-    }
-
-    // Runs the comparison script; an empty result means the same items.
-    QString differences() {
-        QProcess python;
-        python.setProcessChannelMode(QProcess::MergedChannels);
-        python.start(QStringLiteral("python3"),
-                     {QStringLiteral(QE_TEST_DATA_DIR "/ms_editors/same_items.py"), original,
-                      copy->file(QStringLiteral("module_items.py"))});
-        if (!python.waitForFinished(60000))
-            return QStringLiteral("python3 did not finish");
-        return python.exitCode() == 0 ? QString() : QString::fromLocal8Bit(python.readAll());
     }
 
     ScriptedPlatform plat;
@@ -77,7 +65,7 @@ TEST_P(ItemsRoundTrip, RewritingEveryItemKeepsTheItems) {
     EXPECT_NE(PyItemLines, loaded);
     plat.answer(MsgAnswer::No); // no backup
     ASSERT_TRUE(SavePythonItems());
-    EXPECT_EQ(differences(), QString());
+    EXPECT_EQ(ItemDifferences(original, copy->file(QStringLiteral("module_items.py"))), QString());
 }
 
 // rough_items: entries written the way real module files write them, with two
