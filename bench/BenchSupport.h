@@ -48,3 +48,39 @@ inline QStringList FactionsFileLines(int count) {
     factions << QStringLiteral("0 ");
     return factions;
 }
+
+// module_items.py with `count` items between no_item, horse_meat and
+// items_end, in the shapes real files use: over two lines, with trigger and
+// faction lists on every tenth, names the vocabulary lacks, and flags "0" on
+// every fifth.
+inline QStringList ItemsPyFileLines(int count) {
+    QStringList file{QStringLiteral("from header_items import *"), QString(),
+                     QStringLiteral("items = [")};
+    file << QStringLiteral(
+                " [\"no_item\",\"INVALID ITEM\", [(\"invalid_item\",0)], 0, 0, 0, 0, 0],")
+         << QStringLiteral(
+                " [\"horse_meat\",\"Horse Meat\", [(\"raw_meat\",0)], itp_type_goods, 0, "
+                "12, weight(40), 0],");
+    const char* const types[] = {"itp_type_one_handed_wpn", "itp_type_polearm", "itp_type_goods",
+                                 "itp_type_body_armor", "0"};
+    for (int i = 0; i < count; ++i) {
+        file << QStringLiteral(" [\"item_%1\",\"Item %1\", [(\"mesh_%1\",0),(\"mesh_%1_carry\", "
+                               "ixmesh_carry)], %2|itp_merchandise| itp_primary|itp_flag_%3, "
+                               "itc_longsword|itcf_carry_sword_left_hip,")
+                    .arg(i)
+                    .arg(QLatin1String(types[i % 5]))
+                    .arg(i % 7);
+        QString second = QStringLiteral("   %1 , weight(1.5)|difficulty(0)|spd_rtng(99) | "
+                                        "weapon_length(95)|swing_damage(29 , cut) | "
+                                        "thrust_damage(21 ,  pierce),imodbits_sword")
+                             .arg(i);
+        if (i % 10 == 0)
+            second += QStringLiteral(", [(ti_on_init_item, [(set_position_delta,0,60,0),"
+                                     "(particle_system_add_new, \"psys_torch_fire\")])], "
+                                     "[fac_kingdom_1, fac_kingdom_2]");
+        file << second + QStringLiteral(" ],");
+    }
+    file << QStringLiteral(" [\"items_end\",\"Items End\", [(\"mesh\",0)], 0, 0, 1, 0, 0],")
+         << QStringLiteral("]");
+    return file;
+}

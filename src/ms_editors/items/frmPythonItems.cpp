@@ -27,10 +27,6 @@ const QString CrLf = QStringLiteral("\r\n");
 // Height of the window's content below the menu bar, in twips.
 constexpr int ContentHeight = 10935;
 
-// The shared message boxes under the names this window's handlers use.
-void (&information)(const QString&) = ShowInformation;
-void (&refusal)(const QString&) = RefuseInput;
-
 // The trigger and faction boxes hold a bracketed list: entering an empty one
 // offers the brackets with the caret between them, and leaving them empty
 // takes them away again (see the box's onLostFocus).
@@ -421,9 +417,10 @@ void frmPythonItems::ShowPythonItem() {
     if (!parsed.flagsFound)
         reportFlagsNotFound();
     if (!parsed.complete)
-        refusal(QStringLiteral("The entry of this item could not be read completely, so it can't "
-                               "be updated or used as a template. Please check its syntax in "
-                               "module_items.py!"));
+        RefuseInput(
+            QStringLiteral("The entry of this item could not be read completely, so it can't "
+                           "be updated or used as a template. Please check its syntax in "
+                           "module_items.py!"));
 }
 
 void frmPythonItems::showNewListRows() {
@@ -480,7 +477,7 @@ PythonItem frmPythonItems::formItem() const {
 
 bool frmPythonItems::formAcceptable() {
     if (txtItemID->text().isEmpty()) {
-        refusal(QStringLiteral("Please enter an ID for the item!"));
+        RefuseInput(QStringLiteral("Please enter an ID for the item!"));
         txtItemID->setFocus();
         return false;
     }
@@ -489,9 +486,9 @@ bool frmPythonItems::formAcceptable() {
     const QString field = UnreadablePythonItemField(formItem());
     if (field.isEmpty())
         return true;
-    refusal(QStringLiteral("'") + field +
-            QStringLiteral("' can't be written into the entry as it stands. Please check its "
-                           "commas, quotes and brackets!"));
+    RefuseInput(QStringLiteral("'") + field +
+                QStringLiteral("' can't be written into the entry as it stands. Please check its "
+                               "commas, quotes and brackets!"));
     const std::pair<const char*, QWidget*> boxes[] = {
         {"Item ID", txtItemID},  {"Item name", txtItemName}, {"Meshes", txtMeshes},
         {"Cost", txtCost},       {"Values", txtStat[0]},     {"Trigger", txtTrigger},
@@ -505,16 +502,17 @@ bool frmPythonItems::formAcceptable() {
 
 bool frmPythonItems::UpdatePythonItem(bool showMessage) {
     if (!ItemAddMode && (CurItemLine < 0 || !m_itemReadable)) {
-        refusal(CurItemLine < 0 ? QStringLiteral("Please select an item first!")
-                                : QStringLiteral("The entry of this item could not be read "
-                                                 "completely, so it can't be updated!"));
+        RefuseInput(CurItemLine < 0 ? QStringLiteral("Please select an item first!")
+                                    : QStringLiteral("The entry of this item could not be read "
+                                                     "completely, so it can't be updated!"));
         return false;
     }
     if (!formAcceptable())
         return false;
     const QString id = txtItemID->text();
     if (ItemAddMode && PythonIdUsed(PyItemLines, PyItemMax, id, ItemRows.opener)) {
-        information(QStringLiteral("This item ID is used by another item. Please change the ID!"));
+        ShowInformation(
+            QStringLiteral("This item ID is used by another item. Please change the ID!"));
         txtItemID->setFocus();
         txtItemID->setCursorPosition(int(id.size()));
         return false;
@@ -587,31 +585,34 @@ bool frmPythonItems::entryUsable(PythonItemRefusal check, bool asTemplate) {
     case PythonItemRefusal::None:
         return true;
     case PythonItemRefusal::Hardwired:
-        refusal(asTemplate ? QStringLiteral("The selected item is hardwired to the game, select "
-                                            "another item as template!")
-                           : QStringLiteral("The selected item is hardwired to the game, you "
-                                            "can't delete this item!"));
+        RefuseInput(asTemplate
+                        ? QStringLiteral("The selected item is hardwired to the game, select "
+                                         "another item as template!")
+                        : QStringLiteral("The selected item is hardwired to the game, you "
+                                         "can't delete this item!"));
         break;
     case PythonItemRefusal::ItemsEnd:
-        refusal(asTemplate ? QStringLiteral("The selected item is the last entry (items_end) in "
-                                            "the list, please select another item as template!")
-                           : QStringLiteral("The selected item is the last entry (items_end) in "
-                                            "the list, you can't delete this item!"));
+        RefuseInput(asTemplate
+                        ? QStringLiteral("The selected item is the last entry (items_end) in "
+                                         "the list, please select another item as template!")
+                        : QStringLiteral("The selected item is the last entry (items_end) in "
+                                         "the list, you can't delete this item!"));
         break;
     case PythonItemRefusal::Unreadable:
-        refusal(QStringLiteral("The entry of this item could not be read completely, so it can't "
-                               "be used as a template!"));
+        RefuseInput(
+            QStringLiteral("The entry of this item could not be read completely, so it can't "
+                           "be used as a template!"));
         break;
     case PythonItemRefusal::NotWhole:
-        refusal(QStringLiteral("The entry of this item could not be read as one entry, so it "
-                               "can't be deleted here. Please delete it in module_items.py!"));
+        RefuseInput(QStringLiteral("The entry of this item could not be read as one entry, so it "
+                                   "can't be deleted here. Please delete it in module_items.py!"));
         break;
     case PythonItemRefusal::NoEntry:
         if (asTemplate)
             MsgBox(QStringLiteral("Please select an item as template!"), MsgButtons::Ok,
                    MsgIcon::Information, QStringLiteral("Add new item..."));
         else
-            information(QStringLiteral("Select an item to delete!"));
+            ShowInformation(QStringLiteral("Select an item to delete!"));
         break;
     }
     return false;
@@ -679,7 +680,7 @@ void frmPythonItems::DeletePythonItem() {
     // nothing is shown and nothing can be updated.
     lstItems->setListIndex(KeepListIndex);
     UnsavedItems = true;
-    information(QStringLiteral("Item has been deleted!"));
+    ShowInformation(QStringLiteral("Item has been deleted!"));
 }
 
 void frmPythonItems::ScanPythonItems() {
@@ -731,7 +732,7 @@ void frmPythonItems::ScanPythonItems() {
         text += CrLf + CrLf + QString::number(result.skipped) +
                 QStringLiteral(" item(s) could not be read completely and were left as they "
                                "were.");
-    information(text);
+    ShowInformation(text);
 }
 
 // ---- Commands and input rules
