@@ -10,6 +10,7 @@
 #include "text_editors/troops/TroopTables.h"
 #include "text_editors/world/MapIcons.h"
 #include "text_editors/world/PartyTables.h"
+#include "text_editors/world/frmPartyControls.h"
 #include "textfiles/modTextFactions.h"
 #include "textfiles/modTextParties.h"
 #include "textfiles/modTextPartyTemp.h"
@@ -29,22 +30,6 @@ constexpr int FormWidth = 15270;
 constexpr int FormHeight = 9165;
 // The party list keeps this height whatever its font size.
 constexpr int PartyListHeight = 7860;
-
-// Chooses row `index` of `combo`. An index the list has no row for shows no
-// row, so that nothing of the party shown before stays on the screen, and
-// raises 9 for the show to report; -1 is how the file says "no row".
-void ShowRow(ComboBox* combo, int index, PendingFailure& failure) {
-    combo->setListIndex(index);
-    if (index != -1 && combo->listIndex() != index)
-        failure.raise(Err::SubscriptOutOfRange);
-}
-
-QStringList NumberRows(int count) {
-    QStringList rows;
-    for (int i = 0; i < count; ++i)
-        rows.append(QString::number(i));
-    return rows;
-}
 
 // The text editors' switch entries, captioned as this editor's menu has
 // always named them.
@@ -143,9 +128,7 @@ void frmTextParties::buildControls() {
     // The label sizes exclude each other only when the user picks one: a
     // stored word holding two of them shows both.
     lstFlags->onUserToggle = [this](int current) {
-        std::array<bool, PartyFlagCount> rows{};
-        const QList<bool> on = lstFlags->values();
-        std::copy_n(on.begin(), std::min<qsizetype>(on.size(), PartyFlagCount), rows.begin());
+        std::array<bool, PartyFlagCount> rows = flagControls().rows();
         ExclusiveLabelFlags(rows, current);
         lstFlags->setValues(QList<bool>(rows.begin(), rows.end()));
     };
@@ -221,19 +204,12 @@ void frmTextParties::formLoad() {
     frameEdit->setEnabled(false);
     show();
 
-    QStringList flagRows;
-    for (const PartyFlagRow& row : PartyFlagRows)
-        flagRows.append(QLatin1String(row.text));
-    lstFlags->setRows(flagRows);
+    flagControls().fillRows();
     QStringList aiRows;
     for (const char* row : AiBehaviourRows)
         aiRows.append(QLatin1String(row));
     cmbAI->setRows(aiRows);
     cmbAI->setListIndex(0);
-    for (ComboBox* personality : {cmbPTAgressiveness, cmbPTCourage}) {
-        personality->setRows(NumberRows(16));
-        personality->setListIndex(0);
-    }
     cmbIcon->setRows(LoadMapIcons());
 
     LoadTextFactions();
@@ -285,7 +261,6 @@ void frmTextParties::ShowParty() {
 }
 
 void frmTextParties::fillControls(const PartyRecord& r, PendingFailure& failure) {
-    lstFlags->setValues({});
     txtPartiesID->setText(r.id);
     txtPartiesName->setText(r.name);
     ShowRow(cmbFactions, r.faction, failure);
@@ -296,10 +271,7 @@ void frmTextParties::fillControls(const PartyRecord& r, PendingFailure& failure)
     txtPosX->setText(r.posX);
     txtPosY->setText(r.posY);
 
-    lstFlags->setValues(QList<bool>(r.flags.rows.begin(), r.flags.rows.end()));
-    cmbPTCourage->setListIndex(r.personality.courage);
-    cmbPTAgressiveness->setListIndex(r.personality.aggressiveness);
-    chkPTBanditness->setValue(r.personality.banditness);
+    flagControls().show(r.flags.rows, r.personality);
     ShowRow(cmbIcon, r.flags.icon, failure);
 
     // The bar's own signal stays silent when the value does not change, yet the
@@ -323,15 +295,12 @@ PartyRecord frmTextParties::readControls(const PartyRecord& shown) const {
     PartyRecord r = shown;
     r.id = txtPartiesID->text();
     r.name = txtPartiesName->text();
-    const QList<bool> flags = lstFlags->values();
-    for (std::size_t k = 0; k < r.flags.rows.size(); ++k)
-        r.flags.rows[k] = flags.value(static_cast<qsizetype>(k));
+    r.flags.rows = flagControls().rows();
     r.flags.icon = cmbIcon->listIndex();
     r.menu = txtMenu->text();
     r.partyTemplate = cmbTemplates->listIndex();
     r.faction = cmbFactions->listIndex();
-    r.personality = {cmbPTCourage->listIndex(), cmbPTAgressiveness->listIndex(),
-                     chkPTBanditness->value()};
+    r.personality = flagControls().personality();
     r.aiBehaviour = cmbAI->listIndex();
     r.aiTarget = cmbTarget->listIndex();
     r.posX = txtPosX->text();
@@ -371,6 +340,10 @@ void frmTextParties::UpdateParty() {
                    QStringLiteral("' has been updated. This is the updated entry:"),
                *line + QStringLiteral("\r\n") + PartyLine2.at(CurParty));
     UnsavedParties = true;
+}
+
+PartyFlagControls frmTextParties::flagControls() const {
+    return {lstFlags, cmbPTCourage, cmbPTAgressiveness, chkPTBanditness};
 }
 
 QWidget* ShowTextParties() {

@@ -16,6 +16,7 @@ class QLabel;
 class QPushButton;
 class QScrollBar;
 class ToggleList;
+struct PartyFlagControls;
 
 // The party editor of parties.txt: lists the parties, shows one with its
 // flags, map icon, personality, AI and members, stores edits in the party
@@ -51,6 +52,7 @@ private:
 
     void fillControls(const PartyRecord& r, PendingFailure& failure);
     PartyRecord readControls(const PartyRecord& shown) const;
+    PartyFlagControls flagControls() const;
 
     // The party as the last show read it, from the line stored then.
     std::optional<PartyRead> m_shown;

@@ -3,12 +3,15 @@
 #include "platform/gui/Controls.h"
 #include "platform/gui/InputBox.h"
 #include "platform/gui/Layout.h"
+#include "platform/gui/SharedRows.h"
+#include "platform/gui/ToggleList.h"
 #include "shell/EditorFactories.h"
 #include "shell/EditorMessages.h"
 #include "shell/modMain.h"
 #include "text_editors/troops/TroopTables.h"
 #include "text_editors/world/MapIcons.h"
 #include "text_editors/world/PartyTemplateTables.h"
+#include "text_editors/world/frmPartyControls.h"
 #include "textfiles/modTextFactions.h"
 #include "textfiles/modTextPartyTemp.h"
 #include "textfiles/modTextTroops.h"
@@ -22,25 +25,6 @@ namespace {
 constexpr int FormWidth = 15270;
 constexpr int FormHeight = 8115;
 constexpr int TemplateListHeight = 6885;
-
-QStringList NumberRows(int count) {
-    QStringList rows;
-    for (int i = 0; i < count; ++i)
-        rows.append(QString::number(i));
-    return rows;
-}
-
-// Chooses `row` of `list`. A stored value the list has no row for chooses no
-// row, so that the update writes the stored value back, and is reported at
-// the end of the show.
-void ChooseRow(ComboBox* list, int row, PendingFailure& failure) {
-    if (row < 0 || row >= list->count()) {
-        list->setListIndex(-1);
-        failure.raise(Err::SubscriptOutOfRange);
-        return;
-    }
-    list->setListIndex(row);
-}
 
 } // namespace
 
@@ -105,9 +89,8 @@ void frmTextPartyTemp::buildControls() {
     }
 
     frameFlags = AddFrame(framePT, "frameFlags", QStringLiteral("Flags"));
-    lstFlags = Named(new ListBox(frameFlags), "lstFlags");
     // Any combination of rows; the label sizes are not kept apart here.
-    lstFlags->setSelectionMode(QAbstractItemView::MultiSelection);
+    lstFlags = Named(new ToggleList(frameFlags), "lstFlags");
 
     connect(lstPT, &ListBox::click, this, &frmTextPartyTemp::lstPT_Click);
     connect(cmdUpdatePT, &QPushButton::clicked, this, &frmTextPartyTemp::UpdatePT);
@@ -171,15 +154,8 @@ void frmTextPartyTemp::formLoad() {
     framePT->setEnabled(false);
     frameEdit->setEnabled(false);
 
-    QStringList flags;
-    for (const PartyFlagRow& row : PartyFlagRows)
-        flags.append(QLatin1String(row.text));
-    lstFlags->setRows(flags);
+    flagControls().fillRows();
     cmbIcon->setRows(BuiltInIconRows());
-    for (ComboBox* list : {cmbPTAgressiveness, cmbPTCourage}) {
-        list->setRows(NumberRows(16));
-        list->setListIndex(0);
-    }
 
     LoadTextPartyTemplates();
     LoadTextFactions();
@@ -194,9 +170,7 @@ void frmTextPartyTemp::FillTemplateList() {
 }
 
 void frmTextPartyTemp::FillTemplateTroopCombos() {
-    const QStringList rows = TemplateTroopRows();
-    for (ComboBox* list : cmbPTTroops)
-        list->setRows(rows);
+    ShareRows({cmbPTTroops.begin(), cmbPTTroops.end()}, TemplateTroopRows());
 }
 
 void frmTextPartyTemp::FillFactionCombo() {
@@ -222,24 +196,19 @@ void frmTextPartyTemp::ShowPartyTemplate() {
     txtPTID->setText(r.id);
     txtPTName->setText(r.name);
     txtPTMenu->setText(r.menu);
-    ChooseRow(cmbPTFactions, r.faction, failure);
+    ShowRow(cmbPTFactions, r.faction, failure, MinusOne::IsReported);
 
-    for (int k = 0; k < PartyFlagCount; ++k)
-        lstFlags->item(k)->setSelected(r.flags.rows[static_cast<std::size_t>(k)]);
+    flagControls().show(r.flags.rows, r.personality);
     // Icons 189 to 255 have no row in the fixed list.
-    ChooseRow(cmbIcon, r.flags.icon, failure);
+    ShowRow(cmbIcon, r.flags.icon, failure, MinusOne::IsReported);
     txtGold->setText(QString::number(r.gold));
     txtGoods->setText(QString::number(r.goods));
-
-    cmbPTCourage->setListIndex(r.personality.courage);
-    cmbPTAgressiveness->setListIndex(r.personality.aggressiveness);
-    chkPTBanditness->setValue(r.personality.banditness);
 
     // Slots the line's shape did not let us read show empty, never the
     // members of the template shown before.
     for (std::size_t k = 0; k < TemplateSlotCount; ++k) {
         const TemplateSlot& slot = r.members[k];
-        ChooseRow(cmbPTTroops[k], slot.troop, failure);
+        ShowRow(cmbPTTroops[k], slot.troop, failure, MinusOne::IsReported);
         txtPTMin[k]->setText(slot.min);
         txtPTMax[k]->setText(slot.max);
         chkPTPrisoner[k]->setValue(slot.prisoner);
@@ -256,11 +225,9 @@ void frmTextPartyTemp::UpdatePT() {
     r.name = txtPTName->text();
     r.menu = txtPTMenu->text();
     r.faction = cmbPTFactions->listIndex();
-    for (int k = 0; k < PartyFlagCount; ++k)
-        r.flags.rows[static_cast<std::size_t>(k)] = lstFlags->item(k)->isSelected();
+    r.flags.rows = flagControls().rows();
     r.flags.icon = cmbIcon->listIndex();
-    r.personality = {cmbPTCourage->listIndex(), cmbPTAgressiveness->listIndex(),
-                     chkPTBanditness->value()};
+    r.personality = flagControls().personality();
     for (std::size_t k = 0; k < TemplateSlotCount; ++k)
         r.members[k] = {cmbPTTroops[k]->listIndex(), txtPTMin[k]->text(), txtPTMax[k]->text(),
                         chkPTPrisoner[k]->value()};
@@ -299,6 +266,10 @@ void frmTextPartyTemp::capLoot(InputBox* box) {
     const std::optional<int> value = LootValue(box->text());
     if (value == 255)
         box->setText(QStringLiteral("255"));
+}
+
+PartyFlagControls frmTextPartyTemp::flagControls() const {
+    return {lstFlags, cmbPTCourage, cmbPTAgressiveness, chkPTBanditness};
 }
 
 QWidget* ShowTextPartyTemp() {

@@ -14,6 +14,8 @@ class ListBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class ToggleList;
+struct PartyFlagControls;
 
 // The party-template editor of party_templates.txt: lists the templates, shows
 // one with its flags, icon, loot, personality, faction and six member slots,
@@ -49,6 +51,7 @@ private:
     void placeDesign();
     void lstPT_Click();
     void capLoot(InputBox* box);
+    PartyFlagControls flagControls() const;
 
     // The template as the last show read it; the update starts from it.
     std::optional<PartyTemplateRead> m_shown;
@@ -68,7 +71,7 @@ private:
     QGroupBox* frameIcon = nullptr;
     ComboBox* cmbIcon = nullptr;
     QGroupBox* frameFlags = nullptr;
-    ListBox* lstFlags = nullptr;
+    ToggleList* lstFlags = nullptr;
     QGroupBox* frameLoot = nullptr;
     InputBox* txtGold = nullptr;
     InputBox* txtGoods = nullptr;

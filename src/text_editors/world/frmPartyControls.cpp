@@ -1,0 +1,47 @@
+#include "text_editors/world/frmPartyControls.h"
+
+#include "platform/Failure.h"
+#include "platform/gui/Controls.h"
+#include "platform/gui/ToggleList.h"
+
+#include <algorithm>
+
+void ShowRow(ComboBox* combo, int index, PendingFailure& failure, MinusOne minusOne) {
+    combo->setListIndex(index);
+    const bool noRow = index == -1 && minusOne == MinusOne::MeansNoRow;
+    if (!noRow && (index < 0 || combo->listIndex() != index))
+        failure.raise(Err::SubscriptOutOfRange);
+}
+
+void PartyFlagControls::fillRows() const {
+    QStringList flagRows;
+    for (const PartyFlagRow& row : PartyFlagRows)
+        flagRows.append(QLatin1String(row.text));
+    flags->setRows(flagRows);
+    QStringList levels;
+    for (int level = 0; level < 16; ++level)
+        levels.append(QString::number(level));
+    for (ComboBox* list : {aggressiveness, courage}) {
+        list->setRows(levels);
+        list->setListIndex(0);
+    }
+}
+
+void PartyFlagControls::show(const std::array<bool, PartyFlagCount>& rows,
+                             const Personality& personality) const {
+    flags->setValues(QList<bool>(rows.begin(), rows.end()));
+    courage->setListIndex(personality.courage);
+    aggressiveness->setListIndex(personality.aggressiveness);
+    banditness->setValue(personality.banditness);
+}
+
+std::array<bool, PartyFlagCount> PartyFlagControls::rows() const {
+    std::array<bool, PartyFlagCount> rows{};
+    const QList<bool> on = flags->values();
+    std::copy_n(on.begin(), std::min<qsizetype>(on.size(), PartyFlagCount), rows.begin());
+    return rows;
+}
+
+Personality PartyFlagControls::personality() const {
+    return {courage->listIndex(), aggressiveness->listIndex(), banditness->value()};
+}

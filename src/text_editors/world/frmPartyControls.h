@@ -1,0 +1,38 @@
+#pragma once
+
+#include "text_editors/world/PartyFlags.h"
+
+#include <array>
+
+class CheckBox;
+class ComboBox;
+class PendingFailure;
+class ToggleList;
+
+// What a stored -1 means to a list: "no row" in parties.txt; in a template's
+// words it is no index of any row and is reported like any other.
+enum class MinusOne { MeansNoRow, IsReported };
+
+// Chooses row `index` of `combo`. An index the list has no row for shows no
+// row, so that nothing of the record shown before stays on the screen and the
+// update writes the stored value back, and raises 9 for the show to report.
+void ShowRow(ComboBox* combo, int index, PendingFailure& failure,
+             MinusOne minusOne = MinusOne::MeansNoRow);
+
+// The flag list and the three personality controls of the party and the
+// party-template windows, which show the same words the same way.
+struct PartyFlagControls {
+    ToggleList* flags = nullptr;
+    ComboBox* courage = nullptr;
+    ComboBox* aggressiveness = nullptr;
+    CheckBox* banditness = nullptr;
+
+    // Lists the sixteen flag rows and the levels 0-15, with level 0 chosen.
+    void fillRows() const;
+    // Shows `rows` on the flag list and `personality`; runs no flag handler.
+    void show(const std::array<bool, PartyFlagCount>& rows, const Personality& personality) const;
+    // The flag list's rows as they stand.
+    std::array<bool, PartyFlagCount> rows() const;
+    // The personality the three controls show.
+    Personality personality() const;
+};
