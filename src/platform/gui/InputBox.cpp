@@ -1,6 +1,10 @@
 #include "platform/gui/InputBox.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 
 #include <limits>
 
@@ -11,7 +15,37 @@ InputBox::InputBox(Keys keys, int typingLimit, QWidget* parent)
     setMaxLength(std::numeric_limits<int>::max());
 }
 
+void InputBox::filterPastedText() {
+    m_filterPaste = m_keys == Keys::Digits || m_keys == Keys::DigitsAndPoint;
+    if (m_filterPaste)
+        setAcceptDrops(false);
+}
+
+void InputBox::pasteFiltered(bool selection) {
+    if (isReadOnly())
+        return;
+    QString text = QGuiApplication::clipboard()->text(selection ? QClipboard::Selection
+                                                                : QClipboard::Clipboard);
+    text.removeIf([this](QChar c) { return !passes(c); });
+    insert(text);
+}
+
+bool InputBox::passes(QChar c) const {
+    switch (m_keys) {
+    case Keys::Digits:
+        return c >= u'0' && c <= u'9';
+    case Keys::DigitsAndPoint:
+        return (c >= u'0' && c <= u'9') || c == u'.';
+    default:
+        return true;
+    }
+}
+
 void InputBox::keyPressEvent(QKeyEvent* event) {
+    if (m_filterPaste && event->matches(QKeySequence::Paste)) {
+        pasteFiltered(false);
+        return;
+    }
     const bool command = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
     const QString typed = event->text();
     if (command || typed.size() != 1 || event->key() == Qt::Key_Backspace) {
@@ -24,7 +58,7 @@ void InputBox::keyPressEvent(QKeyEvent* event) {
         onEnter();
         return;
     }
-    if (m_keys == Keys::Digits && (c < u'0' || c > u'9'))
+    if (!passes(c))
         return;
     const bool full = m_typingLimit > 0 && text().size() - selectedText().size() >= m_typingLimit;
     if (c.isPrint() && full)
@@ -42,6 +76,35 @@ void InputBox::focusOutEvent(QFocusEvent* event) {
     const Qt::FocusReason reason = event->reason();
     if (onLostFocus && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
         onLostFocus();
+}
+
+void InputBox::contextMenuEvent(QContextMenuEvent* event) {
+    if (!m_filterPaste) {
+        QLineEdit::contextMenuEvent(event);
+        return;
+    }
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (QAction* entry : menu->actions()) {
+        // The entry has a name only in newer versions of the menu.
+        if (entry->objectName() == QLatin1String("edit-paste") ||
+            entry->text().section(u'\t', 0, 0) == QLineEdit::tr("&Paste")) {
+            disconnect(entry, &QAction::triggered, this, nullptr);
+            connect(entry, &QAction::triggered, this, [this] { pasteFiltered(false); });
+        }
+    }
+    menu->popup(event->globalPos());
+}
+
+void InputBox::mouseReleaseEvent(QMouseEvent* event) {
+    // The middle button pastes the selection where the window system has one.
+    if (m_filterPaste && event->button() == Qt::MiddleButton &&
+        QGuiApplication::clipboard()->supportsSelection()) {
+        deselect();
+        pasteFiltered(true);
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
 }
 
 InputBox* AddInputBox(QWidget* parent, const char* name, InputBox::Keys keys, int typingLimit) {

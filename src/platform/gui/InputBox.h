@@ -5,14 +5,16 @@
 #include <functional>
 
 // A text box with one of the editors' key rules for typed keys (a dropped key
-// never reaches the box; pasted and code-set text is not filtered):
+// never reaches the box; code-set text is not filtered, nor is pasted text
+// unless filterPastedText() asks for it):
 // - Digits: only "0" to "9" and Backspace pass, Enter included every other key
 //   is dropped;
+// - DigitsAndPoint: the same, and "." passes too;
 // - BlankToUnderscore: a typed blank becomes "_".
 // Its typing limit holds for typing only: a text set from code is never cut.
 class InputBox : public QLineEdit {
 public:
-    enum class Keys { Any, Digits, BlankToUnderscore };
+    enum class Keys { Any, Digits, DigitsAndPoint, BlankToUnderscore };
     InputBox(Keys keys, int typingLimit, QWidget* parent);
 
     // When set, Enter runs it and is dropped: the filter boxes run their
@@ -22,13 +24,26 @@ public:
     // window or a popup takes it).
     std::function<void()> onLostFocus;
 
+    // Text the user pastes into a Digits or DigitsAndPoint box then loses the
+    // characters a typed key could not have inserted (what the box held
+    // before stays as it was), and nothing can be dropped into it.
+    void filterPastedText();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // Whether the key rule lets a typed `c` into the box.
+    bool passes(QChar c) const;
+    // Inserts what the clipboard holds as far as the key rule lets it in.
+    void pasteFiltered(bool selection);
+
     Keys m_keys;
     int m_typingLimit;
+    bool m_filterPaste = false;
 };
 
 // A named input box on `parent`, not placed yet; no typing limit by default.

@@ -37,9 +37,7 @@ FilterResult ListFilter::run(const std::function<QStringList(const QString&)>& h
         m_list->setRows(rows);
     }
     if (m_active) {
-        if (m_label)
-            m_label->setText(m_caption + QStringLiteral(" (") + QString::number(rows.size()) +
-                             QStringLiteral(", filtered)"));
+        labelHits(rows.size());
         return result;
     }
     if (listAll)
@@ -54,6 +52,20 @@ FilterResult ListFilter::run(const std::function<QStringList(const QString&)>& h
 
 bool ListFilter::active() const {
     return m_active;
+}
+
+void ListFilter::showHits(const QStringList& rows) {
+    m_active = true;
+    m_hitList->setRows(rows);
+    m_hitList->setVisible(true);
+    m_list->setVisible(false);
+    labelHits(rows.size());
+}
+
+void ListFilter::labelHits(qsizetype count) {
+    if (m_label)
+        m_label->setText(m_caption + QStringLiteral(" (") + QString::number(count) +
+                         QStringLiteral(", filtered)"));
 }
 
 void ListFilter::setRowText(int row, const QString& text) {

@@ -44,6 +44,10 @@ public:
                      const std::function<void()>& listAll = {});
     // Whether the last run listed hits (the text editors: the hit list is shown).
     bool active() const;
+    // The text editors: lists `rows` as the hits of a filter the window ran
+    // itself (the item editor's type filter, or its hits renumbered after an
+    // add or a delete); the hit list is shown even when it holds no row.
+    void showHits(const QStringList& rows);
 
     // The text editors: gives record `row`'s row the new text, in the full list
     // and, where the hit list shows that record as its selected row, there too.
@@ -53,6 +57,8 @@ public:
     void appendRow(const QString& text);
 
 private:
+    void labelHits(qsizetype count);
+
     QLineEdit* m_box = nullptr;
     ListBox* m_list = nullptr;
     ListBox* m_hitList = nullptr;
