@@ -94,7 +94,7 @@ QString ItemRowText(int i) {
            ItemName.value(i) + QStringLiteral(")");
 }
 
-QStringList ItemRows(const QList<int>& items) {
+QStringList ItemRowTexts(const QList<int>& items) {
     QStringList rows;
     rows.reserve(items.size());
     for (int i : items)
@@ -106,7 +106,7 @@ QStringList ItemListRows() {
     QList<int> all(ItemMax + 1);
     for (int i = 0; i <= ItemMax; ++i)
         all[i] = i;
-    return ItemRows(all);
+    return ItemRowTexts(all);
 }
 
 std::optional<int> ItemNumberOfRow(const QString& row) {

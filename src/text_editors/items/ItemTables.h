@@ -37,7 +37,7 @@ void SetShownMeshes(int i, const QList<ItemMesh>& meshes);
 // Item i's row in the item lists: the number, ". ", the id, "  (", the name, ")".
 QString ItemRowText(int i);
 // The rows of the given items, in order.
-QStringList ItemRows(const QList<int>& items);
+QStringList ItemRowTexts(const QList<int>& items);
 // The rows of every item, 0 to ItemMax (lstItems).
 QStringList ItemListRows();
 // The item number a row of the item lists begins with; none for a text without.

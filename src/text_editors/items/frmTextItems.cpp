@@ -1,24 +1,899 @@
 #include "text_editors/items/frmTextItems.h"
 
+#include "platform/MessageBox.h"
+#include "platform/System.h"
 #include "platform/gui/Controls.h"
+#include "platform/gui/Layout.h"
 #include "shell/EditorFactories.h"
+#include "shell/EditorMessages.h"
+#include "shell/modCore.h"
 #include "shell/modMain.h"
+#include "text_editors/RecordRows.h"
 #include "textfiles/modTextFactions.h"
 #include "textfiles/modTextItems.h"
 
+#include <QCloseEvent>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextDocument>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int FormHeight = 10440;
+
+// The type filter scans for this long before it lets the window handle its
+// events again, a few dozen items at a time.
+constexpr int ScanSliceMs = 15;
+constexpr int ScanStep = 64;
+
+const QString Paragraph = QStringLiteral("\r\n\r\n");
+const QString ListOfItems = QStringLiteral("List of items");
+
+struct ValueBoxRow {
+    const char* label; // the label's name; empty for labels that never change
+    const char* caption;
+    const char* box;
+};
+// In the order ItemFormOf and the value labels of the types list them.
+const std::array<ValueBoxRow, 12> ValueBoxRows = {{
+    {"", "Cost:", "txtCost"},
+    {"", "Weight:", "txtWeight"},
+    {"", "Abundance:", "txtAbundance"},
+    {"lblHeadArmor", "Head armor:", "txtArmorHead"},
+    {"lblBodyArmor", "Body armor:", "txtArmorBody"},
+    {"lblV0", "Leg armor:", "txtArmorLegs"},
+    {"lblDifficulty", "Difficulty:", "txtDifficulty"},
+    {"lblHit", "Hit points:", "txtHit"},
+    {"lblV1", "n/a", "txtV1"},
+    {"lblV2", "n/a", "txtV2"},
+    {"lblV3", "n/a", "txtV3"},
+    {"lblV4", "n/a", "txtV4"},
+}};
+
+// The fields of a form behind the value boxes, in the order of ValueBoxRows.
+template <typename Form> auto ValueFields(Form& f) {
+    return std::array{&f.cost,      &f.weight,    &f.abundance,  &f.headArmor,
+                      &f.bodyArmor, &f.legArmor,  &f.difficulty, &f.hitPoints,
+                      &f.values[0], &f.values[1], &f.values[2],  &f.values[3]};
+}
+
+// The captions beside the value boxes for one type, in the order of ValueBoxRows.
+std::array<QString, 12> ValueCaptions(const ItemTypeLabels& l) {
+    return {QStringLiteral("Cost:"),
+            QStringLiteral("Weight:"),
+            QStringLiteral("Abundance:"),
+            l.headArmor,
+            l.bodyArmor,
+            l.legArmor,
+            l.difficulty,
+            l.hitPoints,
+            l.values[0],
+            l.values[1],
+            l.values[2],
+            l.values[3]};
+}
+
+void SetCaption(QLabel* label, const QString& text) {
+    // A label laid out anew on every show would cost more than the show.
+    if (label->text() != text)
+        label->setText(text);
+}
+
+void InformationBox(const QString& text, const QString& title) {
+    MsgBox(text, MsgButtons::Ok, MsgIcon::Information, title);
+}
+
+bool Confirmed(const QString& question, const QString& title) {
+    return MsgBox(question, MsgButtons::YesNo, MsgIcon::None, title) == MsgAnswer::Yes;
+}
+
+ListBox* AddSelectionList(QWidget* parent, const char* name, const QStringList& rows) {
+    auto* list = Named(new ListBox(parent), name);
+    // A click or the space bar toggles one row.
+    list->setSelectionMode(QAbstractItemView::MultiSelection);
+    list->setRows(rows);
+    return list;
+}
+
+} // namespace
+
 frmTextItems::frmTextItems(QWidget* parent) : EditorWindow(parent) {
-    setObjectName(QStringLiteral("frmTextItems"));
-    resize(Tw(15270), Tw(9165));
-    setCentralWidget(new QWidget(this));
+    build("frmTextItems");
+}
+
+void frmTextItems::buildControls() {
+    frameMain = Named(new QWidget(this), "frameMain");
+    setCentralWidget(frameMain);
+
+    lblItemEditor = AddHeading(frameMain, "lblItemEditor", 120, 60, 6780, 660);
+    frameAdd = AddAddDeleteFrame(frameMain, QStringLiteral("Add/Delete Item"), "cmdAddItem",
+                                 cmdAddItem, "cmdDeleteItem", cmdDeleteItem);
+    frameEdit = AddUpdateSaveFrame(frameMain, "cmdUpdate", QStringLiteral("Update Item"), cmdUpdate,
+                                   cmdSave);
+    cmdSave->setText(QStringLiteral("Save Changes"));
+
+    // The scan's labels lie under the item frame, seen only while the type
+    // filter hides it.
+    lblFiltering = AddLabel(frameMain, "lblFiltering",
+                            QStringLiteral("Type Flag filter is running... Please be patient!"));
+    lblScan = AddLabel(frameMain, "lblScan", QStringLiteral("Scanning item: 0"));
+
+    lblItems = AddLabel(frameMain, "lblItems", QString());
+    lstItems = Named(new ListBox(frameMain), "lstItems");
+    lstItemsFiltered = Named(new ListBox(frameMain), "lstItemsFiltered");
+    lstItemsFiltered->hide();
+    lblTextFilter = AddLabel(frameMain, "lblTextFilter", QStringLiteral("Text filter:"));
+    txtFilter = AddInputBox(frameMain, "txtFilter");
+    cmdFilter = AddButton(frameMain, "cmdFilter", QStringLiteral("Go"));
+    lblTypeFilter = AddLabel(frameMain, "lblTypeFilter", QStringLiteral("Type filter:"));
+    cmbTypeFilter = Named(new ComboBox(frameMain), "cmbTypeFilter");
+    cmdFilerType = AddButton(frameMain, "cmdFilerType", QStringLiteral("Go"));
+    cmdResetFilter = AddButton(frameMain, "cmdResetFilter", QStringLiteral("Reset filter"));
+
+    frameItem = AddFrame(frameMain, "frameItem", QString());
+    buildNames();
+    buildValues();
+    buildLists();
+
+    m_filter = ListFilter(txtFilter, lstItems, lstItemsFiltered);
+    m_filter.setLabel(lblItems, ListOfItems);
+    m_scanTimer = new QTimer(this);
+    connect(m_scanTimer, &QTimer::timeout, this, &frmTextItems::scanSlice);
+
+    connect(lstItems, &ListBox::click, this, &frmTextItems::lstItems_Click);
+    connect(lstItemsFiltered, &ListBox::click, this, &frmTextItems::lstItemsFiltered_Click);
+    connect(cmdFilter, &QPushButton::clicked, this, &frmTextItems::cmdFilter_Click);
+    txtFilter->onEnter = [this] { cmdFilter_Click(); };
+    connect(cmdFilerType, &QPushButton::clicked, this, &frmTextItems::cmdFilerType_Click);
+    connect(cmdResetFilter, &QPushButton::clicked, this, &frmTextItems::cmdResetFilter_Click);
+    connect(cmdAddItem, &QPushButton::clicked, this, &frmTextItems::cmdAddItem_Click);
+    connect(cmdDeleteItem, &QPushButton::clicked, this, &frmTextItems::cmdDeleteItem_Click);
+    connect(cmdUpdate, &QPushButton::clicked, this, [this] { UpdateItem(true); });
+    connect(cmdSave, &QPushButton::clicked, this,
+            [this] { saveFile(SaveTextItems, UnsavedItems); });
+    placeDesign();
+}
+
+void frmTextItems::buildNames() {
+    using Keys = InputBox::Keys;
+    frameNames = AddFrame(frameItem, "frameNames", QStringLiteral("Names and meshes"));
+    const char* captions[] = {"Item ID:", "Name:", "Plural:"};
+    const char* names[] = {"txtItemID", "txtItemName", "txtItemNamePl"};
+    std::array<InputBox*, 3> boxes{};
+    for (int i = 0; i < 3; ++i) {
+        AddLabel(frameNames, "", QLatin1String(captions[i]), 120, 300 + 330 * i, 1000);
+        boxes[i] = AddInputBox(frameNames, names[i], Keys::BlankToUnderscore);
+        Place(boxes[i], 1140, 270 + 330 * i, 2100, 285);
+    }
+    txtItemID = boxes[0];
+    txtItemName = boxes[1];
+    txtItemNamePl = boxes[2];
+    txtItemID->onLostFocus = [this] { txtItemID->setText(WithItemIdPrefix(txtItemID->text())); };
+
+    lblMeshes = AddLabel(frameNames, "lblMeshes", QStringLiteral("Meshes (0):"), 120, 1320, 1000);
+    cmbMesh = Named(new ComboBox(frameNames), "cmbMesh");
+    Place(cmbMesh, 1140, 1290, 2100, 315);
+    AddLabel(frameNames, "", QStringLiteral("Mesh name:"), 120, 1680, 1000);
+    txtMesh = AddInputBox(frameNames, "txtMesh", Keys::BlankToUnderscore);
+    Place(txtMesh, 1140, 1650, 2100, 285);
+    AddLabel(frameNames, "", QStringLiteral("Mesh kind:"), 120, 2040, 1000);
+    cmbMeshID = Named(new ComboBox(frameNames), "cmbMeshID");
+    Place(cmbMeshID, 1140, 2010, 2100, 315);
+    chkLargeback =
+        Named(new CheckBox(QStringLiteral("Large bag modbit"), frameNames), "chkLargeback");
+    Place(chkLargeback, 120, 2400, 1950, 255);
+    chkLargeback->setEnabled(false);
+    cmdShowMesh = AddButton(frameNames, "cmdShowMesh", QStringLiteral("Show mesh"));
+    Place(cmdShowMesh, 2160, 2370, 1080, 315);
+    cmdMeshAdd = AddButton(frameNames, "cmdMeshAdd", QStringLiteral("Add"));
+    Place(cmdMeshAdd, 120, 2760, 1000, 330);
+    cmdMeshChange = AddButton(frameNames, "cmdMeshChange", QStringLiteral("Update"));
+    Place(cmdMeshChange, 1170, 2760, 1000, 330);
+    cmdMeshDelete = AddButton(frameNames, "cmdMeshDelete", QStringLiteral("Delete"));
+    Place(cmdMeshDelete, 2220, 2760, 1020, 330);
+
+    cmbMesh->installEventFilter(this);
+    cmbMeshID->installEventFilter(this);
+    connect(cmbMesh, &ComboBox::click, this, &frmTextItems::cmbMesh_Click);
+    connect(cmbMeshID, &ComboBox::click, this, &frmTextItems::cmbMeshID_Click);
+    connect(cmdMeshAdd, &QPushButton::clicked, this, &frmTextItems::cmdMeshAdd_Click);
+    connect(cmdMeshChange, &QPushButton::clicked, this, &frmTextItems::cmdMeshChange_Click);
+    connect(cmdMeshDelete, &QPushButton::clicked, this, &frmTextItems::cmdMeshDelete_Click);
+    connect(cmdShowMesh, &QPushButton::clicked, this, &frmTextItems::cmdShowMesh_Click);
+}
+
+void frmTextItems::buildValues() {
+    using Keys = InputBox::Keys;
+    constexpr int Top = 3540;
+    constexpr int Step = 330;
+    for (std::size_t i = 0; i < ValueBoxCount; ++i) {
+        const ValueBoxRow& row = ValueBoxRows[i];
+        const int top = Top + Step * static_cast<int>(i);
+        lblValues[i] =
+            AddLabel(frameItem, row.label, QLatin1String(row.caption), 120, top + 30, 1500);
+        const Keys keys = i == 1 ? Keys::DigitsAndPoint : Keys::Digits;
+        txtValues[i] = AddInputBox(frameItem, row.box, keys);
+        txtValues[i]->filterPastedText();
+        Place(txtValues[i], 1680, top, 1800, 285);
+    }
+    const char* labels[] = {"lblDmg1", "lblDmg2"};
+    const char* combos[] = {"cmbDmg1", "cmbDmg2"};
+    const char* boxes[] = {"txtDmg1", "txtDmg2"};
+    QStringList types;
+    for (const char* type : ItemDamageTypes)
+        types.append(QLatin1String(type));
+    for (std::size_t d = 0; d < 2; ++d) {
+        const int top = Top + Step * static_cast<int>(ValueBoxCount + d);
+        lblDmg[d] = AddLabel(frameItem, labels[d], QStringLiteral("n/a"), 120, top + 30, 1500);
+        cmbDmg[d] = Named(new ComboBox(frameItem), combos[d]);
+        cmbDmg[d]->setRows(types);
+        Place(cmbDmg[d], 1680, top, 960, 315);
+        InputBox* box = txtDmg[d] = AddInputBox(frameItem, boxes[d], Keys::Digits);
+        box->filterPastedText();
+        box->onLostFocus = [box] { box->setText(ClampedDamageText(box->text())); };
+        Place(box, 2700, top, 780, 285);
+    }
+}
+
+void frmTextItems::buildLists() {
+    AddLabel(frameItem, "", QStringLiteral("Item flags:"), 3600, 180, 3480);
+    lstFlags = AddSelectionList(frameItem, "lstFlags", ItemListLabels(ItemFlagKind::Flags));
+    Place(lstFlags, 3600, 420, 3480, 4380);
+    AddLabel(frameItem, "", QStringLiteral("Capabilities:"), 3600, 4860, 3480);
+    lstCap = AddSelectionList(frameItem, "lstCap", ItemListLabels(ItemFlagKind::Caps));
+    Place(lstCap, 3600, 5100, 3480, 4320);
+    AddLabel(frameItem, "", QStringLiteral("Modifiers:"), 7200, 180, 3525);
+    lstModifiers =
+        AddSelectionList(frameItem, "lstModifiers", ItemListLabels(ItemFlagKind::Modifiers));
+    Place(lstModifiers, 7200, 420, 3525, 3060);
+    lblFactions = AddLabel(frameItem, "lblFactions", FactionCountCaption({}), 7200, 3600, 2700);
+    txtAnzFac = AddInputBox(frameItem, "txtAnzFac");
+    txtAnzFac->setReadOnly(true);
+    Place(txtAnzFac, 10005, 3570, 720, 285);
+    lstFactions = AddSelectionList(frameItem, "lstFactions", {});
+    Place(lstFactions, 7200, 3900, 3525, 2670);
+    AddLabel(frameItem, "", QStringLiteral("Triggers:"), 7200, 6720, 2700);
+    txtAnzTrigger = AddInputBox(frameItem, "txtAnzTrigger");
+    Place(txtAnzTrigger, 10005, 6690, 720, 285);
+    txtTrigger = Named(new QPlainTextEdit(frameItem), "txtTrigger");
+    txtTrigger->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Place(txtTrigger, 7200, 7020, 3525, 2400);
+
+    for (ListBox* list : {lstFlags, lstCap}) {
+        list->installEventFilter(this);
+        list->viewport()->installEventFilter(this);
+    }
+    connect(lstFlags, &ListBox::click, this, &frmTextItems::lstFlags_Click);
+    connect(lstCap, &ListBox::click, this, &frmTextItems::lstCap_Click);
+    connect(lstFactions, &ListBox::click, this, &frmTextItems::lstFactions_Click);
+}
+
+void frmTextItems::buildMenus() {
     addFileMenu(QStringLiteral("mnu_file_main"), QStringLiteral("mnu_file_blank2"));
-    formLoad();
+    QMenu* edit = addMenu("mnu_edit", QStringLiteral("&Edit"));
+    mnu_edit_delete = addMenuEntry(edit, "mnu_edit_delete", QStringLiteral("&Delete item"),
+                                   [this] { cmdDeleteItem_Click(); });
+    mnu_edit_add = addMenuEntry(edit, "mnu_edit_add", QStringLiteral("&Add item"),
+                                [this] { cmdAddItem_Click(); });
+    Named(edit->addSeparator(), "mnu_edit_blank1");
+    mnu_edit_copy =
+        addMenuEntry(edit, "mnu_edit_copy", QStringLiteral("&Copy functions..."), [] {});
+    mnu_edit_copy->setEnabled(false);
+    m_view.addMenu(true);
+    addEditorSwitchMenu("mnu_select", QStringLiteral("&Select editor"), TextEditorSwitch(),
+                        ShowTextItems);
+    addHelpMenu();
+}
+
+// Positions that do not depend on the screen width, then the width rules by
+// which SetScreenWidth sets the others.
+void frmTextItems::placeDesign() {
+    Place(frameAdd, 6975, 0, 2200, 780);
+    Place(cmdAddItem, 120, 300, 930, 375);
+    Place(cmdDeleteItem, 1140, 300, 930, 375);
+    Place(frameEdit, 9270, 0, 5880, 780);
+    Place(cmdUpdate, 120, 300, 2940, 375);
+    Place(cmdSave, 3180, 300, 2580, 375);
+
+    Place(lblItems, 60, 840, 4080, 255);
+    Place(lstItems, 60, 1110, 4080, 8055);
+    Place(lstItemsFiltered, 60, 1110, 4080, 8055);
+    Place(lblTextFilter, 60, 9270, 1440, 255);
+    Place(txtFilter, 1560, 9240, 1910, 300);
+    Place(cmdFilter, 3510, 9240, 630, 300);
+    Place(lblTypeFilter, 60, 9630, 1440, 255);
+    Place(cmbTypeFilter, 1560, 9600, 1910, 315);
+    Place(cmdFilerType, 3510, 9600, 630, 315);
+    Place(cmdResetFilter, 60, 9990, 4080, 375);
+
+    // Inside the item frame at either width.
+    Place(lblFiltering, 8400, 3840, 6600, 255);
+    Place(lblScan, 8400, 4200, 6600, 255);
+    Place(frameItem, 4300, 840, 10845, 9540);
+    frameItem->raise();
+    Place(frameNames, 120, 180, 3360, 3240);
+
+    m_view.setLists({lstItems, lstItemsFiltered});
+    using enum WidthRule::Edge;
+    m_view.setLayout(frameMain, 15225, 19140, FormHeight,
+                     {
+                         {lstItems, Width, 4080, 7965},
+                         {lstItemsFiltered, Width, 4080, 7965},
+                         {lblItems, Width, 4080, 7965},
+                         {txtFilter, Width, 1910, 5760},
+                         {cmdFilter, Left, 3510, 7395},
+                         {cmdFilerType, Left, 3510, 7395},
+                         {frameItem, Left, 4300, 8220},
+                         {frameAdd, Left, 6975, 10905},
+                         {frameEdit, Left, 9270, 13200},
+                         {cmbTypeFilter, Width, 1910, 5760},
+                         {cmdResetFilter, Width, 4080, 7965},
+                     });
 }
 
 void frmTextItems::formLoad() {
-    // Every opening reads factions and items afresh from disk here.
     setWindowTitle(WindowCaption(QStringLiteral("  - Item Editor")));
+    SetScreenWidth(ScreenWidth);
+    SetListFontSize(ListFontSize);
+    CurItem = NoItem;
+    lblItemEditor->setText(QStringLiteral("Item Editor\n") + ModuleFolder +
+                           QStringLiteral("item_kinds1.txt"));
+    frameEdit->setEnabled(false);
+    frameItem->setEnabled(false);
+    QStringList kinds;
+    for (const char* kind : ItemMeshKinds)
+        kinds.append(QLatin1String(kind));
+    cmbMeshID->setRows(kinds);
+    cmbTypeFilter->setRows(ItemTypeFilterRows());
+    cmbTypeFilter->setCurrentIndex(0);
+    enableCommands();
+    show();
     LoadTextItems();
     LoadTextFactions();
+    FillItemList();
+    FillItemFactionList();
+    setFullListCaption();
+}
+
+void frmTextItems::FillItemList() {
+    lstItems->setRows(ItemListRows());
+}
+
+void frmTextItems::FillItemFactionList() {
+    lstFactions->setRows(ItemFactionRows());
+}
+
+void frmTextItems::setFullListCaption() {
+    lblItems->setText(ListCaption(ListOfItems, ItemMax));
+}
+
+void frmTextItems::enableCommands() {
+    const bool free = !ItemAddMode && !m_scan;
+    cmdSave->setEnabled(!ItemAddMode);
+    for (QWidget* button : {cmdAddItem, cmdDeleteItem})
+        button->setEnabled(free);
+    for (QAction* entry : {mnu_edit_add, mnu_edit_delete})
+        entry->setEnabled(free);
+    if (ItemAddMode)
+        mnu_edit_copy->setEnabled(false);
+}
+
+void frmTextItems::SetItemAddMode(bool adding) {
+    ItemAddMode = adding;
+    enableCommands();
+    if (!adding)
+        cmdUpdate->setText(QStringLiteral("Update Item # ") + QString::number(CurItem));
+}
+
+// Selecting an item
+
+void frmTextItems::lstItems_Click() {
+    if (lstItems->listIndex() >= 0)
+        selectItem(lstItems->listIndex());
+}
+
+void frmTextItems::lstItemsFiltered_Click() {
+    const QListWidgetItem* row = lstItemsFiltered->currentItem();
+    if (!row)
+        return;
+    if (const std::optional<int> item = RecordOfRow(row->text(), ItemMax))
+        selectItem(*item);
+}
+
+void frmTextItems::selectItem(int index) {
+    // The scan shows the last item when it ends; an item shown behind the
+    // hidden frames now would only be replaced.
+    if (m_scan)
+        return;
+    SetItemAddMode(false);
+    CurItem = index;
+    ShowItem();
+    cmdUpdate->setText(QStringLiteral("Update Item # ") + QString::number(CurItem));
+    frameEdit->setEnabled(true);
+    frameItem->setEnabled(m_shown.has_value());
+    cmdUpdate->setEnabled(m_shown.has_value());
+}
+
+void frmTextItems::ShowItem() {
+    PendingFailure failure;
+    std::optional<ItemRecord> record =
+        DecodeItem(StoredItem(CurItem), static_cast<int>(lstFactions->count()), failure);
+    if (!record) {
+        // Nothing of this item is on the screen, so nothing of the one shown
+        // before may be stored under its number or copied as its template.
+        m_shown.reset();
+        cmdUpdate->setEnabled(false);
+        frameItem->setEnabled(false);
+        ReportPending(failure, QStringLiteral("ShowItem"));
+        return;
+    }
+    fillControls(*record);
+    m_shown = std::move(record);
+}
+
+void frmTextItems::fillControls(const ItemRecord& record) {
+    const ItemForm f = ItemFormOf(record);
+    const ItemTypeLabels labels = ItemTypeLabelsFor(record.typeRow());
+    txtItemID->setText(f.id);
+    txtItemName->setText(f.name);
+    txtItemNamePl->setText(f.plural);
+
+    SetShownMeshes(CurItem, f.meshes);
+    QStringList names;
+    for (const ItemMesh& mesh : f.meshes)
+        names.append(mesh.name);
+    cmbMesh->setRows(names);
+    cmbMesh->setListIndex(0);
+    SetCaption(lblMeshes, meshCaption());
+
+    // The lists keep no focus row: the selection rules act on the row the
+    // user last clicked, and after a show there is none.
+    const std::pair<ListBox*, const RowSelection*> lists[] = {{lstFlags, &f.flags},
+                                                              {lstCap, &f.capabilities},
+                                                              {lstModifiers, &f.modifiers},
+                                                              {lstFactions, &f.factions}};
+    for (const auto& [list, rows] : lists) {
+        list->setSelectedRows(*rows);
+        list->clearChoice();
+    }
+    lstCap->setEnabled(labels.capsEnabled);
+    SetCaption(lblFactions, FactionCountCaption(f.factions));
+
+    const std::array<QString, 12> captions = ValueCaptions(labels);
+    const auto values = ValueFields(f);
+    for (std::size_t i = 0; i < ValueBoxCount; ++i) {
+        SetCaption(lblValues[i], captions[i]);
+        txtValues[i]->setText(*values[i]);
+    }
+    for (std::size_t d = 0; d < 2; ++d) {
+        SetCaption(lblDmg[d], labels.damages[d]);
+        cmbDmg[d]->setCurrentIndex(f.damageTypes[d]);
+        txtDmg[d]->setText(f.damageTexts[d]);
+    }
+    txtAnzFac->setText(f.factionCount);
+    txtAnzTrigger->setText(f.triggerCount);
+    QString triggers = f.triggers;
+    txtTrigger->setPlainText(triggers.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+ItemForm frmTextItems::readForm() const {
+    ItemForm f;
+    f.id = txtItemID->text();
+    f.name = txtItemName->text();
+    f.plural = txtItemNamePl->text();
+    f.meshes = ShownMeshes(CurItem);
+    f.flags = lstFlags->selectedRows();
+    f.capabilities = lstCap->selectedRows();
+    f.modifiers = lstModifiers->selectedRows();
+    const auto values = ValueFields(f);
+    for (std::size_t i = 0; i < ValueBoxCount; ++i)
+        *values[i] = txtValues[i]->text();
+    for (std::size_t d = 0; d < 2; ++d) {
+        f.damageTypes[d] = cmbDmg[d]->listIndex();
+        f.damageTexts[d] = txtDmg[d]->text();
+    }
+    f.factions = lstFactions->selectedRows();
+    f.factionCount = txtAnzFac->text();
+    f.triggerCount = txtAnzTrigger->text();
+    // The raw text: the plain one would turn non-breaking spaces into blanks.
+    f.triggers = txtTrigger->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n');
+    return f;
+}
+
+QString frmTextItems::meshCaption() const {
+    return QStringLiteral("Meshes (") + QString::number(cmbMesh->count()) + QStringLiteral("):");
+}
+
+// Updating, adding and deleting
+
+void frmTextItems::UpdateItem(bool showReport) {
+    if (m_scan)
+        return;
+    if (!m_shown) {
+        RefuseInput(QStringLiteral("No item is shown: select an item first!"));
+        return;
+    }
+    if (ItemAddMode && ItemTablesFull()) {
+        RefuseInput(QStringLiteral("The item list is full: no item can be added!"));
+        return;
+    }
+    QString refusal;
+    const std::optional<ItemLines> lines = BuildItem(readForm(), *m_shown, refusal);
+    if (!lines) {
+        RefuseInput(refusal);
+        return;
+    }
+
+    QString title;
+    QString text;
+    int k = CurItem;
+    if (!ItemAddMode) {
+        StoreItem(k, *lines);
+        lstItems->item(k)->setText(ItemRowText(k));
+        if (const qsizetype row = m_filtered.indexOf(k); row >= 0 && m_filter.active())
+            lstItemsFiltered->item(static_cast<int>(row))->setText(ItemRowText(k));
+        ShowItem();
+        title = QStringLiteral("Item updated...");
+        text = QStringLiteral("' has been updated. This is the updated entry:");
+    } else {
+        // Built first: a refused record must not have moved the last item.
+        k = InsertItemBeforeLast(*lines);
+        if (k < 0)
+            return;
+        FillItemList();
+        if (m_filter.active()) {
+            RenumberAfterInsert(m_filtered, k);
+            m_filtered.append(k);
+            showFilteredRows();
+        }
+        SetItemAddMode(false);
+        setFullListCaption();
+        lstItems->setListIndex(k);
+        if (m_filter.active())
+            lstItemsFiltered->setListIndex(lstItemsFiltered->count() - 1);
+        title = QStringLiteral("Item added...");
+        text = QStringLiteral("' has been added. This is the new entry:");
+    }
+    UnsavedItems = true;
+    if (showReport)
+        ShowResult(title,
+                   QStringLiteral("Item # ") + QString::number(k) + QStringLiteral(" - '") +
+                       ItemID.value(k) + text,
+                   ItemReportText(StoredItem(k)));
+}
+
+void frmTextItems::showFilteredRows() {
+    m_filter.showHits(ItemRowTexts(m_filtered));
+}
+
+void frmTextItems::cmdAddItem_Click() {
+    const QString title = QStringLiteral("Add new item...");
+    QString refusal;
+    if (CurItem == 0)
+        refusal = QStringLiteral("You can't use the first entry as template!");
+    else if (CurItem == NoItem || !m_shown)
+        refusal = QStringLiteral("Please select an item as template!");
+    else if (CurItem == ItemMax)
+        refusal = QStringLiteral("You can't use the last entry as template!");
+    else if (ItemTablesFull())
+        refusal = QStringLiteral("The item list is full: no item can be added!");
+    if (!refusal.isEmpty()) {
+        InformationBox(refusal, title);
+        return;
+    }
+    const QString question =
+        QStringLiteral("The form will be filled with data from item # ") +
+        QString::number(CurItem) + QStringLiteral("!") + Paragraph +
+        QStringLiteral("Hit 'Add item' in the form to complete the process. Selecting an item "
+                       "from the list will abort adding an item.") +
+        Paragraph + QStringLiteral("Do you want to continue?");
+    if (Confirmed(question, QStringLiteral("Add new item?")))
+        StartAddItem();
+}
+
+void frmTextItems::StartAddItem() {
+    SetItemAddMode(true);
+    txtItemID->setText(QStringLiteral("itm_new_item1"));
+    txtItemName->setText(QStringLiteral("Item"));
+    txtItemNamePl->setText(QStringLiteral("ItemPl"));
+    cmdUpdate->setText(QStringLiteral("Add item # ") + QString::number(ItemMax));
+    frameEdit->setEnabled(true);
+}
+
+void frmTextItems::cmdDeleteItem_Click() {
+    const QString title = QStringLiteral("Information...");
+    if (CurItem == 0) {
+        InformationBox(QStringLiteral("You can't delete the first item!"), title);
+        return;
+    }
+    if (CurItem == ItemMax) {
+        InformationBox(QStringLiteral("You can't delete the last item!"), title);
+        return;
+    }
+    if (CurItem == NoItem) {
+        InformationBox(QStringLiteral("Select an item to delete!"), title);
+        return;
+    }
+    const QString question =
+        QStringLiteral("WARNING!") + Paragraph + QStringLiteral("This will delete item # ") +
+        QString::number(CurItem) + QStringLiteral(" - ") + ItemID.value(CurItem) +
+        QStringLiteral("! All troops using this item should be updated!\r\n") +
+        QStringLiteral("Also saved games may crash or the game won't load if you delete items "
+                       "which are content of the current module. It's highly recommended that "
+                       "you only delete your self created items at the end of the list!") +
+        Paragraph + QStringLiteral("Do you want to continue?");
+    if (Confirmed(question, QStringLiteral("Delete item?")))
+        DeleteItem();
+}
+
+void frmTextItems::DeleteItem() {
+    if (!DeleteItemAt(CurItem))
+        return;
+    FillItemList();
+    if (m_filter.active()) {
+        // The rows behind the deleted one name their items' new numbers, so a
+        // later click shows, and an update stores, the item the row names.
+        int row = RenumberAfterDelete(m_filtered, CurItem);
+        if (row < 0)
+            row = lstItemsFiltered->listIndex();
+        if (m_filtered.isEmpty()) {
+            txtFilter->clear();
+            cmdFilter_Click();
+            lstItems->setListIndex(CurItem);
+        } else {
+            showFilteredRows();
+            lstItemsFiltered->setListIndex(row >= 0 && row < m_filtered.size() ? row : 0);
+        }
+    } else {
+        lstItems->setListIndex(CurItem);
+    }
+    setFullListCaption();
+    UnsavedItems = true;
+    InformationBox(QStringLiteral("Item has been deleted!"), QStringLiteral("Information..."));
+}
+
+// Filters
+
+void frmTextItems::cmdFilter_Click() {
+    cancelTypeFilter();
+    const FilterResult result = m_filter.run(
+        [this](const QString& text) {
+            m_filtered = ItemsMatching(text);
+            return ItemRowTexts(m_filtered);
+        },
+        [this] {
+            m_filtered.clear();
+            setFullListCaption();
+        });
+    if (result != FilterResult::NothingFound)
+        cmdUpdate->setEnabled(false);
+}
+
+void frmTextItems::cmdResetFilter_Click() {
+    cancelTypeFilter();
+    txtFilter->clear();
+    m_filter.run({}, [this] {
+        m_filtered.clear();
+        setFullListCaption();
+    });
+}
+
+void frmTextItems::cmdFilerType_Click() {
+    if (m_scan)
+        return;
+    SetItemAddMode(false);
+    m_filtered.clear();
+    showFilteredRows();
+    for (QWidget* control : {static_cast<QWidget*>(frameItem), static_cast<QWidget*>(frameEdit),
+                             static_cast<QWidget*>(frameAdd), static_cast<QWidget*>(cmdFilerType),
+                             static_cast<QWidget*>(cmdFilter)})
+        control->hide();
+    lblScan->setText(QStringLiteral("Scanning item: 0"));
+    m_scan.emplace(std::max(cmbTypeFilter->listIndex(), 0) + 1);
+    enableCommands();
+    m_scanTimer->start(0);
+}
+
+void frmTextItems::scanSlice() {
+    if (!m_scan)
+        return;
+    const qsizetype found = m_scan->hits().size();
+    QElapsedTimer slice;
+    slice.start();
+    while (!m_scan->advance(ScanStep) && slice.elapsed() < ScanSliceMs) {
+    }
+    const QList<int> hits = m_scan->hits().sliced(found);
+    m_filtered.append(hits);
+    lstItemsFiltered->addItems(ItemRowTexts(hits));
+    lblScan->setText(QStringLiteral("Scanning item: ") + QString::number(m_scan->lastScanned()));
+    if (m_scan->done())
+        finishTypeFilter();
+}
+
+void frmTextItems::finishTypeFilter() {
+    stopTypeFilter();
+    showFilteredRows();
+    // The last item is shown, as it is after every scan of the items.
+    if (ItemMax >= 1)
+        lstItems->setListIndex(ItemMax);
+    cmdUpdate->setEnabled(false);
+}
+
+void frmTextItems::cancelTypeFilter() {
+    if (!m_scan)
+        return;
+    stopTypeFilter();
+    cmdUpdate->setEnabled(false);
+}
+
+void frmTextItems::stopTypeFilter() {
+    m_scanTimer->stop();
+    m_scan.reset();
+    for (QWidget* control : {static_cast<QWidget*>(frameItem), static_cast<QWidget*>(frameEdit),
+                             static_cast<QWidget*>(frameAdd), static_cast<QWidget*>(cmdFilerType),
+                             static_cast<QWidget*>(cmdFilter)})
+        control->show();
+    enableCommands();
+}
+
+// Selection rules of the lists
+
+void frmTextItems::lstFlags_Click() {
+    if (m_listNavigated)
+        return;
+    RowSelection rows = lstFlags->selectedRows();
+    if (const std::optional<bool> capsEnabled = ApplyFlagRules(rows, lstFlags->listIndex())) {
+        lstFlags->setSelectedRows(rows);
+        lstCap->setEnabled(*capsEnabled);
+    }
+}
+
+void frmTextItems::lstCap_Click() {
+    if (m_listNavigated)
+        return;
+    RowSelection rows = lstCap->selectedRows();
+    ApplyCapRules(rows, lstCap->listIndex());
+    lstCap->setSelectedRows(rows);
+}
+
+void frmTextItems::lstFactions_Click() {
+    SetCaption(lblFactions, FactionCountCaption(lstFactions->selectedRows()));
+}
+
+bool frmTextItems::eventFilter(QObject* watched, QEvent* event) {
+    const bool key = event->type() == QEvent::KeyPress;
+    if (key && (watched == cmbMesh || watched == cmbMeshID)) {
+        // The mesh combos change by picking a row only; a typed character
+        // would pick one by its first letter.
+        return !static_cast<QKeyEvent*>(event)->text().isEmpty();
+    }
+    // Keys that only move the focus row (arrows, pages) run no rule: they
+    // change no selection, and the rules would select the row reached.
+    if (key && (watched == lstFlags || watched == lstCap))
+        m_listNavigated = static_cast<QKeyEvent*>(event)->text().isEmpty();
+    else if (event->type() == QEvent::MouseButtonPress &&
+             (watched == lstFlags->viewport() || watched == lstCap->viewport()))
+        m_listNavigated = false;
+    return EditorWindow::eventFilter(watched, event);
+}
+
+// Meshes
+
+void frmTextItems::cmbMesh_Click() {
+    const int row = cmbMesh->listIndex();
+    if (row < 0)
+        return;
+    txtMesh->setText(cmbMesh->currentText());
+    const int code = GetMeshKind(ShownMeshes(CurItem).value(row).bits);
+    chkLargeback->setValue(false);
+    cmbMeshID->setListIndex(code % 10);
+    // The bag is shown whatever the kind, so that storing the mesh keeps it.
+    chkLargeback->setValue(code >= 10);
+}
+
+void frmTextItems::cmbMeshID_Click() {
+    const bool carry = cmbMeshID->listIndex() == 3;
+    chkLargeback->setEnabled(carry);
+    if (!carry)
+        chkLargeback->setValue(false);
+}
+
+bool frmTextItems::StoreMesh() {
+    const int row = cmbMesh->listIndex();
+    QList<ItemMesh> meshes = ShownMeshes(CurItem);
+    if (row < 0 || row >= meshes.size())
+        return false;
+    ItemMesh& mesh = meshes[row];
+    mesh.name = txtMesh->text();
+    mesh.bits = StoreMeshBits(mesh.bits, cmbMeshID->listIndex(), chkLargeback->value());
+    SetShownMeshes(CurItem, meshes);
+    cmbMesh->setItemText(row, mesh.name);
+    return true;
+}
+
+void frmTextItems::cmdMeshAdd_Click() {
+    QList<ItemMesh> meshes = ShownMeshes(CurItem);
+    if (meshes.size() >= ItemMeshesMax) {
+        InformationBox(QStringLiteral("Sorry... maximum number of meshes reached..."),
+                       QStringLiteral("Information"));
+        return;
+    }
+    const ItemMesh mesh = NewItemMesh();
+    meshes.append(mesh);
+    SetShownMeshes(CurItem, meshes);
+    cmbMesh->addItem(mesh.name);
+    SetCaption(lblMeshes, meshCaption());
+    cmbMesh->setListIndex(cmbMesh->count() - 1);
+    StoreMesh();
+    InformationBox(QStringLiteral("Mesh # ") + QString::number(cmbMesh->listIndex() + 1) +
+                       QStringLiteral(" - '") + cmbMesh->currentText() + QStringLiteral("' added!"),
+                   QStringLiteral("Mesh added..."));
+}
+
+void frmTextItems::cmdMeshChange_Click() {
+    if (!StoreMesh())
+        return;
+    InformationBox(QStringLiteral("Mesh values on mesh # ") +
+                       QString::number(cmbMesh->listIndex() + 1) + QStringLiteral(" - '") +
+                       cmbMesh->currentText() + QStringLiteral("' have been updated!"),
+                   QStringLiteral("Mesh updated..."));
+}
+
+void frmTextItems::cmdMeshDelete_Click() {
+    QList<ItemMesh> meshes = ShownMeshes(CurItem);
+    const int m = cmbMesh->listIndex() + 1;
+    if (m < 1 || m > meshes.size())
+        return;
+    const QString name = meshes[m - 1].name;
+    if (m == 1) {
+        InformationBox(
+            QStringLiteral("You can't delete the first mesh. Simply change its values..."),
+            QStringLiteral("Information..."));
+        return;
+    }
+    const QString number = QString::number(m) + QStringLiteral(" - '") + name;
+    if (!Confirmed(QStringLiteral("Do you really want to delete mesh no ") + number +
+                       QStringLiteral("' ?") + Paragraph + QStringLiteral("Continue?"),
+                   QStringLiteral("Delete mesh?")))
+        return;
+    meshes.removeAt(m - 1);
+    SetShownMeshes(CurItem, meshes);
+    cmbMesh->removeItem(m - 1);
+    SetCaption(lblMeshes, meshCaption());
+    // Mesh 1 shows its own kind and bag, so that storing it keeps them.
+    cmbMesh->setListIndex(0);
+    InformationBox(QStringLiteral("Mesh # ") + number + QStringLiteral("' has been deleted!"),
+                   QStringLiteral("Mesh deleted..."));
+}
+
+void frmTextItems::cmdShowMesh_Click() {
+    if (BrfEditorPath.isEmpty() || !FileExists(BrfEditorPath)) {
+        MsgBox(QStringLiteral("Missing BRF editor! Check your configuration!"), MsgButtons::Ok,
+               MsgIcon::Exclamation, QStringLiteral("Missing BRF editor..."));
+        return;
+    }
+    const QString file = cmbMesh->currentText() + QStringLiteral(".brf");
+    if (FileExists(GameFolder + QStringLiteral("commonres/") + file) ||
+        FileExists(ModuleFolder + QStringLiteral("resource/") + file)) {
+        Beep();
+        return;
+    }
+    MsgBox(QStringLiteral("Mesh could not be found - missing file or other problem..."),
+           MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Can't show mesh..."));
+}
+
+void frmTextItems::closeEvent(QCloseEvent* event) {
+    // A scan must not outlive the window, nor go on behind the question.
+    cancelTypeFilter();
+    EditorWindow::closeEvent(event);
 }
 
 QWidget* ShowTextItems() {

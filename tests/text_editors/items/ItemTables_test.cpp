@@ -46,9 +46,9 @@ protected:
 
 TEST_F(ItemTablesTest, FilteredRowsNameTheirItemsAfterAddAndDelete) {
     QList<int> filtered = ItemsMatching("S");
-    EXPECT_EQ(ItemRows(filtered), (QStringList{"2. itm_short_sword  (Short_Sword)",
-                                               "3. itm_round_shield  (Round_Shield)",
-                                               "6. itm_saddle_horse  (Saddle_Horse)"}));
+    EXPECT_EQ(ItemRowTexts(filtered), (QStringList{"2. itm_short_sword  (Short_Sword)",
+                                                   "3. itm_round_shield  (Round_Shield)",
+                                                   "6. itm_saddle_horse  (Saddle_Horse)"}));
     EXPECT_EQ(ItemsMatching("arrows"), QList<int>{7}); // the id, as the name is Arrows
 
     // An add builds its record first; refused, nothing moves.
@@ -62,10 +62,10 @@ TEST_F(ItemTablesTest, FilteredRowsNameTheirItemsAfterAddAndDelete) {
 
     EXPECT_EQ(RenumberAfterDelete(filtered, 3), 1);
     ASSERT_TRUE(DeleteItemAt(3));
-    EXPECT_EQ(ItemRows(filtered),
+    EXPECT_EQ(ItemRowTexts(filtered),
               (QStringList{"2. itm_short_sword  (Short_Sword)",
                            "5. itm_saddle_horse  (Saddle_Horse)", "6. itm_new_item1  (New)"}));
-    for (const QString& row : ItemRows(filtered))
+    for (const QString& row : ItemRowTexts(filtered))
         EXPECT_EQ(ItemRowText(ItemNumberOfRow(row).value()), row);
     ExpectTablesInStep();
 
