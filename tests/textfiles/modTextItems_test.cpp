@@ -26,11 +26,11 @@ TEST_F(ItemFile, SampleAndMixedFilesFillTheTables) {
     EXPECT_EQ(ItemID.at(2), "itm_short_sword");
     EXPECT_EQ(ItemName.at(2), "Short_Sword");
     EXPECT_EQ(ItemFactionLine.at(2), " 1 2");
-    EXPECT_EQ(ItemTriggerLines.at(7).size(), 2);
+    EXPECT_EQ(ItemTriggerLines.at(ItemMax).size(), 2); // the arrows, last
     // The mesh tables exist for every item and are empty.
-    ASSERT_EQ(ItemMeshCount.size(), 8);
-    ASSERT_EQ(ItemMeshes.size(), 8);
-    ASSERT_EQ(ItemMeshData.size(), 8);
+    ASSERT_EQ(ItemMeshCount.size(), ItemMax + 1);
+    ASSERT_EQ(ItemMeshes.size(), ItemMax + 1);
+    ASSERT_EQ(ItemMeshData.size(), ItemMax + 1);
     EXPECT_TRUE(ItemMeshes.at(2)[1].isEmpty());
 
     module.write(ItemsFile, testData("items_mixed.txt"));

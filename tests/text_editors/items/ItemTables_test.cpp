@@ -10,12 +10,52 @@
 
 namespace {
 
-// The sample module's items: 0 no_item, 1 bread (goods), 2 short sword (1h
-// weapon), 3 round shield, 4 leather jerkin, 5 iron helmet, 6 saddle horse,
-// 7 arrows.
+// Eight items: 0 no_item, 1 bread (goods), 2 short sword (1h weapon), 3 round
+// shield, 4 leather jerkin, 5 iron helmet, 6 saddle horse, 7 arrows.
+const char* const EightItems = R"(itemsfile version 3
+8
+ itm_no_item INVALID_ITEM INVALID_ITEM 1  invalid_item 0  0 0 1 0 1.000000 100 0 0 0 0 0 0 0 0 0 0 0
+ 0
+0
+
+ itm_bread Bread Bread 1  bread_a 0  589835 0 50 0 30.000000 100 0 0 0 0 0 0 0 0 0 0 0
+ 0
+0
+
+ itm_short_sword Short_Sword Short_Swords 2  sword_short 0  sword_short_scabbard 3458764513820540928  2 7 120 0 1.500000 100 0 0 0 0 0 95 0 80 0 25 276
+ 2
+ 1 2
+0
+
+ itm_round_shield Round_Shield Round_Shields 1  shield_round 0  7 0 80 0 3.000000 100 0 0 0 0 300 90 50 0 0 0 0
+ 0
+0
+
+ itm_leather_jerkin Leather_Jerkin Leather_Jerkins 1  leather_jerkin 0  13 0 200 0 6.000000 100 0 18 4 6 0 0 0 0 0 0 0
+ 1
+ 1
+0
+
+ itm_iron_helmet Iron_Helmet Iron_Helmets 1  helmet_iron 0  12 0 150 0 2.000000 100 30 0 0 8 0 0 0 0 0 0 0
+ 0
+0
+
+ itm_saddle_horse Saddle_Horse Saddle_Horses 1  horse_brown 0  1 0 240 0 1.000000 100 0 8 0 1 100 40 38 100 0 0 10
+ 0
+0
+
+ itm_arrows Arrows Arrows 3  arrow 0  arrow_flying 2305843009213693952  quiver 3458768911867052032  5 0 72 0 3.000000 100 0 0 0 0 0 0 0 95 30 0 259
+ 0
+2
+-40.000000 1 1916 2 0 1 0
+-41.000000 1 1917 2 0 1 0
+
+)";
+
 class ItemTablesTest : public ::testing::Test {
 protected:
     ItemTablesTest() {
+        module.write("item_kinds1.txt", QByteArray(EightItems).replace("\n", "\r\n"));
         ModuleFolder = module.folder();
         EXPECT_TRUE(LoadTextItems());
         EXPECT_TRUE(LoadTextFactions());
