@@ -1,19 +1,10 @@
 // The faction, party and party-template editors on the largest module: opening
 // each window (tables loaded, lists filled) and showing a record.
-#include "platform/AppFolder.h"
-#include "platform/MessageBox.h"
-#include "platform/gui/Controls.h"
-#include "platform/gui/Modal.h"
-#include "shell/modMain.h"
 #include "text_editors/world/frmTextFactions.h"
 #include "text_editors/world/frmTextParties.h"
 #include "text_editors/world/frmTextPartyTemp.h"
 
-#include <QTemporaryDir>
-
-#include <benchmark/benchmark.h>
-
-#include "BenchSupport.h"
+#include "EditorBenchSupport.h"
 
 namespace {
 
@@ -24,104 +15,70 @@ constexpr int IconCount = 189;
 // party_templates.txt, parties.txt, troops.txt, factions.txt and map_icons.txt
 // at the largest size, every template with flags, loot, a faction and three
 // members, every party with flags, an icon, a target and five members.
-class LargestWorldModule {
-public:
-    LargestWorldModule() {
-        WriteLines(m_dir.path() + "/troops.txt", TroopsFileLines(LargestCount, FactionCount));
-        WriteLines(m_dir.path() + "/factions.txt", FactionsFileLines(FactionCount));
-        QStringList templates = {"partytemplatesfile version 1", QString::number(LargestCount)};
-        for (int i = 0; i < LargestCount; ++i)
-            templates << QStringLiteral("pt_template_%1 Template_%1 3659174697238593573 0 %2 136 "
-                                        "%3 1 2 0 %4 5 15 1 4 2 3 0 -1 -1 -1 ")
-                             .arg(i)
-                             .arg(i % FactionCount)
-                             .arg(i % LargestCount)
-                             .arg((i + 7) % LargestCount);
-        WriteLines(m_dir.path() + "/party_templates.txt", templates);
+bool WriteWorldModule(const BenchModuleFolder& module) {
+    WriteLines(module.file("troops.txt"), TroopsFileLines(LargestCount, FactionCount));
+    WriteLines(module.file("factions.txt"), FactionsFileLines(FactionCount));
+    QStringList templates = {"partytemplatesfile version 1", QString::number(LargestCount)};
+    for (int i = 0; i < LargestCount; ++i)
+        templates << QStringLiteral("pt_template_%1 Template_%1 3659174697238593573 0 %2 136 "
+                                    "%3 1 2 0 %4 5 15 1 4 2 3 0 -1 -1 -1 ")
+                         .arg(i)
+                         .arg(i % FactionCount)
+                         .arg(i % LargestCount)
+                         .arg((i + 7) % LargestCount);
+    WriteLines(module.file("party_templates.txt"), templates);
 
-        const QString count = QString::number(LargestCount);
-        QStringList parties = {"partiesfile version 1", count + ' ' + count};
-        for (int i = 0; i < LargestCount; ++i)
-            parties << QStringLiteral(" 1 %1 %1 p_party_%1 Party_%1 %2 0 %3 %4 392 392 2 %5 0 "
-                                      "5.000000 -20.000000 5.000000 -20.000000 5.000000 -20.000000 "
-                                      "0.000000 5 %1 10 0 0 %3 3 0 1 %4 7 0 0 %5 1 0 0 1 2 0 1 ")
-                           .arg(i)
-                           .arg(0x5000 + i % IconCount)
-                           .arg((i + 1) % LargestCount)
-                           .arg(i % FactionCount)
-                           .arg((i + 2) % LargestCount)
-                    << QStringLiteral("0.000000");
-        WriteLines(m_dir.path() + "/parties.txt", parties);
-        QStringList icons = {"map_icons_file version 1", QString::number(IconCount)};
-        for (int i = 0; i < IconCount; ++i)
-            icons << QStringLiteral("icon_%1 0 map_icon_%1 0.300000 0 0.0 0.0 0.0 ").arg(i)
-                  << QStringLiteral("-1.000000");
-        WriteLines(m_dir.path() + "/map_icons.txt", icons);
-    }
-    // Points the program at this module, with every box answered at once.
-    void use() const {
-        SetProgramFolder(m_dir.path());
-        ModuleFolder = m_dir.path() + PathSeparator;
-        SetMessageBoxHandler([](const MessageBoxRequest&) { return MsgAnswer::Yes; });
-        SetModalHandler([](QWidget*) {});
-    }
-    ~LargestWorldModule() {
-        SetMessageBoxHandler({});
-        SetModalHandler({});
-        SetProgramFolder(QString());
-    }
+    const QString count = QString::number(LargestCount);
+    QStringList parties = {"partiesfile version 1", count + ' ' + count};
+    for (int i = 0; i < LargestCount; ++i)
+        parties << QStringLiteral(" 1 %1 %1 p_party_%1 Party_%1 %2 0 %3 %4 392 392 2 %5 0 "
+                                  "5.000000 -20.000000 5.000000 -20.000000 5.000000 -20.000000 "
+                                  "0.000000 5 %1 10 0 0 %3 3 0 1 %4 7 0 0 %5 1 0 0 1 2 0 1 ")
+                       .arg(i)
+                       .arg(0x5000 + i % IconCount)
+                       .arg((i + 1) % LargestCount)
+                       .arg(i % FactionCount)
+                       .arg((i + 2) % LargestCount)
+                << QStringLiteral("0.000000");
+    WriteLines(module.file("parties.txt"), parties);
+    QStringList icons = {"map_icons_file version 1", QString::number(IconCount)};
+    for (int i = 0; i < IconCount; ++i)
+        icons << QStringLiteral("icon_%1 0 map_icon_%1 0.300000 0 0.0 0.0 0.0 ").arg(i)
+              << QStringLiteral("-1.000000");
+    WriteLines(module.file("map_icons.txt"), icons);
+    return true;
+}
 
-private:
-    QTemporaryDir m_dir;
-};
-
-const LargestWorldModule& Module() {
-    static const LargestWorldModule module;
+void Use() {
+    static const BenchModuleFolder module;
+    static const bool written = WriteWorldModule(module);
+    (void)written;
     module.use();
-    return module;
-}
-
-template <typename Window> void Open(benchmark::State& state) {
-    Module();
-    for (auto _ : state) {
-        auto* window = new Window;
-        benchmark::DoNotOptimize(window);
-        state.PauseTiming();
-        delete window;
-        state.ResumeTiming();
-    }
-}
-
-// Shows records spread over the list, one per iteration.
-template <typename Window> void Show(benchmark::State& state, const char* list, int count) {
-    Module();
-    auto* window = new Window;
-    auto* records = window->template findChild<ListBox*>(QLatin1String(list));
-    int record = 1;
-    for (auto _ : state) {
-        records->setListIndex(record);
-        record = 1 + (record + 97) % (count - 1);
-    }
-    delete window;
 }
 
 void FactionEditorOpen(benchmark::State& state) {
-    Open<frmTextFactions>(state);
+    Use();
+    OpenEditor<frmTextFactions>(state);
 }
 void FactionEditorShow(benchmark::State& state) {
-    Show<frmTextFactions>(state, "lstFactions", FactionCount);
+    Use();
+    ShowRecords<frmTextFactions>(state, "lstFactions", FactionCount);
 }
 void PartyEditorOpen(benchmark::State& state) {
-    Open<frmTextParties>(state);
+    Use();
+    OpenEditor<frmTextParties>(state);
 }
 void PartyEditorShow(benchmark::State& state) {
-    Show<frmTextParties>(state, "lstParties", LargestCount);
+    Use();
+    ShowRecords<frmTextParties>(state, "lstParties", LargestCount);
 }
 void TemplateEditorOpen(benchmark::State& state) {
-    Open<frmTextPartyTemp>(state);
+    Use();
+    OpenEditor<frmTextPartyTemp>(state);
 }
 void TemplateEditorShow(benchmark::State& state) {
-    Show<frmTextPartyTemp>(state, "lstPT", LargestCount);
+    Use();
+    ShowRecords<frmTextPartyTemp>(state, "lstPT", LargestCount);
 }
 
 BENCHMARK(FactionEditorOpen)->Unit(benchmark::kMillisecond);

@@ -177,7 +177,7 @@ int main(int argc, char** argv) {
     }
 
     // Editors with a record on the screen, so its filled controls are seen too
-    // (the party's member rows among them).
+    // (the party's member rows and the item's type labels among them).
     const struct {
         Editor editor;
         const char* list;
@@ -186,12 +186,21 @@ int main(int argc, char** argv) {
         {{"frmTextFactions", ShowTextFactions, false}, "lstFactions", 2},
         {{"frmTextPartyTemp", ShowTextPartyTemp, false}, "lstPT", 2},
         {{"frmTextParties", ShowTextParties, false}, "lstParties", 5},
+        {{"frmTextItems", ShowTextItems, true}, "lstItems", 7},
     };
     for (const auto& [editor, list, row] : shownRecords) {
-        QWidget* window = editor.show();
-        if (auto* records = window->findChild<ListBox*>(QLatin1String(list)))
-            records->setListIndex(row);
-        Shoot(window, QLatin1String(editor.name) + QStringLiteral("_shown"));
+        for (const std::int16_t width : {std::int16_t(1024), std::int16_t(1280)}) {
+            if (width == 1280 && !editor.hasScreenWidths)
+                continue;
+            ScreenWidth = width;
+            QWidget* window = editor.show();
+            if (auto* records = window->findChild<ListBox*>(QLatin1String(list)))
+                records->setListIndex(row);
+            QString name = QLatin1String(editor.name) + QStringLiteral("_shown");
+            if (editor.hasScreenWidths)
+                name += u'_' + QString::number(width);
+            Shoot(window, name);
+        }
     }
 
     // The module-system item editor showing an item with values, a trigger and factions.

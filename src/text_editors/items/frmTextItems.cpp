@@ -9,6 +9,7 @@
 #include "shell/modCore.h"
 #include "shell/modMain.h"
 #include "text_editors/RecordRows.h"
+#include "text_editors/items/ItemCommands.h"
 #include "textfiles/modTextFactions.h"
 #include "textfiles/modTextItems.h"
 
@@ -318,6 +319,8 @@ void frmTextItems::placeDesign() {
     Place(lblFiltering, 8400, 3840, 6600, 255);
     Place(lblScan, 8400, 4200, 6600, 255);
     Place(frameItem, 4300, 840, 10845, 9540);
+    // The scan labels lie behind it, seen only while it is hidden.
+    frameItem->setAutoFillBackground(true);
     frameItem->raise();
     Place(frameNames, 120, 180, 3360, 3240);
 
@@ -343,7 +346,7 @@ void frmTextItems::formLoad() {
     setWindowTitle(WindowCaption(QStringLiteral("  - Item Editor")));
     SetScreenWidth(ScreenWidth);
     SetListFontSize(ListFontSize);
-    CurItem = NoItem;
+    CurItem = NoItemShown;
     lblItemEditor->setText(QStringLiteral("Item Editor\n") + ModuleFolder +
                            QStringLiteral("item_kinds1.txt"));
     frameEdit->setEnabled(false);
@@ -521,10 +524,6 @@ void frmTextItems::UpdateItem(bool showReport) {
         RefuseInput(QStringLiteral("No item is shown: select an item first!"));
         return;
     }
-    if (ItemAddMode && ItemTablesFull()) {
-        RefuseInput(QStringLiteral("The item list is full: no item can be added!"));
-        return;
-    }
     QString refusal;
     const std::optional<ItemLines> lines = BuildItem(readForm(), *m_shown, refusal);
     if (!lines) {
@@ -532,22 +531,21 @@ void frmTextItems::UpdateItem(bool showReport) {
         return;
     }
 
-    QString title;
-    QString text;
+    const bool added = ItemAddMode;
     int k = CurItem;
-    if (!ItemAddMode) {
+    if (!added) {
         StoreItem(k, *lines);
         lstItems->item(k)->setText(ItemRowText(k));
         if (const qsizetype row = m_filtered.indexOf(k); row >= 0 && m_filter.active())
             lstItemsFiltered->item(static_cast<int>(row))->setText(ItemRowText(k));
         ShowItem();
-        title = QStringLiteral("Item updated...");
-        text = QStringLiteral("' has been updated. This is the updated entry:");
     } else {
         // Built first: a refused record must not have moved the last item.
         k = InsertItemBeforeLast(*lines);
-        if (k < 0)
+        if (k < 0) {
+            RefuseInput(AddItemRefusal(CurItem, ItemMax, true, ItemTablesFull()));
             return;
+        }
         FillItemList();
         if (m_filter.active()) {
             RenumberAfterInsert(m_filtered, k);
@@ -559,15 +557,11 @@ void frmTextItems::UpdateItem(bool showReport) {
         lstItems->setListIndex(k);
         if (m_filter.active())
             lstItemsFiltered->setListIndex(lstItemsFiltered->count() - 1);
-        title = QStringLiteral("Item added...");
-        text = QStringLiteral("' has been added. This is the new entry:");
     }
     UnsavedItems = true;
     if (showReport)
-        ShowResult(title,
-                   QStringLiteral("Item # ") + QString::number(k) + QStringLiteral(" - '") +
-                       ItemID.value(k) + text,
-                   ItemReportText(StoredItem(k)));
+        ShowResult(added ? QStringLiteral("Item added...") : QStringLiteral("Item updated..."),
+                   ItemResultText(k, ItemID.value(k), added), ItemReportText(StoredItem(k)));
 }
 
 void frmTextItems::showFilteredRows() {
@@ -575,27 +569,10 @@ void frmTextItems::showFilteredRows() {
 }
 
 void frmTextItems::cmdAddItem_Click() {
-    const QString title = QStringLiteral("Add new item...");
-    QString refusal;
-    if (CurItem == 0)
-        refusal = QStringLiteral("You can't use the first entry as template!");
-    else if (CurItem == NoItem || !m_shown)
-        refusal = QStringLiteral("Please select an item as template!");
-    else if (CurItem == ItemMax)
-        refusal = QStringLiteral("You can't use the last entry as template!");
-    else if (ItemTablesFull())
-        refusal = QStringLiteral("The item list is full: no item can be added!");
-    if (!refusal.isEmpty()) {
-        InformationBox(refusal, title);
-        return;
-    }
-    const QString question =
-        QStringLiteral("The form will be filled with data from item # ") +
-        QString::number(CurItem) + QStringLiteral("!") + Paragraph +
-        QStringLiteral("Hit 'Add item' in the form to complete the process. Selecting an item "
-                       "from the list will abort adding an item.") +
-        Paragraph + QStringLiteral("Do you want to continue?");
-    if (Confirmed(question, QStringLiteral("Add new item?")))
+    const QString refusal = AddItemRefusal(CurItem, ItemMax, m_shown.has_value(), ItemTablesFull());
+    if (!refusal.isEmpty())
+        InformationBox(refusal, QStringLiteral("Add new item..."));
+    else if (Confirmed(AddItemQuestion(CurItem), QStringLiteral("Add new item?")))
         StartAddItem();
 }
 
@@ -609,28 +586,11 @@ void frmTextItems::StartAddItem() {
 }
 
 void frmTextItems::cmdDeleteItem_Click() {
-    const QString title = QStringLiteral("Information...");
-    if (CurItem == 0) {
-        InformationBox(QStringLiteral("You can't delete the first item!"), title);
-        return;
-    }
-    if (CurItem == ItemMax) {
-        InformationBox(QStringLiteral("You can't delete the last item!"), title);
-        return;
-    }
-    if (CurItem == NoItem) {
-        InformationBox(QStringLiteral("Select an item to delete!"), title);
-        return;
-    }
-    const QString question =
-        QStringLiteral("WARNING!") + Paragraph + QStringLiteral("This will delete item # ") +
-        QString::number(CurItem) + QStringLiteral(" - ") + ItemID.value(CurItem) +
-        QStringLiteral("! All troops using this item should be updated!\r\n") +
-        QStringLiteral("Also saved games may crash or the game won't load if you delete items "
-                       "which are content of the current module. It's highly recommended that "
-                       "you only delete your self created items at the end of the list!") +
-        Paragraph + QStringLiteral("Do you want to continue?");
-    if (Confirmed(question, QStringLiteral("Delete item?")))
+    const QString refusal = DeleteItemRefusal(CurItem, ItemMax);
+    if (!refusal.isEmpty())
+        InformationBox(refusal, QStringLiteral("Information..."));
+    else if (Confirmed(DeleteItemQuestion(CurItem, ItemID.value(CurItem)),
+                       QStringLiteral("Delete item?")))
         DeleteItem();
 }
 
@@ -692,10 +652,7 @@ void frmTextItems::cmdFilerType_Click() {
     SetItemAddMode(false);
     m_filtered.clear();
     showFilteredRows();
-    for (QWidget* control : {static_cast<QWidget*>(frameItem), static_cast<QWidget*>(frameEdit),
-                             static_cast<QWidget*>(frameAdd), static_cast<QWidget*>(cmdFilerType),
-                             static_cast<QWidget*>(cmdFilter)})
-        control->hide();
+    showScanControls(false);
     lblScan->setText(QStringLiteral("Scanning item: 0"));
     m_scan.emplace(std::max(cmbTypeFilter->listIndex(), 0) + 1);
     enableCommands();
@@ -734,13 +691,18 @@ void frmTextItems::cancelTypeFilter() {
     cmdUpdate->setEnabled(false);
 }
 
+void frmTextItems::showScanControls(bool shown) {
+    // Hidden, the item frame uncovers the scan's labels.
+    const std::array<QWidget*, 5> controls = {frameItem, frameEdit, frameAdd, cmdFilerType,
+                                              cmdFilter};
+    for (QWidget* control : controls)
+        control->setVisible(shown);
+}
+
 void frmTextItems::stopTypeFilter() {
     m_scanTimer->stop();
     m_scan.reset();
-    for (QWidget* control : {static_cast<QWidget*>(frameItem), static_cast<QWidget*>(frameEdit),
-                             static_cast<QWidget*>(frameAdd), static_cast<QWidget*>(cmdFilerType),
-                             static_cast<QWidget*>(cmdFilter)})
-        control->show();
+    showScanControls(true);
     enableCommands();
 }
 

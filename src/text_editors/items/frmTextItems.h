@@ -4,6 +4,7 @@
 #include "platform/gui/ListFilter.h"
 #include "shell/EditorView.h"
 #include "shell/EditorWindow.h"
+#include "text_editors/items/ItemCommands.h"
 #include "text_editors/items/ItemRecord.h"
 #include "text_editors/items/ItemTables.h"
 
@@ -30,8 +31,7 @@ public:
     explicit frmTextItems(QWidget* parent = nullptr);
 
     // Window fields; every opening starts from these values.
-    static constexpr int NoItem = 9999;
-    int CurItem = NoItem;
+    int CurItem = NoItemShown;
     bool ItemAddMode = false;
     bool UnsavedItems = false;
 
@@ -89,6 +89,7 @@ private:
     void finishTypeFilter();
     void cancelTypeFilter();
     void stopTypeFilter();
+    void showScanControls(bool shown);
     // Brings the filtered list back in line with m_filtered after an add or
     // a delete changed the item numbers.
     void showFilteredRows();
