@@ -2,7 +2,6 @@
 
 #include <QMouseEvent>
 
-#include <algorithm>
 #include <cstdlib>
 
 ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
@@ -48,33 +47,6 @@ void ListBox::setRows(const QStringList& rows) {
     addItems(rows);
     setCurrentRow(-1);
     setUpdatesEnabled(true);
-    m_quiet = false;
-}
-
-QList<bool> ListBox::selectedRows() const {
-    QList<bool> rows(count(), false);
-    for (const QModelIndex& index : selectionModel()->selectedIndexes())
-        rows[index.row()] = true;
-    return rows;
-}
-
-void ListBox::setSelectedRows(const QList<bool>& rows) {
-    // One range per run of selected rows: a show sets every list of a record
-    // at once, and row by row would cost a selection change each.
-    QItemSelection selection;
-    const int n = std::min(count(), static_cast<int>(rows.size()));
-    for (int row = 0; row < n;) {
-        if (!rows[row]) {
-            ++row;
-            continue;
-        }
-        const int first = row;
-        while (row < n && rows[row])
-            ++row;
-        selection.select(model()->index(first, 0), model()->index(row - 1, 0));
-    }
-    m_quiet = true;
-    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     m_quiet = false;
 }
 

@@ -28,11 +28,6 @@ public:
     // Replaces all rows at once (fast for thousands of rows); selects nothing
     // and runs no handler.
     void setRows(const QStringList& rows);
-    // A list taking several rows: true for each selected row.
-    QList<bool> selectedRows() const;
-    // Selects exactly the rows marked true; the chosen row stays and no
-    // handler runs.
-    void setSelectedRows(const QList<bool>& rows);
     // No row is chosen any more (the selection stays); runs no handler.
     void clearChoice();
 signals:

@@ -1,13 +1,28 @@
 #include "platform/gui/ToggleList.h"
 
+#include <algorithm>
+
 ToggleList::ToggleList(QWidget* parent) : ListBox(parent) {
     setSelectionMode(QAbstractItemView::MultiSelection);
     connect(this, &ListBox::click, this, &ToggleList::userInput);
 }
 
 void ToggleList::setValues(const QList<bool>& on) {
-    for (int row = 0; row < count(); ++row)
-        item(row)->setSelected(on.value(row));
+    // One range per run of rows that are on: a show sets every list of a
+    // record at once, and row by row would cost a selection change each.
+    QItemSelection selection;
+    const int n = std::min(count(), static_cast<int>(on.size()));
+    for (int row = 0; row < n;) {
+        if (!on[row]) {
+            ++row;
+            continue;
+        }
+        const int first = row;
+        while (row < n && on[row])
+            ++row;
+        selection.select(model()->index(first, 0), model()->index(row - 1, 0));
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     m_values = values();
 }
 

@@ -4,6 +4,7 @@
 #include "platform/System.h"
 #include "platform/gui/Controls.h"
 #include "platform/gui/Layout.h"
+#include "platform/gui/ToggleList.h"
 #include "shell/EditorFactories.h"
 #include "shell/EditorMessages.h"
 #include "shell/modCore.h"
@@ -96,10 +97,8 @@ bool Confirmed(const QString& question, const QString& title) {
     return MsgBox(question, MsgButtons::YesNo, MsgIcon::None, title) == MsgAnswer::Yes;
 }
 
-ListBox* AddSelectionList(QWidget* parent, const char* name, const QStringList& rows) {
-    auto* list = Named(new ListBox(parent), name);
-    // A click or the space bar toggles one row.
-    list->setSelectionMode(QAbstractItemView::MultiSelection);
+ToggleList* AddToggleList(QWidget* parent, const char* name, const QStringList& rows) {
+    auto* list = Named(new ToggleList(parent), name);
     list->setRows(rows);
     return list;
 }
@@ -246,20 +245,20 @@ void frmTextItems::buildValues() {
 
 void frmTextItems::buildLists() {
     AddLabel(frameItem, "", QStringLiteral("Item flags:"), 3600, 180, 3480);
-    lstFlags = AddSelectionList(frameItem, "lstFlags", ItemListLabels(ItemFlagKind::Flags));
+    lstFlags = AddToggleList(frameItem, "lstFlags", ItemListLabels(ItemFlagKind::Flags));
     Place(lstFlags, 3600, 420, 3480, 4380);
     AddLabel(frameItem, "", QStringLiteral("Capabilities:"), 3600, 4860, 3480);
-    lstCap = AddSelectionList(frameItem, "lstCap", ItemListLabels(ItemFlagKind::Caps));
+    lstCap = AddToggleList(frameItem, "lstCap", ItemListLabels(ItemFlagKind::Caps));
     Place(lstCap, 3600, 5100, 3480, 4320);
     AddLabel(frameItem, "", QStringLiteral("Modifiers:"), 7200, 180, 3525);
     lstModifiers =
-        AddSelectionList(frameItem, "lstModifiers", ItemListLabels(ItemFlagKind::Modifiers));
+        AddToggleList(frameItem, "lstModifiers", ItemListLabels(ItemFlagKind::Modifiers));
     Place(lstModifiers, 7200, 420, 3525, 3060);
     lblFactions = AddLabel(frameItem, "lblFactions", FactionCountCaption({}), 7200, 3600, 2700);
     txtAnzFac = AddInputBox(frameItem, "txtAnzFac");
     txtAnzFac->setReadOnly(true);
     Place(txtAnzFac, 10005, 3570, 720, 285);
-    lstFactions = AddSelectionList(frameItem, "lstFactions", {});
+    lstFactions = AddToggleList(frameItem, "lstFactions", {});
     Place(lstFactions, 7200, 3900, 3525, 2670);
     AddLabel(frameItem, "", QStringLiteral("Triggers:"), 7200, 6720, 2700);
     txtAnzTrigger = AddInputBox(frameItem, "txtAnzTrigger");
@@ -268,13 +267,9 @@ void frmTextItems::buildLists() {
     txtTrigger->setLineWrapMode(QPlainTextEdit::NoWrap);
     Place(txtTrigger, 7200, 7020, 3525, 2400);
 
-    for (ListBox* list : {lstFlags, lstCap}) {
-        list->installEventFilter(this);
-        list->viewport()->installEventFilter(this);
-    }
-    connect(lstFlags, &ListBox::click, this, &frmTextItems::lstFlags_Click);
-    connect(lstCap, &ListBox::click, this, &frmTextItems::lstCap_Click);
-    connect(lstFactions, &ListBox::click, this, &frmTextItems::lstFactions_Click);
+    lstFlags->onUserToggle = [this](int row) { lstFlags_Click(row); };
+    lstCap->onUserToggle = [this](int row) { lstCap_Click(row); };
+    lstFactions->onUserToggle = [this](int) { lstFactions_Click(); };
 }
 
 void frmTextItems::buildMenus() {
@@ -459,12 +454,12 @@ void frmTextItems::fillControls(const ItemRecord& record) {
 
     // The lists keep no focus row: the selection rules act on the row the
     // user last clicked, and after a show there is none.
-    const std::pair<ListBox*, const RowSelection*> lists[] = {{lstFlags, &f.flags},
-                                                              {lstCap, &f.capabilities},
-                                                              {lstModifiers, &f.modifiers},
-                                                              {lstFactions, &f.factions}};
+    const std::pair<ToggleList*, const RowSelection*> lists[] = {{lstFlags, &f.flags},
+                                                                 {lstCap, &f.capabilities},
+                                                                 {lstModifiers, &f.modifiers},
+                                                                 {lstFactions, &f.factions}};
     for (const auto& [list, rows] : lists) {
-        list->setSelectedRows(*rows);
+        list->setValues(*rows);
         list->clearChoice();
     }
     lstCap->setEnabled(labels.capsEnabled);
@@ -493,9 +488,9 @@ ItemForm frmTextItems::readForm() const {
     f.name = txtItemName->text();
     f.plural = txtItemNamePl->text();
     f.meshes = ShownMeshes(CurItem);
-    f.flags = lstFlags->selectedRows();
-    f.capabilities = lstCap->selectedRows();
-    f.modifiers = lstModifiers->selectedRows();
+    f.flags = lstFlags->values();
+    f.capabilities = lstCap->values();
+    f.modifiers = lstModifiers->values();
     const auto values = ValueFields(f);
     for (std::size_t i = 0; i < ValueBoxCount; ++i)
         *values[i] = txtValues[i]->text();
@@ -503,7 +498,7 @@ ItemForm frmTextItems::readForm() const {
         f.damageTypes[d] = cmbDmg[d]->listIndex();
         f.damageTexts[d] = txtDmg[d]->text();
     }
-    f.factions = lstFactions->selectedRows();
+    f.factions = lstFactions->values();
     f.factionCount = txtAnzFac->text();
     f.triggerCount = txtAnzTrigger->text();
     // The raw text: the plain one would turn non-breaking spaces into blanks.
@@ -708,42 +703,29 @@ void frmTextItems::stopTypeFilter() {
 
 // Selection rules of the lists
 
-void frmTextItems::lstFlags_Click() {
-    if (m_listNavigated)
-        return;
-    RowSelection rows = lstFlags->selectedRows();
-    if (const std::optional<bool> capsEnabled = ApplyFlagRules(rows, lstFlags->listIndex())) {
-        lstFlags->setSelectedRows(rows);
+void frmTextItems::lstFlags_Click(int focusRow) {
+    RowSelection rows = lstFlags->values();
+    if (const std::optional<bool> capsEnabled = ApplyFlagRules(rows, focusRow)) {
+        lstFlags->setValues(rows);
         lstCap->setEnabled(*capsEnabled);
     }
 }
 
-void frmTextItems::lstCap_Click() {
-    if (m_listNavigated)
-        return;
-    RowSelection rows = lstCap->selectedRows();
-    ApplyCapRules(rows, lstCap->listIndex());
-    lstCap->setSelectedRows(rows);
+void frmTextItems::lstCap_Click(int focusRow) {
+    RowSelection rows = lstCap->values();
+    ApplyCapRules(rows, focusRow);
+    lstCap->setValues(rows);
 }
 
 void frmTextItems::lstFactions_Click() {
-    SetCaption(lblFactions, FactionCountCaption(lstFactions->selectedRows()));
+    SetCaption(lblFactions, FactionCountCaption(lstFactions->values()));
 }
 
 bool frmTextItems::eventFilter(QObject* watched, QEvent* event) {
-    const bool key = event->type() == QEvent::KeyPress;
-    if (key && (watched == cmbMesh || watched == cmbMeshID)) {
-        // The mesh combos change by picking a row only; a typed character
-        // would pick one by its first letter.
+    // The mesh combos change by picking a row only; a typed character would
+    // pick one by its first letter.
+    if (event->type() == QEvent::KeyPress && (watched == cmbMesh || watched == cmbMeshID))
         return !static_cast<QKeyEvent*>(event)->text().isEmpty();
-    }
-    // Keys that only move the focus row (arrows, pages) run no rule: they
-    // change no selection, and the rules would select the row reached.
-    if (key && (watched == lstFlags || watched == lstCap))
-        m_listNavigated = static_cast<QKeyEvent*>(event)->text().isEmpty();
-    else if (event->type() == QEvent::MouseButtonPress &&
-             (watched == lstFlags->viewport() || watched == lstCap->viewport()))
-        m_listNavigated = false;
     return EditorWindow::eventFilter(watched, event);
 }
 

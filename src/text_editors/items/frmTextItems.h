@@ -20,6 +20,7 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
+class ToggleList;
 
 // The item editor of item_kinds1.txt: lists the items, filters them by text
 // and by type, shows one with its meshes, flags, capabilities, modifiers,
@@ -73,8 +74,8 @@ private:
     void cmdResetFilter_Click();
     void cmdAddItem_Click();
     void cmdDeleteItem_Click();
-    void lstFlags_Click();
-    void lstCap_Click();
+    void lstFlags_Click(int focusRow);
+    void lstCap_Click(int focusRow);
     void lstFactions_Click();
 
     void cmbMesh_Click();
@@ -107,8 +108,6 @@ private:
     // The type filter while it scans; it runs a slice at a time from m_scanTimer.
     std::optional<ItemTypeScan> m_scan;
     QTimer* m_scanTimer = nullptr;
-    // The last key or click in lstFlags or lstCap only moved the focus row.
-    bool m_listNavigated = false;
 
     EditorView m_view{this};
     ListFilter m_filter;
@@ -158,12 +157,12 @@ private:
     std::array<ComboBox*, 2> cmbDmg{};
     std::array<InputBox*, 2> txtDmg{};
 
-    ListBox* lstFlags = nullptr;
-    ListBox* lstCap = nullptr;
-    ListBox* lstModifiers = nullptr;
+    ToggleList* lstFlags = nullptr;
+    ToggleList* lstCap = nullptr;
+    ToggleList* lstModifiers = nullptr;
     QLabel* lblFactions = nullptr;
     InputBox* txtAnzFac = nullptr;
-    ListBox* lstFactions = nullptr;
+    ToggleList* lstFactions = nullptr;
     InputBox* txtAnzTrigger = nullptr;
     QPlainTextEdit* txtTrigger = nullptr;
 

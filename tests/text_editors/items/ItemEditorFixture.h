@@ -2,6 +2,7 @@
 
 #include "ms_editors/troops/QtPrinters.h"
 #include "platform/gui/Controls.h"
+#include "platform/gui/ToggleList.h"
 #include "shell/modMain.h"
 #include "support/Scripted.h"
 #include "text_editors/items/ItemTables.h"
@@ -63,7 +64,7 @@ protected:
     // The rows of a list taking several rows that are selected.
     QList<int> selected(const char* name) const {
         QList<int> found;
-        const QList<bool> rows = list(name)->selectedRows();
+        const QList<bool> rows = child<ToggleList>(name)->values();
         for (int i = 0; i < rows.size(); ++i) {
             if (rows[i])
                 found.append(i);

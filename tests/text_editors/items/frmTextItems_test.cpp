@@ -172,7 +172,7 @@ TEST_F(ItemEditorTest, EditsAndFieldsThatWouldBreakTheRecord) {
     select(2);
     box("txtCost")->setText("130");
     combo("cmbDmg1")->setCurrentIndex(2);
-    list("lstFactions")->setSelectedRows({true, false, false, true});
+    child<ToggleList>("lstFactions")->setValues({true, false, false, true});
     update();
     EXPECT_EQ(StoredItem(2).line,
               " itm_short_sword Short_Sword Short_Swords 2  sword_short 0  sword_short_scabbard "
