@@ -61,15 +61,15 @@ protected:
             texts.append(list(name)->item(i)->text());
         return texts;
     }
-    // The rows of a list taking several rows that are selected.
-    QList<int> selected(const char* name) const {
-        QList<int> found;
+    // The rows of a toggle list that are on, as "0 3 7".
+    QString selected(const char* name) const {
+        QStringList on;
         const QList<bool> rows = child<ToggleList>(name)->values();
         for (int i = 0; i < rows.size(); ++i) {
             if (rows[i])
-                found.append(i);
+                on.append(QString::number(i));
         }
-        return found;
+        return on.join(u' ');
     }
 
     void select(int item) const { list("lstItems")->setListIndex(item); }

@@ -43,49 +43,17 @@ TEST_F(ItemEditorTest, OpensWithTheListAndNothingShown) {
 TEST_F(ItemEditorTest, SelectingShowsTheItem) {
     const struct {
         int item;
-        QList<int> flags, caps, modifiers, factions;
+        const char *flags, *caps, *modifiers, *factions; // the rows on
         bool capsEnabled;
-        QStringList labels; // lblV0, lblV1 to lblV4, lblDmg1, lblDmg2
-        QStringList boxes;  // txtV1 to txtV4, txtDmg1, txtDmg2
-        QList<int> damageTypes;
+        const char* labels; // lblV0, lblV1 to lblV4, lblDmg1, lblDmg2
+        const char* boxes;  // txtV1 to txtV4, txtDmg1, txtDmg2, cmbDmg1, cmbDmg2 rows
     } rows[] = {
-        {2,
-         {1},
-         {0, 1, 2},
-         {},
-         {1, 2},
-         true,
-         {"n/a:", "Speed:", "n/a:", "Weapon length:", "n/a", "Swing damage:", "Thrust damage:"},
-         {"95", "0", "80", "0", "25", "20"},
-         {0, 1}},
-        {15,
-         {0, 28},
-         {},
-         {30, 31, 35},
-         {0, 3},
-         false,
-         {"Leg armor:", "Manueverability:", "Horse speed:", "Horse scale:", "n/a", "n/a",
-          "Charge:"},
-         {"37", "39", "100", "0", "0", "9"},
-         {0, 0}},
-        {11,
-         {16, 32, 33, 51},
-         {20, 55, 72},
-         {},
-         {},
-         true,
-         {"Accuracy:", "Speed:", "Shot speed:", "n/a", "Ammo:", "n/a", "Thrust damage:"},
-         {"45", "150", "0", "1", "0", "97"},
-         {0, 1}},
-        {16,
-         {10, 28},
-         {},
-         {42},
-         {},
-         false,
-         {"n/a", "n/a", "n/a", "n/a", "Amount:", "n/a", "n/a"},
-         {"0", "0", "0", "10", "0", "0"},
-         {0, 0}},
+        {2, "1", "0 1 2", "", "1 2", true,
+         "n/a:|Speed:|n/a:|Weapon length:|n/a|Swing damage:|Thrust damage:", "95 0 80 0 25 20 0 1"},
+        {15, "0 28", "", "30 31 35", "0 3", false,
+         "Leg armor:|Manueverability:|Horse speed:|Horse scale:|n/a|n/a|Charge:",
+         "37 39 100 0 0 9 0 0"},
+        {16, "10 28", "", "42", "", false, "n/a|n/a|n/a|n/a|Amount:|n/a|n/a", "0 0 0 10 0 0 0 0"},
     };
     const char* labels[] = {"lblV0", "lblV1", "lblV2", "lblV3", "lblV4", "lblDmg1", "lblDmg2"};
     const char* boxes[] = {"txtV1", "txtV2", "txtV3", "txtV4", "txtDmg1", "txtDmg2"};
@@ -100,16 +68,21 @@ TEST_F(ItemEditorTest, SelectingShowsTheItem) {
         EXPECT_EQ(selected("lstModifiers"), row.modifiers);
         EXPECT_EQ(selected("lstFactions"), row.factions);
         EXPECT_EQ(list("lstCap")->isEnabled(), row.capsEnabled);
-        EXPECT_EQ(label("lblFactions"), QString("Factions (%1):").arg(row.factions.size()));
+        EXPECT_EQ(label("lblFactions"),
+                  QString("Factions (%1):")
+                      .arg(QString(row.factions).split(' ', Qt::SkipEmptyParts).size()));
         // No list keeps a focus row for the selection rules to act on.
         for (const char* name : {"lstFlags", "lstCap", "lstModifiers", "lstFactions"})
             EXPECT_EQ(list(name)->listIndex(), -1) << name;
+        const QStringList captions = QString(row.labels).split('|');
         for (std::size_t i = 0; i < std::size(labels); ++i)
-            EXPECT_EQ(label(labels[i]), row.labels[i]) << labels[i];
-        for (std::size_t i = 0; i < std::size(boxes); ++i)
-            EXPECT_EQ(box(boxes[i])->text(), row.boxes[i]) << boxes[i];
-        EXPECT_EQ(combo("cmbDmg1")->listIndex(), row.damageTypes[0]);
-        EXPECT_EQ(combo("cmbDmg2")->listIndex(), row.damageTypes[1]);
+            EXPECT_EQ(label(labels[i]), captions[i]) << labels[i];
+        QStringList shown;
+        for (const char* name : boxes)
+            shown << box(name)->text();
+        shown << QString::number(combo("cmbDmg1")->listIndex())
+              << QString::number(combo("cmbDmg2")->listIndex());
+        EXPECT_EQ(shown.join(' '), row.boxes);
     }
 
     // Triggers and the first mesh's own kind and bag (here none, with the bag).
@@ -168,7 +141,7 @@ TEST_F(ItemEditorTest, UpdateWithoutChangeKeepsEveryItemsLines) {
     EXPECT_EQ(module.read("item_kinds1.txt"), file);
 }
 
-TEST_F(ItemEditorTest, EditsAndFieldsThatWouldBreakTheRecord) {
+TEST_F(ItemEditorTest, EditsTheCloseQuestionSavingAndFieldsThatWouldBreakTheRecord) {
     select(2);
     box("txtCost")->setText("130");
     combo("cmbDmg1")->setCurrentIndex(2);
@@ -181,6 +154,30 @@ TEST_F(ItemEditorTest, EditsAndFieldsThatWouldBreakTheRecord) {
     EXPECT_EQ(StoredItem(2).factionLine, " 0 3");
     EXPECT_EQ(box("txtAnzFac")->text(), "2");
     EXPECT_TRUE(window->UnsavedItems);
+
+    // The close question guards the change, and so does a save that fails.
+    platform.answer(MsgAnswer::No);
+    EXPECT_FALSE(window->closeEditor(true));
+    EXPECT_EQ(lastBox(),
+              "You have unsaved data in the memory. Do you really want to close this editor?");
+    EXPECT_FALSE(window->BackToMain);
+    platform.answer(MsgAnswer::No);
+    action("mnu_select_factions")->trigger();
+    EXPECT_FALSE(window.isNull());
+
+    const QByteArray before = module.read("item_kinds1.txt");
+    platform.answer(MsgAnswer::No);
+    FailNextSaveAfter(10);
+    button("cmdSave")->click();
+    EXPECT_TRUE(window->UnsavedItems);
+    EXPECT_EQ(module.read("item_kinds1.txt"), before);
+    platform.answer(MsgAnswer::No);
+    button("cmdSave")->click();
+    EXPECT_FALSE(window->UnsavedItems);
+    EXPECT_TRUE(module.read("item_kinds1.txt").contains(" 2 7 130 0 1.500000"));
+
+    action("mnu_file_exit")->trigger();
+    EXPECT_EQ(platform.programEnds, 1);
 
     // Pasted texts that would shift every later word on reload are refused.
     const std::pair<const char*, const char*> rows[] = {{"txtItemName", "Short Sword"},
