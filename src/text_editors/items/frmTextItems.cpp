@@ -238,7 +238,12 @@ void frmTextItems::buildValues() {
         Place(cmbDmg[d], 1680, top, 960, 315);
         InputBox* box = txtDmg[d] = AddInputBox(frameItem, boxes[d], Keys::Digits);
         box->filterPastedText();
-        box->onLostFocus = [box] { box->setText(ClampedDamageText(box->text())); };
+        // Only what the user typed is clamped: an amount above 255 read from the
+        // file stays as it was when the focus merely passes through the box.
+        box->onLostFocus = [box] {
+            if (box->isModified())
+                box->setText(ClampedDamageText(box->text()));
+        };
         Place(box, 2700, top, 780, 285);
     }
 }
