@@ -364,9 +364,13 @@ TEST_F(PartyEditorTest, TheCloseQuestionGuardsUnsavedParties) {
     platform.answer(MsgAnswer::Yes);
     child<QAction>("mnu_file_main")->trigger();
     EXPECT_FALSE(window->isVisible());
+    // Deleting the menu may take other windows with it, so each is guarded.
+    QList<QPointer<QWidget>> menus;
     for (QWidget* top : QApplication::topLevelWidgets())
         if (top->objectName() == "frmMain")
-            delete top;
+            menus.append(top);
+    for (const QPointer<QWidget>& menu : menus)
+        delete menu.data();
 }
 
 // The label sizes exclude each other when the user turns one on or off; a
