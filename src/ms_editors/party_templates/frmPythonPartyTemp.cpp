@@ -1,24 +1,592 @@
 #include "ms_editors/party_templates/frmPythonPartyTemp.h"
 
+#include "module_system/frmPythonNewEntry.h"
 #include "module_system/modPythonPartyTemp.h"
 #include "module_system/modPythonTroops.h"
+#include "ms_editors/party_templates/PythonPTTable.h"
+#include "platform/MessageBox.h"
+#include "platform/System.h"
 #include "platform/gui/Controls.h"
+#include "platform/gui/InputBox.h"
+#include "platform/gui/Layout.h"
+#include "platform/gui/TermList.h"
 #include "shell/EditorFactories.h"
+#include "shell/EditorMessages.h"
 #include "shell/modMain.h"
 
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+
+namespace {
+
+const QString CrLf = QStringLiteral("\r\n");
+// Size of the window's content below the menu bar, in twips.
+constexpr int ContentWidth = 15360;
+constexpr int ContentHeight = 8025;
+
+// The shared message boxes under the names this window's handlers use.
+void (&information)(const QString&) = ShowInformation;
+void (&refusal)(const QString&) = RefuseInput;
+void (&showResult)(const QString&, const QString&, const QString&) = ShowResult;
+
+QString indexed(const char* name, int i) {
+    return QLatin1String(name) + u'(' + QString::number(i) + u')';
+}
+
+QStringList listTexts(const ListBox* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts.append(list->item(i)->text());
+    return texts;
+}
+
+// The edit box, the three buttons and the list of a term list (flags,
+// personality), named after `term`: txt<term>, cmd<term>Add/Change/Del, lst<term>.
+void termControls(QGroupBox* frame, const char* term, QLineEdit*& txt, QPushButton*& add,
+                  QPushButton*& change, QPushButton*& del) {
+    const QString t = QLatin1String(term);
+    txt = new QLineEdit(frame);
+    txt->setObjectName(QStringLiteral("txt") + t);
+    const auto command = [frame, &t](const char* verb) {
+        auto* b = new QPushButton(QLatin1String(verb), frame);
+        b->setObjectName(QStringLiteral("cmd") + t + QLatin1String(verb));
+        return b;
+    };
+    add = command("Add");
+    change = command("Change");
+    del = command("Del");
+}
+
+// Places the edit box at `top`, the buttons in a row under it and the list
+// below them down to `bottom`, inside a frame 3600 twips wide.
+void placeTermControls(int top, int bottom, QLineEdit* txt, QPushButton* add, QPushButton* change,
+                       QPushButton* del, ListBox* list) {
+    Place(txt, 120, top, 3360, 315);
+    Place(add, 120, top + 390, 1080, 345);
+    Place(change, 1260, top + 390, 1080, 345);
+    Place(del, 2400, top + 390, 1080, 345);
+    Place(list, 120, top + 810, 3360, bottom - top - 810);
+}
+
+} // namespace
+
 frmPythonPartyTemp::frmPythonPartyTemp(QWidget* parent) : EditorWindow(parent) {
-    setObjectName(QStringLiteral("frmPythonPartyTemp"));
-    resize(Tw(15270), Tw(9165));
-    setCentralWidget(new QWidget(this));
+    build("frmPythonPartyTemp");
+}
+
+void frmPythonPartyTemp::buildControls() {
+    frameParties = AddFrame(this, "frameParties", QStringLiteral("Parties"));
+    setCentralWidget(frameParties);
+    QWidget* f = frameParties;
+    using Keys = InputBox::Keys;
+
+    lblPartyTemplates = AddLabel(f, "lblPartyTemplates", QStringLiteral("List of party templates"));
+    lstPT = Named(new ListBox(f), "lstPT");
+    lstPT->setFont(QFont(QStringLiteral("Microsoft Sans Serif")));
+    lblPartiyTemplatesEditor = AddHeading(f, "lblPartiyTemplatesEditor", 120, 240, 6840, 795);
+    frameAdd = AddAddDeleteFrame(f, QStringLiteral("Add/Delete Item"), "cmdAdd", cmdAdd,
+                                 "cmdDelete", cmdDelete);
+    framePython = AddShowPythonFrame(f, QStringLiteral("Show PT"), cmdShowPython);
+    frameEdit = AddUpdateSaveFrame(f, "cmdUpdate", QStringLiteral("Update PT"), cmdUpdate, cmdSave);
+
+    framePT = AddFrame(f, "framePT", QStringLiteral("Party Template"));
+    QWidget* t = framePT;
+    Frame12 = AddFrame(t, "Frame12", QStringLiteral("Names"));
+    AddLabel(Frame12, "lblPTID", QStringLiteral("PT ID:"), 120, 330, 900);
+    AddLabel(Frame12, "lblPTName", QStringLiteral("PT name:"), 120, 690, 900);
+    InputBox* id = AddInputBox(Frame12, "txtPTID", Keys::BlankToUnderscore);
+    InputBox* name = AddInputBox(Frame12, "txtPTName");
+    txtPTID = id;
+    txtPTName = name;
+    lblMenu = AddLabel(t, "lblMenu", QStringLiteral("Menu:"));
+    txtMenu = AddInputBox(t, "txtMenu");
+    Frame13 = AddFrame(t, "Frame13", QStringLiteral("Faction"));
+    InputBox* faction = AddInputBox(Frame13, "txtFaction", Keys::BlankToUnderscore);
+    txtFaction = faction;
+    // Enter would do nothing useful in these boxes; it is dropped.
+    for (InputBox* box : {id, name, faction})
+        box->onEnter = [] {};
+
+    Frame1 = AddFrame(t, "Frame1", QStringLiteral("Flags"));
+    AddLabel(Frame1, "lblFlags", QStringLiteral("Available flags:"), 120, 270, 3360);
+    AddLabel(Frame1, "lblIcons", QStringLiteral("Available icons:"), 120, 915, 3360);
+    cmbFlags = Named(new ComboBox(Frame1), "cmbFlags");
+    cmbIcon = Named(new ComboBox(Frame1), "cmbIcon");
+    termControls(Frame1, "Flag", txtFlag, cmdFlagAdd, cmdFlagChange, cmdFlagDel);
+    lstFlags = Named(new ListBox(Frame1), "lstFlags");
+
+    Frame4 = AddFrame(t, "Frame4", QStringLiteral("Personality"));
+    cmbPers = Named(new ComboBox(Frame4), "cmbPers");
+    termControls(Frame4, "Pers", txtPers, cmdPersAdd, cmdPersChange, cmdPersDel);
+    lstPers = Named(new ListBox(Frame4), "lstPers");
+
+    Frame5 = AddFrame(t, "Frame5", QStringLiteral("Members"));
+    buildMemberRows();
+    placeDesign();
+    wireControls();
+}
+
+void frmPythonPartyTemp::buildMemberRows() {
+    for (int i = 0; i < PythonPTMemberRows; ++i) {
+        ComboBox* troop = new ComboBox(Frame5);
+        troop->setObjectName(indexed("cmbPTTroops", i));
+        // The troop is typed text that need not be one of the rows; typing
+        // neither completes it nor adds it to the rows.
+        troop->setEditable(true);
+        troop->setCompleter(nullptr);
+        troop->setInsertPolicy(QComboBox::NoInsert);
+        cmbPTTroops[i] = troop;
+        auto* min = new InputBox(InputBox::Keys::Digits, 0, Frame5);
+        auto* max = new InputBox(InputBox::Keys::Digits, 0, Frame5);
+        min->setObjectName(indexed("txtPTMin", i));
+        max->setObjectName(indexed("txtPTMax", i));
+        txtPTMin[i] = min;
+        txtPTMax[i] = max;
+        for (InputBox* box : {min, max}) {
+            box->onLostFocus = [box] {
+                if (box->text().isEmpty())
+                    box->setText(QStringLiteral("0"));
+            };
+        }
+        chkPTPrisoner[i] = new CheckBox(QStringLiteral("Prisoner"), Frame5);
+        chkPTPrisoner[i]->setObjectName(indexed("chkPTPrisoner", i));
+
+        const int top = 300 + 1020 * i;
+        Place(troop, 120, top, 3525, 315);
+        QLabel* minLabel = AddLabel(Frame5, "lblMin", QStringLiteral("Min."), 120, top + 420, 420);
+        QLabel* maxLabel = AddLabel(Frame5, "lblMax", QStringLiteral("Max."), 1275, top + 420, 420);
+        minLabel->setObjectName(indexed("lblMin", i));
+        maxLabel->setObjectName(indexed("lblMax", i));
+        Place(min, 555, top + 390, 600, 315);
+        Place(max, 1710, top + 390, 600, 315);
+        Place(chkPTPrisoner[i], 2430, top + 390, 1215, 315);
+    }
+}
+
+void frmPythonPartyTemp::placeDesign() {
+    Place(frameAdd, 7050, 180, 2235, 900);
+    Place(cmdAdd, 120, 300, 960, 450);
+    Place(cmdDelete, 1155, 300, 960, 450);
+    Place(framePython, 9375, 180, 1830, 900);
+    Place(cmdShowPython, 120, 300, 1590, 450);
+    Place(frameEdit, 11295, 180, 3945, 900);
+    Place(cmdUpdate, 120, 300, 1800, 450);
+    Place(cmdSave, 2010, 300, 1800, 450);
+
+    Place(lblPartyTemplates, 120, 1140, 3705, 255);
+    Place(lstPT, 120, 1410, 3705, 6495);
+
+    Place(framePT, 3915, 1140, 11325, 6765);
+    Place(Frame12, 120, 240, 3600, 1035);
+    Place(txtPTID, 1080, 300, 2400, 315);
+    Place(txtPTName, 1080, 660, 2400, 315);
+    Place(lblMenu, 240, 1410, 900, 255);
+    Place(txtMenu, 1200, 1380, 2400, 315);
+    Place(Frame13, 120, 1800, 3600, 675);
+    Place(txtFaction, 120, 270, 3360, 315);
+    Place(Frame4, 120, 2535, 3600, 4110);
+    Place(cmbPers, 120, 270, 3360, 315);
+    placeTermControls(660, 3990, txtPers, cmdPersAdd, cmdPersChange, cmdPersDel, lstPers);
+
+    Place(Frame1, 3780, 240, 3600, 6405);
+    Place(cmbFlags, 120, 525, 3360, 315);
+    Place(cmbIcon, 120, 1170, 3360, 315);
+    placeTermControls(1605, 6285, txtFlag, cmdFlagAdd, cmdFlagChange, cmdFlagDel, lstFlags);
+
+    Place(Frame5, 7440, 240, 3765, 6405);
+
+    m_view.setLists({lstPT});
+    // One layout for every screen width: the window offers list font sizes only.
+    m_view.setLayout(frameParties, ContentWidth, ContentWidth, ContentHeight, {});
+}
+
+void frmPythonPartyTemp::wireControls() {
+    connect(lstPT, &ListBox::click, this, [this] { lstPT_Click(); });
+    connect(cmdAdd, &QPushButton::clicked, this, [this] { AddPythonPT(); });
+    connect(cmdDelete, &QPushButton::clicked, this, [this] { cmdDelete_Click(); });
+    connect(cmdShowPython, &QPushButton::clicked, this, [this] { cmdShowPython_Click(); });
+    connect(cmdUpdate, &QPushButton::clicked, this, [this] { UpdatePythonPT(true); });
+    connect(cmdSave, &QPushButton::clicked, this, [this] { saveFile(SavePythonPT, UnsavedPT); });
+
+    // A pick from a vocabulary goes into the edit box; a separator row puts nothing there.
+    const auto pick = [this](ComboBox* combo, const QStringList* vocabulary, QLineEdit* box) {
+        connect(combo, &ComboBox::click, box, [combo, vocabulary, box] {
+            if (const auto text = PickedVocabularyText(*vocabulary, combo->listIndex()))
+                box->setText(*text);
+        });
+    };
+    pick(cmbFlags, &m_flagVocabulary, txtFlag);
+    pick(cmbIcon, &m_iconVocabulary, txtFlag);
+    pick(cmbPers, &m_persVocabulary, txtPers);
+    WireTermList(lstFlags, txtFlag, cmdFlagAdd, cmdFlagChange, cmdFlagDel);
+    WireTermList(lstPers, txtPers, cmdPersAdd, cmdPersChange, cmdPersDel);
+}
+
+void frmPythonPartyTemp::buildMenus() {
     addFileMenu(QStringLiteral("mnu_file_main"), QStringLiteral("mnu_file_blank2"));
-    formLoad();
+    QMenu* edit = addMenu("mnu_edit", QStringLiteral("Edit"));
+    mnu_edit_add = addMenuEntry(edit, "mnu_edit_add", QStringLiteral("&Add party template"),
+                                [this] { AddPythonPT(); });
+    mnu_edit_del = addMenuEntry(edit, "mnu_edit_del", QStringLiteral("&Delete party template"),
+                                [this] { cmdDelete_Click(); });
+    Named(edit->addSeparator(), "mnu_edit_blank1");
+    mnu_edit_scan =
+        addMenuEntry(edit, "mnu_edit_scan", QStringLiteral("&Scan module_party_templates.py"),
+                     [this] { ScanPythonPT(); });
+    m_view.addMenu(false);
+    addEditorSwitchMenu("mnu_select", QStringLiteral("&Python editor"), PythonEditorSwitch(),
+                        ShowPythonPartyTemp);
+    addHelpMenu();
 }
 
 void frmPythonPartyTemp::formLoad() {
-    // Every opening reads module_party_templates.py and module_troops.py afresh from disk here.
+    setWindowTitle(WindowCaption(QStringLiteral("  - Python Party Templates Editor")));
+    m_view.setScreenWidth(ScreenWidth);
+    SetListFontSize(ListFontSize);
+    lblPartiyTemplatesEditor->setText(QStringLiteral("Party Templates Editor \n") +
+                                      ModuleSystemDirectory +
+                                      QStringLiteral("module_party_templates.py"));
+    CurPTLine = -1;
+    framePT->setEnabled(false);
+    SetPTAddMode(true);
+
+    m_flagVocabulary = PythonPTFlagVocabulary();
+    m_iconVocabulary = PythonPTIconVocabulary();
+    m_persVocabulary = PythonPTPersonalityVocabulary();
+    cmbFlags->setRows(m_flagVocabulary);
+    cmbIcon->setRows(m_iconVocabulary);
+    cmbPers->setRows(m_persVocabulary);
+
     LoadPythonPT();
     LoadPythonTroops();
-    setWindowTitle(WindowCaption(QStringLiteral("  - Python Party Templates Editor")));
+    FillPTTroopCombos();
+    FillPTList();
+}
+
+void frmPythonPartyTemp::SetPTAddMode(bool adding) {
+    PTAddMode = adding;
+    for (QPushButton* b : {cmdSave, cmdDelete, cmdAdd, cmdUpdate, cmdShowPython})
+        b->setEnabled(!adding);
+    mnu_edit_del->setEnabled(!adding);
+    mnu_edit_add->setEnabled(!adding);
+}
+
+// ---- Lists
+
+void frmPythonPartyTemp::FillPTTroopCombos() {
+    const QStringList rows = PythonPTTroopRows(PyTroopLines, PyTroopMax);
+    for (ComboBox* combo : cmbPTTroops)
+        combo->setRows(rows);
+}
+
+void frmPythonPartyTemp::FillPTList() {
+    m_ptRows = BuildPythonPTRows(PyPTLines, PyPTMax);
+    lstPT->setRows(m_ptRows.texts);
+    lblPartyTemplates->setText(QStringLiteral("List of party templates (") +
+                               QString::number(m_ptRows.count()) + u')');
+}
+
+// ---- Showing a template
+
+void frmPythonPartyTemp::lstPT_Click() {
+    CurPTLine = FindPythonPTLine(m_ptRows, lstPT->listIndex(), PyPTLines);
+    SetPTAddMode(false);
+    ShowPythonPT();
+    cmdUpdate->setText(QStringLiteral("Update PT"));
+    frameAdd->setEnabled(true);
+    framePython->setEnabled(true);
+    frameEdit->setEnabled(true);
+    // With nothing shown there is nothing to edit or update (a line that is
+    // no template must never be written as one), but what was changed before
+    // can still be saved.
+    framePT->setEnabled(CurPTLine >= 0);
+    cmdUpdate->setEnabled(CurPTLine >= 0 && m_ptReadable);
+}
+
+void frmPythonPartyTemp::clearPTFields() {
+    for (int i = 0; i < PythonPTMemberRows; ++i) {
+        cmbPTTroops[i]->setCurrentIndex(-1);
+        cmbPTTroops[i]->setEditText(QString());
+        txtPTMin[i]->setText(QStringLiteral("0"));
+        txtPTMax[i]->setText(QStringLiteral("0"));
+        chkPTPrisoner[i]->setChecked(false);
+    }
+    txtFlag->clear();
+    txtPers->clear();
+    for (ComboBox* combo : {cmbFlags, cmbPers, cmbIcon})
+        combo->setCurrentIndex(-1);
+    lstFlags->clear();
+    lstPers->clear();
+    for (QLineEdit* box : {txtPTID, txtPTName, txtMenu, txtFaction})
+        box->clear();
+}
+
+void frmPythonPartyTemp::ShowPythonPT() {
+    // Every field is cleared first, so nothing of the template shown before
+    // can slip into this one.
+    clearPTFields();
+    m_shownPT = PythonPT();
+    m_ptReadable = false;
+    if (CurPTLine < 0)
+        return;
+    const PythonPTParse parsed = ParsePythonPT(PyPTLines[CurPTLine]);
+    m_shownPT = parsed.pt;
+    m_ptReadable = parsed.complete;
+    showPTFields(parsed.pt);
+    if (!parsed.complete)
+        refusal(QStringLiteral("The entry of this party template could not be read completely, so "
+                               "it can't be updated or used as a template. Please check its syntax "
+                               "in module_party_templates.py!"));
+}
+
+void frmPythonPartyTemp::showPTFields(const PythonPT& pt) {
+    txtPTID->setText(pt.id);
+    txtPTName->setText(pt.name);
+    lstFlags->setRows(pt.flags);
+    txtMenu->setText(pt.menu);
+    txtFaction->setText(pt.faction);
+    lstPers->setRows(pt.personality);
+    for (int i = 0; i < PythonPTMemberRows; ++i) {
+        const PythonPTMember& m = pt.members[i];
+        if (m.troop.isEmpty())
+            continue;
+        cmbPTTroops[i]->setEditText(m.troop);
+        txtPTMin[i]->setText(m.minimum);
+        txtPTMax[i]->setText(m.maximum);
+        chkPTPrisoner[i]->setChecked(m.prisoner);
+    }
+}
+
+// ---- Storing a template
+
+PythonPT frmPythonPartyTemp::formPT() const {
+    // What the form does not show (members' further elements, members past
+    // the sixth, fields behind the member list, a comment) comes from the
+    // template as read.
+    PythonPT pt = m_shownPT;
+    pt.id = txtPTID->text();
+    pt.name = txtPTName->text();
+    pt.flags = listTexts(lstFlags);
+    pt.menu = txtMenu->text();
+    pt.faction = txtFaction->text();
+    pt.personality = listTexts(lstPers);
+    for (int i = 0; i < PythonPTMemberRows; ++i) {
+        PythonPTMember& m = pt.members[i];
+        m.troop = cmbPTTroops[i]->currentText();
+        m.minimum = txtPTMin[i]->text();
+        m.maximum = txtPTMax[i]->text();
+        m.prisoner = chkPTPrisoner[i]->isChecked();
+    }
+    return pt;
+}
+
+bool frmPythonPartyTemp::formAcceptable() {
+    if (txtPTID->text().isEmpty()) {
+        refusal(QStringLiteral("Please enter an ID for the party template!"));
+        txtPTID->setFocus();
+        return false;
+    }
+    if (PTAddMode &&
+        CheckNewPythonPTId(PyPTLines, PyPTMax, txtPTID->text()) == PythonPTIdProblem::Used) {
+        information(QStringLiteral("This Party Template ID is used by another item. Please change "
+                                   "the ID!"));
+        txtPTID->setFocus();
+        txtPTID->setCursorPosition(int(txtPTID->text().size()));
+        return false;
+    }
+    const QString field = PythonPTUnwritableField(formPT());
+    if (!field.isEmpty()) {
+        refusal(QStringLiteral("The ") + field +
+                QStringLiteral(" can't be written into module_party_templates.py as it stands. "
+                               "Please correct it!"));
+        return false;
+    }
+    return true;
+}
+
+bool frmPythonPartyTemp::UpdatePythonPT(bool showMessage) {
+    if (PTAddMode ? InsertPTLine < 0 : CurPTLine < 0 || !m_ptReadable) {
+        refusal(!PTAddMode && CurPTLine >= 0
+                    ? QStringLiteral("The entry of this party template could not be read "
+                                     "completely, so it can't be updated!")
+                    : QStringLiteral("Please select a party template first!"));
+        return false;
+    }
+    if (!formAcceptable())
+        return false;
+
+    const QString id = txtPTID->text();
+    const QString entry = BuildPythonPTEntry(formPT());
+    if (PTAddMode) {
+        InsertPythonPTEntry(PyPTLines, PyPTMax, PyPTLastEntry, InsertPTLine, entry);
+        FillPTList();
+        // Showing the new row ends add mode.
+        lstPT->setListIndex(int(m_ptRows.lines.indexOf(InsertPTLine)));
+        SetPTAddMode(false);
+        if (showMessage)
+            showResult(QStringLiteral("Party Template added..."),
+                       QStringLiteral("Party Template added to python line # ") +
+                           QString::number(InsertPTLine) + QStringLiteral(" - '") + id +
+                           QStringLiteral("'. This is the new entry:"),
+                       PyPTLines[InsertPTLine]);
+        InsertPTLine = -1;
+    } else {
+        PyPTLines[CurPTLine] = entry;
+        m_shownPT = ParsePythonPT(entry).pt;
+        const int r = lstPT->listIndex();
+        if (r >= 0) {
+            const QString row = PythonPTRow(r + 1, id);
+            lstPT->item(r)->setText(row);
+            m_ptRows.texts[r] = row;
+        }
+        if (showMessage)
+            showResult(QStringLiteral("PT updated..."),
+                       QStringLiteral("Party Template # ") + QString::number(r) +
+                           QStringLiteral(" - '") + id +
+                           QStringLiteral("' has been updated. This is the updated line:"),
+                       PyPTLines[CurPTLine]);
+    }
+    UnsavedPT = true;
+    return true;
+}
+
+// ---- Adding, deleting, rewriting
+
+void frmPythonPartyTemp::AddPythonPT() {
+    const int r = lstPT->listIndex();
+    switch (CheckPythonPTModel(CurPTLine, PyPTHardwired, r, m_ptReadable)) {
+    case PythonPTRefusal::Hardwired:
+        refusal(QStringLiteral("The selected party template is hardwired to the game, select "
+                               "another party template!"));
+        return;
+    case PythonPTRefusal::Unreadable:
+        refusal(QStringLiteral("The entry of this party template could not be read completely, so "
+                               "it can't be used as a template!"));
+        return;
+    case PythonPTRefusal::None:
+        break;
+    default:
+        MsgBox(QStringLiteral("Please select a party template as template!"), MsgButtons::Ok,
+               MsgIcon::Information, QStringLiteral("Add new party template..."));
+        return;
+    }
+    NewEntryChoice = 0;
+    NewEntryTitle = QStringLiteral("Add new party template?");
+    NewEntryText =
+        QStringLiteral("The form will be filled with data from party template # ") +
+        QString::number(r + 1) + u'!' + CrLf + CrLf +
+        QStringLiteral("Hit 'Add PT' in the party template editor to complete the process. "
+                       "Selecting a party template from the list will abort adding a party "
+                       "template.") +
+        CrLf + CrLf + QStringLiteral("Where do you want to add the new party template?");
+    ShowPythonNewEntry();
+    if (NewEntryChoice == 0)
+        return;
+    InsertPTLine = NewEntryChoice == 1 ? PythonPTEndPosition(PyPTLines, PyPTMax, PyPTLastEntry)
+                                       : CurPTLine + 1;
+    KeepListIndex = r;
+    SetPTAddMode(true);
+    m_shownPT = NewPythonPT(m_shownPT);
+    txtPTID->setText(NewPythonPTId);
+    txtPTName->setText(NewPythonPTName);
+    cmdUpdate->setText(QStringLiteral("Add PT"));
+    cmdUpdate->setEnabled(true);
+}
+
+void frmPythonPartyTemp::cmdDelete_Click() {
+    const int r = lstPT->listIndex();
+    switch (CheckPythonPTDelete(PyPTLines, CurPTLine, PyPTHardwired, r)) {
+    case PythonPTRefusal::Hardwired:
+        refusal(QStringLiteral("The selected party template is hardwired to the game, you can't "
+                               "delete this party template!"));
+        return;
+    case PythonPTRefusal::NotOneElement:
+        refusal(QStringLiteral("The entry of this party template spans lines that could not be "
+                               "joined, so it can't be deleted here. Please delete it in "
+                               "module_party_templates.py!"));
+        return;
+    case PythonPTRefusal::None:
+        break;
+    default:
+        information(QStringLiteral("Select a party template to delete!"));
+        return;
+    }
+    const QString text =
+        QStringLiteral("WARNING!") + CrLf + CrLf +
+        QStringLiteral("This will delete party templte # ") + QString::number(r + 1) +
+        QStringLiteral(" - ") + txtPTID->text() + u'!' + CrLf +
+        QStringLiteral("Also saved games may crash or the game won't load if you delete party "
+                       "templates which are content of the current module. It's highly "
+                       "recommended that you only delete your self created party templates!") +
+        CrLf + CrLf + QStringLiteral("Do you want to continue?");
+    if (MsgBox(text, MsgButtons::YesNo, MsgIcon::None, QStringLiteral("Delete party template?")) !=
+        MsgAnswer::Yes)
+        return;
+    KeepListIndex = r;
+    DeletePythonPT();
+}
+
+void frmPythonPartyTemp::DeletePythonPT() {
+    DeletePythonPTEntry(PyPTLines, PyPTMax, PyPTLastEntry, CurPTLine);
+    CurPTLine = -1;
+    FillPTList();
+    // The row that moved up into the deleted one's place, or the new last row;
+    // none at all leaves nothing shown and nothing to update.
+    lstPT->setListIndex(std::min(KeepListIndex, lstPT->count() - 1));
+    UnsavedPT = true;
+    information(QStringLiteral("Selected party template has been deleted!"));
+}
+
+void frmPythonPartyTemp::ScanPythonPT() {
+    const QString question =
+        QStringLiteral("This will update ALL Party Templates without making changes. This means "
+                       "all data will be reorganized, and you can test whether the editor works "
+                       "with your module_party_templates.py or not (testing syntax).") +
+        CrLf +
+        QStringLiteral("If you get party template errors when building your module, this editor "
+                       "can't read your syntax in module_party_templates.py.") +
+        CrLf + CrLf +
+        QStringLiteral("You should create a backup, if the saving function is prompting you to do "
+                       "that!") +
+        CrLf + CrLf + QStringLiteral("Do you want to continue?");
+    if (MsgBox(question, MsgButtons::YesNo, MsgIcon::None, QStringLiteral("Continue...?")) !=
+        MsgAnswer::Yes)
+        return;
+    repaint();
+    DoEvents();
+    DoEvents();
+
+    // The pass runs on the table itself; the window is brought up to date
+    // once, at its end, by showing the last row as the pass leaves it.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const PythonPTRewrite result = RewriteAllPythonPTs(PyPTLines, m_ptRows.lines);
+    QApplication::restoreOverrideCursor();
+    if (result.rewritten > 0)
+        UnsavedPT = true;
+    if (lstPT->count() > 1)
+        lstPT->setListIndex(lstPT->count() - 1);
+
+    QString text = QStringLiteral("All party templates have been updated. Now hit 'Save changes' "
+                                  "and build your module to test whether there are syntax "
+                                  "problems or not!");
+    if (result.skipped > 0)
+        text += CrLf + CrLf + QString::number(result.skipped) +
+                QStringLiteral(" party template(s) could not be read completely and were left as "
+                               "they were.");
+    information(text);
+}
+
+// ---- Commands
+
+void frmPythonPartyTemp::cmdShowPython_Click() {
+    if (CurPTLine < 0 || CurPTLine >= PyPTLines.size())
+        return;
+    showResult(QStringLiteral("Python party template line"),
+               QStringLiteral("Python line of the selected party template:"), PyPTLines[CurPTLine]);
 }
 
 QWidget* ShowPythonPartyTemp() {
