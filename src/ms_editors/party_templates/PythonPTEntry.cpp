@@ -346,24 +346,3 @@ std::optional<QString> PickedVocabularyText(const QStringList& vocabulary, int r
         return std::nullopt;
     return vocabulary[row];
 }
-
-bool AddListRow(QStringList& rows, const QString& text) {
-    if (text.isEmpty())
-        return false;
-    rows.append(text);
-    return true;
-}
-
-bool ChangeListRow(QStringList& rows, int selected, const QString& text) {
-    if (selected < 0 || selected >= rows.size())
-        return false;
-    rows[selected] = text;
-    return true;
-}
-
-int DeleteListRow(QStringList& rows, int selected) {
-    if (selected < 0 || selected >= rows.size())
-        return -1;
-    rows.removeAt(selected);
-    return int(rows.size()) - 1;
-}

@@ -77,16 +77,7 @@ QStringList PythonPTPersonalityVocabulary();
 // Whether a row is a separator: hyphens only. Separators are never written.
 bool IsPythonPTSeparator(const QString& row);
 
-// ---- Editing the flag and personality lists (both alike)
-
-// The text a pick of row `row` puts into the edit box; none for a separator
-// row or no row at all.
+// The text a pick of row `row` of a vocabulary puts into the edit box of its
+// list (the rows themselves are edited through the window's term lists);
+// none for a separator row or no row at all.
 std::optional<QString> PickedVocabularyText(const QStringList& vocabulary, int row);
-// Appends the edit box's text as a new last row unless it is empty (repeats
-// allowed); returns whether a row was added.
-bool AddListRow(QStringList& rows, const QString& text);
-// Puts the text (also an empty one) into the selected row; returns whether one was selected.
-bool ChangeListRow(QStringList& rows, int selected, const QString& text);
-// Removes the selected row; returns the row to select afterwards (the last
-// one), or -1 when none is left or none was selected.
-int DeleteListRow(QStringList& rows, int selected);

@@ -25,6 +25,8 @@ PythonPT NewPythonPT(const PythonPT& model) {
     PythonPT pt = model;
     pt.id = NewPythonPTId;
     pt.name = NewPythonPTName;
+    // A remark behind the model speaks of the model.
+    pt.trailer.clear();
     return pt;
 }
 

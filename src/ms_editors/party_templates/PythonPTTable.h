@@ -18,7 +18,8 @@
 inline const QString NewPythonPTId = QStringLiteral("new_party_template_1");
 inline const QString NewPythonPTName = QStringLiteral("New Party Template");
 
-// A copy of `model` with the new id and name: what the form shows in add mode.
+// A copy of `model` with the new id and name and without the remark behind
+// it: what the form shows in add mode.
 PythonPT NewPythonPT(const PythonPT& model);
 
 // Why a shown template may not serve as a model or be deleted.

@@ -1,8 +1,10 @@
 #include "ms_editors/party_templates/frmPythonPartyTemp.h"
 
+#include "module_system/PythonEntryTable.h"
 #include "module_system/frmPythonNewEntry.h"
 #include "module_system/modPythonPartyTemp.h"
 #include "module_system/modPythonTroops.h"
+#include "ms_editors/party_templates/PythonPTLists.h"
 #include "ms_editors/party_templates/PythonPTTable.h"
 #include "platform/MessageBox.h"
 #include "platform/System.h"
@@ -284,7 +286,7 @@ void frmPythonPartyTemp::FillPTTroopCombos() {
 }
 
 void frmPythonPartyTemp::FillPTList() {
-    m_ptRows = BuildPythonPTRows(PyPTLines, PyPTMax);
+    m_ptRows = BuildPythonEntryRows(PyPTLines, PyPTMax, PartyTemplateRows);
     lstPT->setRows(m_ptRows.texts);
     lblPartyTemplates->setText(QStringLiteral("List of party templates (") +
                                QString::number(m_ptRows.count()) + u')');
@@ -293,7 +295,8 @@ void frmPythonPartyTemp::FillPTList() {
 // ---- Showing a template
 
 void frmPythonPartyTemp::lstPT_Click() {
-    CurPTLine = FindPythonPTLine(m_ptRows, lstPT->listIndex(), PyPTLines);
+    CurPTLine =
+        FindPythonEntryLine(m_ptRows, lstPT->listIndex(), PyPTLines, PartyTemplateRows.opener);
     SetPTAddMode(false);
     ShowPythonPT();
     cmdUpdate->setText(QStringLiteral("Update PT"));
@@ -422,7 +425,7 @@ bool frmPythonPartyTemp::UpdatePythonPT(bool showMessage) {
     const QString id = txtPTID->text();
     const QString entry = BuildPythonPTEntry(formPT());
     if (PTAddMode) {
-        InsertPythonPTEntry(PyPTLines, PyPTMax, PyPTLastEntry, InsertPTLine, entry);
+        InsertPythonEntry(PyPTLines, PyPTMax, InsertPTLine, entry, &PyPTLastEntry);
         FillPTList();
         // Showing the new row ends add mode.
         lstPT->setListIndex(int(m_ptRows.lines.indexOf(InsertPTLine)));
@@ -439,7 +442,7 @@ bool frmPythonPartyTemp::UpdatePythonPT(bool showMessage) {
         m_shownPT = ParsePythonPT(entry).pt;
         const int r = lstPT->listIndex();
         if (r >= 0) {
-            const QString row = PythonPTRow(r + 1, id);
+            const QString row = PythonEntryRow(PartyTemplateRows, r + 1, id, QString());
             lstPT->item(r)->setText(row);
             m_ptRows.texts[r] = row;
         }
@@ -486,7 +489,8 @@ void frmPythonPartyTemp::AddPythonPT() {
     ShowPythonNewEntry();
     if (NewEntryChoice == 0)
         return;
-    InsertPTLine = NewEntryChoice == 1 ? PythonPTEndPosition(PyPTLines, PyPTMax, PyPTLastEntry)
+    InsertPTLine = NewEntryChoice == 1 ? PythonEndInsertLine(PyPTLines, PyPTMax, PyPTLastEntry,
+                                                             PartyTemplateListFormat)
                                        : CurPTLine + 1;
     KeepListIndex = r;
     SetPTAddMode(true);
@@ -531,7 +535,10 @@ void frmPythonPartyTemp::cmdDelete_Click() {
 }
 
 void frmPythonPartyTemp::DeletePythonPT() {
-    DeletePythonPTEntry(PyPTLines, PyPTMax, PyPTLastEntry, CurPTLine);
+    // Only an element that is exactly one entry goes (cmdDelete_Click has said
+    // why another one cannot).
+    if (!DeletePythonEntry(PyPTLines, PyPTMax, CurPTLine, PartyTemplateRows.opener, &PyPTLastEntry))
+        return;
     CurPTLine = -1;
     FillPTList();
     // The row that moved up into the deleted one's place, or the new last row;
@@ -563,7 +570,9 @@ void frmPythonPartyTemp::ScanPythonPT() {
     // The pass runs on the table itself; the window is brought up to date
     // once, at its end, by showing the last row as the pass leaves it.
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const PythonPTRewrite result = RewriteAllPythonPTs(PyPTLines, m_ptRows.lines);
+    const PythonRewriteResult result = RewriteAllPythonEntries(
+        PyPTLines, PyPTMax, m_ptRows.lines, PartyTemplateRows.opener,
+        [](int, const QString& entry) { return RewrittenPythonPTEntry(entry); });
     QApplication::restoreOverrideCursor();
     if (result.rewritten > 0)
         UnsavedPT = true;

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "module_system/PythonEntryLists.h"
 #include "ms_editors/party_templates/PythonPTEntry.h"
-#include "ms_editors/party_templates/PythonPTLists.h"
 #include "shell/EditorView.h"
 #include "shell/EditorWindow.h"
 

@@ -170,7 +170,7 @@ TEST(PythonPTUnwritableField, NamesTheFieldThatWouldBreakTheEntry) {
     }
 }
 
-TEST(PythonPTVocabulary, PicksAndListEditing) {
+TEST(PythonPTVocabulary, RowsAndPicks) {
     const QStringList flags = PythonPTFlagVocabulary();
     const QStringList icons = PythonPTIconVocabulary();
     const QStringList pers = PythonPTPersonalityVocabulary();
@@ -181,15 +181,6 @@ TEST(PythonPTVocabulary, PicksAndListEditing) {
     EXPECT_EQ(PickedVocabularyText(flags, 16), std::nullopt);
     EXPECT_EQ(PickedVocabularyText(pers, 4), std::nullopt);
     EXPECT_EQ(PickedVocabularyText(flags, 17), QStringLiteral("carries_goods(x)"));
-
-    QStringList rows{"icon_camp"};
-    EXPECT_FALSE(AddListRow(rows, QString()));
-    EXPECT_TRUE(AddListRow(rows, "icon_camp") && AddListRow(rows, "pf_x"));
-    EXPECT_TRUE(ChangeListRow(rows, 1, QString()));
-    EXPECT_EQ(rows, (QStringList{"icon_camp", "", "pf_x"}));
-    // The selection goes to the last row, not to the one behind the removed row.
-    EXPECT_EQ(DeleteListRow(rows, 0), 1);
-    EXPECT_EQ(DeleteListRow(rows, 5), -1);
 }
 
 } // namespace

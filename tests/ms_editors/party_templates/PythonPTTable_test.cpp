@@ -45,6 +45,17 @@ TEST(PythonPTTable, RefusesWhatCannotBeAddedOrDeleted) {
         EXPECT_EQ(CheckNewPythonPTId(Lines, 10, id), problem) << id;
 }
 
+TEST(PythonPTTable, ANewTemplateCopiesItsModelButNotTheRemarkBehindIt) {
+    const PythonPT model =
+        ParsePythonPT("(\"a\",\"A\",icon_x,0,fac_x,0,[(trp_a,0,2,0)]), # the model").pt;
+    ASSERT_FALSE(model.trailer.isEmpty());
+    PythonPT expected = model;
+    expected.id = "new_party_template_1";
+    expected.name = "New Party Template";
+    expected.trailer.clear();
+    EXPECT_EQ(NewPythonPT(model), expected);
+}
+
 TEST(PythonPTTable, RewriteAllLeavesWhatItCannotReadAndCountsIt) {
     QStringList lines = Lines;
     QList<int> rowLines = BuildPythonEntryRows(lines, 10, PartyTemplateRows).lines;

@@ -21,7 +21,7 @@ TEST_F(PythonPartyTempWindow, LoadsVocabulariesAndListsAndWaitsWithNothingSelect
         {"cmbFlags", 19, 18, "carries_gold(x)"},
         {"cmbIcon", 189, 187, "icon_banner_126"},
         {"cmbPers", 34, 33, "aggressiveness_15"},
-        {"cmbPTTroops(5)", 24, 1, "trp_player"}};
+        {"cmbPTTroops(5)", 26, 1, "trp_player"}};
     for (const auto& [name, count, row, rowText] : combos) {
         auto* combo = get<ComboBox>(QLatin1String(name));
         EXPECT_EQ(combo->count(), count) << name;
