@@ -15,7 +15,6 @@ namespace {
 
 class PythonTroopsEditing : public PythonTroopsWindow {
 protected:
-    void trigger(const char* name) { get<QAction>(name)->trigger(); }
     void type(const char* boxName, const QString& keys) {
         QLineEdit* b = box(boxName);
         for (QChar c : keys) {

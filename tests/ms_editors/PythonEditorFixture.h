@@ -1,0 +1,85 @@
+#pragma once
+
+#include "platform/gui/Controls.h"
+#include "shell/modMain.h"
+#include "support/Scripted.h"
+
+#include "troops/QtPrinters.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// A module-system editor opened on a copy of a folder of module files, with
+// every platform seam scripted; controls are found by their names.
+template <class Window> class PythonEditorTest : public ::testing::Test {
+protected:
+    explicit PythonEditorTest(const QString& folder) : copy(folder) {}
+
+    void SetUp() override {
+        ModuleSystemDirectory = copy.folder();
+        ScreenWidth = 1024;
+        ListFontSize = 8;
+        window = new Window;
+    }
+    void TearDown() override {
+        delete window.data();
+        // Windows this test opened beside the editor (a deleted window may take
+        // others with it, so each is guarded).
+        QList<QPointer<QWidget>> opened;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == QStringLiteral("frmMain") ||
+                w->objectName().startsWith(QStringLiteral("frmPython")))
+                opened.append(w);
+        }
+        for (const QPointer<QWidget>& w : opened)
+            delete w.data();
+    }
+    // Opens the editor anew on a copy of another folder of module files.
+    void reopenOn(const QString& source) {
+        delete window.data();
+        other = std::make_unique<ModuleCopy>(source);
+        ModuleSystemDirectory = other->folder();
+        window = new Window;
+    }
+
+    template <class T = QWidget> T* get(const QString& name) {
+        T* w = window->template findChild<T*>(name);
+        EXPECT_NE(w, nullptr) << name.toStdString();
+        return w;
+    }
+    ListBox* list(const QString& name) { return get<ListBox>(name); }
+    QLineEdit* box(const QString& name) { return get<QLineEdit>(name); }
+    void click(const QString& name) { get<QPushButton>(name)->click(); }
+    void trigger(const QString& name) { get<QAction>(name)->trigger(); }
+    QString text(const QString& name) { return box(name)->text(); }
+    // The rows of a list box, or only its selected ones.
+    QStringList rows(const QString& name, bool selectedOnly = false) {
+        QStringList texts;
+        ListBox* l = list(name);
+        for (int i = 0; i < l->count(); ++i) {
+            if (!selectedOnly || l->item(i)->isSelected())
+                texts.append(l->item(i)->text());
+        }
+        return texts;
+    }
+    // Answers the next where-to-add question with "at the end" or "behind".
+    void answerWhereToAdd(bool behind) {
+        plat.onModal([behind](QWidget* dialog) {
+            if (behind)
+                dialog->findChild<OptionButton*>(QStringLiteral("optBehind"))->setValue(true);
+            dialog->findChild<QPushButton*>(QStringLiteral("cmdAdd"))->click();
+        });
+    }
+
+    ScriptedPlatform plat;
+    ModuleCopy copy;
+    std::unique_ptr<ModuleCopy> other;
+    QPointer<Window> window;
+};
