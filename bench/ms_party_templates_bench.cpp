@@ -1,12 +1,11 @@
-// The party-template codec on a large module_party_templates.py (5,000
-// templates, most over several lines) beside a module_troops.py of 3,000
-// troops: loading both with the list and troop-box rows the editor opens with,
-// showing one template, and rewriting them all.
-#include "module_system/PythonEntryLists.h"
-#include "module_system/modPythonPartyTemp.h"
-#include "module_system/modPythonTroops.h"
-#include "ms_editors/party_templates/PythonPTLists.h"
-#include "ms_editors/party_templates/PythonPTTable.h"
+// The module-system party-template editor on a large module_party_templates.py
+// (5,000 templates, most over several lines) beside a module_troops.py of
+// 3,000 troops: opening the window, showing a template and rewriting them all.
+#include "ms_editors/party_templates/frmPythonPartyTemp.h"
+#include "platform/AppFolder.h"
+#include "platform/MessageBox.h"
+#include "platform/gui/Controls.h"
+#include "platform/gui/Modal.h"
 #include "shell/modMain.h"
 
 #include <QTemporaryDir>
@@ -23,7 +22,11 @@ constexpr int TroopCount = 3000;
 class LargePartyTemplates {
 public:
     LargePartyTemplates() {
+        SetProgramFolder(m_dir.path());
         ModuleSystemDirectory = m_dir.path() + u'/';
+        // Every question is answered Yes; result windows close at once.
+        SetMessageBoxHandler([](const MessageBoxRequest&) { return MsgAnswer::Yes; });
+        SetModalHandler([](QWidget*) {});
         QStringList pt{QStringLiteral("from header_parties import *"), QString(),
                        QStringLiteral("party_templates = ["),
                        QStringLiteral("  (\"none\",\"none\",icon_gray_knight,0,fac_commoners,"
@@ -64,50 +67,51 @@ public:
         WriteLines(ModuleSystemDirectory + QStringLiteral("module_troops.py"), troops);
     }
 
+    ~LargePartyTemplates() {
+        SetMessageBoxHandler({});
+        SetModalHandler({});
+        SetProgramFolder(QString());
+    }
+
 private:
     QTemporaryDir m_dir;
 };
 
-// What the editor's load reads and lists before it fills its controls.
-void BM_OpenPartyTemplates(benchmark::State& state) {
+void BM_OpenPartyTemplateEditor(benchmark::State& state) {
     LargePartyTemplates files;
     for (auto _ : state) {
-        LoadPythonPT();
-        LoadPythonTroops();
-        benchmark::DoNotOptimize(BuildPythonEntryRows(PyPTLines, PyPTMax, PartyTemplateRows));
-        benchmark::DoNotOptimize(PythonPTTroopRows(PyTroopLines, PyTroopMax));
+        auto* window = new frmPythonPartyTemp;
+        benchmark::DoNotOptimize(window);
+        delete window;
     }
 }
-BENCHMARK(BM_OpenPartyTemplates)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenPartyTemplateEditor)->Unit(benchmark::kMillisecond);
 
-void BM_ShowPartyTemplate(benchmark::State& state) {
+void BM_SelectPartyTemplate(benchmark::State& state) {
     LargePartyTemplates files;
-    LoadPythonPT();
-    const PythonEntryRows rows = BuildPythonEntryRows(PyPTLines, PyPTMax, PartyTemplateRows);
+    frmPythonPartyTemp window;
+    auto* list = window.findChild<ListBox*>(QStringLiteral("lstPT"));
     int row = 0;
     for (auto _ : state) {
-        const int line = FindPythonEntryLine(rows, row, PyPTLines, PartyTemplateRows.opener);
-        benchmark::DoNotOptimize(ParsePythonPT(PyPTLines[line]));
-        row = (row + 997) % rows.count();
+        list->setListIndex(row);
+        row = (row + 997) % list->count();
     }
 }
-BENCHMARK(BM_ShowPartyTemplate)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SelectPartyTemplate)->Unit(benchmark::kMillisecond);
 
-void BM_RewriteAllPartyTemplates(benchmark::State& state) {
+void BM_ScanAllPartyTemplates(benchmark::State& state) {
     LargePartyTemplates files;
-    LoadPythonPT();
-    const QStringList loaded = PyPTLines;
-    const PythonEntryRows rows = BuildPythonEntryRows(loaded, PyPTMax, PartyTemplateRows);
     for (auto _ : state) {
-        // Each pass starts from the file as read, not from its own result.
+        // Each pass starts from the file as written, not from its own result.
         state.PauseTiming();
-        QStringList lines = loaded;
+        auto* window = new frmPythonPartyTemp;
         state.ResumeTiming();
-        benchmark::DoNotOptimize(RewriteAllPythonEntries(
-            lines, PyPTMax, rows.lines, PartyTemplateRows.opener,
-            [](int, const QString& entry) { return RewrittenPythonPTEntry(entry); }));
+        window->ScanPythonPT();
+        state.PauseTiming();
+        delete window;
+        state.ResumeTiming();
     }
 }
-BENCHMARK(BM_RewriteAllPartyTemplates)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScanAllPartyTemplates)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -38,6 +38,12 @@ party_templates = [
     (trp_looter,0,10),
     (trp_farmer,0,3,pmf_is_prisoner)]),
   ("hunters","Hunting Party",icon_peasant,0,fac_commoners,merchant_personality,[(trp_hunter,2,8)]),
+
+# Companies on the move
+  ("mercenary_band","Mercenary Band",icon_flagbearer_a|carries_gold(150)|pf_show_faction|pf_limit_members,0,fac_commoners,aggressiveness_8|courage_12,
+   [(trp_mercenary_crossbowman,4,12),(trp_caravan_guard,2,8),(trp_watchman,0,4),
+    (trp_hunter,0,3),(trp_townsman,0,2,pmf_is_prisoner),(trp_peasant_woman,0,2,pmf_is_prisoner)]),
+  ("river_smugglers","River Smugglers",icon_ship|pf_is_ship|carries_goods(12),0,fac_outlaws,bandit_personality|banditness,[(trp_looter,2,10),(trp_forest_bandit,0,4)]),
 ]
 
 # Templates that the bandit spawn scripts pick from.

@@ -31,9 +31,14 @@ QString PythonEntryName(const QString& element) {
 
 QString PythonEntryRow(const PythonRowFormat& format, int number, const QString& id,
                        const QString& name) {
-    QString row = QString::number(number) + QStringLiteral(". ") + format.prefix + id;
+    // Built in place: a list of thousands of rows is built on every opening.
+    const QString n = QString::number(number);
+    QString row;
+    row.reserve(n.size() + 2 + format.prefix.size() + id.size() +
+                (format.withName ? name.size() + 3 : 0));
+    row.append(n).append(u". ").append(format.prefix).append(id);
     if (format.withName)
-        row += QStringLiteral(" (") + name + u')';
+        row.append(u" (").append(name).append(u')');
     return row;
 }
 

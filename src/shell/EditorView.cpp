@@ -52,6 +52,16 @@ void EditorView::setLayout(QWidget* content, int width1024, int width1280, int h
 }
 
 void EditorView::setScreenWidth(int width) {
+    layOut(width);
+    if (m_width1024 && (width == 1024 || width == 1280)) {
+        m_width1024->setChecked(width == 1024);
+        m_width1280->setChecked(width == 1280);
+    }
+    ScreenWidth = static_cast<std::int16_t>(width);
+    SaveViewSettings();
+}
+
+void EditorView::layOut(int width) {
     const bool wide = OfferedScreenWidth(width) == 1280;
     ApplyWidthRules(m_rules, wide);
     if (m_content) {
@@ -63,18 +73,12 @@ void EditorView::setScreenWidth(int width) {
         m_window->resize(m_content->width(),
                          m_content->height() + m_window->menuBar()->sizeHint().height());
     }
-    if (m_width1024 && (width == 1024 || width == 1280)) {
-        m_width1024->setChecked(width == 1024);
-        m_width1280->setChecked(width == 1280);
-    }
     if (const QScreen* screen = m_window->screen()) {
         const QRect area = screen->availableGeometry();
         m_window->move(
             std::max(0, area.left() + (area.width() - m_window->frameGeometry().width()) / 2),
             std::max(0, m_window->y()));
     }
-    ScreenWidth = static_cast<std::int16_t>(width);
-    SaveViewSettings();
 }
 
 void EditorView::setListFontSize(int size) {

@@ -41,6 +41,9 @@ public:
     // Lays the window out for `width`, ticks its menu entry, centres the
     // window across the screen, and stores ScreenWidth.
     void setScreenWidth(int width);
+    // Lays the window out for `width` and centres it, storing nothing: for a
+    // window whose one layout does not follow the setting.
+    void layOut(int width);
     // Sets the font size of the lists, ticks its menu entry, and stores
     // ListFontSize.
     void setListFontSize(int size);

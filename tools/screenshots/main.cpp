@@ -187,6 +187,7 @@ int main(int argc, char** argv) {
         {{"frmTextPartyTemp", ShowTextPartyTemp, false}, "lstPT", 2},
         {{"frmTextParties", ShowTextParties, false}, "lstParties", 5},
         {{"frmTextItems", ShowTextItems, true}, "lstItems", 7},
+        {{"frmPythonPartyTemp", ShowPythonPartyTemp, false}, "lstPT", 10}, // six members
     };
     for (const auto& [editor, list, row] : shownRecords) {
         for (const std::int16_t width : {std::int16_t(1024), std::int16_t(1280)}) {

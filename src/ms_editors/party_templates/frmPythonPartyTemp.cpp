@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QStringListModel>
 
 namespace {
 
@@ -133,11 +134,13 @@ void frmPythonPartyTemp::buildControls() {
 }
 
 void frmPythonPartyTemp::buildMemberRows() {
+    m_troopRows = new QStringListModel(this);
     for (int i = 0; i < PythonPTMemberRows; ++i) {
         ComboBox* troop = new ComboBox(Frame5);
         troop->setObjectName(indexed("cmbPTTroops", i));
         // The troop is typed text that need not be one of the rows; typing
         // neither completes it nor adds it to the rows.
+        troop->setModel(m_troopRows);
         troop->setEditable(true);
         troop->setCompleter(nullptr);
         troop->setInsertPolicy(QComboBox::NoInsert);
@@ -247,7 +250,7 @@ void frmPythonPartyTemp::buildMenus() {
 
 void frmPythonPartyTemp::formLoad() {
     setWindowTitle(WindowCaption(QStringLiteral("  - Python Party Templates Editor")));
-    m_view.setScreenWidth(ScreenWidth);
+    m_view.layOut(ScreenWidth);
     SetListFontSize(ListFontSize);
     lblPartiyTemplatesEditor->setText(QStringLiteral("Party Templates Editor \n") +
                                       ModuleSystemDirectory +
@@ -280,9 +283,12 @@ void frmPythonPartyTemp::SetPTAddMode(bool adding) {
 // ---- Lists
 
 void frmPythonPartyTemp::FillPTTroopCombos() {
-    const QStringList rows = PythonPTTroopRows(PyTroopLines, PyTroopMax);
-    for (ComboBox* combo : cmbPTTroops)
-        combo->setRows(rows);
+    // The six boxes show one list of rows, held once.
+    m_troopRows->setStringList(PythonPTTroopRows(PyTroopLines, PyTroopMax));
+    for (ComboBox* combo : cmbPTTroops) {
+        combo->setCurrentIndex(-1);
+        combo->setEditText(QString());
+    }
 }
 
 void frmPythonPartyTemp::FillPTList() {
