@@ -50,7 +50,9 @@ TEST_F(PythonPartyTempEditing, AddsAtTheEndOrBehindTheTemplate) {
     EXPECT_EQ(list("lstPT")->count(), 22);
     EXPECT_TRUE(window->UnsavedPT);
 
-    // The same id a second time is refused, and the editor stays adding.
+    // The same id a second time is refused, and the editor stays adding. A
+    // stale last-entry marker does not send the entry into the header.
+    PyPTLastEntry = 0;
     answerWhereToAdd(false);
     click("cmdAdd");
     click("cmdUpdate");
@@ -60,6 +62,9 @@ TEST_F(PythonPartyTempEditing, AddsAtTheEndOrBehindTheTemplate) {
     EXPECT_EQ(plat.boxes.back().title, QStringLiteral("Information..."));
     EXPECT_TRUE(window->PTAddMode);
     EXPECT_EQ(list("lstPT")->count(), 22);
+    box("txtPTID")->setText(QStringLiteral("late"));
+    click("cmdUpdate");
+    EXPECT_EQ(lineOf("late"), lineOf("new_party_template_1") + 1);
 }
 
 TEST_F(PythonPartyTempEditing, AddAndDeleteAreRefusedWhereTheyWouldDoHarm) {
