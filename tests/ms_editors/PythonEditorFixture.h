@@ -56,7 +56,8 @@ protected:
     }
     ListBox* list(const QString& name) { return get<ListBox>(name); }
     QLineEdit* box(const QString& name) { return get<QLineEdit>(name); }
-    void click(const QString& name) { get<QPushButton>(name)->click(); }
+    QPushButton* button(const QString& name) { return get<QPushButton>(name); }
+    void click(const QString& name) { button(name)->click(); }
     void trigger(const QString& name) { get<QAction>(name)->trigger(); }
     QString text(const QString& name) { return box(name)->text(); }
     // The rows of a list box, or only its selected ones.
@@ -68,6 +69,14 @@ protected:
                 texts.append(l->item(i)->text());
         }
         return texts;
+    }
+    // Whether a window of that name is open (and shown).
+    bool hasTopLevel(const QString& name) {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == name && w->isVisible())
+                return true;
+        }
+        return false;
     }
     // Answers the next where-to-add question with "at the end" or "behind".
     void answerWhereToAdd(bool behind) {

@@ -11,6 +11,7 @@
 #include "platform/gui/Controls.h"
 #include "platform/gui/InputBox.h"
 #include "platform/gui/Layout.h"
+#include "platform/gui/SharedRows.h"
 #include "platform/gui/TermList.h"
 #include "shell/EditorFactories.h"
 #include "shell/EditorMessages.h"
@@ -22,7 +23,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QStringListModel>
 
 namespace {
 
@@ -134,13 +134,11 @@ void frmPythonPartyTemp::buildControls() {
 }
 
 void frmPythonPartyTemp::buildMemberRows() {
-    m_troopRows = new QStringListModel(this);
     for (int i = 0; i < PythonPTMemberRows; ++i) {
         ComboBox* troop = new ComboBox(Frame5);
         troop->setObjectName(indexed("cmbPTTroops", i));
         // The troop is typed text that need not be one of the rows; typing
         // neither completes it nor adds it to the rows.
-        troop->setModel(m_troopRows);
         troop->setEditable(true);
         troop->setCompleter(nullptr);
         troop->setInsertPolicy(QComboBox::NoInsert);
@@ -283,12 +281,10 @@ void frmPythonPartyTemp::SetPTAddMode(bool adding) {
 // ---- Lists
 
 void frmPythonPartyTemp::FillPTTroopCombos() {
-    // The six boxes show one list of rows, held once.
-    m_troopRows->setStringList(PythonPTTroopRows(PyTroopLines, PyTroopMax));
-    for (ComboBox* combo : cmbPTTroops) {
-        combo->setCurrentIndex(-1);
+    ShareRows({cmbPTTroops.begin(), cmbPTTroops.end()},
+              PythonPTTroopRows(PyTroopLines, PyTroopMax));
+    for (ComboBox* combo : cmbPTTroops)
         combo->setEditText(QString());
-    }
 }
 
 void frmPythonPartyTemp::FillPTList() {

@@ -16,7 +16,6 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QStringListModel;
 
 // The party-template editor of module_party_templates.py: lists the templates,
 // shows the selected entry field by field, writes it back, adds, deletes and
@@ -65,7 +64,6 @@ private:
 
     EditorView m_view{this};
     PythonEntryRows m_ptRows;
-    QStringListModel* m_troopRows = nullptr; // the rows of every member troop box
     QStringList m_flagVocabulary;
     QStringList m_iconVocabulary;
     QStringList m_persVocabulary;

@@ -11,7 +11,7 @@
 #include "support/UserInput.h"
 #include "support/WindowChecks.h"
 
-#include "../troops/QtPrinters.h"
+#include "../PythonEditorFixture.h"
 #include "SameItems.h"
 
 #include <QAction>
@@ -32,55 +32,14 @@ namespace {
 
 // The item editor opened on a copy of our small module system (ten items), or
 // of the items written as real files write them; every platform seam scripted.
-class PythonItemsWindow : public ::testing::Test {
+class PythonItemsWindow : public PythonEditorTest<frmPythonItems> {
 protected:
-    void SetUp() override {
-        ModuleSystemDirectory = copy.folder();
-        ScreenWidth = 1024;
-        ListFontSize = 8;
-        window = new frmPythonItems;
-    }
-    void TearDown() override {
-        delete window.data();
-        QList<QPointer<QWidget>> opened;
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->objectName() == QStringLiteral("frmMain") ||
-                w->objectName().startsWith(QStringLiteral("frmPython")))
-                opened.append(w);
-        }
-        for (const QPointer<QWidget>& w : opened)
-            delete w.data();
-    }
-    void reopenOn(const QString& source) {
-        delete window.data();
-        other = std::make_unique<ModuleCopy>(source);
-        ModuleSystemDirectory = other->folder();
-        window = new frmPythonItems;
-    }
+    PythonItemsWindow() : PythonEditorTest(QStringLiteral(QE_TEST_DATA_DIR "/ms_editors")) {}
+
     void reopenOnRoughItems() {
         reopenOn(QStringLiteral(QE_TEST_DATA_DIR "/ms_editors/rough_items"));
     }
 
-    template <class T = QWidget> T* get(const char* name) {
-        T* w = window->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
-    ListBox* list(const char* name) { return get<ListBox>(name); }
-    QLineEdit* box(const char* name) { return get<QLineEdit>(name); }
-    QPushButton* button(const char* name) { return get<QPushButton>(name); }
-    void click(const char* name) { button(name)->click(); }
-    void trigger(const char* name) { get<QAction>(name)->trigger(); }
-    QString text(const char* name) { return box(name)->text(); }
-    QStringList rows(const char* name, bool selectedOnly = false) {
-        QStringList texts;
-        ListBox* l = list(name);
-        for (int i = 0; i < l->count(); ++i) {
-            if (!selectedOnly || l->item(i)->isSelected())
-                texts.append(l->item(i)->text());
-        }
-        return texts;
-    }
     // The stat pairs on show: "name=value", or the name alone without a value box.
     QStringList stats() {
         QStringList shown;
@@ -114,25 +73,6 @@ protected:
         }
         return -1;
     }
-    void answerWhereToAdd(bool behind) {
-        plat.onModal([behind](QWidget* dialog) {
-            if (behind)
-                dialog->findChild<OptionButton*>(QStringLiteral("optBehind"))->setValue(true);
-            dialog->findChild<QPushButton*>(QStringLiteral("cmdAdd"))->click();
-        });
-    }
-    bool hasTopLevel(const QString& name) {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->objectName() == name && w->isVisible())
-                return true;
-        }
-        return false;
-    }
-
-    ScriptedPlatform plat;
-    ModuleCopy copy{QStringLiteral(QE_TEST_DATA_DIR "/ms_editors")};
-    std::unique_ptr<ModuleCopy> other;
-    QPointer<frmPythonItems> window;
 };
 
 TEST_F(PythonItemsWindow, LoadsTheVocabularyAndListsEveryItem) {

@@ -18,7 +18,6 @@ protected:
         copy.write(QStringLiteral("module_party_templates.py"), templates);
         reopenOn(copy.folder());
     }
-    QPushButton* button(const QString& name) { return get<QPushButton>(name); }
     // Member row i as the form shows it: troop, minimum, maximum, "P" when ticked.
     QString member(int i) {
         const QString n = u'(' + QString::number(i) + u')';

@@ -32,13 +32,6 @@ protected:
         box("txtItemNr")->setText(number);
         click("cmdAddItemNr");
     }
-    bool hasTopLevel(const QString& name) {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->objectName() == name && w->isVisible())
-                return true;
-        }
-        return false;
-    }
 };
 
 TEST_F(PythonTroopsEditing, InventoryAddsByRowOrNumberUpToItsLimit) {
