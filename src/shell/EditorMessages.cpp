@@ -10,6 +10,16 @@ void ShowInformation(const QString& text) {
     MsgBox(text, MsgButtons::Ok, MsgIcon::Information, QStringLiteral("Information..."));
 }
 
+void ShowRewriteAllDone(const QString& plural, const QString& singular, int skipped) {
+    QString text = QStringLiteral("All ") + plural +
+                   QStringLiteral(" have been updated. Now hit 'Save changes' and build your "
+                                  "module to test whether there are syntax problems or not!");
+    if (skipped > 0)
+        text += QStringLiteral("\r\n\r\n") + QString::number(skipped) + u' ' + singular +
+                QStringLiteral("(s) could not be read completely and were left as they were.");
+    ShowInformation(text);
+}
+
 void ShowFaceCodeHelp() {
     const QString lineBreak = QStringLiteral("\r\n");
     MsgBox(QStringLiteral("This is a face code - you can generate this in the game. First, enable "

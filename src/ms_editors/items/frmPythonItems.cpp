@@ -726,13 +726,7 @@ void frmPythonItems::ScanPythonItems() {
     if (lstItems->count() > 1)
         lstItems->setListIndex(lstItems->count() - 1);
 
-    QString text = QStringLiteral("All items have been updated. Now hit 'Save changes' and build "
-                                  "your module to test whether there are syntax problems or not!");
-    if (result.skipped > 0)
-        text += CrLf + CrLf + QString::number(result.skipped) +
-                QStringLiteral(" item(s) could not be read completely and were left as they "
-                               "were.");
-    ShowInformation(text);
+    ShowRewriteAllDone(QStringLiteral("items"), QStringLiteral("item"), result.skipped);
 }
 
 // ---- Commands and input rules

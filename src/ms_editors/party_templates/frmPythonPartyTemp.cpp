@@ -581,14 +581,8 @@ void frmPythonPartyTemp::ScanPythonPT() {
     if (lstPT->count() > 1)
         lstPT->setListIndex(lstPT->count() - 1);
 
-    QString text = QStringLiteral("All party templates have been updated. Now hit 'Save changes' "
-                                  "and build your module to test whether there are syntax "
-                                  "problems or not!");
-    if (result.skipped > 0)
-        text += CrLf + CrLf + QString::number(result.skipped) +
-                QStringLiteral(" party template(s) could not be read completely and were left as "
-                               "they were.");
-    information(text);
+    ShowRewriteAllDone(QStringLiteral("party templates"), QStringLiteral("party template"),
+                       result.skipped);
 }
 
 // ---- Commands

@@ -870,13 +870,7 @@ void frmPythonTroops::ScanPythonTroops() {
     if (lstTroops->count() > 1)
         lstTroops->setListIndex(lstTroops->count() - 1);
 
-    QString text = QStringLiteral("All troops have been updated. Now hit 'Save changes' and build "
-                                  "your module to test whether there are syntax problems or not!");
-    if (result.skipped > 0)
-        text += CrLf + CrLf + QString::number(result.skipped) +
-                QStringLiteral(" troop(s) could not be read completely and were left as they "
-                               "were.");
-    ShowInformation(text);
+    ShowRewriteAllDone(QStringLiteral("troops"), QStringLiteral("troop"), result.skipped);
 }
 
 // ---- Commands
