@@ -31,14 +31,33 @@ QString PythonEntryName(const QString& element) {
 
 QString PythonEntryRow(const PythonRowFormat& format, int number, const QString& id,
                        const QString& name) {
-    // Built in place: a list of thousands of rows is built on every opening.
-    const QString n = QString::number(number);
-    QString row;
-    row.reserve(n.size() + 2 + format.prefix.size() + id.size() +
-                (format.withName ? name.size() + 3 : 0));
-    row.append(n).append(u". ").append(format.prefix).append(id);
-    if (format.withName)
-        row.append(u" (").append(name).append(u')');
+    // Written straight into its place: a list of thousands of rows is built
+    // on every opening.
+    char digits[12];
+    int n = 0;
+    for (unsigned v = unsigned(std::max(number, 0));; v /= 10) {
+        digits[n++] = char('0' + v % 10);
+        if (v < 10)
+            break;
+    }
+    const qsizetype size =
+        n + 2 + format.prefix.size() + id.size() + (format.withName ? name.size() + 3 : 0);
+    QString row(size, Qt::Uninitialized);
+    QChar* out = row.data();
+    const auto put = [&out](QStringView text) {
+        std::copy(text.begin(), text.end(), out);
+        out += text.size();
+    };
+    while (n > 0)
+        *out++ = QLatin1Char(digits[--n]);
+    put(u". ");
+    put(format.prefix);
+    put(id);
+    if (format.withName) {
+        put(u" (");
+        put(name);
+        *out++ = u')';
+    }
     return row;
 }
 

@@ -9,6 +9,8 @@
 #include "platform/TextFile.h"
 #include "shell/modMain.h"
 
+#include <QStringMatcher>
+
 #include <algorithm>
 #include <optional>
 #include <vector>
@@ -233,6 +235,10 @@ PythonTable TableBuilder::build() {
     m_nextBroken = NextWhere(n, [&](int i) { return m_scan[i].broken; });
     m_nextInString = NextWhere(n, [&](int i) { return m_scan[i].start.inString(); });
 
+    // Every entry line is searched for the marked ids' texts: the searches are
+    // prepared once.
+    const QStringMatcher hardwiredText(m_format.hardwiredId);
+    const QStringMatcher endText(m_format.endId);
     bool lastJoined = false; // the element of the last entry is a joined one
     int lastEntryEnd = -1;   // the line on which that entry ends
     for (int i = start + 1; i < n;) {
@@ -251,11 +257,11 @@ PythonTable TableBuilder::build() {
 
         const int element = int(table.lines.size());
         // Only an entry that holds the text of a marked id is read for its id.
-        const auto idIs = [&](const QString& wanted) {
-            return !wanted.isEmpty() && m_lines[i].contains(wanted) &&
+        const auto idIs = [&](const QString& wanted, const QStringMatcher& text) {
+            return !wanted.isEmpty() && text.indexIn(m_lines[i]) >= 0 &&
                    PythonEntryId(m_lines[i]) == wanted;
         };
-        if (idIs(m_format.hardwiredId))
+        if (idIs(m_format.hardwiredId, hardwiredText))
             table.hardwired = element;
         table.lastEntry = element;
         const int last = entryEnd(i);
@@ -267,7 +273,7 @@ PythonTable TableBuilder::build() {
         }
         table.lines.append(joinEntry(i, last));
         lastEntryEnd = last;
-        if (m_closeLine < 0 && idIs(m_format.endId)) {
+        if (m_closeLine < 0 && idIs(m_format.endId, endText)) {
             // The end entry of a list that never closes ends the editable
             // part: the line behind it stands for the list's "]", and whatever
             // follows goes back to the file as it stands.

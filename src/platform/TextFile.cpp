@@ -4,6 +4,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 qint64 g_failSaveAfter = -1;
 }
@@ -18,20 +21,28 @@ QByteArray ToFileBytes(const QString& text) {
 
 QStringList SplitLines(const QByteArray& bytes) {
     QStringList lines;
-    const char* data = bytes.constData();
-    const qsizetype size = bytes.size();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        const char c = data[i];
-        if (c != '\r' && c != '\n')
-            continue;
-        lines.append(QString::fromLatin1(data + start, i - start));
-        if (c == '\r' && i + 1 < size && data[i + 1] == '\n')
-            ++i;
-        start = i + 1;
+    const char* start = bytes.constData();
+    const char* const end = start + bytes.size();
+    // The nearer of the next CR and the next LF ends a line; each is looked
+    // for again (memchr, fast on large files) only once the lines have passed it.
+    const auto next = [end](const char* from, char c) {
+        return static_cast<const char*>(std::memchr(from, c, size_t(end - from)));
+    };
+    const char* cr = next(start, '\r');
+    const char* lf = next(start, '\n');
+    while (cr || lf) {
+        const char* stop = !cr ? lf : !lf ? cr : std::min(cr, lf);
+        lines.append(QString::fromLatin1(start, stop - start));
+        start = stop + 1;
+        if (*stop == '\r' && start < end && *start == '\n')
+            ++start;
+        if (cr && cr < start)
+            cr = start < end ? next(start, '\r') : nullptr;
+        if (lf && lf < start)
+            lf = start < end ? next(start, '\n') : nullptr;
     }
-    if (start < size)
-        lines.append(QString::fromLatin1(data + start, size - start));
+    if (start < end)
+        lines.append(QString::fromLatin1(start, end - start));
     return lines;
 }
 

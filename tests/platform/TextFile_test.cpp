@@ -34,6 +34,7 @@ TEST(TextFile, SplitsEveryKindOfLineEnd) {
         {"a\r\n\r\nb", {"a", "", "b"}},
         {"\n", {""}},
         {"a\n\rb", {"a", "", "b"}}, // LF then a lone CR: two line ends
+        {"a\r\r\nb\rc", {"a", "", "b", "c"}},
     };
     for (const auto& row : rows)
         EXPECT_EQ(SplitLines(row.bytes), row.lines) << row.bytes.toStdString();

@@ -18,6 +18,7 @@
 #include "shell/modMain.h"
 
 #include <QApplication>
+#include <QCompleter>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -139,7 +140,9 @@ void frmPythonPartyTemp::buildMemberRows() {
         troop->setObjectName(indexed("cmbPTTroops", i));
         // The troop is typed text that need not be one of the rows; typing
         // neither completes it nor adds it to the rows.
-        troop->setEditable(true);
+        auto* edit = new QLineEdit(troop);
+        edit->setCompleter(new QCompleter(edit));
+        troop->setLineEdit(edit);
         troop->setCompleter(nullptr);
         troop->setInsertPolicy(QComboBox::NoInsert);
         cmbPTTroops[i] = troop;
