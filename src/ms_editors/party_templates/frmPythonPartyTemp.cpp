@@ -139,7 +139,9 @@ void frmPythonPartyTemp::buildMemberRows() {
         ComboBox* troop = new ComboBox(Frame5);
         troop->setObjectName(indexed("cmbPTTroops", i));
         // The troop is typed text that need not be one of the rows; typing
-        // neither completes it nor adds it to the rows.
+        // neither completes it nor adds it to the rows. A box that comes with
+        // an empty completer keeps the combo from building one over its
+        // thousands of rows only to have it dropped.
         auto* edit = new QLineEdit(troop);
         edit->setCompleter(new QCompleter(edit));
         troop->setLineEdit(edit);

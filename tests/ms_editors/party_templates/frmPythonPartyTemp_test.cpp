@@ -203,6 +203,13 @@ TEST_F(PythonPartyTempWindow, KeyRulesAndTermListsOnTheShownWindow) {
     min->clear();
     QTest::keyClick(min, Qt::Key_Tab);
     EXPECT_EQ(min->text(), QStringLiteral("0"));
+    // A troop is typed freely: nothing completes it to a row ("trp_player").
+    ComboBox* troop = get<ComboBox>("cmbPTTroops(3)");
+    troop->setFocus();
+    QTest::keyClicks(troop->lineEdit(), QStringLiteral("trp_p"));
+    QTest::keyClick(troop->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(troop->currentText(), QStringLiteral("trp_p"));
+    EXPECT_EQ(troop->count(), 26);
 
     // A click on a flag row fills the box; Del chooses the last row left.
     ClickRow(list("lstFlags"), 1);
