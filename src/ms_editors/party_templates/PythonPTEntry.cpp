@@ -4,6 +4,8 @@
 #include "text_editors/world/MapIcons.h"
 #include "text_editors/world/PartyFlags.h"
 
+#include <algorithm>
+
 namespace {
 
 // id, name, flags, menu, faction, personality, members
@@ -86,61 +88,77 @@ QStringList termRows(const QString& field, const QString& none, bool& ok) {
     return rows;
 }
 
-// The rows joined by "|"; `none` and an empty list are written as "0". An
-// empty or separator row adds nothing; a row that would not bind as one term
-// beside others keeps its meaning between parentheses.
-QString joinedTerms(const QStringList& rows, const QString& none) {
-    QStringList terms;
+// Appends the rows joined by "|"; `none` and an empty list are written as
+// "0". An empty or separator row adds nothing; a row that would not bind as
+// one term beside others keeps its meaning between parentheses.
+void appendTerms(QString& out, const QStringList& rows, const QString& none) {
+    const auto written = [](const QString& row) {
+        return !row.isEmpty() && !IsPythonPTSeparator(row);
+    };
+    const qsizetype terms = std::count_if(rows.begin(), rows.end(), written);
+    if (terms == 0) {
+        out += u'0';
+        return;
+    }
+    bool first = true;
     for (const QString& row : rows) {
-        if (!row.isEmpty() && !IsPythonPTSeparator(row))
-            terms.append(row == none ? QStringLiteral("0") : row);
+        if (!written(row))
+            continue;
+        if (!first)
+            out += u'|';
+        first = false;
+        const QStringView term = row == none ? QStringView(u"0") : QStringView(row);
+        const bool enclose = terms > 1 && !isBarTerm(row);
+        if (enclose)
+            out += u'(';
+        out += term;
+        if (enclose)
+            out += u')';
     }
-    if (terms.isEmpty())
-        return QStringLiteral("0");
-    if (terms.size() > 1) {
-        for (QString& term : terms) {
-            if (!isBarTerm(term))
-                term = u'(' + term + u')';
-        }
-    }
-    return terms.join(u'|');
 }
 
-bool isZeroLiteral(const QString& text) {
-    QString digits = text;
-    digits.remove(u'_');
-    const QString lower = digits.toLower();
-    if (lower.size() > 2 && lower[0] == u'0' &&
-        (lower[1] == u'x' || lower[1] == u'o' || lower[1] == u'b'))
-        digits = lower.mid(2);
-    if (digits.isEmpty())
-        return false;
-    for (QChar c : digits) {
-        if (c != u'0')
+bool isZeroLiteral(QStringView text) {
+    // Python's zero in any base, digits grouped by "_" or not: "0", "00",
+    // "0x0", "0b_0" ...
+    qsizetype i = 0;
+    if (text.size() > 2 && text[0] == u'0' && QStringView(u"xXoObB").contains(text[1]))
+        i = 2;
+    bool digit = false;
+    for (; i < text.size(); ++i) {
+        if (text[i] == u'0')
+            digit = true;
+        else if (text[i] != u'_')
             return false;
     }
-    return true;
+    return digit;
 }
 
-QString memberText(const PythonPTMember& m) {
-    QStringList more = m.more;
+// Appends a member: "(troop,minimum,maximum" and its further elements, ")".
+void appendMember(QString& out, const PythonPTMember& m) {
+    const auto number = [](const QString& n) {
+        return n.isEmpty() ? QStringView(u"0") : QStringView(n);
+    };
+    out += u'(';
+    out += m.troop;
+    out += u',';
+    out += number(m.minimum);
+    out += u',';
+    out += number(m.maximum);
     // Ticking or clearing the box changes the fourth element only; elements
     // behind it keep their places.
-    if (m.prisoner != (!more.isEmpty() && IsPrisonerElement(more[0]))) {
-        if (m.prisoner && more.isEmpty())
-            more = QStringList{Prisoner};
-        else if (m.prisoner)
-            more[0] = Prisoner;
-        else if (more.size() == 1)
-            more.clear();
-        else
-            more[0] = QStringLiteral("0");
+    qsizetype from = 0;
+    if (m.prisoner != (!m.more.isEmpty() && IsPrisonerElement(m.more[0]))) {
+        if (m.prisoner || m.more.size() > 1) {
+            out += u',';
+            out += m.prisoner ? QStringView(Prisoner) : QStringView(u"0");
+        }
+        from = 1;
     }
-    const auto number = [](const QString& n) { return n.isEmpty() ? QStringLiteral("0") : n; };
-    QString text = u'(' + m.troop + u',' + number(m.minimum) + u',' + number(m.maximum);
-    for (const QString& e : more)
-        text += u',' + e;
-    return text + u')';
+    for (qsizetype k = from; k < m.more.size(); ++k) {
+        out += u',';
+        out += m.more[k];
+    }
+    out += u')';
 }
 
 bool holdsMember(const PythonPTMember& m) {
@@ -248,24 +266,45 @@ PythonPTParse ParsePythonPT(const QString& entry) {
 }
 
 QString BuildPythonPTEntry(const PythonPT& pt) {
-    QStringList members;
-    for (const PythonPTMember& m : pt.members) {
-        if (holdsMember(m))
-            members.append(memberText(m));
-    }
-    members += pt.moreMembers;
+    // Appended in place: the rewrite of every template builds thousands.
     const QLatin1StringView sep(", ");
     QString e;
-    e.reserve(160);
-    e += QLatin1StringView(" (\"") + pt.id + QLatin1StringView("\", \"") + pt.name +
-         QLatin1StringView("\", ");
-    e += joinedTerms(pt.flags, PfNone);
-    e += sep + pt.menu + sep + pt.faction + sep;
-    e += joinedTerms(pt.personality, PersNone);
-    e += QLatin1StringView(", [") + members.join(u',') + u']';
-    for (const QString& field : pt.extraFields)
-        e += sep + field;
-    e += QLatin1StringView(" ),") + pt.trailer;
+    e.reserve(256);
+    e += QLatin1StringView(" (\"");
+    e += pt.id;
+    e += QLatin1StringView("\", \"");
+    e += pt.name;
+    e += QLatin1StringView("\", ");
+    appendTerms(e, pt.flags, PfNone);
+    e += sep;
+    e += pt.menu;
+    e += sep;
+    e += pt.faction;
+    e += sep;
+    appendTerms(e, pt.personality, PersNone);
+    e += QLatin1StringView(", [");
+    bool first = true;
+    for (const PythonPTMember& m : pt.members) {
+        if (!holdsMember(m))
+            continue;
+        if (!first)
+            e += u',';
+        first = false;
+        appendMember(e, m);
+    }
+    for (const QString& member : pt.moreMembers) {
+        if (!first)
+            e += u',';
+        first = false;
+        e += member;
+    }
+    e += u']';
+    for (const QString& field : pt.extraFields) {
+        e += sep;
+        e += field;
+    }
+    e += QLatin1StringView(" ),");
+    e += pt.trailer;
     return e;
 }
 

@@ -138,6 +138,9 @@ TEST(BuildPythonPTEntry, WritesWhatTheRowsHold) {
                    M("f", "1", "2", false, {"1", "y"})}),
          "0, 0, fac_x, 0, [(a,1,2,0),(b,1,2,pmf_custom),(c,1,2,pmf_is_prisoner),"
          "(d,1,2,pmf_is_prisoner),(e,1,2),(f,1,2,0,y)]"},
+        // Zero in any of Python's spellings is no prisoner mark.
+        {Template({}, {}, {M("g", "1", "2", false, {"0x_0"}), M("h", "1", "2", true, {"00"})}),
+         "0, 0, fac_x, 0, [(g,1,2,0x_0),(h,1,2,pmf_is_prisoner)]"},
         // Every row of a list, but no separator and no empty row; none as 0.
         {Template({"pf_none", sep, "", "icon_camp"}, {"none", "courage_4"}, {}),
          "0|icon_camp, 0, fac_x, 0|courage_4, []"},
