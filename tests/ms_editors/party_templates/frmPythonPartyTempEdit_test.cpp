@@ -210,14 +210,4 @@ TEST_F(PythonPartyTempEditing, SaveTellsTheTruthAndKeepsTheMarkWhenNothingWasWri
     EXPECT_FALSE(window->UnloadGranted);
 }
 
-TEST_F(PythonPartyTempEditing, ShowPTShowsTheStoredLineNotTheForm) {
-    select("looters");
-    box("txtPTName")->setText(QStringLiteral("Changed"));
-    click("cmdShowPython");
-    EXPECT_EQ(MsgTitle, QStringLiteral("Python party template line"));
-    EXPECT_EQ(MsgText, QStringLiteral("Python line of the selected party template:"));
-    EXPECT_EQ(MsgEntry, PyPTLines[window->CurPTLine]);
-    EXPECT_FALSE(MsgEntry.contains(QStringLiteral("Changed")));
-}
-
 } // namespace

@@ -40,8 +40,6 @@ TEST_F(PythonPartyTempWindow, LoadsVocabulariesAndListsAndWaitsWithNothingSelect
         EXPECT_FALSE(button(off)->isEnabled()) << off;
     EXPECT_FALSE(get<QAction>("mnu_edit_add")->isEnabled());
     EXPECT_TRUE(get<QAction>("mnu_edit_scan")->isEnabled());
-    EXPECT_TRUE(get<QAction>("mnu_select_pt")->isChecked());
-    EXPECT_TRUE(plat.boxes.empty());
 }
 
 TEST_F(PythonPartyTempWindow, SelectingATemplateShowsEveryField) {
@@ -71,6 +69,14 @@ TEST_F(PythonPartyTempWindow, SelectingATemplateShowsEveryField) {
     EXPECT_EQ(rows("lstFlags"), QStringList{"pf_none"});
     EXPECT_EQ(member(2), QStringLiteral(",0,0"));
     EXPECT_TRUE(plat.boxes.empty());
+
+    // Show PT shows the line as stored, not the form.
+    box("txtPTName")->setText(QStringLiteral("Changed"));
+    click("cmdShowPython");
+    EXPECT_EQ(
+        (QStringList{MsgTitle, MsgText}),
+        (QStringList{"Python party template line", "Python line of the selected party template:"}));
+    EXPECT_EQ(MsgEntry, PyPTLines[window->CurPTLine]);
 }
 
 // A no-change update writes an entry that defines the same template, for
