@@ -30,7 +30,8 @@ QMenu* EditorView::addMenu(bool screenWidths) {
     m_width1024 = Named(view->addAction(QStringLiteral("Screen width 1024")), "mnu_view_1024");
     m_width1280 =
         Named(view->addAction(QStringLiteral("Screen width 1280 (or higher)")), "mnu_view_1280");
-    for (auto [entry, width] : {std::pair{m_width1024, 1024}, {m_width1280, 1280}}) {
+    for (const auto& [entry, offered] : {std::pair{m_width1024, 1024}, {m_width1280, 1280}}) {
+        const int width = offered; // a lambda may not capture a structured binding everywhere
         entry->setCheckable(true);
         QObject::connect(entry, &QAction::triggered, m_window,
                          [this, width] { setScreenWidth(width); });

@@ -196,8 +196,11 @@ void frmPythonTroops::buildControls() {
     connect(cmdItemUp, &QPushButton::clicked, this, [this] { moveItems(false); });
     connect(cmdItemDown, &QPushButton::clicked, this, [this] { moveItems(true); });
     connect(cmbProfi, &ComboBox::click, this, [this] { cmbProfi_Click(); });
-    for (auto [cmb, txt] : {std::pair{cmbAttrib, txtAttrib}, {cmbSkills, txtSkills}})
+    for (const auto& pick : {std::pair{cmbAttrib, txtAttrib}, {cmbSkills, txtSkills}}) {
+        ComboBox* cmb = pick.first;
+        auto* txt = pick.second;
         connect(cmb, &ComboBox::click, txt, [cmb, txt] { txt->setText(cmb->currentText()); });
+    }
     WireTermList(lstAttrib, txtAttrib, cmdAttribAdd, cmdAttribChange, cmdAttribDel);
     WireTermList(lstSkills, txtSkills, cmdSkillsAdd, cmdSkillsChange, cmdSkillsDel);
     troopId->onEnter = [] {}; // Enter does nothing in the id box
