@@ -46,19 +46,28 @@ QStringList SplitLines(const QByteArray& bytes) {
     return lines;
 }
 
-bool ReadTextLines(const QString& path, QStringList& lines, PendingFailure& failure,
-                   bool* lastLineEnded) {
-    lines.clear();
+bool ReadFileBytes(const QString& path, QByteArray& bytes, PendingFailure& failure) {
+    bytes.clear();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         failure.raise(FailureFromFileError(file.error(), path));
         return false;
     }
-    const QByteArray bytes = file.readAll();
+    bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
+        bytes.clear();
         failure.raise(FailureFromFileError(file.error(), path));
         return false;
     }
+    return true;
+}
+
+bool ReadTextLines(const QString& path, QStringList& lines, PendingFailure& failure,
+                   bool* lastLineEnded) {
+    lines.clear();
+    QByteArray bytes;
+    if (!ReadFileBytes(path, bytes, failure))
+        return false;
     lines = SplitLines(bytes);
     if (lastLineEnded)
         *lastLineEnded = bytes.isEmpty() || bytes.endsWith('\n') || bytes.endsWith('\r');
@@ -80,26 +89,13 @@ bool MayReplaceFile(const QString& path) {
     return (info.permissions() & writeBits) != 0 && info.isWritable();
 }
 
-bool SaveTextLines(const QString& path, const QStringList& lines, PendingFailure& failure,
-                   bool lastLineEnd) {
+bool SaveFileBytes(const QString& path, const QByteArray& bytes, PendingFailure& failure) {
     const qint64 failAfter = g_failSaveAfter;
     g_failSaveAfter = -1;
     if (!MayReplaceFile(path)) {
         failure.raise(Err::PathFileAccess);
         return false;
     }
-    QByteArray bytes;
-    qsizetype size = 0;
-    for (const QString& line : lines)
-        size += line.size() + 2;
-    bytes.reserve(size);
-    for (const QString& line : lines) {
-        bytes += line.toLatin1();
-        bytes += "\r\n";
-    }
-    if (!lastLineEnd && !lines.isEmpty())
-        bytes.chop(2);
-
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         failure.raise(FailureFromFileError(file.error(), path));
@@ -122,6 +118,22 @@ bool SaveTextLines(const QString& path, const QStringList& lines, PendingFailure
         return false;
     }
     return true;
+}
+
+bool SaveTextLines(const QString& path, const QStringList& lines, PendingFailure& failure,
+                   bool lastLineEnd) {
+    QByteArray bytes;
+    qsizetype size = 0;
+    for (const QString& line : lines)
+        size += line.size() + 2;
+    bytes.reserve(size);
+    for (const QString& line : lines) {
+        bytes += line.toLatin1();
+        bytes += "\r\n";
+    }
+    if (!lastLineEnd && !lines.isEmpty())
+        bytes.chop(2);
+    return SaveFileBytes(path, bytes, failure);
 }
 
 void FailNextSaveAfter(qint64 bytes) {

@@ -16,6 +16,16 @@ QByteArray ToFileBytes(const QString& text);
 // (empty) line; an empty input gives no lines.
 QStringList SplitLines(const QByteArray& bytes);
 
+// Reads the whole file as it stands. On failure (the file cannot be opened or
+// read) raises the failure's number, leaves `bytes` empty and returns false.
+bool ReadFileBytes(const QString& path, QByteArray& bytes, PendingFailure& failure);
+
+// Replaces the file at `path` with `bytes`: the file is replaced only when
+// everything was written (temporary file, then rename); an existing file that
+// may not be written to is refused with failure 75 and left as it was. Returns
+// whether the file now holds the bytes; on false the failure is raised.
+bool SaveFileBytes(const QString& path, const QByteArray& bytes, PendingFailure& failure);
+
 // Reads the whole file into lines. On failure (the file cannot be opened or
 // read) raises the failure's number, leaves `lines` empty and returns false.
 // `lastLineEnded`, when given, learns whether the last line has a line end
@@ -24,10 +34,7 @@ bool ReadTextLines(const QString& path, QStringList& lines, PendingFailure& fail
                    bool* lastLineEnded = nullptr);
 
 // Writes each line followed by CR LF (the last one without, unless
-// `lastLineEnd`). The file is replaced only when everything was written
-// (temporary file, then rename); an existing file that may not be written to is
-// refused with failure 75 and left as it was. Returns whether the file now
-// holds the lines; on false the failure is raised.
+// `lastLineEnd`), through SaveFileBytes.
 bool SaveTextLines(const QString& path, const QStringList& lines, PendingFailure& failure,
                    bool lastLineEnd = true);
 
@@ -35,6 +42,6 @@ bool SaveTextLines(const QString& path, const QStringList& lines, PendingFailure
 // is an ordinary file that is not marked read-only.
 bool MayReplaceFile(const QString& path);
 
-// Test seam: the next SaveTextLines fails as a full disk would, after writing
+// Test seam: the next SaveFileBytes fails as a full disk would, after writing
 // `bytes` bytes of the temporary file. A negative value switches it off.
 void FailNextSaveAfter(qint64 bytes);
