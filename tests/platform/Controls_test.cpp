@@ -1,11 +1,15 @@
+#include "ms_editors/troops/QtPrinters.h"
 #include "platform/gui/Controls.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/Modal.h"
+#include "shell/EditorFactories.h"
+#include "shell/modMain.h"
 #include "support/Scripted.h"
 #include "support/UserInput.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -13,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include <functional>
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -103,6 +108,100 @@ TEST(Controls, ARowIsChosenByTheUserNeverByTheFocus) {
         // A click adds to the targets of a list that takes several.
         EXPECT_EQ(list->selectedItems().size(),
                   mode == QAbstractItemView::ExtendedSelection ? 2 : 1);
+    }
+}
+
+// What a window shows of its record: the rows that are on in its flag lists,
+// whether those lists can be used, and its labels (counts of chosen rows).
+QStringList ShownRecord(const QWidget* window) {
+    QStringList shown;
+    for (const ListBox* list : window->findChildren<ListBox*>()) {
+        if (list->selectionMode() != QAbstractItemView::MultiSelection)
+            continue;
+        QString rows = list->objectName() + (list->isEnabled() ? u':' : u'-');
+        for (int r = 0; r < list->count(); ++r) {
+            if (list->item(r)->isSelected())
+                rows += u' ' + QString::number(r);
+        }
+        shown.append(rows);
+    }
+    for (const QLabel* label : window->findChildren<QLabel*>())
+        shown.append(label->text());
+    return shown;
+}
+
+// In every list of every editor whose rows stand for flags, keys that move the
+// cursor change nothing of the record shown, and Space and a click turn the
+// row under the cursor and run the list's handler once.
+TEST(Controls, MovingTheCursorThroughAFlagListChangesNoRecord) {
+    InstallWindowSystem();
+    const struct {
+        QWidget* (*open)();
+        bool moduleSystem;
+        const char* records; // the list the record is chosen in, and its row
+        int record;
+        const char* list;
+        int turned; // a row the record does not hold and no rule ties to others
+    } lists[] = {
+        {ShowTextItems, false, "lstItems", 2, "lstFlags", 25},
+        {ShowTextItems, false, "lstItems", 2, "lstCap", 5},
+        {ShowTextItems, false, "lstItems", 2, "lstModifiers", 3},
+        {ShowTextItems, false, "lstItems", 2, "lstFactions", 3},
+        {ShowPythonItems, true, "lstItems", 2, "lstFlags", 30},
+        {ShowPythonItems, true, "lstItems", 2, "lstCap", 5},
+        {ShowPythonItems, true, "lstItems", 2, "lstModifiers", 3},
+        {ShowPythonTroops, true, "lstTroops", 5, "lstFlags", 9},
+        {ShowTextParties, false, "lstParties", 1, "lstFlags", 8},
+        {ShowTextPartyTemp, false, "lstPT", 1, "lstFlags", 8},
+    };
+    for (const auto& c : lists) {
+        ScriptedPlatform platform;
+        const ModuleCopy module(c.moduleSystem ? SampleModuleSystem() : SampleTextModule());
+        ModuleFolder = ModuleSystemDirectory = module.folder();
+        const std::unique_ptr<QWidget> window(c.open());
+        SCOPED_TRACE((window->objectName() + u' ' + QLatin1String(c.list)).toStdString());
+        ASSERT_TRUE(ShowActive(window.get()));
+        ClickRow(window->findChild<ListBox*>(QLatin1String(c.records)), c.record);
+        auto* list = window->findChild<ListBox*>(QLatin1String(c.list));
+        ASSERT_NE(list, nullptr);
+        ASSERT_EQ(list->selectionMode(), QAbstractItemView::MultiSelection);
+        ASSERT_FALSE(list->item(c.turned)->isSelected());
+        const QStringList record = ShownRecord(window.get());
+        int handled = 0;
+        QObject::connect(list, &ListBox::click, [&] { ++handled; });
+
+        list->setFocus(Qt::TabFocusReason);
+        for (int i = 0; i < 30; ++i)
+            QTest::keyClick(list, Qt::Key_Down);
+        for (const Qt::Key key : {Qt::Key_Up, Qt::Key_End, Qt::Key_PageUp, Qt::Key_Home,
+                                  Qt::Key_PageDown, Qt::Key_Right, Qt::Key_I, Qt::Key_T})
+            QTest::keyClick(list, key);
+        QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+        EXPECT_EQ(ShownRecord(window.get()), record);
+        EXPECT_EQ(handled, 0);
+        EXPECT_GT(list->currentRow(), 0); // the cursor did move
+
+        while (list->currentRow() > c.turned)
+            QTest::keyClick(list, Qt::Key_Up);
+        while (list->currentRow() < c.turned)
+            QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Space);
+        EXPECT_TRUE(list->item(c.turned)->isSelected());
+        EXPECT_EQ(handled, 1);
+        ClickRow(list, c.turned);
+        EXPECT_FALSE(list->item(c.turned)->isSelected());
+        EXPECT_EQ(handled, 2);
+        EXPECT_EQ(ShownRecord(window.get()), record);
+        // Dragging from there turns no row on the way.
+        const QRect from = list->visualItemRect(list->item(c.turned));
+        QTest::mousePress(list->viewport(), Qt::LeftButton, {}, from.center());
+        QTest::mouseMove(list->viewport(), from.center() + QPoint(0, 3 * from.height()));
+        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {},
+                            from.center() + QPoint(0, 3 * from.height()));
+        EXPECT_TRUE(list->item(c.turned)->isSelected());
+        EXPECT_EQ(list->currentRow(), c.turned);
+        EXPECT_EQ(handled, 3);
+        EXPECT_TRUE(platform.boxes.empty());
     }
 }
 

@@ -1,5 +1,6 @@
 #include "platform/gui/Controls.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <cstdlib>
@@ -18,10 +19,29 @@ ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
 void ListBox::choiceChanged() {
     if (m_quiet)
         return;
+    // In a list whose rows are turned one by one the current row is only the
+    // cursor; what counts is a row turned (the selection change above).
     if (m_inUserStep)
-        m_chose = true;
+        m_chose = m_chose || !togglesRows();
     else
         emit click();
+}
+
+QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex& index,
+                                                              const QEvent* event) const {
+    // The item view turns the row a typed letter or a move from code lands on,
+    // and a dragging mouse turns every row it passes: in such a list only a
+    // click and the space bar turn a row.
+    if (togglesRows() && m_inUserStep) {
+        const bool click = event && event->type() == QEvent::MouseButtonPress;
+        const auto* key = event && event->type() == QEvent::KeyPress
+                              ? static_cast<const QKeyEvent*>(event)
+                              : nullptr;
+        const bool space = key && (key->key() == Qt::Key_Space || key->key() == Qt::Key_Select);
+        if (!click && !space)
+            return QItemSelectionModel::NoUpdate;
+    }
+    return QListWidget::selectionCommand(index, event);
 }
 
 template <typename Step> void ListBox::userStep(Step step) {
@@ -68,6 +88,11 @@ void ListBox::focusInEvent(QFocusEvent* event) {
 }
 
 void ListBox::keyPressEvent(QKeyEvent* event) {
+    // Turning every row on at once is no turning of one row.
+    if (togglesRows() && event->matches(QKeySequence::SelectAll)) {
+        event->accept();
+        return;
+    }
     m_chose = false;
     userStep([&] { QListWidget::keyPressEvent(event); });
     if (m_chose)
@@ -83,6 +108,12 @@ void ListBox::mousePressEvent(QMouseEvent* event) {
 }
 
 void ListBox::mouseMoveEvent(QMouseEvent* event) {
+    // Dragging would move the current row away from the row the click turned,
+    // and the handler runs on the current row.
+    if (togglesRows() && (event->buttons() & Qt::LeftButton)) {
+        event->accept();
+        return;
+    }
     userStep([&] { QListWidget::mouseMoveEvent(event); });
 }
 

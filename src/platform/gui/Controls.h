@@ -17,6 +17,12 @@
 // the choice (or changes the selection of a list taking several rows) runs it
 // once; selecting from code runs it once. Ask listIndex() < 0 for "no row
 // chosen"; choose from code with setListIndex().
+//
+// A list whose rows are turned on and off one by one (MultiSelection: the
+// flag lists) keeps its rows as they are while the cursor moves: the arrow,
+// Home, End and page keys and typed letters move the current row only and run
+// no handler, and dragging the mouse turns no rows. A click or the space bar
+// turns the row over and runs the handler once, on that row.
 class ListBox : public QListWidget {
     Q_OBJECT
 public:
@@ -34,6 +40,8 @@ signals:
     void click();
 
 protected:
+    QItemSelectionModel::SelectionFlags
+    selectionCommand(const QModelIndex& index, const QEvent* event = nullptr) const override;
     void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -41,6 +49,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // Rows are turned on and off one by one (see above).
+    bool togglesRows() const { return selectionMode() == QAbstractItemView::MultiSelection; }
     void choiceChanged();
     // Runs the item view's handling of one key or mouse event; a choice it
     // makes is noted for the caller to report once the event is handled.
