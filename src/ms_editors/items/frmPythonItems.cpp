@@ -15,7 +15,6 @@
 #include "shell/modMain.h"
 
 #include <QApplication>
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -26,26 +25,6 @@ namespace {
 const QString CrLf = QStringLiteral("\r\n");
 // Height of the window's content below the menu bar, in twips.
 constexpr int ContentHeight = 10935;
-
-// The trigger and faction boxes hold a bracketed list: entering an empty one
-// offers the brackets with the caret between them, and leaving them empty
-// takes them away again (see the box's onLostFocus).
-class BracketListBox final : public InputBox {
-public:
-    explicit BracketListBox(QWidget* parent) : InputBox(Keys::Any, 0, parent) {}
-
-protected:
-    void focusInEvent(QFocusEvent* event) override {
-        InputBox::focusInEvent(event);
-        // Coming back from another window is no entering of the box.
-        if (event->reason() == Qt::ActiveWindowFocusReason ||
-            event->reason() == Qt::PopupFocusReason)
-            return;
-        if (text().isEmpty())
-            setText(QStringLiteral("[]"));
-        setCursorPosition(1);
-    }
-};
 
 QStringList selectedRows(const QListWidget* list) {
     QStringList texts;
@@ -132,9 +111,9 @@ void frmPythonItems::buildControls() {
         txtStat[k]->onEnter = [] {};
     }
     AddLabel(t, "lblTrigger", QStringLiteral("Trigger:"), 120, 9060, 900);
-    txtTrigger = Named(new BracketListBox(t), "txtTrigger");
+    txtTrigger = AddInputBox(t, "txtTrigger");
     AddLabel(t, "lblFaction", QStringLiteral("Factions:"), 120, 9420, 900);
-    txtFaction = Named(new BracketListBox(t), "txtFaction");
+    txtFaction = AddInputBox(t, "txtFaction");
 
     // The long lists have a design font of their own.
     lstItems->setFont(QFont(QStringLiteral("Microsoft Sans Serif")));
@@ -163,12 +142,8 @@ void frmPythonItems::buildControls() {
     for (InputBox* box : {txtItemID, txtItemName, txtMeshes, txtCost, txtTrigger, txtFaction})
         box->onEnter = [] {};
     txtItemID->onLostFocus = [this] { txtItemID_LostFocus(); };
-    for (InputBox* box : {txtTrigger, txtFaction}) {
-        box->onLostFocus = [box] {
-            if (box->text() == QStringLiteral("[]"))
-                box->clear();
-        };
-    }
+    txtTrigger->holdBracketedList();
+    txtFaction->holdBracketedList();
     placeDesign();
 }
 

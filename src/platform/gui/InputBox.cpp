@@ -2,9 +2,11 @@
 
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 
 #include <limits>
 
@@ -70,11 +72,47 @@ void InputBox::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
 }
 
+namespace {
+
+const QString EmptyList = QStringLiteral("[]");
+
+// Coming back from another window or a popup is no entering or leaving of the
+// box: what it holds stays as it is.
+bool WithinTheWindow(const QFocusEvent* event) {
+    return event->reason() != Qt::ActiveWindowFocusReason &&
+           event->reason() != Qt::PopupFocusReason;
+}
+
+} // namespace
+
+void InputBox::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    if (!m_bracketedList || !WithinTheWindow(event))
+        return;
+    if (text().isEmpty())
+        setText(EmptyList);
+    // A click into a list already typed puts the caret where the user clicked.
+    const bool byMouse = event->reason() == Qt::MouseFocusReason;
+    if (byMouse && text() != EmptyList)
+        return;
+    setCursorPosition(1);
+    m_caretAfterPress = byMouse;
+}
+
+void InputBox::mousePressEvent(QMouseEvent* event) {
+    QLineEdit::mousePressEvent(event);
+    if (m_caretAfterPress && event->button() == Qt::LeftButton)
+        setCursorPosition(1);
+    m_caretAfterPress = false;
+}
+
 void InputBox::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    // Another window or a popup taking the focus leaves the box in place.
-    const Qt::FocusReason reason = event->reason();
-    if (onLostFocus && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+    if (!WithinTheWindow(event))
+        return;
+    if (m_bracketedList && text() == EmptyList)
+        clear();
+    if (onLostFocus)
         onLostFocus();
 }
 

@@ -29,7 +29,16 @@ public:
     // before stays as it was), and nothing can be dropped into it.
     void filterPastedText();
 
+    // The box holds a bracketed list ("[...]"): entered while empty, it offers
+    // "[]" with the caret between the brackets, whichever way the focus came
+    // (Tab, a click, code); entered by a key while it holds a list, the caret
+    // goes behind the opening bracket. Left holding "[]" alone, it is emptied
+    // before onLostFocus runs.
+    void holdBracketedList() { m_bracketedList = true; }
+
 protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -44,6 +53,9 @@ private:
     Keys m_keys;
     int m_typingLimit;
     bool m_filterPaste = false;
+    bool m_bracketedList = false;
+    // The click that brought the focus in would put the caret where it landed.
+    bool m_caretAfterPress = false;
 };
 
 // A named input box on `parent`, not placed yet; no typing limit by default.

@@ -560,11 +560,17 @@ TEST_F(PythonItemsWindow, KeyAndFocusRulesOfTheBoxes) {
     EXPECT_EQ(trigger->text(), QStringLiteral("[]"));
     EXPECT_EQ(trigger->cursorPosition(), 1);
     EXPECT_FALSE(trigger->hasSelectedText());
-    box("txtFaction")->setFocus();
+    // A click far right of the brackets puts the caret between them all the same.
+    QLineEdit* factions = box("txtFaction");
+    QTest::mouseClick(factions, Qt::LeftButton, {}, factions->rect().center());
     EXPECT_EQ(trigger->text(), QString());
-    QTest::keyClicks(box("txtFaction"), QStringLiteral("fac_x"));
+    EXPECT_EQ(factions->cursorPosition(), 1);
+    QTest::keyClicks(factions, QStringLiteral("fac_x"));
     box("txtItemName")->setFocus();
     EXPECT_EQ(text("txtFaction"), QStringLiteral("[fac_x]"));
+    QTest::mouseClick(trigger, Qt::LeftButton, {}, trigger->rect().center());
+    QTest::keyClicks(trigger, QStringLiteral("(ti_on_init_item,[])"));
+    EXPECT_EQ(trigger->text(), QStringLiteral("[(ti_on_init_item,[])]"));
 }
 
 TEST_F(PythonItemsWindow, LaysOutForBothWidthsAndStoresTheViewSettings) {
