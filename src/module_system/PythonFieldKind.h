@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// What kind of Python a field of an entry must be, so that text typed into it
+// can be told apart from text that would leave a file Python cannot run: two
+// names or numbers side by side ("12 5", "trp looter"), an operator at an end
+// ("a|"), text after a closing bracket ("[] x", "[]fac_a"), a keyword where a
+// value belongs. Only what both Python 2 and Python 3 read the same way counts:
+// no "_" inside numbers, no decimal number with a leading zero, no name beyond
+// ASCII.
+
+enum class PyFieldKind {
+    Name,         // fac_kingdom_1
+    Number,       // 12, -3, 0.5, 1e3, 0x1f
+    NameOrNumber, // either
+    Term,         // one operand: a name, number, string, call or bracket (level(5), (a|b))
+    Terms,        // terms joined by "|" (scn_town_1|entry(2), a lone term too)
+    Call,         // a name and its arguments: weight(1.5), swing_damage(20,cut)
+    List,         // a bracketed list: [fac_a,fac_b], [(ti_on_init_item,[])]
+    Value,        // any one expression: 12*10, tf_hero if hero else 0
+};
+
+// Whether `text` (blanks around it allowed) is Python of `kind`, on one line
+// and without a comment.
+bool IsPythonOfKind(QStringView text, PyFieldKind kind);
+
+// What a field of `kind` must hold, for a message: "a number (such as 12 or 0.5)".
+QString PythonKindDescription(PyFieldKind kind);
