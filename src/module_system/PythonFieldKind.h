@@ -28,3 +28,10 @@ bool IsPythonOfKind(QStringView text, PyFieldKind kind);
 
 // What a field of `kind` must hold, for a message: "a number (such as 12 or 0.5)".
 QString PythonKindDescription(PyFieldKind kind);
+
+// A field typed as the wrong kind of Python: the field as the editor's
+// messages name it, and the kind it must be.
+struct MistypedPythonField {
+    QString field;
+    PyFieldKind kind;
+};

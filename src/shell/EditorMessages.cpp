@@ -3,11 +3,29 @@
 #include "platform/MessageBox.h"
 
 void RefuseInput(const QString& text) {
-    MsgBox(text, MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Information"));
+    MsgBox(text, MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Information..."));
 }
 
 void ShowInformation(const QString& text) {
     MsgBox(text, MsgButtons::Ok, MsgIcon::Information, QStringLiteral("Information..."));
+}
+
+void RefuseMistypedField(const QString& field, PyFieldKind kind, const QString& file) {
+    RefuseInput(QStringLiteral("'") + field + QStringLiteral("' must be ") +
+                PythonKindDescription(kind) + QStringLiteral(". As it stands it would break ") +
+                file + QStringLiteral(", so nothing was stored. Please correct it!"));
+}
+
+void RefuseUnreadableField(const QString& field, const QString& file) {
+    RefuseInput(QStringLiteral("'") + field + QStringLiteral("' would not read back from ") + file +
+                QStringLiteral(" as it was typed (a comma, quote, bracket or \"#\" too many or "
+                               "too few?), so nothing was stored. Please correct it!"));
+}
+
+void ShowEntryUnchanged(const QString& entryKind, const QString& file) {
+    ShowInformation(QStringLiteral("Nothing of this ") + entryKind +
+                    QStringLiteral(" has been changed, so its entry in ") + file +
+                    QStringLiteral(" was left as it was."));
 }
 
 void ShowRewriteAllDone(const QString& plural, const QString& singular, int skipped) {

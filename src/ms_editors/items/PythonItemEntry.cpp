@@ -191,6 +191,52 @@ QString UnreadablePythonItemField(const PythonItem& item) {
     return QString();
 }
 
+std::optional<MistypedPythonField> MistypedPythonItemField(const PythonItem& item,
+                                                           const PythonItem& shown) {
+    const auto changed = [](const QString& now, const QString& was) {
+        return CompactPythonBlanks(now) != CompactPythonBlanks(was);
+    };
+    using K = PyFieldKind;
+    // An empty trigger or faction box stands for no list at all.
+    const struct {
+        int field;
+        const QString& now;
+        const QString& was;
+        K kind;
+        bool emptyAllowed;
+    } boxes[] = {{2, item.meshes, shown.meshes, K::List, false},
+                 {5, item.cost, shown.cost, K::Value, false},
+                 {TriggerField, item.triggers, shown.triggers, K::List, true},
+                 {FactionField, item.factions, shown.factions, K::List, true}};
+    for (const auto& b : boxes) {
+        if (!changed(b.now, b.was) || (b.emptyAllowed && b.now.trimmed().isEmpty()))
+            continue;
+        if (!IsPythonOfKind(b.now, b.kind))
+            return MistypedPythonField{QLatin1String(FieldCaptions[b.field]), b.kind};
+    }
+    for (qsizetype k = 0; k < item.stats.size(); ++k) {
+        const PythonItemStat& stat = item.stats[k];
+        const bool same = k < shown.stats.size() && !changed(stat.value, shown.stats[k].value);
+        if (stat.name.isEmpty() || same)
+            continue;
+        if (!IsPythonOfKind(QString(stat.name + u'(' + stat.value + u')'), K::Call))
+            return MistypedPythonField{QLatin1String(FieldCaptions[6]), K::Call};
+    }
+    return std::nullopt;
+}
+
+bool PythonItemUnchanged(const PythonItem& item, const PythonItem& shown) {
+    const QStringList now = fieldTexts(item);
+    const QStringList was = fieldTexts(shown);
+    if (now.size() != was.size() || item.remark != shown.remark)
+        return false;
+    for (qsizetype i = 0; i < now.size(); ++i) {
+        if (CompactPythonBlanks(now[i]) != CompactPythonBlanks(was[i]))
+            return false;
+    }
+    return true;
+}
+
 QList<int> PythonItemStatBoxes(const QList<PythonItemStat>& stats) {
     QList<int> boxes;
     for (qsizetype i = 0; i < stats.size() && boxes.size() < PythonItemStatBoxCount; ++i) {

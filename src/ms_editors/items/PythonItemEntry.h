@@ -1,10 +1,13 @@
 #pragma once
 
+#include "module_system/PythonFieldKind.h"
 #include "ms_editors/items/PythonItemVocabulary.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 // One item of module_items.py, field by field: ["id", "Name", meshes, flags,
 // capabilities, cost, stats, modifiers[, triggers[, factions[, more ...]]]],
@@ -63,6 +66,17 @@ QString BuildPythonItemEntry(const PythonItem& item);
 // built entry as it stands (a comma, quote, bracket or "#" typed into it);
 // empty when the entry is one complete entry that reads back as `item`.
 QString UnreadablePythonItemField(const PythonItem& item);
+
+// The first field of `item` that differs from `shown` and is not the kind of
+// Python it must be: the meshes, the trigger and the factions a list, the
+// cost one value, each stat a call such as weight(1.5). What reads as it was
+// shown goes back as it was read and is not looked at.
+std::optional<MistypedPythonField> MistypedPythonItemField(const PythonItem& item,
+                                                           const PythonItem& shown);
+
+// Whether `item` holds the fields `shown` holds, blanks outside strings aside:
+// written back, it would say nothing the shown entry does not.
+bool PythonItemUnchanged(const PythonItem& item, const PythonItem& shown);
 
 // Indexes into `stats` of the pieces shown in the eleven stat boxes, in box order.
 QList<int> PythonItemStatBoxes(const QList<PythonItemStat>& stats);

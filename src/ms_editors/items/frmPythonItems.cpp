@@ -456,14 +456,21 @@ bool frmPythonItems::formAcceptable() {
         txtItemID->setFocus();
         return false;
     }
-    // A field typed so that the entry would read back otherwise (a comma, a
-    // quote or a bracket too many) would break the item or the file.
-    const QString field = UnreadablePythonItemField(formItem());
-    if (field.isEmpty())
-        return true;
-    RefuseInput(QStringLiteral("'") + field +
-                QStringLiteral("' can't be written into the entry as it stands. Please check its "
-                               "commas, quotes and brackets!"));
+    // Typed text must be the kind of Python its field takes, and the entry
+    // built from the form must read back to the same fields; either way a
+    // field typed otherwise would break the item or the file.
+    const PythonItem item = formItem();
+    const QString file = QStringLiteral("module_items.py");
+    QString field;
+    if (const auto mistyped = MistypedPythonItemField(item, m_shownItem)) {
+        field = mistyped->field;
+        RefuseMistypedField(field, mistyped->kind, file);
+    } else {
+        field = UnreadablePythonItemField(item);
+        if (field.isEmpty())
+            return true;
+        RefuseUnreadableField(field, file);
+    }
     const std::pair<const char*, QWidget*> boxes[] = {
         {"Item ID", txtItemID},  {"Item name", txtItemName}, {"Meshes", txtMeshes},
         {"Cost", txtCost},       {"Values", txtStat[0]},     {"Trigger", txtTrigger},
@@ -481,6 +488,12 @@ bool frmPythonItems::UpdatePythonItem(bool showMessage) {
                                     : QStringLiteral("The entry of this item could not be read "
                                                      "completely, so it can't be updated!"));
         return false;
+    }
+    // Nothing changed: the entry keeps its lines as read, and nothing is left to save.
+    if (!ItemAddMode && PythonItemUnchanged(formItem(), m_shownItem)) {
+        if (showMessage)
+            ShowEntryUnchanged(QStringLiteral("item"), QStringLiteral("module_items.py"));
+        return true;
     }
     if (!formAcceptable())
         return false;

@@ -48,7 +48,8 @@ public:
     void FillPythonItemList();
     void ShowPythonItem();
     // Stores the form as the shown item (or as the new one while adding);
-    // returns whether it was stored.
+    // returns false when it refused the form. A form that changes nothing of
+    // the shown item stores nothing: its entry stays as read.
     bool UpdatePythonItem(bool showMessage);
     void AddPythonItem();
     void DeletePythonItem();

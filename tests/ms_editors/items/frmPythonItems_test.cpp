@@ -1,5 +1,6 @@
 #include "ms_editors/items/frmPythonItems.h"
 
+#include "module_system/PythonText.h"
 #include "module_system/frmPythonNewEntry.h"
 #include "module_system/modPythonItems.h"
 #include "platform/AppFolder.h"
@@ -12,7 +13,6 @@
 #include "support/WindowChecks.h"
 
 #include "../PythonEditorFixture.h"
-#include "SameItems.h"
 
 #include <QAction>
 #include <QApplication>
@@ -198,42 +198,49 @@ TEST_F(PythonItemsWindow, AnItemThatCannotBeShownWholeIsNeverWritten) {
     EXPECT_FALSE(window->UnsavedItems);
 }
 
-// Showing and updating every item without a change keeps every item as
-// Python reads it, and a second update writes the same line again.
-TEST_F(PythonItemsWindow, UpdatingUnchangedKeepsEveryItem) {
+// Showing an item and pressing the update button without a change stores
+// nothing: the entry stays as it was read, however the editor would write
+// it, and nothing is left to save.
+TEST_F(PythonItemsWindow, UpdatingUnchangedStoresNothing) {
     reopenOnRoughItems();
-    const QString original = other->file(QStringLiteral("original_items.py"));
-    QFile::copy(other->file(QStringLiteral("module_items.py")), original);
+    ASSERT_TRUE(ShowActive(window));
     const QStringList loaded = PyItemLines;
-    int refused = 0;
+    int unreadable = 0;
     for (int row = 0; row < list("lstItems")->count(); ++row) {
-        list("lstItems")->setListIndex(row);
-        const int line = window->CurItemLine;
-        if (!window->UpdatePythonItem(false)) {
-            ++refused;
-            EXPECT_EQ(PyItemLines[line], loaded[line]);
+        ClickRow(list("lstItems"), row);
+        plat.boxes.clear();
+        if (!button("cmdUpdate")->isEnabled()) {
+            ++unreadable;
             continue;
         }
-        const QString written = PyItemLines[line];
-        list("lstItems")->setListIndex(row);
-        ASSERT_TRUE(window->UpdatePythonItem(false));
-        EXPECT_EQ(PyItemLines[line], written);
+        Click(button("cmdUpdate"));
+        EXPECT_EQ(plat.boxTexts(), QStringList{"Nothing of this item has been changed, so its "
+                                               "entry in module_items.py was left as it was."})
+            << row;
     }
-    EXPECT_EQ(refused, 2); // the flag term that must keep its place, the broken name
-    EXPECT_EQ(PyItemLines.size(), loaded.size());
-    EXPECT_EQ(PyItemLines[lineOf("items_end")],
-              QStringLiteral(" [\"items_end\", \"Items End\", [(\"shield_round_a\",0)], 0, 0, 1, "
-                             "0, 0 ],"));
+    EXPECT_EQ(unreadable, 2); // the flag term that must keep its place, the broken name
+    EXPECT_EQ(PyItemLines, loaded);
+    EXPECT_FALSE(window->UnsavedItems);
     EXPECT_TRUE(plat.modalWindows.isEmpty());
+
+    // Blanks typed outside strings change no field; a changed field is stored
+    // once, and showing it again and updating stores nothing more.
+    select("long_sword");
+    const int line = window->CurItemLine;
+    box("txtMeshes")->setText(text("txtMeshes").replace(u',', QStringLiteral(" , ")));
+    ASSERT_TRUE(window->UpdatePythonItem(false));
+    EXPECT_EQ(PyItemLines[line], loaded[line]);
+    box("txtCost")->setText(QStringLiteral("310"));
+    ASSERT_TRUE(window->UpdatePythonItem(false));
+    const QString stored = PyItemLines[line];
+    EXPECT_NE(stored, loaded[line]);
     EXPECT_TRUE(window->UnsavedItems);
-    if (!HasPython())
-        GTEST_SKIP() << "python3 is not installed";
-    plat.answer(MsgAnswer::No);
-    click("cmdSave");
-    EXPECT_EQ(ItemDifferences(original, other->file(QStringLiteral("module_items.py"))), QString());
+    select("long_sword");
+    ASSERT_TRUE(window->UpdatePythonItem(false));
+    EXPECT_EQ(PyItemLines[line], stored);
 }
 
-TEST_F(PythonItemsWindow, EditedFieldsGoIntoTheEntryAndBreakingTextIsRefused) {
+TEST_F(PythonItemsWindow, EditedFieldsGoIntoTheEntry) {
     select("knife");
     box("txtItemName")->setText(QStringLiteral("Sharp Knife"));
     box("txtCost")->setText(QStringLiteral("20"));
@@ -251,21 +258,57 @@ TEST_F(PythonItemsWindow, EditedFieldsGoIntoTheEntryAndBreakingTextIsRefused) {
     EXPECT_EQ(MsgText,
               QStringLiteral("Item # 2 - 'knife' has been updated. This is the updated line:"));
     EXPECT_EQ(MsgEntry, PyItemLines[window->CurItemLine]);
+}
 
-    const std::pair<const char*, const char*> refused[] = {{"txtItemID", ""},
-                                                           {"txtItemName", "Knife \"Joe\""},
-                                                           {"txtMeshes", "[(\"a\",0)"},
-                                                           {"txtCost", "1, 2"},
-                                                           {"txtTrigger", "[(ti_on_init_item"}};
-    for (const auto& [name, typed] : refused) {
+// Each field takes what Python reads as that field and nothing else: a refusal
+// names the field and stores nothing; what is stored reads back as typed.
+TEST_F(PythonItemsWindow, TypedTextIsStoredOnlyWhereItReadsBackAsTyped) {
+    const struct {
+        const char* box;
+        const char* typed;
+        const char* refused; // the field the refusal names; nullptr: stored
+    } cases[] = {
+        {"txtItemID", "", "ID for the item"},
+        {"txtItemName", "Knife \"Joe\"", "Item name"},
+        {"txtItemName", "Knife, the [best] #1", nullptr},
+        {"txtMeshes", "[(\"a\",0)", "Meshes"},
+        {"txtMeshes", "[(\"a\", 0), (\"b\", ixmesh_carry)]", nullptr},
+        {"txtCost", "12 5", "Cost"},
+        {"txtCost", "1, 2", "Cost"},
+        {"txtCost", "12+", "Cost"},
+        {"txtCost", "12 + 5", nullptr},
+        {"txtStat0", "1 2", "Values"},
+        {"txtStat0", "2))", "Values"},
+        {"txtStat0", "0.75", nullptr},
+        {"txtTrigger", "[] x", "Trigger"},
+        {"txtTrigger", "[(ti_on_init_item", "Trigger"},
+        {"txtTrigger", "[(ti_on_init_item, [(set_position_delta,0,60,0)])]", nullptr},
+        {"txtFaction", "[]fac_kingdom_1", "Factions"},
+        {"txtFaction", "fac_kingdom_1", "Factions"},
+        {"txtFaction", "[fac_kingdom_1, fac_kingdom_2]", nullptr},
+    };
+    for (const auto& c : cases) {
         select("knife");
         const QStringList before = PyItemLines;
+        const int line = window->CurItemLine;
         plat.boxes.clear();
-        box(name)->setText(QString::fromLatin1(typed));
-        EXPECT_FALSE(window->UpdatePythonItem(true)) << name;
-        EXPECT_EQ(PyItemLines, before) << name;
-        ASSERT_EQ(plat.boxes.size(), 1u) << name;
-        EXPECT_EQ(plat.boxes[0].title, QStringLiteral("Information")) << name;
+        const QString typed = QString::fromLatin1(c.typed);
+        box(c.box)->setText(typed);
+        click("cmdUpdate");
+        if (c.refused) {
+            EXPECT_EQ(PyItemLines, before) << c.box << " " << c.typed;
+            ASSERT_EQ(plat.boxes.size(), 1u) << c.box << " " << c.typed;
+            EXPECT_TRUE(plat.boxes[0].text.contains(QLatin1String(c.refused)))
+                << plat.boxes[0].text.toStdString();
+            EXPECT_EQ(plat.boxes[0].title, QStringLiteral("Information..."));
+            EXPECT_EQ(plat.boxes[0].icon, MsgIcon::Exclamation);
+            continue;
+        }
+        EXPECT_NE(PyItemLines[line], before[line]) << c.box << " " << c.typed;
+        EXPECT_TRUE(ParsePythonItem(PyItemLines[line]).complete) << c.typed;
+        // Shown again from the table, the field holds what was typed.
+        select("knife");
+        EXPECT_EQ(CompactPythonBlanks(text(c.box)), CompactPythonBlanks(typed)) << c.typed;
     }
 }
 
@@ -605,6 +648,7 @@ TEST_F(PythonItemsWindow, SaveKeepsTheMarkWhenNothingWasWrittenAndClosingAsks) {
     EXPECT_EQ(MsgText, QStringLiteral("Python line of the selected item:"));
     EXPECT_EQ(MsgEntry, PyItemLines[window->CurItemLine]);
 
+    box("txtCost")->setText(QStringLiteral("12"));
     ASSERT_TRUE(window->UpdatePythonItem(false));
     const QStringList table = PyItemLines;
     plat.answer(MsgAnswer::Yes);
@@ -621,6 +665,7 @@ TEST_F(PythonItemsWindow, SaveKeepsTheMarkWhenNothingWasWrittenAndClosingAsks) {
               ToFileBytes(table.join("\r\n") + "\r\n"));
 
     // A failed save keeps the mark, so the close question still guards the changes.
+    box("txtCost")->setText(QStringLiteral("13"));
     ASSERT_TRUE(window->UpdatePythonItem(false));
     FailNextSaveAfter(0);
     plat.answer(MsgAnswer::No);
