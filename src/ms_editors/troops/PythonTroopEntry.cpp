@@ -1,5 +1,6 @@
 #include "ms_editors/troops/PythonTroopEntry.h"
 
+#include "module_system/PythonEntryLists.h"
 #include "module_system/PythonText.h"
 
 #include <algorithm>
@@ -27,6 +28,40 @@ QStringList withoutEmpty(const QStringList& parts) {
 QString joinedOrZero(const QStringList& parts) {
     const QStringList terms = withoutEmpty(parts);
     return terms.isEmpty() ? QStringLiteral("0") : terms.join(u'|');
+}
+
+QString orZero(const QString& field) {
+    return field.isEmpty() ? QStringLiteral("0") : field;
+}
+
+// The texts of the fields as the editor writes them, blanks outside strings
+// removed; the second face and the image are empty where none is written.
+QStringList writtenFields(const PythonTroop& t) {
+    QStringList flags;
+    for (const QString& f : t.flags)
+        flags.append(f == TfNone ? QStringLiteral("0") : f);
+    const QString q = QStringLiteral("\"");
+    const bool later = !t.extra.isEmpty();
+    const bool image = later || !t.image.isEmpty();
+    const bool face2 = image || !t.face2.isEmpty();
+    QStringList texts = {q + t.id + q,
+                         q + t.name + q,
+                         q + t.namePl + q,
+                         joinedOrZero(flags),
+                         t.scene,
+                         t.reserved,
+                         t.faction,
+                         u'[' + t.items.join(u',') + u']',
+                         joinedOrZero(t.attributes),
+                         t.proficiencies,
+                         joinedOrZero(t.skills),
+                         orZero(t.face1),
+                         face2 ? orZero(t.face2) : QString(),
+                         image ? orZero(t.image) : QString()};
+    texts += t.extra;
+    for (QString& text : texts)
+        text = CompactPythonBlanks(text);
+    return texts;
 }
 
 } // namespace
@@ -103,9 +138,6 @@ QString BuildPythonTroopEntry(const PythonTroop& t) {
                 t.proficiencies + sep + joinedOrZero(t.skills) + sep;
     // The faces, the image and the fields behind them are positional: a
     // missing one before a later field would shift that field into its place.
-    const auto orZero = [](const QString& field) {
-        return field.isEmpty() ? QStringLiteral("0") : field;
-    };
     e += orZero(t.face1);
     if (!t.face2.isEmpty() || !t.image.isEmpty() || !t.extra.isEmpty())
         e += sep + orZero(t.face2);
@@ -160,6 +192,70 @@ std::optional<PythonTroopField> BrokenPythonTroopField(const PythonTroop& t) {
     return std::nullopt;
 }
 
+std::optional<PythonTroopMistype> MistypedPythonTroopField(const PythonTroop& t,
+                                                           const PythonTroop& shown) {
+    using F = PythonTroopField;
+    using K = PyFieldKind;
+    const auto changed = [](const QString& now, const QString& was) {
+        return CompactPythonBlanks(now) != CompactPythonBlanks(was);
+    };
+    // An empty face or image is written as 0 or left out.
+    const struct {
+        F field;
+        const QString& now;
+        const QString& was;
+        K kind;
+        bool emptyAllowed;
+    } boxes[] = {{F::Scene, t.scene, shown.scene, K::Terms, false},
+                 {F::Reserved, t.reserved, shown.reserved, K::Terms, false},
+                 {F::Faction, t.faction, shown.faction, K::NameOrNumber, false},
+                 {F::Proficiencies, t.proficiencies, shown.proficiencies, K::Terms, false},
+                 {F::Face1, t.face1, shown.face1, K::NameOrNumber, true},
+                 {F::Face2, t.face2, shown.face2, K::NameOrNumber, true},
+                 {F::Image, t.image, shown.image, K::Term, true}};
+    for (const auto& b : boxes) {
+        if (!changed(b.now, b.was) || (b.emptyAllowed && b.now.isEmpty()))
+            continue;
+        if (!IsPythonOfKind(b.now, b.kind))
+            return PythonTroopMistype{b.field, b.kind};
+    }
+    // Rows the troop had keep their text; an empty row is left out of the entry.
+    const struct {
+        F field;
+        const QStringList& now;
+        const QStringList& was;
+    } lists[] = {{F::Items, t.items, shown.items},
+                 {F::Attributes, t.attributes, shown.attributes},
+                 {F::Skills, t.skills, shown.skills}};
+    for (const auto& l : lists) {
+        for (const QString& row : l.now) {
+            if (row.isEmpty() || l.was.contains(row))
+                continue;
+            if (!IsPythonOfKind(row, K::Term))
+                return PythonTroopMistype{l.field, K::Term};
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<PythonTroopField> UnreadablePythonTroopField(const PythonTroop& troop) {
+    const QString entry = BuildPythonTroopEntry(troop);
+    const PythonTroopParse back = ParsePythonTroop(entry);
+    const QStringList written = writtenFields(troop);
+    const QStringList read = writtenFields(back.troop);
+    for (qsizetype i = 0; i < written.size(); ++i) {
+        if (written[i] != read.value(i))
+            return PythonTroopField(std::min<qsizetype>(i, qsizetype(PythonTroopField::Extra)));
+    }
+    if (read.size() != written.size() || !back.complete || !IsOnePythonEntry(entry, u'['))
+        return PythonTroopField::Entry;
+    return std::nullopt;
+}
+
+bool PythonTroopUnchanged(const PythonTroop& troop, const PythonTroop& shown) {
+    return writtenFields(troop) == writtenFields(shown);
+}
+
 QString PythonTroopFieldCaption(PythonTroopField field) {
     static const char* const captions[] = {"troop ID",
                                            "singular name",
@@ -175,7 +271,8 @@ QString PythonTroopFieldCaption(PythonTroopField field) {
                                            "face code 1",
                                            "face code 2",
                                            "troop image",
-                                           "fields behind the troop image"};
+                                           "fields behind the troop image",
+                                           "troop's entry"};
     return QString::fromLatin1(captions[int(field)]);
 }
 
@@ -338,12 +435,20 @@ QString BuildUpgradeLine(const QString& id, QString target1, QString target2) {
 
 void ReplaceUpgradeLine(QString& line, const QString& text) {
     // A call inside a block (under an "if", in a function) keeps its
-    // indentation, and a block must not be left empty.
+    // indentation, and a block must not be left empty. A remark behind the
+    // call is the author's and stays on the line.
     qsizetype n = 0;
     while (n < line.size() && (line[n] == u' ' || line[n] == u'\t'))
         ++n;
     const QString indent = line.left(n);
-    line = indent.isEmpty() || !text.isEmpty() ? indent + text : indent + QStringLiteral("pass");
+    const QStringView code = CutPythonComment(line);
+    const QString remark = line.mid(code.size());
+    QString kept = indent.isEmpty() || !text.isEmpty() ? text : QStringLiteral("pass");
+    if (!remark.isEmpty()) {
+        const qsizetype gap = code.size() - TrimPythonEnd(code).size();
+        kept += kept.isEmpty() ? remark : (gap > 0 ? line.mid(code.size() - gap) : u' ' + remark);
+    }
+    line = indent + kept;
 }
 
 void WriteUpgradeLine(QStringList& lines, int& max, const QString& id, const QString& target1,
@@ -360,6 +465,40 @@ void WriteUpgradeLine(QStringList& lines, int& max, const QString& id, const QSt
         lines.insert(std::min<qsizetype>(max + 1, lines.size()), text);
         ++max;
     }
+}
+
+int RenameUpgradeLine(QStringList& lines, int& max, const QString& oldId, const QString& newId,
+                      const QString& target1, const QString& target2) {
+    // Another entry keeps the old id: its calls are its own.
+    if (PythonIdUsed(lines, max, oldId, u'[')) {
+        WriteUpgradeLine(lines, max, newId, target1, target2);
+        return 0;
+    }
+    const QList<int> own = FindUpgradeLines(lines, max, oldId);
+    const bool moves = !own.isEmpty() && FindUpgradeLines(lines, max, newId).isEmpty();
+    for (qsizetype k = 0; k < own.size() - (moves ? 1 : 0); ++k)
+        ReplaceUpgradeLine(lines[own[k]], QString());
+    if (moves)
+        ReplaceUpgradeLine(lines[own.last()], BuildUpgradeLine(newId, target1, target2));
+    else
+        WriteUpgradeLine(lines, max, newId, target1, target2);
+
+    int leading = 0;
+    const int last = std::min<int>(max, int(lines.size()) - 1);
+    for (int i = 0; i <= last; ++i) {
+        const auto up = ParseUpgradeLine(lines[i]);
+        if (up && up->troop != newId && (up->target1 == oldId || up->target2 == oldId))
+            ++leading;
+    }
+    return leading;
+}
+
+bool SameUpgradePaths(const PythonUpgrade& a, const PythonUpgrade& b) {
+    const auto paths = [](const PythonUpgrade& u) {
+        return u.target1.isEmpty() ? std::pair{u.target2, QString()}
+                                   : std::pair{u.target1, u.target2};
+    };
+    return paths(a) == paths(b);
 }
 
 QStringList PythonTroopProficiencyTemplates() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "module_system/PythonFieldKind.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -64,6 +66,7 @@ enum class PythonTroopField {
     Face2,
     Image,
     Extra,
+    Entry, // the entry as a whole
 };
 
 // The first field of `troop` that would not stand as one field of the entry
@@ -74,6 +77,26 @@ enum class PythonTroopField {
 std::optional<PythonTroopField> BrokenPythonTroopField(const PythonTroop& troop);
 // What the editor calls a field in its messages ("faction", "face code 2").
 QString PythonTroopFieldCaption(PythonTroopField field);
+
+// A field of a troop typed as the wrong kind of Python, and the kind it must be.
+struct PythonTroopMistype {
+    PythonTroopField field;
+    PyFieldKind kind;
+};
+// The first field of `troop` that differs from `shown` and is not the kind of
+// Python it must be: scene, reserved field and proficiencies one term or terms
+// joined by "|", the faction and the faces a name or a number, every item,
+// attribute and skill row and the image one term. What reads as it was shown
+// goes back as it was read and is not looked at.
+std::optional<PythonTroopMistype> MistypedPythonTroopField(const PythonTroop& troop,
+                                                           const PythonTroop& shown);
+// The first field that the entry built from `troop` reads back otherwise
+// (Entry when the entry as a whole does not read back as one complete entry),
+// or none.
+std::optional<PythonTroopField> UnreadablePythonTroopField(const PythonTroop& troop);
+// Whether `troop` holds the fields `shown` holds, blanks outside strings
+// aside: written back, it would say nothing the shown entry does not.
+bool PythonTroopUnchanged(const PythonTroop& troop, const PythonTroop& shown);
 
 // The texts the flag list holds at first: the game's troop flags in their order
 // between two separator rows.
@@ -125,10 +148,22 @@ int FindUpgradeLine(const QStringList& lines, int max, const QString& id);
 // both empty give the empty text.
 QString BuildUpgradeLine(const QString& id, QString target1, QString target2);
 // Puts `text` (an upgrade line or nothing) in the place of an upgrade line,
-// keeping its indentation; an indented line that goes becomes "pass".
+// keeping its indentation and a remark behind it; an indented line that goes
+// becomes "pass".
 void ReplaceUpgradeLine(QString& line, const QString& text);
 // Writes the troop's upgrade line: over its upgrade line when it has one, else
 // appended after the last element. Without a path every upgrade line of the
 // troop is emptied.
 void WriteUpgradeLine(QStringList& lines, int& max, const QString& id, const QString& target1,
                       const QString& target2);
+// Writes the upgrade line of a troop whose id changed from `oldId` to `newId`.
+// While no entry of lines 0 to max keeps the old id, the troop's call in force
+// moves to the new id in its own place (earlier calls of the old id are
+// emptied; a call the new id has already takes the paths instead), so no call
+// names a troop that is gone. Returns how many calls of other troops still
+// lead to the old id.
+int RenameUpgradeLine(QStringList& lines, int& max, const QString& oldId, const QString& newId,
+                      const QString& target1, const QString& target2);
+// Whether two pairs of upgrade targets set the same paths (a lone second
+// target counts as the first).
+bool SameUpgradePaths(const PythonUpgrade& a, const PythonUpgrade& b);

@@ -368,6 +368,8 @@ void frmPythonTroops::formLoad() {
     CurTroopLine = -1;
     frameTroop->setEnabled(false);
     frameEdit->setEnabled(false);
+    // Nothing to show before a troop is chosen.
+    framePython->setEnabled(false);
     frameTroopList->setEnabled(false);
     lblTroopEditor->setText(QStringLiteral("Troop Editor\n") + ModuleSystemDirectory +
                             QStringLiteral("module_troops.py"));
@@ -507,11 +509,11 @@ void frmPythonTroops::ShowPythonTroop() {
         return;
 
     const PythonTroopParse parsed = ParsePythonTroop(PyTroopLines[CurTroopLine]);
-    m_shownTroop = parsed.troop;
     m_troopReadable = parsed.complete;
     const int knownFlags = int(m_flagRows.size());
     QList<int> selected;
     const PythonTroop shown = PythonTroopAsShown(parsed.troop, m_flagRows, &selected);
+    m_shownTroop = shown;
     if (m_flagRows.size() > knownFlags)
         lstFlags->addItems(m_flagRows.mid(knownFlags));
     showTroopFields(shown, selected);
@@ -618,23 +620,31 @@ bool frmPythonTroops::formTextsAcceptable() {
             return false;
         }
     }
-    if (const auto field = BrokenPythonTroopField(formTroop())) {
-        RefuseInput(
-            QStringLiteral("The ") + PythonTroopFieldCaption(*field) +
-            QStringLiteral(" would break the troop's entry in module_troops.py: check it for "
-                           "a comma outside brackets, a bracket or quote that is not closed, "
-                           "a \"#\", a backslash or an empty row. Please correct it!"));
-        // The controls in the order of the fields; the fields behind the
-        // image have none.
-        QWidget* const controls[] = {txtTroopID, txtTroopName, txtTroopNamePl, lstFlags,
-                                     txtScene,   txtReserved,  txtFaction,     lstItems,
-                                     lstAttrib,  txtProfi,     lstSkills,      txtFace1,
-                                     txtFace2,   txtTroopImage};
-        if (int(*field) < int(std::size(controls)))
-            controls[int(*field)]->setFocus();
-        return false;
+    // Typed text must be the kind of Python its field takes, each field must
+    // stand as one field, and the entry built from the form must read back to
+    // the same fields: otherwise the troop or the file would break.
+    const PythonTroop troop = formTroop();
+    const QString file = QStringLiteral("module_troops.py");
+    std::optional<PythonTroopField> field;
+    if (const auto mistyped = MistypedPythonTroopField(troop, m_shownTroop)) {
+        field = mistyped->field;
+        RefuseMistypedField(PythonTroopFieldCaption(*field), mistyped->kind, file);
+    } else {
+        field = BrokenPythonTroopField(troop);
+        if (!field)
+            field = UnreadablePythonTroopField(troop);
+        if (!field)
+            return true;
+        RefuseUnreadableField(PythonTroopFieldCaption(*field), file);
     }
-    return true;
+    // The controls in the order of the fields; the fields behind the image
+    // and the entry as a whole have none.
+    QWidget* const controls[] = {txtTroopID,  txtTroopName, txtTroopNamePl, lstFlags,     txtScene,
+                                 txtReserved, txtFaction,   lstItems,       lstAttrib,    txtProfi,
+                                 lstSkills,   txtFace1,     txtFace2,       txtTroopImage};
+    if (int(*field) < int(std::size(controls)))
+        controls[int(*field)]->setFocus();
+    return false;
 }
 
 bool frmPythonTroops::UpdatePythonTroop(bool showMessage) {
@@ -644,12 +654,21 @@ bool frmPythonTroops::UpdatePythonTroop(bool showMessage) {
                                                       "completely, so it can't be updated!"));
         return false;
     }
-    if (!formTextsAcceptable())
-        return false;
+    const bool adding = TroopAddMode;
     const QString u1 = cmbUpgrade1->currentText();
     const QString u2 = cmbUpgrade2->currentText();
     const QString id = txtTroopID->text();
-    if (TroopAddMode && PythonIdUsed(PyTroopLines, PyTroopMax, id, TroopRows.opener)) {
+    // Unchanged fields leave the entry as read, unchanged paths its upgrade line.
+    const bool entryChanged = adding || !PythonTroopUnchanged(formTroop(), m_shownTroop);
+    const bool pathsChanged = !SameUpgradePaths({id, u1, u2}, m_shownPaths);
+    if (!entryChanged && !pathsChanged) {
+        if (showMessage)
+            ShowEntryUnchanged(QStringLiteral("troop"), QStringLiteral("module_troops.py"));
+        return true;
+    }
+    if (!formTextsAcceptable())
+        return false;
+    if (adding && PythonIdUsed(PyTroopLines, PyTroopMax, id, TroopRows.opener)) {
         ShowInformation(
             QStringLiteral("This troop ID is used by another item. Please change the ID!"));
         txtTroopID->setFocus();
@@ -658,48 +677,56 @@ bool frmPythonTroops::UpdatePythonTroop(bool showMessage) {
     }
 
     const QString entry = BuildPythonTroopEntry(formTroop());
-    // The fields each fit; the entry as a whole is checked too, so that
-    // nothing Python cannot read as this one troop reaches the table.
-    if (!IsOnePythonEntry(entry, TroopRows.opener) || !ParsePythonTroop(entry).complete) {
-        RefuseInput(QStringLiteral("The fields of this troop do not make one complete entry of "
-                                   "module_troops.py, so it was not stored. Please check them!"));
-        return false;
-    }
     const QString name = txtTroopName->text();
-    if (TroopAddMode) {
+    const QString oldId = m_shownTroop.id;
+    int leadingToOldId = 0;
+    if (adding) {
         InsertPythonEntry(PyTroopLines, PyTroopMax, InsertTroopLine, entry, &PyTroopLastEntry);
         listNewTroop();
         EnableTroopButtons(false);
-        cmbUpgrade1->setEditText(u1);
-        cmbUpgrade2->setEditText(u2);
-        if (showMessage)
-            ShowResult(QStringLiteral("Troop added..."),
-                       QStringLiteral("Troop added to python line # ") +
-                           QString::number(InsertTroopLine) + QStringLiteral(" - '") + id +
-                           QStringLiteral("'. This is the new entry:"),
-                       entry);
+        WriteUpgradeLine(PyTroopLines, PyTroopMax, id, u1, u2);
     } else {
-        PyTroopLines[CurTroopLine] = entry;
-        m_shownTroop = ParsePythonTroop(entry).troop;
+        if (entryChanged) {
+            PyTroopLines[CurTroopLine] = entry;
+            m_shownTroop = PythonTroopAsShown(ParsePythonTroop(entry).troop, m_flagRows);
+        }
         const int r = lstTroops->listIndex();
         if (r >= 0) {
             const QString row = PythonEntryRow(TroopRows, r + 1, id, name);
             lstTroops->item(r)->setText(row);
             m_troopRows.texts[r] = row;
         }
-        if (showMessage)
-            ShowResult(QStringLiteral("Troop updated..."),
-                       QStringLiteral("Troop # ") + QString::number(r) + QStringLiteral(" - '") +
-                           id + QStringLiteral("' has been updated. This is the updated line:"),
-                       entry);
+        // A new id takes the troop's own upgrade call with it.
+        if (id != oldId)
+            leadingToOldId = RenameUpgradeLine(PyTroopLines, PyTroopMax, oldId, id, u1, u2);
+        else if (pathsChanged)
+            WriteUpgradeLine(PyTroopLines, PyTroopMax, id, u1, u2);
     }
-
-    WriteUpgradeLine(PyTroopLines, PyTroopMax, id, u1, u2);
     m_shownPaths = PythonUpgrade{id, u1, u2};
     FillUpgradeCombos();
     cmbUpgrade1->setEditText(u1);
     cmbUpgrade2->setEditText(u2);
     UnsavedTroops = true;
+
+    if (showMessage && adding) {
+        ShowResult(QStringLiteral("Troop added..."),
+                   QStringLiteral("Troop added to python line # ") +
+                       QString::number(InsertTroopLine) + QStringLiteral(" - '") + id +
+                       QStringLiteral("'. This is the new entry:"),
+                   entry);
+    } else if (showMessage) {
+        QString text = QStringLiteral("Troop # ") + QString::number(lstTroops->listIndex()) +
+                       QStringLiteral(" - '") + id + QStringLiteral("' has been updated. ");
+        if (leadingToOldId > 0)
+            text += QString::number(leadingToOldId) +
+                    (leadingToOldId == 1
+                         ? QStringLiteral(" upgrade path of another troop still leads to '")
+                         : QStringLiteral(" upgrade paths of other troops still lead to '")) +
+                    oldId + QStringLiteral("', which no longer exists: please change ") +
+                    (leadingToOldId == 1 ? QStringLiteral("it. ") : QStringLiteral("them. "));
+        ShowResult(QStringLiteral("Troop updated..."),
+                   text + QStringLiteral("This is the updated line:"), PyTroopLines[CurTroopLine]);
+    }
     return true;
 }
 
@@ -709,8 +736,9 @@ void frmPythonTroops::listNewTroop() {
     if (TroopFilterActive && !StrContains(id, filter)) {
         // The new troop does not pass the filter: it joins the list as it is.
         m_troopRows.elementInserted(InsertTroopLine);
+        // Rows of a filtered list are numbered by their place in it.
         const QString row =
-            PythonEntryRow(TroopRows, m_troopRows.count(), id, txtTroopName->text());
+            PythonEntryRow(TroopRows, m_troopRows.count() + 1, id, txtTroopName->text());
         m_troopRows.append(row, InsertTroopLine);
         lstTroops->addItem(row);
         lstTroops->setListIndex(lstTroops->count() - 1);

@@ -311,11 +311,39 @@ TEST_F(UpgradeTableTest, EmptiesEveryLineOfTheTroopWhenBothPathsAreRemoved) {
     WriteUpgradeLine(lines, max, "ab", "", "");
     EXPECT_EQ(lines[5], QString());
     WriteUpgradeLine(lines, max, "a", "", "");
-    EXPECT_EQ(lines[6], QString());
+    EXPECT_EQ(lines[6], QStringLiteral("# a comment")); // the author's remark stays
     EXPECT_EQ(lines[7], QString());
     EXPECT_EQ(lines[4], QStringLiteral("#upgrade(troops,\"a\",\"old\")"));
     EXPECT_EQ(max, 7);
     EXPECT_EQ(lines.size(), 8);
+}
+
+// A new id takes the troop's call in force along, in its place and with its
+// remark; calls of other troops leading to the old id are counted, not changed.
+TEST_F(UpgradeTableTest, ARenamedTroopTakesItsOwnCallAlong) {
+    lines.append(QStringLiteral("upgrade(troops,\"ab\",\"a\")"));
+    max = 8;
+    const auto renameEntry = [this](const char* id) {
+        lines[1] = QStringLiteral("[\"%1\",\"A\",\"As\",0,0,0,fac_x,[],0,0,0,0],").arg(id);
+    };
+    renameEntry("a2");
+    EXPECT_EQ(RenameUpgradeLine(lines, max, "a", "a2", "second", "third"), 1);
+    EXPECT_EQ(lines.mid(4), (QStringList{"#upgrade(troops,\"a\",\"old\")", lines[5], "# a comment",
+                                         "upgrade2(troops,\"a2\",\"second\",\"third\")",
+                                         "upgrade(troops,\"ab\",\"a\")"}));
+    EXPECT_EQ(max, 8);
+    // A new id that has a call already takes the paths there.
+    renameEntry("ab");
+    EXPECT_EQ(RenameUpgradeLine(lines, max, "a2", "ab", "y", ""), 0);
+    EXPECT_EQ(lines[5], QStringLiteral("upgrade(troops,\"ab\",\"x\")"));
+    EXPECT_EQ(lines[7], QString());
+    EXPECT_EQ(lines[8], QStringLiteral("upgrade(troops,\"ab\",\"y\")"));
+    // While another entry keeps the old id, its calls stay; the new id gets its own.
+    renameEntry("c");
+    EXPECT_EQ(RenameUpgradeLine(lines, max, "ab", "c", "z", ""), 0);
+    EXPECT_EQ(lines[8], QStringLiteral("upgrade(troops,\"ab\",\"y\")"));
+    EXPECT_EQ(lines.last(), QStringLiteral("upgrade(troops,\"c\",\"z\")"));
+    EXPECT_EQ(max, 9);
 }
 
 TEST_F(UpgradeTableTest, AppendsALineOnlyWhenThereIsAPath) {

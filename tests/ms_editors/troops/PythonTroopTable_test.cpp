@@ -62,7 +62,8 @@ TEST(PythonTroopTable, RewriteAllWritesTheEditorsFormOnceAndForAll) {
                                        "reserved, fac_x, [itm_bow], 0, wp(1), 0, 0 ],"));
     EXPECT_EQ(lines[7], QStringLiteral("[\"archer\",\"Broken\",\"Archers\",0,0,0,fac_x,[]"));
     EXPECT_EQ(lines[9], QStringLiteral("upgrade(troops,\"archer\",\"horse_archer\")"));
-    EXPECT_EQ(lines[10], QStringLiteral("upgrade2(troops,\"horse_archer\",\"archer\",\"player\")"));
+    EXPECT_EQ(lines[10],
+              QStringLiteral("upgrade2(troops,\"horse_archer\",\"archer\",\"player\") # x"));
     EXPECT_EQ(flags, (QStringList{"tf_hero", "tf_none"}));
 
     const QStringList once = lines;

@@ -1,5 +1,6 @@
 #include "PythonTroopsWindowFixture.h"
 
+#include "module_system/PythonText.h"
 #include "module_system/modPythonTroops.h"
 #include "ms_editors/troops/PythonTroopEntry.h"
 #include "platform/AppFolder.h"
@@ -86,39 +87,46 @@ TEST_F(PythonTroopsWindow, SelectingATroopShowsEveryField) {
     EXPECT_TRUE(plat.boxes.empty());
 }
 
-TEST_F(PythonTroopsWindow, UpdatingUnchangedKeepsEveryTroopAndItsPaths) {
+// Showing a troop and pressing the update button without a change stores
+// nothing: the entry and its upgrade line stay as they were read, however the
+// editor would write them, and nothing is left to save. A changed field
+// leaves the upgrade line alone, a changed path the entry.
+TEST_F(PythonTroopsWindow, UpdatingUnchangedStoresNothing) {
+    const int farmerCall =
+        PyTroopLines.indexOf(QStringLiteral("upgrade(troops,\"farmer\",\"watchman\") # militia"));
+    ASSERT_GT(farmerCall, 0);
+    const QString handWritten =
+        QStringLiteral("upgrade( troops, \"farmer\", 'watchman' ) # militia");
+    PyTroopLines[farmerCall] = handWritten;
     const QStringList before = PyTroopLines;
-    QStringList flags = PythonTroopFlagVocabulary();
-    const auto shown = [&flags](const QString& entry) {
-        return PythonTroopAsShown(ParsePythonTroop(entry).troop, flags);
-    };
+    ASSERT_TRUE(ShowActive(window));
     for (const char* id :
          {"player", "temp_troop", "farmer", "watchman", "horse_archer", "merchant", "troops_end"}) {
         select(id);
-        ASSERT_TRUE(window->UpdatePythonTroop(true)) << id;
-        const int line = window->CurTroopLine;
-        EXPECT_EQ(shown(PyTroopLines[line]), shown(before[line])) << id;
+        plat.boxes.clear();
+        Click(button("cmdUpdate"));
+        EXPECT_EQ(plat.boxTexts(), QStringList{"Nothing of this troop has been changed, so its "
+                                               "entry in module_troops.py was left as it was."})
+            << id;
     }
+    EXPECT_EQ(PyTroopLines, before);
+    EXPECT_FALSE(window->UnsavedTroops);
+    EXPECT_TRUE(plat.modalWindows.isEmpty());
+
+    select("farmer");
+    const int line = window->CurTroopLine;
+    box("txtTroopName")->setText(QStringLiteral("Farmhand"));
+    ASSERT_TRUE(window->UpdatePythonTroop(false));
+    EXPECT_TRUE(PyTroopLines[line].startsWith(QStringLiteral(" [\"farmer\", \"Farmhand\"")));
+    EXPECT_EQ(PyTroopLines[farmerCall], handWritten);
+    const QString stored = PyTroopLines[line];
+    get<ComboBox>("cmbUpgrade1")->setEditText(QStringLiteral("merchant"));
+    ASSERT_TRUE(window->UpdatePythonTroop(false));
+    EXPECT_EQ(PyTroopLines[line], stored);
+    EXPECT_EQ(PyTroopLines[farmerCall],
+              QStringLiteral("upgrade(troops,\"farmer\",\"merchant\") # militia"));
     EXPECT_EQ(PyTroopLines.size(), before.size());
-    EXPECT_EQ(PyTroopLines[lineOf("horse_archer")],
-              QStringLiteral(" [\"horse_archer\", \"Horse Archer\", \"Horse Archers\", "
-                             "tf_mounted|tf_guarantee_horse|tf_custom_flag, no_scene, reserved, "
-                             "fac_commoners, [itm_bow,itm_arrows,itm_horse], level(12), "
-                             "wpex(60,60,60,120,60,60), knows_riding_3|knows_horse_archery_2, "
-                             "0x0000000180000001, 0x0000000280000002, \"archer image\" ],"));
-    const int last = PyTroopMax;
-    EXPECT_EQ(PyTroopLines[last - 2],
-              QStringLiteral("#upgrade(troops,\"farmer\",\"horse_archer\")"));
-    EXPECT_EQ(PyTroopLines[last - 1], QStringLiteral("upgrade(troops,\"farmer\",\"watchman\")"));
-    EXPECT_EQ(PyTroopLines[last],
-              QStringLiteral("upgrade2(troops,\"watchman\",\"horse_archer\",\"merchant\")"));
     EXPECT_TRUE(window->UnsavedTroops);
-    EXPECT_EQ(plat.modalWindows.count(QStringLiteral("frmMessage")), 7);
-    EXPECT_EQ(MsgTitle, QStringLiteral("Troop updated..."));
-    EXPECT_EQ(MsgText, QStringLiteral("Troop # 7 - 'troops_end' has been updated. This is the "
-                                      "updated line:"));
-    EXPECT_EQ(MsgEntry, PyTroopLines[lineOf("troops_end")]);
-    EXPECT_TRUE(plat.boxes.empty());
 }
 
 TEST_F(PythonTroopsWindow, AnEntryThatCannotBeReadIsReportedAndNeverWritten) {
@@ -140,46 +148,102 @@ TEST_F(PythonTroopsWindow, AnEntryThatCannotBeReadIsReportedAndNeverWritten) {
     EXPECT_FALSE(window->UnsavedTroops);
 }
 
-// Quotes or a backslash would break the entry's strings; an empty field would
-// leave a hole in it.
-TEST_F(PythonTroopsWindow, TypedQuotesAndEmptyFieldsAreRefused) {
-    const std::pair<const char*, const char*> refused[] = {{"txtTroopName", "Farmer \"Joe\""},
-                                                           {"txtTroopNamePl", "C:\\farmers"},
-                                                           {"txtTroopID", ""},
-                                                           {"txtScene", ""},
-                                                           {"txtReserved", " "},
-                                                           {"txtFaction", " "},
-                                                           {"txtProfi", ""}};
-    for (const auto& [name, typed] : refused) {
+// Each field takes what Python reads as that field and nothing else: a
+// refusal names the field and stores nothing; what is stored reads back as
+// typed.
+TEST_F(PythonTroopsWindow, TypedTextIsStoredOnlyWhereItReadsBackAsTyped) {
+    const struct {
+        const char* box;
+        const char* typed;
+        const char* refused; // what the refusal says; nullptr: stored
+    } cases[] = {
+        {"txtTroopID", "", "enter an ID"},
+        {"txtTroopName", "Farmer \"Joe\"", "Double quotes"},
+        {"txtTroopNamePl", "C:\\farmers", "backslashes"},
+        {"txtTroopName", "Farmer, the [old] #1", nullptr},
+        {"txtScene", "", "can't be empty"},
+        {"txtScene", "scn_a # the store", "'scene'"},
+        {"txtScene", "scn_town_1|", "'scene'"},
+        {"txtScene", "scn_town_1 | entry(2)", nullptr},
+        {"txtReserved", " ", "can't be empty"},
+        {"txtReserved", "reserved 1", "'reserved field'"},
+        {"txtFaction", "fac_commoners, 1", "'faction'"},
+        {"txtFaction", "fac commoners", "'faction'"},
+        {"txtFaction", "fac_kingdom_1", nullptr},
+        {"txtProfi", "wp(60", "'weapon proficiencies'"},
+        {"txtProfi", "wp_one_handed (80) | wp_archery (60)", nullptr},
+        {"txtFace1", "0x00zz", "'face code 1'"},
+        {"txtFace2", "0x1\\", "'face code 2'"},
+        {"txtFace2", "0x0000000280000002", nullptr},
+        {"txtTroopImage", "\"image", "'troop image'"},
+        {"txtTroopImage", "image x", "'troop image'"},
+        {"txtTroopImage", "\"archer image\"", nullptr},
+        {"txtAttrib", "str 7", "'attributes'"},
+        {"txtAttrib", "level(5)", nullptr},
+        {"txtSkills", "knows_riding 3", "'skills'"},
+        {"txtSkills", "knows_riding_3", nullptr},
+    };
+    for (const auto& c : cases) {
         select("farmer");
         const QStringList before = PyTroopLines;
+        const int line = window->CurTroopLine;
         plat.boxes.clear();
-        box(name)->setText(QString::fromLatin1(typed));
-        EXPECT_FALSE(window->UpdatePythonTroop(true)) << name;
-        EXPECT_EQ(PyTroopLines, before) << name;
-        ASSERT_EQ(plat.boxes.size(), 1u) << name;
-        EXPECT_EQ(plat.boxes[0].title, QStringLiteral("Information")) << name;
+        const QString typed = QString::fromLatin1(c.typed);
+        const QString name = QString::fromLatin1(c.box);
+        // A term is typed into its box and added to its list.
+        const bool term =
+            name == QStringLiteral("txtAttrib") || name == QStringLiteral("txtSkills");
+        box(name)->setText(typed);
+        if (term)
+            click(QStringLiteral("cmd") + name.mid(3) + QStringLiteral("Add"));
+        click("cmdUpdate");
+        if (c.refused) {
+            EXPECT_EQ(PyTroopLines, before) << c.box << " " << c.typed;
+            ASSERT_EQ(plat.boxes.size(), 1u) << c.box << " " << c.typed;
+            EXPECT_TRUE(plat.boxes[0].text.contains(QLatin1String(c.refused)))
+                << plat.boxes[0].text.toStdString();
+            EXPECT_EQ(plat.boxes[0].title, QStringLiteral("Information..."));
+            continue;
+        }
+        EXPECT_NE(PyTroopLines[line], before[line]) << c.box << " " << c.typed;
+        EXPECT_TRUE(ParsePythonTroop(PyTroopLines[line]).complete) << c.typed;
+        // Shown again from the table, the field holds what was typed.
+        select("farmer");
+        const QString shown = term ? rows(QStringLiteral("lst") + name.mid(3)).last() : text(name);
+        EXPECT_EQ(CompactPythonBlanks(shown), CompactPythonBlanks(typed)) << c.typed;
     }
 }
 
-TEST_F(PythonTroopsWindow, ChangedIdRenamesTheRowAndGetsItsOwnUpgradeLine) {
-    select("farmer");
+// A new id takes the troop's own upgrade call along, in the call's place; a
+// call of another troop that leads to the old id is left and counted.
+TEST_F(PythonTroopsWindow, ARenamedTroopTakesItsUpgradeCallAlong) {
+    select("watchman");
     const int line = window->CurTroopLine;
     const int max = PyTroopMax;
-    box("txtTroopID")->setText(QStringLiteral("peasant"));
-    box("txtTroopName")->setText(QStringLiteral("Peasant Man"));
-    get<ComboBox>("cmbUpgrade2")->setEditText(QStringLiteral("merchant"));
-    ASSERT_TRUE(window->UpdatePythonTroop(false));
-    EXPECT_TRUE(PyTroopLines[line].startsWith(QStringLiteral(" [\"peasant\", \"Peasant Man\"")));
-    EXPECT_EQ(rows("lstTroops")[2], QStringLiteral("3. trp_peasant (Peasant Man)"));
-    EXPECT_EQ(PyTroopMax, max + 1);
-    EXPECT_EQ(PyTroopLines[PyTroopMax],
-              QStringLiteral("upgrade2(troops,\"peasant\",\"watchman\",\"merchant\")"));
-    EXPECT_EQ(PyTroopLines[max - 1],
+    const int call = PyTroopLines.indexOf(
+        QStringLiteral("upgrade2(troops,\"watchman\",\"horse_archer\",\"merchant\")"));
+    ASSERT_GT(call, line);
+    box("txtTroopID")->setText(QStringLiteral("guard"));
+    box("txtTroopName")->setText(QStringLiteral("Guard"));
+    click("cmdUpdate");
+    EXPECT_TRUE(PyTroopLines[line].startsWith(QStringLiteral(" [\"guard\", \"Guard\"")));
+    EXPECT_EQ(rows("lstTroops")[3], QStringLiteral("4. trp_guard (Guard)"));
+    EXPECT_EQ(PyTroopMax, max);
+    EXPECT_EQ(PyTroopLines[call],
+              QStringLiteral("upgrade2(troops,\"guard\",\"horse_archer\",\"merchant\")"));
+    EXPECT_EQ(PyTroopLines[call - 1],
               QStringLiteral("upgrade(troops,\"farmer\",\"watchman\") # militia"));
-    EXPECT_EQ(upgrade(1), QStringLiteral("watchman"));
-    EXPECT_EQ(upgrade(2), QStringLiteral("merchant"));
-    EXPECT_TRUE(plat.modalWindows.isEmpty());
+    EXPECT_EQ(MsgText, QStringLiteral("Troop # 3 - 'guard' has been updated. 1 upgrade path of "
+                                      "another troop still leads to 'watchman', which no longer "
+                                      "exists: please change it. This is the updated line:"));
+    EXPECT_EQ(upgrade(1), QStringLiteral("horse_archer"));
+
+    // Renamed back with a path less, the one call moves along again.
+    box("txtTroopID")->setText(QStringLiteral("watchman"));
+    get<ComboBox>("cmbUpgrade2")->setEditText(QString());
+    ASSERT_TRUE(window->UpdatePythonTroop(false));
+    EXPECT_EQ(PyTroopLines[call], QStringLiteral("upgrade(troops,\"watchman\",\"horse_archer\")"));
+    EXPECT_EQ(PyTroopMax, max);
 }
 
 // Each upgrade call overrides what an earlier one for the same troop set, so
