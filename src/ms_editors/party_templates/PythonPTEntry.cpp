@@ -5,6 +5,7 @@
 #include "text_editors/world/PartyFlags.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -193,6 +194,43 @@ bool isPiece(const QString& text) {
            PythonBracketEnd(wrapped, 0) == wrapped.size() - 1;
 }
 
+// The rows of a flag or personality list as the entry says them: no empty
+// or separator row, each text once.
+QStringList writtenRows(const QStringList& rows) {
+    QStringList kept;
+    for (const QString& row : rows) {
+        if (!row.isEmpty() && !IsPythonPTSeparator(row) && !kept.contains(row))
+            kept.append(row);
+    }
+    return kept;
+}
+
+// The texts of the fields as the editor writes them, blanks outside strings
+// removed: id, name, flags, menu, faction, personality, then one text per
+// member written (the form's rows holding one, in order), the members past
+// the sixth, the fields behind the member list and the remark.
+QStringList writtenFields(const PythonPT& pt) {
+    QString flags, personality;
+    appendTerms(flags, writtenRows(pt.flags), PfNone);
+    appendTerms(personality, writtenRows(pt.personality), PersNone);
+    const QString q = QStringLiteral("\"");
+    QStringList texts = {q + pt.id + q, q + pt.name + q, flags, pt.menu, pt.faction, personality};
+    for (const PythonPTMember& m : pt.members) {
+        if (!holdsMember(m))
+            continue;
+        QString member;
+        appendMember(member, m);
+        texts.append(member);
+    }
+    texts += pt.moreMembers;
+    texts.append(QStringLiteral("]"));
+    texts += pt.extraFields;
+    texts.append(pt.trailer.trimmed());
+    for (QString& text : texts)
+        text = CompactPythonBlanks(text);
+    return texts;
+}
+
 } // namespace
 
 PythonPTParse ParsePythonPT(const QString& entry) {
@@ -340,10 +378,66 @@ QString PythonPTUnwritableField(const PythonPT& pt) {
         if (!m.maximum.isEmpty() && !isPiece(m.maximum))
             return QStringLiteral("maximum") + row;
     }
-    // What the window does not show came from the file; this catches the rest.
-    if (!ParsePythonPT(BuildPythonPTEntry(pt)).complete)
+    // What the window does not show came from the file; reading the entry
+    // back catches the rest.
+    const PythonPTParse back = ParsePythonPT(BuildPythonPTEntry(pt));
+    const QStringList written = writtenFields(pt);
+    const QStringList read = writtenFields(back.pt);
+    static const char* const captions[] = {"PT ID", "PT name", "flags",
+                                           "menu",  "faction", "personality"};
+    for (qsizetype i = 0; i < written.size(); ++i) {
+        if (written[i] == read.value(i))
+            continue;
+        return i < qsizetype(std::size(captions)) ? QLatin1String(captions[i])
+                                                  : QStringLiteral("members");
+    }
+    if (!back.complete || read.size() != written.size())
         return QStringLiteral("entry");
     return QString();
+}
+
+std::optional<MistypedPythonField> MistypedPythonPTField(const PythonPT& pt,
+                                                         const PythonPT& shown) {
+    using K = PyFieldKind;
+    const auto changed = [](const QString& now, const QString& was) {
+        return CompactPythonBlanks(now) != CompactPythonBlanks(was);
+    };
+    const auto rowsFit = [](const QStringList& rows, const QStringList& was) {
+        for (const QString& row : writtenRows(rows)) {
+            if (!was.contains(row) && !IsPythonOfKind(row, K::Term))
+                return false;
+        }
+        return true;
+    };
+    if (!rowsFit(pt.flags, shown.flags))
+        return MistypedPythonField{QStringLiteral("flags"), K::Term};
+    if (changed(pt.menu, shown.menu) && !IsPythonOfKind(pt.menu, K::NameOrNumber))
+        return MistypedPythonField{QStringLiteral("menu"), K::NameOrNumber};
+    if (changed(pt.faction, shown.faction) && !IsPythonOfKind(pt.faction, K::NameOrNumber))
+        return MistypedPythonField{QStringLiteral("faction"), K::NameOrNumber};
+    if (!rowsFit(pt.personality, shown.personality))
+        return MistypedPythonField{QStringLiteral("personality"), K::Term};
+    for (int i = 0; i < PythonPTMemberRows; ++i) {
+        const PythonPTMember& m = pt.members[i];
+        const PythonPTMember& was = shown.members[i];
+        if (!holdsMember(m))
+            continue;
+        const QString row = QStringLiteral(" of member ") + QString::number(i + 1);
+        if (changed(m.troop, was.troop) && !IsPythonOfKind(m.troop, K::NameOrNumber))
+            return MistypedPythonField{QStringLiteral("troop") + row, K::NameOrNumber};
+        // An empty number box is written as 0.
+        if (changed(m.minimum, was.minimum) && !m.minimum.isEmpty() &&
+            !IsPythonOfKind(m.minimum, K::Number))
+            return MistypedPythonField{QStringLiteral("minimum") + row, K::Number};
+        if (changed(m.maximum, was.maximum) && !m.maximum.isEmpty() &&
+            !IsPythonOfKind(m.maximum, K::Number))
+            return MistypedPythonField{QStringLiteral("maximum") + row, K::Number};
+    }
+    return std::nullopt;
+}
+
+bool PythonPTUnchanged(const PythonPT& pt, const PythonPT& shown) {
+    return writtenFields(pt) == writtenFields(shown);
 }
 
 bool IsPrisonerElement(const QString& element) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "module_system/PythonFieldKind.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -58,9 +60,22 @@ PythonPTParse ParsePythonPT(const QString& entry);
 QString BuildPythonPTEntry(const PythonPT& pt);
 
 // The label of the first field that cannot be written as it stands (a quote
-// ending the id early, a "#", a comma or an open bracket in the faction ...),
-// or an empty text when the entry built from `pt` reads back as one complete entry.
+// ending the id early, a "#", a comma or an open bracket in the faction ...)
+// or that the entry built from `pt` reads back otherwise; an empty text when
+// the entry reads back as one complete entry with the same fields.
 QString PythonPTUnwritableField(const PythonPT& pt);
+
+// The first field of `pt` that differs from `shown` and is not the kind of
+// Python it must be: the menu, the faction and a member's troop a name or a
+// number, a member's minimum and maximum a number, every flag and personality
+// row one term. What reads as it was shown goes back as it was read and is
+// not looked at.
+std::optional<MistypedPythonField> MistypedPythonPTField(const PythonPT& pt, const PythonPT& shown);
+
+// Whether `pt` holds the fields `shown` holds, blanks outside strings aside
+// and a row that stands twice counted once: written back, it would say
+// nothing the shown entry does not.
+bool PythonPTUnchanged(const PythonPT& pt, const PythonPT& shown);
 
 // Whether the fourth element of a member (its flags) is a non-zero value, so
 // that the member joins as prisoners.

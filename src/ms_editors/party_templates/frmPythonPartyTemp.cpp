@@ -408,11 +408,17 @@ bool frmPythonPartyTemp::formAcceptable() {
         txtPTID->setCursorPosition(int(txtPTID->text().size()));
         return false;
     }
-    const QString field = PythonPTUnwritableField(formPT());
+    // Typed text must be the kind of Python its field takes, and the entry
+    // built from the form must read back to the same fields.
+    const PythonPT pt = formPT();
+    const QString file = QStringLiteral("module_party_templates.py");
+    if (const auto mistyped = MistypedPythonPTField(pt, m_shownPT)) {
+        RefuseMistypedField(mistyped->field, mistyped->kind, file);
+        return false;
+    }
+    const QString field = PythonPTUnwritableField(pt);
     if (!field.isEmpty()) {
-        refusal(QStringLiteral("The ") + field +
-                QStringLiteral(" can't be written into module_party_templates.py as it stands. "
-                               "Please correct it!"));
+        RefuseUnreadableField(field, file);
         return false;
     }
     return true;
@@ -425,6 +431,13 @@ bool frmPythonPartyTemp::UpdatePythonPT(bool showMessage) {
                                      "completely, so it can't be updated!")
                     : QStringLiteral("Please select a party template first!"));
         return false;
+    }
+    // Nothing changed: the entry keeps its lines as read, and nothing is left to save.
+    if (!PTAddMode && PythonPTUnchanged(formPT(), m_shownPT)) {
+        if (showMessage)
+            ShowEntryUnchanged(QStringLiteral("party template"),
+                               QStringLiteral("module_party_templates.py"));
+        return true;
     }
     if (!formAcceptable())
         return false;

@@ -42,7 +42,8 @@ public:
     void FillPTList();
     void ShowPythonPT();
     // Stores the form as the shown template (or as the new one in add mode);
-    // returns whether it was stored.
+    // returns false when it refused the form. A form that changes nothing of
+    // the shown template stores nothing: its entry stays as read.
     bool UpdatePythonPT(bool showMessage);
     void AddPythonPT();
     void DeletePythonPT();

@@ -43,7 +43,9 @@ public:
     void FillAvailableItems();
     void ShowPythonTroop();
     // Stores the form as the shown troop (or as the new one in add mode);
-    // returns whether it was stored.
+    // returns false when it refused the form. A form that changes nothing of
+    // the shown troop stores nothing: its entry stays as read, and so does
+    // its upgrade line while the paths are unchanged.
     bool UpdatePythonTroop(bool showMessage);
     void AddPythonTroop();
     void DeletePythonTroop();

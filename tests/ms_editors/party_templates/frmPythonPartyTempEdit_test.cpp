@@ -95,7 +95,7 @@ TEST_F(PythonPartyTempEditing, AddAndDeleteAreRefusedWhereTheyWouldDoHarm) {
     }
     EXPECT_EQ(plat.boxes[0].title, QStringLiteral("Add new party template..."));
     EXPECT_EQ(plat.boxes[1].title, QStringLiteral("Information..."));
-    EXPECT_EQ(plat.boxes.back().title, QStringLiteral("Information"));
+    EXPECT_EQ(plat.boxes.back().title, QStringLiteral("Information..."));
 
     select("looters");
     plat.onModal([](QWidget* dialog) {
@@ -182,6 +182,7 @@ TEST_F(PythonPartyTempEditing, ScanRewritesOnceSkipsAndCountsAndWorksWhileAdding
 
 TEST_F(PythonPartyTempEditing, SaveTellsTheTruthAndKeepsTheMarkWhenNothingWasWritten) {
     select("looters");
+    box("txtPTName")->setText(QStringLiteral("Looting Men"));
     ASSERT_TRUE(window->UpdatePythonPT(false));
     const QStringList table = PyPTLines;
     plat.answer(MsgAnswer::Yes);
@@ -193,6 +194,7 @@ TEST_F(PythonPartyTempEditing, SaveTellsTheTruthAndKeepsTheMarkWhenNothingWasWri
     EXPECT_EQ(copy.read(QStringLiteral("module_party_templates.py")),
               ToFileBytes(table.join("\r\n") + "\r\n"));
 
+    box("txtPTName")->setText(QStringLiteral("Looters"));
     ASSERT_TRUE(window->UpdatePythonPT(false));
     plat.boxes.clear();
     FailNextSaveAfter(0);

