@@ -772,7 +772,7 @@ void frmTextItems::cmdMeshAdd_Click() {
     QList<ItemMesh> meshes = ShownMeshes(CurItem);
     if (meshes.size() >= ItemMeshesMax) {
         InformationBox(QStringLiteral("Sorry... maximum number of meshes reached..."),
-                       QStringLiteral("Information"));
+                       QStringLiteral("Information..."));
         return;
     }
     const ItemMesh mesh = NewItemMesh();

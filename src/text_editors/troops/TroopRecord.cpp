@@ -1,5 +1,7 @@
 #include "text_editors/troops/TroopRecord.h"
 
+#include <algorithm>
+
 #include <limits>
 #include <utility>
 
@@ -373,6 +375,14 @@ std::array<std::uint64_t, 4> FaceWordsFromBox(const QString& text) {
         words[static_cast<std::size_t>(i)] = value ? value->toU64().value_or(0) : 0;
     }
     return words;
+}
+
+bool IsFaceBoxText(QStringView text) {
+    const auto hex = [](QChar c) {
+        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+    };
+    return text.size() == 66 && text.startsWith(u"0x") &&
+           std::all_of(text.begin() + 2, text.end(), hex);
 }
 
 bool IsSingleWord(const QString& text) {

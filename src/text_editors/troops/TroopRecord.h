@@ -129,6 +129,9 @@ std::optional<int> SkillLevelFromBox(QStringView text);
 QString FaceBoxText(const std::array<std::uint64_t, 4>& words);
 // The four 16-character chunks after the first two characters, through Hex2Dec.
 std::array<std::uint64_t, 4> FaceWordsFromBox(const QString& text);
+// Whether a face box holds a face code as the game gives it: "0x" and 64
+// hexadecimal digits. Anything else would be cut into four wrong words.
+bool IsFaceBoxText(QStringView text);
 
 // A text word is written "as it stands", so it must not be empty and must not
 // contain a blank, or every later word of its line would shift.

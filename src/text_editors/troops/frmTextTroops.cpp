@@ -526,15 +526,23 @@ std::optional<TroopRecord> frmTextTroops::readControls(const TroopRecord& base) 
     for (std::size_t i = 0; i < txtSkills.size(); ++i) {
         const std::optional<int> level = SkillLevelFromBox(txtSkills[i]->text());
         if (!level) {
-            RefuseInput(
-                QStringLiteral("Value of '%1' must be a number between 0 and 15 (or a letter "
-                               "from A to F)!")
-                    .arg(BoxName(TroopSkillBoxes[i].caption)));
+            RefuseInput(QStringLiteral("Value of '%1' must be a number between 0 and 15!")
+                            .arg(BoxName(TroopSkillBoxes[i].caption)));
             return std::nullopt;
         }
         r.setSkill(static_cast<int>(i), *level);
     }
 
+    const std::pair<QLineEdit*, const char*> faces[] = {{txtFace1, "Face code 1"},
+                                                        {txtFace2, "Face code 2"}};
+    for (const auto& [box, caption] : faces) {
+        if (!IsFaceBoxText(box->text())) {
+            RefuseInput(QStringLiteral("'%1' must be \"0x\" followed by 64 hexadecimal digits, "
+                                       "as the game shows a face code!")
+                            .arg(QLatin1String(caption)));
+            return std::nullopt;
+        }
+    }
     const auto face1 = FaceWordsFromBox(txtFace1->text());
     const auto face2 = FaceWordsFromBox(txtFace2->text());
     std::copy(face1.begin(), face1.end(), r.faces.begin());
@@ -750,11 +758,9 @@ void frmTextTroops::cmdAddItemNr_Click() {
     const std::optional<std::int16_t> number = ToInt16(txtItemNr->text());
     const QString limit = QString::number(ItemMax - 1);
     if (!number) {
-        MsgBox(QStringLiteral("Value must be a number between 1 and ") + limit, MsgButtons::Ok,
-               MsgIcon::Exclamation, QStringLiteral("Information"));
+        RefuseInput(QStringLiteral("Value must be a number between 1 and ") + limit);
     } else if (*number >= ItemMax - 1 || *number < 1) {
-        MsgBox(QStringLiteral("Value must be >0 and <") + limit + QStringLiteral(" !"),
-               MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Information"));
+        RefuseInput(QStringLiteral("Value must be >0 and <") + limit + QStringLiteral(" !"));
     } else {
         addInventoryRowFrom(lstAvailableItems->item(*number)->text());
     }

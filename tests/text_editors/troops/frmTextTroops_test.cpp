@@ -158,10 +158,18 @@ TEST_F(TroopEditorTest, BoxesThatWouldBreakTheRecordRefuseTheUpdate) {
         const char* text;
         const char* message;
     } rows[] = {
-        {"txtLeadership", "16",
-         "Value of 'Leadership' must be a number between 0 and 15 (or a "
-         "letter from A to F)!"},
+        {"txtLeadership", "16", "Value of 'Leadership' must be a number between 0 and 15!"},
         {"txtTroopFirearms", "", "'Firearms' must not be empty or hold blanks!"},
+        // 64 hexadecimal digits without their "0x", one digit short, one not hexadecimal.
+        {"txtFace1", "0000000180000001000000018000000100000001800000010000000180000001",
+         "'Face code 1' must be \"0x\" followed by 64 hexadecimal digits, as the game shows a "
+         "face code!"},
+        {"txtFace2", "0x000000018000000100000001800000010000000180000001000000018000000",
+         "'Face code 2' must be \"0x\" followed by 64 hexadecimal digits, as the game shows a "
+         "face code!"},
+        {"txtFace2", "0x000000018000000100000001800000010000000180000001000000018000000g",
+         "'Face code 2' must be \"0x\" followed by 64 hexadecimal digits, as the game shows a "
+         "face code!"},
         {"txtTroopSTR", "1 2", "'STR' must not be empty or hold blanks!"},
         {"txtTroopNamePl", "", "'Plural' must not be empty!"},
     };
