@@ -605,9 +605,14 @@ void frmTextItems::DeleteItem() {
         if (row < 0)
             row = lstItemsFiltered->listIndex();
         if (m_filtered.isEmpty()) {
+            // The full list comes back with no row chosen: no item the user
+            // did not pick is shown, and nothing can be updated, deleted or
+            // copied until one is picked.
             txtFilter->clear();
             cmdFilter_Click();
-            lstItems->setListIndex(CurItem);
+            CurItem = NoItemShown;
+            m_shown.reset();
+            frameItem->setEnabled(false);
         } else {
             showFilteredRows();
             lstItemsFiltered->setListIndex(row >= 0 && row < m_filtered.size() ? row : 0);

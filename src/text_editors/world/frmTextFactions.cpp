@@ -8,6 +8,7 @@
 #include "shell/EditorMessages.h"
 #include "shell/modMain.h"
 #include "text_editors/world/FactionTables.h"
+#include "text_editors/world/WorldWords.h"
 #include "textfiles/modTextFactions.h"
 
 #include <QFrame>
@@ -61,6 +62,9 @@ void frmTextFactions::buildControls() {
         AddLabel(frameColor, "", QLatin1String(barCaptions[i]), 120, 330 + 360 * i, 720);
         QScrollBar* bar = Named(new QScrollBar(Qt::Horizontal, frameColor), bars[i].second);
         bar->setRange(0, 255);
+        // A scroll bar turns its keys round by default (Right would lower the
+        // value); a colour bar raises it to the right, as it is drawn.
+        bar->setInvertedControls(false);
         connect(bar, &QScrollBar::valueChanged, this, &frmTextFactions::ScrollBar_Change);
         *bars[i].first = bar;
     }
@@ -204,6 +208,14 @@ void frmTextFactions::cmdUpdRel_Click() {
     const int row = lstRelations->listIndex();
     if (row < 0 || row + 1 >= FactionRel.size()) {
         ShowInformation(QStringLiteral("No faction selected!"));
+        return;
+    }
+    // A value that would shift the relation line is refused where it is typed,
+    // not only at the next update.
+    const QString problem =
+        TypedWordProblem({QStringLiteral("Relation to faction %1").arg(row + 1), txtRel->text()});
+    if (!problem.isEmpty()) {
+        RefuseInput(problem);
         return;
     }
     // Only the shown relations change; the record takes them at the next update.

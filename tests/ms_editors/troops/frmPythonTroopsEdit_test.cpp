@@ -475,10 +475,14 @@ TEST_F(PythonTroopsEditing, SaveBacksUpWithTheClocksNameAndClearsTheMarkOnlyWhen
 }
 
 TEST_F(PythonTroopsEditing, ShowTroopShowsTheStoredLine) {
-    click("cmdShowPython");
+    // Nothing to show before a troop is chosen; a click does nothing.
+    ASSERT_TRUE(ShowActive(window));
+    EXPECT_FALSE(button("cmdShowPython")->isEnabled());
+    Click(button("cmdShowPython"));
     EXPECT_TRUE(plat.modalWindows.isEmpty());
     select("farmer");
-    click("cmdShowPython");
+    EXPECT_TRUE(button("cmdShowPython")->isEnabled());
+    Click(button("cmdShowPython"));
     EXPECT_EQ(MsgTitle, QStringLiteral("Python troop line"));
     EXPECT_EQ(MsgText, QStringLiteral("Python line of the selected troop:"));
     EXPECT_EQ(MsgEntry, PyTroopLines[window->CurTroopLine]);

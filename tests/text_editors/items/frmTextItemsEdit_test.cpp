@@ -109,15 +109,22 @@ TEST_F(ItemEditorTest, DeleteRenumbersAndReselects) {
                                                      "12. itm_leather_gloves  (Leather_Gloves)"}));
     EXPECT_EQ(box("txtItemID")->text(), "itm_leather_gloves");
     EXPECT_EQ(label("lblItems"), "List of items (16 + entry 0)");
-    // The last row's item gone, row 0 is shown; the only row gone, the full list.
-    for (const char* shown : {"itm_leather_jerkin", "itm_saddle_horse"}) {
-        platform.answer(MsgAnswer::Yes);
-        button("cmdDeleteItem")->click();
-        EXPECT_EQ(box("txtItemID")->text(), shown);
-        expectFilteredRowsNameTheirItems();
-    }
+    // The last row's item gone, row 0 is shown; the only row gone, the full
+    // list with no item chosen and nothing to update.
+    platform.answer(MsgAnswer::Yes);
+    button("cmdDeleteItem")->click();
+    EXPECT_EQ(box("txtItemID")->text(), "itm_leather_jerkin");
+    expectFilteredRowsNameTheirItems();
+    platform.answer(MsgAnswer::Yes);
+    button("cmdDeleteItem")->click();
     EXPECT_TRUE(list("lstItemsFiltered")->isHidden());
     EXPECT_TRUE(box("txtFilter")->text().isEmpty());
+    EXPECT_EQ(list("lstItems")->listIndex(), -1);
+    EXPECT_FALSE(button("cmdUpdate")->isEnabled());
+    EXPECT_EQ(window->CurItem, NoItemShown);
+    button("cmdDeleteItem")->click();
+    EXPECT_EQ(lastBox(), "Select an item to delete!");
+    EXPECT_EQ(ItemsCount, "15");
 }
 
 TEST_F(ItemEditorTest, TextFilterAndTheGuardedTypeFilter) {

@@ -178,14 +178,19 @@ TEST_F(FactionEditorTest, RelationsChangeOnlyTheShownFactionsLine) {
     for (int faction : {0, 1, 3, 4})
         EXPECT_EQ(FactionRelLine[faction], others[faction]) << faction;
 
-    // A value or name that would shift the line is refused.
+    // A value that would shift the line is refused where it is typed.
     const QStringList kept = FactionRelLine;
     list("lstRelations")->setListIndex(1);
-    box("txtRel")->setText("0.1 0.2");
+    box("txtRel")->setText("0.5 0");
     button("cmdUpdRel")->click();
-    button("cmdUpdate")->click();
     EXPECT_EQ(lastBox(),
               "'Relation to faction 2' must not be empty or hold blanks or line breaks!");
+    EXPECT_EQ(platform.boxes.back().title, "Information...");
+    list("lstRelations")->setListIndex(1);
+    EXPECT_EQ(box("txtRel")->text(), "1.000000");
+    platform.boxes.clear();
+    button("cmdUpdate")->click();
+    EXPECT_EQ(platform.boxes.size(), 0u);
     EXPECT_EQ(FactionRelLine, kept);
 }
 
@@ -250,6 +255,17 @@ TEST_F(FactionEditorTest, ClicksAndKeysOnTheShownWindow) {
     box("txtFacID")->end(false);
     QTest::keyClicks(box("txtFacID"), " x");
     EXPECT_EQ(box("txtFacID")->text(), "fac_outlaws_x");
+    // The colour bars' keys go the way the bars are drawn.
+    auto* red = child<QScrollBar>("ScrollBarR");
+    red->setFocus();
+    ASSERT_EQ(red->value(), 0);
+    QTest::keyClick(red, Qt::Key_Right);
+    QTest::keyClick(red, Qt::Key_Right);
+    EXPECT_EQ(red->value(), 2);
+    QTest::keyClick(red, Qt::Key_End);
+    QTest::keyClick(red, Qt::Key_Left);
+    EXPECT_EQ(red->value(), 254);
+    EXPECT_EQ(child<QLabel>("Label5")->text(), "RGB (254,0,0)");
     ClickRow(list("lstFactions"), 0);
     EXPECT_EQ(lastBox(), "First entry of factions is not editable!");
     EXPECT_EQ(box("txtFacID")->text(), "fac_outlaws_x");
