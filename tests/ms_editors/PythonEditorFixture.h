@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -78,6 +79,36 @@ protected:
         }
         return false;
     }
+    // Types `typed` into a text box or into the text of a combo box; a term box
+    // (txtAttrib, txtSkills, txtFlag, txtPers) then adds it to its list.
+    void enter(const QString& control, const QString& typed) {
+        if (control.startsWith(QStringLiteral("cmb"))) {
+            get<QComboBox>(control)->setEditText(typed);
+            return;
+        }
+        box(control)->setText(typed);
+        if (const char* const* term = termList(control))
+            click(QLatin1String(term[1]));
+    }
+    // What a control shows: a term box the last row of its list.
+    QString shown(const QString& control) {
+        if (control.startsWith(QStringLiteral("cmb")))
+            return get<QComboBox>(control)->currentText();
+        if (const char* const* term = termList(control))
+            return rows(QLatin1String(term[2])).last();
+        return text(control);
+    }
+    // The update just pressed stored nothing (`table` is `before`) and one
+    // refusal box said `says`.
+    void expectRefused(const QStringList& table, const QStringList& before, const char* says) {
+        EXPECT_EQ(table, before) << says;
+        ASSERT_EQ(plat.boxes.size(), 1u) << says;
+        EXPECT_TRUE(plat.boxes[0].text.contains(QLatin1String(says)))
+            << plat.boxes[0].text.toStdString();
+        EXPECT_EQ(plat.boxes[0].title, QStringLiteral("Information..."));
+        EXPECT_EQ(plat.boxes[0].icon, MsgIcon::Exclamation);
+    }
+
     // Answers the next where-to-add question with "at the end" or "behind".
     void answerWhereToAdd(bool behind) {
         plat.onModal([behind](QWidget* dialog) {
@@ -91,4 +122,18 @@ protected:
     ModuleCopy copy;
     std::unique_ptr<ModuleCopy> other;
     QPointer<Window> window;
+
+private:
+    // A term box, its Add button and its list; none for another control.
+    static const char* const* termList(const QString& control) {
+        static const char* const terms[][3] = {{"txtAttrib", "cmdAttribAdd", "lstAttrib"},
+                                               {"txtSkills", "cmdSkillsAdd", "lstSkills"},
+                                               {"txtFlag", "cmdFlagAdd", "lstFlags"},
+                                               {"txtPers", "cmdPersAdd", "lstPers"}};
+        for (const auto& term : terms) {
+            if (control == QLatin1String(term[0]))
+                return term;
+        }
+        return nullptr;
+    }
 };
