@@ -205,6 +205,25 @@ TEST(Controls, MovingTheCursorThroughAFlagListChangesNoRecord) {
     }
 }
 
+// Laid out in twips, a check box is wider than its caption; a click on it
+// anywhere, right of the caption too, ticks it, as on the desktop the layouts
+// were made for.
+TEST(Controls, ACheckBoxAnswersAClickOnItsWholeArea) {
+    QWidget window;
+    CheckBox hero(QStringLiteral("Hero"), &window);
+    hero.setGeometry(10, 10, 200, 17);
+    int clicks = 0;
+    QObject::connect(&hero, &CheckBox::click, [&] { ++clicks; });
+    ASSERT_TRUE(ShowActive(&window));
+    ASSERT_LT(hero.fontMetrics().horizontalAdvance(hero.text()) + 40, 190);
+    for (const QPoint at : {QPoint(195, 8), QPoint(8, 8), QPoint(100, 2)}) {
+        const bool was = hero.value();
+        QTest::mouseClick(&hero, Qt::LeftButton, Qt::NoModifier, at);
+        EXPECT_NE(hero.value(), was) << at.x();
+    }
+    EXPECT_EQ(clicks, 3);
+}
+
 TEST(Controls, OddSettingsLayOutWithTheNearestOfferedValue) {
     EXPECT_EQ(OfferedFontSize(3), 7);
     EXPECT_EQ(OfferedFontSize(9), 9);

@@ -1,5 +1,7 @@
 #include "platform/gui/Controls.h"
 
+#include "platform/gui/Layout.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -7,6 +9,7 @@
 
 ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
     setUniformItemSizes(true); // keeps lists of thousands of rows fast
+    ShowRowsWhole(this);
     connect(this, &QListWidget::currentRowChanged, this, &ListBox::choiceChanged);
     // Ctrl, Shift and the space bar change the selection of a list that takes
     // several rows without always moving the current row.
@@ -172,6 +175,10 @@ void CheckBox::setValue(bool on) {
         return;
     setChecked(on);
     emit click();
+}
+
+bool CheckBox::hitButton(const QPoint& pos) const {
+    return rect().contains(pos);
 }
 
 int OfferedFontSize(int size) {

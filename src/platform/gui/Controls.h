@@ -93,6 +93,11 @@ public:
     void setValue(bool on);
 signals:
     void click();
+
+protected:
+    // The whole control answers a click, also where it is wider than its
+    // caption, as on the desktop our layouts are designed for.
+    bool hitButton(const QPoint& pos) const override;
 };
 
 // Layouts are given in twips; 15 twips make one pixel.

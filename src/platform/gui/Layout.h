@@ -1,13 +1,14 @@
 #pragma once
 
 #include <QFont>
+#include <QLabel>
+#include <QPushButton>
 #include <QString>
 
 #include <vector>
 
 class QGroupBox;
-class QLabel;
-class QPushButton;
+class QListView;
 class QWidget;
 
 // The editor windows are designed in twips (Tw in Controls.h turns them into
@@ -36,12 +37,49 @@ QLabel* AddLabel(QWidget* parent, const char* name, const QString& caption);
 // A label placed at once; most labels are one line of 255 twips.
 QLabel* AddLabel(QWidget* parent, const char* name, const QString& caption, int left, int top,
                  int width, int height = 255);
+// A label of plain text whose lines, where they are too long for it, lose
+// characters from the middle of what stands before their last path separator,
+// so that the file name at the end of a line is always seen whole. text()
+// keeps the whole caption.
+class ElidingLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+    // The width that shows what is never cut: on each line the file name, with
+    // an ellipsis before it where there is a folder to cut.
+    int leastWidth() const;
+    // The lines as they are drawn at the label's width.
+    QStringList shownLines() const;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A command button whose caption, its own text, wraps onto as many lines as
+// the button is high enough for.
+class WrappingButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
 // The editor's heading ("Troop Editor" and the file on a second line), in
-// bold 10 points; placed at once.
-QLabel* AddHeading(QWidget* parent, const char* name, int left, int top, int width, int height);
-// A button whose long caption wraps onto several lines of a narrow button. The
-// caption is a label inside the button, so the button's own text stays empty.
-QPushButton* AddWrappingButton(QWidget* parent, const char* name, const QString& caption);
+// bold 10 points, the file's folder shortened where the path is too long;
+// placed at once.
+ElidingLabel* AddHeading(QWidget* parent, const char* name, int left, int top, int width,
+                         int height);
+// A button whose long caption wraps onto several lines of a narrow button.
+WrappingButton* AddWrappingButton(QWidget* parent, const char* name, const QString& caption);
+
+// Rows of a list whose rows share one size (which keeps lists of thousands of
+// rows fast) take the width of the widest row, so that a long row scrolls
+// into view instead of being cut; the shared size would otherwise be that of
+// the last row.
+void ShowRowsWhole(QListView* list);
 
 // The frames of commands along an editor's top, not placed yet:
 // "Add/Delete ..." (frameAdd) with "Add" and "Delete";
