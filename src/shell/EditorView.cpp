@@ -1,6 +1,7 @@
 #include "shell/EditorView.h"
 
 #include "platform/gui/Controls.h"
+#include "platform/gui/Modal.h"
 #include "shell/modCore.h"
 #include "shell/modMain.h"
 
@@ -8,9 +9,6 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
-
-#include <algorithm>
 
 EditorView::EditorView(QMainWindow* window) : m_window(window) {}
 
@@ -71,15 +69,12 @@ void EditorView::layOut(int width) {
         // has run; until then a narrower width would be refused and the window
         // would stay as wide as before.
         m_window->layout()->activate();
-        m_window->resize(m_content->width(),
-                         m_content->height() + m_window->menuBar()->sizeHint().height());
+        // Fixed, so that the window manager offers no resizing that would
+        // only show empty space, and draws no resize handle below it.
+        m_window->setFixedSize(m_content->width(),
+                               m_content->height() + m_window->menuBar()->sizeHint().height());
     }
-    if (const QScreen* screen = m_window->screen()) {
-        const QRect area = screen->availableGeometry();
-        m_window->move(
-            std::max(0, area.left() + (area.width() - m_window->frameGeometry().width()) / 2),
-            std::max(0, m_window->y()));
-    }
+    CentreAcrossScreen(m_window);
 }
 
 void EditorView::setListFontSize(int size) {

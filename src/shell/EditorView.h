@@ -39,7 +39,8 @@ public:
                    std::vector<WidthRule> rules);
 
     // Lays the window out for `width`, ticks its menu entry, centres the
-    // window across the screen, and stores ScreenWidth.
+    // window across the screen (inside its available area), and stores
+    // ScreenWidth.
     void setScreenWidth(int width);
     // Lays the window out for `width` and centres it, storing nothing: for a
     // window whose one layout does not follow the setting.

@@ -3,6 +3,7 @@
 #include "platform/MessageBox.h"
 #include "platform/System.h"
 #include "platform/gui/Layout.h"
+#include "platform/gui/Modal.h"
 #include "shell/EditorFactories.h"
 
 #include <QCloseEvent>
@@ -39,6 +40,9 @@ void EditorWindow::build(const char* name) {
     setFont(InterfaceFont());
     buildControls();
     buildMenus();
+    // What the load has to say belongs to this window, not to the main menu
+    // that is still the active window while the files are read.
+    const OwnerWhileLoading owner(this);
     formLoad();
 }
 

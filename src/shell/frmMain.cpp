@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QPainter>
+#include <QShowEvent>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -223,6 +224,14 @@ void frmMain::showDecoration(bool visible) {
     imgPython->setVisible(visible);
     lblStyleText->setVisible(visible);
     cmdExit->setVisible(visible);
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+    // Left to the window manager, a menu shown again after an editor landed
+    // at the screen's edge or in a corner.
+    if (!event->spontaneous())
+        CentreOnScreen(this);
+    QMainWindow::showEvent(event);
 }
 
 void frmMain::timSetup_Timer() {

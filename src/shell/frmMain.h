@@ -24,6 +24,10 @@ public:
     // Shows or hides imgPython, lblStyleText and cmdExit while the splash is up.
     void showDecoration(bool visible);
 
+protected:
+    // The main menu is centred on the screen each time it is shown.
+    void showEvent(QShowEvent* event) override;
+
 private:
     void buildMenus();
     QWidget* buildPythonFrame();

@@ -1,11 +1,16 @@
 #include "ShellTest.h"
 
+#include "platform/gui/Dialogs.h"
 #include "shell/EditorFactories.h"
+#include "support/UserInput.h"
 
 #include <QAction>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QTest>
 
 namespace {
 class MainMenu : public ShellTest {
@@ -126,6 +131,73 @@ TEST_F(MainMenu, AboutHidesTheDecorationWhileTheSplashIsUp) {
     for (const char* name : decoration)
         EXPECT_TRUE(Child<QWidget>(menu, name)->isVisible()) << name;
     EXPECT_EQ(platform.modalWindows, QStringList{QStringLiteral("frmSplash")});
+}
+
+// How far apart the centres of two frames are.
+int Apart(const QRect& a, const QRect& b) {
+    return (a.center() - b.center()).manhattanLength();
+}
+
+// Left to the window manager, a main menu shown again landed at the screen's
+// edge; the settings window opened from it followed it there.
+TEST_F(MainMenu, IsCentredEachTimeItIsShownAndTheSettingsFollowIt) {
+    ModuleCopy module;
+    ModuleFolder = module.folder();
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    open(QStringLiteral("2"));
+    QTest::qWait(100);
+    EXPECT_LE(Apart(menu->frameGeometry(), area), 1);
+    menu->move(area.topLeft()); // where the user put it
+    Wait(150);
+    Child<QPushButton>(menu, "cmdFactions")->click();
+    QWidget* editor = OpenWindow(QStringLiteral("frmTextFactions"));
+    ASSERT_NE(editor, nullptr);
+    Child<QAction>(editor, "mnu_file_main")->trigger();
+    menu = OpenWindow(QStringLiteral("frmMain"));
+    ASSERT_NE(menu, nullptr);
+    QTest::qWait(100);
+    EXPECT_LE(Apart(menu->frameGeometry(), area), 1);
+
+    QRect settings;
+    platform.onModal([&](QWidget* window) {
+        window->show();
+        QTest::qWait(100);
+        settings = window->frameGeometry();
+    });
+    Wait(150);
+    Child<QPushButton>(menu, "cmdConfig")->click();
+    EXPECT_LE(Apart(settings, menu->frameGeometry()), 1);
+}
+
+// The count-line message of a troop file comes up while the troop editor loads,
+// when the main menu that opened it is still the active window: the box
+// belongs to the editor and stands over it.
+TEST_F(MainMenu, AMessageWhileAnEditorLoadsStandsOverTheEditor) {
+    ModuleCopy module;
+    module.write(QStringLiteral("troops.txt"),
+                 module.read(QStringLiteral("troops.txt")).replace("\n5 \r\n", "\n7 \r\n"));
+    ModuleFolder = module.folder();
+    open(QStringLiteral("2"));
+    ASSERT_TRUE(ShowActive(menu));
+    Wait(150);
+    InstallWindowSystem(); // the real message boxes
+    QPointer<QWidget> owner;
+    QRect box;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            owner = shown->parentWidget();
+            box = shown->frameGeometry();
+            shown->accept();
+        }
+    });
+    answer.start(20);
+    Child<QPushButton>(menu, "cmdTroops")->click();
+    answer.stop();
+    QWidget* editor = OpenWindow(QStringLiteral("frmTextTroops"));
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(owner, editor);
+    EXPECT_LE(Apart(box, editor->frameGeometry()), 40);
 }
 
 TEST_F(MainMenu, ExitEndsTheProgramWithoutAQuestion) {

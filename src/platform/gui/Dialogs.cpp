@@ -2,6 +2,7 @@
 
 #include "platform/MessageBox.h"
 #include "platform/System.h"
+#include "platform/gui/Modal.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -43,7 +44,8 @@ MsgAnswer showRealBox(const MessageBoxRequest& request) {
     const auto buttons = request.buttons == MsgButtons::YesNo
                              ? (QMessageBox::Yes | QMessageBox::No)
                              : QMessageBox::StandardButtons(QMessageBox::Ok);
-    QMessageBox box(icon, request.title, request.text, buttons, QApplication::activeWindow());
+    // Centred over its owner, which Qt keeps inside the screen's available area.
+    QMessageBox box(icon, request.title, request.text, buttons, ModalOwner());
     const int answer = box.exec();
     if (request.buttons == MsgButtons::Ok)
         return MsgAnswer::Ok;
