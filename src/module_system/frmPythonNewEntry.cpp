@@ -35,8 +35,9 @@ frmPythonNewEntry::frmPythonNewEntry(QWidget* parent) : QDialog(parent) {
                       "optBehind", 2100, 2400, 2565, 300);
     cmdAdd =
         Place(new QPushButton(QStringLiteral("Continue"), this), "cmdAdd", 1470, 3015, 1860, 390);
+    // One pixel right of its design position, where "Continue" would cover its edge.
     cmdAbort =
-        Place(new QPushButton(QStringLiteral("Abort"), this), "cmdAbort", 3315, 3015, 1860, 390);
+        Place(new QPushButton(QStringLiteral("Abort"), this), "cmdAbort", 3330, 3015, 1860, 390);
     // The option captions are wider than their boxes with most fonts here.
     optEnd->resize(std::max(optEnd->width(), optEnd->sizeHint().width()), optEnd->height());
     optBehind->resize(std::max(optBehind->width(), optBehind->sizeHint().width()),

@@ -23,8 +23,13 @@
 namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
-// Height of the window's content below the menu bar, in twips.
-constexpr int ContentHeight = 10935;
+// Height of the window's content below the menu bar, in twips: with the menu
+// bar and a window manager's frame the window fits a screen 768 pixels high
+// that a panel shares.
+constexpr int ContentHeight = 10320;
+// The item list, shorter than its design height of 8340 twips so that the
+// window fits that screen.
+constexpr int ItemListHeight = 8055;
 
 QStringList selectedRows(const QListWidget* list) {
     QStringList texts;
@@ -63,7 +68,7 @@ void frmPythonItems::buildControls() {
     QWidget* f = frameMain;
     using Keys = InputBox::Keys;
 
-    lblItemEditor = AddHeading(f, "lblItemEditor", 120, 30, 6780, 855);
+    lblItemEditor = AddHeading(f, "lblItemEditor", 120, 30, 6780, 660);
     lblItemEditor->setText(QStringLiteral("Item Editor"));
     lblItems = AddLabel(f, "lblItems", QStringLiteral("List of Items:"));
     lstItems = Named(new ListBox(f), "lstItems");
@@ -97,9 +102,9 @@ void frmPythonItems::buildControls() {
     txtMeshes = AddInputBox(t, "txtMeshes");
     AddLabel(t, "lblFlags", QStringLiteral("Flags:"), 120, 1080, 2820);
     lstFlags = Named(new ListBox(t), "lstFlags");
-    AddLabel(t, "lblCap", QStringLiteral("Capabilities:"), 3000, 1080, 2820);
+    AddLabel(t, "lblCap", QStringLiteral("Capabilities:"), 3000, 1080, 2730);
     lstCap = Named(new ListBox(t), "lstCap");
-    AddLabel(t, "lblModifiers", QStringLiteral("Modifiers:"), 5880, 1080, 2820);
+    AddLabel(t, "lblModifiers", QStringLiteral("Modifiers:"), 5790, 1080, 2910);
     lstModifiers = Named(new ListBox(t), "lstModifiers");
     AddLabel(t, "lblValues", QStringLiteral("Values:"), 8820, 1080, 2535);
     for (int k = 0; k < PythonItemStatBoxCount; ++k) {
@@ -110,9 +115,9 @@ void frmPythonItems::buildControls() {
         txtStat[k]->setObjectName(QStringLiteral("txtStat") + n);
         txtStat[k]->onEnter = [] {};
     }
-    AddLabel(t, "lblTrigger", QStringLiteral("Trigger:"), 120, 9060, 900);
+    AddLabel(t, "lblTrigger", QStringLiteral("Trigger:"), 120, 8715, 900);
     txtTrigger = AddInputBox(t, "txtTrigger");
-    AddLabel(t, "lblFaction", QStringLiteral("Factions:"), 120, 9420, 900);
+    AddLabel(t, "lblFaction", QStringLiteral("Factions:"), 120, 9075, 900);
     txtFaction = AddInputBox(t, "txtFaction");
 
     // The long lists have a design font of their own.
@@ -167,45 +172,49 @@ void frmPythonItems::buildMenus() {
 // Positions that do not depend on the screen width, then the width rules by
 // which SetScreenWidth sets the others.
 void frmPythonItems::placeDesign() {
-    Place(frameAdd, 7020, 0, 2235, 900);
-    Place(cmdAddItem, 120, 300, 960, 450);
-    Place(cmdDeleteItem, 1155, 300, 960, 450);
-    Place(framePython, 9345, 0, 1830, 900);
-    Place(cmdShowPython, 120, 300, 1590, 450);
-    Place(frameEdit, 11265, 0, 3945, 900);
-    Place(cmdUpdate, 120, 300, 1800, 450);
-    Place(cmdSave, 2010, 300, 1800, 450);
+    Place(frameAdd, 7020, 0, 2235, 720);
+    Place(cmdAddItem, 120, 270, 960, 375);
+    Place(cmdDeleteItem, 1155, 270, 960, 375);
+    Place(framePython, 9345, 0, 1830, 720);
+    Place(cmdShowPython, 120, 270, 1590, 375);
+    Place(frameEdit, 11265, 0, 3945, 720);
+    Place(cmdUpdate, 120, 270, 1800, 375);
+    Place(cmdSave, 2010, 270, 1800, 375);
 
-    Place(lblItems, 120, 960, 3600, 255);
-    Place(lstItems, 120, 1230, 3600, 8340);
-    Place(Label43, 45, 9660, 1125, 255);
-    Place(txtFilter, 1170, 9630, 1770, 315);
-    Place(cmdFilter, 2970, 9615, 705, 345);
-    Place(lblFilterType, 45, 10050, 1125, 255);
-    Place(cmbTypeFilter, 1170, 10020, 1770, 315);
-    Place(cmdFilerType, 2970, 10005, 705, 345);
-    Place(cmdResetFilter, 120, 10440, 3600, 345);
+    Place(lblItems, 120, 780, 3600, 255);
+    Place(lstItems, 120, 1050, 3600, ItemListHeight);
+    Place(Label43, 45, 9195, 1125, 255);
+    Place(txtFilter, 1170, 9165, 1770, 315);
+    Place(cmdFilter, 2970, 9150, 705, 345);
+    Place(lblFilterType, 45, 9570, 1125, 255);
+    Place(cmbTypeFilter, 1170, 9540, 1770, 315);
+    Place(cmdFilerType, 2970, 9525, 705, 345);
+    Place(cmdResetFilter, 120, 9915, 3600, 345);
     Place(lblFiltering, 3900, 4500, 6000, 255);
     Place(lblScan, 3900, 4860, 3000, 255);
 
-    Place(frameItem, 3750, 960, 11475, 9825);
+    Place(frameItem, 3750, 780, 11475, 9480);
+    // The scan labels lie behind it, seen only while it is hidden.
+    frameItem->setAutoFillBackground(true);
     Place(txtItemID, 1020, 300, 3000, 315);
     Place(txtItemName, 5040, 300, 3255, 315);
     Place(txtCost, 9015, 300, 2340, 315);
     Place(txtMeshes, 1020, 660, 10335, 315);
-    Place(lstFlags, 120, 1350, 2820, 7560);
-    Place(lstCap, 3000, 1350, 2820, 7560);
-    Place(lstModifiers, 5880, 1350, 2820, 7560);
+    Place(lstFlags, 120, 1350, 2820, 7215);
+    // The modifier list a little wider than the others, so that its longest
+    // name stands clear of the scroll bar; the capabilities scroll anyway.
+    Place(lstCap, 3000, 1350, 2730, 7215);
+    Place(lstModifiers, 5790, 1350, 2910, 7215);
     for (int k = 0; k < PythonItemStatBoxCount; ++k) {
         Place(lblStat[k], 8820, 1380 + 345 * k, 1380, 255);
         Place(txtStat[k], 10230, 1350 + 345 * k, 1125, 315);
     }
-    Place(txtTrigger, 1020, 9030, 10335, 315);
-    Place(txtFaction, 1020, 9390, 10335, 315);
+    Place(txtTrigger, 1020, 8685, 10335, 315);
+    Place(txtFaction, 1020, 9045, 10335, 315);
 
     m_view.setLists({lstItems});
     using enum WidthRule::Edge;
-    m_view.setLayout(frameMain, 15360, 19200, ContentHeight,
+    m_view.setLayout(frameMain, 15270, 19110, ContentHeight,
                      {
                          {lblItemEditor, Width, 6780, 10605},
                          {lblItems, Width, 3600, 7350},

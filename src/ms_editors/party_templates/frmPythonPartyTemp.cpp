@@ -29,7 +29,7 @@ namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
 // Size of the window's content below the menu bar, in twips.
-constexpr int ContentWidth = 15360;
+constexpr int ContentWidth = 15270;
 constexpr int ContentHeight = 8025;
 
 // The shared message boxes under the names this window's handlers use.
@@ -181,14 +181,14 @@ void frmPythonPartyTemp::placeDesign() {
     Place(cmdDelete, 1155, 300, 960, 450);
     Place(framePython, 9375, 180, 1830, 900);
     Place(cmdShowPython, 120, 300, 1590, 450);
-    Place(frameEdit, 11295, 180, 3945, 900);
+    Place(frameEdit, 11295, 180, 3930, 900);
     Place(cmdUpdate, 120, 300, 1800, 450);
     Place(cmdSave, 2010, 300, 1800, 450);
 
     Place(lblPartyTemplates, 120, 1140, 3705, 255);
     Place(lstPT, 120, 1410, 3705, 6495);
 
-    Place(framePT, 3915, 1140, 11325, 6765);
+    Place(framePT, 3915, 1140, 11250, 6765);
     Place(Frame12, 120, 240, 3600, 1035);
     Place(txtPTID, 1080, 300, 2400, 315);
     Place(txtPTName, 1080, 660, 2400, 315);

@@ -29,7 +29,10 @@
 
 namespace {
 
-constexpr int FormHeight = 10440;
+// Height of the window's content below the menu bar, in twips: with the menu
+// bar and a window manager's frame the window fits a screen 768 pixels high
+// that a panel shares.
+constexpr int FormHeight = 10320;
 
 // The type filter scans for this long before it lets the window handle its
 // events again, a few dozen items at a time.
@@ -249,13 +252,14 @@ void frmTextItems::buildValues() {
 }
 
 void frmTextItems::buildLists() {
-    AddLabel(frameItem, "", QStringLiteral("Item flags:"), 3600, 180, 3480);
+    // The list captions end where their lists begin.
+    AddLabel(frameItem, "", QStringLiteral("Item flags:"), 3600, 180, 3480, 240);
     lstFlags = AddToggleList(frameItem, "lstFlags", ItemListLabels(ItemFlagKind::Flags));
     Place(lstFlags, 3600, 420, 3480, 4380);
-    AddLabel(frameItem, "", QStringLiteral("Capabilities:"), 3600, 4860, 3480);
+    AddLabel(frameItem, "", QStringLiteral("Capabilities:"), 3600, 4860, 3480, 240);
     lstCap = AddToggleList(frameItem, "lstCap", ItemListLabels(ItemFlagKind::Caps));
-    Place(lstCap, 3600, 5100, 3480, 4320);
-    AddLabel(frameItem, "", QStringLiteral("Modifiers:"), 7200, 180, 3525);
+    Place(lstCap, 3600, 5100, 3480, 4260);
+    AddLabel(frameItem, "", QStringLiteral("Modifiers:"), 7200, 180, 3525, 240);
     lstModifiers =
         AddToggleList(frameItem, "lstModifiers", ItemListLabels(ItemFlagKind::Modifiers));
     Place(lstModifiers, 7200, 420, 3525, 3060);
@@ -270,7 +274,7 @@ void frmTextItems::buildLists() {
     Place(txtAnzTrigger, 10005, 6690, 720, 285);
     txtTrigger = Named(new QPlainTextEdit(frameItem), "txtTrigger");
     txtTrigger->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Place(txtTrigger, 7200, 7020, 3525, 2400);
+    Place(txtTrigger, 7200, 7020, 3525, 2340);
 
     lstFlags->onUserToggle = [this](int row) { lstFlags_Click(row); };
     lstCap->onUserToggle = [this](int row) { lstCap_Click(row); };
@@ -297,28 +301,28 @@ void frmTextItems::buildMenus() {
 // Positions that do not depend on the screen width, then the width rules by
 // which SetScreenWidth sets the others.
 void frmTextItems::placeDesign() {
-    Place(frameAdd, 6975, 0, 2200, 780);
-    Place(cmdAddItem, 120, 300, 930, 375);
-    Place(cmdDeleteItem, 1140, 300, 930, 375);
-    Place(frameEdit, 9270, 0, 5880, 780);
-    Place(cmdUpdate, 120, 300, 2940, 375);
-    Place(cmdSave, 3180, 300, 2580, 375);
+    Place(frameAdd, 6975, 0, 2200, 720);
+    Place(cmdAddItem, 120, 270, 930, 375);
+    Place(cmdDeleteItem, 1140, 270, 930, 375);
+    Place(frameEdit, 9270, 0, 5880, 720);
+    Place(cmdUpdate, 120, 270, 2940, 375);
+    Place(cmdSave, 3180, 270, 2580, 375);
 
-    Place(lblItems, 60, 840, 4080, 255);
-    Place(lstItems, 60, 1110, 4080, 8055);
-    Place(lstItemsFiltered, 60, 1110, 4080, 8055);
-    Place(lblTextFilter, 60, 9270, 1440, 255);
-    Place(txtFilter, 1560, 9240, 1910, 300);
-    Place(cmdFilter, 3510, 9240, 630, 300);
-    Place(lblTypeFilter, 60, 9630, 1440, 255);
-    Place(cmbTypeFilter, 1560, 9600, 1910, 315);
-    Place(cmdFilerType, 3510, 9600, 630, 315);
-    Place(cmdResetFilter, 60, 9990, 4080, 375);
+    Place(lblItems, 60, 780, 4080, 255);
+    Place(lstItems, 60, 1050, 4080, 8055);
+    Place(lstItemsFiltered, 60, 1050, 4080, 8055);
+    Place(lblTextFilter, 60, 9210, 1440, 255);
+    Place(txtFilter, 1560, 9180, 1910, 300);
+    Place(cmdFilter, 3510, 9180, 630, 300);
+    Place(lblTypeFilter, 60, 9540, 1440, 255);
+    Place(cmbTypeFilter, 1560, 9510, 1910, 315);
+    Place(cmdFilerType, 3510, 9510, 630, 315);
+    Place(cmdResetFilter, 60, 9870, 4080, 375);
 
     // Inside the item frame at either width.
     Place(lblFiltering, 8400, 3840, 6600, 255);
     Place(lblScan, 8400, 4200, 6600, 255);
-    Place(frameItem, 4300, 840, 10845, 9540);
+    Place(frameItem, 4300, 780, 10845, 9480);
     // The scan labels lie behind it, seen only while it is hidden.
     frameItem->setAutoFillBackground(true);
     frameItem->raise();
@@ -326,7 +330,7 @@ void frmTextItems::placeDesign() {
 
     m_view.setLists({lstItems, lstItemsFiltered});
     using enum WidthRule::Edge;
-    m_view.setLayout(frameMain, 15225, 19140, FormHeight,
+    m_view.setLayout(frameMain, 15225, 19110, FormHeight,
                      {
                          {lstItems, Width, 4080, 7965},
                          {lstItemsFiltered, Width, 4080, 7965},

@@ -28,7 +28,13 @@ namespace {
 // value.
 constexpr int InvalidPropertyValue = 380;
 constexpr int NoTroop = 9999;
-constexpr int FormHeight = 10680;
+// Height of the window's content below the menu bar, in twips: with the menu
+// bar and a window manager's frame the window fits a screen 768 pixels high
+// that a panel shares.
+constexpr int FormHeight = 10320;
+// The troop lists, shorter than their design height of 8835 twips so that the
+// window fits that screen.
+constexpr int TroopListHeight = 8540;
 
 // Inventory rows carry the slot's words beside the row text, so a row of an
 // item the item list does not know, and every modifier word, go back unchanged.
@@ -68,7 +74,7 @@ void frmTextTroops::buildControls() {
     lstTroops = Named(new ListBox(frameTroopList), "lstTroops");
     lstTroopsFiltered = Named(new ListBox(frameTroopList), "lstTroopsFiltered");
     lstTroopsFiltered->hide();
-    Label43 = AddLabel(frameTroopList, "Label43", QStringLiteral("Filter troops:"), 60, 9430, 1110);
+    Label43 = AddLabel(frameTroopList, "Label43", QStringLiteral("Filter troops:"), 60, 9135, 1110);
     txtFilterTroops = AddInputBox(frameTroopList, "txtFilterTroops");
     cmdFilterTroops = AddButton(frameTroopList, "cmdFilterTroops", QStringLiteral("Go"));
 
@@ -89,7 +95,7 @@ void frmTextTroops::buildControls() {
 
     frameFaction = AddFrame(frameMain, "frameFaction", QStringLiteral("Faction"));
     cmbFactions = Named(new ComboBox(frameFaction), "cmbFactions");
-    Place(cmbFactions, 120, 230, 3240, 315);
+    Place(cmbFactions, 120, 240, 3240, 315);
 
     frameUpgrade = AddFrame(frameMain, "frameUpgrade", QStringLiteral("Upgrade path"));
     AddLabel(frameUpgrade, "", QStringLiteral("Path 1:"), 120, 280, 700);
@@ -159,7 +165,7 @@ void frmTextTroops::buildControls() {
     cmdItemDown = AddButton(frameItems, "cmdItemDown", QStringLiteral("Down"));
     cmdRemoveItem =
         AddButton(frameItems, "cmdRemoveItem", QStringLiteral("Delete Item from inventory"));
-    Label15 = AddLabel(frameItems, "Label15", QStringLiteral("Available Items:"), 135, 3090, 2000);
+    Label15 = AddLabel(frameItems, "Label15", QStringLiteral("Available Items:"), 135, 3075, 2000);
     lstAvailableItems = Named(new ListBox(frameItems), "lstAvailableItems");
     lstFilteredItems = Named(new ListBox(frameItems), "lstFilteredItems");
     lstFilteredItems->hide();
@@ -231,33 +237,34 @@ void frmTextTroops::buildMenus() {
 // Positions that do not depend on the screen width, then the width rules by
 // which SetScreenWidth sets the others.
 void frmTextTroops::placeDesign() {
-    Place(frameAdd, 7050, 0, 2200, 780);
-    Place(cmdAddTroop, 120, 300, 930, 375);
-    Place(cmdDeleteTroop, 1140, 300, 930, 375);
-    Place(frameEdit, 9345, 0, 5880, 780);
-    Place(cmdUpdateTroop, 120, 300, 2940, 375);
-    Place(cmdSave, 3180, 300, 2580, 375);
+    Place(frameAdd, 7050, 0, 2200, 720);
+    Place(cmdAddTroop, 120, 270, 930, 375);
+    Place(cmdDeleteTroop, 1140, 270, 930, 375);
+    Place(frameEdit, 9345, 0, 5865, 720);
+    Place(cmdUpdateTroop, 120, 270, 2940, 375);
+    Place(cmdSave, 3180, 270, 2580, 375);
 
-    Place(frameTroopList, 0, 800, 3825, 9820);
-    Place(lstTroops, 30, 520, 3765, 8835);
-    Place(lstTroopsFiltered, 30, 520, 3765, 8835);
-    Place(txtFilterTroops, 1200, 9400, 1905, 300);
-    Place(cmdFilterTroops, 3165, 9400, 600, 300);
+    Place(frameTroopList, 0, 780, 3825, 9480);
+    Place(lstTroops, 30, 520, 3765, TroopListHeight);
+    Place(lstTroopsFiltered, 30, 520, 3765, TroopListHeight);
+    Place(txtFilterTroops, 1200, 9105, 1905, 300);
+    Place(cmdFilterTroops, 3165, 9105, 600, 300);
 
-    Place(frameMain, 3915, 800, 11250, 9300);
-    Place(frameNames, 120, 180, 3600, 1620);
-    Place(frameFaction, 3840, 180, 3480, 600);
-    Place(frameUpgrade, 3840, 840, 3480, 960);
-    Place(frameFlags, 120, 1860, 4560, 2040);
-    Place(frameStats, 4800, 1860, 2520, 2040);
-    Place(frameSkills, 120, 3960, 7200, 2520);
-    Place(frameProf, 120, 6540, 7200, 1020);
-    Place(frameFaceCode, 120, 7920, 11025, 1200);
+    // The frames of the record stand below the caption "Troop".
+    Place(frameMain, 3915, 780, 11250, 9360);
+    Place(frameNames, 120, 240, 3600, 1620);
+    Place(frameFaction, 3840, 240, 3480, 600);
+    Place(frameUpgrade, 3840, 900, 3480, 960);
+    Place(frameFlags, 120, 1920, 4560, 2040);
+    Place(frameStats, 4800, 1920, 2520, 2040);
+    Place(frameSkills, 120, 4020, 7200, 2520);
+    Place(frameProf, 120, 6600, 7200, 1020);
+    Place(frameFaceCode, 120, 7980, 11025, 1200);
     Place(txtFace1, 1260, 270, 8295, 330);
     Place(txtFace2, 1260, 690, 8295, 330);
     Place(cmdFaceCode, 9690, 240, 1215, 840);
 
-    Place(frameItems, 7425, 180, 3705, 7680);
+    Place(frameItems, 7425, 240, 3705, 7680);
     Place(lstItems, 135, 240, 3435, 2400);
     Place(cmdItemUp, 135, 2700, 600, 330);
     Place(cmdItemDown, 780, 2700, 600, 330);
@@ -273,7 +280,7 @@ void frmTextTroops::placeDesign() {
     m_view.setLists({lstItems, lstAvailableItems, lstFilteredItems, lstTroops, lstTroopsFiltered});
     using enum WidthRule::Edge;
     m_view.setLayout(
-        frameTroops, 15360, 19200, FormHeight,
+        frameTroops, 15270, 19110, FormHeight,
         {
             {frameTroopList, Width, 3825, 5745},    {lstTroops, Width, 3765, 5685},
             {lstTroopsFiltered, Width, 3765, 5685}, {txtFilterTroops, Width, 1905, 3810},

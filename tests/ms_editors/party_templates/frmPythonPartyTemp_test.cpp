@@ -248,7 +248,7 @@ TEST_F(PythonPartyTempWindow, KeyRulesAndTermListsOnTheShownWindow) {
 }
 
 TEST_F(PythonPartyTempWindow, ListFontSizesAndCaptions) {
-    EXPECT_EQ(get("frameParties")->width(), Tw(15360));
+    EXPECT_EQ(get("frameParties")->width(), Tw(15270));
     EXPECT_EQ(get("lstPT")->height(), Tw(6495));
     trigger("mnu_view_font10");
     EXPECT_EQ(list("lstPT")->font().pointSize(), 10);

@@ -318,11 +318,11 @@ TEST_F(PythonTroopsWindow, ItemFilterAndEnterInTheFilterBoxes) {
 }
 
 TEST_F(PythonTroopsWindow, LaysOutForBothWidthsAndStoresTheViewSettings) {
-    EXPECT_EQ(get("frameTroops")->width(), Tw(15360));
+    EXPECT_EQ(get("frameTroops")->width(), Tw(15270));
     EXPECT_EQ(get("lstTroops")->width(), Tw(3765));
     EXPECT_EQ(get("frameTroop")->x(), Tw(3915));
     window->SetScreenWidth(1280);
-    EXPECT_EQ(get("frameTroops")->width(), Tw(19200));
+    EXPECT_EQ(get("frameTroops")->width(), Tw(19110));
     EXPECT_EQ(ClippedCaptions(window), QStringList());
     EXPECT_EQ(get("lstTroops")->width(), Tw(5685));
     EXPECT_EQ(get("frameTroop")->x(), Tw(5860));
@@ -334,7 +334,7 @@ TEST_F(PythonTroopsWindow, LaysOutForBothWidthsAndStoresTheViewSettings) {
     // A width the menu does not offer is kept, and the window still gets a layout.
     window->SetScreenWidth(1100);
     EXPECT_EQ(ReadIni("Config", "ScreenWidth", ConfigFilePath()), QStringLiteral("1100"));
-    EXPECT_EQ(get("frameTroops")->width(), Tw(15360));
+    EXPECT_EQ(get("frameTroops")->width(), Tw(15270));
 
     // On the screen, between two choices of the menu, the window follows its
     // layout; the narrow width narrows it again.
@@ -342,7 +342,7 @@ TEST_F(PythonTroopsWindow, LaysOutForBothWidthsAndStoresTheViewSettings) {
     window->SetScreenWidth(1280);
     QApplication::sendPostedEvents();
     window->SetScreenWidth(1024);
-    EXPECT_EQ(window->width(), Tw(15360));
+    EXPECT_EQ(window->width(), Tw(15270));
     EXPECT_EQ(ClippedCaptions(window), QStringList());
 }
 

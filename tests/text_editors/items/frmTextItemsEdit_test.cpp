@@ -343,7 +343,7 @@ TEST_F(ItemEditorTest, ViewSettingsAndCaptions) {
     EXPECT_EQ(child<QGroupBox>("frameItem")->x(), Tw(8220));
     EXPECT_EQ(list("lstItems")->width(), Tw(7965));
     EXPECT_EQ(button("cmdFilerType")->x(), Tw(7395));
-    EXPECT_EQ(window->width(), Tw(19140));
+    EXPECT_EQ(window->width(), Tw(19110));
     EXPECT_FALSE(action("mnu_view_1024")->isChecked());
     action("mnu_view_1024")->trigger();
     EXPECT_EQ(child<QGroupBox>("frameEdit")->x(), Tw(9270));
