@@ -10,6 +10,7 @@
 #include "text_editors/troops/frmTextTroopsCopy.h"
 #include "textfiles/modTextTroops.h"
 
+#include <QAction>
 #include <QDir>
 #include <QScreen>
 
@@ -116,6 +117,14 @@ TEST_P(WindowLayout, ShowsEveryCaptionWholeAndFitsTheScreen) {
             const QString at = QStringLiteral("at %1, list font %2: ").arg(width).arg(size);
             for (const QString& fault : LayoutFaults(window))
                 faults.append(at + fault);
+            // The lists again after the View menu changed their font.
+            const QString other = QStringLiteral("mnu_view_font%1").arg(17 - size);
+            if (auto* font = window->findChild<QAction*>(other)) {
+                font->trigger();
+                QApplication::sendPostedEvents();
+                for (const QString& fault : LayoutFaults(window))
+                    faults.append(at + QStringLiteral("then ") + other + u' ' + fault);
+            }
             const QSize room = RoomFor(row.screenWidths ? width : 1024);
             const QSize frame = window->size();
             if (frame.width() > room.width() || frame.height() > room.height())

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListView>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
@@ -153,7 +154,33 @@ QRect CaptionRect(const QGroupBox* frame) {
                                           frame);
 }
 
+// A list's rows may scroll into view, but none is cut short.
+void CheckRows(const QListView* list, std::vector<Fault>& faults) {
+    const QAbstractItemModel* model = list->model();
+    if (!model)
+        return;
+    const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    const QFontMetrics metrics(list->font());
+    for (int row = 0; row < model->rowCount(list->rootIndex()); ++row) {
+        const QModelIndex index = model->index(row, list->modelColumn(), list->rootIndex());
+        const QString text = index.data(Qt::DisplayRole).toString();
+        const int needs = metrics.horizontalAdvance(text) + 2 * margin;
+        const int has = list->visualRect(index).width();
+        if (needs > has) {
+            faults.push_back({list, true,
+                              QStringLiteral("row %1 \"%2\" needs %3 px of width, has %4")
+                                  .arg(row)
+                                  .arg(text)
+                                  .arg(needs)
+                                  .arg(has)});
+            return;
+        }
+    }
+}
+
 void CheckCaption(const QWidget* control, std::vector<Fault>& faults) {
+    if (auto* list = qobject_cast<const QListView*>(control))
+        CheckRows(list, faults);
     QSize room;
     const QSize needs = CaptionNeeds(control, room);
     if (needs.isEmpty())

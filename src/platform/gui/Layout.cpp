@@ -115,7 +115,9 @@ void WrappingButton::paintEvent(QPaintEvent*) {
 }
 
 namespace {
-// Measures every row once after the rows or the font change.
+// Measures every row once, after the rows or the font changed wholesale, and
+// then only the rows that come or change: an editor that rewrites its rows one
+// by one must not have thousands of them measured each time.
 class WidestRowDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -125,16 +127,17 @@ public:
         const QAbstractItemModel* model = index.model();
         if (!model)
             return size;
-        if (model != m_measured || option.font != m_font) {
+        if (model != m_model) {
             watch(model);
-            m_measured = model;
+            m_measured = false;
+        }
+        if (!m_measured || option.font != m_font) {
             m_font = option.font;
+            m_parent = index.parent();
+            m_column = index.column();
             m_widest = 0;
-            for (int row = 0; row < model->rowCount(index.parent()); ++row)
-                m_widest = std::max(m_widest, option.fontMetrics.horizontalAdvance(
-                                                  model->index(row, index.column(), index.parent())
-                                                      .data(Qt::DisplayRole)
-                                                      .toString()));
+            measure(0, model->rowCount(m_parent) - 1);
+            m_measured = true;
         }
         const int margins = size.width() - option.fontMetrics.horizontalAdvance(
                                                index.data(Qt::DisplayRole).toString());
@@ -143,21 +146,39 @@ public:
     }
 
 private:
-    // Any change of the rows has them measured again.
     void watch(const QAbstractItemModel* model) const {
-        if (model == m_watched)
-            return;
-        m_watched = model;
-        const auto forget = [this] { m_measured = nullptr; };
-        QObject::connect(model, &QAbstractItemModel::rowsInserted, this, forget);
-        QObject::connect(model, &QAbstractItemModel::rowsRemoved, this, forget);
-        QObject::connect(model, &QAbstractItemModel::modelReset, this, forget);
-        QObject::connect(model, &QAbstractItemModel::layoutChanged, this, forget);
-        QObject::connect(model, &QAbstractItemModel::dataChanged, this, forget);
+        m_model = model;
+        // A row that goes or gets shorter leaves the width as it was: a little
+        // more to scroll, and no row is cut.
+        const auto more = [this](int first, int last) {
+            if (m_measured)
+                measure(first, last);
+        };
+        const auto anew = [this] { m_measured = false; };
+        auto* self = const_cast<WidestRowDelegate*>(this);
+        QObject::connect(model, &QAbstractItemModel::rowsInserted, self,
+                         [more](const QModelIndex&, int first, int last) { more(first, last); });
+        QObject::connect(model, &QAbstractItemModel::dataChanged, self,
+                         [more](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                             more(topLeft.row(), bottomRight.row());
+                         });
+        QObject::connect(model, &QAbstractItemModel::modelReset, self, anew);
+        QObject::connect(model, &QAbstractItemModel::layoutChanged, self, anew);
     }
 
-    mutable const QAbstractItemModel* m_watched = nullptr;
-    mutable const QAbstractItemModel* m_measured = nullptr;
+    void measure(int first, int last) const {
+        const QFontMetrics metrics(m_font);
+        for (int row = first; row <= last; ++row)
+            m_widest = std::max(
+                m_widest,
+                metrics.horizontalAdvance(
+                    m_model->index(row, m_column, m_parent).data(Qt::DisplayRole).toString()));
+    }
+
+    mutable const QAbstractItemModel* m_model = nullptr;
+    mutable QModelIndex m_parent;
+    mutable int m_column = 0;
+    mutable bool m_measured = false;
     mutable QFont m_font;
     mutable int m_widest = 0;
 };
