@@ -197,7 +197,7 @@ TEST_F(MainMenu, AMessageWhileAnEditorLoadsStandsOverTheEditor) {
     QWidget* editor = OpenWindow(QStringLiteral("frmTextTroops"));
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(owner, editor);
-    EXPECT_LE(Apart(box, editor->frameGeometry()), 40);
+    EXPECT_LE(Apart(box, editor->frameGeometry()), 1);
 }
 
 TEST_F(MainMenu, ExitEndsTheProgramWithoutAQuestion) {

@@ -44,9 +44,19 @@ MsgAnswer showRealBox(const MessageBoxRequest& request) {
     const auto buttons = request.buttons == MsgButtons::YesNo
                              ? (QMessageBox::Yes | QMessageBox::No)
                              : QMessageBox::StandardButtons(QMessageBox::Ok);
-    // Centred over its owner, which Qt keeps inside the screen's available area.
     QMessageBox box(icon, request.title, request.text, buttons, ModalOwner());
+    // Centred over its owner like every modal window, once the box has taken
+    // the size its text needs (as it shows).
+    struct Centre : QObject {
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::ShowToParent)
+                CentreOverOwner(static_cast<QWidget*>(watched));
+            return false;
+        }
+    } centre;
+    box.installEventFilter(&centre);
     const int answer = box.exec();
+    box.removeEventFilter(&centre);
     if (request.buttons == MsgButtons::Ok)
         return MsgAnswer::Ok;
     return answer == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;

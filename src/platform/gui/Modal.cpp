@@ -107,10 +107,12 @@ QPoint CentredOn(const QWidget* window, const QRect& over) {
     return placed.topLeft();
 }
 
+} // namespace
+
 // Left to the window manager, our windows landed in screen corners, partly
 // off the screen.
-void PlaceOverOwner(QWidget* window) {
-    QWidget* owner = ModalOwner();
+void CentreOverOwner(QWidget* window) {
+    QWidget* owner = window->parentWidget() ? window->parentWidget()->window() : ModalOwner();
     if (owner == window)
         owner = nullptr;
     // The size the window will open with.
@@ -122,7 +124,6 @@ void PlaceOverOwner(QWidget* window) {
         return CentredOn(window, over ? FrameOf(over) : ScreenOf(window)->availableGeometry());
     });
 }
-} // namespace
 
 void KeepOnScreen(QWidget* window, QPoint wanted) {
     const QScreen* screen = ScreenOf(window);
@@ -172,7 +173,7 @@ void ShowModal(QWidget* window) {
         return;
     QPointer<QWidget> guard(window);
     ++g_openModals;
-    PlaceOverOwner(window);
+    CentreOverOwner(window);
     if (handler()) {
         handler()(window);
     } else if (auto* dialog = qobject_cast<QDialog*>(window)) {

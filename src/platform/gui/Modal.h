@@ -24,6 +24,11 @@ void CentreOnScreen(QWidget* window);
 // keeps its top where the frame fits below it.
 void CentreAcrossScreen(QWidget* window);
 
+// Centres the frame of `window` over its owner (the window it was created
+// for, else ModalOwner), over the screen where there is none, inside the
+// available area.
+void CentreOverOwner(QWidget* window);
+
 // The window that modal windows and message boxes open over: the window being
 // loaded (see OwnerWhileLoading), else the active modal window, else the
 // active window; nullptr where there is none.
