@@ -69,6 +69,20 @@ int WidestWord(const QFontMetrics& metrics, const QString& text) {
     return widest;
 }
 
+// The rectangle of a frame's caption, in the frame's coordinates.
+QRect CaptionRect(const QGroupBox* frame) {
+    if (frame->title().isEmpty())
+        return {};
+    QStyleOptionGroupBox option;
+    option.initFrom(frame);
+    option.text = frame->title();
+    option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+    option.textAlignment = frame->alignment();
+    option.features = frame->isFlat() ? QStyleOptionFrame::Flat : QStyleOptionFrame::None;
+    return frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel,
+                                          frame);
+}
+
 // How wide and high the caption needs its control to be, measured the way
 // the control lays it out; an empty size where there is nothing to measure.
 // `room` receives the size the control gives it.
@@ -124,34 +138,14 @@ QSize CaptionNeeds(const QWidget* widget, QSize& room) {
         return button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
     }
     if (auto* frame = qobject_cast<const QGroupBox*>(widget)) {
-        if (frame->title().isEmpty())
-            return {};
-        QStyleOptionGroupBox option;
-        option.initFrom(frame);
-        option.text = frame->title();
-        option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
-        option.textAlignment = frame->alignment();
-        option.features = frame->isFlat() ? QStyleOptionFrame::Flat : QStyleOptionFrame::None;
-        const QRect label = frame->style()->subControlRect(QStyle::CC_GroupBox, &option,
-                                                           QStyle::SC_GroupBoxLabel, frame);
+        const QRect label = CaptionRect(frame);
         // The caption needs to end inside the frame, with the margin before it
         // repeated after it.
-        return {label.right() + 1 + std::max(0, label.left()), label.bottom() + 1};
+        return label.isNull()
+                   ? QSize()
+                   : QSize(label.right() + 1 + std::max(0, label.left()), label.bottom() + 1);
     }
     return {};
-}
-
-// The rectangle of a frame's caption, in the frame's coordinates.
-QRect CaptionRect(const QGroupBox* frame) {
-    if (frame->title().isEmpty())
-        return {};
-    QStyleOptionGroupBox option;
-    option.initFrom(frame);
-    option.text = frame->title();
-    option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
-    option.textAlignment = frame->alignment();
-    return frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel,
-                                          frame);
 }
 
 // A list's rows may scroll into view, but none is cut short.
