@@ -3,7 +3,6 @@
 #include "platform/TextFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <optional>
 
@@ -154,8 +153,8 @@ bool WriteProfileString(const QString& section, const QString& key, const QStrin
     QByteArray bytes;
     for (const Line& line : lines)
         bytes += ToFileBytes(line.text) + line.ending;
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
-        return false;
-    return out.commit();
+    // The one atomic replace of the program, so that a full disk leaves the
+    // old settings whole and the caller learns that nothing was written.
+    PendingFailure failure;
+    return SaveFileBytes(file, bytes, failure);
 }

@@ -5,11 +5,37 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+
+#if defined(Q_OS_UNIX)
+#include <unistd.h>
+#endif
 
 namespace {
 qint64 g_failSaveAfter = -1;
+
+// Pushes the written bytes to the disk and reports whether that worked. Qt's
+// commit syncs too, but goes on when the sync fails; a file whose bytes may
+// not be on the disk must not take the old file's name.
+bool syncToDisk(QSaveFile& file) {
+#if defined(Q_OS_UNIX)
+    const int fd = file.handle();
+    if (fd < 0)
+        return true;
+#if defined(Q_OS_LINUX)
+    const int result = ::fdatasync(fd);
+#else
+    const int result = ::fsync(fd);
+#endif
+    // File systems that cannot sync (EINVAL) keep nothing back to be lost.
+    return result == 0 || errno == EINVAL || errno == ENOTSUP;
+#else
+    Q_UNUSED(file);
+    return true;
+#endif
 }
+} // namespace
 
 QString FromFileBytes(const QByteArray& bytes) {
     return QString::fromLatin1(bytes);
@@ -107,14 +133,20 @@ bool SaveFileBytes(const QString& path, const QByteArray& bytes, PendingFailure&
         failure.raise(Err::DiskFull);
         return false;
     }
-    if (file.write(bytes) != bytes.size()) {
+    // The save file keeps what is written in a buffer, and a failure to write
+    // the buffer out (a full disk) reaches only flush(): commit() would put the
+    // empty or cut file in place of the old one and call it a success. So
+    // every byte is pushed out, and synced, before the commit.
+    if (file.write(bytes) != bytes.size() || !file.flush() ||
+        file.error() != QFileDevice::NoError || !syncToDisk(file)) {
         const int number = FailureFromFileError(file.error(), path);
         file.cancelWriting();
         failure.raise(number ? number : Err::DiskFull);
         return false;
     }
     if (!file.commit()) {
-        failure.raise(FailureFromFileError(file.error(), path));
+        const int number = FailureFromFileError(file.error(), path);
+        failure.raise(number ? number : Err::PathFileAccess);
         return false;
     }
     return true;

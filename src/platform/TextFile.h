@@ -21,9 +21,10 @@ QStringList SplitLines(const QByteArray& bytes);
 bool ReadFileBytes(const QString& path, QByteArray& bytes, PendingFailure& failure);
 
 // Replaces the file at `path` with `bytes`: the file is replaced only when
-// everything was written (temporary file, then rename); an existing file that
-// may not be written to is refused with failure 75 and left as it was. Returns
-// whether the file now holds the bytes; on false the failure is raised.
+// every byte was written and synced to the disk (temporary file, then
+// rename); an existing file that may not be written to is refused with
+// failure 75 and left as it was. Returns whether the file now holds the
+// bytes; on false the failure is raised and the old file is as it was.
 bool SaveFileBytes(const QString& path, const QByteArray& bytes, PendingFailure& failure);
 
 // Reads the whole file into lines. On failure (the file cannot be opened or

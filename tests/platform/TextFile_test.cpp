@@ -1,12 +1,26 @@
+#include "module_system/modPythonItems.h"
+#include "module_system/modPythonPartyTemp.h"
+#include "module_system/modPythonTroops.h"
+#include "platform/AppFolder.h"
 #include "platform/Backup.h"
 #include "platform/TextFile.h"
+#include "shell/modCore.h"
+#include "shell/modMain.h"
 #include "support/Scripted.h"
+#include "textfiles/modTextFactions.h"
+#include "textfiles/modTextItems.h"
+#include "textfiles/modTextParties.h"
+#include "textfiles/modTextPartyTemp.h"
+#include "textfiles/modTextTroops.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 QByteArray readAll(const QString& path) {
@@ -106,5 +120,141 @@ TEST(Backup, NamesFromOneClockReadingAndNeverOverwrites) {
     const BackupResult missing = CreateTimeStampedBackup(dir.filePath("none.txt"), prefix, ".txt");
     EXPECT_FALSE(missing.ok);
     EXPECT_NE(missing.failure, 0);
+}
+
+// While it lives, no file of this process may grow beyond `bytes`: a write
+// past that fails as on a full disk (SIGXFSZ is ignored, so the write reports
+// it instead of ending the process).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        m_set = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    bool set() const { return m_set; }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+    bool m_set = false;
+};
+
+// Every saver of the program: the five text files, the three module-system
+// files, config.ini and the backup copy, each with a sound file of records
+// between a head and a tail ("%n" stands for the number of records, "%1" for
+// the record's own).
+struct RealSaver {
+    const char* file;
+    const char* head;
+    QString record;
+    const char* tail;
+    bool (*load)();
+    bool (*save)();
+};
+
+// As many records as make about `size` bytes, one at least.
+QByteArray FileOfSize(qsizetype size, const RealSaver& saver) {
+    const QString head = QString::fromLatin1(saver.head);
+    const int count = int(std::max<qsizetype>(
+        1, (size - head.size() - qsizetype(qstrlen(saver.tail))) / (saver.record.size() + 4)));
+    QString text = QString(head).replace(QStringLiteral("%n"), QString::number(count));
+    for (int i = 0; i < count; ++i)
+        text += saver.record.arg(i);
+    return text.toLatin1() + saver.tail;
+}
+
+const RealSaver RealSavers[] = {
+    // The game's troops: 64 inventory slots.
+    {"troops.txt", "troopsfile version 2\r\n%n \r\n",
+     "trp_t%1 T Ts 0 0 0 0 0 0 0\r\n " + QStringLiteral(" -1 0").repeated(64) +
+         " \r\n  9 8 5 5 6\r\n 60 40 40 30 30 30 0\r\n0 0 0 0 0 \r\n  0 0 0 0 0 0 0 0 \r\n",
+     "", LoadTextTroops, SaveTextTroops},
+    {"item_kinds1.txt", "itemsfile version 3\r\n%n\r\n",
+     " itm_i%1 I Is 1  m 0  0 0 1 0 1.000000 100 0 0\r\n 0\r\n0\r\n\r\n", "", LoadTextItems,
+     SaveTextItems},
+    {"factions.txt", "factionsfile version 1\r\n%n\r\n",
+     "0 fac_f%1 F 0 0 \r\n 0.000000  0.000000 \r\n", "0 \r\n", LoadTextFactions, SaveTextFactions},
+    {"parties.txt", "partiesfile version 1\r\n%n %n\r\n",
+     " 1 0 0 p_p%1 P 0 0 0 0 0 0 0 0 0 1 1 1 1 1 1 0 0 \r\n0.000000\r\n", "", LoadTextParties,
+     SaveTextParties},
+    {"party_templates.txt", "partytemplatesfile version 1\r\n%n\r\n",
+     "pt_t%1 T 0 0 0 0 -1 -1 -1 -1 -1 -1 \r\n", "", LoadTextPartyTemplates, SaveTextPartyTemplates},
+    {"module_troops.py", "from header_troops import *\r\n\r\ntroops = [\r\n",
+     "  [\"t%1\",\"T\",\"Ts\",0,0,0,0,[],0,0,0,0],\r\n", "]\r\n", LoadPythonTroops,
+     SavePythonTroops},
+    {"module_items.py", "from header_items import *\r\n\r\nitems = [\r\n",
+     " [\"i%1\",\"I\", [(\"m\",0)], 0, 0, 1, 0, 0],\r\n",
+     " [\"items_end\",\"Items End\", [(\"m\",0)], 0, 0, 1, 0, 0],\r\n]\r\n", LoadPythonItems,
+     SavePythonItems},
+    {"module_party_templates.py", "from header_parties import *\r\n\r\nparty_templates = [\r\n",
+     "  (\"p%1\",\"P\",0,0,0,0,[]),\r\n", "]\r\n", LoadPythonPT, SavePythonPT},
+    {"config.ini", "[Config]\r\nSetupMode=2\r\n", "Note%1=kept as it stands\r\n", "", nullptr,
+     [] {
+         return WriteIni(QStringLiteral("Config"), QStringLiteral("SetupMode"), QStringLiteral("3"),
+                         ConfigFilePath()) != 0;
+     }},
+    {"backup of troops.txt", "", "Any bytes %1\r\n", "", nullptr,
+     [] {
+         const QString path = ModuleFolder + QStringLiteral("troops.txt");
+         return CreateTimeStampedBackup(path, path + QLatin1Char('_'), QStringLiteral(".bak")).ok;
+     }},
+};
+
+// A write that really fails (a file-size limit in place of a full disk), for
+// a file smaller than the save file's buffer and one larger: the old file
+// stays byte for byte, no temporary file or half copy is left, and nothing
+// claims success. Without the limit the same save goes through.
+TEST(RealWriteFailure, EverySaverKeepsTheOldFileAndSaysSo) {
+    for (const qsizetype size : {qsizetype(100), qsizetype(13'000), qsizetype(600'000)}) {
+        for (const RealSaver& saver : RealSavers) {
+            SCOPED_TRACE(std::string(saver.file) + ", " + std::to_string(size) + " bytes");
+            ScriptedPlatform platform;
+            QTemporaryDir dir;
+            ModuleFolder = ModuleSystemDirectory = dir.path() + QLatin1Char('/');
+            const QString name = QString::fromLatin1(saver.file);
+            const QString path = name == QStringLiteral("config.ini")
+                                     ? ConfigFilePath()
+                                     : dir.filePath(name.section(QLatin1Char(' '), -1));
+            const QByteArray old = FileOfSize(size, saver);
+            writeAll(path, old);
+            if (saver.load) {
+                ASSERT_TRUE(saver.load()) << platform.boxTexts().join('\n').toStdString();
+            }
+            ASSERT_TRUE(platform.boxes.empty()) << platform.boxTexts().join('\n').toStdString();
+            const QStringList files = QDir(QFileInfo(path).path()).entryList(QDir::Files);
+
+            if (saver.load)
+                platform.answer(MsgAnswer::No); // no backup
+            bool saved = true;
+            {
+                const FileSizeLimit limit(rlim_t(old.size() / 2));
+                ASSERT_TRUE(limit.set());
+                saved = saver.save();
+            }
+            EXPECT_FALSE(saved);
+            EXPECT_EQ(readAll(path), old);
+            EXPECT_EQ(QDir(QFileInfo(path).path()).entryList(QDir::Files), files);
+            for (const MessageBoxRequest& box : platform.boxes) {
+                EXPECT_FALSE(box.text.contains(QLatin1String("saved")) ||
+                             box.text.startsWith(QLatin1String("Backup created")))
+                    << box.text.toStdString();
+            }
+            // The savers report; config.ini's writer and the copy tell their caller.
+            if (saver.load) {
+                EXPECT_EQ(platform.errors().size(), 1);
+                platform.answer(MsgAnswer::No);
+            }
+            EXPECT_TRUE(saver.save()) << platform.boxTexts().join('\n').toStdString();
+            ModuleFolder.clear();
+            ModuleSystemDirectory.clear();
+        }
+    }
 }
 } // namespace
