@@ -15,6 +15,20 @@
 namespace {
 qint64 g_failSaveAfter = -1;
 
+QByteArrayView endBytes(LineEnd end) {
+    switch (end) {
+    case LineEnd::None:
+        return {};
+    case LineEnd::Lf:
+        return "\n";
+    case LineEnd::Cr:
+        return "\r";
+    case LineEnd::CrLf:
+        break;
+    }
+    return "\r\n";
+}
+
 // Pushes the written bytes to the disk and reports whether that worked. Qt's
 // commit syncs too, but goes on when the sync fails; a file whose bytes may
 // not be on the disk must not take the old file's name.
@@ -45,7 +59,7 @@ QByteArray ToFileBytes(const QString& text) {
     return text.toLatin1();
 }
 
-QStringList SplitLines(const QByteArray& bytes) {
+QStringList SplitLines(const QByteArray& bytes, LineEnds* ends) {
     QStringList lines;
     const char* start = bytes.constData();
     const char* const end = start + bytes.size();
@@ -54,21 +68,41 @@ QStringList SplitLines(const QByteArray& bytes) {
     const auto next = [end](const char* from, char c) {
         return static_cast<const char*>(std::memchr(from, c, size_t(end - from)));
     };
+    if (ends)
+        ends->each.clear();
     const char* cr = next(start, '\r');
     const char* lf = next(start, '\n');
     while (cr || lf) {
         const char* stop = !cr ? lf : !lf ? cr : std::min(cr, lf);
         lines.append(QString::fromLatin1(start, stop - start));
         start = stop + 1;
-        if (*stop == '\r' && start < end && *start == '\n')
+        LineEnd kind = *stop == '\n' ? LineEnd::Lf : LineEnd::Cr;
+        if (*stop == '\r' && start < end && *start == '\n') {
             ++start;
+            kind = LineEnd::CrLf;
+        }
+        if (ends)
+            ends->each.append(kind);
         if (cr && cr < start)
             cr = start < end ? next(start, '\r') : nullptr;
         if (lf && lf < start)
             lf = start < end ? next(start, '\n') : nullptr;
     }
-    if (start < end)
+    if (start < end) {
         lines.append(QString::fromLatin1(start, end - start));
+        if (ends)
+            ends->each.append(LineEnd::None);
+    }
+    if (ends) {
+        const auto count = [ends](LineEnd kind) { return ends->each.count(kind); };
+        const qsizetype crlf = count(LineEnd::CrLf);
+        const qsizetype lf = count(LineEnd::Lf);
+        const qsizetype cr = count(LineEnd::Cr);
+        ends->usual = lf > crlf && lf >= cr  ? LineEnd::Lf
+                      : cr > crlf && cr > lf ? LineEnd::Cr
+                                             : LineEnd::CrLf;
+        ends->lastLineEnded = ends->each.isEmpty() || ends->each.last() != LineEnd::None;
+    }
     return lines;
 }
 
@@ -89,14 +123,12 @@ bool ReadFileBytes(const QString& path, QByteArray& bytes, PendingFailure& failu
 }
 
 bool ReadTextLines(const QString& path, QStringList& lines, PendingFailure& failure,
-                   bool* lastLineEnded) {
+                   LineEnds* ends) {
     lines.clear();
     QByteArray bytes;
     if (!ReadFileBytes(path, bytes, failure))
         return false;
-    lines = SplitLines(bytes);
-    if (lastLineEnded)
-        *lastLineEnded = bytes.isEmpty() || bytes.endsWith('\n') || bytes.endsWith('\r');
+    lines = SplitLines(bytes, ends);
     return true;
 }
 
@@ -153,18 +185,24 @@ bool SaveFileBytes(const QString& path, const QByteArray& bytes, PendingFailure&
 }
 
 bool SaveTextLines(const QString& path, const QStringList& lines, PendingFailure& failure,
-                   bool lastLineEnd) {
+                   const LineEnds& ends) {
     QByteArray bytes;
     qsizetype size = 0;
     for (const QString& line : lines)
         size += line.size() + 2;
     bytes.reserve(size);
-    for (const QString& line : lines) {
-        bytes += line.toLatin1();
-        bytes += "\r\n";
+    const qsizetype last = lines.size() - 1;
+    for (qsizetype i = 0; i <= last; ++i) {
+        bytes += lines.at(i).toLatin1();
+        // A line that ended the file may stand in the middle now.
+        LineEnd end = i < ends.each.size() ? ends.each.at(i) : ends.usual;
+        if (end == LineEnd::None)
+            end = ends.usual;
+        // An empty last line without its line end would be no line at all.
+        if (i == last && !ends.lastLineEnded && !lines.at(i).isEmpty())
+            end = LineEnd::None;
+        bytes += endBytes(end);
     }
-    if (!lastLineEnd && !lines.isEmpty())
-        bytes.chop(2);
     return SaveFileBytes(path, bytes, failure);
 }
 

@@ -3,6 +3,7 @@
 #include "platform/Failure.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -12,9 +13,25 @@
 QString FromFileBytes(const QByteArray& bytes);
 QByteArray ToFileBytes(const QString& text);
 
+enum class LineEnd : char { None, Lf, CrLf, Cr };
+
+// How the lines of a file end, as read, so that a save gives them back so.
+struct LineEnds {
+    // The line end most of the lines have (CR LF when as many have LF, or
+    // when the file has none); lines a save adds take it.
+    LineEnd usual = LineEnd::CrLf;
+    // Whether the last line has a line end (true for an empty file).
+    bool lastLineEnded = true;
+    // The line end of every line read, in file order (None for a last line
+    // without one). Only a saver that writes the lines it read one for one may
+    // pass these on; any other leaves them out, and every line takes `usual`.
+    QList<LineEnd> each;
+};
+
 // Splits at CR LF, LF or a lone CR. A final line end does not start another
-// (empty) line; an empty input gives no lines.
-QStringList SplitLines(const QByteArray& bytes);
+// (empty) line; an empty input gives no lines. `ends`, when given, learns how
+// the lines end.
+QStringList SplitLines(const QByteArray& bytes, LineEnds* ends = nullptr);
 
 // Reads the whole file as it stands. On failure (the file cannot be opened or
 // read) raises the failure's number, leaves `bytes` empty and returns false.
@@ -29,15 +46,16 @@ bool SaveFileBytes(const QString& path, const QByteArray& bytes, PendingFailure&
 
 // Reads the whole file into lines. On failure (the file cannot be opened or
 // read) raises the failure's number, leaves `lines` empty and returns false.
-// `lastLineEnded`, when given, learns whether the last line has a line end
-// (true for an empty file), so a save can give the file back as it was.
+// `ends`, when given, learns how the lines end (SplitLines).
 bool ReadTextLines(const QString& path, QStringList& lines, PendingFailure& failure,
-                   bool* lastLineEnded = nullptr);
+                   LineEnds* ends = nullptr);
 
-// Writes each line followed by CR LF (the last one without, unless
-// `lastLineEnd`), through SaveFileBytes.
+// Writes the lines through SaveFileBytes, line i with `ends.each`[i] where it
+// has one and with `ends.usual` otherwise; the last line has a line end only
+// when `ends.lastLineEnded` (or when it is empty, as it would vanish without).
+// By default every line ends in CR LF.
 bool SaveTextLines(const QString& path, const QStringList& lines, PendingFailure& failure,
-                   bool lastLineEnd = true);
+                   const LineEnds& ends = LineEnds());
 
 // Whether a save may replace the file at `path`: it does not exist yet, or it
 // is an ordinary file that is not marked read-only.

@@ -12,7 +12,7 @@ QStringList FactionID;
 QStringList FactionName;
 bool FactionsComplete = false;
 QStringList FactionsTail;
-bool FactionsLastLineEnded = true;
+LineEnds FactionsLineEnds;
 
 namespace {
 
@@ -66,7 +66,7 @@ bool LoadTextFactions() {
     }
     FactionsTail = file.rest();
     FactionsComplete = file.complete();
-    FactionsLastLineEnded = file.lastLineEnded();
+    FactionsLineEnds = file.lineEnds();
     ReportPending(failure, QStringLiteral("LoadTextFactions"));
     return FactionsComplete;
 }
@@ -81,13 +81,15 @@ bool SaveTextFactions() {
     lines << FactionsHeader << FactionsCount;
     for (int i = 0; i <= FactionMax; ++i)
         lines << FactionLine.at(i) << FactionRelLine.at(i);
-    // The game closes the file with this line; a file that lacks it gets it.
-    const bool ownEnd = !FactionsTail.isEmpty();
-    if (ownEnd)
+    // The game closes the file with this line; a file that lacks it gets it,
+    // with a line end.
+    LineEnds ends = FactionsLineEnds;
+    if (!FactionsTail.isEmpty()) {
         lines << FactionsTail;
-    else
+    } else {
         lines << QStringLiteral("0 ");
+        ends.lastLineEnded = true;
+    }
     return SaveModuleTextFile(FactionsFile, lines, QStringLiteral("Factions saved..."),
-                              QStringLiteral("SaveTextFactions"), QString(),
-                              !ownEnd || FactionsLastLineEnded);
+                              QStringLiteral("SaveTextFactions"), QString(), ends);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/TextFile.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -24,12 +26,12 @@ extern bool FactionsComplete;
 // The lines after the last record read (normally the closing "0 " line), or,
 // when the count line is no number, every line after it.
 extern QStringList FactionsTail;
-// Whether the last line of factions.txt had a line end when it was read.
-extern bool FactionsLastLineEnded;
+// How the lines of factions.txt ended when it was read.
+extern LineEnds FactionsLineEnds;
 
 // Offers the backup and writes factions.txt: line 1, line 2 as read, both lines
-// of every faction, then FactionsTail, the last line ending as it did ("0 "
-// with its line end when nothing followed the factions); reports. A file the
-// last load did not read whole is not written (the user is told). Returns
-// whether the file now holds the tables.
+// of every faction, then FactionsTail, every line ending as it did ("0 " with
+// the file's usual line end when nothing followed the factions); reports. A
+// file the last load did not read whole is not written (the user is told).
+// Returns whether the file now holds the tables.
 bool SaveTextFactions();

@@ -71,8 +71,8 @@ void ShowCountMismatch(const QString& fileName, const QString& countLine, int fo
 }
 
 bool ReadModuleTextFile(const QString& fileName, QStringList& lines, PendingFailure& failure,
-                        bool* lastLineEnded) {
-    return ReadTextLines(ModuleFolder + fileName, lines, failure, lastLineEnded);
+                        LineEnds* ends) {
+    return ReadTextLines(ModuleFolder + fileName, lines, failure, ends);
 }
 
 void ShowNotSavedIncomplete(const QString& fileName) {
@@ -86,7 +86,7 @@ void ShowNotSavedIncomplete(const QString& fileName) {
 
 bool SaveModuleTextFile(const QString& fileName, const QStringList& lines,
                         const QString& savedTitle, const QString& procName,
-                        const QString& savedTitleNoBackup, bool lastLineEnd) {
+                        const QString& savedTitleNoBackup, const LineEnds& ends) {
     PendingFailure failure;
     const QString path = ModuleFolder + fileName;
     const QFileInfo name(fileName);
@@ -106,7 +106,7 @@ bool SaveModuleTextFile(const QString& fileName, const QStringList& lines,
         }
     }
 
-    const bool saved = SaveTextLines(path, lines, failure, lastLineEnd);
+    const bool saved = SaveTextLines(path, lines, failure, ends);
     if (saved) {
         const QString done = QStringLiteral("Changes have been saved to ") + fileName +
                              QStringLiteral(" in your module directory.");
@@ -125,7 +125,7 @@ bool SaveModuleTextFile(const QString& fileName, const QStringList& lines,
 }
 
 CountedFile::CountedFile(const QString& fileName, PendingFailure& failure) {
-    m_readable = ReadModuleTextFile(fileName, m_lines, failure, &m_lastLineEnded);
+    m_readable = ReadModuleTextFile(fileName, m_lines, failure, &m_ends);
     if (m_readable) {
         header = next(failure);
         countLine = next(failure);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Failure.h"
+#include "platform/TextFile.h"
 
 #include <QString>
 #include <QStringList>
@@ -41,21 +42,22 @@ void ShowCountMismatch(const QString& fileName, const QString& countLine, int fo
 // `lines` atomically, and reports. The success box (titled `savedTitle`, or
 // `savedTitleNoBackup` when no backup was made, if given) appears only when
 // the file was written and names the backup only when the copy succeeded; a
-// failure is reported after it through ReportError with `procName`. The last
-// line goes without its line end when `lastLineEnd` is false. Returns whether
-// the file now holds the lines.
+// failure is reported after it through ReportError with `procName`. The lines
+// end as `ends` says (SaveTextLines). Returns whether the file now holds the
+// lines.
 bool SaveModuleTextFile(const QString& fileName, const QStringList& lines,
                         const QString& savedTitle, const QString& procName,
-                        const QString& savedTitleNoBackup = QString(), bool lastLineEnd = true);
+                        const QString& savedTitleNoBackup = QString(),
+                        const LineEnds& ends = LineEnds());
 
 // Tells the user that `fileName` was not read whole by the last load and is
 // therefore not saved: writing the part that was read would cut the file short.
 void ShowNotSavedIncomplete(const QString& fileName);
 
 // Reads `fileName` from ModuleFolder into lines; false (failure raised) when
-// the file cannot be read. `lastLineEnded` as for ReadTextLines.
+// the file cannot be read. `ends` as for ReadTextLines.
 bool ReadModuleTextFile(const QString& fileName, QStringList& lines, PendingFailure& failure,
-                        bool* lastLineEnded = nullptr);
+                        LineEnds* ends = nullptr);
 
 // A file that announces on line 2 how many records follow and holds exactly
 // that many after it (factions, parties, party templates). Reading past the end
@@ -81,8 +83,9 @@ public:
     QStringList rest() const { return m_lines.mid(m_next); }
     // Whether the file was read and held every record its count announced.
     bool complete() const { return m_readable && m_countOk && !m_pastEnd; }
-    // Whether the file's last line has a line end.
-    bool lastLineEnded() const { return m_lastLineEnded; }
+    // How the file's lines end, each line's own included: a file read whole
+    // is written back line for line.
+    const LineEnds& lineEnds() const { return m_ends; }
 
 private:
     QStringList m_lines;
@@ -90,5 +93,5 @@ private:
     bool m_readable = false;
     bool m_countOk = false;
     bool m_pastEnd = false;
-    bool m_lastLineEnded = true;
+    LineEnds m_ends;
 };

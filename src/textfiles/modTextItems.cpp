@@ -18,6 +18,7 @@ QStringList ItemName;
 QStringList ItemMeshCount;
 QList<ItemMeshRow> ItemMeshes;
 QList<ItemMeshRow> ItemMeshData;
+LineEnds ItemsLineEnds;
 
 namespace {
 
@@ -101,12 +102,16 @@ bool LoadTextItems() {
     ClearItemTables();
 
     QStringList lines;
+    LineEnds ends;
     // The only failure this loader reports: an editor that started from an
     // empty table would otherwise save it over the file it could not read.
-    if (!ReadModuleTextFile(ItemsFile, lines, failure)) {
+    if (!ReadModuleTextFile(ItemsFile, lines, failure, &ends)) {
         ReportPending(failure, QStringLiteral("LoadTextItems"));
         return false;
     }
+    // The save lays the items out anew, so its lines are not the lines read:
+    // they all take the file's usual line end.
+    ItemsLineEnds = {ends.usual, ends.lastLineEnded, {}};
     LineReader in(lines, 0);
     ItemsHeader = in.next();
     ItemsCount = in.next();
@@ -179,6 +184,12 @@ bool SaveTextItems() {
         }
         lines << QString();
     }
+    // A file that ended right after its last item's lines, without the empty
+    // line or a line end, ends so again (unless that last line is empty: it
+    // would be no line at all then).
+    if (!ItemsLineEnds.lastLineEnded && ItemMax >= 0 && !lines.at(lines.size() - 2).isEmpty()) {
+        lines.removeLast();
+    }
     return SaveModuleTextFile(ItemsFile, lines, QStringLiteral("Items saved..."),
-                              QStringLiteral("SaveTextItems"));
+                              QStringLiteral("SaveTextItems"), QString(), ItemsLineEnds);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/TextFile.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -27,6 +29,10 @@ extern QStringList ItemName; // word 2 of ItemLine
 // (no item begins where the one before it ended); returns whether the file
 // could be read.
 bool LoadTextItems();
+// How the lines of item_kinds1.txt ended when it was read: the save writes
+// every line with the file's usual line end; a file whose last line had none
+// ends right after the last item's lines again, without the empty line.
+extern LineEnds ItemsLineEnds;
 // Offers the backup, writes item_kinds1.txt and reports; returns whether the
 // file now holds the tables (the editor keeps its unsaved mark otherwise).
 bool SaveTextItems();

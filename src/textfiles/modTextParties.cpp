@@ -11,7 +11,7 @@ QStringList PartyLine2;
 QList<IdNamePair> PartyIDs;
 bool PartiesComplete = false;
 QStringList PartiesTail;
-bool PartiesLastLineEnded = true;
+LineEnds PartiesLineEnds;
 
 namespace {
 const QString PartiesFile = QStringLiteral("parties.txt");
@@ -40,7 +40,7 @@ bool LoadTextParties() {
     PartyIDs.resize(PartyCount + 1);
     PartiesTail = file.rest();
     PartiesComplete = file.complete();
-    PartiesLastLineEnded = file.lastLineEnded();
+    PartiesLineEnds = file.lineEnds();
     ReportPending(failure, QStringLiteral("LoadTextParties"));
     return PartiesComplete;
 }
@@ -59,5 +59,5 @@ bool SaveTextParties() {
     // "saved saved" is how the file has always announced a save without backup.
     return SaveModuleTextFile(PartiesFile, lines, QStringLiteral("Parties saved..."),
                               QStringLiteral("SaveTextParties"),
-                              QStringLiteral("Parties saved saved..."), PartiesLastLineEnded);
+                              QStringLiteral("Parties saved saved..."), PartiesLineEnds);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/TextFile.h"
 #include "textfiles/IdNamePair.h"
 
 #include <QList>
@@ -25,11 +26,11 @@ extern bool PartiesComplete;
 // The lines after the last party read, or, when the count is no number, every
 // line after line 2.
 extern QStringList PartiesTail;
-// Whether the last line of parties.txt had a line end when it was read.
-extern bool PartiesLastLineEnded;
+// How the lines of parties.txt ended when it was read.
+extern LineEnds PartiesLineEnds;
 
 // Offers the backup and writes parties.txt: line 1, line 2 as read, both lines
-// of every party, then PartiesTail, the last line ending as it did; reports.
+// of every party, then PartiesTail, every line ending as it did; reports.
 // A file the last load did not read whole is not written (the user is told).
 // Returns whether the file now holds the tables (the editor keeps its unsaved
 // mark otherwise).

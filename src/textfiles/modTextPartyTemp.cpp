@@ -10,7 +10,7 @@ QStringList PartyTempLine;
 QList<IdNamePair> PartyTempIDs;
 bool PartyTempsComplete = false;
 QStringList PartyTempsTail;
-bool PartyTempsLastLineEnded = true;
+LineEnds PartyTempsLineEnds;
 
 namespace {
 const QString PartyTempsFile = QStringLiteral("party_templates.txt");
@@ -35,7 +35,7 @@ bool LoadTextPartyTemplates() {
     PartyTempIDs.resize(PartyTempCount + 1);
     PartyTempsTail = file.rest();
     PartyTempsComplete = file.complete();
-    PartyTempsLastLineEnded = file.lastLineEnded();
+    PartyTempsLineEnds = file.lineEnds();
     ReportPending(failure, QStringLiteral("LoadTextPartyTemplates"));
     return PartyTempsComplete;
 }
@@ -51,5 +51,5 @@ bool SaveTextPartyTemplates() {
           << PartyTempsTail;
     return SaveModuleTextFile(PartyTempsFile, lines, QStringLiteral("Party templates saved..."),
                               QStringLiteral("SaveTextPartyTemplates"), QString(),
-                              PartyTempsLastLineEnded);
+                              PartyTempsLineEnds);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/TextFile.h"
 #include "textfiles/IdNamePair.h"
 
 #include <QList>
@@ -24,11 +25,11 @@ extern bool PartyTempsComplete;
 // The lines after the last template read, or, when the count is no number,
 // every line after line 2.
 extern QStringList PartyTempsTail;
-// Whether the last line of party_templates.txt had a line end when it was read.
-extern bool PartyTempsLastLineEnded;
+// How the lines of party_templates.txt ended when it was read.
+extern LineEnds PartyTempsLineEnds;
 
 // Offers the backup and writes party_templates.txt: line 1, line 2 as read,
-// every template's line, then PartyTempsTail, the last line ending as it did;
+// every template's line, then PartyTempsTail, every line ending as it did;
 // reports. A file the last load did not read whole is not written (the user is
 // told). Returns whether the file now holds the tables.
 bool SaveTextPartyTemplates();

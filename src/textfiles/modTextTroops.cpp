@@ -14,6 +14,7 @@ QStringList TroopSkillLine;
 QStringList TroopFaceLine;
 QStringList TroopID;
 QStringList TroopName;
+LineEnds TroopsLineEnds;
 
 namespace {
 
@@ -38,10 +39,14 @@ bool LoadTextTroops() {
     ClearTroopTables();
 
     QStringList lines;
-    if (!ReadModuleTextFile(TroopsFile, lines, failure)) {
+    LineEnds ends;
+    if (!ReadModuleTextFile(TroopsFile, lines, failure, &ends)) {
         ReportPending(failure, QStringLiteral("LoadTextTroops"));
         return false;
     }
+    // The save lays the troops out anew, so its lines are not the lines read:
+    // they all take the file's usual line end.
+    TroopsLineEnds = {ends.usual, ends.lastLineEnded, {}};
     const qsizetype lineCount = lines.size();
     TroopsHeader = lineCount > 0 ? lines.at(0) : QString();
     TroopsCount = lineCount > 1 ? lines.at(1) : QString();
@@ -96,5 +101,5 @@ bool SaveTextTroops() {
               << TroopProfLine.at(i) << TroopSkillLine.at(i) << TroopFaceLine.at(i);
     }
     return SaveModuleTextFile(TroopsFile, lines, QStringLiteral("Troops saved..."),
-                              QStringLiteral("SaveTextTroops"));
+                              QStringLiteral("SaveTextTroops"), QString(), TroopsLineEnds);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/TextFile.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -16,6 +18,11 @@ extern QStringList TroopSkillLine;  // record line 5 (skills)
 extern QStringList TroopFaceLine;   // record line 6 (faces)
 extern QStringList TroopID;         // word 0 of TroopLine
 extern QStringList TroopName;       // word 1 of TroopLine
+
+// How the lines of troops.txt ended when it was read: the save writes every
+// line with the file's usual line end, and the last one with a line end only
+// when the file's last line had one.
+extern LineEnds TroopsLineEnds;
 
 // Replaces the tables by troops.txt in ModuleFolder; reports what went wrong
 // (failure 9 also for more troops than the game holds, which are all kept).

@@ -1,8 +1,11 @@
 #include "TextFilesFixture.h"
 
 #include "platform/TextFile.h"
+#include "textfiles/modTextFactions.h"
 #include "textfiles/modTextFiles.h"
 #include "textfiles/modTextItems.h"
+#include "textfiles/modTextParties.h"
+#include "textfiles/modTextPartyTemp.h"
 #include "textfiles/modTextTroops.h"
 
 #include <QDateTime>
@@ -98,8 +101,9 @@ TEST_P(SavedFiles, UnchangedSampleGoesBackByteForByte) {
     EXPECT_EQ(platform.boxes[1].text, saved);
 }
 
-// LF line ends, blank and comment lines between records, non-ASCII bytes and a
-// wrong count: the save writes this program's layout and keeps every other byte.
+// LF line ends (and one CR LF), blank and comment lines between records,
+// non-ASCII bytes and a wrong count: the save writes this program's layout,
+// in the line end most lines have, and keeps every other byte.
 TEST_P(SavedFiles, GameLayoutIsWrittenInOurLayout) {
     module.write(f.file, testData(mixed + ".txt"));
     ASSERT_TRUE(f.load());
@@ -176,5 +180,61 @@ TEST_P(SavedFiles, MissingFileIsReportedAndLeavesEmptyTables) {
 
 INSTANTIATE_TEST_SUITE_P(TextFiles, SavedFiles, ::testing::Values(Troops, Items),
                          [](const auto& info) { return info.param.kind.toStdString(); });
+
+using TextFileLineEnds = TextFilesTest;
+
+// Each text file goes back with the line ends it was read with: CR LF, LF, a
+// lone CR, none after the last line, and a mix. The files the savers write
+// line for line as read keep each line's own; troops and items, laid out
+// anew, take the line end most of their lines have.
+TEST_F(TextFileLineEnds, LoadAndSaveGiveTheFileBack) {
+    const struct {
+        const char* file;
+        bool (*load)();
+        bool (*save)();
+        bool lineForLine;
+    } files[] = {
+        {"troops.txt", LoadTextTroops, SaveTextTroops, false},
+        {"item_kinds1.txt", LoadTextItems, SaveTextItems, false},
+        {"factions.txt", LoadTextFactions, SaveTextFactions, true},
+        {"parties.txt", LoadTextParties, SaveTextParties, true},
+        {"party_templates.txt", LoadTextPartyTemplates, SaveTextPartyTemplates, true},
+    };
+    const auto unended = [](QByteArray bytes) {
+        while (bytes.endsWith('\n') || bytes.endsWith('\r'))
+            bytes.chop(1);
+        return bytes;
+    };
+    for (const auto& f : files) {
+        const QByteArray crlf = module.read(f.file);
+        const QByteArray lf = QByteArray(crlf).replace("\r\n", "\n");
+        const qsizetype header = lf.indexOf('\n');
+        const qsizetype count = lf.indexOf('\n', header + 1);
+        // Line 1 ends in CR LF, line 2 in a lone CR, the rest in LF.
+        const QByteArray mixed = QByteArray(lf).replace(count, 1, "\r").insert(header, '\r');
+        const struct {
+            const char* style;
+            QByteArray before, after;
+        } rows[] = {
+            {"CR LF", crlf, crlf},
+            {"LF", lf, lf},
+            {"lone CR", QByteArray(crlf).replace("\r\n", "\r"),
+             QByteArray(crlf).replace("\r\n", "\r")},
+            {"CR LF, none at the end", unended(crlf), unended(crlf)},
+            {"LF, none at the end", unended(lf), unended(lf)},
+            {"mixed", mixed, f.lineForLine ? mixed : lf},
+        };
+        for (const auto& row : rows) {
+            SCOPED_TRACE(std::string(f.file) + ", " + row.style);
+            platform.boxes.clear();
+            module.write(f.file, row.before);
+            ASSERT_TRUE(f.load());
+            platform.answer(MsgAnswer::No);
+            ASSERT_TRUE(f.save());
+            EXPECT_EQ(module.read(f.file), row.after);
+            EXPECT_EQ(platform.boxes.size(), 2u) << platform.boxTexts().join('|').toStdString();
+        }
+    }
+}
 
 } // namespace

@@ -10,9 +10,11 @@ const QString Sword = QStringLiteral(" itm_sword Sword Swords 1  sword_a 0  2 7 
 
 class ItemFile : public TextFilesTest {
 protected:
-    // Loads a file of the header, "1" and `body`, saves it and returns what was written.
-    QByteArray loadAndSave(const QStringList& body) {
-        module.write(ItemsFile, lines(QStringList{"h", "1"} + body));
+    // Loads a file of the header, "1" and `body` (without the last line end
+    // unless `ended`), saves it and returns what was written.
+    QByteArray loadAndSave(const QStringList& body, bool ended = true) {
+        const QByteArray bytes = lines(QStringList{"h", "1"} + body);
+        module.write(ItemsFile, ended ? bytes : bytes.chopped(2));
         EXPECT_TRUE(LoadTextItems());
         EXPECT_EQ(ItemMax, 0);
         platform.answer(MsgAnswer::No);
@@ -75,7 +77,8 @@ TEST_F(ItemFile, RecordShapes) {
 
 // Every blank-line skip stops at the end of the file, and an item cut short
 // keeps empty texts for its missing lines; the loader reports nothing for it.
-// What the save writes loads back to the same item and saves to the same bytes.
+// What the save writes loads back to the same item and saves to the same
+// bytes, whether or not the file's last line had its line end.
 TEST_F(ItemFile, TruncatedFilesLoadWithoutHangingAndSaveStably) {
     const QStringList cuts[] = {
         {Sword},
@@ -86,13 +89,15 @@ TEST_F(ItemFile, TruncatedFilesLoadWithoutHangingAndSaveStably) {
         {Sword, " 0", "5", "t1"},
     };
     for (const QStringList& body : cuts) {
-        SCOPED_TRACE(body.join('|').toStdString());
-        const QByteArray saved = loadAndSave(body);
-        EXPECT_EQ(ItemID.at(0), "itm_sword");
-        ASSERT_TRUE(LoadTextItems());
-        platform.answer(MsgAnswer::No);
-        ASSERT_TRUE(SaveTextItems());
-        EXPECT_EQ(module.read(ItemsFile), saved);
+        for (const bool ended : {true, false}) {
+            SCOPED_TRACE(body.join('|').toStdString() + (ended ? "" : ", no last line end"));
+            const QByteArray saved = loadAndSave(body, ended);
+            EXPECT_EQ(ItemID.at(0), "itm_sword");
+            ASSERT_TRUE(LoadTextItems());
+            platform.answer(MsgAnswer::No);
+            ASSERT_TRUE(SaveTextItems());
+            EXPECT_EQ(module.read(ItemsFile), saved);
+        }
     }
     // The count says five: the four lines the file lacks are written empty.
     EXPECT_EQ(ItemTriggerLines.at(0), (QStringList{"t1", "", "", "", ""}));
