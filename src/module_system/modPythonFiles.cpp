@@ -348,6 +348,8 @@ bool SavePythonFile(const QString& fileName, const QString& backupStem, const QS
                     const QStringList& lines, const QString& procName) {
     PendingFailure failure;
     const QString path = ModuleSystemDirectory + fileName;
+    if (!MayOverwriteChangedFile(path))
+        return false;
     const MsgAnswer answer =
         MsgBox(QStringLiteral("Do you want to create a time stamped backup of '") + fileName +
                    QStringLiteral("'?"),

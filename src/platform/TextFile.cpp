@@ -1,7 +1,11 @@
 #include "platform/TextFile.h"
 
+#include "platform/MessageBox.h"
+
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -14,6 +18,26 @@
 
 namespace {
 qint64 g_failSaveAfter = -1;
+
+// What this program last read from or wrote to each file: enough to tell that
+// the file holds other bytes now.
+struct SeenFile {
+    qint64 size = 0;
+    size_t hash = 0;
+};
+
+QHash<QString, SeenFile>& seenFiles() {
+    static QHash<QString, SeenFile> files;
+    return files;
+}
+
+QString seenKey(const QString& path) {
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+void rememberSeen(const QString& path, const QByteArray& bytes) {
+    seenFiles().insert(seenKey(path), {bytes.size(), qHash(QByteArrayView(bytes))});
+}
 
 QByteArrayView endBytes(LineEnd end) {
     switch (end) {
@@ -119,6 +143,7 @@ bool ReadFileBytes(const QString& path, QByteArray& bytes, PendingFailure& failu
         failure.raise(FailureFromFileError(file.error(), path));
         return false;
     }
+    rememberSeen(path, bytes);
     return true;
 }
 
@@ -181,6 +206,7 @@ bool SaveFileBytes(const QString& path, const QByteArray& bytes, PendingFailure&
         failure.raise(number ? number : Err::PathFileAccess);
         return false;
     }
+    rememberSeen(path, bytes);
     return true;
 }
 
@@ -204,6 +230,33 @@ bool SaveTextLines(const QString& path, const QStringList& lines, PendingFailure
         bytes += endBytes(end);
     }
     return SaveFileBytes(path, bytes, failure);
+}
+
+bool ChangedOnDisk(const QString& path) {
+    const auto seen = seenFiles().constFind(seenKey(path));
+    if (seen == seenFiles().constEnd())
+        return false;
+    QFile file(path);
+    if (!file.exists())
+        return false;
+    if (file.size() != seen->size)
+        return true;
+    // A file that cannot be read now cannot be compared; the save that
+    // follows reports what is wrong with it.
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray now = file.readAll();
+    return now.size() != seen->size || qHash(QByteArrayView(now)) != seen->hash;
+}
+
+bool MayOverwriteChangedFile(const QString& path) {
+    if (!ChangedOnDisk(path))
+        return true;
+    return MsgBox(QLatin1Char('\'') + QFileInfo(path).fileName() +
+                      QStringLiteral("' was changed on disk after this editor loaded it. "
+                                     "Overwrite it with the editor's data?"),
+                  MsgButtons::YesNo, MsgIcon::None,
+                  QStringLiteral("Overwrite...?")) == MsgAnswer::Yes;
 }
 
 void FailNextSaveAfter(qint64 bytes) {

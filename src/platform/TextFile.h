@@ -35,13 +35,16 @@ QStringList SplitLines(const QByteArray& bytes, LineEnds* ends = nullptr);
 
 // Reads the whole file as it stands. On failure (the file cannot be opened or
 // read) raises the failure's number, leaves `bytes` empty and returns false.
+// What was read is remembered, so a later save can tell whether the file
+// changed on disk in the meantime (ChangedOnDisk).
 bool ReadFileBytes(const QString& path, QByteArray& bytes, PendingFailure& failure);
 
 // Replaces the file at `path` with `bytes`: the file is replaced only when
 // every byte was written and synced to the disk (temporary file, then
 // rename); an existing file that may not be written to is refused with
 // failure 75 and left as it was. Returns whether the file now holds the
-// bytes; on false the failure is raised and the old file is as it was.
+// bytes; on false the failure is raised and the old file is as it was. The
+// bytes written count as read (ChangedOnDisk).
 bool SaveFileBytes(const QString& path, const QByteArray& bytes, PendingFailure& failure);
 
 // Reads the whole file into lines. On failure (the file cannot be opened or
@@ -60,6 +63,16 @@ bool SaveTextLines(const QString& path, const QStringList& lines, PendingFailure
 // Whether a save may replace the file at `path`: it does not exist yet, or it
 // is an ordinary file that is not marked read-only.
 bool MayReplaceFile(const QString& path);
+
+// Whether the file at `path` now holds other bytes than this program last read
+// from it or wrote to it. A file never read or written, or one that no longer
+// exists (a save overwrites nothing there), has not changed.
+bool ChangedOnDisk(const QString& path);
+
+// The check every saver makes before it replaces a module file: when the file
+// changed on disk since it was read (someone edited it beside this program),
+// asks whether to overwrite it. Returns whether the save may go on.
+bool MayOverwriteChangedFile(const QString& path);
 
 // Test seam: the next SaveFileBytes fails as a full disk would, after writing
 // `bytes` bytes of the temporary file. A negative value switches it off.

@@ -90,6 +90,9 @@ bool SaveModuleTextFile(const QString& fileName, const QStringList& lines,
     PendingFailure failure;
     const QString path = ModuleFolder + fileName;
     const QFileInfo name(fileName);
+    if (!MayOverwriteChangedFile(path)) {
+        return false;
+    }
 
     const MsgAnswer backup =
         MsgBox(QStringLiteral("Do you want to create a time stamped backup of '") + fileName +

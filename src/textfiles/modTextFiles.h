@@ -43,8 +43,9 @@ void ShowCountMismatch(const QString& fileName, const QString& countLine, int fo
 // `savedTitleNoBackup` when no backup was made, if given) appears only when
 // the file was written and names the backup only when the copy succeeded; a
 // failure is reported after it through ReportError with `procName`. The lines
-// end as `ends` says (SaveTextLines). Returns whether the file now holds the
-// lines.
+// end as `ends` says (SaveTextLines). A file changed on disk since it was
+// read is replaced only when the user agrees. Returns whether the file now
+// holds the lines.
 bool SaveModuleTextFile(const QString& fileName, const QStringList& lines,
                         const QString& savedTitle, const QString& procName,
                         const QString& savedTitleNoBackup = QString(),

@@ -1,5 +1,6 @@
 #include "TextFilesFixture.h"
 
+#include "module_system/modPythonTroops.h"
 #include "platform/TextFile.h"
 #include "textfiles/modTextFactions.h"
 #include "textfiles/modTextFiles.h"
@@ -235,6 +236,64 @@ TEST_F(TextFileLineEnds, LoadAndSaveGiveTheFileBack) {
             EXPECT_EQ(platform.boxes.size(), 2u) << platform.boxTexts().join('|').toStdString();
         }
     }
+}
+
+// A file changed on disk after the load (edited beside this program) is
+// replaced only when the user says so; No saves nothing. A file that did not
+// change, and one this program saved itself, is saved without the question.
+// The text files and the module-system files share the check.
+TEST_F(TextFileLineEnds, AFileChangedOnDiskIsOverwrittenOnlyWhenTheUserAgrees) {
+    ModuleCopy python(SampleModuleSystem());
+    ModuleSystemDirectory = python.folder();
+    const QString question =
+        QStringLiteral("'%1' was changed on disk after this editor loaded it. Overwrite it with "
+                       "the editor's data?");
+    const struct {
+        const char* file;
+        const ModuleCopy& folder;
+        bool (*load)();
+        bool (*save)();
+    } savers[] = {
+        {"factions.txt", module, LoadTextFactions, SaveTextFactions},
+        {"module_troops.py", python, LoadPythonTroops, SavePythonTroops},
+    };
+    for (const auto& saver : savers) {
+        for (const MsgAnswer answer : {MsgAnswer::Yes, MsgAnswer::No}) {
+            SCOPED_TRACE(std::string(saver.file) + (answer == MsgAnswer::Yes ? ", Yes" : ", No"));
+            platform.boxes.clear();
+            ASSERT_TRUE(saver.load());
+            const QByteArray loaded = saver.folder.read(saver.file);
+            // The same bytes written anew count as unchanged.
+            saver.folder.write(saver.file, loaded);
+            platform.answer(MsgAnswer::No); // no backup
+            ASSERT_TRUE(saver.save());
+            ASSERT_EQ(platform.boxes.size(), 2u);
+            const QByteArray ours = saver.folder.read(saver.file);
+            const QByteArray elsewhere = ours + "# edited elsewhere\r\n";
+            saver.folder.write(saver.file, elsewhere);
+
+            platform.boxes.clear();
+            platform.answer(answer);
+            if (answer == MsgAnswer::Yes)
+                platform.answer(MsgAnswer::No); // no backup
+            EXPECT_EQ(saver.save(), answer == MsgAnswer::Yes);
+            ASSERT_FALSE(platform.boxes.empty());
+            EXPECT_EQ(platform.boxes[0].text, question.arg(QLatin1String(saver.file)));
+            EXPECT_EQ(platform.boxes[0].buttons, MsgButtons::YesNo);
+            if (answer == MsgAnswer::No) {
+                EXPECT_EQ(platform.boxes.size(), 1u);
+                EXPECT_EQ(saver.folder.read(saver.file), elsewhere);
+                continue;
+            }
+            EXPECT_EQ(saver.folder.read(saver.file), ours);
+            // What this program wrote is what it knows to be on disk.
+            platform.boxes.clear();
+            platform.answer(MsgAnswer::No);
+            EXPECT_TRUE(saver.save());
+            EXPECT_EQ(platform.boxes.size(), 2u);
+        }
+    }
+    ModuleSystemDirectory.clear();
 }
 
 } // namespace
