@@ -39,18 +39,25 @@ void SplitFactionLine(const QString& line, QString& id, QString& name, PendingFa
     }
 }
 
+bool BeginsFaction(const QString& line) {
+    return LineWord(line, 1).value_or(QString()).startsWith(QLatin1String("fac_"));
+}
+
 } // namespace
 
 bool LoadTextFactions() {
     PendingFailure failure;
-    CountedFile file(FactionsFile, failure);
+    CountedFile file(FactionsFile, QStringLiteral("factions"), QStringLiteral("faction editor"),
+                     failure);
     FactionsHeader = file.header;
     FactionsCount = file.countLine;
     const int count = file.recordCount(FactionsCount, failure);
     FactionLine.clear();
     FactionRelLine.clear();
+    QList<qsizetype> firstLines;
     for (int i = 0; i < count && file.startRecord(failure); ++i) {
         FactionLine.append(file.next(failure));
+        firstLines.append(file.lineNumber());
         FactionRelLine.append(file.next(failure));
     }
     const int read = int(FactionLine.size());
@@ -62,11 +69,21 @@ bool LoadTextFactions() {
     // Only the factions read have an id; the empty ones a short file lacks
     // are no further failure.
     for (int i = 1; i < read; ++i) {
-        SplitFactionLine(FactionLine.at(i), FactionID[i], FactionName[i], failure);
+        PendingFailure split;
+        SplitFactionLine(FactionLine.at(i), FactionID[i], FactionName[i], split);
+        if (split.pending()) {
+            failure.raise(split.number());
+            file.noteRecord(firstLines.at(i),
+                            QStringLiteral(", the first line of faction ") + QString::number(i) +
+                                QStringLiteral(", holds no id and name (a faction's first line "
+                                               "is a lead word, the id, the name, the label flag "
+                                               "and the colour, each followed by a blank)"));
+        }
     }
     FactionsTail = file.rest();
     FactionsComplete = file.complete();
     FactionsLineEnds = file.lineEnds();
+    file.tellDamage(BeginsFaction);
     ReportPending(failure, QStringLiteral("LoadTextFactions"));
     return FactionsComplete;
 }

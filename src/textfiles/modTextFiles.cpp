@@ -56,18 +56,67 @@ int RecordsHeld(int count, int read) {
     return std::max(read, std::min(count, MaxRecordCount16));
 }
 
+namespace {
+QString CountSaysFound(const QString& fileName, const QString& said, int found,
+                       const QString& kinds) {
+    return QStringLiteral("Line 2 of your ") + fileName + QStringLiteral(" says there are ") +
+           said + QLatin1Char(' ') + kinds + QStringLiteral(". After loading all lines, ") +
+           QString::number(found) + QLatin1Char(' ') + kinds + QStringLiteral(" have been found!");
+}
+
+// The most damaged places one box tells; the rest are counted.
+constexpr qsizetype NotesTold = 5;
+} // namespace
+
 void ShowCountMismatch(const QString& fileName, const QString& countLine, int found,
                        const QString& kind) {
     const std::optional<int> count = CountValue(countLine);
     const QString said = count ? QString::number(*count) : countLine.trimmed();
-    const QString kinds = kind + QLatin1Char('s');
-    MsgBox(QStringLiteral("Line 2 of your ") + fileName + QStringLiteral(" says there are ") +
-           said + QLatin1Char(' ') + kinds + QStringLiteral(". After loading all lines, ") +
-           QString::number(found) + QLatin1Char(' ') + kinds +
-           QStringLiteral(" have been found!\r\n\r\nThe editor will correct the ") + kind +
+    MsgBox(CountSaysFound(fileName, said, found, kind + QLatin1Char('s')) +
+           QStringLiteral("\r\n\r\nThe editor will correct the ") + kind +
            QStringLiteral(" count (line 2) in your ") + fileName +
            QStringLiteral(" next time you hit the save button in the ") + kind +
            QStringLiteral(" editor."));
+}
+
+void ShowCountTooSmall(const QString& fileName, int count, int found, const QString& kinds,
+                       const QString& editor) {
+    MsgBox(CountSaysFound(fileName, QString::number(count), found, kinds) +
+           QStringLiteral("\r\n\r\nThe ") + editor + QStringLiteral(" lists the first ") +
+           QString::number(count) +
+           QStringLiteral(" only, and a save writes the others back as "
+                          "they stand. Correct line 2 of your ") +
+           fileName + QStringLiteral(" to edit them all."));
+}
+
+LoadNotes::LoadNotes(const QString& fileName, const QString& editor)
+    : m_fileName(fileName), m_editor(editor) {}
+
+void LoadNotes::add(const QString& note) {
+    m_notes.append(note);
+}
+
+QString LoadNotes::line(qsizetype number) const {
+    return QStringLiteral("Line ") + QString::number(number) + QStringLiteral(" of your ") +
+           m_fileName;
+}
+
+void LoadNotes::show() const {
+    if (m_notes.isEmpty()) {
+        return;
+    }
+    QString text = m_notes.mid(0, NotesTold).join(QStringLiteral("\r\n\r\n"));
+    const qsizetype more = m_notes.size() - NotesTold;
+    if (more > 0) {
+        text += QStringLiteral("\r\n\r\n") + QString::number(more) +
+                (more == 1 ? QStringLiteral(" more place of your ") + m_fileName +
+                                 QStringLiteral(" is damaged like these.")
+                           : QStringLiteral(" more places of your ") + m_fileName +
+                                 QStringLiteral(" are damaged like these."));
+    }
+    text += QStringLiteral("\r\n\r\nPlease check your ") + m_fileName +
+            QStringLiteral(" before you hit the save button in the ") + m_editor + QLatin1Char('.');
+    MsgBox(text, MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 bool ReadModuleTextFile(const QString& fileName, QStringList& lines, PendingFailure& failure,
@@ -127,7 +176,9 @@ bool SaveModuleTextFile(const QString& fileName, const QStringList& lines,
     return saved;
 }
 
-CountedFile::CountedFile(const QString& fileName, PendingFailure& failure) {
+CountedFile::CountedFile(const QString& fileName, const QString& kinds, const QString& editor,
+                         PendingFailure& failure)
+    : m_fileName(fileName), m_kinds(kinds), m_editor(editor), m_notes(fileName, editor) {
     m_readable = ReadModuleTextFile(fileName, m_lines, failure, &m_ends);
     if (m_readable) {
         header = next(failure);
@@ -148,11 +199,13 @@ int CountedFile::recordCount(const std::optional<QString>& text, PendingFailure&
         failure.raise(Err::SubscriptOutOfRange);
     }
     m_countOk = count && *count >= 0;
-    return m_countOk ? *count : 0;
+    m_count = m_countOk ? *count : 0;
+    return m_count;
 }
 
 bool CountedFile::startRecord(PendingFailure& failure) {
     if (m_next < m_lines.size()) {
+        ++m_started;
         return true;
     }
     m_pastEnd = true;
@@ -161,5 +214,46 @@ bool CountedFile::startRecord(PendingFailure& failure) {
 }
 
 QString CountedFile::next(PendingFailure& failure) {
-    return startRecord(failure) ? m_lines.at(m_next++) : QString();
+    if (m_next < m_lines.size()) {
+        return m_lines.at(m_next++);
+    }
+    m_pastEnd = true;
+    m_recordCut = m_started > 0;
+    failure.raise(Err::InputPastEnd);
+    return QString();
+}
+
+void CountedFile::noteRecord(qsizetype line, const QString& note) {
+    m_notes.add(m_notes.line(line) + note + QStringLiteral(":\r\n") + m_lines.value(line - 1));
+}
+
+void CountedFile::tellDamage(bool (*beginsRecord)(const QString& line)) {
+    if (!m_readable) {
+        return; // the failure report names the file that could not be read
+    }
+    const QString wontSave =
+        QStringLiteral(" will not save this file, as that would cut it short.");
+    if (!m_countOk) {
+        const QString said = m_lines.size() < 2
+                                 ? QStringLiteral(" is missing")
+                                 : QStringLiteral(" reads '") + countLine + QLatin1Char('\'');
+        m_notes.add(m_notes.line(2) + QStringLiteral(", which holds the number of ") + m_kinds +
+                    QLatin1Char(',') + said + QStringLiteral(". No record is listed, and the ") +
+                    m_editor + wontSave);
+    } else if (m_pastEnd) {
+        m_notes.add(QStringLiteral("Your ") + m_fileName + QStringLiteral(" ends after ") +
+                    QString::number(m_started - (m_recordCut ? 1 : 0)) +
+                    QStringLiteral(" of the ") + QString::number(m_count) + QLatin1Char(' ') +
+                    m_kinds +
+                    QStringLiteral(" its line 2 announces. The missing ones are listed empty, "
+                                   "and the ") +
+                    m_editor + wontSave);
+    } else {
+        const QStringList left = rest();
+        const qsizetype uncounted = std::count_if(left.begin(), left.end(), beginsRecord);
+        if (uncounted > 0) {
+            ShowCountTooSmall(m_fileName, m_count, m_count + int(uncounted), m_kinds, m_editor);
+        }
+    }
+    m_notes.show();
 }

@@ -36,6 +36,32 @@ int RecordsHeld(int count, int read);
 // of `kind` ("troop", "item"); no failure, as the next save corrects it.
 void ShowCountMismatch(const QString& fileName, const QString& countLine, int found,
                        const QString& kind);
+// Tells the user that line 2 of `fileName` announces `count` records of
+// `kinds` ("factions", "parties") while `found` follow it: the `editor` lists
+// the announced ones only, and a save writes the others back as they stand.
+void ShowCountTooSmall(const QString& fileName, int count, int found, const QString& kinds,
+                       const QString& editor);
+
+// What a loader found damaged in a file, told after the load in one box of
+// its own, beside the failure report: which line and which record, and what
+// a save will do with it. The user can mend the file before saving.
+class LoadNotes {
+public:
+    // `editor` names the editor that saves the file ("troop editor").
+    LoadNotes(const QString& fileName, const QString& editor);
+    // One damaged place, in a sentence or two; the first few are told.
+    void add(const QString& note);
+    bool isEmpty() const { return m_notes.isEmpty(); }
+    // "Line 14 of your troops.txt" (lines counted from 1).
+    QString line(qsizetype number) const;
+    // Shows the box, if anything was noted.
+    void show() const;
+
+private:
+    QString m_fileName;
+    QString m_editor;
+    QStringList m_notes;
+};
 
 // The common end of every saver of a module file in ModuleFolder: offers the
 // time-stamped backup of `fileName` (stem, "_", time stamp, ".txt"), writes
@@ -63,11 +89,13 @@ bool ReadModuleTextFile(const QString& fileName, QStringList& lines, PendingFail
 // A file that announces on line 2 how many records follow and holds exactly
 // that many after it (factions, parties, party templates). Reading past the end
 // raises failure 62 and marks the load incomplete; the lines after the last
-// record read are kept.
+// record read are kept. What is wrong with the file is noted for the user.
 class CountedFile {
 public:
-    // Reads `fileName` from ModuleFolder and takes lines 1 and 2.
-    CountedFile(const QString& fileName, PendingFailure& failure);
+    // Reads `fileName` from ModuleFolder and takes lines 1 and 2. `kinds`
+    // names the records ("factions"), `editor` the editor that saves them.
+    CountedFile(const QString& fileName, const QString& kinds, const QString& editor,
+                PendingFailure& failure);
 
     QString header;    // line 1
     QString countLine; // line 2
@@ -80,6 +108,8 @@ public:
     bool startRecord(PendingFailure& failure);
     // The next line; the empty text and failure 62 at the end of the file.
     QString next(PendingFailure& failure);
+    // The line number (from 1) of the line the last next() returned.
+    qsizetype lineNumber() const { return m_next; }
     // The lines not read yet.
     QStringList rest() const { return m_lines.mid(m_next); }
     // Whether the file was read and held every record its count announced.
@@ -88,11 +118,27 @@ public:
     // is written back line for line.
     const LineEnds& lineEnds() const { return m_ends; }
 
+    // Notes for the user that the record whose first line is line `line`
+    // (from 1) is damaged, as `note` says.
+    void noteRecord(qsizetype line, const QString& note);
+    // Ends the load: tells the user of the records that follow those the count
+    // line announces (lines of the rest for which `beginsRecord` holds), and
+    // in a box of its own of what was noted damaged, a file cut short or a
+    // count that is no number included.
+    void tellDamage(bool (*beginsRecord)(const QString& line));
+
 private:
     QStringList m_lines;
     qsizetype m_next = 0;
+    int m_count = 0;   // the records line 2 announces
+    int m_started = 0; // the records begun
     bool m_readable = false;
     bool m_countOk = false;
     bool m_pastEnd = false;
+    bool m_recordCut = false; // the end of the file came inside a record
     LineEnds m_ends;
+    QString m_fileName;
+    QString m_kinds;
+    QString m_editor;
+    LoadNotes m_notes;
 };

@@ -15,11 +15,16 @@ LineEnds PartiesLineEnds;
 
 namespace {
 const QString PartiesFile = QStringLiteral("parties.txt");
+
+bool BeginsParty(const QString& line) {
+    return LineWord(line, 4).value_or(QString()).startsWith(QLatin1String("p_"));
 }
+} // namespace
 
 bool LoadTextParties() {
     PendingFailure failure;
-    CountedFile file(PartiesFile, failure);
+    CountedFile file(PartiesFile, QStringLiteral("parties"), QStringLiteral("party editor"),
+                     failure);
     PartiesHeader = file.header;
     PartiesCount = file.countLine;
     // Line 2 holds two numbers; the second is the number of parties.
@@ -29,9 +34,19 @@ bool LoadTextParties() {
     PartyIDs.clear();
     for (int i = 0; i < count && file.startRecord(failure); ++i) {
         const QString line = file.next(failure);
+        const qsizetype lineNumber = file.lineNumber();
         PartyLine.append(line);
         PartyLine2.append(file.next(failure));
-        PartyIDs.append({WordAt(line, 4, failure), WordAt(line, 5, failure)});
+        PendingFailure words;
+        PartyIDs.append({WordAt(line, 4, words), WordAt(line, 5, words)});
+        if (words.pending()) {
+            failure.raise(words.number());
+            file.noteRecord(lineNumber,
+                            QStringLiteral(", the first line of party ") + QString::number(i) +
+                                QStringLiteral(", holds fewer words than a party's first line, "
+                                               "whose words 4 and 5 (counting from 0) are the "
+                                               "party's id and name"));
+        }
     }
     PartyCount = RecordsHeld(count, int(PartyLine.size()));
     // One element more than there are parties, as the party editor expects.
@@ -41,6 +56,7 @@ bool LoadTextParties() {
     PartiesTail = file.rest();
     PartiesComplete = file.complete();
     PartiesLineEnds = file.lineEnds();
+    file.tellDamage(BeginsParty);
     ReportPending(failure, QStringLiteral("LoadTextParties"));
     return PartiesComplete;
 }

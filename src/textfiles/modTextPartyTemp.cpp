@@ -14,11 +14,16 @@ LineEnds PartyTempsLineEnds;
 
 namespace {
 const QString PartyTempsFile = QStringLiteral("party_templates.txt");
+
+bool BeginsTemplate(const QString& line) {
+    return line.startsWith(QLatin1String("pt_"));
 }
+} // namespace
 
 bool LoadTextPartyTemplates() {
     PendingFailure failure;
-    CountedFile file(PartyTempsFile, failure);
+    CountedFile file(PartyTempsFile, QStringLiteral("party templates"),
+                     QStringLiteral("party template editor"), failure);
     PartyTempsHeader = file.header;
     PartyTempsCount = file.countLine;
     const int count = file.recordCount(PartyTempsCount, failure);
@@ -27,7 +32,15 @@ bool LoadTextPartyTemplates() {
     for (int i = 0; i < count && file.startRecord(failure); ++i) {
         const QString line = file.next(failure);
         PartyTempLine.append(line);
-        PartyTempIDs.append({WordAt(line, 0, failure), WordAt(line, 1, failure)});
+        PendingFailure words;
+        PartyTempIDs.append({WordAt(line, 0, words), WordAt(line, 1, words)});
+        if (words.pending()) {
+            failure.raise(words.number());
+            file.noteRecord(file.lineNumber(),
+                            QStringLiteral(", the line of template ") + QString::number(i) +
+                                QStringLiteral(", holds fewer words than a template's line, "
+                                               "which begins with the template's id and name"));
+        }
     }
     PartyTempCount = RecordsHeld(count, int(PartyTempLine.size()));
     // One element more than there are templates, as the template editor expects.
@@ -36,6 +49,7 @@ bool LoadTextPartyTemplates() {
     PartyTempsTail = file.rest();
     PartyTempsComplete = file.complete();
     PartyTempsLineEnds = file.lineEnds();
+    file.tellDamage(BeginsTemplate);
     ReportPending(failure, QStringLiteral("LoadTextPartyTemplates"));
     return PartyTempsComplete;
 }

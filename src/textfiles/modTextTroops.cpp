@@ -1,5 +1,6 @@
 #include "textfiles/modTextTroops.h"
 
+#include "shell/modCore.h"
 #include "shell/modMain.h"
 #include "textfiles/modTextFiles.h"
 
@@ -21,6 +22,21 @@ namespace {
 const QString TroopsFile = QStringLiteral("troops.txt");
 // The most troops the game's troop tables hold (troops 0 to 5000).
 constexpr int GameTroopLimit = 5001;
+// A troop's first line holds its id, names, flags, faction and two upgrade
+// paths, at least.
+constexpr int TroopHeadWords = 10;
+
+bool NamesTroop(const QString& line) {
+    // One character is found much faster than four, and no line of a troop
+    // but its first holds it.
+    return line.contains(u'_') && line.contains(QLatin1String("trp_"));
+}
+
+// "the first troop" or "the troop after trp_x": where a damaged line stands.
+QString TroopAfter(int troopsBefore) {
+    return troopsBefore == 0 ? QStringLiteral("the first troop")
+                             : QStringLiteral("the troop after ") + TroopID.at(troopsBefore - 1);
+}
 
 void ClearTroopTables() {
     for (QStringList* table : {&TroopLine, &TroopItemLine, &TroopAttribLine, &TroopProfLine,
@@ -30,6 +46,19 @@ void ClearTroopTables() {
 }
 
 } // namespace
+
+bool TroopHasSoundShape(int i) {
+    if (i < 0 || i > TroopMax || !LineWord(TroopLine.at(i), TroopHeadWords - 1)) {
+        return false;
+    }
+    for (const QStringList* table :
+         {&TroopItemLine, &TroopAttribLine, &TroopProfLine, &TroopSkillLine, &TroopFaceLine}) {
+        if (NamesTroop(table->at(i))) {
+            return false;
+        }
+    }
+    return true;
+}
 
 bool LoadTextTroops() {
     PendingFailure failure;
@@ -57,16 +86,27 @@ bool LoadTextTroops() {
 
     // A record starts at any line naming a troop id and takes the five lines
     // after it, whatever they hold; lines between records are dropped. A record
-    // cut short by the end of the file keeps empty lines (not reported).
+    // cut short by the end of the file keeps empty lines (not reported). The
+    // user is told of every line a save would drop and of every record whose
+    // lines are out of shape (a line split in two or lost by a hand edit),
+    // before a save can make it worse.
+    LoadNotes notes(TroopsFile, QStringLiteral("troop editor"));
     for (qsizetype i = 2; i < lineCount; ++i) {
         const QString& line = lines.at(i);
-        if (!line.contains(QLatin1String("trp_"))) {
+        const int troop = int(TroopLine.size());
+        if (!NamesTroop(line)) {
+            if (!RemoveSpaces(line).isEmpty()) {
+                notes.add(notes.line(i + 1) + QStringLiteral(" stands where ") + TroopAfter(troop) +
+                          QStringLiteral(" should begin:\r\n") + line +
+                          QStringLiteral("\r\nIt belongs to no troop, so the next save drops it."));
+            }
             continue;
         }
+        const qsizetype first = i;
         auto next = [&]() { return ++i < lineCount ? lines.at(i) : QString(); };
         // More troops than the game holds are kept and saved all the same, but
         // the user is told that the file goes beyond what the game reads.
-        if (TroopLine.size() == GameTroopLimit) {
+        if (troop == GameTroopLimit) {
             failure.raise(Err::SubscriptOutOfRange);
         }
         TroopLine.append(line);
@@ -77,10 +117,43 @@ bool LoadTextTroops() {
         TroopFaceLine.append(next());
         TroopID.append(WordAt(line, 0, failure));
         TroopName.append(WordAt(line, 1, failure));
+
+        const auto unreadable = [troop] {
+            return QStringLiteral(" shows troop # ") + QString::number(troop) +
+                   QStringLiteral(" as unreadable and does not update it.");
+        };
+        if (!LineWord(line, TroopHeadWords - 1)) {
+            notes.add(notes.line(first + 1) + QStringLiteral(" begins ") + TroopAfter(troop) +
+                      QStringLiteral(", but holds ") + QString::number(line.count(u' ') + 1) +
+                      QStringLiteral(" words where a troop's first line holds ") +
+                      QString::number(TroopHeadWords) + QStringLiteral(":\r\n") + line +
+                      QStringLiteral("\r\nThe line may have been split, so the troop's six "
+                                     "lines were read shifted; the troop editor") +
+                      unreadable());
+        }
+        for (qsizetype k = first + 1; k <= i && k < lineCount; ++k) {
+            if (NamesTroop(lines.at(k))) {
+                notes.add(notes.line(k + 1) + QStringLiteral(" begins a troop, but ") +
+                          TroopID.last() +
+                          QStringLiteral(" before it takes it as one of its six lines:\r\n") +
+                          lines.at(k) + QStringLiteral("\r\nA line of ") + TroopID.last() +
+                          QStringLiteral(" may have been lost, so the troops after it were read "
+                                         "shifted; the troop editor") +
+                          unreadable());
+                break;
+            }
+        }
     }
 
     const int found = int(TroopLine.size());
     TroopMax = found - 1;
+    if (found > GameTroopLimit) {
+        notes.add(QStringLiteral("Your ") + TroopsFile + QStringLiteral(" holds ") +
+                  QString::number(found) + QStringLiteral(" troops; the game reads no more than ") +
+                  QString::number(GameTroopLimit) +
+                  QStringLiteral(". The editor keeps them all and saves them all."));
+    }
+    notes.show();
     if (!count || *count != found) {
         ShowCountMismatch(TroopsFile, TroopsCount, found, QStringLiteral("troop"));
     }

@@ -52,6 +52,13 @@ TEST_F(WorldFiles, FactionLineWithoutBlankAfterTheLeadWordIsReported) {
     EXPECT_EQ(FactionID.at(1), QString());
     EXPECT_EQ(FactionName.at(1), "0"); // the line's first character
     EXPECT_EQ(errors(), QStringList{plainErrorText(5, "LoadTextFactions")});
+    // Before the report, a box of its own says where.
+    ASSERT_EQ(platform.boxes.size(), 2u);
+    EXPECT_TRUE(platform.boxes[0].text.startsWith(
+        "Line 5 of your factions.txt, the first line of faction 1, holds no id and name (a "
+        "faction's first line is a lead word, the id, the name, the label flag and the colour, "
+        "each followed by a blank):\r\n0 fac_a\r\n\r\nPlease check your factions.txt before you "
+        "hit the save button in the faction editor."));
 }
 
 TEST_F(WorldFiles, PartyCountIsTheSecondWordOfLine2) {
@@ -102,20 +109,56 @@ TEST_F(WorldFiles, IncompleteFilesAreReportedAndMarked) {
         QStringList text;
         int failure, held;
         QStringList tail;
+        const char* told; // what the box beside the failure report says, if any
     } rows[] = {
-        {Factions, {"h", "3", "0 fac_n N 0 0 ", Rel, "0 fac_a A 0 0 "}, 62, 3, {}},
-        {Factions, {"h", "three", "0 fac_n N 0 0 ", "0 "}, 13, 0, {"0 fac_n N 0 0 ", "0 "}},
-        {Factions, {"h", "-2", "0 "}, 9, 0, {"0 "}},
-        {Factions, {}, 13, 0, {}},
-        {Factions, missing, 53, 0, {}},
-        {Parties, {"h", "2 2", " 1 0 0 p_a A ", "x"}, 62, 2, {}},
-        {Parties, {"h", "2 x", " 1 0 0 p_a A ", "x"}, 13, 0, {" 1 0 0 p_a A ", "x"}},
+        {Factions,
+         {"h", "3", "0 fac_n N 0 0 ", Rel, "0 fac_a A 0 0 "},
+         62,
+         3,
+         {},
+         "Your factions.txt ends after 1 of the 3 factions its line 2 announces."},
+        {Factions,
+         {"h", "three", "0 fac_n N 0 0 ", "0 "},
+         13,
+         0,
+         {"0 fac_n N 0 0 ", "0 "},
+         "Line 2 of your factions.txt, which holds the number of factions, reads 'three'."},
+        {Factions, {"h", "-2", "0 "}, 9, 0, {"0 "}, "the number of factions, reads '-2'."},
+        {Factions, {}, 13, 0, {}, "the number of factions, is missing."},
+        {Factions, missing, 53, 0, {}, nullptr},
+        {Parties,
+         {"h", "2 2", " 1 0 0 p_a A ", "x"},
+         62,
+         2,
+         {},
+         "Your parties.txt ends after 1 of the 2 parties its line 2 announces."},
+        {Parties,
+         {"h", "2 x", " 1 0 0 p_a A ", "x"},
+         13,
+         0,
+         {" 1 0 0 p_a A ", "x"},
+         "the number of parties, reads '2 x'."},
         // Line 2 without its second word: that word is missing, not wrong.
-        {Parties, {"h", "2", " 1 0 0 p_a A ", "x"}, 9, 0, {" 1 0 0 p_a A ", "x"}},
-        {Parties, missing, 53, 0, {}},
-        {Templates, {"h", "2", "pt_a A 0 "}, 62, 2, {}},
-        {Templates, {"h", "2.x", "pt_a A 0 "}, 13, 0, {"pt_a A 0 "}},
-        {Templates, missing, 53, 0, {}},
+        {Parties,
+         {"h", "2", " 1 0 0 p_a A ", "x"},
+         9,
+         0,
+         {" 1 0 0 p_a A ", "x"},
+         "the number of parties, reads '2'."},
+        {Parties, missing, 53, 0, {}, nullptr},
+        {Templates,
+         {"h", "2", "pt_a A 0 "},
+         62,
+         2,
+         {},
+         "Your party_templates.txt ends after 1 of the 2 party templates its line 2 announces."},
+        {Templates,
+         {"h", "2.x", "pt_a A 0 "},
+         13,
+         0,
+         {"pt_a A 0 "},
+         "the number of party templates, reads '2.x'."},
+        {Templates, missing, 53, 0, {}, nullptr},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text.join('|').toStdString());
@@ -131,6 +174,18 @@ TEST_F(WorldFiles, IncompleteFilesAreReportedAndMarked) {
         EXPECT_EQ(*l.tail, row.tail);
         EXPECT_EQ(errors(), QStringList{row.failure == 53 ? plainErrorText(53, l.proc)
                                                           : errorText(row.failure, l.proc)});
+        if (!row.told) {
+            EXPECT_EQ(platform.boxes.size(), 1u);
+            continue;
+        }
+        // The box comes first, and says the editor does not save the file.
+        ASSERT_EQ(platform.boxes.size(), 2u);
+        const QString told = platform.boxes[0].text;
+        EXPECT_TRUE(told.contains(QLatin1String(row.told))) << told.toStdString();
+        EXPECT_TRUE(told.contains(QLatin1String(" will not save this file, as that would cut it "
+                                                "short.\r\n\r\nPlease check your ") +
+                                  l.file))
+            << told.toStdString();
     }
 }
 
@@ -174,6 +229,61 @@ TEST_F(WorldFiles, ShortRecordsAreReportedWith9) {
     EXPECT_EQ(PartyTempIDs.at(0).Id, "pt_alone");
     EXPECT_EQ(errors(), (QStringList{errorText(9, "LoadTextParties"),
                                      errorText(9, "LoadTextPartyTemplates")}));
+    const QStringList texts = platform.boxTexts();
+    ASSERT_EQ(texts.size(), 4);
+    EXPECT_TRUE(texts[0].startsWith("Line 3 of your parties.txt, the first line of party 0, holds "
+                                    "fewer words than a party's first line, whose words 4 and 5 "
+                                    "(counting from 0) are the party's id and name:\r\n 1 0 0 "
+                                    "p_only\r\n"));
+    EXPECT_TRUE(texts[2].startsWith("Line 3 of your party_templates.txt, the line of template 0, "
+                                    "holds fewer words than a template's line, which begins with "
+                                    "the template's id and name:\r\npt_alone\r\n"));
+}
+
+// A count line smaller than the records after it: the editor lists what it
+// announces and the save keeps the rest as it stands; the user is told the
+// counts at load.
+TEST_F(WorldFiles, CountLinesSmallerThanTheRecordsAreTold) {
+    const struct {
+        const char* file;
+        bool (*load)();
+        bool (*save)();
+        const char *from, *to, *told;
+        const int* held; // the last faction, the number of parties or templates
+        int listed;
+    } rows[] = {
+        {"factions.txt", LoadTextFactions, SaveTextFactions, "\r\n4\r\n", "\r\n3\r\n",
+         "Line 2 of your factions.txt says there are 3 factions. After loading all lines, 4 "
+         "factions have been found!\r\n\r\nThe faction editor lists the first 3 only, and a "
+         "save writes the others back as they stand. Correct line 2 of your factions.txt to edit "
+         "them all.",
+         &FactionMax, 2},
+        {"parties.txt", LoadTextParties, SaveTextParties, "\r\n8 8\r\n", "\r\n8 7\r\n",
+         "Line 2 of your parties.txt says there are 7 parties. After loading all lines, 8 parties "
+         "have been found!\r\n\r\nThe party editor lists the first 7 only",
+         &PartyCount, 7},
+        {"party_templates.txt", LoadTextPartyTemplates, SaveTextPartyTemplates, "\r\n6\r\n",
+         "\r\n5\r\n",
+         "Line 2 of your party_templates.txt says there are 5 party templates. After loading all "
+         "lines, 6 party templates have been found!\r\n\r\nThe party template editor lists the "
+         "first 5 only",
+         &PartyTempCount, 5},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.file);
+        platform.boxes.clear();
+        const QByteArray bytes = module.read(row.file).replace(row.from, row.to);
+        module.write(row.file, bytes);
+        ASSERT_TRUE(row.load());
+        EXPECT_EQ(*row.held, row.listed);
+        ASSERT_EQ(platform.boxes.size(), 1u);
+        EXPECT_TRUE(platform.boxes[0].text.startsWith(row.told))
+            << platform.boxes[0].text.toStdString();
+        EXPECT_EQ(platform.boxes[0].title, ApplicationName());
+        platform.answer(MsgAnswer::No);
+        EXPECT_TRUE(row.save());
+        EXPECT_EQ(module.read(row.file), bytes);
+    }
 }
 
 // The three savers, run through the same checks.

@@ -400,6 +400,20 @@ bool frmTextTroops::canShow(const TroopRecord& record) const {
 }
 
 void frmTextTroops::ShowTroop() {
+    // Fields read from a troop whose lines are out of shape are not the
+    // troop's: they are neither shown nor stored back.
+    if (!TroopHasSoundShape(CurTroop)) {
+        m_shown.reset();
+        cmdUpdateTroop->setEnabled(false);
+        MsgBox(QStringLiteral("Troop # ") + QString::number(CurTroop) +
+                   QStringLiteral(" cannot be read: its six lines in troops.txt are out of shape "
+                                  "(a line split in two or lost). It is not shown and cannot be "
+                                  "updated; a save writes its lines back as they were read.") +
+                   Paragraph +
+                   QStringLiteral("Please mend your troops.txt and open the editor again."),
+               MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Unreadable troop..."));
+        return;
+    }
     PendingFailure failure;
     const TroopLines stored = StoredTroop(CurTroop);
     const std::optional<TroopRecord> record = DecodeTroop(stored, failure);

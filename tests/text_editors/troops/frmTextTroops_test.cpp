@@ -240,6 +240,20 @@ TEST_F(TroopEditorTest, ARecordThatCannotBeShownKeepsUpdateDisabled) {
     EXPECT_TRUE(lastBox().startsWith("Error #6 occured in function 'ShowTroop'."));
     select(2);
     EXPECT_TRUE(button("cmdUpdateTroop")->isEnabled());
+
+    // Out of shape, as a lost line leaves a troop: the next troop's first line
+    // read as its inventory. Its fields would parse, but they are not the
+    // troop's: it is not shown and the boxes of troop 2 never reach it.
+    TroopItemLine[1] = original[3][TroopHeadLine];
+    select(1);
+    EXPECT_EQ(platform.boxes.back().title, "Unreadable troop...");
+    EXPECT_TRUE(lastBox().startsWith("Troop # 1 cannot be read: its six lines in troops.txt are "
+                                     "out of shape"));
+    EXPECT_FALSE(button("cmdUpdateTroop")->isEnabled());
+    window->UpdateTroop(true);
+    EXPECT_EQ(TroopItemLine[1], original[3][TroopHeadLine]);
+    EXPECT_EQ(TroopLine[1], original[1][TroopHeadLine]);
+    EXPECT_FALSE(window->UnsavedTroops);
 }
 
 TEST_F(TroopEditorTest, TroopFilter) {
