@@ -221,7 +221,7 @@ void frmPythonPartyTemp::wireControls() {
     connect(cmdSave, &QPushButton::clicked, this, [this] { saveFile(SavePythonPT, UnsavedPT); });
 
     // A pick from a vocabulary goes into the edit box; a separator row puts nothing there.
-    const auto pick = [this](ComboBox* combo, const QStringList* vocabulary, QLineEdit* box) {
+    const auto pick = [](ComboBox* combo, const QStringList* vocabulary, QLineEdit* box) {
         connect(combo, &ComboBox::click, box, [combo, vocabulary, box] {
             if (const auto text = PickedVocabularyText(*vocabulary, combo->listIndex()))
                 box->setText(*text);
