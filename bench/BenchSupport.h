@@ -84,3 +84,80 @@ inline QStringList ItemsPyFileLines(int count) {
          << QStringLiteral("]");
     return file;
 }
+
+// module_troops.py in the shape of the largest real one: 26,030 lines and
+// about 4 MB, LF line ends, 3,241 troops of 16 fields over seven or eight lines
+// each (a few with a remark inside; player and temp_troop on one or four), a remark and a blank
+// line between groups, a few names with bytes above ASCII, and upgrade lines behind the list. The
+// inventories name the items of ItemsPyFileLines-like files: itm_item_0 to
+// itm_item_<itemCount - 1>.
+inline QByteArray LargeTroopsPyFile(int itemCount) {
+    constexpr int TroopCount = 3239; // with player and temp_troop, 3,241
+    constexpr int FileLines = 26030;
+    QByteArray text = "# -*- coding: cp1252 -*-\n"
+                      "from header_common import *\nfrom header_items import *\n"
+                      "from header_troops import *\nfrom header_skills import *\n"
+                      "from ID_factions import *\nfrom ID_items import *\n"
+                      "from ID_scenes import *\n\n"
+                      "def wp(x):\n  n = 0\n  n |= wp_one_handed(x)\n  n |= wp_two_handed(x)\n"
+                      "  return n\n\n"
+                      "troops = [\n"
+                      "  [\"player\",\"Player\",\"Player\",tf_hero|tf_unmoveable_in_party_window,"
+                      "no_scene,reserved,fac_player_faction,\n   [],\n"
+                      "   str_4|agi_4|int_4|cha_4,wp(15),0,0x000000018000000136db6db6db6db6db0000"
+                      "0000001db6db0000000000000000],\n"
+                      "  [\"temp_troop\",\"Temp Troop\",\"Temp Troop\",tf_hero,no_scene,reserved,"
+                      "fac_commoners,[],def_attrib,0,knows_common|knows_inventory_management_10,"
+                      "0],\n";
+    const auto item = [itemCount](int k) {
+        return "itm_item_" + QByteArray::number(k % itemCount);
+    };
+    for (int i = 0; i < TroopCount; ++i) {
+        const QByteArray n = QByteArray::number(i);
+        if (i % 25 == 0)
+            text += "\n#### Troops of the " + QByteArray::number(i / 25) +
+                    ". group: soldiers, their officers and the mercenaries who follow them\n";
+        // A few names carry the code page's letters, as real modules' do.
+        const QByteArray name = i % 500 == 7 ? "J\xe4ger " + n : "Troop Number " + n;
+        text += "  [\"troop_" + n + "\",\"" + name + "\",\"Troops Numbered " + n +
+                "\",  # recruited in the villages, trained in the towns, paid by the lords\n";
+        text += "   tf_guarantee_boots|tf_guarantee_armor|tf_guarantee_helmet|"
+                "tf_guarantee_gloves|tf_guarantee_horse|tf_guarantee_shield|tf_mounted,"
+                " no_scene, reserved, fac_kingdom_" +
+                QByteArray::number(i % 6) + ",  # the kingdom the troop serves\n";
+        if (i % 100 == 50)
+            text += "   # early equipment, kept for the old saves\n";
+        QByteArray items = "   [";
+        for (int k = 0; k < 12; ++k)
+            items += (k ? "," : "") + item(i * 7 + k * 13);
+        text += items + ",\n    ";
+        items.clear();
+        for (int k = 12; k < 24; ++k)
+            items += (k > 12 ? "," : "") + item(i * 7 + k * 13);
+        text += items + "],\n";
+        text += "   str_12|agi_11|int_8|cha_9|level(" + QByteArray::number(i % 30 + 1) +
+                "), wp_one_handed(120)|wp_two_handed(110)|wp_polearm(100)|wp_archery(90)|"
+                "wp_crossbow(80)|wp_throwing(70),  # level, attributes, proficiencies\n";
+        text += "   knows_riding_4|knows_ironflesh_3|knows_power_strike_3|knows_athletics_2|"
+                "knows_shield_2|knows_weapon_master_2|knows_tactics_1|knows_trainer_2|"
+                "knows_looting_3|knows_pathfinding_2|knows_spotting_1|"
+                "knows_inventory_management_2|knows_wound_treatment_1|knows_first_aid_1,\n";
+        if (i % 2 == 0)
+            text += "   0x00000001b00c300b3b6d6e3b5d8e36db00000000001e36e3,"
+                    " 0x00000003bf00a30b3b6d6e3b5d8e36db00000000001e36e3,\n"
+                    "   0, 0, 0],\n";
+        else
+            text += "   0x00000001b00c300b3b6d6e3b5d8e36db00000000001e36e3,"
+                    " 0x00000003bf00a30b3b6d6e3b5d8e36db00000000001e36e3, 0, 0, 0],\n";
+    }
+    text += "]\n\n# Upgrade paths\n";
+    int lines = int(text.count('\n'));
+    for (int i = 0; lines < FileLines; i += 2, ++lines) {
+        const QByteArray a = "\"troop_" + QByteArray::number(i % TroopCount) + "\"";
+        const QByteArray b = "\"troop_" + QByteArray::number((i + 1) % TroopCount) + "\"";
+        const QByteArray c = "\"troop_" + QByteArray::number((i + 2) % TroopCount) + "\"";
+        text += i % 4 == 0 ? "upgrade2(troops," + a + "," + b + "," + c + ")\n"
+                           : "upgrade(troops," + a + "," + b + ")\n";
+    }
+    return text;
+}

@@ -1,6 +1,7 @@
-// The module-system troop editor on a large module_troops.py (3,000 troops,
-// each over four lines, with an upgrade line each) and module_items.py (1,200
-// items): opening the window, showing a troop, filtering and rewriting all.
+// The module-system troop editor on the largest real shape of module_troops.py
+// (LargeTroopsPyFile: 3,241 troops over seven or eight lines, 26,030 lines)
+// and a module_items.py of 1,200 items: opening the window, showing a troop,
+// filtering and rewriting all.
 #include "ms_editors/troops/frmPythonTroops.h"
 #include "platform/AppFolder.h"
 #include "platform/MessageBox.h"
@@ -22,7 +23,6 @@
 
 namespace {
 
-constexpr int TroopCount = 3000;
 constexpr int ItemCount = 1200;
 
 void WriteFile(const QString& path, const QString& text) {
@@ -53,31 +53,10 @@ public:
         items += " [\"items_end\",\"Items End\", [(\"mesh\",0)], 0, 0, 1, 0, 0],\n]\n";
         WriteFile(ModuleSystemDirectory + "module_items.py", items);
 
-        QString troops = QStringLiteral("from header_troops import *\n\ntroops = [\n");
-        troops += "  [\"player\",\"Player\",\"Player\",tf_hero,no_scene,reserved,fac_player,[],"
-                  "def_attrib,wp(15),0,0],\n";
-        troops += "  [\"temp_troop\",\"Temp Troop\",\"Temp Troop\",tf_hero,no_scene,reserved,"
-                  "fac_commoners,[],def_attrib,0,knows_common,0],\n";
-        for (int i = 0; i < TroopCount; ++i)
-            troops +=
-                QStringLiteral("# troop %1\n"
-                               "  [\"troop_%1\",\"Troop %1\",\"Troops %1\",tf_guarantee_boots|"
-                               "tf_guarantee_armor,no_scene,reserved,fac_commoners,\n"
-                               "   [itm_item_%2,itm_item_%3,itm_item_%4,itm_item_%5],\n"
-                               "   def_attrib|level(%6),wp_one_handed(80)|wp_polearm(60),"
-                               "knows_common|knows_riding_2,\n"
-                               "   man_face_young_1, man_face_old_1],\n")
-                    .arg(i)
-                    .arg(i % ItemCount)
-                    .arg((i + 1) % ItemCount)
-                    .arg((i + 2) % ItemCount)
-                    .arg((i + 3) % ItemCount)
-                    .arg(i % 30 + 1);
-        troops += "]\n\n";
-        for (int i = 0; i + 1 < TroopCount; ++i)
-            troops +=
-                QStringLiteral("upgrade(troops,\"troop_%1\",\"troop_%2\")\n").arg(i).arg(i + 1);
-        WriteFile(ModuleSystemDirectory + "module_troops.py", troops);
+        QFile troops(ModuleSystemDirectory + "module_troops.py");
+        const QByteArray text = LargeTroopsPyFile(ItemCount);
+        if (!troops.open(QIODevice::WriteOnly) || troops.write(text) != text.size())
+            qFatal("cannot write module_troops.py");
     }
     ~LargeModuleSystem() {
         SetMessageBoxHandler({});
