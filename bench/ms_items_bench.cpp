@@ -12,7 +12,8 @@
 namespace {
 
 PythonTable ItemTable(int count) {
-    return BuildPythonTable(ItemsPyFileLines(count), ItemListFormat);
+    return BuildPythonTable(ItemsPyFileLines(count).join(QStringLiteral("\r\n")).toLatin1(),
+                            ItemListFormat);
 }
 
 void BM_PythonItemTypeFilter(benchmark::State& state) {

@@ -25,12 +25,20 @@ inline void CheckTable(const QStringList& lines, int max, int hardwired, int las
         std::abort();
 }
 
-// What a save writes (the table's elements, one a line), a load must read back
-// into the same table with the same markers.
-inline void CheckRoundTrip(const QStringList& written, const PythonListFormat& format,
-                           int hardwired, int lastEntry = -1) {
-    const PythonTable again = BuildPythonTable(written, format);
-    if (again.lines + again.tail != written || again.hardwired != hardwired ||
+// What a load read, a save without an edit gives back byte for byte; and what
+// a save writes element by element (as it writes changed elements), a load
+// reads back into the same table with the same markers.
+inline void CheckRoundTrip(const std::uint8_t* data, std::size_t size, const QStringList& elements,
+                           const PythonListFormat& format, int hardwired, int lastEntry = -1) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    const PythonTable loaded = BuildPythonTable(bytes, format);
+    if (loaded.lines + loaded.tail != elements ||
+        ComposePythonFile(loaded.source, elements) != bytes)
+        std::abort();
+    if (!loaded.damage.isEmpty())
+        return;
+    const PythonTable again = BuildPythonTable(ComposePythonFile(PythonSource(), elements), format);
+    if (again.lines + again.tail != elements || again.hardwired != hardwired ||
         (lastEntry >= 0 && again.lastEntry != lastEntry))
         std::abort();
 }

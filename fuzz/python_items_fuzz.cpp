@@ -8,6 +8,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     folder.write(data, size);
     LoadPythonItems();
     CheckTable(PyItemLines, PyItemMax, PyItemHardwired);
-    CheckRoundTrip(PyItemLines + PyItemTail, ItemListFormat, PyItemHardwired);
+    CheckRoundTrip(data, size, PyItemLines + PyItemTail, ItemListFormat, PyItemHardwired);
     return 0;
 }

@@ -8,6 +8,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     folder.write(data, size);
     LoadPythonPT();
     CheckTable(PyPTLines, PyPTMax, PyPTHardwired, PyPTLastEntry);
-    CheckRoundTrip(PyPTLines, PartyTemplateListFormat, PyPTHardwired, PyPTLastEntry);
+    CheckRoundTrip(data, size, PyPTLines, PartyTemplateListFormat, PyPTHardwired, PyPTLastEntry);
     return 0;
 }

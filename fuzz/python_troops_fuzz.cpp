@@ -8,6 +8,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     folder.write(data, size);
     LoadPythonTroops();
     CheckTable(PyTroopLines, PyTroopMax, PyTroopHardwired, PyTroopLastEntry);
-    CheckRoundTrip(PyTroopLines, TroopListFormat, PyTroopHardwired, PyTroopLastEntry);
+    CheckRoundTrip(data, size, PyTroopLines, TroopListFormat, PyTroopHardwired, PyTroopLastEntry);
     return 0;
 }

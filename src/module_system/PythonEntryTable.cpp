@@ -50,11 +50,14 @@ PythonRewriteResult RewriteAllPythonEntries(QStringList& lines, int max, const Q
             ++result.skipped;
             continue;
         }
-        if (auto text = step(line, lines[line])) {
+        auto text = step(line, lines[line]);
+        if (!text) {
+            ++result.skipped;
+        } else if (*text == lines[line]) {
+            ++result.unchanged;
+        } else {
             lines[line] = std::move(*text);
             ++result.rewritten;
-        } else {
-            ++result.skipped;
         }
     }
     return result;

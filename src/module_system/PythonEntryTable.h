@@ -39,17 +39,20 @@ int PythonEndInsertLine(const QStringList& lines, int max, int marker,
 
 // One entry of a rewrite-all pass: given the entry's element, the text the
 // editor stores after showing the entry and updating it unchanged, or nothing
-// to leave it as it was (it cannot be read completely). A step may change
-// other elements (an upgrade line), never the number of elements.
+// to leave it as it was (it cannot be read completely). A step gives the
+// element itself back when the entry reads back with the fields it has, so
+// that it keeps its lines as written. A step may change other elements (an
+// upgrade line), never the number of elements.
 using PythonRewriteStep = std::function<std::optional<QString>(int line, const QString& entry)>;
 
 struct PythonRewriteResult {
     int rewritten = 0;
-    int skipped = 0; // entries left as they were
+    int unchanged = 0; // read back with the same fields, left as they were
+    int skipped = 0;   // could not be read completely, left as they were
 };
 
 // Runs `step` over the entries behind rows 1 to the last of a full list (row 0
 // is left alone, as the editors' scans have always done) and stores what it
-// gives. Rows whose element is no entry any more count as left alone.
+// gives. Rows whose element is no entry any more count as skipped.
 PythonRewriteResult RewriteAllPythonEntries(QStringList& lines, int max, const QList<int>& rowLines,
                                             QChar opener, const PythonRewriteStep& step);

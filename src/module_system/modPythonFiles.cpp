@@ -9,6 +9,7 @@
 #include "platform/TextFile.h"
 #include "shell/modMain.h"
 
+#include <QFileInfo>
 #include <QStringMatcher>
 
 #include <algorithm>
@@ -127,34 +128,96 @@ template <typename Pred> std::vector<int> NextWhere(int n, Pred&& pred) {
 
 class TableBuilder {
 public:
-    TableBuilder(const QStringList& lines, const PythonListFormat& format)
-        : m_lines(lines), m_format(format), m_scan(ScanPythonSource(lines)) {}
+    TableBuilder(const QByteArray& bytes, const PythonListFormat& format)
+        : m_bytes(bytes), m_file(SplitPythonFileLines(bytes)), m_lines(m_file.text),
+          m_format(format) {}
 
     PythonTable build();
 
 private:
+    void scan();
     int entryEnd(int first) const;
     QString joinEntry(int first, int last) const;
     bool inList(int i) const { return m_closeLine < 0 || i <= m_closeLine; }
+    // Adds an element read from lines first to last.
+    void add(const QString& element, int first, int last);
+    // Adds an element that stands on no line of the file.
+    void addMadeUp(const QString& element);
+    // Tells why the entry on line `first` could not be joined, if it is damaged.
+    void tellUnjoined(int first);
+    void tell(int line, const QString& text);
+    PythonTable finish(qsizetype tailFrom);
 
+    const QByteArray& m_bytes;
+    const PythonFileLines m_file;
     const QStringList& m_lines;
     const PythonListFormat& m_format;
-    const QVector<PySourceLine> m_scan;
-    int m_depth = 0;      // bracket depth inside the list
-    int m_closeLine = -1; // the line that closes the list, -1 if none does
-    std::vector<int> m_nextClose, m_nextBroken, m_nextInString;
+    QVector<PySourceLine> m_scan;
+    int m_start = -1;           // the line that opens the list, -1 if none does
+    int m_depth = 0;            // bracket depth inside the list
+    int m_closeLine = -1;       // the line that closes the list, -1 if none does
+    int m_openString = -1;      // the line on which a string that never closes opens
+    std::vector<bool> m_resync; // the line begins an entry while another is still open
+    std::vector<int> m_nextClose, m_nextBroken, m_nextInString, m_nextResync;
+    int m_toldUpTo = -1; // lines up to here belong to a damaged entry already told
+
+    PythonTable m_table;
+    QStringList m_out;
+    std::vector<PythonSource::Span> m_spans;
 };
+
+void TableBuilder::scan() {
+    const int n = int(m_lines.size());
+    m_scan.resize(n);
+    m_resync.assign(size_t(n), false);
+    PySourceState state;
+    for (int i = 0; i < n; ++i) {
+        PySourceLine& info = m_scan[i];
+        if (m_start >= 0 && m_closeLine < 0 && !state.inString() && state.depth > m_depth &&
+            IsPythonEntry(m_lines[i], m_format.opener)) {
+            // An entry begins while the one before is still open: that one
+            // misses a closing bracket (or a quote). The list is read on as
+            // if it had closed, so that one damaged entry does not swallow
+            // every entry behind it.
+            m_resync[size_t(i)] = true;
+            state.depth = m_depth;
+        }
+        info.start = state;
+        ScanPythonLine(m_lines[i], state, info, PyQuietScan());
+        info.end = state;
+        if (info.end.inString() && !info.start.inString())
+            m_openString = i;
+        if (m_start < 0) {
+            // Line 0 is header whatever it holds.
+            if (i == 0 || info.start.inString())
+                continue;
+            if (const auto opening = FindListOpening(m_lines[i], info.start, m_format.listStart)) {
+                m_start = i;
+                m_depth = opening->depth;
+                if (opening->closed)
+                    m_closeLine = i;
+            }
+        } else if (m_closeLine < 0 && info.minDepth < m_depth) {
+            m_closeLine = i;
+        }
+    }
+    if (!state.inString())
+        m_openString = -1;
+}
 
 // The last line of the entry that opens on line `first`: the first line at
 // whose end the entry's brackets are all closed. -1 when the entry cannot be
-// joined: it never closes, or a string in it runs over a line end or is broken.
+// joined: it never closes, the next entry begins before it closes, or a
+// string in it runs over a line end or is broken.
 int TableBuilder::entryEnd(int first) const {
     const int last = m_nextClose[first];
     if (last < 0)
         return -1;
-    const int broken = m_nextBroken[first];
-    const int inString = m_nextInString[first + 1];
-    if ((broken >= 0 && broken <= last) || (inString >= 0 && inString <= last))
+    const auto within = [&](const std::vector<int>& next, int from) {
+        return next[from] >= 0 && next[from] <= last;
+    };
+    if (within(m_nextBroken, first) || within(m_nextInString, first + 1) ||
+        within(m_nextResync, first + 1))
         return -1;
     return last;
 }
@@ -190,106 +253,188 @@ QString TableBuilder::joinEntry(int first, int last) const {
     return entry;
 }
 
+void TableBuilder::add(const QString& element, int first, int last) {
+    m_out.append(element);
+    m_spans.push_back({m_file.begin(first), m_file.end[size_t(last)], 1, m_scan[first].start});
+}
+
+void TableBuilder::addMadeUp(const QString& element) {
+    m_out.append(element);
+    m_spans.push_back({m_bytes.size(), m_bytes.size(), 1, PySourceState()});
+}
+
+void TableBuilder::tell(int line, const QString& text) {
+    m_table.damage.append(QStringLiteral("Line ") + QString::number(line + 1) +
+                          QStringLiteral(": ") + text);
+}
+
+void TableBuilder::tellUnjoined(int first) {
+    const QString id = PythonEntryId(m_lines[first]);
+    const QString entry =
+        id.isEmpty() ? QStringLiteral("the entry") : QStringLiteral("the entry \"") + id + u'"';
+    const int close = m_nextClose[first];
+    const int resync = m_nextResync[first + 1];
+    const int broken = m_nextBroken[first];
+    // How far the damaged entry reaches: to the next entry, or to its end.
+    const int reach = resync >= 0 && (close < 0 || resync <= close) ? resync - 1 : close;
+    if (broken >= 0 && (reach < 0 || broken <= reach)) {
+        tell(first, entry + QStringLiteral(" cannot be read: a quote on line ") +
+                        QString::number(broken + 1) + QStringLiteral(" is not closed."));
+    } else if (reach >= 0 && reach != close) {
+        tell(first, entry + QStringLiteral(" does not close before the next entry on line ") +
+                        QString::number(resync + 1) +
+                        QStringLiteral("; a closing bracket is missing."));
+    } else if (close < 0) {
+        tell(first, entry + QStringLiteral(" does not close before the end of the file."));
+    } else {
+        return; // a string over several lines: sound, but not joined
+    }
+    m_toldUpTo = reach < 0 ? int(m_lines.size()) : reach;
+}
+
+PythonTable TableBuilder::finish(qsizetype tailFrom) {
+    m_table.lines = m_out.mid(0, tailFrom);
+    m_table.tail = m_out.mid(tailFrom);
+    PythonSource& source = m_table.source;
+    source.bytes = m_bytes;
+    source.elements = m_out;
+    source.spans = std::move(m_spans);
+    source.opener = m_format.opener;
+    source.entryKeepsRemark = !m_format.compactEntries;
+    source.lastLineEnded = m_bytes.isEmpty() || m_bytes.endsWith('\n') || m_bytes.endsWith('\r');
+    // New lines end as most of the file's lines do, CR LF when none ends.
+    int ends[3] = {0, 0, 0}; // CR LF, LF, CR
+    for (int i = 0; i < int(m_lines.size()); ++i) {
+        const qsizetype to = m_file.end[size_t(i)];
+        const qsizetype length = to - m_file.begin(i) - m_lines[i].size();
+        if (length == 2)
+            ++ends[0];
+        else if (length == 1)
+            ++ends[m_bytes[to - 1] == '\n' ? 1 : 2];
+    }
+    const int most = int(std::max_element(std::begin(ends), std::end(ends)) - std::begin(ends));
+    source.lineEnd = most == 0   ? QByteArray("\r\n")
+                     : most == 1 ? QByteArray("\n")
+                                 : QByteArray("\r");
+
+    if (m_start >= 0 && m_closeLine < 0) {
+        const QString list = m_lines[m_start].trimmed();
+        if (m_openString >= 0) {
+            tell(m_openString, QStringLiteral("a quote opened here is not closed before the end of "
+                                              "the file."));
+        }
+        QString last;
+        if (m_table.lastEntry > m_start) {
+            const QString id = PythonEntryId(m_out[m_table.lastEntry]);
+            last = QStringLiteral(", or its last entry") +
+                   (id.isEmpty() ? QString() : QStringLiteral(" \"") + id + u'"') +
+                   QStringLiteral(" misses one");
+        }
+        tell(m_start, QStringLiteral("the list \"") + list +
+                          QStringLiteral("\" does not close before the end of the file: its "
+                                         "closing bracket is missing") +
+                          last + u'.');
+        source.notSaved = QStringLiteral("the list \"") + list + QStringLiteral("\" on line ") +
+                          QString::number(m_start + 1) +
+                          QStringLiteral(" does not close before the end of the file");
+    }
+    return std::move(m_table);
+}
+
 PythonTable TableBuilder::build() {
-    PythonTable table;
     const int n = int(m_lines.size());
     if (n == 0) {
-        table.lines = QStringList{QString()};
-        table.failure = Err::InputPastEnd;
-        return table;
+        addMadeUp(QString());
+        m_table.failure = Err::InputPastEnd;
+        return finish(m_out.size());
     }
+    scan();
 
     // The header, copied as it is: line 0, then every line up to the one that
     // opens the list.
-    int start = -1;
-    bool closedOnStart = false;
-    for (int i = 1; i < n && start < 0; ++i) {
-        if (m_scan[i].start.inString())
-            continue;
-        if (const auto opening = FindListOpening(m_lines[i], m_scan[i].start, m_format.listStart)) {
-            start = i;
-            m_depth = opening->depth;
-            closedOnStart = opening->closed;
-        }
+    if (m_start < 0) {
+        for (int i = 0; i < n; ++i)
+            add(m_lines[i], i, i);
+        m_table.lastEntry = n - 1;
+        m_table.failure = Err::InputPastEnd;
+        return finish(m_out.size());
     }
-    if (start < 0) {
-        table.lines = m_lines;
-        table.lastEntry = n - 1;
-        table.failure = Err::InputPastEnd;
-        return table;
-    }
-    table.lines = m_lines.mid(0, start + 1);
-    table.lastEntry = start; // with no entry, new ones go first into the list
+    for (int i = 0; i <= m_start; ++i)
+        add(m_lines[i], i, i);
+    m_table.lastEntry = m_start; // with no entry, new ones go first into the list
 
-    m_closeLine = closedOnStart ? start : -1;
-    for (int i = start + 1; i < n && m_closeLine < 0; ++i) {
-        if (m_scan[i].minDepth < m_depth)
-            m_closeLine = i;
-    }
-    if (m_closeLine < 0)
-        table.failure = Err::SubscriptOutOfRange;
     m_nextClose = NextWhere(n, [&](int i) {
         const PySourceState& end = m_scan[i].end;
         return end.depth <= m_depth && !end.inString() && !m_scan[i].joinsNext;
     });
     m_nextBroken = NextWhere(n, [&](int i) { return m_scan[i].broken; });
     m_nextInString = NextWhere(n, [&](int i) { return m_scan[i].start.inString(); });
+    m_nextResync = NextWhere(n, [&](int i) { return bool(m_resync[size_t(i)]); });
 
     // Every entry line is searched for the marked ids' texts: the searches are
     // prepared once.
     const QStringMatcher hardwiredText(m_format.hardwiredId);
     const QStringMatcher endText(m_format.endId);
-    bool lastJoined = false; // the element of the last entry is a joined one
-    int lastEntryEnd = -1;   // the line on which that entry ends
-    for (int i = start + 1; i < n;) {
+    bool lastJoined = false;  // the element of the last entry is a joined one
+    int lastEntryEnd = -1;    // the line on which that entry ends
+    size_t lastEntrySpan = 0; // and the span it stands on
+    for (int i = m_start + 1; i < n;) {
         const PySourceLine& info = m_scan[i];
         if (!inList(i)) {
-            table.lines.append(m_lines[i]); // code behind the list: indentation matters
+            add(m_lines[i], i, i); // code behind the list: indentation matters
             ++i;
             continue;
         }
         if (info.start.inString() || info.start.depth != m_depth ||
             !IsPythonEntry(m_lines[i], m_format.opener)) {
-            table.lines.append(TrimListLine(m_lines[i], info));
+            if (info.broken && i > m_toldUpTo)
+                tell(i, QStringLiteral("a quote is not closed."));
+            add(TrimListLine(m_lines[i], info), i, i);
             ++i;
             continue;
         }
 
-        const int element = int(table.lines.size());
+        const int element = int(m_out.size());
         // Only an entry that holds the text of a marked id is read for its id.
         const auto idIs = [&](const QString& wanted, const QStringMatcher& text) {
             return !wanted.isEmpty() && text.indexIn(m_lines[i]) >= 0 &&
                    PythonEntryId(m_lines[i]) == wanted;
         };
         if (idIs(m_format.hardwiredId, hardwiredText))
-            table.hardwired = element;
-        table.lastEntry = element;
+            m_table.hardwired = element;
+        m_table.lastEntry = element;
         const int last = entryEnd(i);
         lastJoined = last >= 0;
         if (!lastJoined) {
-            table.lines.append(TrimListLine(m_lines[i], info));
+            tellUnjoined(i);
+            add(TrimListLine(m_lines[i], info), i, i);
             ++i;
             continue;
         }
-        table.lines.append(joinEntry(i, last));
+        add(joinEntry(i, last), i, last);
         lastEntryEnd = last;
+        lastEntrySpan = m_spans.size() - 1;
         if (m_closeLine < 0 && idIs(m_format.endId, endText)) {
             // The end entry of a list that never closes ends the editable
             // part: the line behind it stands for the list's "]", and whatever
             // follows goes back to the file as it stands.
-            FinishLastEntry(table.lines.last());
-            if (last + 1 < n) {
-                table.lines.append(m_lines[last + 1]);
-                table.tail = m_lines.mid(last + 2);
-            } else {
-                table.lines.append(QStringLiteral("]"));
+            if (auto rest = FinishLastEntry(m_out.last())) {
+                m_out.append(*rest);
+                ++m_spans.back().elements;
             }
-            return table;
+            if (last + 1 < n)
+                add(m_lines[last + 1], last + 1, last + 1);
+            else
+                addMadeUp(QStringLiteral("]"));
+            const qsizetype tailFrom = m_out.size();
+            for (int k = last + 2; k < n; ++k)
+                add(m_lines[k], k, k);
+            return finish(tailFrom);
         }
         i = last + 1;
     }
     if (lastJoined) {
-        if (auto rest = FinishLastEntry(table.lines[table.lastEntry])) {
+        if (auto rest = FinishLastEntry(m_out[m_table.lastEntry])) {
             // A remark behind the list's closing bracket is no part of the
             // entry, though joining cut it.
             const int commentAt = m_scan[lastEntryEnd].commentAt;
@@ -297,20 +442,20 @@ PythonTable TableBuilder::build() {
                 *rest += u' ';
                 *rest += TrimPythonEnd(QStringView(m_lines[lastEntryEnd]).mid(commentAt));
             }
-            table.lines.insert(table.lastEntry + 1, *rest);
+            m_out.insert(m_table.lastEntry + 1, *rest);
+            ++m_spans[lastEntrySpan].elements;
         }
     }
+    qsizetype tailFrom = m_out.size();
     if (!m_format.endId.isEmpty() && m_closeLine >= 0) {
         // A list with an end entry ends its editable part at its closing
         // bracket, also where comments or blank lines stand between the end
         // entry and the bracket, and without the end entry too: the lines
         // behind the bracket go to the tail, so that entries added at the end
         // stay inside the list.
-        const qsizetype behind = n - 1 - m_closeLine;
-        table.tail = table.lines.mid(table.lines.size() - behind);
-        table.lines.resize(table.lines.size() - behind);
+        tailFrom -= n - 1 - m_closeLine;
     }
-    return table;
+    return finish(tailFrom);
 }
 
 } // namespace
@@ -324,32 +469,80 @@ const PythonListFormat PartyTemplateListFormat{QStringLiteral("party_templates=[
                                                QLatin1Char('('), QStringLiteral("hero_party"),
                                                QString(), true};
 
-PythonTable BuildPythonTable(const QStringList& fileLines, const PythonListFormat& format) {
-    return TableBuilder(fileLines, format).build();
+PythonTable BuildPythonTable(const QByteArray& bytes, const PythonListFormat& format) {
+    return TableBuilder(bytes, format).build();
 }
+
+namespace {
+
+// The load's report of a damaged list: which entries, on which lines, and
+// what that means for the save.
+void ShowDamage(const QString& fileName, const PythonTable& table) {
+    constexpr int Shown = 10;
+    QString text = fileName + QStringLiteral(" could not be read whole:\r\n\r\n") +
+                   QStringList(table.damage.mid(0, Shown)).join(QStringLiteral("\r\n"));
+    if (table.damage.size() > Shown)
+        text += QStringLiteral("\r\n... and ") + QString::number(table.damage.size() - Shown) +
+                QStringLiteral(" more.");
+    if (table.source.notSaved.isEmpty())
+        text += QStringLiteral("\r\n\r\nThe editor keeps the lines of these entries as they are "
+                               "and saves them as it read them. Correct them in a text editor to "
+                               "edit these entries here.");
+    else
+        text += QStringLiteral("\r\n\r\nChanges to ") + fileName +
+                QStringLiteral(" cannot be saved until this is corrected in a text editor: "
+                               "saving would write over what the editor could not read.");
+    MsgBox(text, MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Damaged list..."));
+}
+
+// Whether the file may be written over; tells why not when it may not.
+bool MaySave(const QString& fileName, const QString& path, const PythonSource& source) {
+    QString why;
+    if (!source.notSaved.isEmpty())
+        why = QStringLiteral("Your ") + fileName +
+              QStringLiteral(" was not read whole when the editor opened: ") + source.notSaved +
+              QStringLiteral(". Saving would write over what the editor could not read, so "
+                             "nothing has been saved. Correct the file in a text editor and open "
+                             "the editor again.");
+    else if (source.unread && QFileInfo::exists(path))
+        why = QStringLiteral("Your ") + fileName +
+              QStringLiteral(" could not be read when the editor opened. Saving would replace it "
+                             "with what the editor holds, so nothing has been saved.");
+    if (why.isEmpty())
+        return true;
+    MsgBox(why, MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Not saved..."));
+    return false;
+}
+
+} // namespace
 
 bool LoadPythonTable(const QString& fileName, const PythonListFormat& format, PythonTable& table,
                      const QString& procName) {
     PendingFailure failure;
-    QStringList lines;
-    if (ReadTextLines(ModuleSystemDirectory + fileName, lines, failure)) {
-        table = BuildPythonTable(lines, format);
+    QByteArray bytes;
+    if (ReadFileBytes(ModuleSystemDirectory + fileName, bytes, failure)) {
+        table = BuildPythonTable(bytes, format);
         if (table.failure != 0)
             failure.raise(table.failure);
     } else {
         table = PythonTable();
         table.lines = QStringList{QString()};
+        table.source.unread = true;
     }
     ReportPending(failure, procName);
-    return !failure.pending();
+    if (!table.damage.isEmpty())
+        ShowDamage(fileName, table);
+    return !failure.pending() && table.damage.isEmpty();
 }
 
 bool SavePythonFile(const QString& fileName, const QString& backupStem, const QString& savedTitle,
-                    const QStringList& lines, const QString& procName) {
+                    const QStringList& lines, const PythonSource& source, const QString& procName) {
     PendingFailure failure;
     const QString path = ModuleSystemDirectory + fileName;
-    if (!MayOverwriteChangedFile(path))
+    // A file not read whole is not to be saved over, changed on disk or not.
+    if (!MaySave(fileName, path, source) || !MayOverwriteChangedFile(path))
         return false;
+
     const MsgAnswer answer =
         MsgBox(QStringLiteral("Do you want to create a time stamped backup of '") + fileName +
                    QStringLiteral("'?"),
@@ -363,7 +556,7 @@ bool SavePythonFile(const QString& fileName, const QString& backupStem, const QS
             failure.raise(copy.failure);
     }
 
-    const bool saved = SaveTextLines(path, lines, failure);
+    const bool saved = SaveFileBytes(path, ComposePythonFile(source, lines), failure);
     if (saved) {
         QString text = QStringLiteral("Changes have been saved to ") + fileName +
                        QStringLiteral(" in your module system directory.");

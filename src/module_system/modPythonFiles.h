@@ -1,5 +1,8 @@
 #pragma once
 
+#include "module_system/PythonSource.h"
+
+#include <QByteArray>
 #include <QChar>
 #include <QString>
 #include <QStringList>
@@ -39,27 +42,38 @@ struct PythonTable {
     int hardwired = 0; // element of the entry with the hard-wired id, 0 if none
     int lastEntry = 0; // element of the last entry of the list
     int failure = 0;   // failure number to report, 0 if none
+    // What of the list could not be read, one sentence each, naming the file
+    // lines (counted from 1) of the entries concerned; empty when all was read.
+    QStringList damage;
+    PythonSource source; // the file as read, for the save
 };
 
-// Builds the table of a file's lines: lines up to the list's opening line are
-// copied as they are, each entry of the list becomes one element, other lines
-// of the list are trimmed, and lines behind the list are copied as they are.
-// Failure 62: no line opens the list; 9: the list is still open at the end.
-PythonTable BuildPythonTable(const QStringList& fileLines, const PythonListFormat& format);
+// Builds the table of a file: lines up to the list's opening line are copied
+// as they are, each entry of the list becomes one element, other lines of the
+// list are trimmed, and lines behind the list are copied as they are. An entry
+// that does not close before the next one begins (a bracket or a quote left
+// open) stays as its lines, and the list is read on behind it; each such entry
+// is told in `damage`, and so is a list that does not close before the end of
+// the file, which the save then must not write over (source.notSaved).
+// Failure 62: no line opens the list.
+PythonTable BuildPythonTable(const QByteArray& bytes, const PythonListFormat& format);
 
-// Reads ModuleSystemDirectory + fileName into `table` and reports a failure
-// through ReportError with `procName`. Returns whether nothing failed.
+// Reads ModuleSystemDirectory + fileName into `table`, reports a failure
+// through ReportError with `procName` and a damaged list in a box that names
+// the lines concerned. Returns whether the file was read whole.
 bool LoadPythonTable(const QString& fileName, const PythonListFormat& format, PythonTable& table,
                      const QString& procName);
 
 // The common saver: offers the time-stamped backup (backupStem + time stamp +
-// ".py" beside the file), writes `lines` atomically with CR LF line ends, and
-// reports in a box titled `savedTitle`; the box appears only when the file was
-// written and names the backup only when the copy succeeded. A failure is then
-// reported through ReportError with `procName`. Returns whether the file now
-// holds the lines.
+// ".py" beside the file), writes `lines` atomically, every line that did not
+// change since the load (`source`) as it was read and the others in the file's
+// line ends (ComposePythonFile), and reports in a box titled `savedTitle`; the
+// box appears only when the file was written and names the backup only when
+// the copy succeeded. A failure is then reported through ReportError with
+// `procName`. A file that was not read whole is not written ("Not saved...").
+// Returns whether the file now holds the lines.
 bool SavePythonFile(const QString& fileName, const QString& backupStem, const QString& savedTitle,
-                    const QStringList& lines, const QString& procName);
+                    const QStringList& lines, const PythonSource& source, const QString& procName);
 
 // Elements 0 to `last` of a table (fewer when the table is shorter).
 QStringList TableElements(const QStringList& table, int last);

@@ -8,8 +8,10 @@ int PyItemHardwired = 0;
 QStringList PyItemTail;
 
 namespace {
+// The file as the last load read it, for the save.
+PythonSource Source;
 const QString FileName = QStringLiteral("module_items.py");
-}
+} // namespace
 
 bool LoadPythonItems() {
     PythonTable table;
@@ -19,11 +21,13 @@ bool LoadPythonItems() {
     PyItemMax = int(PyItemLines.size()) - 1;
     PyItemHardwired = table.hardwired;
     PyItemTail = table.tail;
+    Source = std::move(table.source);
     return ok;
 }
 
 bool SavePythonItems() {
-    return SavePythonFile(
-        FileName, QStringLiteral("module_items_"), QStringLiteral("Items saved..."),
-        TableElements(PyItemLines, PyItemMax) + PyItemTail, QStringLiteral("SavePythonItems"));
+    return SavePythonFile(FileName, QStringLiteral("module_items_"),
+                          QStringLiteral("Items saved..."),
+                          TableElements(PyItemLines, PyItemMax) + PyItemTail, Source,
+                          QStringLiteral("SavePythonItems"));
 }

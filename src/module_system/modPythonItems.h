@@ -12,7 +12,8 @@ extern int PyItemHardwired; // the entry holding "horse_meat"
 // the line behind it (in a file without items_end, the line that closes the
 // list). Reports a failure through ReportError; returns whether nothing failed.
 bool LoadPythonItems();
-// Offers the backup and writes module_items.py; returns whether it was written.
+// Offers the backup and writes module_items.py, the lines that did not change
+// since the load as they were read; returns whether it was written.
 bool SavePythonItems();
 
 // The lines behind element PyItemMax (the rest of the file after the list's

@@ -8,8 +8,10 @@ int PyPTLastEntry = 0;
 int PyPTHardwired = 0;
 
 namespace {
+// The file as the last load read it, for the save.
+PythonSource Source;
 const QString FileName = QStringLiteral("module_party_templates.py");
-}
+} // namespace
 
 bool LoadPythonPT() {
     PythonTable table;
@@ -19,6 +21,7 @@ bool LoadPythonPT() {
     PyPTMax = int(PyPTLines.size()) - 1;
     PyPTLastEntry = table.lastEntry;
     PyPTHardwired = table.hardwired;
+    Source = std::move(table.source);
     return ok;
 }
 
@@ -26,5 +29,6 @@ bool SavePythonPT() {
     // This backup name has no "_" between the stem and the date.
     return SavePythonFile(FileName, QStringLiteral("module_party_templates"),
                           QStringLiteral("Party Templates saved..."),
-                          TableElements(PyPTLines, PyPTMax), QStringLiteral("SavePythonPT"));
+                          TableElements(PyPTLines, PyPTMax), Source,
+                          QStringLiteral("SavePythonPT"));
 }

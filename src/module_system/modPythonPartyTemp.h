@@ -11,5 +11,6 @@ extern int PyPTHardwired; // the entry holding "hero_party"
 // Reads module_party_templates.py from ModuleSystemDirectory into the table.
 // Reports a failure through ReportError; returns whether nothing failed.
 bool LoadPythonPT();
-// Offers the backup and writes module_party_templates.py; returns whether it was written.
+// Offers the backup and writes module_party_templates.py, the lines that did
+// not change since the load as they were read; returns whether it was written.
 bool SavePythonPT();

@@ -8,8 +8,10 @@ int PyTroopLastEntry = 0;
 int PyTroopHardwired = 0;
 
 namespace {
+// The file as the last load read it, for the save.
+PythonSource Source;
 const QString FileName = QStringLiteral("module_troops.py");
-}
+} // namespace
 
 bool LoadPythonTroops() {
     PythonTable table;
@@ -19,11 +21,12 @@ bool LoadPythonTroops() {
     PyTroopMax = int(PyTroopLines.size()) - 1;
     PyTroopLastEntry = table.lastEntry;
     PyTroopHardwired = table.hardwired;
+    Source = std::move(table.source);
     return ok;
 }
 
 bool SavePythonTroops() {
     return SavePythonFile(
         FileName, QStringLiteral("module_troops_"), QStringLiteral("Troops saved..."),
-        TableElements(PyTroopLines, PyTroopMax), QStringLiteral("SavePythonTroops"));
+        TableElements(PyTroopLines, PyTroopMax), Source, QStringLiteral("SavePythonTroops"));
 }

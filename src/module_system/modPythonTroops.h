@@ -13,5 +13,6 @@ extern int PyTroopHardwired; // the entry holding "temp_troop"
 // upgrade lines behind the list are elements too). Reports a failure through
 // ReportError; returns whether nothing failed.
 bool LoadPythonTroops();
-// Offers the backup and writes module_troops.py; returns whether it was written.
+// Offers the backup and writes module_troops.py, the lines that did not change
+// since the load as they were read; returns whether it was written.
 bool SavePythonTroops();

@@ -28,10 +28,14 @@ void ShowEntryUnchanged(const QString& entryKind, const QString& file) {
                     QStringLiteral(" was left as it was."));
 }
 
-void ShowRewriteAllDone(const QString& plural, const QString& singular, int skipped) {
+void ShowRewriteAllDone(const QString& plural, const QString& singular, int rewritten,
+                        int unchanged, int skipped) {
     QString text = QStringLiteral("All ") + plural +
                    QStringLiteral(" have been updated. Now hit 'Save changes' and build your "
-                                  "module to test whether there are syntax problems or not!");
+                                  "module to test whether there are syntax problems or not!") +
+                   QStringLiteral("\r\n\r\n") + QString::number(rewritten) + u' ' + singular +
+                   QStringLiteral("(s) have been rewritten; ") + QString::number(unchanged) +
+                   QStringLiteral(" read back with the same fields and were left as they were.");
     if (skipped > 0)
         text += QStringLiteral("\r\n\r\n") + QString::number(skipped) + u' ' + singular +
                 QStringLiteral("(s) could not be read completely and were left as they were.");

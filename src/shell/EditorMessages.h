@@ -21,8 +21,10 @@ void RefuseUnreadableField(const QString& field, const QString& file);
 void ShowEntryUnchanged(const QString& entryKind, const QString& file);
 // The note that closes a rewrite of every entry of a module-system file
 // ("All troops have been updated. ..."), telling how many entries (`singular`:
-// "troop") could not be read completely and were left as they were.
-void ShowRewriteAllDone(const QString& plural, const QString& singular, int skipped);
+// "troop") were rewritten, how many read back with the same fields and were
+// left as they were, and how many could not be read completely.
+void ShowRewriteAllDone(const QString& plural, const QString& singular, int rewritten,
+                        int unchanged, int skipped);
 // How to get a face code from the game, behind the face-code button of both
 // troop editors.
 void ShowFaceCodeHelp();

@@ -74,21 +74,23 @@ TEST(PythonEntryTable, AtTheEndFallsBackToTheLastEntryBeforeTheMarker) {
 }
 
 TEST(PythonEntryTable, RewriteAllSkipsRowZeroAndCountsWhatItLeft) {
-    QStringList lines =
-        Table({"troops = [", "[\"a\",0],", "[\"b\",0],", "[\"bad\",", "[\"c\",0],", "]"});
+    QStringList lines = Table(
+        {"troops = [", "[\"a\",0],", "[\"b\",0],", "[\"bad\",", "[\"c\",0],", "[\"d\",0],", "]"});
     QList<int> visited;
     const PythonRewriteResult result = RewriteAllPythonEntries(
-        lines, 5, {1, 2, 3, 4, 5}, u'[', [&](int line, const QString& entry) {
+        lines, 6, {1, 2, 3, 4, 5, 6}, u'[', [&](int line, const QString& entry) {
             visited.append(line);
-            if (entry.endsWith(QStringLiteral("],")))
-                return std::optional<QString>(entry.toUpper());
-            return std::optional<QString>();
+            if (!entry.endsWith(QStringLiteral("],")))
+                return std::optional<QString>();
+            // "d" reads back as it is: the step gives the element itself.
+            return std::optional<QString>(line == 5 ? entry : entry.toUpper());
         });
-    EXPECT_EQ(visited, (QList<int>{2, 3, 4}));
-    EXPECT_EQ(result.rewritten, 2);
-    EXPECT_EQ(result.skipped, 2) << "the unreadable entry and the row that is no entry";
+    EXPECT_EQ(visited, (QList<int>{2, 3, 4, 5}));
+    EXPECT_EQ((QList<int>{result.rewritten, result.unchanged, result.skipped}),
+              (QList<int>{2, 1, 2}))
+        << "the unreadable entry and the row that is no entry are skipped";
     EXPECT_EQ(lines.join(u'|'),
-              QStringLiteral("troops = [|[\"a\",0],|[\"B\",0],|[\"bad\",|[\"C\",0],|]"));
+              QStringLiteral("troops = [|[\"a\",0],|[\"B\",0],|[\"bad\",|[\"C\",0],|[\"d\",0],|]"));
 }
 
 } // namespace

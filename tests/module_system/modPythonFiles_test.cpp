@@ -10,8 +10,8 @@
 
 namespace {
 
-QStringList Lines(const char* text) {
-    return QString::fromLatin1(text).split(QLatin1Char('\n'));
+QByteArray Lines(const char* text) {
+    return QByteArray(text);
 }
 
 const PythonListFormat& Troops = TroopListFormat;
@@ -26,6 +26,8 @@ struct TableCase {
     int hardwired;
     int lastEntry;
     int failure = 0;
+    const char* damage = ""; // the load report's sentences, joined by "|"
+    bool refused = false;    // the save must not write over the file
 };
 
 class BuildTableCase : public ::testing::TestWithParam<TableCase> {};
@@ -40,6 +42,8 @@ TEST_P(BuildTableCase, GivesTheElementsAndMarkers) {
     EXPECT_EQ(table.hardwired, c.hardwired);
     EXPECT_EQ(table.lastEntry, c.lastEntry);
     EXPECT_EQ(table.failure, c.failure);
+    EXPECT_EQ(table.damage.join(u'|'), QString::fromLatin1(c.damage));
+    EXPECT_EQ(!table.source.notSaved.isEmpty(), c.refused);
 }
 
 const TableCase TableCases[] = {
@@ -158,13 +162,77 @@ const TableCase TableCases[] = {
     {"EmptyListTakesNewEntriesFirst", &Troops, "x\ntroops = [\n]", {"x", "troops = [", "]"}, 0, 1},
     {"NoListStart", &Troops, "x\ny = 1", {"x", "y = 1"}, 0, 1, Err::InputPastEnd},
     {"EmptyFile", &Troops, "", {""}, 0, 0, Err::InputPastEnd},
+    // Damaged lists: an entry that does not close before the next one stays
+    // as its lines, and the list is read on behind it; a list that does not
+    // close at all is not to be saved over.
     {"ListStillOpenAtTheEnd",
      &Troops,
      "x\ntroops = [\n [\"a\",\n  0",
      {"x", "troops = [", "[\"a\",", "0"},
      0,
      2,
-     Err::SubscriptOutOfRange},
+     0,
+     "Line 3: the entry \"a\" does not close before the end of the file.|Line 2: the list "
+     "\"troops = [\" does not close before the end of the file: its closing bracket is missing, "
+     "or its last entry \"a\" misses one.",
+     true},
+    {"BracketMissingInTheMiddle",
+     &Troops,
+     "x\ntroops = [\n [\"a\",0],\n [\"b\",[itm_x,\n  0],\n [\"c\",0],\n]\nup\n",
+     {"x", "troops = [", "[\"a\",0],", "[\"b\",[itm_x,", "0],", "[\"c\",0],", "]", "up"},
+     0,
+     5,
+     0,
+     "Line 4: the entry \"b\" does not close before the next entry on line 6; a closing bracket "
+     "is missing."},
+    {"QuoteLeftOpen",
+     &Troops,
+     "x\ntroops = [\n [\"a\",\"Bob,0],\n [\"b\",0],\n]",
+     {"x", "troops = [", "[\"a\",\"Bob,0],", "[\"b\",0],", "]"},
+     0,
+     3,
+     0,
+     "Line 3: the entry \"a\" cannot be read: a quote on line 3 is not closed."},
+    {"TemplateBracketMissingInTheMiddle",
+     &Templates,
+     "x\nparty_templates = [\n (\"a\",0,[(trp_a,1,2),\n (\"b\",0,[]),\n]",
+     {"x", "party_templates = [", "(\"a\",0,[(trp_a,1,2),", "(\"b\",0,[]),", "]"},
+     0,
+     3,
+     0,
+     "Line 3: the entry \"a\" does not close before the next entry on line 4; a closing bracket "
+     "is missing."},
+    {"LastTemplateMissesABracket",
+     &Templates,
+     "x\nparty_templates = [\n (\"a\",0,[]),\n (\"b\",0,[(trp_a,1,2)],\n]\ny = 1\n",
+     {"x", "party_templates = [", "(\"a\",0,[]),", "(\"b\",0,[(trp_a,1,2)],],", "y = 1"},
+     0,
+     3,
+     0,
+     "Line 2: the list \"party_templates = [\" does not close before the end of the file: its "
+     "closing bracket is missing, or its last entry \"b\" misses one.",
+     true},
+    {"ItemBracketMissingInTheMiddle",
+     &Items,
+     "x\nitems = [\n [\"a\", [(\"m\",0)], 0,\n [\"b\",0],\n [\"items_end\",0],\n]",
+     {"x", "items = [", "[\"a\", [(\"m\",0)], 0,", "[\"b\",0],", "[\"items_end\",0],", "]"},
+     0,
+     4,
+     0,
+     "Line 3: the entry \"a\" does not close before the next entry on line 4; a closing bracket "
+     "is missing."},
+    {"TripleQuoteNeverCloses",
+     &Items,
+     "x\nitems = [\n [\"a\",0],\n [\"b\", \"\"\"never closed, 0],\n]\n",
+     {"x", "items = [", "[\"a\",0],", "[\"b\", \"\"\"never closed, 0],", "]"},
+     0,
+     3,
+     0,
+     "Line 4: the entry \"b\" does not close before the end of the file.|Line 4: a quote opened "
+     "here is not closed before the end of the file.|Line 2: the list \"items = [\" does not "
+     "close before the end of the file: its closing bracket is missing, or its last entry \"b\" "
+     "misses one.",
+     true},
     {"ItemContinuationKeepsIndentation",
      &Items,
      "x\nitems = [\n [\"a\",\"A\", [(\"m\",0)], # meshes\n   itp_x,\n\t0], # remark\n "
@@ -185,7 +253,10 @@ const TableCase TableCases[] = {
      {"x", "items = [", "[\"items_end\",0],", "]"},
      0,
      2,
-     Err::SubscriptOutOfRange},
+     0,
+     "Line 2: the list \"items = [\" does not close before the end of the file: its closing "
+     "bracket is missing, or its last entry \"items_end\" misses one.",
+     true},
     {"ItemsWithoutItemsEnd",
      &Items,
      "x\nitems = [\n [\"a\",\n 0],\n]\ny = 1",
@@ -232,12 +303,17 @@ TEST(BuildTable, ItemsEndKeepsWhatFollowsForTheSave) {
     EXPECT_EQ(remarks.tail, QStringList({"y = 1"}));
 }
 
+// Saved unchanged, a file comes back byte for byte; written out element by
+// element, as changed elements are, it loads into the same table.
 TEST(BuildTable, LoadingItsOwnOutputChangesNothing) {
     for (const TableCase& c : TableCases) {
         const PythonTable once = BuildPythonTable(Lines(c.file), *c.format);
-        if (once.failure != 0)
+        EXPECT_EQ(ComposePythonFile(once.source, once.lines + once.tail), QByteArray(c.file))
+            << c.name;
+        if (once.failure != 0 || !once.damage.isEmpty())
             continue;
-        const PythonTable twice = BuildPythonTable(once.lines + once.tail, *c.format);
+        const QByteArray written = ComposePythonFile(PythonSource(), once.lines + once.tail);
+        const PythonTable twice = BuildPythonTable(written, *c.format);
         EXPECT_EQ(twice.lines + twice.tail, once.lines + once.tail) << c.name;
     }
 }

@@ -1,9 +1,13 @@
 #include "ModuleSystemFixture.h"
 
+#include "module_system/PythonEntryLists.h"
+#include "module_system/PythonEntryTable.h"
 #include "module_system/modPythonItems.h"
 #include "module_system/modPythonPartyTemp.h"
 #include "module_system/modPythonTroops.h"
 #include "platform/TextFile.h"
+
+#include <QDir>
 
 namespace {
 
@@ -28,13 +32,6 @@ const Saver Savers[] = {
      "Party Templates saved..."},
 };
 
-QByteArray WithCrLf(const QStringList& lines) {
-    QByteArray bytes;
-    for (const QString& line : lines)
-        bytes += line.toLatin1() + "\r\n";
-    return bytes;
-}
-
 class SaveFile : public ModuleSystemTest, public ::testing::WithParamInterface<Saver> {
 protected:
     QString file() const { return QString::fromLatin1(GetParam().file); }
@@ -44,9 +41,10 @@ protected:
     }
 };
 
-TEST_P(SaveFile, WithoutBackupWritesTheTable) {
+TEST_P(SaveFile, WithoutBackupWritesTheFileBack) {
     ASSERT_TRUE(GetParam().load());
     const QStringList before = files();
+    const QByteArray old = read(file());
     platform.answer(MsgAnswer::No);
     EXPECT_TRUE(GetParam().save());
 
@@ -61,9 +59,7 @@ TEST_P(SaveFile, WithoutBackupWritesTheTable) {
     EXPECT_EQ(platform.boxes[1].title, QString::fromLatin1(GetParam().title));
     EXPECT_EQ(platform.boxes[1].icon, MsgIcon::Information);
     EXPECT_EQ(files(), before) << "no backup";
-    if (file() != QStringLiteral("module_items.py")) {
-        EXPECT_EQ(read(file()), WithCrLf(GetParam().table()));
-    }
+    EXPECT_EQ(read(file()), old);
 }
 
 TEST_P(SaveFile, WithBackupCopiesTheOldFileFirst) {
@@ -123,23 +119,13 @@ protected:
     SaveWhatWasLoaded() : ModuleSystemTest(TestDataFolder() + QStringLiteral("/files")) {}
 };
 
-TEST_F(SaveWhatWasLoaded, ItemsGoBackWithTheLinesBehindTheList) {
-    ASSERT_TRUE(LoadPythonItems());
-    platform.answer(MsgAnswer::No);
-    ASSERT_TRUE(SavePythonItems());
-    EXPECT_EQ(read("module_items.py"), WithCrLf(PyItemLines + PyItemTail));
-    EXPECT_TRUE(read("module_items.py")
-                    .endsWith("]\r\n\r\n# modmerger_start version=201 type=2\r\ntry:\r\n    "
-                              "component_name = \"items\"\r\n    extra_items = [[\"merged\", "
-                              "\"Merged\"]]\r\nexcept:\r\n    raise\r\n# modmerger_end\r\n"));
-}
-
 TEST_F(SaveWhatWasLoaded, OnlyElementsUpToTheLastIndexAreWritten) {
     ASSERT_TRUE(LoadPythonTroops());
     PyTroopMax = 2;
     platform.answer(MsgAnswer::No);
     ASSERT_TRUE(SavePythonTroops());
-    EXPECT_EQ(read("module_troops.py"), WithCrLf(PyTroopLines.mid(0, 3)));
+    EXPECT_EQ(read("module_troops.py"),
+              "from header_common import *\nfrom header_troops import *\n\n");
 }
 
 TEST_F(SaveWhatWasLoaded, ALoadOfTheSavedFileGivesTheSameTable) {
@@ -155,6 +141,268 @@ TEST_F(SaveWhatWasLoaded, ALoadOfTheSavedFileGivesTheSameTable) {
         ASSERT_TRUE(saver.save());
         EXPECT_EQ(read(saver.file), bytes) << saver.file;
     }
+}
+
+// ---- Every byte the user did not change goes back as it was read
+
+// The line ends a file may have; the fixtures are written with their own.
+enum class Shape { AsWritten, Lf, CrLf, Mixed, Cr, NoFinalLineEnd };
+
+QByteArray InShape(QByteArray bytes, Shape shape) {
+    if (shape == Shape::AsWritten)
+        return bytes;
+    if (shape == Shape::NoFinalLineEnd) {
+        bytes.chop(bytes.endsWith("\r\n") ? 2 : 1);
+        return bytes;
+    }
+    bytes.replace("\r\n", "\n").replace('\r', '\n');
+    if (shape == Shape::CrLf)
+        bytes.replace("\n", "\r\n");
+    else if (shape == Shape::Cr)
+        bytes.replace('\n', '\r');
+    if (shape != Shape::Mixed)
+        return bytes;
+    QByteArray mixed;
+    int line = 0;
+    for (char c : bytes) {
+        if (c != '\n')
+            mixed += c;
+        else
+            mixed += ++line % 3 == 0 ? "\r" : line % 3 == 1 ? "\r\n" : "\n";
+    }
+    return mixed;
+}
+
+QByteArray Fixture(const char* folder, const char* file) {
+    return ReadFile(TestDataFolder() + u'/' + QLatin1String(folder) + u'/' + QLatin1String(file));
+}
+
+struct ShapeCase {
+    const char* name;
+    Shape shape;
+};
+
+class SaveShapes : public ModuleSystemTest, public ::testing::WithParamInterface<ShapeCase> {};
+
+// Our fixtures hold comments inside entries, an entry over twelve lines,
+// tabs, bytes above ASCII, a list closing on its last entry's line and code
+// behind the list.
+TEST_P(SaveShapes, ALoadAndASaveWithoutAnEditGiveTheFileBackByteForByte) {
+    for (const char* folder : {"files", "rough"}) {
+        for (const Saver& saver : Savers) {
+            SCOPED_TRACE(std::string(folder) + '/' + saver.file);
+            const QByteArray file = InShape(Fixture(folder, saver.file), GetParam().shape);
+            write(saver.file, file);
+            ASSERT_TRUE(saver.load());
+            platform.answer(MsgAnswer::No);
+            ASSERT_TRUE(saver.save());
+            EXPECT_EQ(read(saver.file), file);
+        }
+    }
+    EXPECT_EQ(platform.errors(), QStringList());
+}
+
+INSTANTIATE_TEST_SUITE_P(, SaveShapes,
+                         ::testing::Values(ShapeCase{"AsWritten", Shape::AsWritten},
+                                           ShapeCase{"Lf", Shape::Lf},
+                                           ShapeCase{"CrLf", Shape::CrLf},
+                                           ShapeCase{"Mixed", Shape::Mixed},
+                                           ShapeCase{"Cr", Shape::Cr},
+                                           ShapeCase{"NoFinalLineEnd", Shape::NoFinalLineEnd}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The table index of the entry with this id.
+int Entry(const QStringList& lines, const char* id) {
+    for (int i = 0; i < lines.size(); ++i) {
+        if ((IsPythonEntry(lines[i], u'[') || IsPythonEntry(lines[i], u'(')) &&
+            PythonEntryId(lines[i]) == QString::fromLatin1(id))
+            return i;
+    }
+    ADD_FAILURE() << "no entry " << id;
+    return 0;
+}
+int Starting(const QStringList& lines, const char* text) {
+    for (int i = 0; i < lines.size(); ++i) {
+        if (lines[i].startsWith(QLatin1String(text)))
+            return i;
+    }
+    ADD_FAILURE() << "no line " << text;
+    return 0;
+}
+
+// Entries as the editors write them.
+const char* const Lute =
+    " [\"lute_player\", \"Lute Player\", \"Lute Players\", tf_guarantee_boots, no_scene, reserved, "
+    "fac_commoners, [itm_lute,itm_lyre], def_attrib|level(7), wp(40), knows_common, "
+    "man_face_young_1, man_face_old_1 ],";
+const char* const Temp = " [\"temp_troop\", \"Temp Troop\", \"Temp Troop\", tf_hero, no_scene, "
+                         "reserved, fac_commoners, [], def_attrib, 0, knows_common, 1 ],";
+const char* const Last =
+    " [\"last\", \"Last\", \"Lasts\", 0, no_scene, reserved, fac_commoners, [], "
+    "def_attrib, wp(30), knows_common, 0 ],";
+const char* const Bard =
+    " [\"bard\", \"Bard\", \"Bards\", 0, no_scene, reserved, fac_commoners, [], "
+    "def_attrib, wp(30), knows_common, 0 ],";
+const char* const Falchion =
+    " [\"falchion\", \"Falchion\", [(\"falchion\",0)], itp_type_one_handed_wpn|itp_primary, "
+    "itc_scimitar, 110, weight(2.5)|difficulty(8)|spd_rtng(96)|weapon_length(73)|swing_damage(30,"
+    "cut), imodbits_sword ], # F\xe4lschung";
+const char* const Soldner =
+    " (\"s\xf6ldner\", \"S\xf6ldner\", icon_axeman|carries_goods(2), 0, fac_outlaws, "
+    "bandit_personality, [(trp_a,5,12),(trp_b,0,5)] ),";
+
+QString Text(const char* latin1) {
+    return QString::fromLatin1(latin1);
+}
+
+struct EditCase {
+    const char* name;
+    const char* file; // of tests/data/module_system/rough
+    Shape shape;
+    void (*edit)();
+    QByteArray before; // lines of the fixture (as written, LF) that the edit touches
+    QByteArray after;  // what the save writes in their place, before the shape is applied
+};
+
+const EditCase EditCases[] = {
+    {"EditedEntryKeepsTheCommentsOfItsLinesAbove", "module_troops.py", Shape::AsWritten,
+     [] { PyTroopLines[Entry(PyTroopLines, "lute_player")] = Text(Lute); },
+     "  [\"lute_player\",\"Lute Player\",\"Lute Players\",tf_guarantee_boots, #lute\n"
+     "   no_scene,reserved,fac_commoners,\n   #early harp/lyre\n   [itm_lute,itm_lyre],\n"
+     "\tdef_attrib|level(6),wp(40),knows_common,\n   man_face_young_1, man_face_old_1],\n",
+     QByteArray("  #lute\n   #early harp/lyre\n") + Lute + "\n"},
+    {"EditedEntryKeepsItsRemarkBehind", "module_troops.py", Shape::CrLf,
+     [] { PyTroopLines[Entry(PyTroopLines, "temp_troop")] = Text(Temp); },
+     "  [\"temp_troop\",\"Temp Troop\",\"Temp Troop\",tf_hero,no_scene,reserved,fac_commoners,[],"
+     "def_attrib,0,knows_common,0], # hard-wired\n",
+     QByteArray(Temp) + " # hard-wired\n"},
+    {"EditedLastEntryLeavesTheListsClosing", "module_troops.py", Shape::AsWritten,
+     [] { PyTroopLines[Entry(PyTroopLines, "last")] = Text(Last); },
+     "  [\"last\",\"Last\",\"Lasts\",0,no_scene,reserved,fac_commoners,[],def_attrib,wp(20),"
+     "knows_common,0]] # the end\n",
+     QByteArray(Last) + "\n] # the end\n"},
+    {"DeletedEntryTakesItsLines", "module_troops.py", Shape::Lf,
+     [] {
+         EXPECT_TRUE(DeletePythonEntry(PyTroopLines, PyTroopMax, Entry(PyTroopLines, "jaeger"),
+                                       u'[', &PyTroopLastEntry));
+     },
+     "  [\"jaeger\",\"J\xe4ger\",\"J\xe4ger\",tf_guarantee_boots|tf_guarantee_armor,0,0,fac_"
+     "kingdom_1,\n   [itm_a,\n    itm_b,\n    itm_c,\n    itm_d,\n    itm_e,\n    itm_f,\n    "
+     "itm_g,\n    itm_h,\n    itm_i,\n    itm_j],\n   def_attrib|level(12),wp(90),knows_common,\n"
+     "   man_face_middle_1, man_face_old_2],\n",
+     ""},
+    {"AddedEntryTakesTheFilesLineEnd", "module_troops.py", Shape::AsWritten,
+     [] {
+         InsertPythonEntry(PyTroopLines, PyTroopMax, Entry(PyTroopLines, "temp_troop") + 1,
+                           Text(Bard), &PyTroopLastEntry);
+     },
+     " # hard-wired\n\n", QByteArray(" # hard-wired\n") + Bard + "\n\n"},
+    {"AddedEntryInACrLfFile", "module_troops.py", Shape::CrLf,
+     [] {
+         InsertPythonEntry(PyTroopLines, PyTroopMax, Entry(PyTroopLines, "temp_troop") + 1,
+                           Text(Bard), &PyTroopLastEntry);
+     },
+     " # hard-wired\n\n", QByteArray(" # hard-wired\n") + Bard + "\n\n"},
+    {"ChangedUpgradeLineKeepsItsRemark", "module_troops.py", Shape::AsWritten,
+     [] {
+         PyTroopLines[Starting(PyTroopLines, "upgrade(troops,\"lute_player\"")] =
+             QStringLiteral("upgrade(troops,\"lute_player\",\"last\")");
+     },
+     "upgrade(troops,\"lute_player\",\"jaeger\") # minstrels learn to hunt\n",
+     "upgrade(troops,\"lute_player\",\"last\") # minstrels learn to hunt\n"},
+    {"AppendedLineWithoutAFinalLineEnd", "module_troops.py", Shape::NoFinalLineEnd,
+     [] {
+         PyTroopLines.append(QStringLiteral("upgrade(troops,\"last\",\"player\")"));
+         ++PyTroopMax;
+     },
+     "upgrade2(troops,\"jaeger\",\"last\",\"player\")\n",
+     "upgrade2(troops,\"jaeger\",\"last\",\"player\")\nupgrade(troops,\"last\",\"player\")\n"},
+    {"EditedItemKeepsItsCommentsAndRemarkOnce", "module_items.py", Shape::AsWritten,
+     [] { PyItemLines[Entry(PyItemLines, "falchion")] = Text(Falchion); },
+     " [\"falchion\",\"Falchion\", [(\"falchion\",0)], itp_type_one_handed_wpn|itp_primary, # the "
+     "blade\n\titc_scimitar,\n   105 , weight(2.5)|difficulty(8)|spd_rtng(96) | weapon_length(73)|"
+     "swing_damage(30 , cut),imodbits_sword ], # F\xe4lschung\n",
+     QByteArray(" # the blade\n") + Falchion + "\n"},
+    {"EditedTemplateKeepsItsCommentsAndRemark", "module_party_templates.py", Shape::AsWritten,
+     [] { PyPTLines[Entry(PyPTLines, "s\xf6ldner")] = Text(Soldner); },
+     "  (\"s\xf6ldner\",\"S\xf6ldner\",icon_axeman|carries_goods(2),0,fac_outlaws,bandit_"
+     "personality,\n   [(trp_a,4,12), # the core\n    (trp_b,0,5)]),  # and a remark\n",
+     QByteArray("  # the core\n") + Soldner + "  # and a remark\n"},
+    {"DeletedTemplateTakesItsComments", "module_party_templates.py", Shape::Lf,
+     [] {
+         EXPECT_TRUE(DeletePythonEntry(PyPTLines, PyPTMax, Entry(PyPTLines, "war_party"), u'(',
+                                       &PyPTLastEntry));
+     },
+     "  (\"war_party\",\"War Party\",icon_flagbearer_a|pf_show_faction,0,fac_commoners,soldier_"
+     "personality,\n   [\n    # the lord's men\n    (trp_a,4,12),\n    # his retinue\n    "
+     "(trp_b,0,5),\n    # TODO: more\n   ]),\n",
+     ""},
+};
+
+class SaveEdits : public ModuleSystemTest, public ::testing::WithParamInterface<EditCase> {};
+
+TEST_P(SaveEdits, ChangeOnlyTheLinesOfWhatWasEdited) {
+    const EditCase& c = GetParam();
+    const QByteArray original = Fixture("rough", c.file);
+    write(c.file, InShape(original, c.shape));
+    for (const Saver& saver : Savers) {
+        if (QByteArray(saver.file) != c.file)
+            continue;
+        ASSERT_TRUE(saver.load());
+        c.edit();
+        platform.answer(MsgAnswer::No);
+        ASSERT_TRUE(saver.save());
+    }
+    QByteArray expected = original;
+    ASSERT_TRUE(expected.contains(c.before));
+    expected.replace(c.before, c.after);
+    EXPECT_EQ(read(c.file), InShape(expected, c.shape));
+}
+
+INSTANTIATE_TEST_SUITE_P(, SaveEdits, ::testing::ValuesIn(EditCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// What could not be read goes back as it was read, and a file that was not
+// read whole is never written over.
+TEST_F(SaveWhatWasLoaded, DamagedFilesAreNeverWrittenOver) {
+    const QByteArray damaged =
+        "x\ntroops = [\n [\"a\",0],\n [\"b\",[itm_x,\n  0],\n [\"c\",0],\n]\nup\n";
+    write("module_troops.py", damaged);
+    EXPECT_FALSE(LoadPythonTroops());
+    PyTroopLines[Entry(PyTroopLines, "c")] = QStringLiteral(" [\"c\", 1 ],");
+    platform.answer(MsgAnswer::No);
+    ASSERT_TRUE(SavePythonTroops());
+    EXPECT_EQ(read("module_troops.py"),
+              QByteArray(damaged).replace(" [\"c\",0],\n", " [\"c\", 1 ],\n"));
+
+    const QByteArray open =
+        "x\nparty_templates = [\n (\"a\",0,[]),\n (\"b\",0,[(trp_a,1,2)],\n]\ny = 1\n";
+    write("module_party_templates.py", open);
+    EXPECT_FALSE(LoadPythonPT());
+    PyPTLines[Entry(PyPTLines, "a")] = QStringLiteral(" (\"a\", 1, [] ),");
+    platform.boxes.clear();
+    EXPECT_FALSE(SavePythonPT());
+    ASSERT_EQ(platform.boxes.size(), 1u) << "no backup is offered";
+    EXPECT_EQ(platform.boxes[0].title, QStringLiteral("Not saved..."));
+    EXPECT_EQ(platform.boxes[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(platform.boxes[0].text,
+              QStringLiteral("Your module_party_templates.py was not read whole when the editor "
+                             "opened: the list \"party_templates = [\" on line 2 does not close "
+                             "before the end of the file. Saving would write over what the editor "
+                             "could not read, so nothing has been saved. Correct the file in a "
+                             "text editor and open the editor again."));
+    EXPECT_EQ(read("module_party_templates.py"), open);
+
+    // A file that could not be read at all.
+    QFile::remove(copy.file("module_items.py"));
+    ASSERT_TRUE(QDir(copy.folder()).mkdir("module_items.py"));
+    EXPECT_FALSE(LoadPythonItems());
+    platform.boxes.clear();
+    EXPECT_FALSE(SavePythonItems());
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0].title, QStringLiteral("Not saved..."));
+    EXPECT_TRUE(platform.boxes[0].text.startsWith(
+        QStringLiteral("Your module_items.py could not be read when the editor opened.")));
 }
 
 } // namespace

@@ -713,7 +713,12 @@ void frmPythonItems::ScanPythonItems() {
                                     QString text = entry;
                                     if (!RewritePythonItemEntry(text, m_lists))
                                         return std::nullopt;
-                                    return text;
+                                    // What reads back as the item shown is no
+                                    // change: the entry keeps its lines.
+                                    const auto shown = [this](const QString& e) {
+                                        return PythonItemAsShown(ParsePythonItem(e).item, m_lists);
+                                    };
+                                    return shown(text) == shown(entry) ? entry : text;
                                 });
     QApplication::restoreOverrideCursor();
     showNewListRows();
@@ -723,7 +728,8 @@ void frmPythonItems::ScanPythonItems() {
     if (lstItems->count() > 1)
         lstItems->setListIndex(lstItems->count() - 1);
 
-    ShowRewriteAllDone(QStringLiteral("items"), QStringLiteral("item"), result.skipped);
+    ShowRewriteAllDone(QStringLiteral("items"), QStringLiteral("item"), result.rewritten,
+                       result.unchanged, result.skipped);
 }
 
 // ---- Commands and input rules

@@ -60,7 +60,10 @@ std::optional<QString> RewrittenPythonPTEntry(const QString& element) {
     const PythonPTParse parsed = ParsePythonPT(element);
     if (!parsed.complete)
         return std::nullopt;
-    // Built from fields read in full, the entry reads back in full (the tests
-    // hold the codec to that), so it is not parsed a second time here.
-    return BuildPythonPTEntry(parsed.pt);
+    // What reads back with the same fields is no change: the entry keeps its
+    // lines, comments and layout.
+    const QString text = BuildPythonPTEntry(parsed.pt);
+    if (ParsePythonPT(text).pt == parsed.pt)
+        return element;
+    return text;
 }

@@ -45,6 +45,7 @@ enum class PythonPTIdProblem { None, Empty, Used };
 PythonPTIdProblem CheckNewPythonPTId(const QStringList& lines, int max, const QString& id);
 
 // The parse-and-build step of the rewrite (RewriteAllPythonEntries): the
-// element as the editor writes it when shown and updated unchanged; none when
-// it is no complete template entry.
+// element as the editor writes it when shown and updated unchanged, or the
+// element itself when that reads back with the same fields; none when it is no
+// complete template entry.
 std::optional<QString> RewrittenPythonPTEntry(const QString& element);

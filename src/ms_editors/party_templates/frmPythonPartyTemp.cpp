@@ -600,7 +600,7 @@ void frmPythonPartyTemp::ScanPythonPT() {
         lstPT->setListIndex(lstPT->count() - 1);
 
     ShowRewriteAllDone(QStringLiteral("party templates"), QStringLiteral("party template"),
-                       result.skipped);
+                       result.rewritten, result.unchanged, result.skipped);
 }
 
 // ---- Commands

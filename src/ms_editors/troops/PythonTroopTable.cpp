@@ -3,8 +3,6 @@
 #include "module_system/PythonEntryLists.h"
 #include "ms_editors/troops/PythonTroopEntry.h"
 
-#include <QHash>
-
 std::optional<QString> DeletePythonTroopEntry(QStringList& lines, int& max, int& lastEntry,
                                               int index) {
     if (index < 0 || index >= lines.size())
@@ -21,28 +19,18 @@ std::optional<QString> DeletePythonTroopEntry(QStringList& lines, int& max, int&
 
 PythonRewriteResult RewriteAllPythonTroops(QStringList& lines, int max, const QList<int>& rowLines,
                                            QStringList& flagRows) {
-    // Upgrade lines stay where they are during the pass, so they are looked up
-    // once: the last line of an id is the one in force, shown and written.
-    QHash<QString, int> upgrades;
-    const int last = std::min<int>(max, int(lines.size()) - 1);
-    for (int i = 0; i <= last; ++i) {
-        if (const auto up = ParseUpgradeLine(lines[i]))
-            upgrades[up->troop] = i;
-    }
-
     return RewriteAllPythonEntries(
         lines, max, rowLines, u'[', [&](int, const QString& entry) -> std::optional<QString> {
             const PythonTroopParse parsed = ParsePythonTroop(entry);
             if (!parsed.complete)
                 return std::nullopt;
             const PythonTroop shown = PythonTroopAsShown(parsed.troop, flagRows);
-            const auto found = upgrades.constFind(shown.id);
-            if (found != upgrades.cend()) {
-                const auto up = ParseUpgradeLine(lines[*found]);
-                ReplaceUpgradeLine(lines[*found],
-                                   BuildUpgradeLine(shown.id, up->target1, up->target2));
-            }
-            return BuildPythonTroopEntry(shown);
+            const QString text = BuildPythonTroopEntry(shown);
+            // What reads back as the troop shown is no change: the entry keeps
+            // its lines, comments and layout.
+            if (PythonTroopAsShown(ParsePythonTroop(text).troop, flagRows) == shown)
+                return entry;
+            return text;
         });
 }
 

@@ -19,8 +19,9 @@ std::optional<QString> DeletePythonTroopEntry(QStringList& lines, int& max, int&
 
 // Rewrites the entries behind rows 1 to the last of the full troop list (row 0
 // is left alone) in the editor's form, as showing each troop and updating it
-// unchanged would, together with its upgrade line. Flags that `flagRows` does
-// not hold are appended to it.
+// unchanged would, where that form does not read back as the troop shown; an
+// entry that does keeps its lines, and so does every upgrade line. Flags that
+// `flagRows` does not hold are appended to it.
 PythonRewriteResult RewriteAllPythonTroops(QStringList& lines, int max, const QList<int>& rowLines,
                                            QStringList& flagRows);
 

@@ -907,7 +907,8 @@ void frmPythonTroops::ScanPythonTroops() {
     if (lstTroops->count() > 1)
         lstTroops->setListIndex(lstTroops->count() - 1);
 
-    ShowRewriteAllDone(QStringLiteral("troops"), QStringLiteral("troop"), result.skipped);
+    ShowRewriteAllDone(QStringLiteral("troops"), QStringLiteral("troop"), result.rewritten,
+                       result.unchanged, result.skipped);
 }
 
 // ---- Commands

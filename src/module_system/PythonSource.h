@@ -1,0 +1,66 @@
+#pragma once
+
+#include "module_system/PythonText.h"
+
+#include <QByteArray>
+#include <QChar>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// What a load keeps of a module-system file beside its table, so that a save
+// gives back, byte for byte, everything the user did not change: the lines of
+// an entry with their blanks, comments and line ends, every other line as it
+// stood, and the file's last line without a line end when it had none.
+//
+// The tables stay one element per entry, and the editors change them freely
+// (replace, insert, delete, append). A save finds out what changed by lining
+// up the elements as loaded with the elements as they are now, by their texts.
+
+// A file's lines: the text of each (bytes as Latin-1 characters, see
+// TextFile.h) and where each ends in the file, its line end included. A line
+// ends at LF, CR LF or a lone CR; a final line end starts no further line.
+struct PythonFileLines {
+    QStringList text;
+    std::vector<qsizetype> end;
+
+    qsizetype begin(int line) const { return line > 0 ? end[size_t(line) - 1] : 0; }
+};
+PythonFileLines SplitPythonFileLines(const QByteArray& bytes);
+
+struct PythonSource {
+    // A run of file lines that gave one or more elements of the table (an
+    // entry's lines give one; the line that holds both the last entry's end and
+    // the list's closing bracket gives two). An element the loader made up
+    // stands on no bytes.
+    struct Span {
+        qsizetype from = 0;
+        qsizetype to = 0; // the file's bytes [from, to), line ends included
+        int elements = 1;
+        PySourceState start; // how the first line begins: inside a string, a comment is none
+    };
+
+    QByteArray bytes;        // the file as read
+    QStringList elements;    // the table's elements and its tail as loaded
+    std::vector<Span> spans; // in file order, covering `elements` in order
+    QByteArray lineEnd;      // what most of the file's lines end with; CR LF without any
+    bool lastLineEnded = true;
+    QChar opener;                  // the entries' bracket, to tell entries from other lines
+    bool entryKeepsRemark = false; // an entry's element holds the remark behind its last line
+    // Why a save must not write over the file (it could not be read whole);
+    // empty when it may.
+    QString notSaved;
+    // The file could not be read at all: a save must not replace one that is there.
+    bool unread = false;
+};
+
+// The file's bytes for a table whose elements (tail included) are now
+// `elements`: an element that has not changed since the load is written as the
+// bytes it was read from; a new or changed one as its text and the file's line
+// end. A changed element keeps the comments that stood in its lines and that
+// its text lacks: comment lines and remarks of lines before its last directly
+// above it, in their order, the remark behind its last line behind it. A
+// deleted element takes its lines with it. With an empty source (a file not
+// read), every element is written as a line ending in CR LF.
+QByteArray ComposePythonFile(const PythonSource& source, const QStringList& elements);
