@@ -16,12 +16,12 @@ int lastIndex(const QStringList& lines, int max) {
 
 } // namespace
 
-bool IsPythonEntry(const QString& element, QChar opener) {
+bool IsPythonEntry(QStringView element, QChar opener) {
     const QStringView opened = TrimPythonStart(element);
     return opened.startsWith(opener) && TrimPythonStart(opened.mid(1)).startsWith(u'"');
 }
 
-QString PythonEntryId(const QString& element) {
+QString PythonEntryId(QStringView element) {
     return PythonStringLiterals(element, 1).value(0);
 }
 

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 // The entries of a module-system table as the editors list them: which
 // elements are entries, their ids and names, the rows of a list and the way
@@ -45,9 +46,9 @@ struct PythonEntryRows {
 
 // Whether a table element is a list entry: blanks and tabs, the entry's
 // opening bracket, blanks and tabs, then a double quote.
-bool IsPythonEntry(const QString& element, QChar opener);
+bool IsPythonEntry(QStringView element, QChar opener);
 // The id and the name of an entry: its first and second string.
-QString PythonEntryId(const QString& element);
+QString PythonEntryId(QStringView element);
 QString PythonEntryName(const QString& element);
 
 // A row in `format`: "<n>. <prefix><id>" and, with names, " (<name>)".

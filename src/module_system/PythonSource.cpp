@@ -12,6 +12,7 @@
 
 PythonFileLines SplitPythonFileLines(const QByteArray& bytes) {
     PythonFileLines lines;
+    lines.text = FromFileBytes(bytes);
     const char* const data = bytes.constData();
     const char* const end = data + bytes.size();
     const auto next = [end](const char* from, char c) {
@@ -22,24 +23,21 @@ PythonFileLines SplitPythonFileLines(const QByteArray& bytes) {
     const char* start = data;
     const char* cr = next(start, '\r');
     const char* lf = next(start, '\n');
-    const qsizetype guess = std::count(data, end, '\n') + 1;
-    lines.text.reserve(guess);
-    lines.end.reserve(size_t(guess));
     while (cr || lf) {
         const char* stop = !cr ? lf : !lf ? cr : std::min(cr, lf);
-        lines.text.append(FromFileBytes(QByteArray::fromRawData(start, stop - start)));
+        lines.from.push_back(start - data);
+        lines.to.push_back(stop - data);
         start = stop + 1;
         if (*stop == '\r' && start < end && *start == '\n')
             ++start;
-        lines.end.push_back(start - data);
         if (cr && cr < start)
             cr = start < end ? next(start, '\r') : nullptr;
         if (lf && lf < start)
             lf = start < end ? next(start, '\n') : nullptr;
     }
     if (start < end) {
-        lines.text.append(FromFileBytes(QByteArray::fromRawData(start, end - start)));
-        lines.end.push_back(bytes.size());
+        lines.from.push_back(start - data);
+        lines.to.push_back(bytes.size());
     }
     return lines;
 }
@@ -172,22 +170,22 @@ KeptComments CommentsOf(const PythonSource& source, const PythonSource::Span& sp
     const PythonFileLines lines = SplitPythonFileLines(
         QByteArray::fromRawData(source.bytes.constData() + span.from, span.to - span.from));
     PySourceState state = span.start;
-    const QStringView first = lines.text.isEmpty() ? QStringView() : QStringView(lines.text[0]);
+    const QStringView first = lines.count() > 0 ? lines.line(0) : QStringView();
     const QStringView indent = first.left(first.size() - TrimPythonStart(first).size());
-    for (int k = 0; k < lines.text.size(); ++k) {
-        const QString& text = lines.text[k];
+    for (int k = 0; k < lines.count(); ++k) {
+        const QStringView text = lines.line(k);
         PySourceLine info;
         ScanPythonLine(text, state, info, PyQuietScan());
         if (info.commentAt < 0)
             continue;
-        const QStringView code = QStringView(text).left(info.commentAt);
-        const QStringView remark = TrimPythonEnd(QStringView(text).mid(info.commentAt));
+        const QStringView code = text.left(info.commentAt);
+        const QStringView remark = TrimPythonEnd(text.mid(info.commentAt));
         if (TrimPythonStart(code).isEmpty()) {
-            kept.above +=
-                source.bytes.mid(span.from + lines.begin(k), lines.end[size_t(k)] - lines.begin(k));
+            kept.above += source.bytes.mid(span.from + lines.from[size_t(k)],
+                                           lines.end(k) - lines.from[size_t(k)]);
             if (!EndsLine(kept.above))
                 kept.above += source.lineEnd;
-        } else if (k + 1 < lines.text.size()) {
+        } else if (k + 1 < lines.count()) {
             kept.above += ToFileBytes(indent.toString() + remark.toString()) + source.lineEnd;
         } else {
             kept.remark = remark.toString();

@@ -6,6 +6,7 @@
 #include <QChar>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 #include <vector>
 
@@ -18,14 +19,22 @@
 // (replace, insert, delete, append). A save finds out what changed by lining
 // up the elements as loaded with the elements as they are now, by their texts.
 
-// A file's lines: the text of each (bytes as Latin-1 characters, see
-// TextFile.h) and where each ends in the file, its line end included. A line
-// ends at LF, CR LF or a lone CR; a final line end starts no further line.
+// A file's lines: the file as text (bytes as Latin-1 characters, see
+// TextFile.h, so a character's index is its byte's offset) and where each line
+// begins and where its text ends. A line ends at LF, CR LF or a lone CR; a
+// final line end starts no further line. The lines are views into the text,
+// so that reading a large file makes no string per line.
 struct PythonFileLines {
-    QStringList text;
-    std::vector<qsizetype> end;
+    QString text;
+    std::vector<qsizetype> from; // where each line begins
+    std::vector<qsizetype> to;   // where its text ends and its line end begins
 
-    qsizetype begin(int line) const { return line > 0 ? end[size_t(line) - 1] : 0; }
+    int count() const { return int(from.size()); }
+    QStringView line(int i) const {
+        return QStringView(text).mid(from[size_t(i)], to[size_t(i)] - from[size_t(i)]);
+    }
+    // Where the line ends, its line end included.
+    qsizetype end(int i) const { return i + 1 < count() ? from[size_t(i) + 1] : text.size(); }
 };
 PythonFileLines SplitPythonFileLines(const QByteArray& bytes);
 

@@ -13,6 +13,7 @@
 #include <QStringMatcher>
 
 #include <algorithm>
+#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -20,11 +21,11 @@ namespace {
 
 // A line of the list that is no entry (or one that cannot be joined): trimmed,
 // but never at an end that lies inside a string running over several lines.
-QString TrimListLine(const QString& line, const PySourceLine& info) {
-    QStringView text = info.start.inString() ? QStringView(line) : TrimPythonStart(line);
+QString TrimListLine(QStringView line, const PySourceLine& info) {
+    QStringView text = info.start.inString() ? line : TrimPythonStart(line);
     if (!info.end.inString())
         text = TrimPythonEnd(text);
-    return text.size() == line.size() ? line : text.toString();
+    return text.toString();
 }
 
 // Appends one line of an entry, with a blank only where the two would
@@ -84,7 +85,7 @@ struct ListOpening {
 // Whether `line` opens the list: its code, without blanks and with every
 // string left out, holds the assignment `listStart` ("troops=["), not as the
 // end of a longer name. Comments do not count.
-std::optional<ListOpening> FindListOpening(const QString& line, PySourceState state,
+std::optional<ListOpening> FindListOpening(QStringView line, PySourceState state,
                                            const QString& listStart) {
     struct Seen {
         QChar c;
@@ -129,8 +130,7 @@ template <typename Pred> std::vector<int> NextWhere(int n, Pred&& pred) {
 class TableBuilder {
 public:
     TableBuilder(const QByteArray& bytes, const PythonListFormat& format)
-        : m_bytes(bytes), m_file(SplitPythonFileLines(bytes)), m_lines(m_file.text),
-          m_format(format) {}
+        : m_bytes(bytes), m_file(SplitPythonFileLines(bytes)), m_format(format) {}
 
     PythonTable build();
 
@@ -139,6 +139,13 @@ private:
     int entryEnd(int first) const;
     QString joinEntry(int first, int last) const;
     bool inList(int i) const { return m_closeLine < 0 || i <= m_closeLine; }
+    QStringView line(int i) const { return m_file.line(i); }
+    // A line of an entry of a compact list with its blanks and comment gone
+    // (AppendCompactPython's form), made while the file is scanned.
+    QStringView compacted(int i) const {
+        return QStringView(m_compact).mid(m_compactAt[size_t(i)],
+                                          m_compactAt[size_t(i) + 1] - m_compactAt[size_t(i)]);
+    }
     // Adds an element read from lines first to last.
     void add(const QString& element, int first, int last);
     // Adds an element that stands on no line of the file.
@@ -150,16 +157,19 @@ private:
 
     const QByteArray& m_bytes;
     const PythonFileLines m_file;
-    const QStringList& m_lines;
     const PythonListFormat& m_format;
     QVector<PySourceLine> m_scan;
-    int m_start = -1;           // the line that opens the list, -1 if none does
-    int m_depth = 0;            // bracket depth inside the list
-    int m_closeLine = -1;       // the line that closes the list, -1 if none does
-    int m_openString = -1;      // the line on which a string that never closes opens
-    std::vector<bool> m_resync; // the line begins an entry while another is still open
+    int m_start = -1;      // the line that opens the list, -1 if none does
+    int m_depth = 0;       // bracket depth inside the list
+    int m_closeLine = -1;  // the line that closes the list, -1 if none does
+    int m_openString = -1; // the line on which a string that never closes opens
+    // Per line: when it begins an entry while a bracket is still open, the line
+    // that opened it; else -1.
+    std::vector<int> m_resync;
     std::vector<int> m_nextClose, m_nextBroken, m_nextInString, m_nextResync;
-    int m_toldUpTo = -1; // lines up to here belong to a damaged entry already told
+    QString m_compact;                  // the compacted lines, one after the other
+    std::vector<qsizetype> m_compactAt; // where each line's compacted text begins
+    int m_toldUpTo = -1;                // lines up to here belong to a damaged entry already told
 
     PythonTable m_table;
     QStringList m_out;
@@ -167,31 +177,85 @@ private:
 };
 
 void TableBuilder::scan() {
-    const int n = int(m_lines.size());
+    const int n = m_file.count();
     m_scan.resize(n);
-    m_resync.assign(size_t(n), false);
+    m_resync.assign(size_t(n), -1);
+    // Lines of an entry of a compact list lose their blanks and comments when
+    // joined; they lose them here, on the one pass over every character.
+    const bool compact = m_format.compactEntries;
+    m_compactAt.assign(size_t(n) + 1, 0);
+    if (compact)
+        m_compact.resize(m_file.text.size());
+    char16_t* const out = compact ? reinterpret_cast<char16_t*>(m_compact.data()) : nullptr;
+    qsizetype length = 0;
     PySourceState state;
+    int opener = -1; // the last line of the list that left a bracket open
     for (int i = 0; i < n; ++i) {
         PySourceLine& info = m_scan[i];
+        const QStringView text = line(i);
         if (m_start >= 0 && m_closeLine < 0 && !state.inString() && state.depth > m_depth &&
-            IsPythonEntry(m_lines[i], m_format.opener)) {
+            IsPythonEntry(text, m_format.opener)) {
             // An entry begins while the one before is still open: that one
             // misses a closing bracket (or a quote). The list is read on as
             // if it had closed, so that one damaged entry does not swallow
             // every entry behind it.
-            m_resync[size_t(i)] = true;
+            m_resync[size_t(i)] = opener >= 0 ? opener : i;
             state.depth = m_depth;
         }
         info.start = state;
-        ScanPythonLine(m_lines[i], state, info, PyQuietScan());
+        m_compactAt[size_t(i)] = length;
+        if (compact && m_start >= 0 && m_closeLine < 0) {
+            const char16_t* t = text.utf16();
+            const qsizetype lineStart = length;
+            bool blank = false;
+            ScanPythonLine(text, state, info, [&](qsizetype from, qsizetype to, PyPart part, int) {
+                if (part == PyPart::Comment)
+                    return true;
+                // Kept in registers for the loop over the characters.
+                qsizetype n = length;
+                bool b = blank;
+                const auto keep = [&](char16_t c) {
+                    if (b && n > lineStart && PythonRunsTogether(out[n - 1], c))
+                        out[n++] = u' ';
+                    b = false;
+                };
+                if (part != PyPart::Code) {
+                    keep(t[from]); // strings go over whole
+                    std::memcpy(out + n, t + from, size_t(to - from) * sizeof(char16_t));
+                    n += to - from;
+                } else {
+                    for (qsizetype k = from; k < to;) {
+                        if (t[k] == u' ' || t[k] == u'\t') {
+                            b = true;
+                            ++k;
+                            continue;
+                        }
+                        if (b)
+                            keep(t[k]);
+                        // The run up to the next blank, tab or control character.
+                        do
+                            out[n++] = t[k++];
+                        while (k < to && t[k] > u' ');
+                    }
+                }
+                length = n;
+                blank = b;
+                return true;
+            });
+        } else {
+            ScanPythonLine(text, state, info, PyQuietScan());
+        }
         info.end = state;
         if (info.end.inString() && !info.start.inString())
             m_openString = i;
+        if (m_start >= 0 && !info.start.inString() && info.start.depth == m_depth &&
+            info.end.depth > m_depth)
+            opener = i;
         if (m_start < 0) {
             // Line 0 is header whatever it holds.
             if (i == 0 || info.start.inString())
                 continue;
-            if (const auto opening = FindListOpening(m_lines[i], info.start, m_format.listStart)) {
+            if (const auto opening = FindListOpening(text, info.start, m_format.listStart)) {
                 m_start = i;
                 m_depth = opening->depth;
                 if (opening->closed)
@@ -201,6 +265,7 @@ void TableBuilder::scan() {
             m_closeLine = i;
         }
     }
+    m_compactAt[size_t(n)] = length;
     if (!state.inString())
         m_openString = -1;
 }
@@ -225,12 +290,23 @@ int TableBuilder::entryEnd(int first) const {
 QString TableBuilder::joinEntry(int first, int last) const {
     qsizetype size = 0;
     for (int k = first; k <= last; ++k)
-        size += m_lines[k].size();
+        size += m_file.to[size_t(k)] - m_file.from[size_t(k)];
     QString entry;
     entry.reserve(size + last - first + 1);
     for (int k = first; k <= last; ++k) {
         const PySourceLine& info = m_scan[k];
-        QStringView text = m_lines[k];
+        if (k > first && m_format.compactEntries) {
+            QStringView piece = compacted(k);
+            if (info.joinsNext && piece.endsWith(u'\\'))
+                piece.chop(1); // the backslash that joined the line to the next
+            if (piece.isEmpty())
+                continue; // comment and empty lines inside the entry
+            if (!entry.isEmpty() && PythonRunsTogether(entry.back(), piece.front()))
+                entry += u' ';
+            entry += piece;
+            continue;
+        }
+        QStringView text = line(k);
         // Items keep a comment behind the entry's end; inside the entry a
         // comment would swallow the lines joined behind it.
         const bool keepComment = !m_format.compactEntries && k == last;
@@ -245,17 +321,14 @@ QString TableBuilder::joinEntry(int first, int last) const {
         }
         if (TrimPythonStart(text).isEmpty())
             continue; // comment and empty lines inside the entry
-        if (m_format.compactEntries)
-            AppendCompactPython(entry, text);
-        else
-            AppendIndented(entry, text);
+        AppendIndented(entry, text);
     }
     return entry;
 }
 
 void TableBuilder::add(const QString& element, int first, int last) {
     m_out.append(element);
-    m_spans.push_back({m_file.begin(first), m_file.end[size_t(last)], 1, m_scan[first].start});
+    m_spans.push_back({m_file.from[size_t(first)], m_file.end(last), 1, m_scan[first].start});
 }
 
 void TableBuilder::addMadeUp(const QString& element) {
@@ -269,7 +342,7 @@ void TableBuilder::tell(int line, const QString& text) {
 }
 
 void TableBuilder::tellUnjoined(int first) {
-    const QString id = PythonEntryId(m_lines[first]);
+    const QString id = PythonEntryId(line(first));
     const QString entry =
         id.isEmpty() ? QStringLiteral("the entry") : QStringLiteral("the entry \"") + id + u'"';
     const int close = m_nextClose[first];
@@ -289,7 +362,7 @@ void TableBuilder::tellUnjoined(int first) {
     } else {
         return; // a string over several lines: sound, but not joined
     }
-    m_toldUpTo = reach < 0 ? int(m_lines.size()) : reach;
+    m_toldUpTo = reach < 0 ? m_file.count() : reach;
 }
 
 PythonTable TableBuilder::finish(qsizetype tailFrom) {
@@ -304,9 +377,9 @@ PythonTable TableBuilder::finish(qsizetype tailFrom) {
     source.lastLineEnded = m_bytes.isEmpty() || m_bytes.endsWith('\n') || m_bytes.endsWith('\r');
     // New lines end as most of the file's lines do, CR LF when none ends.
     int ends[3] = {0, 0, 0}; // CR LF, LF, CR
-    for (int i = 0; i < int(m_lines.size()); ++i) {
-        const qsizetype to = m_file.end[size_t(i)];
-        const qsizetype length = to - m_file.begin(i) - m_lines[i].size();
+    for (int i = 0; i < m_file.count(); ++i) {
+        const qsizetype to = m_file.end(i);
+        const qsizetype length = to - m_file.to[size_t(i)];
         if (length == 2)
             ++ends[0];
         else if (length == 1)
@@ -318,7 +391,7 @@ PythonTable TableBuilder::finish(qsizetype tailFrom) {
                                  : QByteArray("\r");
 
     if (m_start >= 0 && m_closeLine < 0) {
-        const QString list = m_lines[m_start].trimmed();
+        const QString list = line(m_start).trimmed().toString();
         if (m_openString >= 0) {
             tell(m_openString, QStringLiteral("a quote opened here is not closed before the end of "
                                               "the file."));
@@ -342,7 +415,7 @@ PythonTable TableBuilder::finish(qsizetype tailFrom) {
 }
 
 PythonTable TableBuilder::build() {
-    const int n = int(m_lines.size());
+    const int n = m_file.count();
     if (n == 0) {
         addMadeUp(QString());
         m_table.failure = Err::InputPastEnd;
@@ -354,13 +427,13 @@ PythonTable TableBuilder::build() {
     // opens the list.
     if (m_start < 0) {
         for (int i = 0; i < n; ++i)
-            add(m_lines[i], i, i);
+            add(line(i).toString(), i, i);
         m_table.lastEntry = n - 1;
         m_table.failure = Err::InputPastEnd;
         return finish(m_out.size());
     }
     for (int i = 0; i <= m_start; ++i)
-        add(m_lines[i], i, i);
+        add(line(i).toString(), i, i);
     m_table.lastEntry = m_start; // with no entry, new ones go first into the list
 
     m_nextClose = NextWhere(n, [&](int i) {
@@ -369,7 +442,7 @@ PythonTable TableBuilder::build() {
     });
     m_nextBroken = NextWhere(n, [&](int i) { return m_scan[i].broken; });
     m_nextInString = NextWhere(n, [&](int i) { return m_scan[i].start.inString(); });
-    m_nextResync = NextWhere(n, [&](int i) { return bool(m_resync[size_t(i)]); });
+    m_nextResync = NextWhere(n, [&](int i) { return m_resync[size_t(i)] >= 0; });
 
     // Every entry line is searched for the marked ids' texts: the searches are
     // prepared once.
@@ -381,15 +454,22 @@ PythonTable TableBuilder::build() {
     for (int i = m_start + 1; i < n;) {
         const PySourceLine& info = m_scan[i];
         if (!inList(i)) {
-            add(m_lines[i], i, i); // code behind the list: indentation matters
+            add(line(i).toString(), i, i); // code behind the list: indentation matters
             ++i;
             continue;
         }
+        if (m_resync[size_t(i)] >= 0 && m_toldUpTo < i - 1) {
+            // What left the bracket open is no entry of its own.
+            tell(m_resync[size_t(i)],
+                 QStringLiteral("a bracket opened here does not close before the entry on line ") +
+                     QString::number(i + 1) + u'.');
+            m_toldUpTo = i - 1;
+        }
         if (info.start.inString() || info.start.depth != m_depth ||
-            !IsPythonEntry(m_lines[i], m_format.opener)) {
+            !IsPythonEntry(line(i), m_format.opener)) {
             if (info.broken && i > m_toldUpTo)
                 tell(i, QStringLiteral("a quote is not closed."));
-            add(TrimListLine(m_lines[i], info), i, i);
+            add(TrimListLine(line(i), info), i, i);
             ++i;
             continue;
         }
@@ -397,8 +477,8 @@ PythonTable TableBuilder::build() {
         const int element = int(m_out.size());
         // Only an entry that holds the text of a marked id is read for its id.
         const auto idIs = [&](const QString& wanted, const QStringMatcher& text) {
-            return !wanted.isEmpty() && text.indexIn(m_lines[i]) >= 0 &&
-                   PythonEntryId(m_lines[i]) == wanted;
+            return !wanted.isEmpty() && text.indexIn(line(i)) >= 0 &&
+                   PythonEntryId(line(i)) == wanted;
         };
         if (idIs(m_format.hardwiredId, hardwiredText))
             m_table.hardwired = element;
@@ -407,7 +487,7 @@ PythonTable TableBuilder::build() {
         lastJoined = last >= 0;
         if (!lastJoined) {
             tellUnjoined(i);
-            add(TrimListLine(m_lines[i], info), i, i);
+            add(TrimListLine(line(i), info), i, i);
             ++i;
             continue;
         }
@@ -423,12 +503,12 @@ PythonTable TableBuilder::build() {
                 ++m_spans.back().elements;
             }
             if (last + 1 < n)
-                add(m_lines[last + 1], last + 1, last + 1);
+                add(line(last + 1).toString(), last + 1, last + 1);
             else
                 addMadeUp(QStringLiteral("]"));
             const qsizetype tailFrom = m_out.size();
             for (int k = last + 2; k < n; ++k)
-                add(m_lines[k], k, k);
+                add(line(k).toString(), k, k);
             return finish(tailFrom);
         }
         i = last + 1;
@@ -440,7 +520,7 @@ PythonTable TableBuilder::build() {
             const int commentAt = m_scan[lastEntryEnd].commentAt;
             if (m_format.compactEntries && commentAt >= 0) {
                 *rest += u' ';
-                *rest += TrimPythonEnd(QStringView(m_lines[lastEntryEnd]).mid(commentAt));
+                *rest += TrimPythonEnd(line(lastEntryEnd).mid(commentAt));
             }
             m_out.insert(m_table.lastEntry + 1, *rest);
             ++m_spans[lastEntrySpan].elements;
