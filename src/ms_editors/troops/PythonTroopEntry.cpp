@@ -364,8 +364,18 @@ bool IsPlainPythonString(const QString& text) {
     return true;
 }
 
+namespace {
+
+// Whether a line may be an upgrade call: the call opens it. A look at its
+// start passes over a troop entry of a thousand characters at once.
+bool OpensWithUpgrade(QStringView element) {
+    return TrimPythonStart(element).startsWith(u"upgrade");
+}
+
+} // namespace
+
 std::optional<PythonUpgrade> ParseUpgradeLine(const QString& element) {
-    if (!element.contains(QStringLiteral("upgrade")))
+    if (!OpensWithUpgrade(element))
         return std::nullopt;
     const QString code = CompactPythonBlanks(CutPythonComment(element));
     static const QString single = QStringLiteral("upgrade(troops,");
@@ -407,6 +417,9 @@ QList<int> FindUpgradeLines(const QStringList& lines, int max, const QString& id
     QList<int> found;
     const int last = std::min<int>(max, int(lines.size()) - 1);
     for (int i = 0; i <= last; ++i) {
+        // Only a call that holds the id's text can name it.
+        if (!OpensWithUpgrade(lines[i]) || !lines[i].contains(id))
+            continue;
         const auto upgrade = ParseUpgradeLine(lines[i]);
         if (upgrade && upgrade->troop == id)
             found.append(i);
