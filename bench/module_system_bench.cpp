@@ -68,15 +68,27 @@ void LoadTroops(benchmark::State& state) {
     state.counters["elements"] = PyTroopMax + 1;
 }
 
+// A save without an edit; with one entry edited; with every entry edited (each
+// keeps the comments of its lines). Each pass saves the file as loaded.
 void SaveTroops(benchmark::State& state) {
     TroopFile();
     LoadPythonTroops();
+    const int every = int(state.range(0));
+    int edited = 0;
+    for (int i = 0; i <= PyTroopMax && edited < every; ++i) {
+        if (PyTroopLines[i].startsWith(QLatin1String("[\"troop_"))) {
+            PyTroopLines[i].replace(QLatin1String("wp_throwing(70)"),
+                                    QLatin1String("wp_throwing(71)"));
+            ++edited;
+        }
+    }
     for (auto _ : state)
         SavePythonTroops();
+    state.counters["edited"] = edited;
 }
 
 BENCHMARK(ReadTroopLines)->Unit(benchmark::kMillisecond);
 BENCHMARK(LoadTroops)->Unit(benchmark::kMillisecond);
-BENCHMARK(SaveTroops)->Unit(benchmark::kMillisecond);
+BENCHMARK(SaveTroops)->Arg(0)->Arg(1)->Arg(5000)->Unit(benchmark::kMillisecond);
 
 } // namespace
