@@ -373,7 +373,6 @@ PythonTable TableBuilder::finish(qsizetype tailFrom) {
     source.elements = m_out;
     source.spans = std::move(m_spans);
     source.opener = m_format.opener;
-    source.entryKeepsRemark = !m_format.compactEntries;
     source.lastLineEnded = m_bytes.isEmpty() || m_bytes.endsWith('\n') || m_bytes.endsWith('\r');
     // New lines end as most of the file's lines do, CR LF when none ends.
     int ends[3] = {0, 0, 0}; // CR LF, LF, CR
