@@ -15,29 +15,21 @@ PythonFileLines SplitPythonFileLines(const QByteArray& bytes) {
     lines.text = FromFileBytes(bytes);
     const char* const data = bytes.constData();
     const char* const end = data + bytes.size();
-    const auto next = [end](const char* from, char c) {
-        return static_cast<const char*>(std::memchr(from, c, size_t(end - from)));
+    const auto find = [](const char* from, const char* to, char c) {
+        return static_cast<const char*>(std::memchr(from, c, size_t(to - from)));
     };
-    // The nearer of the next CR and the next LF ends a line; each is looked
-    // for again only once the lines have passed it.
-    const char* start = data;
-    const char* cr = next(start, '\r');
-    const char* lf = next(start, '\n');
-    while (cr || lf) {
-        const char* stop = !cr ? lf : !lf ? cr : std::min(cr, lf);
-        lines.from.push_back(start - data);
+    // A line ends at its first CR or LF. The next LF is looked for again only
+    // once the lines have passed it; a CR only up to it, so a file of lone CRs
+    // is read in one pass too.
+    const char* lf = find(data, end, '\n');
+    for (const char* p = data; p < end;) {
+        if (lf && lf < p)
+            lf = find(p, end, '\n');
+        const char* const cr = find(p, lf ? lf : end, '\r');
+        const char* const stop = cr ? cr : lf ? lf : end;
+        lines.from.push_back(p - data);
         lines.to.push_back(stop - data);
-        start = stop + 1;
-        if (*stop == '\r' && start < end && *start == '\n')
-            ++start;
-        if (cr && cr < start)
-            cr = start < end ? next(start, '\r') : nullptr;
-        if (lf && lf < start)
-            lf = start < end ? next(start, '\n') : nullptr;
-    }
-    if (start < end) {
-        lines.from.push_back(start - data);
-        lines.to.push_back(bytes.size());
+        p = stop == end ? end : stop + (cr && stop + 1 == lf ? 2 : 1);
     }
     return lines;
 }
