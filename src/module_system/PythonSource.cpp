@@ -248,12 +248,17 @@ QByteArray ComposePythonFile(const PythonSource& source, const QStringList& elem
     const int loadedCount = int(source.elements.size());
     const int nowCount = int(elements.size());
 
-    // Which span each loaded element came from; a source whose spans do not
-    // cover its elements is not trusted for any of them.
+    // Which span each loaded element came from, and its place in it; a source
+    // whose spans do not cover its elements is not trusted for any of them.
     std::vector<int> spanOf;
+    std::vector<int> placeIn;
     spanOf.reserve(size_t(loadedCount));
-    for (int s = 0; s < int(source.spans.size()); ++s)
-        spanOf.insert(spanOf.end(), size_t(source.spans[size_t(s)].elements), s);
+    for (int s = 0; s < int(source.spans.size()); ++s) {
+        for (int k = 0; k < source.spans[size_t(s)].elements; ++k) {
+            spanOf.push_back(s);
+            placeIn.push_back(k);
+        }
+    }
     const bool trusted = int(spanOf.size()) == loadedCount;
     const QStringList none;
     const Alignment align(trusted ? source.elements : none, elements);
@@ -318,6 +323,25 @@ QByteArray ComposePythonFile(const PythonSource& source, const QStringList& elem
             continue;
         }
         newLine();
+        const PythonSource::Span* span = s >= 0 ? &source.spans[size_t(s)] : nullptr;
+        if (span && span->split >= 0 && align.nowOf[size_t(i)] == j) {
+            // An unchanged element of a line that held two, now apart (an
+            // entry added behind the last one): each goes back as its part
+            // of the line, the entry with the comma that now must follow it.
+            if (placeIn[size_t(i)] == 0) {
+                QByteArray part = source.bytes.mid(span->from, span->split - span->from);
+                while (part.endsWith(' ') || part.endsWith('\t'))
+                    part.chop(1);
+                out += part;
+                if (!part.endsWith(','))
+                    out += ',';
+                out += lineEnd;
+            } else {
+                out.append(source.bytes.constData() + span->split, span->to - span->split);
+            }
+            ++j;
+            continue;
+        }
         if (s >= 0 && firstFor[size_t(s)] == j) {
             comments.insert(s, CommentsOf(source, source.spans[size_t(s)]));
             out += comments[s].above;

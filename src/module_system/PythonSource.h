@@ -48,6 +48,9 @@ struct PythonSource {
         qsizetype to = 0; // the file's bytes [from, to), line ends included
         int elements = 1;
         PySourceState start; // how the first line begins: inside a string, a comment is none
+        // Of two elements on one line: where the second begins (the list's
+        // closing bracket behind the last entry), or -1.
+        qsizetype split = -1;
     };
 
     QByteArray bytes;        // the file as read

@@ -522,7 +522,18 @@ PythonTable TableBuilder::build() {
                 *rest += TrimPythonEnd(line(lastEntryEnd).mid(commentAt));
             }
             m_out.insert(m_table.lastEntry + 1, *rest);
-            ++m_spans[lastEntrySpan].elements;
+            PythonSource::Span& span = m_spans[lastEntrySpan];
+            ++span.elements;
+            // The list's bracket is the first to close below the list's depth.
+            PySourceState state = m_scan[lastEntryEnd].start;
+            PySourceLine info;
+            const QStringView last = line(lastEntryEnd);
+            ScanPythonLine(last, state, info,
+                           [&](qsizetype from, qsizetype, PyPart part, int depth) {
+                               if (part == PyPart::Code && depth < m_depth && span.split < 0)
+                                   span.split = m_file.from[size_t(lastEntryEnd)] + from;
+                               return span.split < 0;
+                           });
         }
     }
     qsizetype tailFrom = m_out.size();

@@ -303,6 +303,12 @@ const EditCase EditCases[] = {
                            Text(Bard), &PyTroopLastEntry);
      },
      " # hard-wired\n\n", QByteArray(" # hard-wired\n") + Bard + "\n\n"},
+    {"AddedBehindTheLastEntryLeavesItsLines", "module_troops.py", Shape::AsWritten,
+     [] {
+         InsertPythonEntry(PyTroopLines, PyTroopMax, PyTroopLastEntry + 1, Text(Bard),
+                           &PyTroopLastEntry);
+     },
+     "knows_common,0]] # the end\n", QByteArray("knows_common,0],\n") + Bard + "\n] # the end\n"},
     {"ChangedUpgradeLineKeepsItsRemark", "module_troops.py", Shape::AsWritten,
      [] {
          PyTroopLines[Starting(PyTroopLines, "upgrade(troops,\"lute_player\"")] =
