@@ -42,3 +42,12 @@ inline QByteArray ReadFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+// The one box a step showed: its title, icon and text.
+inline void ExpectOneBox(const ScriptedPlatform& platform, const QString& title, MsgIcon icon,
+                         const QString& text) {
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0].title, title);
+    EXPECT_EQ(platform.boxes[0].icon, icon);
+    EXPECT_EQ(platform.boxes[0].text, text);
+}

@@ -104,17 +104,15 @@ TEST_F(LoadFiles, DamagedListIsReportedWithItsLines) {
     write("module_troops.py", "x\ntroops = [\n [\"a\",0],\n [\"b\",\n");
     EXPECT_FALSE(LoadPythonTroops());
     EXPECT_EQ(PyTroopLines, QStringList({"x", "troops = [", R"(["a",0],)", R"(["b",)"}));
-    ASSERT_EQ(platform.boxes.size(), 1u);
-    EXPECT_EQ(platform.boxes[0].title, QStringLiteral("Damaged list..."));
-    EXPECT_EQ(platform.boxes[0].icon, MsgIcon::Exclamation);
-    EXPECT_EQ(platform.boxes[0].text,
-              QStringLiteral("module_troops.py could not be read whole:\r\n\r\nLine 4: the entry "
-                             "\"b\" does not close before the end of the file.\r\nLine 2: the "
-                             "list \"troops = [\" does not close before the end of the file: its "
-                             "closing bracket is missing, or its last entry \"b\" misses "
-                             "one.\r\n\r\nChanges to module_troops.py cannot be saved until "
-                             "this is corrected in a text editor: saving would write over what "
-                             "the editor could not read."));
+    ExpectOneBox(
+        platform, QStringLiteral("Damaged list..."), MsgIcon::Exclamation,
+        QStringLiteral("module_troops.py could not be read whole:\r\n\r\nLine 4: the entry "
+                       "\"b\" does not close before the end of the file.\r\nLine 2: the "
+                       "list \"troops = [\" does not close before the end of the file: its "
+                       "closing bracket is missing, or its last entry \"b\" misses "
+                       "one.\r\n\r\nChanges to module_troops.py cannot be saved until "
+                       "this is corrected in a text editor: saving would write over what "
+                       "the editor could not read."));
 
     write("module_party_templates.py",
           "x\nparty_templates = [\n (\"a\",0,[(trp_a,1,2),\n (\"b\",0,[]),\n]\n");
