@@ -18,18 +18,19 @@ PythonFileLines SplitPythonFileLines(const QByteArray& bytes) {
     const auto find = [](const char* from, const char* to, char c) {
         return static_cast<const char*>(std::memchr(from, c, size_t(to - from)));
     };
-    // A line ends at its first CR or LF. The next LF is looked for again only
-    // once the lines have passed it; a CR only up to it, so a file of lone CRs
-    // is read in one pass too.
+    // A line ends at its first CR or LF; each of the two is looked for again
+    // only once the lines have passed the one found before.
+    const char* cr = find(data, end, '\r');
     const char* lf = find(data, end, '\n');
     for (const char* p = data; p < end;) {
+        if (cr && cr < p)
+            cr = find(p, end, '\r');
         if (lf && lf < p)
             lf = find(p, end, '\n');
-        const char* const cr = find(p, lf ? lf : end, '\r');
-        const char* const stop = cr ? cr : lf ? lf : end;
+        const char* const stop = cr && (!lf || cr < lf) ? cr : lf ? lf : end;
         lines.from.push_back(p - data);
         lines.to.push_back(stop - data);
-        p = stop == end ? end : stop + (cr && stop + 1 == lf ? 2 : 1);
+        p = stop == end ? end : stop + (stop == cr && stop + 1 == lf ? 2 : 1);
     }
     return lines;
 }

@@ -13,6 +13,7 @@
 #include <QStringMatcher>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <optional>
 #include <vector>
@@ -127,6 +128,108 @@ template <typename Pred> std::vector<int> NextWhere(int n, Pred&& pred) {
     return next;
 }
 
+// What a character is to the join of a compact list's line: most are plain
+// (names, numbers, operators, and every character above ASCII).
+enum CharKind : unsigned char { Plain, Blank, Opens, Closes, Remark, Scanner };
+constexpr auto CharKinds = [] {
+    std::array<unsigned char, 128> kinds{};
+    kinds[' '] = kinds['\t'] = Blank;
+    kinds['('] = kinds['['] = kinds['{'] = Opens;
+    kinds[')'] = kinds[']'] = kinds['}'] = Closes;
+    kinds['#'] = Remark;
+    kinds['"'] = kinds['\''] = kinds['\\'] = Scanner; // strings and line joins
+    return kinds;
+}();
+
+// Scans one line of a compact list and appends it to `out` at `length` the
+// way AppendCompactPython appends it: without its blanks (but where two words
+// would run together) and without its comment. A line without a string or a
+// backslash, as most lines of an entry are, takes a single loop over its
+// characters; the others are read by the one scanner.
+void ScanAndCompact(QStringView text, PySourceState& state, PySourceLine& info, char16_t* out,
+                    qsizetype& length) {
+    const char16_t* t = text.utf16();
+    const qsizetype lineStart = length;
+    if (!state.inString()) {
+        char16_t* o = out + length;
+        int depth = state.depth;
+        int minDepth = depth;
+        bool blank = false;
+        const char16_t* p = t;
+        const char16_t* const end = t + text.size();
+        for (; p < end; ++p) {
+            const char16_t c = *p;
+            const unsigned char kind = c < 128 ? CharKinds[c] : static_cast<unsigned char>(Plain);
+            if (kind == Plain) {
+                if (blank) {
+                    if (o > out + lineStart && PythonRunsTogether(o[-1], c))
+                        *o++ = u' ';
+                    blank = false;
+                }
+                *o++ = c;
+                continue;
+            }
+            if (kind == Blank) {
+                blank = true;
+                continue;
+            }
+            if (kind == Remark) {
+                info.commentAt = int(p - t);
+                break;
+            }
+            if (kind == Scanner)
+                break;
+            if (kind == Opens)
+                ++depth;
+            else
+                minDepth = std::min(minDepth, --depth);
+            blank = false;
+            *o++ = c;
+        }
+        if (p == end || info.commentAt >= 0) {
+            info.minDepth = minDepth;
+            state.depth = depth;
+            length = o - out;
+            return;
+        }
+    }
+    bool blank = false;
+    ScanPythonLine(text, state, info, [&](qsizetype from, qsizetype to, PyPart part, int) {
+        if (part == PyPart::Comment)
+            return true;
+        // Kept in registers for the loop over the characters.
+        qsizetype n = length;
+        bool b = blank;
+        const auto keep = [&](char16_t c) {
+            if (b && n > lineStart && PythonRunsTogether(out[n - 1], c))
+                out[n++] = u' ';
+            b = false;
+        };
+        if (part != PyPart::Code) {
+            keep(t[from]); // strings go over whole
+            std::memcpy(out + n, t + from, size_t(to - from) * sizeof(char16_t));
+            n += to - from;
+        } else {
+            for (qsizetype k = from; k < to;) {
+                if (t[k] == u' ' || t[k] == u'\t') {
+                    b = true;
+                    ++k;
+                    continue;
+                }
+                if (b)
+                    keep(t[k]);
+                // The run up to the next blank, tab or control character.
+                do
+                    out[n++] = t[k++];
+                while (k < to && t[k] > u' ');
+            }
+        }
+        length = n;
+        blank = b;
+        return true;
+    });
+}
+
 class TableBuilder {
 public:
     TableBuilder(const QByteArray& bytes, const PythonListFormat& format)
@@ -205,43 +308,7 @@ void TableBuilder::scan() {
         info.start = state;
         m_compactAt[size_t(i)] = length;
         if (compact && m_start >= 0 && m_closeLine < 0) {
-            const char16_t* t = text.utf16();
-            const qsizetype lineStart = length;
-            bool blank = false;
-            ScanPythonLine(text, state, info, [&](qsizetype from, qsizetype to, PyPart part, int) {
-                if (part == PyPart::Comment)
-                    return true;
-                // Kept in registers for the loop over the characters.
-                qsizetype n = length;
-                bool b = blank;
-                const auto keep = [&](char16_t c) {
-                    if (b && n > lineStart && PythonRunsTogether(out[n - 1], c))
-                        out[n++] = u' ';
-                    b = false;
-                };
-                if (part != PyPart::Code) {
-                    keep(t[from]); // strings go over whole
-                    std::memcpy(out + n, t + from, size_t(to - from) * sizeof(char16_t));
-                    n += to - from;
-                } else {
-                    for (qsizetype k = from; k < to;) {
-                        if (t[k] == u' ' || t[k] == u'\t') {
-                            b = true;
-                            ++k;
-                            continue;
-                        }
-                        if (b)
-                            keep(t[k]);
-                        // The run up to the next blank, tab or control character.
-                        do
-                            out[n++] = t[k++];
-                        while (k < to && t[k] > u' ');
-                    }
-                }
-                length = n;
-                blank = b;
-                return true;
-            });
+            ScanAndCompact(text, state, info, out, length);
         } else {
             ScanPythonLine(text, state, info, PyQuietScan());
         }
