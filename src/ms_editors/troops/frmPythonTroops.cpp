@@ -5,6 +5,7 @@
 #include "module_system/frmPythonNewEntry.h"
 #include "module_system/modPythonItems.h"
 #include "module_system/modPythonTroops.h"
+#include "ms_editors/troops/PythonTroopForm.h"
 #include "ms_editors/troops/PythonTroopTable.h"
 #include "platform/Convert.h"
 #include "platform/MessageBox.h"
@@ -67,13 +68,6 @@ QStringList listTexts(const QListWidget* list) {
         texts.append(list->item(i)->text());
     return texts;
 }
-
-const QString StatsHelpTail =
-    QStringLiteral("If you have done this, you can set your own constants instead of each single "
-                   "value. There are also a few existing constants at this time.") +
-    CrLf + CrLf +
-    QStringLiteral("You also can delete the standard values, and adding single values. But this is "
-                   "not recommended!");
 
 } // namespace
 
@@ -212,28 +206,9 @@ void frmPythonTroops::buildControls() {
     troopId->onLostFocus = [this] { txtTroopID_LostFocus(); };
     troopImage->onLostFocus = [this] { txtTroopImage_LostFocus(); };
 
-    connect(cmdHelpProfi, &QPushButton::clicked, this, [] {
-        ShowInformation(
-            QStringLiteral("Choose a declaration of the weapon proficiencies from this "
-                           "combo box, then exchange the value (100) in the round "
-                           "bracket.") +
-            CrLf +
-            QStringLiteral("You find the declarations of the weapon proficiencies above "
-                           "the troops in the file module_troops.py, and you can also "
-                           "change it there."));
-    });
-    connect(cmdHelpSkills, &QPushButton::clicked, this, [] {
-        ShowInformation(
-            QStringLiteral("The easiest way to set the skills of your troops is declaring "
-                           "a few constants above the troops in module_troops.py!") +
-            CrLf + StatsHelpTail);
-    });
-    connect(cmdHelpAttrib, &QPushButton::clicked, this, [] {
-        ShowInformation(QStringLiteral("The easiest way to set the attributes of your troops is "
-                                       "declaring a few constants above the troops in "
-                                       "module_troops.py!") +
-                        CrLf + StatsHelpTail);
-    });
+    connect(cmdHelpProfi, &QPushButton::clicked, this, [] { ShowProficiencyHelp(); });
+    connect(cmdHelpSkills, &QPushButton::clicked, this, [] { ShowSkillsHelp(); });
+    connect(cmdHelpAttrib, &QPushButton::clicked, this, [] { ShowAttributesHelp(); });
     connect(cmdFaceCode, &QPushButton::clicked, this, [] { ShowFaceCodeHelp(); });
     placeDesign();
 }
@@ -591,65 +566,24 @@ PythonTroop frmPythonTroops::formTroop() const {
     return t;
 }
 
+PythonUpgrade frmPythonTroops::formPaths() const {
+    return {txtTroopID->text(), cmbUpgrade1->currentText(), cmbUpgrade2->currentText()};
+}
+
 bool frmPythonTroops::formTextsAcceptable() {
-    if (txtTroopID->text().isEmpty()) {
-        RefuseInput(QStringLiteral("Please enter an ID for the troop!"));
-        txtTroopID->setFocus();
-        return false;
-    }
-    // An empty field would leave two commas side by side in the entry.
-    for (QLineEdit* field : {txtScene, txtReserved, txtFaction, txtProfi}) {
-        if (field->text().trimmed().isEmpty()) {
-            RefuseInput(QStringLiteral("The scene, the reserved field, the faction and the weapon "
-                                       "proficiencies can't be empty!"));
-            field->setFocus();
-            return false;
-        }
-    }
-    // What was read from the file goes back as it was; typed text must not end
-    // the string early or break the line.
-    const struct {
-        QWidget* box;
-        QString text;
-        QString read;
-    } texts[] = {{txtTroopID, txtTroopID->text(), m_shownTroop.id},
-                 {txtTroopName, txtTroopName->text(), m_shownTroop.name},
-                 {txtTroopNamePl, txtTroopNamePl->text(), m_shownTroop.namePl},
-                 {cmbUpgrade1, cmbUpgrade1->currentText(), m_shownPaths.target1},
-                 {cmbUpgrade2, cmbUpgrade2->currentText(), m_shownPaths.target2}};
-    for (const auto& t : texts) {
-        if (t.text != t.read && !IsPlainPythonString(t.text)) {
-            RefuseInput(
-                QStringLiteral("Double quotes, backslashes and line breaks are not allowed in "
-                               "the troop ID, the names and the upgrade paths!"));
-            t.box->setFocus();
-            return false;
-        }
-    }
-    // Typed text must be the kind of Python its field takes, each field must
-    // stand as one field, and the entry built from the form must read back to
-    // the same fields: otherwise the troop or the file would break.
-    const PythonTroop troop = formTroop();
-    const QString file = QStringLiteral("module_troops.py");
-    std::optional<PythonTroopField> field;
-    if (const auto mistyped = MistypedPythonTroopField(troop, m_shownTroop)) {
-        field = mistyped->field;
-        RefuseMistypedField(PythonTroopFieldCaption(*field), mistyped->kind, file);
-    } else {
-        field = BrokenPythonTroopField(troop);
-        if (!field)
-            field = UnreadablePythonTroopField(troop);
-        if (!field)
-            return true;
-        RefuseUnreadableField(PythonTroopFieldCaption(*field), file);
-    }
+    const auto problem = CheckPythonTroopForm(formTroop(), formPaths(), m_shownTroop, m_shownPaths);
+    if (!problem)
+        return true;
+    RefusePythonTroopForm(*problem);
     // The controls in the order of the fields; the fields behind the image
     // and the entry as a whole have none.
     QWidget* const controls[] = {txtTroopID,  txtTroopName, txtTroopNamePl, lstFlags,     txtScene,
                                  txtReserved, txtFaction,   lstItems,       lstAttrib,    txtProfi,
                                  lstSkills,   txtFace1,     txtFace2,       txtTroopImage};
-    if (int(*field) < int(std::size(controls)))
-        controls[int(*field)]->setFocus();
+    if (problem->upgradePath > 0)
+        (problem->upgradePath == 1 ? cmbUpgrade1 : cmbUpgrade2)->setFocus();
+    else if (int(problem->field) < int(std::size(controls)))
+        controls[int(problem->field)]->setFocus();
     return false;
 }
 
@@ -721,17 +655,12 @@ bool frmPythonTroops::UpdatePythonTroop(bool showMessage) {
                        QStringLiteral("'. This is the new entry:"),
                    entry);
     } else if (showMessage) {
-        QString text = QStringLiteral("Troop # ") + QString::number(lstTroops->listIndex()) +
-                       QStringLiteral(" - '") + id + QStringLiteral("' has been updated. ");
-        if (leadingToOldId > 0)
-            text += QString::number(leadingToOldId) +
-                    (leadingToOldId == 1
-                         ? QStringLiteral(" upgrade path of another troop still leads to '")
-                         : QStringLiteral(" upgrade paths of other troops still lead to '")) +
-                    oldId + QStringLiteral("', which no longer exists: please change ") +
-                    (leadingToOldId == 1 ? QStringLiteral("it. ") : QStringLiteral("them. "));
         ShowResult(QStringLiteral("Troop updated..."),
-                   text + QStringLiteral("This is the updated line:"), PyTroopLines[CurTroopLine]);
+                   QStringLiteral("Troop # ") + QString::number(lstTroops->listIndex()) +
+                       QStringLiteral(" - '") + id + QStringLiteral("' has been updated. ") +
+                       UpgradePathsLeftNote(leadingToOldId, oldId) +
+                       QStringLiteral("This is the updated line:"),
+                   PyTroopLines[CurTroopLine]);
     }
     return true;
 }

@@ -70,6 +70,8 @@ private:
     void clearTroopFields();
     void showTroopFields(const PythonTroop& troop, const QList<int>& flagRows);
     PythonTroop formTroop() const;
+    // The upgrade paths as the form holds them, under the id it holds.
+    PythonUpgrade formPaths() const;
     bool formTextsAcceptable();
     void addInventoryItem(const QString& id);
     void showItemCount();
