@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "module_system/PythonEntryTable.h"
+#include "platform/RowOrder.h"
 
 // What the troop table needs beyond the changes every module-system table
 // shares (PythonEntryTable.h): a troop's upgrade lines go and come with it.
@@ -24,8 +25,3 @@ std::optional<QString> DeletePythonTroopEntry(QStringList& lines, int& max, int&
 // `flagRows` does not hold are appended to it.
 PythonRewriteResult RewriteAllPythonTroops(QStringList& lines, int max, const QList<int>& rowLines,
                                            QStringList& flagRows);
-
-// Moves every selected row one place down (or up) in `rows`: a block moves as a
-// block, and selected rows already at the end stay. `selected` moves along.
-// Returns the row that becomes current, or -1 when nothing moved.
-int MoveSelectedRows(QStringList& rows, QList<bool>& selected, bool down);

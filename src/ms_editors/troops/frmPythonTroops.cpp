@@ -7,12 +7,12 @@
 #include "module_system/modPythonTroops.h"
 #include "ms_editors/troops/PythonTroopForm.h"
 #include "ms_editors/troops/PythonTroopTable.h"
-#include "platform/Convert.h"
 #include "platform/MessageBox.h"
 #include "platform/System.h"
 #include "platform/gui/Controls.h"
 #include "platform/gui/InputBox.h"
 #include "platform/gui/Layout.h"
+#include "platform/gui/ListRows.h"
 #include "platform/gui/TermList.h"
 #include "shell/EditorFactories.h"
 #include "shell/EditorMessages.h"
@@ -60,13 +60,6 @@ void termGroup(QGroupBox* frame, const char* term, ComboBox*& cmb, QLineEdit*& t
         command(QStringLiteral("cmd") + t + QStringLiteral("Change"), QStringLiteral("Change"));
     del = command(QStringLiteral("cmd") + t + QStringLiteral("Del"), QStringLiteral("Del"));
     help = command(QStringLiteral("cmdHelp") + t, QStringLiteral("?"));
-}
-
-QStringList listTexts(const QListWidget* list) {
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts.append(list->item(i)->text());
-    return texts;
 }
 
 } // namespace
@@ -189,11 +182,14 @@ void frmPythonTroops::buildControls() {
     connect(cmdUpdate, &QPushButton::clicked, this, [this] { UpdatePythonTroop(true); });
     connect(cmdSave, &QPushButton::clicked, this,
             [this] { saveFile(SavePythonTroops, UnsavedTroops); });
-    connect(cmdAddItem, &QPushButton::clicked, this, [this] { cmdAddItem_Click(); });
+    connect(cmdAddItem, &QPushButton::clicked, this, [this] {
+        if (!inventoryFull())
+            addInventoryItem(lstAvailableItems->listIndex());
+    });
     connect(cmdAddItemNr, &QPushButton::clicked, this, [this] { cmdAddItemNr_Click(); });
     connect(cmdRemoveItem, &QPushButton::clicked, this, [this] { cmdRemoveItem_Click(); });
-    connect(cmdItemUp, &QPushButton::clicked, this, [this] { moveItems(false); });
-    connect(cmdItemDown, &QPushButton::clicked, this, [this] { moveItems(true); });
+    connect(cmdItemUp, &QPushButton::clicked, this, [this] { MoveChosenRows(lstItems, false); });
+    connect(cmdItemDown, &QPushButton::clicked, this, [this] { MoveChosenRows(lstItems, true); });
     connect(cmbProfi, &ComboBox::click, this, [this] { cmbProfi_Click(); });
     for (const auto& pick : {std::pair{cmbAttrib, txtAttrib}, {cmbSkills, txtSkills}}) {
         ComboBox* cmb = pick.first;
@@ -555,10 +551,10 @@ PythonTroop frmPythonTroops::formTroop() const {
     t.scene = txtScene->text();
     t.reserved = txtReserved->text();
     t.faction = txtFaction->text();
-    t.items = listTexts(lstItems);
-    t.attributes = listTexts(lstAttrib);
+    t.items = ListTexts(lstItems);
+    t.attributes = ListTexts(lstAttrib);
     t.proficiencies = txtProfi->text();
-    t.skills = listTexts(lstSkills);
+    t.skills = ListTexts(lstSkills);
     t.face1 = txtFace1->text();
     t.face2 = txtFace2->text();
     t.image = txtTroopImage->text();
@@ -851,67 +847,34 @@ void frmPythonTroops::cmdShowPython_Click() {
 
 // ---- Inventory, attributes, skills, proficiencies
 
-void frmPythonTroops::addInventoryItem(const QString& id) {
-    lstItems->addItem(id);
-    lstItems->setListIndex(lstItems->count() - 1);
-    showItemCount();
+bool frmPythonTroops::inventoryFull() const {
+    if (lstItems->count() < MaxInventory)
+        return false;
+    MsgBox(QStringLiteral("Maximum count of items reached!"));
+    return true;
 }
 
-void frmPythonTroops::cmdAddItem_Click() {
-    if (lstItems->count() >= MaxInventory) {
-        MsgBox(QStringLiteral("Maximum count of items reached!"));
-        return;
-    }
-    const int row = lstAvailableItems->listIndex();
+void frmPythonTroops::addInventoryItem(int row) {
     if (row < 0 || row >= m_itemRows.count())
         return;
-    addInventoryItem(QStringLiteral("itm_") + PythonEntryId(PyItemLines[m_itemRows.lines[row]]));
+    AppendChosenRow(lstItems, InventoryItemRow(PyItemLines[m_itemRows.lines[row]]));
+    showItemCount();
 }
 
 void frmPythonTroops::cmdAddItemNr_Click() {
-    if (lstItems->count() >= MaxInventory) {
-        MsgBox(QStringLiteral("Maximum count of items reached!"));
+    if (inventoryFull())
         return;
-    }
-    const int c = m_itemRows.count();
-    const auto k = ToInt16(txtItemNr->text());
-    if (!k) {
-        RefuseInput(QStringLiteral("Value must be a number between 1 and ") + QString::number(c));
-        return;
-    }
-    if (*k < 1 || *k > c) {
-        RefuseInput(QStringLiteral("Value must be >0 and <=") + QString::number(c) +
-                    QStringLiteral(" !"));
-        return;
-    }
-    addInventoryItem(QStringLiteral("itm_") + PythonEntryId(PyItemLines[m_itemRows.lines[*k - 1]]));
+    const ItemNumberChoice choice = ChooseItemByNumber(txtItemNr->text(), m_itemRows.count());
+    if (choice.row < 0)
+        RefuseInput(choice.refusal);
+    else
+        addInventoryItem(choice.row);
 }
 
 void frmPythonTroops::cmdRemoveItem_Click() {
-    if (lstItems->currentItem() && lstItems->currentRow() >= 0) {
-        delete lstItems->takeItem(lstItems->currentRow());
-        if (lstItems->count() > 0)
-            lstItems->setListIndex(lstItems->count() - 1);
-    } else if (lstItems->count() >= 2) {
-        lstItems->setListIndex(lstItems->count() - 1);
-    }
+    RemoveChosenRow(lstItems);
     showItemCount();
     lstItems->setFocus();
-}
-
-void frmPythonTroops::moveItems(bool down) {
-    QStringList rows = listTexts(lstItems);
-    QList<bool> selected;
-    for (int i = 0; i < lstItems->count(); ++i)
-        selected.append(lstItems->item(i)->isSelected());
-    const int current = MoveSelectedRows(rows, selected, down);
-    if (current < 0)
-        return;
-    const QSignalBlocker quiet(lstItems);
-    lstItems->setRows(rows);
-    lstItems->setCurrentRow(current, QItemSelectionModel::NoUpdate);
-    for (int i = 0; i < rows.size(); ++i)
-        lstItems->item(i)->setSelected(selected[i]);
 }
 
 void frmPythonTroops::cmbProfi_Click() {

@@ -59,10 +59,8 @@ private:
     void cmdFilterItems_Click();
     void cmdDeleteTroop_Click();
     void cmdShowPython_Click();
-    void cmdAddItem_Click();
     void cmdAddItemNr_Click();
     void cmdRemoveItem_Click();
-    void moveItems(bool down);
     void cmbProfi_Click();
     void txtTroopID_LostFocus();
     void txtTroopImage_LostFocus();
@@ -73,7 +71,10 @@ private:
     // The upgrade paths as the form holds them, under the id it holds.
     PythonUpgrade formPaths() const;
     bool formTextsAcceptable();
-    void addInventoryItem(const QString& id);
+    // Says so when the inventory holds as many items as a troop can carry.
+    bool inventoryFull() const;
+    // Adds the item of row `row` of the available items to the inventory.
+    void addInventoryItem(int row);
     void showItemCount();
     void selectShownRowQuietly();
     void listNewTroop();

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QStringList>
+
+class ListBox;
+class QListWidget;
+
+// Editing the rows of a list that a window fills row by row, as a troop's
+// inventory is filled from the available items.
+
+// The texts of every row of `list`, top down.
+QStringList ListTexts(const QListWidget* list);
+// Appends `text` as the last row and chooses it (runs the click handler).
+void AppendChosenRow(ListBox* list, const QString& text);
+// Removes the chosen row and chooses the last row left; with no row chosen,
+// chooses the last row of a list of two or more.
+void RemoveChosenRow(ListBox* list);
+// Moves every selected row one place down (or up), as MoveSelectedRows does:
+// the rows stay selected, and the moved row nearest the end they moved to
+// becomes the current row; runs no handler.
+void MoveChosenRows(ListBox* list, bool down);
