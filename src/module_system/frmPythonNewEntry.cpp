@@ -76,3 +76,11 @@ void frmPythonNewEntry::cmdAbort_Click() {
 void ShowPythonNewEntry() {
     ShowModal(new frmPythonNewEntry);
 }
+
+std::uint8_t AskPythonNewEntry(const QString& title, const QString& text) {
+    NewEntryChoice = 0;
+    NewEntryTitle = title;
+    NewEntryText = text;
+    ShowPythonNewEntry();
+    return NewEntryChoice;
+}

@@ -36,3 +36,6 @@ private:
 
 // Shows frmPythonNewEntry modally; returns when it has closed.
 void ShowPythonNewEntry();
+// Sets the caption and the question, clears the answer, shows the window and
+// returns the answer (NewEntryChoice).
+std::uint8_t AskPythonNewEntry(const QString& title, const QString& text);

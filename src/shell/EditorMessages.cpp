@@ -2,6 +2,12 @@
 
 #include "platform/MessageBox.h"
 
+namespace {
+
+const QString CrLf = QStringLiteral("\r\n");
+
+} // namespace
+
 void RefuseInput(const QString& text) {
     MsgBox(text, MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Information..."));
 }
@@ -55,4 +61,56 @@ void ShowFaceCodeHelp() {
                               "copy the face code to the clipboard. Then insert it to the editor "
                               "field, by pressing CTRL+V."),
            MsgButtons::Ok, MsgIcon::Information, QStringLiteral("How to get the face code..."));
+}
+
+QString PythonEntryAddedText(const QString& kind, int line, const QString& id) {
+    return kind + QStringLiteral(" added to python line # ") + QString::number(line) +
+           QStringLiteral(" - '") + id + QStringLiteral("'. This is the new entry:");
+}
+
+QString PythonEntryUpdatedText(const QString& kind, int row, const QString& id,
+                               const QString& note) {
+    return kind + QStringLiteral(" # ") + QString::number(row) + QStringLiteral(" - '") + id +
+           QStringLiteral("' has been updated. ") + note +
+           QStringLiteral("This is the updated line:");
+}
+
+bool ConfirmPythonEntryDelete(const QString& kind, const QString& kinds, int number,
+                              const QString& id) {
+    const QString text =
+        QStringLiteral("WARNING!") + CrLf + CrLf + QStringLiteral("This will delete ") + kind +
+        QStringLiteral(" # ") + QString::number(number) + QStringLiteral(" - ") + id +
+        QStringLiteral("!") + CrLf + QStringLiteral("Every link to this removed ") + kind +
+        QStringLiteral(" in the module system will raise an error if you build the module! So "
+                       "remove ALL dependencies to this ") +
+        kind + QStringLiteral(" in the whole module system, before you build the module!") + CrLf +
+        QStringLiteral("It's highly recommended that you only delete your self created ") + kinds +
+        QStringLiteral("!") + CrLf + CrLf + QStringLiteral("Do you want to continue?");
+    return MsgBox(text, MsgButtons::YesNo, MsgIcon::None,
+                  QStringLiteral("Delete ") + kind + QStringLiteral("?")) == MsgAnswer::Yes;
+}
+
+MsgAnswer AskRewriteAll(const QString& kinds, const QString& kind, const QString& file,
+                        const QString& scanned) {
+    QString question = QStringLiteral("This will update ALL ") + kinds +
+                       QStringLiteral(" without making changes. This means all data will be "
+                                      "reorganized, and you can test whether the editor works "
+                                      "with your ") +
+                       file + QStringLiteral(" or not (testing syntax).") + CrLf;
+    if (!scanned.isEmpty())
+        question += scanned + CrLf;
+    question += QStringLiteral("If you get ") + kind +
+                QStringLiteral(" errors when building your module, this editor can't read your "
+                               "syntax in ") +
+                file + QStringLiteral(".") + CrLf + CrLf +
+                QStringLiteral("You should create a backup, if the saving function is prompting "
+                               "you to do that!") +
+                CrLf + CrLf + QStringLiteral("Do you want to continue?");
+    return MsgBox(question, MsgButtons::YesNo, MsgIcon::None, QStringLiteral("Continue...?"));
+}
+
+QString PythonNewEntryText(const QString& kind, int number, const QString& hint) {
+    return QStringLiteral("The form will be filled with data from ") + kind + QStringLiteral(" # ") +
+           QString::number(number) + QStringLiteral("!") + CrLf + CrLf + hint + CrLf + CrLf +
+           QStringLiteral("Where do you want to add the new ") + kind + QStringLiteral("?");
 }

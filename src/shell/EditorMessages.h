@@ -1,6 +1,7 @@
 #pragma once
 
 #include "module_system/PythonFieldKind.h"
+#include "platform/MessageBox.h"
 
 #include <QString>
 
@@ -19,6 +20,24 @@ void RefuseUnreadableField(const QString& field, const QString& file);
 // Tells that an update found nothing changed in the shown `entryKind`
 // ("item"), so its entry in `file` stays as it was read.
 void ShowEntryUnchanged(const QString& entryKind, const QString& file);
+// The texts of the result windows of an update: a new `kind` ("Troop") added
+// at table line `line`, and entry `row` of the list updated, with `note`
+// before the closing "This is the updated line:".
+QString PythonEntryAddedText(const QString& kind, int line, const QString& id);
+QString PythonEntryUpdatedText(const QString& kind, int row, const QString& id,
+                               const QString& note = QString());
+// Warns that deleting entry `number` (`id`) of the list, a `kind` ("troop",
+// plural `kinds`), breaks every link to it, and asks whether to go on.
+bool ConfirmPythonEntryDelete(const QString& kind, const QString& kinds, int number,
+                              const QString& id);
+// Asks whether to rewrite every entry (`kinds`: "troops") of `file`; `scanned`
+// is the sentence on what the pass collects besides, or empty. Returns the
+// answer.
+MsgAnswer AskRewriteAll(const QString& kinds, const QString& kind, const QString& file,
+                        const QString& scanned);
+// The question of the where-to-add window for a new `kind` filled with the
+// data of entry `number`, with `hint` on how to go on.
+QString PythonNewEntryText(const QString& kind, int number, const QString& hint);
 // The note that closes a rewrite of every entry of a module-system file
 // ("All troops have been updated. ..."), telling how many entries (`singular`:
 // "troop") were rewritten, how many read back with the same fields and were

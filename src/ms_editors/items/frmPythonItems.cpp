@@ -22,7 +22,6 @@
 
 namespace {
 
-const QString CrLf = QStringLiteral("\r\n");
 // Height of the window's content below the menu bar, in twips: with the menu
 // bar and a window manager's frame the window fits a screen 768 pixels high
 // that a panel shares.
@@ -523,10 +522,7 @@ bool frmPythonItems::UpdatePythonItem(bool showMessage) {
         SetItemAddMode(false);
         if (showMessage)
             ShowResult(QStringLiteral("Item added..."),
-                       QStringLiteral("Item added to python line # ") +
-                           QString::number(InsertItemLine) + QStringLiteral(" - '") + id +
-                           QStringLiteral("'. This is the new entry:"),
-                       entry);
+                       PythonEntryAddedText(QStringLiteral("Item"), InsertItemLine, id), entry);
     } else {
         PyItemLines[CurItemLine] = entry;
         m_shownItem = PythonItemAsShown(ParsePythonItem(entry).item, m_lists);
@@ -538,9 +534,7 @@ bool frmPythonItems::UpdatePythonItem(bool showMessage) {
         }
         if (showMessage)
             ShowResult(QStringLiteral("Item updated..."),
-                       QStringLiteral("Item # ") + QString::number(r) + QStringLiteral(" - '") +
-                           id + QStringLiteral("' has been updated. This is the updated line:"),
-                       entry);
+                       PythonEntryUpdatedText(QStringLiteral("Item"), r, id), entry);
     }
     UnsavedItems = true;
     return true;
@@ -619,19 +613,16 @@ void frmPythonItems::AddPythonItem() {
     if (!entryUsable(CheckPythonItemTemplate(PyItemLines, PyItemHardwired, CurItemLine), true))
         return;
     const int r = lstItems->listIndex();
-    NewEntryChoice = 0;
-    NewEntryTitle = QStringLiteral("Add new item?");
-    NewEntryText = QStringLiteral("The form will be filled with data from item # ") +
-                   QString::number(r + 1) + QStringLiteral("!") + CrLf + CrLf +
-                   QStringLiteral("Hit 'Add item' in the item editor form to complete the "
-                                  "process. Selecting an item from the list will abort adding an "
-                                  "item.") +
-                   CrLf + CrLf + QStringLiteral("Where do you want to add the new item?");
-    ShowPythonNewEntry();
-    if (NewEntryChoice == 0)
+    const int choice = AskPythonNewEntry(
+        QStringLiteral("Add new item?"),
+        PythonNewEntryText(QStringLiteral("item"), r + 1,
+                           QStringLiteral("Hit 'Add item' in the item editor form to complete the "
+                                          "process. Selecting an item from the list will abort "
+                                          "adding an item.")));
+    if (choice == 0)
         return;
     // At the end: directly before items_end, wherever it stands.
-    InsertItemLine = NewEntryChoice == 1
+    InsertItemLine = choice == 1
                          ? PythonEndInsertLine(PyItemLines, PyItemMax, PyItemMax, ItemListFormat)
                          : CurItemLine + 1;
     KeepListIndex = r;
@@ -648,18 +639,8 @@ void frmPythonItems::cmdDeleteItem_Click() {
         return;
     const int r = lstItems->listIndex();
     // The entry that goes is the stored one, whatever the id box holds now.
-    const QString text =
-        QStringLiteral("WARNING!") + CrLf + CrLf + QStringLiteral("This will delete item # ") +
-        QString::number(r + 1) + QStringLiteral(" - ") + PythonEntryId(PyItemLines[CurItemLine]) +
-        QStringLiteral("!") + CrLf +
-        QStringLiteral("Every link to this removed item in the module system will raise an error "
-                       "if you build the module! So remove ALL dependencies to this item in the "
-                       "whole module system, before you build the module!") +
-        CrLf +
-        QStringLiteral("It's highly recommended that you only delete your self created items!") +
-        CrLf + CrLf + QStringLiteral("Do you want to continue?");
-    if (MsgBox(text, MsgButtons::YesNo, MsgIcon::None, QStringLiteral("Delete item?")) !=
-        MsgAnswer::Yes)
+    if (!ConfirmPythonEntryDelete(QStringLiteral("item"), QStringLiteral("items"), r + 1,
+                                  PythonEntryId(PyItemLines[CurItemLine])))
         return;
     KeepListIndex = r;
     DeletePythonItem();
@@ -681,22 +662,10 @@ void frmPythonItems::DeletePythonItem() {
 }
 
 void frmPythonItems::ScanPythonItems() {
-    const QString question =
-        QStringLiteral("This will update ALL items without making changes. This means all data "
-                       "will be reorganized, and you can test whether the editor works with your "
-                       "module_items.py or not (testing syntax).") +
-        CrLf +
-        QStringLiteral("Also all unknown flags, capabilitites and modbits constants will be "
-                       "scanned.") +
-        CrLf +
-        QStringLiteral("If you get item errors when building your module, this editor can't read "
-                       "your syntax in module_items.py.") +
-        CrLf + CrLf +
-        QStringLiteral("You should create a backup, if the saving function is prompting you to do "
-                       "that!") +
-        CrLf + CrLf + QStringLiteral("Do you want to continue?");
-    if (MsgBox(question, MsgButtons::YesNo, MsgIcon::None, QStringLiteral("Continue...?")) !=
-        MsgAnswer::Yes)
+    if (AskRewriteAll(QStringLiteral("items"), QStringLiteral("item"),
+                      QStringLiteral("module_items.py"),
+                      QStringLiteral("Also all unknown flags, capabilitites and modbits constants "
+                                     "will be scanned.")) != MsgAnswer::Yes)
         return;
     txtFilter->clear();
     cmdFilter_Click();

@@ -11,6 +11,7 @@
 #include "platform/gui/Controls.h"
 #include "platform/gui/InputBox.h"
 #include "platform/gui/Layout.h"
+#include "platform/gui/ListRows.h"
 #include "platform/gui/SharedRows.h"
 #include "platform/gui/TermList.h"
 #include "shell/EditorFactories.h"
@@ -39,13 +40,6 @@ void (&showResult)(const QString&, const QString&, const QString&) = ShowResult;
 
 QString indexed(const char* name, int i) {
     return QLatin1String(name) + u'(' + QString::number(i) + u')';
-}
-
-QStringList listTexts(const ListBox* list) {
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts.append(list->item(i)->text());
-    return texts;
 }
 
 // The edit box, the three buttons and the list of a term list (flags,
@@ -380,10 +374,10 @@ PythonPT frmPythonPartyTemp::formPT() const {
     PythonPT pt = m_shownPT;
     pt.id = txtPTID->text();
     pt.name = txtPTName->text();
-    pt.flags = listTexts(lstFlags);
+    pt.flags = ListTexts(lstFlags);
     pt.menu = txtMenu->text();
     pt.faction = txtFaction->text();
-    pt.personality = listTexts(lstPers);
+    pt.personality = ListTexts(lstPers);
     for (int i = 0; i < PythonPTMemberRows; ++i) {
         PythonPTMember& m = pt.members[i];
         m.troop = cmbPTTroops[i]->currentText();
@@ -452,9 +446,7 @@ bool frmPythonPartyTemp::UpdatePythonPT(bool showMessage) {
         SetPTAddMode(false);
         if (showMessage)
             showResult(QStringLiteral("Party Template added..."),
-                       QStringLiteral("Party Template added to python line # ") +
-                           QString::number(InsertPTLine) + QStringLiteral(" - '") + id +
-                           QStringLiteral("'. This is the new entry:"),
+                       PythonEntryAddedText(QStringLiteral("Party Template"), InsertPTLine, id),
                        PyPTLines[InsertPTLine]);
         InsertPTLine = -1;
     } else {
@@ -468,9 +460,7 @@ bool frmPythonPartyTemp::UpdatePythonPT(bool showMessage) {
         }
         if (showMessage)
             showResult(QStringLiteral("PT updated..."),
-                       QStringLiteral("Party Template # ") + QString::number(r) +
-                           QStringLiteral(" - '") + id +
-                           QStringLiteral("' has been updated. This is the updated line:"),
+                       PythonEntryUpdatedText(QStringLiteral("Party Template"), r, id),
                        PyPTLines[CurPTLine]);
     }
     UnsavedPT = true;
@@ -497,19 +487,15 @@ void frmPythonPartyTemp::AddPythonPT() {
                MsgIcon::Information, QStringLiteral("Add new party template..."));
         return;
     }
-    NewEntryChoice = 0;
-    NewEntryTitle = QStringLiteral("Add new party template?");
-    NewEntryText =
-        QStringLiteral("The form will be filled with data from party template # ") +
-        QString::number(r + 1) + u'!' + CrLf + CrLf +
-        QStringLiteral("Hit 'Add PT' in the party template editor to complete the process. "
-                       "Selecting a party template from the list will abort adding a party "
-                       "template.") +
-        CrLf + CrLf + QStringLiteral("Where do you want to add the new party template?");
-    ShowPythonNewEntry();
-    if (NewEntryChoice == 0)
+    const int choice = AskPythonNewEntry(
+        QStringLiteral("Add new party template?"),
+        PythonNewEntryText(QStringLiteral("party template"), r + 1,
+                           QStringLiteral("Hit 'Add PT' in the party template editor to complete "
+                                          "the process. Selecting a party template from the list "
+                                          "will abort adding a party template.")));
+    if (choice == 0)
         return;
-    InsertPTLine = NewEntryChoice == 1 ? PythonEndInsertLine(PyPTLines, PyPTMax, PyPTLastEntry,
+    InsertPTLine = choice == 1 ? PythonEndInsertLine(PyPTLines, PyPTMax, PyPTLastEntry,
                                                              PartyTemplateListFormat)
                                        : CurPTLine + 1;
     KeepListIndex = r;
@@ -569,19 +555,8 @@ void frmPythonPartyTemp::DeletePythonPT() {
 }
 
 void frmPythonPartyTemp::ScanPythonPT() {
-    const QString question =
-        QStringLiteral("This will update ALL Party Templates without making changes. This means "
-                       "all data will be reorganized, and you can test whether the editor works "
-                       "with your module_party_templates.py or not (testing syntax).") +
-        CrLf +
-        QStringLiteral("If you get party template errors when building your module, this editor "
-                       "can't read your syntax in module_party_templates.py.") +
-        CrLf + CrLf +
-        QStringLiteral("You should create a backup, if the saving function is prompting you to do "
-                       "that!") +
-        CrLf + CrLf + QStringLiteral("Do you want to continue?");
-    if (MsgBox(question, MsgButtons::YesNo, MsgIcon::None, QStringLiteral("Continue...?")) !=
-        MsgAnswer::Yes)
+    if (AskRewriteAll(QStringLiteral("Party Templates"), QStringLiteral("party template"),
+                      QStringLiteral("module_party_templates.py"), QString()) != MsgAnswer::Yes)
         return;
     repaint();
     DoEvents();

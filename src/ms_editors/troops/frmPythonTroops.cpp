@@ -30,7 +30,6 @@
 
 namespace {
 
-const QString CrLf = QStringLiteral("\r\n");
 constexpr int MaxInventory = 64;
 // Height of the window's content below the menu bar, in twips: with the menu
 // bar and a window manager's frame the window fits a screen 768 pixels high
@@ -646,16 +645,11 @@ bool frmPythonTroops::UpdatePythonTroop(bool showMessage) {
 
     if (showMessage && adding) {
         ShowResult(QStringLiteral("Troop added..."),
-                   QStringLiteral("Troop added to python line # ") +
-                       QString::number(InsertTroopLine) + QStringLiteral(" - '") + id +
-                       QStringLiteral("'. This is the new entry:"),
-                   entry);
+                   PythonEntryAddedText(QStringLiteral("Troop"), InsertTroopLine, id), entry);
     } else if (showMessage) {
         ShowResult(QStringLiteral("Troop updated..."),
-                   QStringLiteral("Troop # ") + QString::number(lstTroops->listIndex()) +
-                       QStringLiteral(" - '") + id + QStringLiteral("' has been updated. ") +
-                       UpgradePathsLeftNote(leadingToOldId, oldId) +
-                       QStringLiteral("This is the updated line:"),
+                   PythonEntryUpdatedText(QStringLiteral("Troop"), lstTroops->listIndex(), id,
+                                          UpgradePathsLeftNote(leadingToOldId, oldId)),
                    PyTroopLines[CurTroopLine]);
     }
     return true;
@@ -711,18 +705,15 @@ void frmPythonTroops::AddPythonTroop() {
                            "be used as a template!"));
         return;
     }
-    NewEntryChoice = 0;
-    NewEntryTitle = QStringLiteral("Add new troop?");
-    NewEntryText = QStringLiteral("The form will be filled with data from troop # ") +
-                   QString::number(r + 1) + QStringLiteral("!") + CrLf + CrLf +
-                   QStringLiteral("Hit 'Add troop' in the troop editor form to complete the "
-                                  "process. Selecting a troop from the list will abort adding a "
-                                  "troop.") +
-                   CrLf + CrLf + QStringLiteral("Where do you want to add the new troop?");
-    ShowPythonNewEntry();
-    if (NewEntryChoice == 0)
+    const int choice = AskPythonNewEntry(
+        QStringLiteral("Add new troop?"),
+        PythonNewEntryText(QStringLiteral("troop"), r + 1,
+                           QStringLiteral("Hit 'Add troop' in the troop editor form to complete "
+                                          "the process. Selecting a troop from the list will "
+                                          "abort adding a troop.")));
+    if (choice == 0)
         return;
-    if (NewEntryChoice == 1) {
+    if (choice == 1) {
         // Behind the last entry of the list, wherever comments stand after it.
         InsertTroopLine =
             PythonEndInsertLine(PyTroopLines, PyTroopMax, PyTroopLastEntry, TroopListFormat);
@@ -758,18 +749,8 @@ void frmPythonTroops::cmdDeleteTroop_Click() {
                            "it in module_troops.py itself!"));
         return;
     }
-    const QString text =
-        QStringLiteral("WARNING!") + CrLf + CrLf + QStringLiteral("This will delete troop # ") +
-        QString::number(r + 1) + QStringLiteral(" - ") + PythonEntryId(PyTroopLines[CurTroopLine]) +
-        QStringLiteral("!") + CrLf +
-        QStringLiteral("Every link to this removed troop in the module system will raise an error "
-                       "if you build the module! So remove ALL dependencies to this troop in the "
-                       "whole module system, before you build the module!") +
-        CrLf +
-        QStringLiteral("It's highly recommended that you only delete your self created troops!") +
-        CrLf + CrLf + QStringLiteral("Do you want to continue?");
-    if (MsgBox(text, MsgButtons::YesNo, MsgIcon::None, QStringLiteral("Delete troop?")) !=
-        MsgAnswer::Yes)
+    if (!ConfirmPythonEntryDelete(QStringLiteral("troop"), QStringLiteral("troops"), r + 1,
+                                  PythonEntryId(PyTroopLines[CurTroopLine])))
         return;
     TemplateTroopRow = r;
     DeletePythonTroop();
@@ -794,21 +775,10 @@ void frmPythonTroops::DeletePythonTroop() {
 }
 
 void frmPythonTroops::ScanPythonTroops() {
-    const QString question =
-        QStringLiteral("This will update ALL troops without making changes. This means all data "
-                       "will be reorganized, and you can test whether the editor works with your "
-                       "module_troops.py or not (testing syntax).") +
-        CrLf +
-        QStringLiteral("Also all unknown flags, attributes and skill constants will be scanned.") +
-        CrLf +
-        QStringLiteral("If you get troop errors when building your module, this editor can't read "
-                       "your syntax in module_troops.py.") +
-        CrLf + CrLf +
-        QStringLiteral("You should create a backup, if the saving function is prompting you to do "
-                       "that!") +
-        CrLf + CrLf + QStringLiteral("Do you want to continue?");
-    if (MsgBox(question, MsgButtons::YesNo, MsgIcon::None, QStringLiteral("Continue...?")) ==
-        MsgAnswer::No)
+    if (AskRewriteAll(
+            QStringLiteral("troops"), QStringLiteral("troop"), QStringLiteral("module_troops.py"),
+            QStringLiteral("Also all unknown flags, attributes and skill constants will be "
+                           "scanned.")) == MsgAnswer::No)
         return;
     txtFilterTroops->clear();
     cmdFilterTroops_Click();
