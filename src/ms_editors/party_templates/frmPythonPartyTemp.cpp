@@ -46,17 +46,9 @@ QString indexed(const char* name, int i) {
 // personality), named after `term`: txt<term>, cmd<term>Add/Change/Del, lst<term>.
 void termControls(QGroupBox* frame, const char* term, QLineEdit*& txt, QPushButton*& add,
                   QPushButton*& change, QPushButton*& del) {
-    const QString t = QLatin1String(term);
     txt = new QLineEdit(frame);
-    txt->setObjectName(QStringLiteral("txt") + t);
-    const auto command = [frame, &t](const char* verb) {
-        auto* b = new QPushButton(QLatin1String(verb), frame);
-        b->setObjectName(QStringLiteral("cmd") + t + QLatin1String(verb));
-        return b;
-    };
-    add = command("Add");
-    change = command("Change");
-    del = command("Del");
+    txt->setObjectName(QStringLiteral("txt") + QLatin1String(term));
+    AddTermButtons(frame, term, add, change, del);
 }
 
 // Places the edit box at `top`, the buttons in a row under it and the list

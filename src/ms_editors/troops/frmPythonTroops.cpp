@@ -49,16 +49,9 @@ void termGroup(QGroupBox* frame, const char* term, ComboBox*& cmb, QLineEdit*& t
     txt = AddInputBox(frame, (QByteArrayLiteral("txt") + term).constData());
     lst = new ListBox(frame);
     lst->setObjectName(QStringLiteral("lst") + t);
-    const auto command = [frame](const QString& name, const QString& caption) {
-        auto* b = new QPushButton(caption, frame);
-        b->setObjectName(name);
-        return b;
-    };
-    add = command(QStringLiteral("cmd") + t + QStringLiteral("Add"), QStringLiteral("Add"));
-    change =
-        command(QStringLiteral("cmd") + t + QStringLiteral("Change"), QStringLiteral("Change"));
-    del = command(QStringLiteral("cmd") + t + QStringLiteral("Del"), QStringLiteral("Del"));
-    help = command(QStringLiteral("cmdHelp") + t, QStringLiteral("?"));
+    AddTermButtons(frame, term, add, change, del);
+    help = new QPushButton(QStringLiteral("?"), frame);
+    help->setObjectName(QStringLiteral("cmdHelp") + t);
 }
 
 } // namespace

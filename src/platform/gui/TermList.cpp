@@ -27,3 +27,15 @@ void WireTermList(ListBox* list, QLineEdit* box, QPushButton* add, QPushButton* 
             list->setListIndex(list->count() - 1);
     });
 }
+
+void AddTermButtons(QWidget* frame, const char* term, QPushButton*& add, QPushButton*& change,
+                    QPushButton*& del) {
+    const auto command = [frame, term](const char* verb) {
+        auto* b = new QPushButton(QLatin1String(verb), frame);
+        b->setObjectName(QStringLiteral("cmd") + QLatin1String(term) + QLatin1String(verb));
+        return b;
+    };
+    add = command("Add");
+    change = command("Change");
+    del = command("Del");
+}

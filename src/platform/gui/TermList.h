@@ -3,6 +3,7 @@
 class ListBox;
 class QLineEdit;
 class QPushButton;
+class QWidget;
 
 // A list of terms edited through a text box, as the module-system editors keep
 // a troop's attributes and skills or a template's flags and personality: the
@@ -13,3 +14,7 @@ class QPushButton;
 // term from a vocabulary into the box is each window's own rule.
 void WireTermList(ListBox* list, QLineEdit* box, QPushButton* add, QPushButton* change,
                   QPushButton* del);
+// The "Add", "Change" and "Del" buttons of a term list on `frame`, in that
+// order, named cmd<term>Add, cmd<term>Change and cmd<term>Del; not placed yet.
+void AddTermButtons(QWidget* frame, const char* term, QPushButton*& add, QPushButton*& change,
+                    QPushButton*& del);
