@@ -288,16 +288,12 @@ void frmPythonItems::selectShownRowQuietly() {
 }
 
 void frmPythonItems::cmdFilter_Click() {
-    PythonEntryRows hits;
-    const FilterResult result = m_filter.run(
-        [&hits](const QString& filter) {
-            hits = BuildPythonItemRows(PyItemLines, PyItemMax, filter);
-            return hits.texts;
-        },
+    const FilterResult result = m_filter.runRows(
+        m_rows,
+        [](const QString& filter) { return BuildPythonItemRows(PyItemLines, PyItemMax, filter); },
         [this] { FillPythonItemList(); });
     ItemFilterOn = result == FilterResult::Hits;
     if (ItemFilterOn) {
-        m_rows = hits;
         cmdUpdate->setEnabled(false);
         selectShownRowQuietly();
     }

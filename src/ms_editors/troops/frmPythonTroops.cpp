@@ -406,30 +406,24 @@ void frmPythonTroops::selectShownRowQuietly() {
 }
 
 void frmPythonTroops::cmdFilterTroops_Click() {
-    PythonEntryRows hits;
-    const FilterResult result = m_troopFilter.run(
-        [&hits](const QString& filter) {
-            hits = BuildPythonEntryRows(PyTroopLines, PyTroopMax, TroopRows, filter);
-            return hits.texts;
+    const FilterResult result = m_troopFilter.runRows(
+        m_troopRows,
+        [](const QString& filter) {
+            return BuildPythonEntryRows(PyTroopLines, PyTroopMax, TroopRows, filter);
         },
         [this] { FillPythonTroopList(); });
     TroopFilterActive = result == FilterResult::Hits;
-    if (TroopFilterActive) {
-        m_troopRows = hits;
+    if (TroopFilterActive)
         selectShownRowQuietly();
-    }
 }
 
 void frmPythonTroops::cmdFilterItems_Click() {
-    PythonEntryRows hits;
-    const FilterResult result = m_itemFilter.run(
-        [&hits](const QString& filter) {
-            hits = BuildPythonEntryRows(PyItemLines, PyItemMax, ItemRows, filter);
-            return hits.texts;
+    m_itemFilter.runRows(
+        m_itemRows,
+        [](const QString& filter) {
+            return BuildPythonEntryRows(PyItemLines, PyItemMax, ItemRows, filter);
         },
         [this] { FillAvailableItems(); });
-    if (result == FilterResult::Hits)
-        m_itemRows = hits;
 }
 
 // ---- Showing a troop

@@ -42,6 +42,22 @@ public:
     // list where the hits replaced its rows, or sets the full list's caption).
     FilterResult run(const std::function<QStringList(const QString&)>& hitRows,
                      const std::function<void()>& listAll = {});
+    // The module-system editors: runs the filter where `build` gives the rows
+    // of the records that match a text as a table with their `texts`
+    // (PythonEntryRows); while hits are listed, `rows` holds them.
+    template <typename Rows, typename Build>
+    FilterResult runRows(Rows& rows, Build build, const std::function<void()>& listAll) {
+        Rows hits;
+        const FilterResult result = run(
+            [&hits, &build](const QString& text) {
+                hits = build(text);
+                return hits.texts;
+            },
+            listAll);
+        if (result == FilterResult::Hits)
+            rows = hits;
+        return result;
+    }
     // Whether the last run listed hits (the text editors: the hit list is shown).
     bool active() const;
     // The text editors: lists `rows` as the hits of a filter the window ran
