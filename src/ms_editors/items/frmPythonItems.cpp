@@ -10,6 +10,7 @@
 #include "platform/gui/Controls.h"
 #include "platform/gui/InputBox.h"
 #include "platform/gui/Layout.h"
+#include "platform/gui/ListRows.h"
 #include "shell/EditorFactories.h"
 #include "shell/EditorMessages.h"
 #include "shell/modMain.h"
@@ -248,16 +249,8 @@ void frmPythonItems::formLoad() {
         {lstFlags, &m_lists.flags},
         {lstCap, &m_lists.capabilities},
         {lstModifiers, &m_lists.modifiers}};
-    for (const auto& [list, rows] : vocabulary) {
-        list->setRows(*rows);
-        // A separator row is no name: written into the entry it would break it.
-        for (int r = 0; r < list->count(); ++r) {
-            if (!IsPythonItemSeparator((*rows)[r]))
-                continue;
-            QListWidgetItem* row = list->item(r);
-            row->setFlags(row->flags() & ~Qt::ItemIsSelectable);
-        }
-    }
+    for (const auto& [list, rows] : vocabulary)
+        SetRowsWithSeparators(list, *rows, IsPythonItemSeparator);
     cmbTypeFilter->setRows(PythonItemTypes());
     cmbTypeFilter->setListIndex(0);
     clearItemFields();

@@ -514,6 +514,15 @@ bool SameUpgradePaths(const PythonUpgrade& a, const PythonUpgrade& b) {
     return paths(a) == paths(b);
 }
 
+QStringList PythonTroopProficiencyCaptions() {
+    return {QStringLiteral("Custom weapon proficiencies"),
+            QStringLiteral("All weapons - wp(x)"),
+            QStringLiteral("Melee, distance - wpe(m,a,c,t)"),
+            QStringLiteral("Single weapon - wpex(o,w,p,a,c,t)"),
+            QStringLiteral("Melee only - wp_melee(x)"),
+            QStringLiteral("Firearms only - wp_firearm(x)")};
+}
+
 QStringList PythonTroopProficiencyTemplates() {
     return {QStringLiteral("0"),
             QStringLiteral("wp(100)"),

@@ -101,7 +101,10 @@ bool PythonTroopUnchanged(const PythonTroop& troop, const PythonTroop& shown);
 // The texts the flag list holds at first: the game's troop flags in their order
 // between two separator rows.
 QStringList PythonTroopFlagVocabulary();
-// The declarations the proficiency combo offers ("0", "wp(100)", ...).
+// The rows of the proficiency combo ("Custom weapon proficiencies", "All
+// weapons - wp(x)", ...) and the declaration each row stands for ("0",
+// "wp(100)", ...).
+QStringList PythonTroopProficiencyCaptions();
 QStringList PythonTroopProficiencyTemplates();
 // The skill constants the skill combo offers: knows_<skill>_1 to _10.
 QStringList PythonTroopSkillConstants();

@@ -344,20 +344,8 @@ void frmPythonTroops::formLoad() {
                             QStringLiteral("module_troops.py"));
 
     m_flagRows = PythonTroopFlagVocabulary();
-    lstFlags->setRows(m_flagRows);
-    // A separator row is no flag: written into the entry it would break it.
-    for (int r = 0; r < lstFlags->count(); ++r) {
-        if (!IsPythonTroopFlagSeparator(m_flagRows[r]))
-            continue;
-        QListWidgetItem* row = lstFlags->item(r);
-        row->setFlags(row->flags() & ~Qt::ItemIsSelectable);
-    }
-    cmbProfi->setRows({QStringLiteral("Custom weapon proficiencies"),
-                       QStringLiteral("All weapons - wp(x)"),
-                       QStringLiteral("Melee, distance - wpe(m,a,c,t)"),
-                       QStringLiteral("Single weapon - wpex(o,w,p,a,c,t)"),
-                       QStringLiteral("Melee only - wp_melee(x)"),
-                       QStringLiteral("Firearms only - wp_firearm(x)")});
+    SetRowsWithSeparators(lstFlags, m_flagRows, IsPythonTroopFlagSeparator);
+    cmbProfi->setRows(PythonTroopProficiencyCaptions());
     cmbProfi->setListIndex(0);
     cmbSkills->setRows(PythonTroopSkillConstants());
     cmbAttrib->setRows(PythonTroopAttributeConstants());

@@ -41,3 +41,14 @@ void MoveChosenRows(ListBox* list, bool down) {
     for (int i = 0; i < rows.size(); ++i)
         list->item(i)->setSelected(selected[i]);
 }
+
+void SetRowsWithSeparators(ListBox* list, const QStringList& rows,
+                           bool (*isSeparator)(const QString& row)) {
+    list->setRows(rows);
+    for (int r = 0; r < list->count(); ++r) {
+        if (!isSeparator(rows[r]))
+            continue;
+        QListWidgetItem* row = list->item(r);
+        row->setFlags(row->flags() & ~Qt::ItemIsSelectable);
+    }
+}

@@ -19,3 +19,8 @@ void RemoveChosenRow(ListBox* list);
 // the rows stay selected, and the moved row nearest the end they moved to
 // becomes the current row; runs no handler.
 void MoveChosenRows(ListBox* list, bool down);
+// Gives `list` the rows `rows` (setRows); the rows `isSeparator` holds for
+// are shown but can never be selected: a separator row is no name, and
+// written into an entry it would break it.
+void SetRowsWithSeparators(ListBox* list, const QStringList& rows,
+                           bool (*isSeparator)(const QString& row));
