@@ -28,6 +28,19 @@ void RefuseUnreadableField(const QString& field, const QString& file) {
                                "too few?), so nothing was stored. Please correct it!"));
 }
 
+QString IncompleteEntryText(const QString& kind, const QString& use) {
+    return QStringLiteral("The entry of this ") + kind +
+           QStringLiteral(" could not be read completely, so it can't be ") + use +
+           QStringLiteral("!");
+}
+
+void RefuseIncompleteEntry(const QString& kind, const QString& file) {
+    RefuseInput(QStringLiteral("The entry of this ") + kind +
+                QStringLiteral(" could not be read completely, so it can't be updated or used as "
+                               "a template. Please check its syntax in ") +
+                file + QStringLiteral("!"));
+}
+
 void ShowEntryUnchanged(const QString& entryKind, const QString& file) {
     ShowInformation(QStringLiteral("Nothing of this ") + entryKind +
                     QStringLiteral(" has been changed, so its entry in ") + file +
@@ -110,7 +123,8 @@ MsgAnswer AskRewriteAll(const QString& kinds, const QString& kind, const QString
 }
 
 QString PythonNewEntryText(const QString& kind, int number, const QString& hint) {
-    return QStringLiteral("The form will be filled with data from ") + kind + QStringLiteral(" # ") +
-           QString::number(number) + QStringLiteral("!") + CrLf + CrLf + hint + CrLf + CrLf +
-           QStringLiteral("Where do you want to add the new ") + kind + QStringLiteral("?");
+    return QStringLiteral("The form will be filled with data from ") + kind +
+           QStringLiteral(" # ") + QString::number(number) + QStringLiteral("!") + CrLf + CrLf +
+           hint + CrLf + CrLf + QStringLiteral("Where do you want to add the new ") + kind +
+           QStringLiteral("?");
 }

@@ -17,6 +17,12 @@ void ShowInformation(const QString& text);
 void RefuseMistypedField(const QString& field, PyFieldKind kind, const QString& file);
 // Refuses a field that would not read back from `file` as it was typed.
 void RefuseUnreadableField(const QString& field, const QString& file);
+// "The entry of this <kind> could not be read completely, so it can't be
+// <use>!" (`use`: "updated", "used as a template").
+QString IncompleteEntryText(const QString& kind, const QString& use);
+// Refuses the `kind` just shown, which could not be read completely, for an
+// update or as a template, and asks to check its syntax in `file`.
+void RefuseIncompleteEntry(const QString& kind, const QString& file);
 // Tells that an update found nothing changed in the shown `entryKind`
 // ("item"), so its entry in `file` stays as it was read.
 void ShowEntryUnchanged(const QString& entryKind, const QString& file);

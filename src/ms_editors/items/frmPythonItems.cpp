@@ -389,10 +389,7 @@ void frmPythonItems::ShowPythonItem() {
     if (!parsed.flagsFound)
         reportFlagsNotFound();
     if (!parsed.complete)
-        RefuseInput(
-            QStringLiteral("The entry of this item could not be read completely, so it can't "
-                           "be updated or used as a template. Please check its syntax in "
-                           "module_items.py!"));
+        RefuseIncompleteEntry(QStringLiteral("item"), QStringLiteral("module_items.py"));
 }
 
 void frmPythonItems::showNewListRows() {
@@ -481,9 +478,9 @@ bool frmPythonItems::formAcceptable() {
 
 bool frmPythonItems::UpdatePythonItem(bool showMessage) {
     if (!ItemAddMode && (CurItemLine < 0 || !m_itemReadable)) {
-        RefuseInput(CurItemLine < 0 ? QStringLiteral("Please select an item first!")
-                                    : QStringLiteral("The entry of this item could not be read "
-                                                     "completely, so it can't be updated!"));
+        RefuseInput(CurItemLine < 0
+                        ? QStringLiteral("Please select an item first!")
+                        : IncompleteEntryText(QStringLiteral("item"), QStringLiteral("updated")));
         return false;
     }
     // Nothing changed: the entry keeps its lines as read, and nothing is left to save.
@@ -580,8 +577,7 @@ bool frmPythonItems::entryUsable(PythonItemRefusal check, bool asTemplate) {
         break;
     case PythonItemRefusal::Unreadable:
         RefuseInput(
-            QStringLiteral("The entry of this item could not be read completely, so it can't "
-                           "be used as a template!"));
+            IncompleteEntryText(QStringLiteral("item"), QStringLiteral("used as a template")));
         break;
     case PythonItemRefusal::NotWhole:
         RefuseInput(QStringLiteral("The entry of this item could not be read as one entry, so it "

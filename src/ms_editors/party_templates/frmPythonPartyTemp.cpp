@@ -334,9 +334,8 @@ void frmPythonPartyTemp::ShowPythonPT() {
     m_ptReadable = parsed.complete;
     showPTFields(parsed.pt);
     if (!parsed.complete)
-        refusal(QStringLiteral("The entry of this party template could not be read completely, so "
-                               "it can't be updated or used as a template. Please check its syntax "
-                               "in module_party_templates.py!"));
+        RefuseIncompleteEntry(QStringLiteral("party template"),
+                              QStringLiteral("module_party_templates.py"));
 }
 
 void frmPythonPartyTemp::showPTFields(const PythonPT& pt) {
@@ -412,10 +411,10 @@ bool frmPythonPartyTemp::formAcceptable() {
 
 bool frmPythonPartyTemp::UpdatePythonPT(bool showMessage) {
     if (PTAddMode ? InsertPTLine < 0 : CurPTLine < 0 || !m_ptReadable) {
-        refusal(!PTAddMode && CurPTLine >= 0
-                    ? QStringLiteral("The entry of this party template could not be read "
-                                     "completely, so it can't be updated!")
-                    : QStringLiteral("Please select a party template first!"));
+        refusal(
+            !PTAddMode && CurPTLine >= 0
+                ? IncompleteEntryText(QStringLiteral("party template"), QStringLiteral("updated"))
+                : QStringLiteral("Please select a party template first!"));
         return false;
     }
     // Nothing changed: the entry keeps its lines as read, and nothing is left to save.
@@ -469,8 +468,8 @@ void frmPythonPartyTemp::AddPythonPT() {
                                "another party template!"));
         return;
     case PythonPTRefusal::Unreadable:
-        refusal(QStringLiteral("The entry of this party template could not be read completely, so "
-                               "it can't be used as a template!"));
+        refusal(IncompleteEntryText(QStringLiteral("party template"),
+                                    QStringLiteral("used as a template")));
         return;
     case PythonPTRefusal::None:
         break;
@@ -488,8 +487,8 @@ void frmPythonPartyTemp::AddPythonPT() {
     if (choice == 0)
         return;
     InsertPTLine = choice == 1 ? PythonEndInsertLine(PyPTLines, PyPTMax, PyPTLastEntry,
-                                                             PartyTemplateListFormat)
-                                       : CurPTLine + 1;
+                                                     PartyTemplateListFormat)
+                               : CurPTLine + 1;
     KeepListIndex = r;
     SetPTAddMode(true);
     m_shownPT = NewPythonPT(m_shownPT);

@@ -476,10 +476,7 @@ void frmPythonTroops::ShowPythonTroop() {
         cmbUpgrade2->setEditText(m_shownPaths.target2);
     }
     if (!parsed.complete)
-        RefuseInput(
-            QStringLiteral("The entry of this troop could not be read completely, so it can't "
-                           "be updated or used as a template. Please check its syntax in "
-                           "module_troops.py!"));
+        RefuseIncompleteEntry(QStringLiteral("troop"), QStringLiteral("module_troops.py"));
 }
 
 void frmPythonTroops::showTroopFields(const PythonTroop& t, const QList<int>& flagRows) {
@@ -559,9 +556,9 @@ bool frmPythonTroops::formTextsAcceptable() {
 
 bool frmPythonTroops::UpdatePythonTroop(bool showMessage) {
     if (!TroopAddMode && (CurTroopLine < 0 || !m_troopReadable)) {
-        RefuseInput(CurTroopLine < 0 ? QStringLiteral("Please select a troop first!")
-                                     : QStringLiteral("The entry of this troop could not be read "
-                                                      "completely, so it can't be updated!"));
+        RefuseInput(CurTroopLine < 0
+                        ? QStringLiteral("Please select a troop first!")
+                        : IncompleteEntryText(QStringLiteral("troop"), QStringLiteral("updated")));
         return false;
     }
     const bool adding = TroopAddMode;
@@ -676,8 +673,7 @@ void frmPythonTroops::AddPythonTroop() {
     }
     if (!m_troopReadable) {
         RefuseInput(
-            QStringLiteral("The entry of this troop could not be read completely, so it can't "
-                           "be used as a template!"));
+            IncompleteEntryText(QStringLiteral("troop"), QStringLiteral("used as a template")));
         return;
     }
     const int choice = AskPythonNewEntry(
