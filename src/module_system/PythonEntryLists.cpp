@@ -114,3 +114,10 @@ int LastPythonEntry(const QStringList& lines, int max, QChar opener) {
     }
     return -1;
 }
+
+QString TypedPythonId(const QString& typed, const QString& prefix) {
+    QString id = typed.toLower();
+    if (!prefix.isEmpty() && id.startsWith(prefix))
+        id.remove(0, prefix.size());
+    return id;
+}

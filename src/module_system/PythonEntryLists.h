@@ -67,6 +67,10 @@ PythonEntryRows BuildPythonEntryRows(const QStringList& lines, int max,
                                      const QString& lowerFilter = QString(),
                                      RowNumbers numbers = RowNumbers::ListPlace);
 
+// What an id box keeps of the text typed into it: lower case, without the
+// `prefix` a row writes before the id ("trp_").
+QString TypedPythonId(const QString& typed, const QString& prefix);
+
 // The ids of every entry of lines 0 to max, in table order, duplicates kept.
 QStringList PythonEntryIds(const QStringList& lines, int max, QChar opener);
 // Whether an entry of lines 0 to max has exactly this id (the whole id, not a part of it).

@@ -6,6 +6,7 @@
 #include "platform/gui/Modal.h"
 #include "shell/EditorFactories.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -138,4 +139,15 @@ QMenu* EditorWindow::addHelpMenu(const QString& caption) {
 void EditorWindow::saveFile(bool (*save)(), bool& unsaved) {
     if (save())
         unsaved = false;
+}
+
+void EditorWindow::beginBusy() {
+    repaint();
+    DoEvents();
+    DoEvents();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void EditorWindow::endBusy() {
+    QApplication::restoreOverrideCursor();
 }

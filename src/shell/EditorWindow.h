@@ -84,4 +84,17 @@ protected:
     // The unsaved mark is cleared only when the file was written, so that the
     // close question still guards what a failed save left unwritten.
     void saveFile(bool (*save)(), bool& unsaved);
+
+    // Runs a pass over a whole table under the wait cursor, the window drawn
+    // anew before it starts; returns what the pass returns.
+    template <typename Pass> auto runBusy(Pass pass) {
+        beginBusy();
+        auto result = pass();
+        endBusy();
+        return result;
+    }
+
+private:
+    void beginBusy();
+    void endBusy();
 };

@@ -83,3 +83,10 @@ void ShowResult(const QString& title, const QString& text, const QString& entry)
     MsgEntry = entry;
     ShowMessageWindow();
 }
+
+void ShowStoredPythonEntry(const QString& kind, const QStringList& lines, int index) {
+    if (index < 0 || index >= lines.size())
+        return;
+    ShowResult(QStringLiteral("Python ") + kind + QStringLiteral(" line"),
+               QStringLiteral("Python line of the selected ") + kind + u':', lines[index]);
+}

@@ -6,7 +6,6 @@
 #include "module_system/modPythonItems.h"
 #include "ms_editors/items/PythonItemLists.h"
 #include "platform/MessageBox.h"
-#include "platform/System.h"
 #include "platform/gui/Controls.h"
 #include "platform/gui/InputBox.h"
 #include "platform/gui/Layout.h"
@@ -15,7 +14,6 @@
 #include "shell/EditorMessages.h"
 #include "shell/modMain.h"
 
-#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -273,11 +271,7 @@ void frmPythonItems::FillPythonItemList() {
 void frmPythonItems::selectShownRowQuietly() {
     // A rebuilt list keeps the shown item marked, without showing it anew
     // (which would throw away what the form holds).
-    const int row = int(m_rows.lines.indexOf(CurItemLine));
-    if (row < 0)
-        return;
-    const QSignalBlocker quiet(lstItems);
-    lstItems->setCurrentRow(row);
+    ChooseRowQuietly(lstItems, int(m_rows.lines.indexOf(CurItemLine)));
 }
 
 void frmPythonItems::cmdFilter_Click() {
@@ -654,27 +648,23 @@ void frmPythonItems::ScanPythonItems() {
         return;
     txtFilter->clear();
     cmdFilter_Click();
-    repaint();
-    DoEvents();
-    DoEvents();
 
     // The pass runs on the table itself; the window is brought up to date once
     // at its end.
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const PythonRewriteResult result =
-        RewriteAllPythonEntries(PyItemLines, PyItemMax, m_rows.lines, ItemRows.opener,
-                                [this](int, const QString& entry) -> std::optional<QString> {
-                                    QString text = entry;
-                                    if (!RewritePythonItemEntry(text, m_lists))
-                                        return std::nullopt;
-                                    // What reads back as the item shown is no
-                                    // change: the entry keeps its lines.
-                                    const auto shown = [this](const QString& e) {
-                                        return PythonItemAsShown(ParsePythonItem(e).item, m_lists);
-                                    };
-                                    return shown(text) == shown(entry) ? entry : text;
-                                });
-    QApplication::restoreOverrideCursor();
+    const auto rewrite = [this](int, const QString& entry) -> std::optional<QString> {
+        QString text = entry;
+        if (!RewritePythonItemEntry(text, m_lists))
+            return std::nullopt;
+        // What reads back as the item shown is no change: the entry keeps its lines.
+        const auto shown = [this](const QString& e) {
+            return PythonItemAsShown(ParsePythonItem(e).item, m_lists);
+        };
+        return shown(text) == shown(entry) ? entry : text;
+    };
+    const PythonRewriteResult result = runBusy([this, &rewrite] {
+        return RewriteAllPythonEntries(PyItemLines, PyItemMax, m_rows.lines, ItemRows.opener,
+                                       rewrite);
+    });
     showNewListRows();
     if (result.rewritten > 0)
         UnsavedItems = true;
@@ -689,16 +679,11 @@ void frmPythonItems::ScanPythonItems() {
 // ---- Commands and input rules
 
 void frmPythonItems::cmdShowPython_Click() {
-    if (CurItemLine < 0 || CurItemLine >= PyItemLines.size())
-        return;
-    ShowResult(QStringLiteral("Python item line"),
-               QStringLiteral("Python line of the selected item:"), PyItemLines[CurItemLine]);
+    ShowStoredPythonEntry(QStringLiteral("item"), PyItemLines, CurItemLine);
 }
 
 void frmPythonItems::txtItemID_LostFocus() {
-    QString id = txtItemID->text().toLower();
-    if (id.startsWith(QStringLiteral("itm_")))
-        id.remove(0, 4);
+    const QString id = TypedPythonId(txtItemID->text(), ItemRows.prefix);
     if (id != txtItemID->text())
         txtItemID->setText(id);
 }

@@ -7,7 +7,6 @@
 #include "ms_editors/party_templates/PythonPTLists.h"
 #include "ms_editors/party_templates/PythonPTTable.h"
 #include "platform/MessageBox.h"
-#include "platform/System.h"
 #include "platform/gui/Controls.h"
 #include "platform/gui/InputBox.h"
 #include "platform/gui/Layout.h"
@@ -18,7 +17,6 @@
 #include "shell/EditorMessages.h"
 #include "shell/modMain.h"
 
-#include <QApplication>
 #include <QCompleter>
 #include <QGroupBox>
 #include <QLabel>
@@ -549,17 +547,13 @@ void frmPythonPartyTemp::ScanPythonPT() {
     if (AskRewriteAll(QStringLiteral("Party Templates"), QStringLiteral("party template"),
                       QStringLiteral("module_party_templates.py"), QString()) != MsgAnswer::Yes)
         return;
-    repaint();
-    DoEvents();
-    DoEvents();
-
     // The pass runs on the table itself; the window is brought up to date
     // once, at its end, by showing the last row as the pass leaves it.
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const PythonRewriteResult result = RewriteAllPythonEntries(
-        PyPTLines, PyPTMax, m_ptRows.lines, PartyTemplateRows.opener,
-        [](int, const QString& entry) { return RewrittenPythonPTEntry(entry); });
-    QApplication::restoreOverrideCursor();
+    const PythonRewriteResult result = runBusy([this] {
+        return RewriteAllPythonEntries(
+            PyPTLines, PyPTMax, m_ptRows.lines, PartyTemplateRows.opener,
+            [](int, const QString& entry) { return RewrittenPythonPTEntry(entry); });
+    });
     if (result.rewritten > 0)
         UnsavedPT = true;
     if (lstPT->count() > 1)
@@ -572,10 +566,7 @@ void frmPythonPartyTemp::ScanPythonPT() {
 // ---- Commands
 
 void frmPythonPartyTemp::cmdShowPython_Click() {
-    if (CurPTLine < 0 || CurPTLine >= PyPTLines.size())
-        return;
-    showResult(QStringLiteral("Python party template line"),
-               QStringLiteral("Python line of the selected party template:"), PyPTLines[CurPTLine]);
+    ShowStoredPythonEntry(QStringLiteral("party template"), PyPTLines, CurPTLine);
 }
 
 QWidget* ShowPythonPartyTemp() {

@@ -8,7 +8,6 @@
 #include "ms_editors/troops/PythonTroopForm.h"
 #include "ms_editors/troops/PythonTroopTable.h"
 #include "platform/MessageBox.h"
-#include "platform/System.h"
 #include "platform/gui/Controls.h"
 #include "platform/gui/InputBox.h"
 #include "platform/gui/Layout.h"
@@ -19,7 +18,6 @@
 #include "shell/modCore.h"
 #include "shell/modMain.h"
 
-#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -386,11 +384,7 @@ void frmPythonTroops::FillAvailableItems() {
 void frmPythonTroops::selectShownRowQuietly() {
     // A rebuilt list keeps the shown troop marked, without showing it anew
     // (which would throw away what the form holds).
-    const int row = int(m_troopRows.lines.indexOf(CurTroopLine));
-    if (row < 0)
-        return;
-    const QSignalBlocker quiet(lstTroops);
-    lstTroops->setCurrentRow(row);
+    ChooseRowQuietly(lstTroops, int(m_troopRows.lines.indexOf(CurTroopLine)));
 }
 
 void frmPythonTroops::cmdFilterTroops_Click() {
@@ -753,17 +747,13 @@ void frmPythonTroops::ScanPythonTroops() {
         return;
     txtFilterTroops->clear();
     cmdFilterTroops_Click();
-    repaint();
-    DoEvents();
-    DoEvents();
 
     // The pass runs on the table itself; the window is brought up to date once
     // at its end.
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     const int knownFlags = int(m_flagRows.size());
-    const PythonRewriteResult result =
-        RewriteAllPythonTroops(PyTroopLines, PyTroopMax, m_troopRows.lines, m_flagRows);
-    QApplication::restoreOverrideCursor();
+    const PythonRewriteResult result = runBusy([this] {
+        return RewriteAllPythonTroops(PyTroopLines, PyTroopMax, m_troopRows.lines, m_flagRows);
+    });
     if (m_flagRows.size() > knownFlags)
         lstFlags->addItems(m_flagRows.mid(knownFlags));
     if (result.rewritten > 0)
@@ -780,10 +770,7 @@ void frmPythonTroops::ScanPythonTroops() {
 // ---- Commands
 
 void frmPythonTroops::cmdShowPython_Click() {
-    if (CurTroopLine < 0 || CurTroopLine >= PyTroopLines.size())
-        return;
-    ShowResult(QStringLiteral("Python troop line"),
-               QStringLiteral("Python line of the selected troop:"), PyTroopLines[CurTroopLine]);
+    ShowStoredPythonEntry(QStringLiteral("troop"), PyTroopLines, CurTroopLine);
 }
 
 // ---- Inventory, attributes, skills, proficiencies
@@ -827,9 +814,7 @@ void frmPythonTroops::cmbProfi_Click() {
 // ---- Input rules
 
 void frmPythonTroops::txtTroopID_LostFocus() {
-    QString id = txtTroopID->text().toLower();
-    if (id.startsWith(QStringLiteral("trp_")))
-        id.remove(0, 4);
+    const QString id = TypedPythonId(txtTroopID->text(), TroopRows.prefix);
     if (id != txtTroopID->text())
         txtTroopID->setText(id);
 }

@@ -42,6 +42,13 @@ void MoveChosenRows(ListBox* list, bool down) {
         list->item(i)->setSelected(selected[i]);
 }
 
+void ChooseRowQuietly(ListBox* list, int row) {
+    if (row < 0)
+        return;
+    const QSignalBlocker quiet(list);
+    list->setCurrentRow(row);
+}
+
 void SetRowsWithSeparators(ListBox* list, const QStringList& rows,
                            bool (*isSeparator)(const QString& row)) {
     list->setRows(rows);

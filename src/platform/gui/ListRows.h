@@ -19,6 +19,9 @@ void RemoveChosenRow(ListBox* list);
 // the rows stay selected, and the moved row nearest the end they moved to
 // becomes the current row; runs no handler.
 void MoveChosenRows(ListBox* list, bool down);
+// Makes `row` the current row without running a handler; a row below 0
+// changes nothing.
+void ChooseRowQuietly(ListBox* list, int row);
 // Gives `list` the rows `rows` (setRows); the rows `isSeparator` holds for
 // are shown but can never be selected: a separator row is no name, and
 // written into an entry it would break it.
