@@ -23,6 +23,36 @@ bool DeletePythonEntry(QStringList& lines, int& max, int index, QChar opener, in
     return true;
 }
 
+namespace {
+
+PythonEntryRefusal commonRefusal(int line, int hardwired, int row) {
+    if (line >= 0 && line <= hardwired)
+        return PythonEntryRefusal::Hardwired;
+    if (line < 0 || row < 0)
+        return PythonEntryRefusal::NoSelection;
+    return PythonEntryRefusal::None;
+}
+
+} // namespace
+
+PythonEntryRefusal CheckPythonEntryModel(int line, int hardwired, int row, bool complete) {
+    const PythonEntryRefusal refusal = commonRefusal(line, hardwired, row);
+    if (refusal != PythonEntryRefusal::None)
+        return refusal;
+    return complete ? PythonEntryRefusal::None : PythonEntryRefusal::Unreadable;
+}
+
+PythonEntryRefusal CheckPythonEntryDelete(const QStringList& lines, int line, int hardwired,
+                                          int row, QChar opener) {
+    const PythonEntryRefusal refusal = commonRefusal(line, hardwired, row);
+    if (refusal != PythonEntryRefusal::None)
+        return refusal;
+    if (line >= lines.size() || !IsPythonEntry(lines[line], opener))
+        return PythonEntryRefusal::NoSelection;
+    return IsOnePythonEntry(lines[line], opener) ? PythonEntryRefusal::None
+                                                 : PythonEntryRefusal::NotOneElement;
+}
+
 int PythonEndInsertLine(const QStringList& lines, int max, int marker,
                         const PythonListFormat& format) {
     const int from = std::min({marker, max, int(lines.size()) - 1});

@@ -28,6 +28,24 @@ void InsertPythonEntry(QStringList& lines, int& max, int at, const QString& entr
 bool DeletePythonEntry(QStringList& lines, int& max, int index, QChar opener,
                        int* lastEntry = nullptr);
 
+// Why the shown entry may not serve as the model of a new one or be deleted.
+enum class PythonEntryRefusal {
+    None,
+    Hardwired,    // it lies at or above the hard-wired marker
+    NoSelection,  // no row is selected or the row has no entry
+    Unreadable,   // model only: it could not be read completely
+    NotOneElement // delete only: it is not exactly one entry (IsOnePythonEntry)
+};
+// Whether the entry at table index `line` (-1: none shown), selected as list
+// row `row` (-1: none) and read completely or not (`complete`), may be the
+// model of a new one.
+PythonEntryRefusal CheckPythonEntryModel(int line, int hardwired, int row, bool complete);
+// Whether the entry at `line`, selected as `row`, may be deleted: deleting
+// part of an entry would leave its other lines behind and break the file, and
+// deleting a line of two entries would take the other one along.
+PythonEntryRefusal CheckPythonEntryDelete(const QStringList& lines, int line, int hardwired,
+                                          int row, QChar opener);
+
 // Where an entry added "at the end of the list" goes: behind the last entry,
 // which is the element `marker` or, when that is no entry (after a delete,
 // comment and blank lines may stand there), the nearest entry before it (the

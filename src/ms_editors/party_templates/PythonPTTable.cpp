@@ -5,22 +5,6 @@
 
 #include <algorithm>
 
-namespace {
-
-bool isTemplateAt(const QStringList& lines, int line) {
-    return line >= 0 && line < lines.size() && IsPythonEntry(lines[line], PartyTemplateRows.opener);
-}
-
-PythonPTRefusal commonRefusal(int line, int hardwired, int row) {
-    if (line >= 0 && line <= hardwired)
-        return PythonPTRefusal::Hardwired;
-    if (line < 0 || row < 0)
-        return PythonPTRefusal::NoSelection;
-    return PythonPTRefusal::None;
-}
-
-} // namespace
-
 PythonPT NewPythonPT(const PythonPT& model) {
     PythonPT pt = model;
     pt.id = NewPythonPTId;
@@ -31,20 +15,11 @@ PythonPT NewPythonPT(const PythonPT& model) {
 }
 
 PythonPTRefusal CheckPythonPTModel(int line, int hardwired, int row, bool complete) {
-    const PythonPTRefusal refusal = commonRefusal(line, hardwired, row);
-    if (refusal != PythonPTRefusal::None)
-        return refusal;
-    return complete ? PythonPTRefusal::None : PythonPTRefusal::Unreadable;
+    return CheckPythonEntryModel(line, hardwired, row, complete);
 }
 
 PythonPTRefusal CheckPythonPTDelete(const QStringList& lines, int line, int hardwired, int row) {
-    const PythonPTRefusal refusal = commonRefusal(line, hardwired, row);
-    if (refusal != PythonPTRefusal::None)
-        return refusal;
-    if (!isTemplateAt(lines, line))
-        return PythonPTRefusal::NoSelection;
-    return IsOnePythonEntry(lines[line], PartyTemplateRows.opener) ? PythonPTRefusal::None
-                                                                   : PythonPTRefusal::NotOneElement;
+    return CheckPythonEntryDelete(lines, line, hardwired, row, PartyTemplateRows.opener);
 }
 
 PythonPTIdProblem CheckNewPythonPTId(const QStringList& lines, int max, const QString& id) {

@@ -22,21 +22,10 @@ inline const QString NewPythonPTName = QStringLiteral("New Party Template");
 // it: what the form shows in add mode.
 PythonPT NewPythonPT(const PythonPT& model);
 
-// Why a shown template may not serve as a model or be deleted.
-enum class PythonPTRefusal {
-    None,
-    Hardwired,    // it lies at or above the hard-wired marker
-    NoSelection,  // no row is selected or the row has no entry
-    Unreadable,   // model only: it could not be read completely
-    NotOneElement // delete only: the loader could not join it into one element
-};
-
-// Whether the template at table index `line` (-1: none shown), selected as
-// list row `row` (-1: none), may be the model of a new one.
+// Why a shown template may not serve as a model or be deleted, and the checks
+// (CheckPythonEntryModel and CheckPythonEntryDelete over the template list).
+using PythonPTRefusal = PythonEntryRefusal;
 PythonPTRefusal CheckPythonPTModel(int line, int hardwired, int row, bool complete);
-// Whether the template at `line`, selected as `row`, may be deleted: deleting
-// part of an entry would leave its other lines behind and break the file, and
-// deleting a line of two entries would take the other one along.
 PythonPTRefusal CheckPythonPTDelete(const QStringList& lines, int line, int hardwired, int row);
 
 enum class PythonPTIdProblem { None, Empty, Used };

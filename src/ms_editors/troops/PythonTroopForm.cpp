@@ -2,6 +2,7 @@
 
 #include "module_system/PythonEntryLists.h"
 #include "platform/Convert.h"
+#include "platform/MessageBox.h"
 #include "shell/EditorMessages.h"
 
 namespace {
@@ -83,6 +84,47 @@ void RefusePythonTroopForm(const PythonTroopFormProblem& problem) {
         RefuseUnreadableField(PythonTroopFieldCaption(problem.field), TroopsFile);
         break;
     }
+}
+
+bool RefusePythonTroopModel(PythonEntryRefusal refusal) {
+    switch (refusal) {
+    case PythonEntryRefusal::None:
+        return false;
+    case PythonEntryRefusal::Hardwired:
+        RefuseInput(QStringLiteral("The selected troop is hardwired to the game, select another "
+                                   "troop as template!"));
+        break;
+    case PythonEntryRefusal::Unreadable:
+        RefuseInput(
+            IncompleteEntryText(QStringLiteral("troop"), QStringLiteral("used as a template")));
+        break;
+    default:
+        MsgBox(QStringLiteral("Please select an troop as template!"), MsgButtons::Ok,
+               MsgIcon::Information, QStringLiteral("Add new troop..."));
+        break;
+    }
+    return true;
+}
+
+bool RefusePythonTroopDelete(PythonEntryRefusal refusal) {
+    switch (refusal) {
+    case PythonEntryRefusal::None:
+        return false;
+    case PythonEntryRefusal::Hardwired:
+        RefuseInput(QStringLiteral("The selected troop is hardwired to the game, you can't "
+                                   "delete this troop!"));
+        break;
+    case PythonEntryRefusal::NotOneElement:
+        RefuseInput(QStringLiteral("The entry of this troop does not stand alone in "
+                                   "module_troops.py (its lines could not be joined, or another "
+                                   "entry shares its line), so deleting it here would damage the "
+                                   "file. Please delete it in module_troops.py itself!"));
+        break;
+    default:
+        ShowInformation(QStringLiteral("Select a troop to delete!"));
+        break;
+    }
+    return true;
 }
 
 QString UpgradePathsLeftNote(int leading, const QString& oldId) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "module_system/PythonEntryTable.h"
 #include "ms_editors/troops/PythonTroopEntry.h"
 
 #include <QString>
@@ -41,6 +42,12 @@ std::optional<PythonTroopFormProblem> CheckPythonTroopForm(const PythonTroop& tr
                                                            const PythonUpgrade& shownPaths);
 // Refuses the form with the message for `problem`.
 void RefusePythonTroopForm(const PythonTroopFormProblem& problem);
+
+// Refuses the shown troop as the model of a new one (CheckPythonEntryModel),
+// or for deleting (CheckPythonEntryDelete), with the message for `refusal`;
+// returns whether it refused.
+bool RefusePythonTroopModel(PythonEntryRefusal refusal);
+bool RefusePythonTroopDelete(PythonEntryRefusal refusal);
 
 // What the report of an update adds when `leading` upgrade paths of other
 // troops still lead to `oldId`, the troop's id before the update; empty when

@@ -653,23 +653,10 @@ void frmPythonTroops::EnableTroopButtons(bool addMode) {
 // ---- Adding, deleting, rewriting
 
 void frmPythonTroops::AddPythonTroop() {
-    if (CurTroopLine >= 0 && CurTroopLine <= PyTroopHardwired) {
-        RefuseInput(
-            QStringLiteral("The selected troop is hardwired to the game, select another troop "
-                           "as template!"));
-        return;
-    }
     const int r = lstTroops->listIndex();
-    if (r < 0 || CurTroopLine < 0) {
-        MsgBox(QStringLiteral("Please select an troop as template!"), MsgButtons::Ok,
-               MsgIcon::Information, QStringLiteral("Add new troop..."));
+    if (RefusePythonTroopModel(
+            CheckPythonEntryModel(CurTroopLine, PyTroopHardwired, r, m_troopReadable)))
         return;
-    }
-    if (!m_troopReadable) {
-        RefuseInput(
-            IncompleteEntryText(QStringLiteral("troop"), QStringLiteral("used as a template")));
-        return;
-    }
     const int choice = AskPythonNewEntry(
         QStringLiteral("Add new troop?"),
         PythonNewEntryText(QStringLiteral("troop"), r + 1,
@@ -695,25 +682,10 @@ void frmPythonTroops::AddPythonTroop() {
 }
 
 void frmPythonTroops::cmdDeleteTroop_Click() {
-    if (CurTroopLine >= 0 && CurTroopLine <= PyTroopHardwired) {
-        RefuseInput(
-            QStringLiteral("The selected troop is hardwired to the game, you can't delete this "
-                           "troop!"));
-        return;
-    }
     const int r = lstTroops->listIndex();
-    if (r < 0 || CurTroopLine < 0) {
-        ShowInformation(QStringLiteral("Select a troop to delete!"));
+    if (RefusePythonTroopDelete(CheckPythonEntryDelete(PyTroopLines, CurTroopLine, PyTroopHardwired,
+                                                       r, TroopRows.opener)))
         return;
-    }
-    if (!IsOnePythonEntry(PyTroopLines[CurTroopLine], TroopRows.opener)) {
-        RefuseInput(
-            QStringLiteral("The entry of this troop does not stand alone in module_troops.py "
-                           "(its lines could not be joined, or another entry shares its "
-                           "line), so deleting it here would damage the file. Please delete "
-                           "it in module_troops.py itself!"));
-        return;
-    }
     if (!ConfirmPythonEntryDelete(QStringLiteral("troop"), QStringLiteral("troops"), r + 1,
                                   PythonEntryId(PyTroopLines[CurTroopLine])))
         return;
