@@ -17,6 +17,15 @@ std::optional<QString> DeletePythonTroopEntry(QStringList& lines, int& max, int&
     return id;
 }
 
+int StorePythonTroopPaths(QStringList& lines, int& max, const QString& oldId,
+                          const PythonUpgrade& paths, bool pathsChanged) {
+    if (paths.troop != oldId)
+        return RenameUpgradeLine(lines, max, oldId, paths.troop, paths.target1, paths.target2);
+    if (pathsChanged)
+        WriteUpgradeLine(lines, max, paths.troop, paths.target1, paths.target2);
+    return 0;
+}
+
 PythonRewriteResult RewriteAllPythonTroops(QStringList& lines, int max, const QList<int>& rowLines,
                                            QStringList& flagRows) {
     return RewriteAllPythonEntries(

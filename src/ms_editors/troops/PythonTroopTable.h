@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "module_system/PythonEntryTable.h"
+#include "ms_editors/troops/PythonTroopEntry.h"
 #include "platform/RowOrder.h"
 
 // What the troop table needs beyond the changes every module-system table
@@ -17,6 +18,14 @@
 // nothing) an element that is not exactly one entry.
 std::optional<QString> DeletePythonTroopEntry(QStringList& lines, int& max, int& lastEntry,
                                               int index);
+
+// Writes the upgrade paths of an updated troop whose id was `oldId` and is
+// `paths.troop` now: a new id takes the troop's own upgrade call along
+// (RenameUpgradeLine); under the same id, changed paths (`pathsChanged`) are
+// written (WriteUpgradeLine) and unchanged ones leave every line as it was.
+// Returns how many calls of other troops still lead to the old id.
+int StorePythonTroopPaths(QStringList& lines, int& max, const QString& oldId,
+                          const PythonUpgrade& paths, bool pathsChanged);
 
 // Rewrites the entries behind rows 1 to the last of the full troop list (row 0
 // is left alone) in the editor's form, as showing each troop and updating it

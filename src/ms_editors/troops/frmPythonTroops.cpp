@@ -172,10 +172,7 @@ void frmPythonTroops::buildControls() {
     connect(cmdUpdate, &QPushButton::clicked, this, [this] { UpdatePythonTroop(true); });
     connect(cmdSave, &QPushButton::clicked, this,
             [this] { saveFile(SavePythonTroops, UnsavedTroops); });
-    connect(cmdAddItem, &QPushButton::clicked, this, [this] {
-        if (!inventoryFull())
-            addInventoryItem(lstAvailableItems->listIndex());
-    });
+    connect(cmdAddItem, &QPushButton::clicked, this, [this] { cmdAddItem_Click(); });
     connect(cmdAddItemNr, &QPushButton::clicked, this, [this] { cmdAddItemNr_Click(); });
     connect(cmdRemoveItem, &QPushButton::clicked, this, [this] { cmdRemoveItem_Click(); });
     connect(cmdItemUp, &QPushButton::clicked, this, [this] { MoveChosenRows(lstItems, false); });
@@ -597,11 +594,8 @@ bool frmPythonTroops::UpdatePythonTroop(bool showMessage) {
             lstTroops->item(r)->setText(row);
             m_troopRows.texts[r] = row;
         }
-        // A new id takes the troop's own upgrade call with it.
-        if (id != oldId)
-            leadingToOldId = RenameUpgradeLine(PyTroopLines, PyTroopMax, oldId, id, u1, u2);
-        else if (pathsChanged)
-            WriteUpgradeLine(PyTroopLines, PyTroopMax, id, u1, u2);
+        leadingToOldId =
+            StorePythonTroopPaths(PyTroopLines, PyTroopMax, oldId, {id, u1, u2}, pathsChanged);
     }
     m_shownPaths = PythonUpgrade{id, u1, u2};
     FillUpgradeCombos();
@@ -759,6 +753,11 @@ void frmPythonTroops::addInventoryItem(int row) {
         return;
     AppendChosenRow(lstItems, InventoryItemRow(PyItemLines[m_itemRows.lines[row]]));
     showItemCount();
+}
+
+void frmPythonTroops::cmdAddItem_Click() {
+    if (!inventoryFull())
+        addInventoryItem(lstAvailableItems->listIndex());
 }
 
 void frmPythonTroops::cmdAddItemNr_Click() {

@@ -59,6 +59,7 @@ private:
     void cmdFilterItems_Click();
     void cmdDeleteTroop_Click();
     void cmdShowPython_Click();
+    void cmdAddItem_Click();
     void cmdAddItemNr_Click();
     void cmdRemoveItem_Click();
     void cmbProfi_Click();
