@@ -507,11 +507,7 @@ bool frmPythonItems::UpdatePythonItem(bool showMessage) {
         PyItemLines[CurItemLine] = entry;
         m_shownItem = PythonItemAsShown(ParsePythonItem(entry).item, m_lists);
         const int r = lstItems->listIndex();
-        if (r >= 0) {
-            const QString row = PythonEntryRow(ItemRows, r + 1, id, item.name);
-            lstItems->item(r)->setText(row);
-            m_rows.texts[r] = row;
-        }
+        SetRowText(lstItems, m_rows.texts, r, PythonEntryRow(ItemRows, r + 1, id, item.name));
         if (showMessage)
             ShowResult(QStringLiteral("Item updated..."),
                        PythonEntryUpdatedText(QStringLiteral("Item"), r, id), entry);

@@ -206,10 +206,8 @@ void frmPythonPartyTemp::wireControls() {
 
     // A pick from a vocabulary goes into the edit box; a separator row puts nothing there.
     const auto pick = [](ComboBox* combo, const QStringList* vocabulary, QLineEdit* box) {
-        connect(combo, &ComboBox::click, box, [combo, vocabulary, box] {
-            if (const auto text = PickedVocabularyText(*vocabulary, combo->listIndex()))
-                box->setText(*text);
-        });
+        WireTermPick(combo, box,
+                     [vocabulary](int row) { return PickedVocabularyText(*vocabulary, row); });
     };
     pick(cmbFlags, &m_flagVocabulary, txtFlag);
     pick(cmbIcon, &m_iconVocabulary, txtFlag);
@@ -442,11 +440,8 @@ bool frmPythonPartyTemp::UpdatePythonPT(bool showMessage) {
         PyPTLines[CurPTLine] = entry;
         m_shownPT = ParsePythonPT(entry).pt;
         const int r = lstPT->listIndex();
-        if (r >= 0) {
-            const QString row = PythonEntryRow(PartyTemplateRows, r + 1, id, QString());
-            lstPT->item(r)->setText(row);
-            m_ptRows.texts[r] = row;
-        }
+        SetRowText(lstPT, m_ptRows.texts, r,
+                   PythonEntryRow(PartyTemplateRows, r + 1, id, QString()));
         if (showMessage)
             showResult(QStringLiteral("PT updated..."),
                        PythonEntryUpdatedText(QStringLiteral("Party Template"), r, id),

@@ -1,7 +1,6 @@
 #include "ms_editors/troops/frmPythonTroops.h"
 
 #include "module_system/PythonEntryTable.h"
-#include "module_system/PythonText.h"
 #include "module_system/frmPythonNewEntry.h"
 #include "module_system/modPythonItems.h"
 #include "module_system/modPythonTroops.h"
@@ -178,11 +177,8 @@ void frmPythonTroops::buildControls() {
     connect(cmdItemUp, &QPushButton::clicked, this, [this] { MoveChosenRows(lstItems, false); });
     connect(cmdItemDown, &QPushButton::clicked, this, [this] { MoveChosenRows(lstItems, true); });
     connect(cmbProfi, &ComboBox::click, this, [this] { cmbProfi_Click(); });
-    for (const auto& pick : {std::pair{cmbAttrib, txtAttrib}, {cmbSkills, txtSkills}}) {
-        ComboBox* cmb = pick.first;
-        auto* txt = pick.second;
-        connect(cmb, &ComboBox::click, txt, [cmb, txt] { txt->setText(cmb->currentText()); });
-    }
+    WireTermPick(cmbAttrib, txtAttrib);
+    WireTermPick(cmbSkills, txtSkills);
     WireTermList(lstAttrib, txtAttrib, cmdAttribAdd, cmdAttribChange, cmdAttribDel);
     WireTermList(lstSkills, txtSkills, cmdSkillsAdd, cmdSkillsChange, cmdSkillsDel);
     troopId->onEnter = [] {}; // Enter does nothing in the id box
@@ -589,11 +585,7 @@ bool frmPythonTroops::UpdatePythonTroop(bool showMessage) {
             m_shownTroop = PythonTroopAsShown(ParsePythonTroop(entry).troop, m_flagRows);
         }
         const int r = lstTroops->listIndex();
-        if (r >= 0) {
-            const QString row = PythonEntryRow(TroopRows, r + 1, id, name);
-            lstTroops->item(r)->setText(row);
-            m_troopRows.texts[r] = row;
-        }
+        SetRowText(lstTroops, m_troopRows.texts, r, PythonEntryRow(TroopRows, r + 1, id, name));
         leadingToOldId =
             StorePythonTroopPaths(PyTroopLines, PyTroopMax, oldId, {id, u1, u2}, pathsChanged);
     }

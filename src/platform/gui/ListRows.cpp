@@ -12,6 +12,13 @@ QStringList ListTexts(const QListWidget* list) {
     return texts;
 }
 
+void SetRowText(ListBox* list, QStringList& texts, int row, const QString& text) {
+    if (row < 0)
+        return;
+    list->item(row)->setText(text);
+    texts[row] = text;
+}
+
 void AppendChosenRow(ListBox* list, const QString& text) {
     list->addItem(text);
     list->setListIndex(list->count() - 1);

@@ -10,6 +10,9 @@ class QListWidget;
 
 // The texts of every row of `list`, top down.
 QStringList ListTexts(const QListWidget* list);
+// Gives row `row` of `list`, and its text kept beside the list (`texts`), the
+// new `text`; a row below 0 changes nothing.
+void SetRowText(ListBox* list, QStringList& texts, int row, const QString& text);
 // Appends `text` as the last row and chooses it (runs the click handler).
 void AppendChosenRow(ListBox* list, const QString& text);
 // Removes the chosen row and chooses the last row left; with no row chosen,

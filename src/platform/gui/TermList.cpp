@@ -28,6 +28,16 @@ void WireTermList(ListBox* list, QLineEdit* box, QPushButton* add, QPushButton* 
     });
 }
 
+void WireTermPick(ComboBox* combo, QLineEdit* box,
+                  std::function<std::optional<QString>(int row)> pickedText) {
+    QObject::connect(combo, &ComboBox::click, box, [combo, box, pickedText] {
+        if (!pickedText)
+            box->setText(combo->currentText());
+        else if (const auto text = pickedText(combo->listIndex()))
+            box->setText(*text);
+    });
+}
+
 void AddTermButtons(QWidget* frame, const char* term, QPushButton*& add, QPushButton*& change,
                     QPushButton*& del) {
     const auto command = [frame, term](const char* verb) {

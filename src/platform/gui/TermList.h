@@ -1,5 +1,11 @@
 #pragma once
 
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class ComboBox;
 class ListBox;
 class QLineEdit;
 class QPushButton;
@@ -14,6 +20,11 @@ class QWidget;
 // term from a vocabulary into the box is each window's own rule.
 void WireTermList(ListBox* list, QLineEdit* box, QPushButton* add, QPushButton* change,
                   QPushButton* del);
+// A pick from `combo` (a vocabulary of terms) goes into `box`: the text
+// `pickedText` gives for the chosen row, where it gives one, or without it
+// the combo's own text.
+void WireTermPick(ComboBox* combo, QLineEdit* box,
+                  std::function<std::optional<QString>(int row)> pickedText = {});
 // The "Add", "Change" and "Del" buttons of a term list on `frame`, in that
 // order, named cmd<term>Add, cmd<term>Change and cmd<term>Del; not placed yet.
 void AddTermButtons(QWidget* frame, const char* term, QPushButton*& add, QPushButton*& change,
