@@ -18,7 +18,9 @@ class QPushButton;
 // The troop editor of module_troops.py: lists the troops, shows the selected
 // entry field by field, writes it back with its upgrade line, adds, deletes and
 // rewrites troops. The window only moves fields between the table and its
-// controls; reading and writing entries is done by PythonTroopEntry.
+// controls: reading and writing entries is done by PythonTroopEntry, changing
+// the table by PythonTroopTable, and checking the form and telling what was
+// refused by PythonTroopForm.
 class frmPythonTroops : public EditorWindow {
     Q_OBJECT
 public:

@@ -16,8 +16,9 @@ class QWidget;
 // chosen row fills the box; "Add" appends the box's text as the last row (an
 // empty box adds nothing, a term already listed is added again); "Change"
 // overwrites the chosen row with it (also with an empty text); "Del" removes
-// the chosen row and chooses the last row left, which fills the box. Picking a
-// term from a vocabulary into the box is each window's own rule.
+// the chosen row and chooses the last row left, which fills the box. Which
+// text a pick from a vocabulary puts into the box is each window's own rule
+// (WireTermPick).
 void WireTermList(ListBox* list, QLineEdit* box, QPushButton* add, QPushButton* change,
                   QPushButton* del);
 // A pick from `combo` (a vocabulary of terms) goes into `box`: the text
