@@ -5,6 +5,7 @@
 #include "platform/gui/Controls.h"
 #include "shell/modMain.h"
 #include "support/Scripted.h"
+#include "support/UserInput.h"
 
 #include "troops/QtPrinters.h"
 
@@ -17,7 +18,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <span>
 
 // The code of each element, trimmed, so that what a load reads from a saved
 // file compares with the table it was saved from: the editor writes an entry
@@ -31,6 +34,14 @@ inline QStringList Trimmed(QStringList table) {
 inline QStringList SavedElements(const QByteArray& file, const PythonListFormat& format) {
     return Trimmed(BuildPythonTable(file, format).lines);
 }
+
+// A field check: text typed into a control, and what the refusal says of the
+// field (nullptr: the text is stored).
+struct TypedField {
+    const char* control;
+    const char* typed;
+    const char* refused;
+};
 
 // A module-system editor opened on a copy of a folder of module files, with
 // every platform seam scripted; controls are found by their names.
@@ -94,6 +105,71 @@ protected:
         }
         return false;
     }
+    // Clicks each row of the list `records` in turn and presses Update without
+    // a change: each says `unchanged` and nothing more. Gives the rows that
+    // offered no update.
+    QList<int> updateEachUnchanged(const QString& records, const QString& unchanged) {
+        EXPECT_TRUE(ShowActive(window));
+        QList<int> withoutUpdate;
+        for (int r = 0; r < list(records)->count(); ++r) {
+            ClickRow(list(records), r);
+            plat.boxes.clear();
+            if (!button("cmdUpdate")->isEnabled()) {
+                withoutUpdate.append(r);
+                continue;
+            }
+            Click(button("cmdUpdate"));
+            EXPECT_EQ(plat.boxTexts(), QStringList{unchanged}) << r;
+        }
+        return withoutUpdate;
+    }
+
+    // Each row types its text into a control of the record `show` shows and
+    // presses Update. A refusal names the field and stores nothing of `table`;
+    // a stored entry reads whole, and shown again the control holds what was
+    // typed, blanks aside.
+    void expectTypedFields(std::span<const TypedField> cases, const std::function<void()>& show,
+                           const QStringList& table, const int& shownLine,
+                           bool (*readsWhole)(const QString& entry)) {
+        for (const TypedField& c : cases) {
+            SCOPED_TRACE(std::string(c.control) + ": " + c.typed);
+            show();
+            const QStringList before = table;
+            const int line = shownLine;
+            plat.boxes.clear();
+            enter(QLatin1String(c.control), QLatin1String(c.typed));
+            click("cmdUpdate");
+            if (c.refused) {
+                EXPECT_EQ(table, before);
+                ASSERT_EQ(plat.boxes.size(), 1u);
+                EXPECT_TRUE(plat.boxes[0].text.contains(QLatin1String(c.refused)))
+                    << plat.boxes[0].text.toStdString();
+                EXPECT_EQ(plat.boxes[0].title, QStringLiteral("Information..."));
+                EXPECT_EQ(plat.boxes[0].icon, MsgIcon::Exclamation);
+                continue;
+            }
+            EXPECT_TRUE(readsWhole(table[line]));
+            show();
+            EXPECT_EQ(CompactPythonBlanks(shown(QLatin1String(c.control))),
+                      CompactPythonBlanks(QString::fromLatin1(c.typed)));
+        }
+    }
+
+    // Answers the next where-to-add question with "at the end" or "behind".
+    void answerWhereToAdd(bool behind) {
+        plat.onModal([behind](QWidget* dialog) {
+            if (behind)
+                dialog->findChild<OptionButton*>(QStringLiteral("optBehind"))->setValue(true);
+            dialog->findChild<QPushButton*>(QStringLiteral("cmdAdd"))->click();
+        });
+    }
+
+    ScriptedPlatform plat;
+    ModuleCopy copy;
+    std::unique_ptr<ModuleCopy> other;
+    QPointer<Window> window;
+
+private:
     // Types `typed` into a text box or into the text of a combo box; a term box
     // (txtAttrib, txtSkills, txtFlag, txtPers) then adds it to its list.
     void enter(const QString& control, const QString& typed) {
@@ -113,32 +189,6 @@ protected:
             return rows(QLatin1String(term[2])).last();
         return text(control);
     }
-    // The update just pressed stored nothing (`table` is `before`) and one
-    // refusal box said `says`.
-    void expectRefused(const QStringList& table, const QStringList& before, const char* says) {
-        EXPECT_EQ(table, before) << says;
-        ASSERT_EQ(plat.boxes.size(), 1u) << says;
-        EXPECT_TRUE(plat.boxes[0].text.contains(QLatin1String(says)))
-            << plat.boxes[0].text.toStdString();
-        EXPECT_EQ(plat.boxes[0].title, QStringLiteral("Information..."));
-        EXPECT_EQ(plat.boxes[0].icon, MsgIcon::Exclamation);
-    }
-
-    // Answers the next where-to-add question with "at the end" or "behind".
-    void answerWhereToAdd(bool behind) {
-        plat.onModal([behind](QWidget* dialog) {
-            if (behind)
-                dialog->findChild<OptionButton*>(QStringLiteral("optBehind"))->setValue(true);
-            dialog->findChild<QPushButton*>(QStringLiteral("cmdAdd"))->click();
-        });
-    }
-
-    ScriptedPlatform plat;
-    ModuleCopy copy;
-    std::unique_ptr<ModuleCopy> other;
-    QPointer<Window> window;
-
-private:
     // A term box, its Add button and its list; none for another control.
     static const char* const* termList(const QString& control) {
         static const char* const terms[][3] = {{"txtAttrib", "cmdAttribAdd", "lstAttrib"},

@@ -203,22 +203,12 @@ TEST_F(PythonItemsWindow, AnItemThatCannotBeShownWholeIsNeverWritten) {
 // it, and nothing is left to save.
 TEST_F(PythonItemsWindow, UpdatingUnchangedStoresNothing) {
     reopenOnRoughItems();
-    ASSERT_TRUE(ShowActive(window));
     const QStringList loaded = PyItemLines;
-    int unreadable = 0;
-    for (int row = 0; row < list("lstItems")->count(); ++row) {
-        ClickRow(list("lstItems"), row);
-        plat.boxes.clear();
-        if (!button("cmdUpdate")->isEnabled()) {
-            ++unreadable;
-            continue;
-        }
-        Click(button("cmdUpdate"));
-        EXPECT_EQ(plat.boxTexts(), QStringList{"Nothing of this item has been changed, so its "
-                                               "entry in module_items.py was left as it was."})
-            << row;
-    }
-    EXPECT_EQ(unreadable, 2); // the flag term that must keep its place, the broken name
+    // Two cannot be shown whole: the flag term that must keep its place, the broken name.
+    EXPECT_EQ(updateEachUnchanged("lstItems", "Nothing of this item has been changed, so its "
+                                              "entry in module_items.py was left as it was.")
+                  .size(),
+              2);
     EXPECT_EQ(PyItemLines, loaded);
     EXPECT_FALSE(window->UnsavedItems);
     EXPECT_TRUE(plat.modalWindows.isEmpty());
@@ -260,14 +250,9 @@ TEST_F(PythonItemsWindow, EditedFieldsGoIntoTheEntry) {
     EXPECT_EQ(MsgEntry, PyItemLines[window->CurItemLine]);
 }
 
-// Each field takes what Python reads as that field and nothing else: a refusal
-// names the field and stores nothing; what is stored reads back as typed.
+// Each field takes what Python reads as that field and nothing else.
 TEST_F(PythonItemsWindow, TypedTextIsStoredOnlyWhereItReadsBackAsTyped) {
-    const struct {
-        const char* box;
-        const char* typed;
-        const char* refused; // the field the refusal names; nullptr: stored
-    } cases[] = {
+    const TypedField cases[] = {
         {"txtItemID", "", "ID for the item"},
         {"txtItemName", "Knife \"Joe\"", "Item name"},
         {"txtItemName", "Knife, the [best] #1", nullptr},
@@ -287,23 +272,9 @@ TEST_F(PythonItemsWindow, TypedTextIsStoredOnlyWhereItReadsBackAsTyped) {
         {"txtFaction", "fac_kingdom_1", "Factions"},
         {"txtFaction", "[fac_kingdom_1, fac_kingdom_2]", nullptr},
     };
-    for (const auto& c : cases) {
-        select("knife");
-        const QStringList before = PyItemLines;
-        const int line = window->CurItemLine;
-        plat.boxes.clear();
-        enter(QLatin1String(c.box), QLatin1String(c.typed));
-        click("cmdUpdate");
-        if (c.refused) {
-            expectRefused(PyItemLines, before, c.refused);
-            continue;
-        }
-        EXPECT_TRUE(ParsePythonItem(PyItemLines[line]).complete) << c.typed;
-        // Shown again from the table, the field holds what was typed.
-        select("knife");
-        EXPECT_EQ(CompactPythonBlanks(shown(QLatin1String(c.box))),
-                  CompactPythonBlanks(QString::fromLatin1(c.typed)));
-    }
+    expectTypedFields(
+        cases, [this] { select("knife"); }, PyItemLines, window->CurItemLine,
+        [](const QString& entry) { return ParsePythonItem(entry).complete; });
 }
 
 TEST_F(PythonItemsWindow, AddsBeforeItemsEndOrBehindTheTemplateWithAnUnusedId) {

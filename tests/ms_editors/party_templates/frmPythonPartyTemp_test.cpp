@@ -85,24 +85,13 @@ TEST_F(PythonPartyTempWindow, SelectingATemplateShowsEveryField) {
 // and nothing is left to save. One that cannot be read completely is never
 // written.
 TEST_F(PythonPartyTempWindow, UpdatingUnchangedStoresNothing) {
-    ASSERT_TRUE(ShowActive(window));
     const QStringList before = PyPTLines;
-    int unreadable = 0;
-    for (int r = 0; r < list("lstPT")->count(); ++r) {
-        ClickRow(list("lstPT"), r);
-        plat.boxes.clear();
-        if (!button("cmdUpdate")->isEnabled()) {
-            ++unreadable;
-            EXPECT_FALSE(window->UpdatePythonPT(true)) << r;
-            continue;
-        }
-        Click(button("cmdUpdate"));
-        EXPECT_EQ(plat.boxTexts(),
-                  QStringList{"Nothing of this party template has been changed, so its entry in "
-                              "module_party_templates.py was left as it was."})
-            << r;
-    }
-    EXPECT_EQ(unreadable, 1);
+    const QList<int> unreadable = updateEachUnchanged(
+        "lstPT", "Nothing of this party template has been changed, so its entry in "
+                 "module_party_templates.py was left as it was.");
+    ASSERT_EQ(unreadable.size(), 1);
+    list("lstPT")->setListIndex(unreadable[0]);
+    EXPECT_FALSE(window->UpdatePythonPT(true));
     EXPECT_EQ(PyPTLines, before);
     EXPECT_FALSE(window->UnsavedPT);
     EXPECT_TRUE(plat.modalWindows.isEmpty());
@@ -152,15 +141,9 @@ TEST_F(PythonPartyTempWindow, EditedFieldsReachTheEntryAndUnknownPartsSurvive) {
         "(trp_sarranid_footman,0,6),(trp_farmer,0,3,pmf_is_prisoner)] ),"));
 }
 
-// Each field takes what Python reads as that field and nothing else: a
-// refusal names the field and stores nothing; what is stored reads back as
-// typed.
+// Each field takes what Python reads as that field and nothing else.
 TEST_F(PythonPartyTempWindow, TypedTextIsStoredOnlyWhereItReadsBackAsTyped) {
-    const struct {
-        const char* control;
-        const char* typed;
-        const char* refused; // the field the refusal names; nullptr: stored
-    } cases[] = {
+    const TypedField cases[] = {
         {"txtPTID", "", "enter an ID"},
         {"txtPTName", "Bad \"name", "'PT name'"},
         {"txtPTName", "Looters, the [worst] #1", nullptr},
@@ -177,23 +160,9 @@ TEST_F(PythonPartyTempWindow, TypedTextIsStoredOnlyWhereItReadsBackAsTyped) {
         {"cmbPTTroops(1)", "trp_bandit)", "'troop of member 2'"},
         {"cmbPTTroops(1)", "trp_bandit", nullptr},
     };
-    for (const auto& c : cases) {
-        select("looters");
-        const QStringList before = PyPTLines;
-        const int line = window->CurPTLine;
-        plat.boxes.clear();
-        enter(QLatin1String(c.control), QLatin1String(c.typed));
-        click("cmdUpdate");
-        if (c.refused) {
-            expectRefused(PyPTLines, before, c.refused);
-            continue;
-        }
-        EXPECT_TRUE(ParsePythonPT(PyPTLines[line]).complete) << c.typed;
-        // Shown again from the table, the field holds what was typed.
-        select("looters");
-        EXPECT_EQ(CompactPythonBlanks(shown(QLatin1String(c.control))),
-                  CompactPythonBlanks(QString::fromLatin1(c.typed)));
-    }
+    expectTypedFields(
+        cases, [this] { select("looters"); }, PyPTLines, window->CurPTLine,
+        [](const QString& entry) { return ParsePythonPT(entry).complete; });
     EXPECT_TRUE(window->UnsavedPT);
 }
 

@@ -99,16 +99,9 @@ TEST_F(PythonTroopsWindow, UpdatingUnchangedStoresNothing) {
         QStringLiteral("upgrade( troops, \"farmer\", 'watchman' ) # militia");
     PyTroopLines[farmerCall] = handWritten;
     const QStringList before = PyTroopLines;
-    ASSERT_TRUE(ShowActive(window));
-    for (const char* id :
-         {"player", "temp_troop", "farmer", "watchman", "horse_archer", "merchant", "troops_end"}) {
-        select(id);
-        plat.boxes.clear();
-        Click(button("cmdUpdate"));
-        EXPECT_EQ(plat.boxTexts(), QStringList{"Nothing of this troop has been changed, so its "
-                                               "entry in module_troops.py was left as it was."})
-            << id;
-    }
+    EXPECT_EQ(updateEachUnchanged("lstTroops", "Nothing of this troop has been changed, so its "
+                                               "entry in module_troops.py was left as it was."),
+              QList<int>{5}); // bad_entry
     EXPECT_EQ(PyTroopLines, before);
     EXPECT_FALSE(window->UnsavedTroops);
     EXPECT_TRUE(plat.modalWindows.isEmpty());
@@ -148,15 +141,9 @@ TEST_F(PythonTroopsWindow, AnEntryThatCannotBeReadIsReportedAndNeverWritten) {
     EXPECT_FALSE(window->UnsavedTroops);
 }
 
-// Each field takes what Python reads as that field and nothing else: a
-// refusal names the field and stores nothing; what is stored reads back as
-// typed.
+// Each field takes what Python reads as that field and nothing else.
 TEST_F(PythonTroopsWindow, TypedTextIsStoredOnlyWhereItReadsBackAsTyped) {
-    const struct {
-        const char* box;
-        const char* typed;
-        const char* refused; // what the refusal says; nullptr: stored
-    } cases[] = {
+    const TypedField cases[] = {
         {"txtTroopID", "", "enter an ID"},
         {"txtTroopName", "Farmer \"Joe\"", "Double quotes"},
         {"txtTroopNamePl", "C:\\farmers", "backslashes"},
@@ -167,9 +154,11 @@ TEST_F(PythonTroopsWindow, TypedTextIsStoredOnlyWhereItReadsBackAsTyped) {
         {"txtScene", "scn_town_1 | entry(2)", nullptr},
         {"txtReserved", " ", "can't be empty"},
         {"txtReserved", "reserved 1", "'reserved field'"},
+        {"txtFaction", " ", "can't be empty"},
         {"txtFaction", "fac_commoners, 1", "'faction'"},
         {"txtFaction", "fac commoners", "'faction'"},
         {"txtFaction", "fac_kingdom_1", nullptr},
+        {"txtProfi", "", "can't be empty"},
         {"txtProfi", "wp(60", "'weapon proficiencies'"},
         {"txtProfi", "wp_one_handed (80) | wp_archery (60)", nullptr},
         {"txtFace1", "0x00zz", "'face code 1'"},
@@ -183,23 +172,9 @@ TEST_F(PythonTroopsWindow, TypedTextIsStoredOnlyWhereItReadsBackAsTyped) {
         {"txtSkills", "knows_riding 3", "'skills'"},
         {"txtSkills", "knows_riding_3", nullptr},
     };
-    for (const auto& c : cases) {
-        select("farmer");
-        const QStringList before = PyTroopLines;
-        const int line = window->CurTroopLine;
-        plat.boxes.clear();
-        enter(QLatin1String(c.box), QLatin1String(c.typed));
-        click("cmdUpdate");
-        if (c.refused) {
-            expectRefused(PyTroopLines, before, c.refused);
-            continue;
-        }
-        EXPECT_TRUE(ParsePythonTroop(PyTroopLines[line]).complete) << c.typed;
-        // Shown again from the table, the field holds what was typed.
-        select("farmer");
-        EXPECT_EQ(CompactPythonBlanks(shown(QLatin1String(c.box))),
-                  CompactPythonBlanks(QString::fromLatin1(c.typed)));
-    }
+    expectTypedFields(
+        cases, [this] { select("farmer"); }, PyTroopLines, window->CurTroopLine,
+        [](const QString& entry) { return ParsePythonTroop(entry).complete; });
 }
 
 // A new id takes the troop's own upgrade call along, in the call's place; a
