@@ -9,7 +9,6 @@
 #include "module_system/modPythonPartyTemp.h"
 #include "module_system/modPythonTroops.h"
 #include "platform/TextFile.h"
-#include "support/UserInput.h"
 
 #include "PythonEditorFixture.h"
 
@@ -17,57 +16,22 @@
 
 namespace {
 
-const QString Rough = QStringLiteral(QE_TEST_DATA_DIR "/module_system/rough");
-
-struct Editor {
+struct Edit {
     const char* file;
     const char* list;
     const char* row;     // the list row's second word
     const char* nameBox; // the box of the entry's name
     const char* first;   // the entry's first line, as it begins in the file
     const char* last;    // its last line, as it begins
-    const char* above;   // the comments the save keeps above the changed entry
-    const char* behind;  // and behind it
-    const QStringList& (*table)();
-    int (*shown)(QWidget* window);
+    const char* written; // what the save writes in their place, "%1" the entry
 };
-
-const Editor Troops{"module_troops.py",
-                    "lstTroops",
-                    "trp_lute_player",
-                    "txtTroopName",
-                    "  [\"lute_player\"",
-                    "   man_face_young_1",
-                    "  #lute\n   #early harp/lyre\n",
-                    "",
-                    []() -> const QStringList& { return PyTroopLines; },
-                    [](QWidget* w) { return static_cast<frmPythonTroops*>(w)->CurTroopLine; }};
-const Editor Items{"module_items.py",
-                   "lstItems",
-                   "itm_falchion",
-                   "txtItemName",
-                   " [\"falchion\"",
-                   "   105 ,",
-                   " # the blade\n",
-                   "",
-                   []() -> const QStringList& { return PyItemLines; },
-                   [](QWidget* w) { return static_cast<frmPythonItems*>(w)->CurItemLine; }};
-const Editor Templates{"module_party_templates.py",
-                       "lstPT",
-                       "s\xf6ldner",
-                       "txtPTName",
-                       "  (\"s\xf6ldner\"",
-                       "    (trp_b,0,5)]),",
-                       "  # the core\n",
-                       "  # and a remark",
-                       []() -> const QStringList& { return PyPTLines; },
-                       [](QWidget* w) { return static_cast<frmPythonPartyTemp*>(w)->CurPTLine; }};
 
 template <class Window> class EditorSaves : public PythonEditorTest<Window> {
 protected:
-    EditorSaves() : PythonEditorTest<Window>(Rough) {}
+    EditorSaves()
+        : PythonEditorTest<Window>(QStringLiteral(QE_TEST_DATA_DIR "/module_system/rough")) {}
 
-    void check(const Editor& e) {
+    void check(const Edit& e, const QStringList& table, const int& shownLine) {
         ASSERT_TRUE(ShowActive(this->window));
         const QByteArray original = this->copy.read(QLatin1String(e.file));
         ListBox* list = this->list(QLatin1String(e.list));
@@ -87,7 +51,7 @@ protected:
         name->end(false);
         QTest::keyClicks(name, QStringLiteral("x"));
         Click(this->button(QStringLiteral("cmdUpdate")));
-        const QString entry = e.table()[e.shown(this->window)];
+        const QString entry = table[shownLine];
         ASSERT_TRUE(entry.contains(QStringLiteral("x\""))) << entry.toStdString();
         this->plat.answer(MsgAnswer::No);
         Click(this->button(QStringLiteral("cmdSave")));
@@ -96,9 +60,9 @@ protected:
         const qsizetype to = original.indexOf('\n', original.indexOf(e.last, from)) + 1;
         ASSERT_GT(from, 0);
         ASSERT_GT(to, from);
-        EXPECT_EQ(this->copy.read(QLatin1String(e.file)), original.left(from) + e.above +
-                                                              ToFileBytes(entry) + e.behind + '\n' +
-                                                              original.mid(to));
+        EXPECT_EQ(this->copy.read(QLatin1String(e.file)),
+                  original.left(from) + QByteArray(e.written).replace("%1", ToFileBytes(entry)) +
+                      original.mid(to));
     }
 };
 
@@ -107,13 +71,19 @@ using ItemsSave = EditorSaves<frmPythonItems>;
 using TemplatesSave = EditorSaves<frmPythonPartyTemp>;
 
 TEST_F(TroopsSave, KeepsEveryByteButTheChangedEntrysLines) {
-    check(Troops);
+    check({"module_troops.py", "lstTroops", "trp_lute_player", "txtTroopName", "  [\"lute_player\"",
+           "   man_face_young_1", "  #lute\n   #early harp/lyre\n%1\n"},
+          PyTroopLines, window->CurTroopLine);
 }
 TEST_F(ItemsSave, KeepsEveryByteButTheChangedEntrysLines) {
-    check(Items);
+    check({"module_items.py", "lstItems", "itm_falchion", "txtItemName", " [\"falchion\"",
+           "   105 ,", " # the blade\n%1\n"},
+          PyItemLines, window->CurItemLine);
 }
 TEST_F(TemplatesSave, KeepsEveryByteButTheChangedEntrysLines) {
-    check(Templates);
+    check({"module_party_templates.py", "lstPT", "s\xf6ldner", "txtPTName", "  (\"s\xf6ldner\"",
+           "    (trp_b,0,5)]),", "  # the core\n%1  # and a remark\n"},
+          PyPTLines, window->CurPTLine);
 }
 
 } // namespace
