@@ -1,7 +1,6 @@
 #pragma once
 
 #include "module_system/PythonText.h"
-#include "module_system/modPythonFiles.h"
 #include "platform/gui/Controls.h"
 #include "shell/modMain.h"
 #include "support/Scripted.h"
@@ -21,19 +20,6 @@
 #include <functional>
 #include <memory>
 #include <span>
-
-// The code of each element, trimmed, so that what a load reads from a saved
-// file compares with the table it was saved from: the editor writes an entry
-// behind a blank, and the save keeps the comments of a changed line that its
-// new text lacks.
-inline QStringList Trimmed(QStringList table) {
-    for (QString& e : table)
-        e = CutComment(e).trimmed();
-    return table;
-}
-inline QStringList SavedElements(const QByteArray& file, const PythonListFormat& format) {
-    return Trimmed(BuildPythonTable(file, format).lines);
-}
 
 // A field check: text typed into a control, and what the refusal says of the
 // field (nullptr: the text is stored).

@@ -26,31 +26,23 @@ QSize RoomFor(int screenWidth) {
     return screen - QSize(6, 30 + 32);
 }
 
-// A module whose folders have the long names module authors give them, so
-// that the editors' headings must shorten the path.
-class LongModule {
-public:
+// A module in a folder of the long name module authors give it, so that the
+// editors' headings must shorten the path; its text files and its module
+// system's sources stand side by side.
+struct LongModule {
     LongModule() {
-        const QString base =
-            m_dir.path() + QStringLiteral("/Games/Corvane Orvath/Modules/A Very Long Module "
-                                          "Name Of Its Author (development copy 2011)/");
-        text = base + QStringLiteral("Module Text Files Of The Development Copy/");
-        python = base + QStringLiteral("Module System 1.143 Of The Development Copy/");
-        copy(SampleTextModule(), text);
-        copy(SampleModuleSystem(), python);
-    }
-    QString text;
-    QString python;
-
-private:
-    static void copy(const QString& from, const QString& to) {
-        QDir().mkpath(to);
-        for (const QString& name : QDir(from).entryList(QDir::Files)) {
-            QFile::copy(QDir(from).filePath(name), to + name);
-            QFile::setPermissions(to + name, QFile::ReadOwner | QFile::WriteOwner);
+        QDir().mkpath(folder);
+        for (const QString& from : {SampleTextModule(), SampleModuleSystem()}) {
+            for (const QString& name : QDir(from).entryList(QDir::Files)) {
+                QFile::copy(QDir(from).filePath(name), folder + name);
+                QFile::setPermissions(folder + name, QFile::ReadOwner | QFile::WriteOwner);
+            }
         }
     }
-    QTemporaryDir m_dir;
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QStringLiteral("/Games/Corvane Orvath/Modules/A Very "
+                                                       "Long Module Name Of Its Author "
+                                                       "(development copy 2011)/Module Files/");
 };
 
 struct WindowRow {
@@ -97,8 +89,7 @@ TEST_P(WindowLayout, ShowsEveryCaptionWholeAndFitsTheScreen) {
     const WindowRow& row = GetParam();
     const LongModule module;
     SetupMode = QStringLiteral("3");
-    ModuleFolder = module.text;
-    ModuleSystemDirectory = module.python;
+    ModuleFolder = ModuleSystemDirectory = module.folder;
     MsgTitle = QStringLiteral("Troop updated...");
     MsgText = QStringLiteral("Troop # 1 has been updated. This is the new entry:");
     MsgEntry = QStringLiteral("trp_player Player Player 0 268435472 0 0 13 0 0");
