@@ -122,29 +122,21 @@ TEST(Backup, NamesFromOneClockReadingAndNeverOverwrites) {
     EXPECT_NE(missing.failure, 0);
 }
 
-// While it lives, no file of this process may grow beyond `bytes`: a write
+// Runs `save` while no file of this process may grow beyond `bytes`: a write
 // past that fails as on a full disk (SIGXFSZ is ignored, so the write reports
 // it instead of ending the process).
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        m_set = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    bool set() const { return m_set; }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-    bool m_set = false;
-};
+bool SaveWithFileSizeLimit(rlim_t bytes, bool (*save)()) {
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit limit = old;
+    limit.rlim_cur = bytes;
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    const bool saved = save();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, handler);
+    return saved;
+}
 
 // Every saver of the program: the five text files, the three module-system
 // files, config.ini and the backup copy, each with a sound file of records
@@ -232,13 +224,7 @@ TEST(RealWriteFailure, EverySaverKeepsTheOldFileAndSaysSo) {
 
             if (saver.load)
                 platform.answer(MsgAnswer::No); // no backup
-            bool saved = true;
-            {
-                const FileSizeLimit limit(rlim_t(old.size() / 2));
-                ASSERT_TRUE(limit.set());
-                saved = saver.save();
-            }
-            EXPECT_FALSE(saved);
+            EXPECT_FALSE(SaveWithFileSizeLimit(rlim_t(old.size() / 2), saver.save));
             EXPECT_EQ(readAll(path), old);
             EXPECT_EQ(QDir(QFileInfo(path).path()).entryList(QDir::Files), files);
             for (const MessageBoxRequest& box : platform.boxes) {
