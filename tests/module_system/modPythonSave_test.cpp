@@ -239,16 +239,6 @@ const EditCase EditCases[] = {
      "  [\"last\",\"Last\",\"Lasts\",0,no_scene,reserved,fac_commoners,[],def_attrib,wp(20),"
      "knows_common,0]] # the end\n",
      QByteArray(Last) + "\n] # the end\n"},
-    {"DeletedEntryTakesItsLines", "module_troops.py",
-     [] {
-         EXPECT_TRUE(DeletePythonEntry(PyTroopLines, PyTroopMax, Entry(PyTroopLines, "jaeger"),
-                                       u'[', &PyTroopLastEntry));
-     },
-     "  [\"jaeger\",\"J\xe4ger\",\"J\xe4ger\",tf_guarantee_boots|tf_guarantee_armor,0,0,fac_"
-     "kingdom_1,\n   [itm_a,\n    itm_b,\n    itm_c,\n    itm_d,\n    itm_e,\n    itm_f,\n    "
-     "itm_g,\n    itm_h,\n    itm_i,\n    itm_j],\n   def_attrib|level(12),wp(90),knows_common,\n"
-     "   man_face_middle_1, man_face_old_2],\n",
-     ""},
     {"AddedEntryTakesTheFilesLineEnd", "module_troops.py",
      [] {
          InsertPythonEntry(PyTroopLines, PyTroopMax, Entry(PyTroopLines, "temp_troop") + 1,

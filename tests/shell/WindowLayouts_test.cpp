@@ -117,13 +117,11 @@ TEST_P(WindowLayout, ShowsEveryCaptionWholeAndFitsTheScreen) {
                     faults.append(at + QStringLiteral("then ") + other + u' ' + fault);
             }
             const QSize room = RoomFor(row.screenWidths ? width : 1024);
-            const QSize frame = window->size();
-            if (frame.width() > room.width() || frame.height() > room.height())
-                faults.append(at + QStringLiteral("the window of %1x%2 exceeds %3x%4")
-                                       .arg(frame.width())
-                                       .arg(frame.height())
-                                       .arg(room.width())
-                                       .arg(room.height()));
+            const QSize size = window->size();
+            if (size.width() > room.width() || size.height() > room.height())
+                faults.append(at + QString::asprintf("the window of %dx%d exceeds %dx%d",
+                                                     size.width(), size.height(), room.width(),
+                                                     room.height()));
             delete window.data();
         }
     }

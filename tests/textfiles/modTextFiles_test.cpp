@@ -251,6 +251,7 @@ TEST_F(TextFileLineEnds, AFileChangedOnDiskIsOverwrittenOnlyWhenTheUserAgrees) {
     };
     for (const auto& saver : savers) {
         SCOPED_TRACE(saver.file);
+        platform.boxes.clear();
         ASSERT_TRUE(saver.load());
         // The same bytes written anew count as unchanged.
         saver.folder.write(saver.file, saver.folder.read(saver.file));
