@@ -338,11 +338,13 @@ TEST_F(OddTroopsEditing, DeleteRefusesAnEntryTheLoaderCouldNotJoin) {
 TEST_F(OddTroopsEditing, TextSetFromCodeIsNeverCut) {
     select("long");
     EXPECT_EQ(text("txtFaction"), LongFaction());
-    box("txtReserved")->setText(QStringLiteral("0"));
+    PythonTroop expected = ParsePythonTroop(PyTroopLines[window->CurTroopLine]).troop;
+    expected.reserved = QStringLiteral("0");
+    box("txtReserved")->setText(expected.reserved);
     ASSERT_TRUE(window->UpdatePythonTroop(false));
     EXPECT_TRUE(PyTroopLines[window->CurTroopLine].contains(QStringLiteral(", ") + LongFaction() +
                                                             QStringLiteral(", ")));
-    EXPECT_EQ(ParsePythonTroop(PyTroopLines[window->CurTroopLine]).troop.faction, LongFaction());
+    EXPECT_EQ(ParsePythonTroop(PyTroopLines[window->CurTroopLine]).troop, expected);
 }
 
 TEST_F(PythonTroopsEditing, AddAndDeleteAreRefusedForBuiltInTroopsAndWithoutATroop) {
