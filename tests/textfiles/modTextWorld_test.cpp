@@ -109,56 +109,27 @@ TEST_F(WorldFiles, IncompleteFilesAreReportedAndMarked) {
         QStringList text;
         int failure, held;
         QStringList tail;
-        const char* told; // what the box beside the failure report says, if any
+        const char* told = nullptr; // part of the box beside the report, where checked
     } rows[] = {
+        // The second faction cut short: it does not count as read.
         {Factions,
          {"h", "3", "0 fac_n N 0 0 ", Rel, "0 fac_a A 0 0 "},
          62,
          3,
          {},
-         "Your factions.txt ends after 1 of the 3 factions its line 2 announces."},
-        {Factions,
-         {"h", "three", "0 fac_n N 0 0 ", "0 "},
-         13,
-         0,
-         {"0 fac_n N 0 0 ", "0 "},
-         "Line 2 of your factions.txt, which holds the number of factions, reads 'three'."},
+         "after 1 of the 3"},
+        {Factions, {"h", "three", "0 fac_n N 0 0 ", "0 "}, 13, 0, {"0 fac_n N 0 0 ", "0 "}},
         {Factions, {"h", "-2", "0 "}, 9, 0, {"0 "}, "the number of factions, reads '-2'."},
         {Factions, {}, 13, 0, {}, "the number of factions, is missing."},
-        {Factions, missing, 53, 0, {}, nullptr},
-        {Parties,
-         {"h", "2 2", " 1 0 0 p_a A ", "x"},
-         62,
-         2,
-         {},
-         "Your parties.txt ends after 1 of the 2 parties its line 2 announces."},
-        {Parties,
-         {"h", "2 x", " 1 0 0 p_a A ", "x"},
-         13,
-         0,
-         {" 1 0 0 p_a A ", "x"},
-         "the number of parties, reads '2 x'."},
+        {Factions, missing, 53, 0, {}},
+        {Parties, {"h", "2 2", " 1 0 0 p_a A ", "x"}, 62, 2, {}, "ends after 1 of the 2 parties"},
+        {Parties, {"h", "2 x", " 1 0 0 p_a A ", "x"}, 13, 0, {" 1 0 0 p_a A ", "x"}},
         // Line 2 without its second word: that word is missing, not wrong.
-        {Parties,
-         {"h", "2", " 1 0 0 p_a A ", "x"},
-         9,
-         0,
-         {" 1 0 0 p_a A ", "x"},
-         "the number of parties, reads '2'."},
-        {Parties, missing, 53, 0, {}, nullptr},
-        {Templates,
-         {"h", "2", "pt_a A 0 "},
-         62,
-         2,
-         {},
-         "Your party_templates.txt ends after 1 of the 2 party templates its line 2 announces."},
-        {Templates,
-         {"h", "2.x", "pt_a A 0 "},
-         13,
-         0,
-         {"pt_a A 0 "},
-         "the number of party templates, reads '2.x'."},
-        {Templates, missing, 53, 0, {}, nullptr},
+        {Parties, {"h", "2", " 1 0 0 p_a A ", "x"}, 9, 0, {" 1 0 0 p_a A ", "x"}, "reads '2'."},
+        {Parties, missing, 53, 0, {}},
+        {Templates, {"h", "2", "pt_a A 0 "}, 62, 2, {}, "ends after 1 of the 2 party templates"},
+        {Templates, {"h", "2.x", "pt_a A 0 "}, 13, 0, {"pt_a A 0 "}, "templates, reads '2.x'."},
+        {Templates, missing, 53, 0, {}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text.join('|').toStdString());
@@ -174,18 +145,19 @@ TEST_F(WorldFiles, IncompleteFilesAreReportedAndMarked) {
         EXPECT_EQ(*l.tail, row.tail);
         EXPECT_EQ(errors(), QStringList{row.failure == 53 ? plainErrorText(53, l.proc)
                                                           : errorText(row.failure, l.proc)});
-        if (!row.told) {
-            EXPECT_EQ(platform.boxes.size(), 1u);
-            continue;
-        }
-        // The box comes first, and says the editor does not save the file.
-        ASSERT_EQ(platform.boxes.size(), 2u);
+        // Beside the report of a file that was read, a box comes first and says
+        // what is wrong and that the editor does not save the file.
+        ASSERT_EQ(platform.boxes.size(), row.failure == 53 ? 1u : 2u);
         const QString told = platform.boxes[0].text;
-        EXPECT_TRUE(told.contains(QLatin1String(row.told))) << told.toStdString();
-        EXPECT_TRUE(told.contains(QLatin1String(" will not save this file, as that would cut it "
-                                                "short.\r\n\r\nPlease check your ") +
-                                  l.file))
-            << told.toStdString();
+        if (row.failure != 53) {
+            EXPECT_TRUE(told.contains(QLatin1String(" will not save this file, as that would cut "
+                                                    "it short.\r\n\r\nPlease check your ") +
+                                      l.file))
+                << told.toStdString();
+        }
+        if (row.told) {
+            EXPECT_TRUE(told.contains(QLatin1String(row.told))) << told.toStdString();
+        }
     }
 }
 
