@@ -91,7 +91,13 @@ QSize CaptionNeeds(const QWidget* widget, QSize& room) {
     if (auto* label = qobject_cast<const ElidingLabel*>(widget)) {
         const int lines = static_cast<int>(label->text().count(u'\n')) + 1;
         const int chrome = label->height() - label->contentsRect().height() + 2 * label->margin();
-        return {label->leastWidth(), lines * label->fontMetrics().lineSpacing() + chrome};
+        // What is drawn must fit as well as what is never cut.
+        int drawn = 0;
+        for (const QString& line : label->shownLines())
+            drawn = std::max(drawn, label->fontMetrics().horizontalAdvance(line));
+        drawn += label->width() - label->contentsRect().width() + 2 * label->margin();
+        return {std::max(label->leastWidth(), drawn),
+                lines * label->fontMetrics().lineSpacing() + chrome};
     }
     if (auto* label = qobject_cast<const QLabel*>(widget)) {
         // A label laid out to be cut at the window's edge is decoration.
