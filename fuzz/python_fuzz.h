@@ -28,7 +28,7 @@ inline void CheckTable(const QStringList& lines, int max, int hardwired, int las
 // What a load read, a save without an edit gives back byte for byte; and what
 // a save writes element by element (as it writes changed elements), a load
 // reads back into the same table with the same markers.
-inline void CheckRoundTrip(const std::uint8_t* data, std::size_t size, const QStringList& elements,
+inline void CheckRoundTrip(const std::uint8_t* data, std::size_t size, const PythonLines& elements,
                            const PythonListFormat& format, int hardwired, int lastEntry = -1) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     const PythonTable loaded = BuildPythonTable(bytes, format);

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-void InsertPythonEntry(QStringList& lines, int& max, int at, const QString& entry, int* lastEntry) {
+void InsertPythonEntry(PythonLines& lines, int& max, int at, const QString& entry, int* lastEntry) {
     at = std::clamp<int>(at, 0, int(lines.size()));
     lines.insert(at, entry);
     ++max;
@@ -13,7 +13,7 @@ void InsertPythonEntry(QStringList& lines, int& max, int at, const QString& entr
         *lastEntry = std::max(*lastEntry + 1, at);
 }
 
-bool DeletePythonEntry(QStringList& lines, int& max, int index, QChar opener, int* lastEntry) {
+bool DeletePythonEntry(PythonLines& lines, int& max, int index, QChar opener, int* lastEntry) {
     if (index < 0 || index >= lines.size() || !IsOnePythonEntry(lines[index], opener))
         return false;
     lines.removeAt(index);
@@ -70,7 +70,7 @@ int PythonEndInsertLine(const QStringList& lines, int max, int marker,
     return last >= 0 ? last + 1 : -1;
 }
 
-PythonRewriteResult RewriteAllPythonEntries(QStringList& lines, int max, const QList<int>& rowLines,
+PythonRewriteResult RewriteAllPythonEntries(PythonLines& lines, int max, const QList<int>& rowLines,
                                             QChar opener, const PythonRewriteStep& step) {
     PythonRewriteResult result;
     const int last = std::min<int>(max, int(lines.size()) - 1);

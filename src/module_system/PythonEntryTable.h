@@ -17,7 +17,7 @@
 // Inserts `entry` at index `at` (max + 1 appends); max grows by 1, and so does
 // the last-entry marker when the table has one (`lastEntry`), unless the entry
 // goes behind it and becomes the last entry itself.
-void InsertPythonEntry(QStringList& lines, int& max, int at, const QString& entry,
+void InsertPythonEntry(PythonLines& lines, int& max, int at, const QString& entry,
                        int* lastEntry = nullptr);
 
 // Removes the entry at `index`; max falls by 1, and the last-entry marker
@@ -25,7 +25,7 @@ void InsertPythonEntry(QStringList& lines, int& max, int at, const QString& entr
 // an element that is not exactly one entry (IsOnePythonEntry): removing the
 // first line of an entry the loader could not join would leave the rest of it
 // behind, and removing a line of two entries would take the other one along.
-bool DeletePythonEntry(QStringList& lines, int& max, int index, QChar opener,
+bool DeletePythonEntry(PythonLines& lines, int& max, int index, QChar opener,
                        int* lastEntry = nullptr);
 
 // Why the shown entry may not serve as the model of a new one or be deleted.
@@ -72,5 +72,5 @@ struct PythonRewriteResult {
 // Runs `step` over the entries behind rows 1 to the last of a full list (row 0
 // is left alone, as the editors' scans have always done) and stores what it
 // gives. Rows whose element is no entry any more count as skipped.
-PythonRewriteResult RewriteAllPythonEntries(QStringList& lines, int max, const QList<int>& rowLines,
+PythonRewriteResult RewriteAllPythonEntries(PythonLines& lines, int max, const QList<int>& rowLines,
                                             QChar opener, const PythonRewriteStep& step);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "module_system/PythonLines.h"
 #include "module_system/PythonText.h"
 
 #include <QByteArray>
@@ -16,8 +17,8 @@
 // stood, and the file's last line without a line end when it had none.
 //
 // The tables stay one element per entry, and the editors change them freely
-// (replace, insert, delete, append). A save finds out what changed by lining
-// up the elements as loaded with the elements as they are now, by their texts.
+// (replace, insert, delete, append); each element knows which loaded element
+// it stands for (PythonLines), so a save knows what changed and what is new.
 
 // A file's lines: the file as text (bytes as Latin-1 characters, see
 // TextFile.h, so a character's index is its byte's offset) and where each line
@@ -67,11 +68,15 @@ struct PythonSource {
 };
 
 // The file's bytes for a table whose elements (tail included) are now
-// `elements`: an element that has not changed since the load is written as the
-// bytes it was read from; a new or changed one as its text and the file's line
-// end. A changed element keeps the comments that stood in its lines and that
-// its text lacks: comment lines and remarks of lines before its last directly
-// above it, in their order, the remark behind its last line behind it. A
-// deleted element takes its lines with it. With an empty source (a file not
-// read), every element is written as a line ending in CR LF.
-QByteArray ComposePythonFile(const PythonSource& source, const QStringList& elements);
+// `elements`: an element that stands for a loaded one and still has its text
+// is written as the bytes it was read from; a new or changed one as its text
+// and the file's line end. A changed element keeps the comments that stood in
+// its lines and that its text lacks: comment lines and remarks of lines before
+// its last directly above it, in their order, the remark behind its last line
+// behind it. A deleted element takes its lines with it, and so does one the
+// editor emptied. With an empty source (a file not read), every element is
+// written as a line ending in CR LF. `written`, when given, becomes the source
+// of the bytes returned, whose elements are `elements` in their order: what
+// the next save must keep is what this one wrote.
+QByteArray ComposePythonFile(const PythonSource& source, const PythonLines& elements,
+                             PythonSource* written = nullptr);

@@ -433,8 +433,8 @@ void TableBuilder::tellUnjoined(int first) {
 }
 
 PythonTable TableBuilder::finish(qsizetype tailFrom) {
-    m_table.lines = m_out.mid(0, tailFrom);
-    m_table.tail = m_out.mid(tailFrom);
+    m_table.lines = PythonLines::Read(m_out.mid(0, tailFrom));
+    m_table.tail = PythonLines::Read(m_out.mid(tailFrom), int(tailFrom));
     PythonSource& source = m_table.source;
     source.bytes = m_bytes;
     source.elements = m_out;
@@ -693,7 +693,7 @@ bool LoadPythonTable(const QString& fileName, const PythonListFormat& format, Py
 }
 
 bool SavePythonFile(const QString& fileName, const QString& backupStem, const QString& savedTitle,
-                    const QStringList& lines, const PythonSource& source, const QString& procName) {
+                    const PythonLines& lines, PythonSource& source, const QString& procName) {
     PendingFailure failure;
     const QString path = ModuleSystemDirectory + fileName;
     // A file not read whole is not to be saved over, changed on disk or not.
@@ -713,8 +713,10 @@ bool SavePythonFile(const QString& fileName, const QString& backupStem, const QS
             failure.raise(copy.failure);
     }
 
-    const bool saved = SaveFileBytes(path, ComposePythonFile(source, lines), failure);
+    PythonSource written;
+    const bool saved = SaveFileBytes(path, ComposePythonFile(source, lines, &written), failure);
     if (saved) {
+        source = std::move(written);
         QString text = QStringLiteral("Changes have been saved to ") + fileName +
                        QStringLiteral(" in your module system directory.");
         if (copy.ok)
@@ -724,8 +726,4 @@ bool SavePythonFile(const QString& fileName, const QString& backupStem, const QS
     }
     ReportPending(failure, procName);
     return saved;
-}
-
-QStringList TableElements(const QStringList& table, int last) {
-    return table.mid(0, std::max(0, last + 1));
 }

@@ -36,8 +36,8 @@ extern const PythonListFormat PartyTemplateListFormat;
 
 // A file read into a table.
 struct PythonTable {
-    QStringList lines; // the elements
-    QStringList tail;  // (endId) lines behind the element that follows the end entry, or
+    PythonLines lines; // the elements
+    PythonLines tail;  // (endId) lines behind the element that follows the end entry, or
                        // without that entry, behind the list's closing line
     int hardwired = 0; // element of the entry with the hard-wired id, 0 if none
     int lastEntry = 0; // element of the last entry of the list
@@ -65,15 +65,13 @@ bool LoadPythonTable(const QString& fileName, const PythonListFormat& format, Py
                      const QString& procName);
 
 // The common saver: offers the time-stamped backup (backupStem + time stamp +
-// ".py" beside the file), writes `lines` atomically, every line that did not
-// change since the load (`source`) as it was read and the others in the file's
+// ".py" beside the file), writes `lines` atomically, every element that did not
+// change since `source` was read as it was read and the others in the file's
 // line ends (ComposePythonFile), and reports in a box titled `savedTitle`; the
 // box appears only when the file was written and names the backup only when
 // the copy succeeded. A failure is then reported through ReportError with
 // `procName`. A file that was not read whole is not written ("Not saved...").
-// Returns whether the file now holds the lines.
+// Returns whether the file now holds the lines; `source` then is the file as
+// written, and the caller marks its table as read from it (markRead).
 bool SavePythonFile(const QString& fileName, const QString& backupStem, const QString& savedTitle,
-                    const QStringList& lines, const PythonSource& source, const QString& procName);
-
-// Elements 0 to `last` of a table (fewer when the table is shorter).
-QStringList TableElements(const QStringList& table, int last);
+                    const PythonLines& lines, PythonSource& source, const QString& procName);

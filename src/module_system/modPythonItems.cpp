@@ -2,10 +2,10 @@
 
 #include "module_system/modPythonFiles.h"
 
-QStringList PyItemLines;
+PythonLines PyItemLines;
 int PyItemMax = -1;
 int PyItemHardwired = 0;
-QStringList PyItemTail;
+PythonLines PyItemTail;
 
 namespace {
 // The file as the last load read it, for the save.
@@ -26,8 +26,11 @@ bool LoadPythonItems() {
 }
 
 bool SavePythonItems() {
-    return SavePythonFile(FileName, QStringLiteral("module_items_"),
-                          QStringLiteral("Items saved..."),
-                          TableElements(PyItemLines, PyItemMax) + PyItemTail, Source,
-                          QStringLiteral("SavePythonItems"));
+    if (!SavePythonFile(FileName, QStringLiteral("module_items_"), QStringLiteral("Items saved..."),
+                        PyItemLines.head(PyItemMax + 1) + PyItemTail, Source,
+                        QStringLiteral("SavePythonItems")))
+        return false;
+    PyItemLines.markRead();
+    PyItemTail.markRead(PyItemMax + 1);
+    return true;
 }

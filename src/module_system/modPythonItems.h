@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QStringList>
+#include "module_system/PythonLines.h"
 
 // module_items.py as lines, every entry of the item list joined into one element.
-extern QStringList PyItemLines;
+extern PythonLines PyItemLines;
 extern int PyItemMax;       // index of the last element
 extern int PyItemHardwired; // the entry holding "horse_meat"
 
@@ -18,4 +18,4 @@ bool SavePythonItems();
 
 // The lines behind element PyItemMax (the rest of the file after the list's
 // closing bracket): not for editing, written back after the table unchanged.
-extern QStringList PyItemTail;
+extern PythonLines PyItemTail;

@@ -2,7 +2,7 @@
 
 #include "module_system/modPythonFiles.h"
 
-QStringList PyPTLines;
+PythonLines PyPTLines;
 int PyPTMax = -1;
 int PyPTLastEntry = 0;
 int PyPTHardwired = 0;
@@ -27,8 +27,10 @@ bool LoadPythonPT() {
 
 bool SavePythonPT() {
     // This backup name has no "_" between the stem and the date.
-    return SavePythonFile(FileName, QStringLiteral("module_party_templates"),
-                          QStringLiteral("Party Templates saved..."),
-                          TableElements(PyPTLines, PyPTMax), Source,
-                          QStringLiteral("SavePythonPT"));
+    if (!SavePythonFile(FileName, QStringLiteral("module_party_templates"),
+                        QStringLiteral("Party Templates saved..."), PyPTLines.head(PyPTMax + 1),
+                        Source, QStringLiteral("SavePythonPT")))
+        return false;
+    PyPTLines.markRead();
+    return true;
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QStringList>
+#include "module_system/PythonLines.h"
 
 // module_party_templates.py as lines, every entry joined into one element.
-extern QStringList PyPTLines;
+extern PythonLines PyPTLines;
 extern int PyPTMax;
 extern int PyPTLastEntry;
 extern int PyPTHardwired; // the entry holding "hero_party"

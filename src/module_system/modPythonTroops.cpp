@@ -2,7 +2,7 @@
 
 #include "module_system/modPythonFiles.h"
 
-QStringList PyTroopLines;
+PythonLines PyTroopLines;
 int PyTroopMax = -1;
 int PyTroopLastEntry = 0;
 int PyTroopHardwired = 0;
@@ -26,7 +26,10 @@ bool LoadPythonTroops() {
 }
 
 bool SavePythonTroops() {
-    return SavePythonFile(
-        FileName, QStringLiteral("module_troops_"), QStringLiteral("Troops saved..."),
-        TableElements(PyTroopLines, PyTroopMax), Source, QStringLiteral("SavePythonTroops"));
+    if (!SavePythonFile(FileName, QStringLiteral("module_troops_"),
+                        QStringLiteral("Troops saved..."), PyTroopLines.head(PyTroopMax + 1),
+                        Source, QStringLiteral("SavePythonTroops")))
+        return false;
+    PyTroopLines.markRead();
+    return true;
 }

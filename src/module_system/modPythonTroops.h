@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QStringList>
+#include "module_system/PythonLines.h"
 
 // module_troops.py as lines, every entry of the troop list joined into one
 // element. Indexes are table indexes, not file line numbers.
-extern QStringList PyTroopLines;
+extern PythonLines PyTroopLines;
 extern int PyTroopMax;       // index of the last element
 extern int PyTroopLastEntry; // the last entry of the troop list
 extern int PyTroopHardwired; // the entry holding "temp_troop"

@@ -14,7 +14,7 @@ QStringList Table(std::initializer_list<const char*> lines) {
 }
 
 TEST(PythonEntryTable, InsertAndDeleteKeepTheMarkers) {
-    QStringList lines = Table({"troops = [", "[\"a\",0],", "# b follows", "[\"b\",0],", "]"});
+    PythonLines lines(Table({"troops = [", "[\"a\",0],", "# b follows", "[\"b\",0],", "]"}));
     int max = 4;
     int last = 3;
     // Behind the last entry, the new one becomes the last entry itself;
@@ -25,7 +25,7 @@ TEST(PythonEntryTable, InsertAndDeleteKeepTheMarkers) {
     InsertPythonEntry(lines, max, 2, QStringLiteral("[\"d\",0],"), &last);
     EXPECT_EQ(last, 5);
     EXPECT_EQ(
-        lines.join(u'|'),
+        lines.texts().join(u'|'),
         QStringLiteral("troops = [|[\"a\",0],|[\"d\",0],|# b follows|[\"b\",0],|[\"c\",0],|]"));
 
     EXPECT_TRUE(DeletePythonEntry(lines, max, 5, u'[', &last));
@@ -40,8 +40,8 @@ TEST(PythonEntryTable, InsertAndDeleteKeepTheMarkers) {
 // Deleting the first line of an entry the loader could not join would leave
 // its other lines behind; deleting a line of two entries would take both.
 TEST(PythonEntryTable, DeleteRefusesWhatIsNotExactlyOneEntry) {
-    QStringList lines = Table({"troops = [", "[\"a\", \"\"\"two", "  lines\"\"\", 0],",
-                               "[\"b\",0], [\"c\",0],", "(\"d\",0),", "]"});
+    PythonLines lines(Table({"troops = [", "[\"a\", \"\"\"two", "  lines\"\"\", 0],",
+                             "[\"b\",0], [\"c\",0],", "(\"d\",0),", "]"}));
     int max = 5;
     for (int index : {1, 3, 4})
         EXPECT_FALSE(DeletePythonEntry(lines, max, index, u'[')) << index;
@@ -74,8 +74,8 @@ TEST(PythonEntryTable, AtTheEndFallsBackToTheLastEntryBeforeTheMarker) {
 }
 
 TEST(PythonEntryTable, RewriteAllSkipsRowZeroAndCountsWhatItLeft) {
-    QStringList lines = Table(
-        {"troops = [", "[\"a\",0],", "[\"b\",0],", "[\"bad\",", "[\"c\",0],", "[\"d\",0],", "]"});
+    PythonLines lines(Table(
+        {"troops = [", "[\"a\",0],", "[\"b\",0],", "[\"bad\",", "[\"c\",0],", "[\"d\",0],", "]"}));
     QList<int> visited;
     const PythonRewriteResult result = RewriteAllPythonEntries(
         lines, 6, {1, 2, 3, 4, 5, 6}, u'[', [&](int line, const QString& entry) {
@@ -89,7 +89,7 @@ TEST(PythonEntryTable, RewriteAllSkipsRowZeroAndCountsWhatItLeft) {
     EXPECT_EQ((QList<int>{result.rewritten, result.unchanged, result.skipped}),
               (QList<int>{2, 1, 2}))
         << "the unreadable entry and the row that is no entry are skipped";
-    EXPECT_EQ(lines.join(u'|'),
+    EXPECT_EQ(lines.texts().join(u'|'),
               QStringLiteral("troops = [|[\"a\",0],|[\"B\",0],|[\"bad\",|[\"C\",0],|[\"d\",0],|]"));
 }
 

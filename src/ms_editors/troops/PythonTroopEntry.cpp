@@ -464,7 +464,7 @@ void ReplaceUpgradeLine(QString& line, const QString& text) {
     line = indent + kept;
 }
 
-void WriteUpgradeLine(QStringList& lines, int& max, const QString& id, const QString& target1,
+void WriteUpgradeLine(PythonLines& lines, int& max, const QString& id, const QString& target1,
                       const QString& target2) {
     const QString text = BuildUpgradeLine(id, target1, target2);
     const QList<int> found = FindUpgradeLines(lines, max, id);
@@ -480,7 +480,7 @@ void WriteUpgradeLine(QStringList& lines, int& max, const QString& id, const QSt
     }
 }
 
-int RenameUpgradeLine(QStringList& lines, int& max, const QString& oldId, const QString& newId,
+int RenameUpgradeLine(PythonLines& lines, int& max, const QString& oldId, const QString& newId,
                       const QString& target1, const QString& target2) {
     // Another entry keeps the old id: its calls are its own.
     if (PythonIdUsed(lines, max, oldId, u'[')) {

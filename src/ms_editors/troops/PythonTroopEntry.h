@@ -1,6 +1,7 @@
 #pragma once
 
 #include "module_system/PythonFieldKind.h"
+#include "module_system/PythonLines.h"
 
 #include <QList>
 #include <QString>
@@ -157,7 +158,7 @@ void ReplaceUpgradeLine(QString& line, const QString& text);
 // Writes the troop's upgrade line: over its upgrade line when it has one, else
 // appended after the last element. Without a path every upgrade line of the
 // troop is emptied.
-void WriteUpgradeLine(QStringList& lines, int& max, const QString& id, const QString& target1,
+void WriteUpgradeLine(PythonLines& lines, int& max, const QString& id, const QString& target1,
                       const QString& target2);
 // Writes the upgrade line of a troop whose id changed from `oldId` to `newId`.
 // While no entry of lines 0 to max keeps the old id, the troop's call in force
@@ -165,7 +166,7 @@ void WriteUpgradeLine(QStringList& lines, int& max, const QString& id, const QSt
 // emptied; a call the new id has already takes the paths instead), so no call
 // names a troop that is gone. Returns how many calls of other troops still
 // lead to the old id.
-int RenameUpgradeLine(QStringList& lines, int& max, const QString& oldId, const QString& newId,
+int RenameUpgradeLine(PythonLines& lines, int& max, const QString& oldId, const QString& newId,
                       const QString& target1, const QString& target2);
 // Whether two pairs of upgrade targets set the same paths (a lone second
 // target counts as the first).

@@ -3,7 +3,7 @@
 #include "module_system/PythonEntryLists.h"
 #include "ms_editors/troops/PythonTroopEntry.h"
 
-std::optional<QString> DeletePythonTroopEntry(QStringList& lines, int& max, int& lastEntry,
+std::optional<QString> DeletePythonTroopEntry(PythonLines& lines, int& max, int& lastEntry,
                                               int index) {
     if (index < 0 || index >= lines.size())
         return std::nullopt;
@@ -17,7 +17,7 @@ std::optional<QString> DeletePythonTroopEntry(QStringList& lines, int& max, int&
     return id;
 }
 
-int StorePythonTroopPaths(QStringList& lines, int& max, const QString& oldId,
+int StorePythonTroopPaths(PythonLines& lines, int& max, const QString& oldId,
                           const PythonUpgrade& paths, bool pathsChanged) {
     if (paths.troop != oldId)
         return RenameUpgradeLine(lines, max, oldId, paths.troop, paths.target1, paths.target2);
@@ -26,7 +26,7 @@ int StorePythonTroopPaths(QStringList& lines, int& max, const QString& oldId,
     return 0;
 }
 
-PythonRewriteResult RewriteAllPythonTroops(QStringList& lines, int max, const QList<int>& rowLines,
+PythonRewriteResult RewriteAllPythonTroops(PythonLines& lines, int max, const QList<int>& rowLines,
                                            QStringList& flagRows) {
     return RewriteAllPythonEntries(
         lines, max, rowLines, u'[', [&](int, const QString& entry) -> std::optional<QString> {

@@ -16,7 +16,7 @@
 // keeps that id: each call sets paths the game would give a troop that no
 // longer exists. Returns the removed id; refuses (returns nothing, changes
 // nothing) an element that is not exactly one entry.
-std::optional<QString> DeletePythonTroopEntry(QStringList& lines, int& max, int& lastEntry,
+std::optional<QString> DeletePythonTroopEntry(PythonLines& lines, int& max, int& lastEntry,
                                               int index);
 
 // Writes the upgrade paths of an updated troop whose id was `oldId` and is
@@ -24,7 +24,7 @@ std::optional<QString> DeletePythonTroopEntry(QStringList& lines, int& max, int&
 // (RenameUpgradeLine); under the same id, changed paths (`pathsChanged`) are
 // written (WriteUpgradeLine) and unchanged ones leave every line as it was.
 // Returns how many calls of other troops still lead to the old id.
-int StorePythonTroopPaths(QStringList& lines, int& max, const QString& oldId,
+int StorePythonTroopPaths(PythonLines& lines, int& max, const QString& oldId,
                           const PythonUpgrade& paths, bool pathsChanged);
 
 // Rewrites the entries behind rows 1 to the last of the full troop list (row 0
@@ -32,5 +32,5 @@ int StorePythonTroopPaths(QStringList& lines, int& max, const QString& oldId,
 // unchanged would, where that form does not read back as the troop shown; an
 // entry that does keeps its lines, and so does every upgrade line. Flags that
 // `flagRows` does not hold are appended to it.
-PythonRewriteResult RewriteAllPythonTroops(QStringList& lines, int max, const QList<int>& rowLines,
+PythonRewriteResult RewriteAllPythonTroops(PythonLines& lines, int max, const QList<int>& rowLines,
                                            QStringList& flagRows);

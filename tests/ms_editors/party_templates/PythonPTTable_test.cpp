@@ -59,7 +59,7 @@ TEST(PythonPTTable, ANewTemplateCopiesItsModelButNotTheRemarkBehindIt) {
 // A template that reads back with its fields keeps its lines, as does one
 // that cannot be read; both are counted.
 TEST(PythonPTTable, RewriteAllLeavesWhatReadsBackOrCannotBeReadAndCountsIt) {
-    QStringList lines = Lines;
+    PythonLines lines(Lines);
     QList<int> rowLines = BuildPythonEntryRows(lines, 10, PartyTemplateRows).lines;
     rowLines.append(40); // a row whose entry went away
     const PythonRewriteResult result = RewriteAllPythonEntries(

@@ -275,14 +275,11 @@ TEST(ParseUpgradeLine, ReadsOnlyRealUpgradeCalls) {
 
 class UpgradeTableTest : public ::testing::Test {
 protected:
-    QStringList lines = QStringList{"troops = [",
-                                    "[\"a\",\"A\",\"As\",0,0,0,fac_x,[],0,0,0,0],",
-                                    "[\"ab\",\"AB\",\"ABs\",0,0,0,fac_x,[],0,0,0,0],",
-                                    "]",
-                                    "#upgrade(troops,\"a\",\"old\")",
-                                    "upgrade(troops,\"ab\",\"x\")",
-                                    "upgrade(troops,\"a\",\"first\") # a comment",
-                                    "upgrade2(troops,\"a\",\"second\",\"third\")"};
+    PythonLines lines = PythonLines(QStringList{
+        "troops = [", "[\"a\",\"A\",\"As\",0,0,0,fac_x,[],0,0,0,0],",
+        "[\"ab\",\"AB\",\"ABs\",0,0,0,fac_x,[],0,0,0,0],", "]", "#upgrade(troops,\"a\",\"old\")",
+        "upgrade(troops,\"ab\",\"x\")", "upgrade(troops,\"a\",\"first\") # a comment",
+        "upgrade2(troops,\"a\",\"second\",\"third\")"});
     int max = 7;
 };
 

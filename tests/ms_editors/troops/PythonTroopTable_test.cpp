@@ -7,26 +7,24 @@
 
 namespace {
 
-QStringList Table() {
-    return {
-        QStringLiteral("from header_troops import *"),
-        QStringLiteral("troops = ["),
-        QStringLiteral("[\"player\",\"Player\",\"Player\",tf_hero,0,0,fac_x,[],0,wp(1),0,0],"),
-        QStringLiteral("#[\"old\",\"Old\",\"Olds\",0,0,0,fac_x,[],0,0,0,0],"),
-        QStringLiteral("[\"archer\",\"Bowman\",\"Bowmen\",0,0,0,fac_x,[itm_bow],0,wp(1),0,0],"),
-        QStringLiteral("[itm_a,itm_b],"),
-        QStringLiteral("[ \"horse_archer\",\"Horse Archer\",\"Horse Archers\",0,0,0,fac_x,[],0,"
-                       "wp(1),0,0],"),
-        QStringLiteral("[\"archer\",\"Second Archer\",\"Archers\",0,0,0,fac_x,[],0,wp(1),0,0],"),
-        QStringLiteral("]"),
-        QStringLiteral("upgrade(troops,\"archer\",\"horse_archer\")")};
+PythonLines Table() {
+    return PythonLines(
+        {QStringLiteral("from header_troops import *"), QStringLiteral("troops = ["),
+         QStringLiteral("[\"player\",\"Player\",\"Player\",tf_hero,0,0,fac_x,[],0,wp(1),0,0],"),
+         QStringLiteral("#[\"old\",\"Old\",\"Olds\",0,0,0,fac_x,[],0,0,0,0],"),
+         QStringLiteral("[\"archer\",\"Bowman\",\"Bowmen\",0,0,0,fac_x,[itm_bow],0,wp(1),0,0],"),
+         QStringLiteral("[itm_a,itm_b],"),
+         QStringLiteral("[ \"horse_archer\",\"Horse Archer\",\"Horse Archers\",0,0,0,fac_x,[],0,"
+                        "wp(1),0,0],"),
+         QStringLiteral("[\"archer\",\"Second Archer\",\"Archers\",0,0,0,fac_x,[],0,wp(1),0,0],"),
+         QStringLiteral("]"), QStringLiteral("upgrade(troops,\"archer\",\"horse_archer\")")});
 }
 
 // Every call of the deleted troop goes (the last one is in force, an earlier
 // one would take over); calls naming it as a target, and the calls of an id
 // that another entry still holds, stay.
 TEST(PythonTroopTable, DeleteRemovesEveryUpgradeCallOfTheTroop) {
-    QStringList lines = Table();
+    PythonLines lines = Table();
     lines.append(QStringLiteral("  upgrade2(troops,\"horse_archer\",\"a\",\"b\")"));
     lines.append(QStringLiteral("upgrade(troops,\"horse_archer\",\"archer\")"));
     int max = 11;
@@ -48,7 +46,7 @@ TEST(PythonTroopTable, DeleteRemovesEveryUpgradeCallOfTheTroop) {
 // A troop that reads back as shown keeps its lines (scene and reserved written
 // as 0 included), and so do the upgrade lines; flags the list lacks are added.
 TEST(PythonTroopTable, RewriteAllLeavesWhatReadsBackAndCountsIt) {
-    QStringList lines = Table();
+    PythonLines lines = Table();
     lines.append(QStringLiteral("upgrade2( troops, \"horse_archer\", \"archer\", \"player\") # x"));
     int max = 10;
     QStringList flags = {QStringLiteral("tf_hero")};
