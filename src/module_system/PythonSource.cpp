@@ -1,7 +1,5 @@
 #include "module_system/PythonSource.h"
 
-#include "module_system/PythonEntryLists.h"
-
 #include "platform/TextFile.h"
 
 #include <QHash>
