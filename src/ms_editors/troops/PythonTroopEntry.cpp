@@ -391,7 +391,11 @@ std::optional<PythonUpgrade> ParseUpgradeLine(const QString& element) {
     } else {
         return std::nullopt;
     }
+    // Python runs the call as well when a comma behind it makes it a tuple
+    // ("f(),"), when a semicolon ends the statement ("f();"), or both ("f(),;").
     if (rest.endsWith(u';'))
+        rest.chop(1);
+    if (rest.endsWith(u','))
         rest.chop(1);
     if (!rest.endsWith(u')'))
         return std::nullopt;
@@ -457,6 +461,16 @@ void ReplaceUpgradeLine(QString& line, const QString& text) {
     const QStringView code = CutPythonComment(line);
     const QString remark = line.mid(code.size());
     QString kept = indent.isEmpty() || !text.isEmpty() ? text : QStringLiteral("pass");
+    // A call written over one keeps the "," or ";" behind it, blanks and all, so
+    // that only the ids differ; "pass," would not even be Python.
+    if (!text.isEmpty()) {
+        const QStringView call = TrimPythonEnd(code);
+        qsizetype end = call.size();
+        while (end > 0 &&
+               (call[end - 1] == u',' || call[end - 1] == u';' || IsPythonBlank(call[end - 1])))
+            --end;
+        kept += call.mid(end);
+    }
     if (!remark.isEmpty()) {
         const qsizetype gap = code.size() - TrimPythonEnd(code).size();
         kept += kept.isEmpty() ? remark : (gap > 0 ? line.mid(code.size() - gap) : u' ' + remark);

@@ -255,6 +255,13 @@ TEST(ParseUpgradeLine, ReadsOnlyRealUpgradeCalls) {
         {"upgrade(troops,\"Archer\",\"Horse_Archer\")", "Archer;Horse_Archer;"},
         {"upgrade(troops,\"a\",\"b\") #,\"c\")", "a;b;"},
         {"    upgrade(troops,'a','b')", "a;b;"},
+        {"upgrade(troops, \"we_knight_2\", \"we_knight_3\"),", "we_knight_2;we_knight_3;"},
+        {"\tupgrade2(troops,\"a\",\"b\",\"c\") ,\t# the c line", "a;b;c"},
+        {"upgrade(troops,\"a\",\"b\") , ;", "a;b;"},
+        {"upgrade(troops,\"a\",\"b\"),,", nullptr},
+        {"upgrade(troops,\"a\",\"b\");,", nullptr},
+        {"upgrade(troops,\"a\",\"b\"), x", nullptr},
+        {"# upgrade(troops,\"a\",\"b\"),", nullptr},
         {"upgrade(troops,'a','b\"c')", nullptr},
         {"upgrade2(troops,\"a\",\"\",\"c\")", nullptr},
         {"#upgrade(troops,\"a\",\"b\")", nullptr},
@@ -270,6 +277,23 @@ TEST(ParseUpgradeLine, ReadsOnlyRealUpgradeCalls) {
         const auto up = ParseUpgradeLine(QString::fromLatin1(line));
         const QString found = up ? up->troop + u';' + up->target1 + u';' + up->target2 : QString();
         EXPECT_EQ(found, QString::fromLatin1(expected)) << line;
+    }
+}
+
+// The line as it is, the call written over it ("" for none), the line after.
+TEST(ReplaceUpgradeLine, KeepsWhatStandsAroundTheCall) {
+    const char* const cases[][3] = {
+        {"upgrade(troops, \"a\", \"b\") ,  # r", "upgrade(troops,\"a\",\"c\")",
+         "upgrade(troops,\"a\",\"c\") ,  # r"},
+        {"\tupgrade(troops,\"a\",\"b\");", "upgrade(troops,\"a\",\"c\")",
+         "\tupgrade(troops,\"a\",\"c\");"},
+        {"    upgrade(troops,\"a\",\"b\"), # r", "", "    pass # r"},
+        {"upgrade(troops,\"a\",\"b\"),", "", ""},
+    };
+    for (const auto& [before, text, after] : cases) {
+        QString line = QString::fromLatin1(before);
+        ReplaceUpgradeLine(line, QString::fromLatin1(text));
+        EXPECT_EQ(line, QString::fromLatin1(after)) << before;
     }
 }
 
