@@ -372,6 +372,32 @@ bool OpensWithUpgrade(QStringView element) {
     return TrimPythonStart(element).startsWith(u"upgrade");
 }
 
+struct UpgradeLinePlace {
+    qsizetype at;
+    QString indent;
+};
+
+// Where a troop's first call goes: beside the others, behind the last of them
+// and in its block; in a file without any, behind the troop list; at the end
+// only where neither is found. Code that a module puts behind its calls (a
+// merge, a print) must see the new one too. The place lies behind the last
+// entry, so no entry moves and the indexes the editor holds stay.
+UpgradeLinePlace NewUpgradeLinePlace(const QStringList& lines, int max) {
+    const int last = std::min<int>(max, int(lines.size()) - 1);
+    const int lastEntry = LastPythonEntry(lines, max, u'[');
+    for (int i = last; i > lastEntry; --i) {
+        const QString& line = lines[i];
+        if (OpensWithUpgrade(line) && ParseUpgradeLine(line))
+            return {i + 1, line.left(line.size() - TrimPythonStart(line).size())};
+    }
+    // The loader gives the list's closing bracket an element of its own.
+    for (int i = lastEntry + 1; lastEntry >= 0 && i <= last; ++i) {
+        if (TrimPythonStart(lines[i]).startsWith(u']'))
+            return {i + 1, QString()};
+    }
+    return {last + 1, QString()};
+}
+
 } // namespace
 
 std::optional<PythonUpgrade> ParseUpgradeLine(const QString& element) {
@@ -489,7 +515,8 @@ void WriteUpgradeLine(QStringList& lines, int& max, const QString& id, const QSt
     } else if (!found.isEmpty()) {
         ReplaceUpgradeLine(lines[found.last()], text);
     } else {
-        lines.insert(std::min<qsizetype>(max + 1, lines.size()), text);
+        const auto [at, indent] = NewUpgradeLinePlace(lines, max);
+        lines.insert(at, indent + text);
         ++max;
     }
 }

@@ -156,8 +156,11 @@ QString BuildUpgradeLine(const QString& id, QString target1, QString target2);
 // call when `text` is one; an indented line that goes becomes "pass".
 void ReplaceUpgradeLine(QString& line, const QString& text);
 // Writes the troop's upgrade line: over its upgrade line when it has one, else
-// appended after the last element. Without a path every upgrade line of the
-// troop is emptied.
+// a new element directly behind the last upgrade call that follows the last
+// entry, with that call's indentation; without one, behind the first element
+// after the last entry that opens with "]" (the list's closing bracket);
+// without that either, behind the last element. Without a path every upgrade
+// line of the troop is emptied.
 void WriteUpgradeLine(QStringList& lines, int& max, const QString& id, const QString& target1,
                       const QString& target2);
 // Writes the upgrade line of a troop whose id changed from `oldId` to `newId`.

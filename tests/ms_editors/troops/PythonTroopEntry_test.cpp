@@ -370,6 +370,31 @@ TEST_F(UpgradeTableTest, ARenamedTroopTakesItsOwnCallAlong) {
     EXPECT_EQ(max, 9);
 }
 
+// A first call goes beside the others (in their block), else behind the list,
+// not behind code that reads the troops; the entries stay where they are. The
+// rows give the elements behind the first entry, joined by "|", before and after.
+TEST(WriteUpgradeLine, PutsAFirstCallBesideTheOthers) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"]|upgrade(troops,'a','x'),|troops = merge(troops)",
+         "]|upgrade(troops,'a','x'),|upgrade(troops,\"n\",\"y\")|troops = merge(troops)"},
+        {"]|def f():|\tupgrade(troops,\"a\",\"x\")|#upgrade(troops,\"b\",\"x\")|f()",
+         "]|def f():|\tupgrade(troops,\"a\",\"x\")|\tupgrade(troops,\"n\",\"y\")|"
+         "#upgrade(troops,\"b\",\"x\")|f()"},
+        {"] # end|print(troops[8])", "] # end|upgrade(troops,\"n\",\"y\")|print(troops[8])"},
+        {"]|upgrade(troops,'a','x')|troops += [|[\"b\"],|]|print(1)",
+         "]|upgrade(troops,'a','x')|troops += [|[\"b\"],|]|upgrade(troops,\"n\",\"y\")|print(1)"},
+        {"print(1)", "print(1)|upgrade(troops,\"n\",\"y\")"}, // the list never closes
+    };
+    for (const auto& [before, after] : cases) {
+        QStringList lines = QString::fromLatin1(before).split(u'|');
+        lines.prepend(QStringLiteral("[\"a\",\"A\",\"As\",0,0,0,fac_x,[],0,0,0,0],"));
+        int max = int(lines.size()) - 1;
+        WriteUpgradeLine(lines, max, "n", "y", "");
+        EXPECT_EQ(lines.mid(1).join(u'|'), QString::fromLatin1(after)) << before;
+        EXPECT_EQ(max, lines.size() - 1) << before;
+    }
+}
+
 TEST_F(UpgradeTableTest, AppendsALineOnlyWhenThereIsAPath) {
     WriteUpgradeLine(lines, max, "new", "", "");
     EXPECT_EQ(max, 7);

@@ -46,7 +46,8 @@ TEST(PythonTroopTable, DeleteRemovesEveryUpgradeCallOfTheTroop) {
 }
 
 // A call with a comma behind it is a call: the troop's update and new id are
-// written over it, the comma kept, and it goes with the troop.
+// written over it, the comma kept, a first call joins it in its block, ahead
+// of the code behind, and it goes with the troop.
 TEST(PythonTroopTable, CallsEndingInACommaFollowTheirTroop) {
     QStringList lines = Table();
     lines.last() = QStringLiteral("upgrade(troops, \"archer\", \"horse_archer\"),");
@@ -57,10 +58,15 @@ TEST(PythonTroopTable, CallsEndingInACommaFollowTheirTroop) {
     EXPECT_EQ(lines[10], QStringLiteral("  upgrade(troops,\"rider\",\"archer\"),  # r"));
     EXPECT_EQ(StorePythonTroopPaths(lines, max, "archer", {"archer", "rider", ""}, true), 0);
     EXPECT_EQ(lines[9], QStringLiteral("upgrade(troops,\"archer\",\"rider\"),"));
+    lines.append(QStringLiteral("print(troops[8])"));
+    ++max;
+    EXPECT_EQ(StorePythonTroopPaths(lines, max, "player", {"player", "rider", ""}, true), 0);
+    EXPECT_EQ(lines.mid(11),
+              (QStringList{"  upgrade(troops,\"player\",\"rider\")", "print(troops[8])"}));
     int last = 7;
     EXPECT_EQ(DeletePythonTroopEntry(lines, max, last, 6), QStringLiteral("rider"));
     EXPECT_EQ(lines[9], QStringLiteral("  pass  # r"));
-    EXPECT_EQ(max, 9);
+    EXPECT_EQ(max, 11);
 }
 
 // A troop that reads back as shown keeps its lines (scene and reserved written
