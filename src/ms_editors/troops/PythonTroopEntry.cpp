@@ -372,6 +372,32 @@ bool OpensWithUpgrade(QStringView element) {
     return TrimPythonStart(element).startsWith(u"upgrade");
 }
 
+struct UpgradeLinePlace {
+    qsizetype at;
+    QString indent;
+};
+
+// Where a troop's first call goes: beside the others, behind the last of them
+// and in its block; in a file without any, behind the troop list; at the end
+// only where neither is found. Code that a module puts behind its calls (a
+// merge, a print) must see the new one too. The place lies behind the last
+// entry, so no entry moves and the indexes the editor holds stay.
+UpgradeLinePlace NewUpgradeLinePlace(const QStringList& lines, int max) {
+    const int last = std::min<int>(max, int(lines.size()) - 1);
+    const int lastEntry = LastPythonEntry(lines, max, u'[');
+    for (int i = last; i > lastEntry; --i) {
+        const QString& line = lines[i];
+        if (OpensWithUpgrade(line) && ParseUpgradeLine(line))
+            return {i + 1, line.left(line.size() - TrimPythonStart(line).size())};
+    }
+    // The loader gives the list's closing bracket an element of its own.
+    for (int i = lastEntry + 1; lastEntry >= 0 && i <= last; ++i) {
+        if (TrimPythonStart(lines[i]).startsWith(u']'))
+            return {i + 1, QString()};
+    }
+    return {last + 1, QString()};
+}
+
 } // namespace
 
 std::optional<PythonUpgrade> ParseUpgradeLine(const QString& element) {
@@ -391,7 +417,11 @@ std::optional<PythonUpgrade> ParseUpgradeLine(const QString& element) {
     } else {
         return std::nullopt;
     }
+    // Python runs the call as well when a comma behind it makes it a tuple
+    // ("f(),"), when a semicolon ends the statement ("f();"), or both ("f(),;").
     if (rest.endsWith(u';'))
+        rest.chop(1);
+    if (rest.endsWith(u','))
         rest.chop(1);
     if (!rest.endsWith(u')'))
         return std::nullopt;
@@ -457,6 +487,16 @@ void ReplaceUpgradeLine(QString& line, const QString& text) {
     const QStringView code = CutPythonComment(line);
     const QString remark = line.mid(code.size());
     QString kept = indent.isEmpty() || !text.isEmpty() ? text : QStringLiteral("pass");
+    // A call written over one keeps the "," or ";" behind it, blanks and all, so
+    // that only the ids differ; "pass," would not even be Python.
+    if (!text.isEmpty()) {
+        const QStringView call = TrimPythonEnd(code);
+        qsizetype end = call.size();
+        while (end > 0 &&
+               (call[end - 1] == u',' || call[end - 1] == u';' || IsPythonBlank(call[end - 1])))
+            --end;
+        kept += call.mid(end);
+    }
     if (!remark.isEmpty()) {
         const qsizetype gap = code.size() - TrimPythonEnd(code).size();
         kept += kept.isEmpty() ? remark : (gap > 0 ? line.mid(code.size() - gap) : u' ' + remark);
@@ -475,7 +515,8 @@ void WriteUpgradeLine(PythonLines& lines, int& max, const QString& id, const QSt
     } else if (!found.isEmpty()) {
         ReplaceUpgradeLine(lines[found.last()], text);
     } else {
-        lines.insert(std::min<qsizetype>(max + 1, lines.size()), text);
+        const auto [at, indent] = NewUpgradeLinePlace(lines, max);
+        lines.insert(at, indent + text);
         ++max;
     }
 }

@@ -139,9 +139,10 @@ struct PythonUpgrade {
     QString target2;
 };
 
-// Reads an upgrade call standing alone on its line (blanks, indentation and a
-// trailing comment allowed, ids in double or single quotes). Anything else, a
-// commented-out call or one with an empty id included, gives none.
+// Reads an upgrade call standing alone on its line (blanks, indentation, a
+// "," or ";" behind the call and a trailing comment allowed, ids in double or
+// single quotes). Anything else, a commented-out call or one with an empty id
+// included, gives none.
 std::optional<PythonUpgrade> ParseUpgradeLine(const QString& element);
 // Indexes of every upgrade line of the troop `id` (exact id), top down.
 QList<int> FindUpgradeLines(const QStringList& lines, int max, const QString& id);
@@ -152,12 +153,15 @@ int FindUpgradeLine(const QStringList& lines, int max, const QString& id);
 // both empty give the empty text.
 QString BuildUpgradeLine(const QString& id, QString target1, QString target2);
 // Puts `text` (an upgrade line or nothing) in the place of an upgrade line,
-// keeping its indentation and a remark behind it; an indented line that goes
-// becomes "pass".
+// keeping its indentation and a remark behind it, and a "," or ";" behind the
+// call when `text` is one; an indented line that goes becomes "pass".
 void ReplaceUpgradeLine(QString& line, const QString& text);
 // Writes the troop's upgrade line: over its upgrade line when it has one, else
-// appended after the last element. Without a path every upgrade line of the
-// troop is emptied.
+// a new element directly behind the last upgrade call that follows the last
+// entry, with that call's indentation; without one, behind the first element
+// after the last entry that opens with "]" (the list's closing bracket);
+// without that either, behind the last element. Without a path every upgrade
+// line of the troop is emptied.
 void WriteUpgradeLine(PythonLines& lines, int& max, const QString& id, const QString& target1,
                       const QString& target2);
 // Writes the upgrade line of a troop whose id changed from `oldId` to `newId`.

@@ -255,6 +255,13 @@ TEST(ParseUpgradeLine, ReadsOnlyRealUpgradeCalls) {
         {"upgrade(troops,\"Archer\",\"Horse_Archer\")", "Archer;Horse_Archer;"},
         {"upgrade(troops,\"a\",\"b\") #,\"c\")", "a;b;"},
         {"    upgrade(troops,'a','b')", "a;b;"},
+        {"upgrade(troops, \"we_knight_2\", \"we_knight_3\"),", "we_knight_2;we_knight_3;"},
+        {"\tupgrade2(troops,\"a\",\"b\",\"c\") ,\t# the c line", "a;b;c"},
+        {"upgrade(troops,\"a\",\"b\") , ;", "a;b;"},
+        {"upgrade(troops,\"a\",\"b\"),,", nullptr},
+        {"upgrade(troops,\"a\",\"b\");,", nullptr},
+        {"upgrade(troops,\"a\",\"b\"), x", nullptr},
+        {"# upgrade(troops,\"a\",\"b\"),", nullptr},
         {"upgrade(troops,'a','b\"c')", nullptr},
         {"upgrade2(troops,\"a\",\"\",\"c\")", nullptr},
         {"#upgrade(troops,\"a\",\"b\")", nullptr},
@@ -270,6 +277,23 @@ TEST(ParseUpgradeLine, ReadsOnlyRealUpgradeCalls) {
         const auto up = ParseUpgradeLine(QString::fromLatin1(line));
         const QString found = up ? up->troop + u';' + up->target1 + u';' + up->target2 : QString();
         EXPECT_EQ(found, QString::fromLatin1(expected)) << line;
+    }
+}
+
+// The line as it is, the call written over it ("" for none), the line after.
+TEST(ReplaceUpgradeLine, KeepsWhatStandsAroundTheCall) {
+    const char* const cases[][3] = {
+        {"upgrade(troops, \"a\", \"b\") ,  # r", "upgrade(troops,\"a\",\"c\")",
+         "upgrade(troops,\"a\",\"c\") ,  # r"},
+        {"\tupgrade(troops,\"a\",\"b\");", "upgrade(troops,\"a\",\"c\")",
+         "\tupgrade(troops,\"a\",\"c\");"},
+        {"    upgrade(troops,\"a\",\"b\"), # r", "", "    pass # r"},
+        {"upgrade(troops,\"a\",\"b\"),", "", ""},
+    };
+    for (const auto& [before, text, after] : cases) {
+        QString line = QString::fromLatin1(before);
+        ReplaceUpgradeLine(line, QString::fromLatin1(text));
+        EXPECT_EQ(line, QString::fromLatin1(after)) << before;
     }
 }
 
@@ -341,6 +365,31 @@ TEST_F(UpgradeTableTest, ARenamedTroopTakesItsOwnCallAlong) {
     EXPECT_EQ(lines[8], QStringLiteral("upgrade(troops,\"ab\",\"y\")"));
     EXPECT_EQ(lines.last(), QStringLiteral("upgrade(troops,\"c\",\"z\")"));
     EXPECT_EQ(max, 9);
+}
+
+// A first call goes beside the others (in their block), else behind the list,
+// not behind code that reads the troops; the entries stay where they are. The
+// rows give the elements behind the first entry, joined by "|", before and after.
+TEST(WriteUpgradeLine, PutsAFirstCallBesideTheOthers) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"]|upgrade(troops,'a','x'),|troops = merge(troops)",
+         "]|upgrade(troops,'a','x'),|upgrade(troops,\"n\",\"y\")|troops = merge(troops)"},
+        {"]|def f():|\tupgrade(troops,\"a\",\"x\")|#upgrade(troops,\"b\",\"x\")|f()",
+         "]|def f():|\tupgrade(troops,\"a\",\"x\")|\tupgrade(troops,\"n\",\"y\")|"
+         "#upgrade(troops,\"b\",\"x\")|f()"},
+        {"] # end|print(troops[8])", "] # end|upgrade(troops,\"n\",\"y\")|print(troops[8])"},
+        {"]|upgrade(troops,'a','x')|troops += [|[\"b\"],|]|print(1)",
+         "]|upgrade(troops,'a','x')|troops += [|[\"b\"],|]|upgrade(troops,\"n\",\"y\")|print(1)"},
+        {"print(1)", "print(1)|upgrade(troops,\"n\",\"y\")"}, // the list never closes
+    };
+    for (const auto& [before, after] : cases) {
+        PythonLines lines(QString::fromLatin1(before).split(u'|'));
+        lines.insert(0, QStringLiteral("[\"a\",\"A\",\"As\",0,0,0,fac_x,[],0,0,0,0],"));
+        int max = int(lines.size()) - 1;
+        WriteUpgradeLine(lines, max, "n", "y", "");
+        EXPECT_EQ(lines.mid(1).join(u'|'), QString::fromLatin1(after)) << before;
+        EXPECT_EQ(max, lines.size() - 1) << before;
+    }
 }
 
 TEST_F(UpgradeTableTest, AppendsALineOnlyWhenThereIsAPath) {
