@@ -255,6 +255,9 @@ private:
     void addMadeUp(const QString& element);
     // Tells why the entry on line `first` could not be joined, if it is damaged.
     void tellUnjoined(int first);
+    // Tells the entry on line `entry`, behind the list's closing line, which
+    // the list does not hold.
+    void tellEntryBehind(int entry);
     void tell(int line, const QString& text);
     PythonTable finish(qsizetype tailFrom);
 
@@ -448,6 +451,18 @@ void TableBuilder::tellUnjoined(int first) {
     m_toldUpTo = reach < 0 ? m_file.count() : reach;
 }
 
+void TableBuilder::tellEntryBehind(int entry) {
+    // A bracket too many, or one that closes the list above its last entries:
+    // the file may still be sound Python, yet the list misses those entries.
+    const QString id = PythonEntryId(line(entry));
+    tell(m_closeLine, QStringLiteral("the list closes here, but entries follow it, the first on "
+                                     "line ") +
+                          QString::number(entry + 1) +
+                          (id.isEmpty() ? QString() : QStringLiteral(" (\"") + id + u'"' + u')') +
+                          QStringLiteral("; only the entries up to line ") +
+                          QString::number(m_closeLine + 1) + QStringLiteral(" are listed."));
+}
+
 PythonTable TableBuilder::finish(qsizetype tailFrom) {
     m_table.lines = m_out.mid(0, tailFrom);
     m_table.tail = m_out.mid(tailFrom);
@@ -539,9 +554,15 @@ PythonTable TableBuilder::build() {
     bool lastJoined = false;  // the element of the last entry is a joined one
     int lastEntryEnd = -1;    // the line on which that entry ends
     size_t lastEntrySpan = 0; // and the span it stands on
+    bool behindTold = false;
     for (int i = m_start + 1; i < n;) {
         const PySourceLine& info = m_scan[i];
         if (!inList(i)) {
+            if (!behindTold && !info.start.inString() && info.start.depth < m_depth &&
+                IsPythonEntry(line(i), m_format.opener)) {
+                tellEntryBehind(i);
+                behindTold = true;
+            }
             add(line(i).toString(), i, i); // code behind the list: indentation matters
             ++i;
             continue;
