@@ -238,7 +238,7 @@ public:
     PythonTable build();
 
 private:
-    void scan();
+    void scan(bool resync);
     int entryEnd(int first) const;
     QString joinEntry(int first, int last) const;
     bool inList(int i) const { return m_closeLine < 0 || i <= m_closeLine; }
@@ -255,6 +255,9 @@ private:
     void addMadeUp(const QString& element);
     // Tells why the entry on line `first` could not be joined, if it is damaged.
     void tellUnjoined(int first);
+    // Tells the entry on line `entry`, behind the list's closing line, which
+    // the list does not hold.
+    void tellEntryBehind(int entry);
     void tell(int line, const QString& text);
     PythonTable finish(qsizetype tailFrom);
 
@@ -262,12 +265,15 @@ private:
     const PythonFileLines m_file;
     const PythonListFormat& m_format;
     QVector<PySourceLine> m_scan;
-    int m_start = -1;      // the line that opens the list, -1 if none does
-    int m_depth = 0;       // bracket depth inside the list
-    int m_closeLine = -1;  // the line that closes the list, -1 if none does
-    int m_openString = -1; // the line on which a string that never closes opens
-    // Per line: when it begins an entry while a bracket is still open, the line
-    // that opened it; else -1.
+    int m_start = -1;            // the line that opens the list, -1 if none does
+    int m_depth = 0;             // bracket depth inside the list
+    int m_closeLine = -1;        // the line that closes the list, -1 if none does
+    int m_openString = -1;       // the line on which a string that never closes opens
+    bool m_brokenInList = false; // a quote on a line of the list is not closed
+    // An entry begins on a line of the list while a bracket is still open.
+    bool m_entryInsideEntry = false;
+    // Per line, on a scan with resync: when it begins an entry while a bracket
+    // is still open, the line that opened it; else -1.
     std::vector<int> m_resync;
     std::vector<int> m_nextClose, m_nextBroken, m_nextInString, m_nextResync;
     QString m_compact;                  // the compacted lines, one after the other
@@ -279,10 +285,18 @@ private:
     std::vector<PythonSource::Span> m_spans;
 };
 
-void TableBuilder::scan() {
+// With `resync`, an entry that begins while a bracket is still open ends the
+// entry before it; without, the list is read as Python reads it.
+void TableBuilder::scan(bool resync) {
     const int n = m_file.count();
-    m_scan.resize(n);
+    m_scan.fill(PySourceLine(), n);
     m_resync.assign(size_t(n), -1);
+    m_start = -1;
+    m_depth = 0;
+    m_closeLine = -1;
+    m_openString = -1;
+    m_brokenInList = false;
+    m_entryInsideEntry = false;
     // Lines of an entry of a compact list lose their blanks and comments when
     // joined; they lose them here, on the one pass over every character.
     const bool compact = m_format.compactEntries;
@@ -297,13 +311,16 @@ void TableBuilder::scan() {
         PySourceLine& info = m_scan[i];
         const QStringView text = line(i);
         if (m_start >= 0 && m_closeLine < 0 && !state.inString() && state.depth > m_depth &&
-            IsPythonEntry(text, m_format.opener)) {
-            // An entry begins while the one before is still open: that one
-            // misses a closing bracket (or a quote). The list is read on as
-            // if it had closed, so that one damaged entry does not swallow
-            // every entry behind it.
-            m_resync[size_t(i)] = opener >= 0 ? opener : i;
-            state.depth = m_depth;
+            (resync || !m_entryInsideEntry) && IsPythonEntry(text, m_format.opener)) {
+            m_entryInsideEntry = true;
+            if (resync) {
+                // An entry begins while the one before is still open: that
+                // one misses a closing bracket (or a quote). The list is read
+                // on as if it had closed, so that one damaged entry does not
+                // swallow every entry behind it.
+                m_resync[size_t(i)] = opener >= 0 ? opener : i;
+                state.depth = m_depth;
+            }
         }
         info.start = state;
         m_compactAt[size_t(i)] = length;
@@ -331,6 +348,8 @@ void TableBuilder::scan() {
         } else if (m_closeLine < 0 && info.minDepth < m_depth) {
             m_closeLine = i;
         }
+        if (info.broken && m_start >= 0 && (m_closeLine < 0 || m_closeLine == i))
+            m_brokenInList = true;
     }
     m_compactAt[size_t(n)] = length;
     if (!state.inString())
@@ -432,6 +451,18 @@ void TableBuilder::tellUnjoined(int first) {
     m_toldUpTo = reach < 0 ? m_file.count() : reach;
 }
 
+void TableBuilder::tellEntryBehind(int entry) {
+    // A bracket too many, or one that closes the list above its last entries:
+    // the file may still be sound Python, yet the list misses those entries.
+    const QString id = PythonEntryId(line(entry));
+    tell(m_closeLine, QStringLiteral("the list closes here, but entries follow it, the first on "
+                                     "line ") +
+                          QString::number(entry + 1) +
+                          (id.isEmpty() ? QString() : QStringLiteral(" (\"") + id + u'"' + u')') +
+                          QStringLiteral("; only the entries up to line ") +
+                          QString::number(m_closeLine + 1) + QStringLiteral(" are listed."));
+}
+
 PythonTable TableBuilder::finish(qsizetype tailFrom) {
     m_table.lines = PythonLines::Read(m_out.mid(0, tailFrom));
     m_table.tail = PythonLines::Read(m_out.mid(tailFrom), int(tailFrom));
@@ -487,7 +518,13 @@ PythonTable TableBuilder::build() {
         m_table.failure = Err::InputPastEnd;
         return finish(m_out.size());
     }
-    scan();
+    // A list that balances is read as Python reads it, though a line inside
+    // an entry may look like an entry of its own. Only a list that does not is
+    // read again, taking such a line for the next entry, to find the entry
+    // that is damaged; a list with no such line would be read the same again.
+    scan(false);
+    if ((m_closeLine < 0 || m_brokenInList) && m_entryInsideEntry)
+        scan(true);
 
     // The header, copied as it is: line 0, then every line up to the one that
     // opens the list.
@@ -517,9 +554,15 @@ PythonTable TableBuilder::build() {
     bool lastJoined = false;  // the element of the last entry is a joined one
     int lastEntryEnd = -1;    // the line on which that entry ends
     size_t lastEntrySpan = 0; // and the span it stands on
+    bool behindTold = false;
     for (int i = m_start + 1; i < n;) {
         const PySourceLine& info = m_scan[i];
         if (!inList(i)) {
+            if (!behindTold && !info.start.inString() && info.start.depth < m_depth &&
+                IsPythonEntry(line(i), m_format.opener)) {
+                tellEntryBehind(i);
+                behindTold = true;
+            }
             add(line(i).toString(), i, i); // code behind the list: indentation matters
             ++i;
             continue;
