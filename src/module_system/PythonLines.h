@@ -10,7 +10,8 @@
 // delete B" the texts are the same, but B's comments belong to B only. So the
 // table itself follows its elements through every change: an element changed
 // in place stays what it was, an inserted one stands for nothing on disk, a
-// removed one takes its place along.
+// removed one takes its place along. It also keeps whether an element began
+// inside a bracket or a string when it was read, which its text cannot tell.
 class PythonLines {
 public:
     PythonLines() = default;
@@ -46,7 +47,12 @@ public:
     PythonLines& operator=(const QStringList& texts);
 
     // The file's element that element i stands for, or -1 for a new one.
-    int origin(qsizetype i) const { return m_origins[i]; }
+    int origin(qsizetype i) const { return m_marks[i].origin; }
+    // Whether element i began inside an open bracket or a string when it was
+    // read: whatever its text, it is no statement of its own (a call in a
+    // triple-quoted block is text). An element the editor made is none.
+    bool enclosed(qsizetype i) const { return m_marks[i].enclosed; }
+    void setEnclosed(qsizetype i, bool enclosed) { m_marks[i].enclosed = enclosed; }
     // The first `count` elements, each standing for what it stands for.
     PythonLines head(qsizetype count) const;
     PythonLines operator+(const PythonLines& other) const;
@@ -59,6 +65,10 @@ public:
     friend bool operator==(const PythonLines& a, const QStringList& b) { return a.m_texts == b; }
 
 private:
+    struct Mark {
+        int origin = -1;
+        bool enclosed = false;
+    };
     QStringList m_texts;
-    QList<int> m_origins;
+    QList<Mark> m_marks;
 };

@@ -224,7 +224,6 @@ QByteArray ComposePythonFile(const PythonSource& source, const PythonLines& elem
         written->spans = std::move(spans);
         written->lineEnd = lineEnd;
         written->lastLineEnded = out.isEmpty() || EndsLine(out);
-        written->opener = source.opener;
         written->notSaved.clear();
         written->unread = false;
     }

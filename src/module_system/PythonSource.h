@@ -59,7 +59,6 @@ struct PythonSource {
     std::vector<Span> spans; // in file order, covering `elements` in order
     QByteArray lineEnd;      // what most of the file's lines end with; CR LF without any
     bool lastLineEnded = true;
-    QChar opener; // the entries' bracket, to tell entries from other lines
     // Why a save must not write over the file (it could not be read whole);
     // empty when it may.
     QString notSaved;

@@ -466,11 +466,20 @@ void TableBuilder::tellEntryBehind(int entry) {
 PythonTable TableBuilder::finish(qsizetype tailFrom) {
     m_table.lines = PythonLines::Read(m_out.mid(0, tailFrom));
     m_table.tail = PythonLines::Read(m_out.mid(tailFrom), int(tailFrom));
+    qsizetype element = 0;
+    for (const PythonSource::Span& span : m_spans) {
+        const bool enclosed = span.start.inString() || span.start.depth > 0;
+        for (int k = 0; k < span.elements && element < m_out.size(); ++k, ++element) {
+            if (element < tailFrom)
+                m_table.lines.setEnclosed(element, enclosed);
+            else
+                m_table.tail.setEnclosed(element - tailFrom, enclosed);
+        }
+    }
     PythonSource& source = m_table.source;
     source.bytes = m_bytes;
     source.elements = m_out;
     source.spans = std::move(m_spans);
-    source.opener = m_format.opener;
     source.lastLineEnded = m_bytes.isEmpty() || m_bytes.endsWith('\n') || m_bytes.endsWith('\r');
     // New lines end as most of the file's lines do, CR LF when none ends.
     int ends[3] = {0, 0, 0}; // CR LF, LF, CR

@@ -372,6 +372,14 @@ bool OpensWithUpgrade(QStringView element) {
     return TrimPythonStart(element).startsWith(u"upgrade");
 }
 
+// The call element i holds when Python runs it: one in a triple-quoted block
+// or inside an open bracket is no statement of its own.
+std::optional<PythonUpgrade> UpgradeCallAt(const PythonLines& lines, int i) {
+    if (lines.enclosed(i) || !OpensWithUpgrade(lines[i]))
+        return std::nullopt;
+    return ParseUpgradeLine(lines[i]);
+}
+
 struct UpgradeLinePlace {
     qsizetype at;
     QString indent;
@@ -382,12 +390,12 @@ struct UpgradeLinePlace {
 // only where neither is found. Code that a module puts behind its calls (a
 // merge, a print) must see the new one too. The place lies behind the last
 // entry, so no entry moves and the indexes the editor holds stay.
-UpgradeLinePlace NewUpgradeLinePlace(const QStringList& lines, int max) {
+UpgradeLinePlace NewUpgradeLinePlace(const PythonLines& lines, int max) {
     const int last = std::min<int>(max, int(lines.size()) - 1);
     const int lastEntry = LastPythonEntry(lines, max, u'[');
     for (int i = last; i > lastEntry; --i) {
         const QString& line = lines[i];
-        if (OpensWithUpgrade(line) && ParseUpgradeLine(line))
+        if (UpgradeCallAt(lines, i))
             return {i + 1, line.left(line.size() - TrimPythonStart(line).size())};
     }
     // The loader gives the list's closing bracket an element of its own.
@@ -443,21 +451,21 @@ std::optional<PythonUpgrade> ParseUpgradeLine(const QString& element) {
     return upgrade;
 }
 
-QList<int> FindUpgradeLines(const QStringList& lines, int max, const QString& id) {
+QList<int> FindUpgradeLines(const PythonLines& lines, int max, const QString& id) {
     QList<int> found;
     const int last = std::min<int>(max, int(lines.size()) - 1);
     for (int i = 0; i <= last; ++i) {
         // Only a call that holds the id's text can name it.
         if (!OpensWithUpgrade(lines[i]) || !lines[i].contains(id))
             continue;
-        const auto upgrade = ParseUpgradeLine(lines[i]);
+        const auto upgrade = UpgradeCallAt(lines, i);
         if (upgrade && upgrade->troop == id)
             found.append(i);
     }
     return found;
 }
 
-int FindUpgradeLine(const QStringList& lines, int max, const QString& id) {
+int FindUpgradeLine(const PythonLines& lines, int max, const QString& id) {
     const QList<int> found = FindUpgradeLines(lines, max, id);
     return found.isEmpty() ? -1 : found.last();
 }
@@ -540,7 +548,7 @@ int RenameUpgradeLine(PythonLines& lines, int& max, const QString& oldId, const 
     int leading = 0;
     const int last = std::min<int>(max, int(lines.size()) - 1);
     for (int i = 0; i <= last; ++i) {
-        const auto up = ParseUpgradeLine(lines[i]);
+        const auto up = UpgradeCallAt(lines, i);
         if (up && up->troop != newId && (up->target1 == oldId || up->target2 == oldId))
             ++leading;
     }

@@ -144,11 +144,13 @@ struct PythonUpgrade {
 // single quotes). Anything else, a commented-out call or one with an empty id
 // included, gives none.
 std::optional<PythonUpgrade> ParseUpgradeLine(const QString& element);
-// Indexes of every upgrade line of the troop `id` (exact id), top down.
-QList<int> FindUpgradeLines(const QStringList& lines, int max, const QString& id);
+// Indexes of every upgrade line of the troop `id` (exact id), top down; a line
+// that was read inside a string or an open bracket (PythonLines::enclosed) is
+// none, since Python does not run it as a statement.
+QList<int> FindUpgradeLines(const PythonLines& lines, int max, const QString& id);
 // The troop's upgrade line: the last of them, since each call overrides the
 // paths an earlier one set; -1 when there is none.
-int FindUpgradeLine(const QStringList& lines, int max, const QString& id);
+int FindUpgradeLine(const PythonLines& lines, int max, const QString& id);
 // The upgrade line for the targets; a lone second target moves to the first;
 // both empty give the empty text.
 QString BuildUpgradeLine(const QString& id, QString target1, QString target2);

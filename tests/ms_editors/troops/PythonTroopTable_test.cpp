@@ -1,4 +1,5 @@
 #include "module_system/PythonEntryLists.h"
+#include "module_system/modPythonFiles.h"
 #include "ms_editors/troops/PythonTroopTable.h"
 
 #include "QtPrinters.h"
@@ -65,6 +66,24 @@ TEST(PythonTroopTable, CallsEndingInACommaFollowTheirTroop) {
     EXPECT_EQ(DeletePythonTroopEntry(lines, max, last, 6), QStringLiteral("rider"));
     EXPECT_EQ(lines[9], QStringLiteral("  pass  # r"));
     EXPECT_EQ(max, 11);
+}
+
+// A call in a triple-quoted block is text and one inside a bracket no
+// statement: neither is shown, changed or taken as the place of a new call.
+TEST(PythonTroopTable, OnlyCallsPythonRunsAsStatementsCount) {
+    PythonLines lines = BuildPythonTable("x\ntroops = [\n [\"a\",0],\n [\"b\",0],\n]\n"
+                                         "upgrade(troops,\"a\",\"b\")\npaths = [\n"
+                                         " upgrade(troops,\"b\",\"a\"),\n]\n'''\n"
+                                         "upgrade(troops,\"a\",\"a\")\n'''\n",
+                                         TroopListFormat)
+                            .lines;
+    int max = int(lines.size()) - 1;
+    EXPECT_EQ(FindUpgradeLine(lines, max, "a"), 5);
+    EXPECT_EQ(FindUpgradeLine(lines, max, "b"), -1);
+    WriteUpgradeLine(lines, max, "b", "a", "");
+    EXPECT_EQ(lines.mid(5, 3), (QStringList{"upgrade(troops,\"a\",\"b\")",
+                                            "upgrade(troops,\"b\",\"a\")", "paths = ["}));
+    EXPECT_EQ(lines[8], QStringLiteral(" upgrade(troops,\"b\",\"a\"),"));
 }
 
 // A troop that reads back as shown keeps its lines (scene and reserved written
