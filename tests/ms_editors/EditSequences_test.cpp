@@ -121,6 +121,11 @@ const char* const Harp =
     "  [\"harp\",\"Harp Player\",\"Harp "
     "Players\",tf_guarantee_boots,no_scene,reserved,fac_commoners,\n"
     "   [itm_harp],def_attrib,wp(40),knows_common,man_face_young_1], #early harp/lyre\n";
+// Its inventory on a line of its own, as one real module writes every troop.
+const char* const Peasant =
+    "  [\"peasant\",\"Peasant\",\"a peasant\",tf_guarantee_all,0,0,\"fac_commoners\",\n"
+    "   [\"itm_old_coarse_tunic\",\"itm_ragged_shirt\",\"itm_old_knife\"],\n"
+    "   str_8|agi_8,wp(50),knows_riding_1,default_face_1,default_face_2],\n";
 const char* const Oil = " [\"oil\",\"Oil\", [(\"oil\",0)], itp_type_goods|itp_consumable, 0, "
                         "450,weight(50)|abundance(60)|max_ammo(50),imodbits_none], #x3 for oil\n";
 const char* const Wine =
@@ -138,26 +143,32 @@ const Sequence TroopSequences[] = {
      "del:lute ren:harp=harp2 save",
      {{Lute, ""},
       {Harp, "{harp2} #early harp/lyre\n"},
-      {"upgrade(troops,\"lute\",\"harp\")\nupgrade(troops,\"harp\",",
-       "upgrade(troops,\"harp2\","}}},
+      {"upgrade(troops,\"lute\",\"harp\")\nupgrade(troops, \"harp\", \"drum\"),",
+       "upgrade(troops,\"harp2\",\"drum\"),"}}},
     {"SecondSaveKeepsWhatTheFirstWrote",
      "ren:harp=harp2 save del:lute save save",
      {{Lute, ""},
       {Harp, "{harp2} #early harp/lyre\n"},
-      {"upgrade(troops,\"lute\",\"harp\")\nupgrade(troops,\"harp\",",
-       "upgrade(troops,\"harp2\","}}},
+      {"upgrade(troops,\"lute\",\"harp\")\nupgrade(troops, \"harp\", \"drum\"),",
+       "upgrade(troops,\"harp2\",\"drum\"),"}}},
     {"AddedWhereOneWasDeletedTakesNoComment",
      "del:harp add:lute=bard save",
      {{Harp, ""},
       {Lute, QByteArray(Lute) + "{bard}\n"},
-      {"upgrade(troops,\"harp\",\"drum\")\n", "upgrade(troops,\"bard\",\"harp\")\n"}}},
+      {"upgrade(troops, \"harp\", \"drum\"),\n", "upgrade(troops,\"bard\",\"harp\")\n"}}},
     {"RepeatedLinesBetweenTwoEditsStay",
      "ren:lute=lute2 ren:harp=harp2 save",
      {{Lute, "{lute2} #lute\n"},
       {Harp, "{harp2} #early harp/lyre\n"},
-      {"\"lute\",\"harp\")\nupgrade(troops,\"harp\",",
-       "\"lute2\",\"harp\")\nupgrade(troops,\"harp2\","}}},
+      {"\"lute\",\"harp\")\nupgrade(troops, \"harp\", \"drum\"),",
+       "\"lute2\",\"harp\")\nupgrade(troops,\"harp2\",\"drum\"),"}}},
     {"AddThenDeleteGivesTheFileBack", "add:harp=bard save del:bard save", {}},
+    {"InventoryOnALineOfItsOwnIsPartOfItsTroop",
+     "del:peasant ren:drum=drum2 save",
+     {{Peasant, ""},
+      {"  [\"drum\",\"Drummer\",\"Drummers\",0,no_scene,reserved,fac_commoners,[],"
+       "def_attrib,wp(20),knows_common,0],\n",
+       "{drum2}\n"}}},
 };
 const Sequence ItemSequences[] = {
     {"DeleteThenRenameTheNeighbour",

@@ -12,9 +12,12 @@ troops = [
    [itm_harp],def_attrib,wp(40),knows_common,man_face_young_1], #early harp/lyre
   
 # ----
+  ["peasant","Peasant","a peasant",tf_guarantee_all,0,0,"fac_commoners",
+   ["itm_old_coarse_tunic","itm_ragged_shirt","itm_old_knife"],
+   str_8|agi_8,wp(50),knows_riding_1,default_face_1,default_face_2],
   ["drum","Drummer","Drummers",0,no_scene,reserved,fac_commoners,[],def_attrib,wp(20),knows_common,0],
 ]
 
 upgrade(troops,"lute","harp")
-upgrade(troops,"harp","drum")
+upgrade(troops, "harp", "drum"),
 troops = merged(troops)
