@@ -27,11 +27,13 @@ struct Editor {
     const char* idBox;
     const char* add;
     const char* del;
+    const char* scan; // the menu entry that rewrites every entry
     const PythonLines& table;
 };
 
 // A run of edits, one word each: "del:a" deletes a, "ren:a=b" renames a to b,
-// "add:a=b" adds b behind a, "save" saves without a backup. What the file then
+// "add:a=b" adds b behind a, "scan" rewrites every entry, "save" saves without
+// a backup. What the file then
 // holds: the fixture with each `before` replaced by its `after`, in which
 // "{b}" stands for the entry b as the editor wrote it.
 struct Sequence {
@@ -87,6 +89,11 @@ protected:
                 Click(this->button(QStringLiteral("cmdSave")));
                 continue;
             }
+            if (what == u"scan") {
+                this->plat.answer(MsgAnswer::Yes);
+                this->trigger(QLatin1String(e.scan));
+                continue;
+            }
             select(e, from);
             if (what == u"del") {
                 this->plat.answer(MsgAnswer::Yes);
@@ -114,13 +121,13 @@ protected:
 };
 
 // The lines of the fixtures that the rows change.
-const char* const Lute = "  [\"lute\",\"Lute Player\",\"Lute "
-                         "Players\",tf_guarantee_boots,no_scene,reserved,fac_commoners,\n"
+const char* const Lute = "  [\"lute\",\"Lute Player\",\"Lute Players\",tf_guarantee_boots,"
+                         "no_scene,reserved,fac_commoners,\n"
                          "   [itm_lute],def_attrib,wp(40),knows_common,man_face_young_1], #lute\n";
-const char* const Harp =
-    "  [\"harp\",\"Harp Player\",\"Harp "
-    "Players\",tf_guarantee_boots,no_scene,reserved,fac_commoners,\n"
-    "   [itm_harp],def_attrib,wp(40),knows_common,man_face_young_1], #early harp/lyre\n";
+const char* const Harp = "  [\"harp\",\"Harp Player\",\"Harp Players\",tf_guarantee_boots,"
+                         "no_scene,reserved,fac_commoners,\n"
+                         "   [itm_harp],def_attrib,wp(40),knows_common,man_face_young_1], "
+                         "#early harp/lyre\n";
 // Its inventory on a line of its own, as one real module writes every troop.
 const char* const Peasant =
     "  [\"peasant\",\"Peasant\",\"a peasant\",tf_guarantee_all,0,0,\"fac_commoners\",\n"
@@ -146,7 +153,7 @@ const Sequence TroopSequences[] = {
       {"upgrade(troops,\"lute\",\"harp\")\nupgrade(troops, \"harp\", \"drum\"),",
        "upgrade(troops,\"harp2\",\"drum\"),"}}},
     {"SecondSaveKeepsWhatTheFirstWrote",
-     "ren:harp=harp2 save del:lute save save",
+     "ren:harp=harp2 save del:lute scan save save",
      {{Lute, ""},
       {Harp, "{harp2} #early harp/lyre\n"},
       {"upgrade(troops,\"lute\",\"harp\")\nupgrade(troops, \"harp\", \"drum\"),",
@@ -175,7 +182,7 @@ const Sequence ItemSequences[] = {
      "del:oil ren:wine=wine2 save",
      {{Oil, ""}, {Wine, "{wine2}\n"}}},
     {"AddedWhereOneWasDeletedTakesNoComment",
-     "del:wine save add:oil=ale save",
+     "del:wine save add:oil=ale scan save",
      {{Wine, ""}, {Oil, QByteArray(Oil) + "{ale}\n"}}},
     {"RepeatedLinesBetweenTwoEditsStay",
      "ren:oil=oil2 ren:wine=wine2 save",
@@ -189,7 +196,7 @@ const Sequence TemplateSequences[] = {
      "del:raiders add:looters=robbers save",
      {{Raiders, ""}, {Looters, QByteArray(Looters) + "{robbers}\n"}}},
     {"RepeatedLinesBetweenTwoEditsStay",
-     "ren:looters=l2 ren:raiders=r2 save save",
+     "ren:looters=l2 scan ren:raiders=r2 save save",
      {{Looters, "{l2} #a\n"}, {Raiders, "{r2} #b\n"}}},
 };
 
@@ -202,16 +209,17 @@ class TemplateSequence : public EditSequence<frmPythonPartyTemp>,
 
 TEST_P(TroopSequence, ChangesOnlyWhatWasEdited) {
     run({"module_troops.py", "lstTroops", "trp_", "txtTroopID", "cmdAddTroop", "cmdDeleteTroop",
-         PyTroopLines},
+         "mnu_edit_scan", PyTroopLines},
         GetParam());
 }
 TEST_P(ItemSequence, ChangesOnlyWhatWasEdited) {
     run({"module_items.py", "lstItems", "itm_", "txtItemID", "cmdAddItem", "cmdDeleteItem",
-         PyItemLines},
+         "mnu_edit_hardtest", PyItemLines},
         GetParam());
 }
 TEST_P(TemplateSequence, ChangesOnlyWhatWasEdited) {
-    run({"module_party_templates.py", "lstPT", "", "txtPTID", "cmdAdd", "cmdDelete", PyPTLines},
+    run({"module_party_templates.py", "lstPT", "", "txtPTID", "cmdAdd", "cmdDelete",
+         "mnu_edit_scan", PyPTLines},
         GetParam());
 }
 
