@@ -21,12 +21,8 @@ public:
     static PythonLines Read(QStringList texts, int first = 0);
 
     qsizetype size() const { return m_texts.size(); }
-    qsizetype count() const { return m_texts.size(); }
     bool isEmpty() const { return m_texts.isEmpty(); }
     const QString& operator[](qsizetype i) const { return m_texts[i]; }
-    const QString& at(qsizetype i) const { return m_texts.at(i); }
-    QString value(qsizetype i) const { return m_texts.value(i); }
-    const QString& first() const { return m_texts.first(); }
     const QString& last() const { return m_texts.last(); }
     qsizetype indexOf(const QString& text, qsizetype from = 0) const {
         return m_texts.indexOf(text, from);

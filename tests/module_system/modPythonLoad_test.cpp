@@ -123,17 +123,6 @@ TEST_F(LoadFiles, DamagedListIsReportedWithItsLines) {
         QStringLiteral("\r\n\r\nThe editor keeps the lines of these entries as they are and "
                        "saves them as it read them. Correct them in a text editor to edit these "
                        "entries here.")));
-
-    // Entries behind the list's closing line are told, and the file saved as read.
-    write("module_items.py", "x\nitems = [\n [\"a\",0]],\n [\"b\",0],\n]\n");
-    platform.boxes.clear();
-    EXPECT_FALSE(LoadPythonItems());
-    ExpectOneBox(platform, QStringLiteral("Damaged list..."), MsgIcon::Exclamation,
-                 QStringLiteral("module_items.py could not be read whole:\r\n\r\nLine 3: the list "
-                                "closes here, but entries follow it, the first on line 4 (\"b\"); "
-                                "only the entries up to line 3 are listed.\r\n\r\nThe editor keeps "
-                                "the lines of these entries as they are and saves them as it read "
-                                "them. Correct them in a text editor to edit these entries here."));
 }
 
 } // namespace

@@ -44,30 +44,6 @@ TEST(PythonTroopTable, DeleteRemovesEveryUpgradeCallOfTheTroop) {
     EXPECT_EQ(max, 9);
 }
 
-// A call with a comma behind it is a call: the troop's update and new id are
-// written over it, the comma kept, a first call joins it in its block, ahead
-// of the code behind, and it goes with the troop.
-TEST(PythonTroopTable, CallsEndingInACommaFollowTheirTroop) {
-    PythonLines lines = Table();
-    lines[lines.size() - 1] = QStringLiteral("upgrade(troops, \"archer\", \"horse_archer\"),");
-    lines.append(QStringLiteral("  upgrade(troops,\"horse_archer\",\"player\"),  # r"));
-    int max = 10;
-    lines[6] = QStringLiteral("[\"rider\",\"Rider\",\"Riders\",0,0,0,fac_x,[],0,wp(1),0,0],");
-    EXPECT_EQ(StorePythonTroopPaths(lines, max, "horse_archer", {"rider", "archer", ""}, false), 1);
-    EXPECT_EQ(lines[10], QStringLiteral("  upgrade(troops,\"rider\",\"archer\"),  # r"));
-    EXPECT_EQ(StorePythonTroopPaths(lines, max, "archer", {"archer", "rider", ""}, true), 0);
-    EXPECT_EQ(lines[9], QStringLiteral("upgrade(troops,\"archer\",\"rider\"),"));
-    lines.append(QStringLiteral("print(troops[8])"));
-    ++max;
-    EXPECT_EQ(StorePythonTroopPaths(lines, max, "player", {"player", "rider", ""}, true), 0);
-    EXPECT_EQ(lines.mid(11),
-              (QStringList{"  upgrade(troops,\"player\",\"rider\")", "print(troops[8])"}));
-    int last = 7;
-    EXPECT_EQ(DeletePythonTroopEntry(lines, max, last, 6), QStringLiteral("rider"));
-    EXPECT_EQ(lines[9], QStringLiteral("  pass  # r"));
-    EXPECT_EQ(max, 11);
-}
-
 // A call in a triple-quoted block is text and one inside a bracket no
 // statement: neither is shown, changed or taken as the place of a new call.
 TEST(PythonTroopTable, OnlyCallsPythonRunsAsStatementsCount) {
