@@ -83,6 +83,17 @@ QByteArray ToFileBytes(const QString& text) {
     return text.toLatin1();
 }
 
+QString FirstUnstorableChar(const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i).unicode() > 0xFF) {
+            const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size() &&
+                              text.at(i + 1).isLowSurrogate();
+            return text.mid(i, pair ? 2 : 1);
+        }
+    }
+    return QString();
+}
+
 QStringList SplitLines(const QByteArray& bytes, LineEnds* ends) {
     QStringList lines;
     const char* start = bytes.constData();

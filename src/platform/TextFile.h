@@ -12,6 +12,10 @@
 // byte survives a load and a save untouched; never decode file text as UTF-8.
 QString FromFileBytes(const QByteArray& bytes);
 QByteArray ToFileBytes(const QString& text);
+// The first character of `text` that has no byte of its own in such a file
+// (ToFileBytes would write it as '?'), both halves of a surrogate pair, or an
+// empty string when every character has.
+QString FirstUnstorableChar(const QString& text);
 
 enum class LineEnd : char { None, Lf, CrLf, Cr };
 

@@ -22,6 +22,12 @@ void RefuseMistypedField(const QString& field, PyFieldKind kind, const QString& 
                 file + QStringLiteral(", so nothing was stored. Please correct it!"));
 }
 
+void RefuseUnstorableChar(const QString& field, const QString& character, const QString& file) {
+    RefuseInput(QStringLiteral("'") + field + QStringLiteral("' holds the character \"") +
+                character + QStringLiteral("\", which ") + file +
+                QStringLiteral(" can't store, so nothing was stored. Please correct it!"));
+}
+
 void RefuseUnreadableField(const QString& field, const QString& file) {
     RefuseInput(QStringLiteral("'") + field + QStringLiteral("' would not read back from ") + file +
                 QStringLiteral(" as it was typed (a comma, quote, bracket or \"#\" too many or "

@@ -15,6 +15,9 @@ void ShowInformation(const QString& text);
 // Refuses a field typed as the wrong kind of Python for `file`
 // ("module_items.py"), naming the field and what it must hold.
 void RefuseMistypedField(const QString& field, PyFieldKind kind, const QString& file);
+// Refuses a field holding `character`, a character that `file` cannot store, so that
+// nothing is written as '?' in its place.
+void RefuseUnstorableChar(const QString& field, const QString& character, const QString& file);
 // Refuses a field that would not read back from `file` as it was typed.
 void RefuseUnreadableField(const QString& field, const QString& file);
 // "The entry of this <kind> could not be read completely, so it can't be
