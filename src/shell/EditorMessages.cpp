@@ -28,6 +28,12 @@ void RefuseUnstorableChar(const QString& field, const QString& character, const 
                 QStringLiteral(" can't store, so nothing was stored. Please correct it!"));
 }
 
+void RefuseDigitsOnly(const QString& field, bool withPoint) {
+    RefuseInput(QStringLiteral("'") + field + QStringLiteral("' may hold digits") +
+                (withPoint ? QStringLiteral(" and a decimal point") : QString()) +
+                QStringLiteral(" only, so nothing was stored. Please correct it!"));
+}
+
 void RefuseUnreadableField(const QString& field, const QString& file) {
     RefuseInput(QStringLiteral("'") + field + QStringLiteral("' would not read back from ") + file +
                 QStringLiteral(" as it was typed (a comma, quote, bracket or \"#\" too many or "

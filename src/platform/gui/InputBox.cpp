@@ -8,7 +8,21 @@
 #include <QMenu>
 #include <QMouseEvent>
 
+#include <algorithm>
 #include <limits>
+
+namespace {
+
+// A blank in an id or a compiled name would split it into two words of the file.
+QString Underscored(QString text) {
+    for (QChar& c : text) {
+        if (c.isSpace())
+            c = u'_';
+    }
+    return text;
+}
+
+} // namespace
 
 InputBox::InputBox(Keys keys, int typingLimit, QWidget* parent)
     : QLineEdit(parent), m_keys(keys), m_typingLimit(typingLimit) {
@@ -28,8 +42,20 @@ void InputBox::pasteFiltered(bool selection) {
         return;
     QString text = QGuiApplication::clipboard()->text(selection ? QClipboard::Selection
                                                                 : QClipboard::Clipboard);
-    text.removeIf([this](QChar c) { return !passes(c); });
+    if (m_keys == Keys::BlankToUnderscore)
+        text = Underscored(text);
+    else
+        text.removeIf([this](QChar c) { return !passes(c); });
     insert(text);
+}
+
+QString InputBox::ruledText() const {
+    return m_keys == Keys::BlankToUnderscore ? Underscored(text()) : text();
+}
+
+bool InputBox::keepsKeyRule() const {
+    const QString held = text();
+    return std::all_of(held.begin(), held.end(), [this](QChar c) { return passes(c); });
 }
 
 bool InputBox::passes(QChar c) const {
@@ -44,7 +70,7 @@ bool InputBox::passes(QChar c) const {
 }
 
 void InputBox::keyPressEvent(QKeyEvent* event) {
-    if (m_filterPaste && event->matches(QKeySequence::Paste)) {
+    if (rulesPaste() && event->matches(QKeySequence::Paste)) {
         pasteFiltered(false);
         return;
     }
@@ -117,7 +143,7 @@ void InputBox::focusOutEvent(QFocusEvent* event) {
 }
 
 void InputBox::contextMenuEvent(QContextMenuEvent* event) {
-    if (!m_filterPaste) {
+    if (!rulesPaste()) {
         QLineEdit::contextMenuEvent(event);
         return;
     }
@@ -136,7 +162,7 @@ void InputBox::contextMenuEvent(QContextMenuEvent* event) {
 
 void InputBox::mouseReleaseEvent(QMouseEvent* event) {
     // The middle button pastes the selection where the window system has one.
-    if (m_filterPaste && event->button() == Qt::MiddleButton &&
+    if (rulesPaste() && event->button() == Qt::MiddleButton &&
         QGuiApplication::clipboard()->supportsSelection()) {
         deselect();
         pasteFiltered(true);

@@ -6,7 +6,7 @@
 
 // A text box with one of the editors' key rules for typed keys (a dropped key
 // never reaches the box; code-set text is not filtered, nor is pasted text
-// unless filterPastedText() asks for it):
+// unless filterPastedText() asks for it or the box turns blanks into "_"):
 // - Digits: only "0" to "9" and Backspace pass, Enter included every other key
 //   is dropped;
 // - DigitsAndPoint: the same, and "." passes too;
@@ -29,6 +29,15 @@ public:
     // before stays as it was), and nothing can be dropped into it.
     void filterPastedText();
 
+    // What the box holds under its key rule, however the text came in (a
+    // paste, a drop, an input method, code): a BlankToUnderscore box gives
+    // every blank, tab or other white space as "_"; other boxes give their text.
+    QString ruledText() const;
+    // Whether the text holds only what typed keys could have put there
+    // (Digits: digits; DigitsAndPoint: digits and "."; other rules: any text).
+    // An update checks this, as a key rule alone is no rule for pasted text.
+    bool keepsKeyRule() const;
+
     // The box holds a bracketed list ("[...]"): entered while empty, it offers
     // "[]" with the caret between the brackets, whichever way the focus came
     // (Tab, a click, code); entered by a key while it holds a list, the caret
@@ -47,6 +56,7 @@ protected:
 private:
     // Whether the key rule lets a typed `c` into the box.
     bool passes(QChar c) const;
+    bool rulesPaste() const { return m_filterPaste || m_keys == Keys::BlankToUnderscore; }
     // Inserts what the clipboard holds as far as the key rule lets it in.
     void pasteFiltered(bool selection);
 

@@ -302,7 +302,7 @@ TEST_F(ItemEditorTest, KeyFiltersPastedTextAndLeavingTheBoxes) {
     }
     EXPECT_EQ(cost->text(), "-578");
     EXPECT_EQ(weight->text(), "27.8");
-    EXPECT_EQ(box("txtItemName")->text(), "Short_Sword7 x.8");
+    EXPECT_EQ(box("txtItemName")->text(), "Short_Sword7_x.8");
     // So does text pasted through the box's own menu.
     cost->setText("1");
     QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(2, 2),
