@@ -60,14 +60,20 @@ void EditorWindow::switchTo(QWidget* (*show)()) {
 }
 
 void EditorWindow::exitProgram() {
-    EndProgram();
+    // Ending the program throws the updated records away just as a close does.
+    if (mayDiscard())
+        EndProgram();
+}
+
+bool EditorWindow::mayDiscard() const {
+    return !hasUnsavedData() ||
+           MsgBox(QStringLiteral("You have unsaved data in the memory. Do you really want to "
+                                 "close this editor?"),
+                  MsgButtons::YesNo, MsgIcon::None, QStringLiteral("Continue?")) != MsgAnswer::No;
 }
 
 void EditorWindow::closeEvent(QCloseEvent* event) {
-    if (hasUnsavedData() &&
-        MsgBox(QStringLiteral("You have unsaved data in the memory. Do you really want to close "
-                              "this editor?"),
-               MsgButtons::YesNo, MsgIcon::None, QStringLiteral("Continue?")) == MsgAnswer::No) {
+    if (!mayDiscard()) {
         // A refused "back to main menu" must not bring the menu back on a
         // later close by the close box.
         UnloadGranted = false;

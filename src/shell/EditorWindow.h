@@ -46,7 +46,8 @@ public:
     // Closes this editor (with the question) and, when that went through,
     // shows the other editor through `show` (one of the Show* factories).
     void switchTo(QWidget* (*show)());
-    // File menu "&Exit": ends the program at once, without the question.
+    // File menu "&Exit": ends the program at once; with unsaved data only
+    // after the same question a close asks, and No keeps the editor open.
     void exitProgram();
 
 protected:
@@ -95,6 +96,9 @@ protected:
     }
 
 private:
+    // Whether the unsaved data may go: true without any, else the answer to
+    // the unsaved-data question.
+    bool mayDiscard() const;
     void beginBusy();
     void endBusy();
 };

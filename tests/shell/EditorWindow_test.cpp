@@ -82,11 +82,13 @@ TEST_F(EditorClose, ARefusedBackToMainIsForgotten) {
     EXPECT_FALSE(menuShown());
 }
 
-TEST_F(EditorClose, ExitEndsTheProgramWithoutTheQuestion) {
+TEST_F(EditorClose, ExitWithUnsavedDataAsksAndNoKeepsTheEditor) {
     editor->unsaved = true;
+    platform.answer(MsgAnswer::No);
     Child<QAction>(editor, "mnu_file_exit")->trigger();
-    EXPECT_EQ(platform.programEnds, 1);
-    EXPECT_TRUE(platform.boxes.empty());
+    expectQuestion();
+    EXPECT_EQ(platform.programEnds, 0);
+    EXPECT_TRUE(editor->isVisible());
 }
 
 TEST_F(EditorClose, SwitchingOpensTheOtherEditorOnlyAfterTheClose) {

@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 
 bool ShowActive(QWidget* window) {
@@ -14,6 +16,14 @@ void ClickRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers) {
     list->scrollToItem(list->item(row));
     const QPoint centre = list->visualItemRect(list->item(row)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, centre);
+}
+
+void ClickMenuEntry(QWidget* window, QAction* entry) {
+    auto* menu = qobject_cast<QMenu*>(entry->parent());
+    auto* bar = window->findChild<QMenuBar*>();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+    if (QTest::qWaitFor([menu] { return menu->isVisible(); }))
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
 }
 
 void Click(QAbstractButton* button) {

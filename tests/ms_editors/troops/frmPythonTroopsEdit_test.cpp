@@ -405,7 +405,7 @@ TEST_F(PythonTroopsEditing, ScanLeavesEveryTroopThatReadsBackAndCounts) {
     EXPECT_TRUE(plat.modalWindows.isEmpty());
 }
 
-TEST_F(PythonTroopsEditing, ClosingAsksWhileChangesAreUnsavedExitDoesNot) {
+TEST_F(PythonTroopsEditing, ClosingAndExitAskWhileChangesAreUnsaved) {
     select("farmer");
     box("txtTroopName")->setText(QStringLiteral("Farmhand"));
     ASSERT_TRUE(window->UpdatePythonTroop(false));
@@ -421,11 +421,13 @@ TEST_F(PythonTroopsEditing, ClosingAsksWhileChangesAreUnsavedExitDoesNot) {
     plat.answer(MsgAnswer::No);
     trigger("mnu_editor_items");
     EXPECT_FALSE(hasTopLevel(QStringLiteral("frmPythonItems")));
-    // Exit ends the program without the question.
+    // Exit asks the same question; No keeps the editor open.
+    ASSERT_TRUE(ShowActive(window));
     const size_t asked = plat.boxes.size();
-    trigger("mnu_file_exit");
-    EXPECT_EQ(plat.programEnds, 1);
-    EXPECT_EQ(plat.boxes.size(), asked);
+    plat.answer(MsgAnswer::No);
+    ClickMenuEntry(window, get<QAction>("mnu_file_exit"));
+    EXPECT_EQ(plat.boxes.size(), asked + 1);
+    EXPECT_EQ(plat.programEnds, 0);
 
     plat.answer(MsgAnswer::Yes);
     trigger("mnu_file_mainmenu");
