@@ -7,6 +7,30 @@ namespace {
 enum FactionWord { IdWord = 1, NameWord = 2, LabelWord = 3, ColourWordIndex = 4 };
 constexpr std::uint64_t ColourBits = 0xFFFFFF;
 
+// The label flag is bit 0 of word 3; the game keeps other bits there (a
+// rating in 0xFF00), which the box must neither show nor lose. A word that is
+// no number is taken as a set flag, as any text but "0" always was.
+std::optional<std::uint64_t> FlagBits(const QString& word) {
+    PendingFailure ignored;
+    return BitsWord(word, ignored);
+}
+
+bool HidesLabel(const QString& word) {
+    const std::optional<std::uint64_t> bits = FlagBits(word);
+    return bits ? (*bits & 1) != 0 : word != QLatin1String("0");
+}
+
+QString LabelFlagWord(const QString& stored, bool hide) {
+    const std::optional<std::uint64_t> bits = FlagBits(stored);
+    if (!bits)
+        return hide ? QStringLiteral("1") : QStringLiteral("0");
+    return QString::number(hide ? *bits | 1 : *bits & ~std::uint64_t{1});
+}
+
+QString RelationField(qsizetype faction) {
+    return QStringLiteral("Relation to faction %1").arg(faction);
+}
+
 std::uint64_t Rgb(int red, int green, int blue) {
     return (static_cast<std::uint64_t>(red & 0xFF) << 16) |
            (static_cast<std::uint64_t>(green & 0xFF) << 8) |
@@ -35,7 +59,7 @@ FactionRead DecodeFaction(const QString& line1, const QString& relationLine, int
     LineWords w(line1, failure);
     r.id = w.text(IdWord);
     r.name = w.text(NameWord);
-    r.hideLabel = w.text(LabelWord) != QLatin1String("0");
+    r.hideLabel = HidesLabel(w.text(LabelWord));
     read.colourWord = w.text(ColourWordIndex);
     const std::uint64_t colour = w.bits(ColourWordIndex);
     r.red = static_cast<int>((colour >> 16) & 0xFF);
@@ -71,7 +95,7 @@ EncodeFaction(const FactionRecord& r, const QString& storedLine1, const QString&
     if (r.name != o.name)
         w[NameWord] = r.name;
     if (r.hideLabel != o.hideLabel)
-        w[LabelWord] = r.hideLabel ? QStringLiteral("1") : QStringLiteral("0");
+        w[LabelWord] = LabelFlagWord(w[LabelWord], r.hideLabel);
     w[ColourWordIndex] = ColourWord(old.colourWord, r.red, r.green, r.blue);
 
     if (r.relations == o.relations)
@@ -98,6 +122,17 @@ QString FactionProblem(const FactionRecord& record) {
     QList<TypedWord> words = {{QStringLiteral("Faction ID"), record.id},
                               {QStringLiteral("Name"), record.name}};
     for (qsizetype j = 1; j < record.relations.size(); ++j)
-        words.append({QStringLiteral("Relation to faction %1").arg(j), record.relations.at(j)});
+        words.append({RelationField(j), record.relations.at(j)});
     return TypedWordsProblem(words);
+}
+
+QString RelationProblem(int faction, const QString& text) {
+    const QString field = RelationField(faction);
+    if (QString problem = TypedWordProblem({field, text}); !problem.isEmpty())
+        return problem;
+    // The game takes the value times 100; anything else is no relation.
+    const std::optional<double> value = DecimalWord(text);
+    if (!value || *value < -1.0 || *value > 1.0)
+        return QStringLiteral("'%1' must be a number from -1.0 to 1.0!").arg(field);
+    return QString();
 }

@@ -9,14 +9,15 @@
 #include <utility>
 
 // The two lines of a faction of factions.txt. Line 1, cut at single blanks:
-// a lead word, id, name, label flag ("0" shows the label), colour (0xRRGGBB as a
-// decimal number, bits above 24 kept), and whatever follows. Line 2: a blank,
-// then the relations to faction 0, 1, 2 ... each followed by a blank and parted
-// by two blanks.
+// a lead word, id, name, flag word (bit 0 set: the label is always hidden; the
+// other bits are the game's and stay), colour (0xRRGGBB as a decimal number,
+// bits above 24 kept), and whatever follows. Line 2: a blank, then the
+// relations to faction 0, 1, 2 ... each followed by a blank and parted by two
+// blanks.
 struct FactionRecord {
     QString id;
     QString name;
-    bool hideLabel = false; // any label word but "0"
+    bool hideLabel = false; // bit 0 of the flag word (a word that is no number: any but "0")
     int red = 0;            // 0-255, the colour bars
     int green = 0;
     int blue = 0;
@@ -42,11 +43,12 @@ FactionRead DecodeFaction(const QString& line1, const QString& relationLine, int
                           PendingFailure& failure);
 
 // The two lines built from `record` on the stored ones: words whose field is
-// unchanged stay as stored (a label word other than "0"/"1" included), the
-// colour word as ColourWord gives it, the words after the colour as they stood;
-// the relation line stays as stored unless a relation changed, then it is
-// written in the game's layout. Raises 9 and gives nothing when the stored
-// lines are not complete.
+// unchanged stay as stored, the flag word changes bit 0 alone when the label
+// box changed (a word that is no number becomes "0" or "1"), the colour word
+// as ColourWord gives it, the words after the colour as they stood; the
+// relation line stays as stored unless a relation changed, then it is written
+// in the game's layout. Raises 9 and gives nothing when the stored lines are
+// not complete.
 std::optional<std::pair<QString, QString>> EncodeFaction(const FactionRecord& record,
                                                          const QString& storedLine1,
                                                          const QString& storedRelationLine,
@@ -60,3 +62,7 @@ QString ColourWord(const QString& storedWord, int red, int green, int blue);
 // The message that refuses `record` (an id, name or relation that would shift
 // its line), or the empty text.
 QString FactionProblem(const FactionRecord& record);
+// The message that refuses `text` typed as the relation to faction `faction`
+// (a value that would shift the line, or no number from -1.0 to 1.0), or the
+// empty text.
+QString RelationProblem(int faction, const QString& text);

@@ -2,6 +2,8 @@
 
 #include "text_editors/troops/TroopRecord.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 
 namespace {
@@ -39,6 +41,30 @@ std::optional<int> IndexWord(QStringView word, PendingFailure& failure) {
 
 std::optional<std::uint64_t> BitsWord(QStringView word, PendingFailure& failure) {
     return ParseTroopU64(word, failure);
+}
+
+std::optional<double> DecimalWord(QStringView word) {
+    static const QRegularExpression number(
+        QStringLiteral(R"(^[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?$)"));
+    if (!number.match(word.toString()).hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    const double value = word.toDouble(&ok);
+    return ok ? std::optional<double>(value) : std::nullopt;
+}
+
+std::optional<int> CountWord(QStringView word) {
+    PendingFailure ignored;
+    if (word.startsWith(u'-'))
+        return std::nullopt;
+    const std::optional<std::int64_t> value = ParseTroopInt(word, 0, INT32_MAX, ignored);
+    return value ? std::optional<int>(static_cast<int>(*value)) : std::nullopt;
+}
+
+QString CountWordProblem(const TypedWord& word) {
+    if (CountWord(word.text))
+        return QString();
+    return QStringLiteral("'%1' must be a whole number of 0 or more!").arg(word.box);
 }
 
 LineWords::LineWords(const QString& line, PendingFailure& failure)

@@ -36,6 +36,17 @@ std::optional<int> IndexWord(QStringView word, PendingFailure& failure);
 // value and failure 13 or 6 otherwise.
 std::optional<std::uint64_t> BitsWord(QStringView word, PendingFailure& failure);
 
+// A decimal number word as the game reads positions and relations: an optional
+// sign, digits with an optional fraction, an optional exponent ("-3", "12.5",
+// "0.500000", ".5"). No value for anything else.
+std::optional<double> DecimalWord(QStringView word);
+
+// A member count word: a whole number of 0 or more in the game's 32-bit range.
+// No value for anything else, a minus sign included.
+std::optional<int> CountWord(QStringView word);
+// The message that refuses `word` as a member count (CountWord), or the empty text.
+QString CountWordProblem(const TypedWord& word);
+
 // The words of a record line, read one at a time by a decoder. A word the line
 // lacks raises 9, a number word that cannot be read 13 or 6; either makes the
 // record incomplete, and the reader gives a stand-in value so the rest of the

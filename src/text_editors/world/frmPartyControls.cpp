@@ -1,10 +1,22 @@
 #include "text_editors/world/frmPartyControls.h"
 
 #include "platform/Failure.h"
+#include "platform/TextFile.h"
 #include "platform/gui/Controls.h"
 #include "platform/gui/ToggleList.h"
+#include "shell/EditorMessages.h"
 
 #include <algorithm>
+
+bool RefuseUnstorable(const QList<TypedWord>& words, const QString& file) {
+    for (const TypedWord& word : words) {
+        if (const QString c = FirstUnstorableChar(word.text); !c.isEmpty()) {
+            RefuseUnstorableChar(word.box, c, file);
+            return true;
+        }
+    }
+    return false;
+}
 
 void ShowRow(ComboBox* combo, int index, PendingFailure& failure, MinusOne minusOne) {
     combo->setListIndex(index);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "text_editors/world/PartyFlags.h"
+#include "text_editors/world/WorldWords.h"
 
 #include <array>
 
@@ -8,6 +9,10 @@ class CheckBox;
 class ComboBox;
 class PendingFailure;
 class ToggleList;
+
+// Refuses the first of `words` that holds a character `file` cannot store,
+// with the box that names its field; returns whether one did.
+bool RefuseUnstorable(const QList<TypedWord>& words, const QString& file);
 
 // What a stored -1 means to a list: "no row" in parties.txt; in a template's
 // words it is no index of any row and is reported like any other.

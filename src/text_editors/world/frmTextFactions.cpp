@@ -9,6 +9,7 @@
 #include "shell/modMain.h"
 #include "text_editors/world/FactionTables.h"
 #include "text_editors/world/WorldWords.h"
+#include "text_editors/world/frmPartyControls.h"
 #include "textfiles/modTextFactions.h"
 
 #include <QFrame>
@@ -210,11 +211,9 @@ void frmTextFactions::cmdUpdRel_Click() {
         ShowInformation(QStringLiteral("No faction selected!"));
         return;
     }
-    // A value that would shift the relation line is refused where it is typed,
-    // not only at the next update.
-    const QString problem =
-        TypedWordProblem({QStringLiteral("Relation to faction %1").arg(row + 1), txtRel->text()});
-    if (!problem.isEmpty()) {
+    // A value that would shift the relation line, or that is no relation the
+    // game can read, is refused where it is typed, not only at the next update.
+    if (const QString problem = RelationProblem(row + 1, txtRel->text()); !problem.isEmpty()) {
         RefuseInput(problem);
         return;
     }
@@ -235,8 +234,12 @@ void frmTextFactions::UpdateFactions() {
     if (!m_shown || !m_shown->complete)
         return;
     FactionRecord record = m_shown->record;
-    record.id = txtFacID->text();
-    record.name = txtFacName->text();
+    record.id = txtFacID->ruledText();
+    record.name = txtFacName->ruledText();
+    if (RefuseUnstorable(
+            {{QStringLiteral("Faction ID"), record.id}, {QStringLiteral("Name"), record.name}},
+            QStringLiteral("factions.txt")))
+        return;
     record.hideLabel = chkLabel->value();
     record.red = ScrollBarR->value();
     record.green = ScrollBarG->value();

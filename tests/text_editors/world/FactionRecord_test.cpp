@@ -52,8 +52,12 @@ TEST(FactionRecordTest, ChangesWriteOnlyTheirWords) {
              r.hideLabel = true;
          },
          "0 fac_k K 1 11184810 ", Relations},
-        {"a label word 2 cleared", "0 fac_a A 2 0 ", Relations,
-         [](FactionRecord& r) { r.hideLabel = false; }, "0 fac_a A 0 0 ", Relations},
+        // The label flag is bit 0 of a word whose other bits stay.
+        {"label ticked", "0 fac_outlaws Outlaws 33280 8947848 ", Relations,
+         [](FactionRecord& r) { r.hideLabel = true; }, "0 fac_outlaws Outlaws 33281 8947848 ",
+         Relations},
+        {"label cleared", "0 fac_a A 33281 0 ", Relations,
+         [](FactionRecord& r) { r.hideLabel = false; }, "0 fac_a A 33280 0 ", Relations},
         {"colour: the bits above 24 stay", "0 fac_a A 0 4278233855 x ", Relations,
          [](FactionRecord& r) { r.blue = 0; }, "0 fac_a A 0 4278233600 x ", Relations},
         // The relation to faction 0 stays as stored; the line takes the

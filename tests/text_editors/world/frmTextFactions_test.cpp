@@ -62,9 +62,9 @@ TEST_F(FactionEditorTest, SelectingShowsTheFaction) {
     EXPECT_TRUE(child<QGroupBox>("frameFaction")->isEnabled());
     EXPECT_EQ(box("txtFacID")->text(), "fac_order");
     EXPECT_EQ(box("txtFacName")->text(), "Order_of_the_Lance");
-    // Label word 2 shows as checked; colour 0xFF00FFFF shows its low 24 bits on
-    // the bars and the stored word in the box.
-    EXPECT_TRUE(child<CheckBox>("chkLabel")->value());
+    // Flag word 2 leaves bit 0, the label flag, clear; colour 0xFF00FFFF shows
+    // its low 24 bits on the bars and the stored word in the box.
+    EXPECT_FALSE(child<CheckBox>("chkLabel")->value());
     EXPECT_EQ(child<QScrollBar>("ScrollBarR")->value(), 0);
     EXPECT_EQ(child<QScrollBar>("ScrollBarG")->value(), 255);
     EXPECT_EQ(child<QScrollBar>("ScrollBarB")->value(), 255);
@@ -188,6 +188,12 @@ TEST_F(FactionEditorTest, RelationsChangeOnlyTheShownFactionsLine) {
     EXPECT_EQ(platform.boxes.back().title, "Information...");
     list("lstRelations")->setListIndex(1);
     EXPECT_EQ(box("txtRel")->text(), "1.000000");
+    // So is a value that is no relation the game reads.
+    for (const char* typed : {"abc", "1.5"}) {
+        box("txtRel")->setText(typed);
+        button("cmdUpdRel")->click();
+        EXPECT_EQ(lastBox(), "'Relation to faction 2' must be a number from -1.0 to 1.0!");
+    }
     platform.boxes.clear();
     button("cmdUpdate")->click();
     EXPECT_EQ(platform.boxes.size(), 0u);
@@ -272,6 +278,20 @@ TEST_F(FactionEditorTest, ClicksAndKeysOnTheShownWindow) {
 
     action("mnu_file_exit")->trigger();
     EXPECT_EQ(platform.programEnds, 1);
+
+    // The label box ticks and clears bit 0 alone of fac_order's flag word 2.
+    ClickRow(list("lstFactions"), 2);
+    for (const char* word : {"3", "2"}) {
+        Click(child<CheckBox>("chkLabel"));
+        Click(button("cmdUpdate"));
+        EXPECT_EQ(FactionLine[2].section(' ', 3, 3), word);
+    }
+    // With updated factions Exit asks first; No keeps the editor open.
+    platform.answer(MsgAnswer::No);
+    ClickMenuEntry(window, action("mnu_file_exit"));
+    EXPECT_EQ(lastBox(), UnsavedQuestion);
+    EXPECT_EQ(platform.programEnds, 1);
+    EXPECT_TRUE(window->isVisible());
 }
 
 } // namespace
