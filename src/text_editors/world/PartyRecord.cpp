@@ -162,6 +162,17 @@ QString PartyProblem(const PartyRecord& edited, const PartyRecord& stored) {
     for (qsizetype m = 0; m < edited.members.size(); ++m)
         words.append({QStringLiteral("Count of member %1").arg(m + 1), edited.members.at(m).count});
     QString problem = TypedWordsProblem(words);
+    // The game reads the position (words 3 and 4 above) as numbers and the
+    // counts (the words after them) as whole numbers.
+    for (const TypedWord& position : words.mid(3, 2)) {
+        if (problem.isEmpty() && !DecimalWord(position.text))
+            problem =
+                QStringLiteral("'%1' must be a number, such as 12.5 or -3!").arg(position.box);
+    }
+    for (const TypedWord& count : words.mid(5)) {
+        if (problem.isEmpty())
+            problem = CountWordProblem(count);
+    }
     for (qsizetype m = stored.members.size(); problem.isEmpty() && m < edited.members.size(); ++m) {
         if (edited.members.at(m).troop < 0)
             problem = QStringLiteral("Choose a troop for member %1!").arg(m + 1);

@@ -71,5 +71,6 @@ std::optional<QString> EncodeParty(const PartyRecord& record, const QString& sto
 void SetShownMembers(PartyRecord& record, const QList<PartyMember>& shown);
 
 // The message that refuses `edited` (a typed word that would shift the line, a
+// position that is no number, a count that is no whole number of 0 or more, a
 // new member without a troop), or the empty text; `stored` is the record shown.
 QString PartyProblem(const PartyRecord& edited, const PartyRecord& stored);

@@ -173,6 +173,10 @@ QString PartyTemplateProblem(const PartyTemplateRecord& record, const QString& g
         words.append({QStringLiteral("Max. of member %1").arg(k + 1), record.members[k].max});
     }
     QString problem = TypedWordsProblem(words);
+    for (const TypedWord& count : words.mid(3)) {
+        if (problem.isEmpty())
+            problem = CountWordProblem(count);
+    }
     const std::pair<const char*, const QString*> loot[] = {{"Carry gold", &goldText},
                                                            {"Carry goods", &goodsText}};
     for (const auto& [box, text] : loot) {

@@ -68,6 +68,7 @@ std::optional<QString> EncodePartyTemplate(const PartyTemplateRecord& record, co
 std::optional<int> LootValue(const QString& text);
 
 // The message that refuses the update (a typed word that would shift the line,
-// a gold or goods box that holds no number), or the empty text.
+// a minimum or maximum that is no whole number of 0 or more, a gold or goods box
+// that holds no number), or the empty text.
 QString PartyTemplateProblem(const PartyTemplateRecord& record, const QString& goldText,
                              const QString& goodsText);

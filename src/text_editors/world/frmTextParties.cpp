@@ -293,8 +293,8 @@ void frmTextParties::fillControls(const PartyRecord& r, PendingFailure& failure)
 
 PartyRecord frmTextParties::readControls(const PartyRecord& shown) const {
     PartyRecord r = shown;
-    r.id = txtPartiesID->text();
-    r.name = txtPartiesName->text();
+    r.id = txtPartiesID->ruledText();
+    r.name = txtPartiesName->ruledText();
     r.flags.rows = flagControls().rows();
     r.flags.icon = cmbIcon->listIndex();
     r.menu = txtMenu->text();
@@ -318,6 +318,11 @@ void frmTextParties::UpdateParty() {
     if (!m_shown || !m_shown->complete)
         return;
     const PartyRecord record = readControls(m_shown->record);
+    if (RefuseUnstorable({{QStringLiteral("Party ID"), record.id},
+                          {QStringLiteral("Name"), record.name},
+                          {QStringLiteral("Menu"), record.menu}},
+                         QStringLiteral("parties.txt")))
+        return;
     if (const QString problem = PartyProblem(record, m_shown->record); !problem.isEmpty()) {
         RefuseInput(problem);
         return;

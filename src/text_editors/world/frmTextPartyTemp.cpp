@@ -221,8 +221,8 @@ void frmTextPartyTemp::UpdatePT() {
     if (!m_shown || !m_shown->complete)
         return;
     PartyTemplateRecord r = m_shown->record;
-    r.id = txtPTID->text();
-    r.name = txtPTName->text();
+    r.id = txtPTID->ruledText();
+    r.name = txtPTName->ruledText();
     r.menu = txtPTMenu->text();
     r.faction = cmbPTFactions->listIndex();
     r.flags.rows = flagControls().rows();
@@ -231,6 +231,18 @@ void frmTextPartyTemp::UpdatePT() {
     for (std::size_t k = 0; k < TemplateSlotCount; ++k)
         r.members[k] = {cmbPTTroops[k]->listIndex(), txtPTMin[k]->text(), txtPTMax[k]->text(),
                         chkPTPrisoner[k]->value()};
+    if (RefuseUnstorable({{QStringLiteral("PT ID"), r.id},
+                          {QStringLiteral("PT name"), r.name},
+                          {QStringLiteral("Menu"), r.menu}},
+                         QStringLiteral("party_templates.txt")))
+        return;
+    // The key rule holds for pasted and dropped text too.
+    for (const auto& [box, field] : {std::pair{txtGold, "Carry gold"}, {txtGoods, "Carry goods"}}) {
+        if (!box->keepsKeyRule()) {
+            RefuseDigitsOnly(QLatin1String(field));
+            return;
+        }
+    }
     if (const QString problem = PartyTemplateProblem(r, txtGold->text(), txtGoods->text());
         !problem.isEmpty()) {
         RefuseInput(problem);

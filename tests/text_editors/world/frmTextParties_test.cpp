@@ -302,10 +302,14 @@ TEST_F(PartyEditorTest, BoxesThatWouldBreakTheLineRefuseTheUpdate) {
     } rows[] = {
         {[&] { box("txtMenu")->setText("a b"); },
          "'Menu' must not be empty or hold blanks or line breaks!"},
-        {[&] { box("txtPartiesName")->setText("Two\r\nLines"); },
-         "'Name' must not be empty or hold blanks or line breaks!"},
         {[&] { member<QLineEdit>("txtPTMin", 1)->setText(""); },
          "'Count of member 2' must not be empty or hold blanks or line breaks!"},
+        {[&] { box("txtPartiesName")->setText("Čech"); },
+         "'Name' holds the character \"Č\", which parties.txt can't store, so nothing was "
+         "stored. Please correct it!"},
+        {[&] { box("txtPosX")->setText("abc"); }, "'Pos X' must be a number, such as 12.5 or -3!"},
+        {[&] { member<QLineEdit>("txtPTMin", 0)->setText("-3"); },
+         "'Count of member 1' must be a whole number of 0 or more!"},
         {[&] {
              bar()->setValue(3);
              member<QLineEdit>("txtPTMin", 2)->setText("5");
@@ -317,7 +321,7 @@ TEST_F(PartyEditorTest, BoxesThatWouldBreakTheLineRefuseTheUpdate) {
         platform.boxes.clear();
         row.edit();
         update();
-        EXPECT_EQ(platform.boxTexts(), QStringList{QLatin1String(row.message)});
+        EXPECT_EQ(platform.boxTexts(), QStringList{QString::fromUtf8(row.message)});
         EXPECT_EQ(PartyLine[Camp], original[Camp]);
         EXPECT_FALSE(window->UnsavedParties);
     }

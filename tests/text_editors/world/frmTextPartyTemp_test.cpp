@@ -6,6 +6,7 @@
 #include "text_editors/world/frmTextPartyTemp.h"
 #include "textfiles/modTextPartyTemp.h"
 
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTest>
@@ -185,8 +186,13 @@ TEST_F(TemplateEditor, EditedFieldsWriteTheirWords) {
     // A box that would shift the line refuses the update.
     const QString kept = PartyTempLine[Patrol];
     for (const auto& [name, text, message] :
-         {std::tuple{"txtGoods", "1x", "'Carry goods' must be a number from 0 to 255!"},
-          {"txtPTMenu", "a b", "'Menu' must not be empty or hold blanks or line breaks!"}}) {
+         {std::tuple{"txtGoods", "1x",
+                     "'Carry goods' may hold digits only, so nothing was stored. Please correct "
+                     "it!"},
+          {"txtPTMenu", "a b", "'Menu' must not be empty or hold blanks or line breaks!"},
+          {"txtPTName", "中文",
+           "'PT name' holds the character \"中\", which party_templates.txt "
+           "can't store, so nothing was stored. Please correct it!"}}) {
         select(Patrol);
         box(name)->setText(text);
         update();
@@ -215,6 +221,31 @@ TEST_F(TemplateEditor, FlagRowsAndLootBoxesTakeClicksAndKeys) {
     Click(button("cmdUpdatePT"));
     EXPECT_EQ(PartyTempLine[Patrol].section(' ', 2, 2),
               QString::number((5ull << 56) | (255ull << 48) | 0x3100 | 2));
+
+    // Pasted and typed text keep the boxes' rules: an id's blank becomes "_";
+    // the rest is refused, naming the box.
+    const QString kept = PartyTempLine[Patrol];
+    const QString negative = "' must be a whole number of 0 or more!";
+    for (const auto& [edited, text, pasted, refusal] :
+         {std::tuple{box("txtPTID"), "practice crossbow", true, QString()},
+          {box("txtGold"), "1x", true,
+           "'Carry gold' may hold digits only, so nothing was stored. Please correct it!"},
+          {boxes("txtPTMin")[0], "-3", false, "'Min. of member 1" + negative},
+          {boxes("txtPTMax")[1], "-3", true, "'Max. of member 2" + negative}}) {
+        select(Patrol);
+        edited->setFocus();
+        edited->selectAll();
+        QApplication::clipboard()->setText(text);
+        pasted ? QTest::keyClick(edited, Qt::Key_V, Qt::ControlModifier)
+               : QTest::keyClicks(edited, text);
+        platform.boxes.clear();
+        Click(button("cmdUpdatePT"));
+        EXPECT_EQ(lastBox(), refusal) << text;
+        EXPECT_EQ(PartyTempLine[Patrol],
+                  refusal.isEmpty() ? QString(kept).replace("pt_patrol", "practice_crossbow")
+                                    : kept);
+        PartyTempLine[Patrol] = kept;
+    }
 }
 
 TEST_F(TemplateEditor, SaveKeepsTheMarkUntilTheFileIsWritten) {
