@@ -11,6 +11,7 @@ QStringList FactionRelLine;
 QStringList FactionID;
 QStringList FactionName;
 bool FactionsComplete = false;
+bool FactionsShifted = false;
 QStringList FactionsTail;
 LineEnds FactionsLineEnds;
 
@@ -43,6 +44,12 @@ bool BeginsFaction(const QString& line) {
     return LineWord(line, 1).value_or(QString()).startsWith(QLatin1String("fac_"));
 }
 
+// The game and the faction editor write the relations as a blank and each
+// value followed by a blank.
+bool IsRelationLine(const QString& line) {
+    return line.startsWith(QLatin1Char(' ')) && !BeginsFaction(line);
+}
+
 } // namespace
 
 bool LoadTextFactions() {
@@ -59,6 +66,19 @@ bool LoadTextFactions() {
         FactionLine.append(file.next(failure));
         firstLines.append(file.lineNumber());
         FactionRelLine.append(file.next(failure));
+        // A line lost or put in shifts every faction after it by one line, so
+        // relation lines stand where faction lines belong, or the other way.
+        const QString record = QStringLiteral(" of faction ") + QString::number(i);
+        if (!BeginsFaction(FactionLine.last())) {
+            file.noteShifted(firstLines.last(),
+                             QStringLiteral(", the first line") + record +
+                                 QStringLiteral(", holds no faction id (fac_...) as its second "
+                                                "word"));
+        } else if (!IsRelationLine(FactionRelLine.last())) {
+            file.noteShifted(file.lineNumber(),
+                             QStringLiteral(", the relation line") + record +
+                                 QStringLiteral(", is no line of relation values"));
+        }
     }
     const int read = int(FactionLine.size());
     FactionMax = RecordsHeld(count, read) - 1;
@@ -82,15 +102,15 @@ bool LoadTextFactions() {
     }
     FactionsTail = file.rest();
     FactionsComplete = file.complete();
+    FactionsShifted = file.shifted();
     FactionsLineEnds = file.lineEnds();
     file.tellDamage(BeginsFaction);
     ReportPending(failure, QStringLiteral("LoadTextFactions"));
-    return FactionsComplete;
+    return FactionsComplete && !FactionsShifted;
 }
 
 bool SaveTextFactions() {
-    if (!FactionsComplete) {
-        ShowNotSavedIncomplete(FactionsFile);
+    if (!MaySaveCountedFile(FactionsFile, FactionsComplete, FactionsShifted)) {
         return false;
     }
     QStringList lines;

@@ -17,12 +17,17 @@ extern QStringList FactionRelLine;
 extern QStringList FactionID;   // empty for faction 0
 extern QStringList FactionName; // empty for faction 0
 
-// Returns whether the whole file was read.
+// Returns whether the whole file was read, every record in its place. A
+// faction line or relation line out of place (a line lost or put in) is told
+// by line and faction.
 bool LoadTextFactions();
 
 // Whether the last load read every record the count line announced; a save
 // must not write a half-read file over the whole one.
 extern bool FactionsComplete;
+// Whether the last load read the records shifted (a line lost or put in); a
+// save must not write such records over the file either.
+extern bool FactionsShifted;
 // The lines after the last record read (normally the closing "0 " line), or,
 // when the count line is no number, every line after it.
 extern QStringList FactionsTail;
@@ -32,6 +37,7 @@ extern LineEnds FactionsLineEnds;
 // Offers the backup and writes factions.txt: line 1, line 2 as read, both lines
 // of every faction, then FactionsTail, every line ending as it did ("0 " with
 // the file's usual line end when nothing followed the factions); reports. A
-// file the last load did not read whole is not written (the user is told).
+// file the last load did not read whole or read shifted is not written (the
+// user is told).
 // Returns whether the file now holds the tables.
 bool SaveTextFactions();

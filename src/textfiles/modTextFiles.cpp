@@ -101,8 +101,8 @@ QString LoadNotes::line(qsizetype number) const {
            m_fileName;
 }
 
-void LoadNotes::show() const {
-    if (m_notes.isEmpty()) {
+void LoadNotes::show(const QString& dropped) const {
+    if (m_notes.isEmpty() && dropped.isEmpty()) {
         return;
     }
     QString text = m_notes.mid(0, NotesTold).join(QStringLiteral("\r\n\r\n"));
@@ -114,9 +114,65 @@ void LoadNotes::show() const {
                            : QStringLiteral(" more places of your ") + m_fileName +
                                  QStringLiteral(" are damaged like these."));
     }
+    if (!dropped.isEmpty()) {
+        text += (text.isEmpty() ? QString() : QStringLiteral("\r\n\r\n")) + dropped;
+    }
     text += QStringLiteral("\r\n\r\nPlease check your ") + m_fileName +
             QStringLiteral(" before you hit the save button in the ") + m_editor + QLatin1Char('.');
     MsgBox(text, MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
+DroppedLines::DroppedLines(const QString& fileName, const QString& kind)
+    : m_fileName(fileName), m_kind(kind) {}
+
+void DroppedLines::add(qsizetype number, const QString& text, const QString& where) {
+    if (m_first.size() < NotesTold) {
+        m_first.append(QStringLiteral("Line ") + QString::number(number) + QStringLiteral(", ") +
+                       where + QStringLiteral(": ") + text);
+    }
+    ++m_count;
+}
+
+QString DroppedLines::told() const {
+    if (m_count == 0) {
+        return QString();
+    }
+    const bool one = m_count == 1;
+    QString text =
+        QString::number(m_count) +
+        (one ? QStringLiteral(" line of your ") : QStringLiteral(" lines of your ")) + m_fileName +
+        (one ? QStringLiteral(" belongs to no ") : QStringLiteral(" belong to no ")) + m_kind +
+        (one ? QStringLiteral(", so a save would drop it; the save asks first:")
+             : QStringLiteral(", so a save would drop them; the save asks first:"));
+    text += QStringLiteral("\r\n") + m_first.join(QStringLiteral("\r\n"));
+    const qsizetype more = m_count - m_first.size();
+    if (more > 0) {
+        text += QStringLiteral("\r\n... and ") + QString::number(more) +
+                (more == 1 ? QStringLiteral(" more line.") : QStringLiteral(" more lines."));
+    }
+    return text;
+}
+
+bool DroppedLines::maySave() const {
+    if (m_count == 0) {
+        return true;
+    }
+    const bool one = m_count == 1;
+    return MsgBox(QString::number(m_count) +
+                      (one ? QStringLiteral(" line of ") : QStringLiteral(" lines of ")) +
+                      m_fileName +
+                      (one ? QStringLiteral(" belongs to no ") : QStringLiteral(" belong to no ")) +
+                      m_kind + QStringLiteral(" and would be lost. Save anyway?"),
+                  MsgButtons::YesNo, MsgIcon::Exclamation,
+                  QStringLiteral("Continue?")) == MsgAnswer::Yes;
+}
+
+bool DroppedLines::afterSave(bool saved) {
+    if (saved) {
+        m_first.clear();
+        m_count = 0;
+    }
+    return saved;
 }
 
 bool ReadModuleTextFile(const QString& fileName, QStringList& lines, PendingFailure& failure,
@@ -124,13 +180,22 @@ bool ReadModuleTextFile(const QString& fileName, QStringList& lines, PendingFail
     return ReadTextLines(ModuleFolder + fileName, lines, failure, ends);
 }
 
-void ShowNotSavedIncomplete(const QString& fileName) {
+bool MaySaveCountedFile(const QString& fileName, bool complete, bool shifted) {
+    if (complete && !shifted) {
+        return true;
+    }
     MsgBox(QStringLiteral("Your ") + fileName +
-               QStringLiteral(" was not read completely when the editor opened (the file is "
-                              "missing, line 2 is no number, or the file ends before the last "
-                              "record line 2 announces). Saving would cut the file short, so "
-                              "nothing has been saved."),
+               (!complete ? QStringLiteral(" was not read completely when the editor opened (the "
+                                           "file is missing, line 2 is no number, or the file "
+                                           "ends before the last record line 2 announces). "
+                                           "Saving would cut the file short")
+                          : QStringLiteral(" was read shifted when the editor opened (a line is "
+                                           "missing or one too many, so lines stand where "
+                                           "others belong). Saving would write records over "
+                                           "the wrong lines")) +
+               QStringLiteral(", so nothing has been saved."),
            MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Not saved..."));
+    return false;
 }
 
 bool SaveModuleTextFile(const QString& fileName, const QStringList& lines,
@@ -225,6 +290,18 @@ QString CountedFile::next(PendingFailure& failure) {
 
 void CountedFile::noteRecord(qsizetype line, const QString& note) {
     m_notes.add(m_notes.line(line) + note + QStringLiteral(":\r\n") + m_lines.value(line - 1));
+}
+
+void CountedFile::noteShifted(qsizetype line, const QString& note) {
+    if (m_shifted || m_pastEnd) {
+        return;
+    }
+    m_shifted = true;
+    m_notes.add(m_notes.line(line) + note + QStringLiteral(":\r\n") + m_lines.value(line - 1) +
+                QStringLiteral("\r\nA line may be missing or one too many, so the ") + m_kinds +
+                QStringLiteral(" from here on were read shifted; the ") + m_editor +
+                QStringLiteral(" will not save this file, as that would write them over the "
+                               "wrong lines."));
 }
 
 void CountedFile::tellDamage(bool (*beginsRecord)(const QString& line)) {

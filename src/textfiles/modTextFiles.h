@@ -54,13 +54,41 @@ public:
     bool isEmpty() const { return m_notes.isEmpty(); }
     // "Line 14 of your troops.txt" (lines counted from 1).
     QString line(qsizetype number) const;
-    // Shows the box, if anything was noted.
-    void show() const;
+    // Shows the box, if anything was noted or `dropped` (a paragraph told
+    // whole after the notes, DroppedLines::told) is not empty.
+    void show(const QString& dropped = QString()) const;
 
 private:
     QString m_fileName;
     QString m_editor;
     QStringList m_notes;
+};
+
+// The lines of a file that belong to no record, which a save of the tables
+// does not write: named at load, and asked about before a save drops them.
+class DroppedLines {
+public:
+    // `kind` names the records ("troop", "item").
+    DroppedLines(const QString& fileName = QString(), const QString& kind = QString());
+    // Line `number` (from 1) holding `text`, which stands `where` ("after
+    // trp_a", "before the first troop").
+    void add(qsizetype number, const QString& text, const QString& where);
+    qsizetype count() const { return m_count; }
+    // For the load's box: how many lines a save drops, and the first five by
+    // line number, place and text; empty when there are none.
+    QString told() const;
+    // Before a save that would drop lines, asks whether to save anyway; true
+    // when nothing would be dropped or the user says Yes.
+    bool maySave() const;
+    // Forgets the lines once a save has written the file without them;
+    // returns `saved`.
+    bool afterSave(bool saved);
+
+private:
+    QString m_fileName;
+    QString m_kind;
+    QStringList m_first; // the ones told
+    qsizetype m_count = 0;
 };
 
 // The common end of every saver of a module file in ModuleFolder: offers the
@@ -77,9 +105,11 @@ bool SaveModuleTextFile(const QString& fileName, const QStringList& lines,
                         const QString& savedTitleNoBackup = QString(),
                         const LineEnds& ends = LineEnds());
 
-// Tells the user that `fileName` was not read whole by the last load and is
-// therefore not saved: writing the part that was read would cut the file short.
-void ShowNotSavedIncomplete(const QString& fileName);
+// Whether a counted file (CountedFile) may be written from its tables: not
+// when the last load did not read it whole (writing the part that was read
+// would cut the file short), nor when it read its records shifted (a changed
+// record would be written over the wrong lines). The user is told why not.
+bool MaySaveCountedFile(const QString& fileName, bool complete, bool shifted);
 
 // Reads `fileName` from ModuleFolder into lines; false (failure raised) when
 // the file cannot be read. `ends` as for ReadTextLines.
@@ -121,6 +151,14 @@ public:
     // Notes for the user that the record whose first line is line `line`
     // (from 1) is damaged, as `note` says.
     void noteRecord(qsizetype line, const QString& note);
+    // Notes that line `line` (from 1) is not the line of a record that its
+    // place calls for, as `note` says: a line is missing or one too many, and
+    // the records from there on were read shifted. Only the first such place
+    // is told (the others follow from it), and none inside a record that the
+    // end of the file cut short.
+    void noteShifted(qsizetype line, const QString& note);
+    // Whether the records were read shifted.
+    bool shifted() const { return m_shifted; }
     // Ends the load: tells the user of the records that follow those the count
     // line announces (lines of the rest for which `beginsRecord` holds), and
     // in a box of its own of what was noted damaged, a file cut short or a
@@ -136,6 +174,7 @@ private:
     bool m_countOk = false;
     bool m_pastEnd = false;
     bool m_recordCut = false; // the end of the file came inside a record
+    bool m_shifted = false;
     LineEnds m_ends;
     QString m_fileName;
     QString m_kinds;

@@ -1,6 +1,5 @@
 #include "textfiles/modTextItems.h"
 
-#include "platform/MessageBox.h"
 #include "shell/modCore.h"
 #include "shell/modMain.h"
 #include "textfiles/modTextFiles.h"
@@ -19,10 +18,13 @@ QStringList ItemMeshCount;
 QList<ItemMeshRow> ItemMeshes;
 QList<ItemMeshRow> ItemMeshData;
 LineEnds ItemsLineEnds;
+QList<QStringList> ItemGapLines;
 
 namespace {
 
 const QString ItemsFile = QStringLiteral("item_kinds1.txt");
+// The lines of the file as last read that the next save drops.
+DroppedLines ItemsDropped;
 
 void ClearItemTables() {
     for (QStringList* table : {&ItemLine, &ItemFactionCountLine, &ItemFactionLine,
@@ -30,6 +32,7 @@ void ClearItemTables() {
         table->clear();
     }
     ItemTriggerLines.clear();
+    ItemGapLines.clear();
     ItemMeshes.clear();
     ItemMeshData.clear();
 }
@@ -44,13 +47,18 @@ public:
     qsizetype lineNumber() const { return m_next; }
     QString next() { return atEnd() ? QString() : m_lines.at(m_next++); }
     // The next line that holds more than blanks; the empty text at the end.
-    QString nextNonBlank() {
+    // The blank lines before it go to `skipped`, unless the end of the file
+    // came first: they then stand at the end of a file cut short.
+    QString nextNonBlank(QStringList& skipped) {
+        const qsizetype from = m_next;
         while (!atEnd()) {
             const QString& line = m_lines.at(m_next++);
             if (!RemoveSpaces(line).isEmpty()) {
+                skipped = m_lines.mid(from, m_next - 1 - from);
                 return line;
             }
         }
+        skipped.clear();
         return QString();
     }
 
@@ -74,7 +82,7 @@ struct MisplacedLine {
     bool readAsTrigger = false;
 };
 
-void ShowMisplacedLine(const MisplacedLine& line) {
+QString MisplacedNote(const MisplacedLine& line) {
     QString where;
     if (line.readAsTrigger) {
         where = QStringLiteral(" begins an item, but the trigger count of ") + line.itemBefore +
@@ -85,11 +93,10 @@ void ShowMisplacedLine(const MisplacedLine& line) {
         where = QStringLiteral(" stands where the item after ") + line.itemBefore +
                 QStringLiteral(" should begin:");
     }
-    MsgBox(QStringLiteral("Line ") + QString::number(line.number) + QStringLiteral(" of your ") +
+    return QStringLiteral("Line ") + QString::number(line.number) + QStringLiteral(" of your ") +
            ItemsFile + where + QStringLiteral("\r\n") + line.text +
            QStringLiteral("\r\n\r\nA faction or trigger count may be damaged, so the items after "
-                          "it may have been read wrongly. Please check your ") +
-           ItemsFile + QStringLiteral(" before you hit the save button in the item editor."));
+                          "it may have been read wrongly.");
 }
 
 } // namespace
@@ -118,12 +125,21 @@ bool LoadTextItems() {
 
     // Only the first misplaced line is told: the ones after it follow from it.
     std::optional<MisplacedLine> misplaced;
+    ItemsDropped = DroppedLines(ItemsFile, QStringLiteral("item"));
     while (!in.atEnd()) {
         const QString line = in.next();
-        if (!misplaced && !BeginsItem(line) && !RemoveSpaces(line).isEmpty()) {
+        const bool blank = RemoveSpaces(line).isEmpty();
+        if (!misplaced && !BeginsItem(line) && !blank) {
             misplaced = MisplacedLine{in.lineNumber(), line, ItemID.value(ItemID.size() - 1)};
         }
         if (!line.contains(QLatin1String("itm_"))) {
+            // The empty line after each item is the file's layout, which the
+            // save writes anew; any other line would be lost.
+            if (!blank) {
+                ItemsDropped.add(in.lineNumber(), line,
+                                 ItemID.isEmpty() ? QStringLiteral("before the first item")
+                                                  : QStringLiteral("after ") + ItemID.last());
+            }
             continue;
         }
         ItemLine.append(line);
@@ -132,13 +148,17 @@ bool LoadTextItems() {
 
         const QString factionCount = in.next();
         ItemFactionCountLine.append(factionCount);
+        // The game writes an empty line after some faction counts; it is kept
+        // where it stood, so that an unchanged item goes back as read.
+        QStringList gap;
         if (CountOrZero(factionCount) >= 1) {
-            ItemFactionLine.append(in.nextNonBlank());
+            ItemFactionLine.append(in.nextNonBlank(gap));
             ItemTriggerCountLine.append(in.next());
         } else {
             ItemFactionLine.append(QString());
-            ItemTriggerCountLine.append(in.nextNonBlank());
+            ItemTriggerCountLine.append(in.nextNonBlank(gap));
         }
+        ItemGapLines.append(gap);
         // Every trigger line the count announces stays with the item, so the
         // count line written back always agrees with the lines after it; those
         // the end of the file cut off stay as empty lines.
@@ -158,9 +178,11 @@ bool LoadTextItems() {
     ItemMeshes = QList<ItemMeshRow>(found);
     ItemMeshData = QList<ItemMeshRow>(found);
 
+    LoadNotes notes(ItemsFile, QStringLiteral("item editor"));
     if (misplaced) {
-        ShowMisplacedLine(*misplaced);
+        notes.add(MisplacedNote(*misplaced));
     }
+    notes.show(ItemsDropped.told());
     const std::optional<int> count = CountValue(ItemsCount);
     if (!count || *count != found) {
         ShowCountMismatch(ItemsFile, ItemsCount, found, QStringLiteral("item"));
@@ -169,12 +191,15 @@ bool LoadTextItems() {
 }
 
 bool SaveTextItems() {
+    if (!ItemsDropped.maySave()) {
+        return false;
+    }
     ItemsCount = QString::number(ItemMax + 1);
     QStringList lines;
     lines.reserve(2 + 6 * (ItemMax + 1));
     lines << ItemsHeader << ItemsCount;
     for (int i = 0; i <= ItemMax; ++i) {
-        lines << ItemLine.at(i) << ItemFactionCountLine.at(i);
+        lines << ItemLine.at(i) << ItemFactionCountLine.at(i) << ItemGapLines.value(i);
         if (CountOrZero(ItemFactionCountLine.at(i)) >= 1) {
             lines << ItemFactionLine.at(i);
         }
@@ -190,6 +215,7 @@ bool SaveTextItems() {
     if (!ItemsLineEnds.lastLineEnded && ItemMax >= 0 && !lines.at(lines.size() - 2).isEmpty()) {
         lines.removeLast();
     }
-    return SaveModuleTextFile(ItemsFile, lines, QStringLiteral("Items saved..."),
-                              QStringLiteral("SaveTextItems"), QString(), ItemsLineEnds);
+    return ItemsDropped.afterSave(
+        SaveModuleTextFile(ItemsFile, lines, QStringLiteral("Items saved..."),
+                           QStringLiteral("SaveTextItems"), QString(), ItemsLineEnds));
 }

@@ -10,6 +10,7 @@ QStringList PartyLine;
 QStringList PartyLine2;
 QList<IdNamePair> PartyIDs;
 bool PartiesComplete = false;
+bool PartiesShifted = false;
 QStringList PartiesTail;
 LineEnds PartiesLineEnds;
 
@@ -47,6 +48,17 @@ bool LoadTextParties() {
                                                "whose words 4 and 5 (counting from 0) are the "
                                                "party's id and name"));
         }
+        if (!BeginsParty(line)) {
+            // A line lost or put in shifts every party after it by one line.
+            file.noteShifted(lineNumber, QStringLiteral(", the first line of party ") +
+                                             QString::number(i) +
+                                             QStringLiteral(", holds no party id (p_...) as its "
+                                                            "word 4 (counting from 0)"));
+        } else if (BeginsParty(PartyLine2.last())) {
+            file.noteShifted(lineNumber + 1, QStringLiteral(", the second line of party ") +
+                                                 QString::number(i) +
+                                                 QStringLiteral(", is the first line of a party"));
+        }
     }
     PartyCount = RecordsHeld(count, int(PartyLine.size()));
     // One element more than there are parties, as the party editor expects.
@@ -55,15 +67,15 @@ bool LoadTextParties() {
     PartyIDs.resize(PartyCount + 1);
     PartiesTail = file.rest();
     PartiesComplete = file.complete();
+    PartiesShifted = file.shifted();
     PartiesLineEnds = file.lineEnds();
     file.tellDamage(BeginsParty);
     ReportPending(failure, QStringLiteral("LoadTextParties"));
-    return PartiesComplete;
+    return PartiesComplete && !PartiesShifted;
 }
 
 bool SaveTextParties() {
-    if (!PartiesComplete) {
-        ShowNotSavedIncomplete(PartiesFile);
+    if (!MaySaveCountedFile(PartiesFile, PartiesComplete, PartiesShifted)) {
         return false;
     }
     QStringList lines;

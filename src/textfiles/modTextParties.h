@@ -23,6 +23,9 @@ bool LoadTextParties();
 // Whether the last load read every party the count line announced; a save
 // must not write a half-read file over the whole one.
 extern bool PartiesComplete;
+// Whether the last load read the partys shifted (a line lost or put in, so a
+// line stands where a party's first line belongs); not saved either.
+extern bool PartiesShifted;
 // The lines after the last party read, or, when the count is no number, every
 // line after line 2.
 extern QStringList PartiesTail;

@@ -9,6 +9,7 @@ int PartyTempCount = 0;
 QStringList PartyTempLine;
 QList<IdNamePair> PartyTempIDs;
 bool PartyTempsComplete = false;
+bool PartyTempsShifted = false;
 QStringList PartyTempsTail;
 LineEnds PartyTempsLineEnds;
 
@@ -41,6 +42,13 @@ bool LoadTextPartyTemplates() {
                                 QStringLiteral(", holds fewer words than a template's line, "
                                                "which begins with the template's id and name"));
         }
+        if (!BeginsTemplate(line)) {
+            // A line put in shifts every template after it by one line.
+            file.noteShifted(file.lineNumber(), QStringLiteral(", the line of template ") +
+                                                    QString::number(i) +
+                                                    QStringLiteral(", begins with no template id "
+                                                                   "(pt_...)"));
+        }
     }
     PartyTempCount = RecordsHeld(count, int(PartyTempLine.size()));
     // One element more than there are templates, as the template editor expects.
@@ -48,15 +56,15 @@ bool LoadTextPartyTemplates() {
     PartyTempIDs.resize(PartyTempCount + 1);
     PartyTempsTail = file.rest();
     PartyTempsComplete = file.complete();
+    PartyTempsShifted = file.shifted();
     PartyTempsLineEnds = file.lineEnds();
     file.tellDamage(BeginsTemplate);
     ReportPending(failure, QStringLiteral("LoadTextPartyTemplates"));
-    return PartyTempsComplete;
+    return PartyTempsComplete && !PartyTempsShifted;
 }
 
 bool SaveTextPartyTemplates() {
-    if (!PartyTempsComplete) {
-        ShowNotSavedIncomplete(PartyTempsFile);
+    if (!MaySaveCountedFile(PartyTempsFile, PartyTempsComplete, PartyTempsShifted)) {
         return false;
     }
     QStringList lines;

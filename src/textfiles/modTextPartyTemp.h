@@ -22,6 +22,9 @@ bool LoadTextPartyTemplates();
 // Whether the last load read every template the count line announced; a save
 // must not write a half-read file over the whole one.
 extern bool PartyTempsComplete;
+// Whether the last load read the templates shifted (a line lost or put in, so a
+// line stands where a template's first line belongs); not saved either.
+extern bool PartyTempsShifted;
 // The lines after the last template read, or, when the count is no number,
 // every line after line 2.
 extern QStringList PartyTempsTail;

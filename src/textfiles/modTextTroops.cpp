@@ -20,11 +20,29 @@ LineEnds TroopsLineEnds;
 namespace {
 
 const QString TroopsFile = QStringLiteral("troops.txt");
+// The lines of the file as last read that the next save drops.
+DroppedLines TroopsDropped;
 // The most troops the game's troop tables hold (troops 0 to 5000).
 constexpr int GameTroopLimit = 5001;
 // A troop's first line holds its id, names, flags, faction and two upgrade
 // paths, at least.
 constexpr int TroopHeadWords = 10;
+
+// The words the troop record reads from each of its later lines (split at
+// single blanks, the leading blanks included); the inventory line may hold
+// fewer. A line with fewer words is another troop line shifted into its place.
+struct TroopLineShape {
+    const QStringList* table;
+    int words;
+    int recordLine; // 1 to 6
+    const char* what;
+};
+const TroopLineShape TroopLineShapes[] = {
+    {&TroopAttribLine, 7, 3, "attributes"},
+    {&TroopProfLine, 8, 4, "proficiencies"},
+    {&TroopSkillLine, 5, 5, "skills"},
+    {&TroopFaceLine, 10, 6, "faces"},
+};
 
 bool NamesTroop(const QString& line) {
     // One character is found much faster than four, and no line of a troop
@@ -36,6 +54,21 @@ bool NamesTroop(const QString& line) {
 QString TroopAfter(int troopsBefore) {
     return troopsBefore == 0 ? QStringLiteral("the first troop")
                              : QStringLiteral("the troop after ") + TroopID.at(troopsBefore - 1);
+}
+
+QString Words(qsizetype count) {
+    return QString::number(count) +
+           (count == 1 ? QStringLiteral(" word") : QStringLiteral(" words"));
+}
+
+// The first later line of troop i with fewer words than the record reads.
+const TroopLineShape* ShortTroopLine(int i) {
+    for (const TroopLineShape& shape : TroopLineShapes) {
+        if (!LineWord(shape.table->at(i), shape.words - 1)) {
+            return &shape;
+        }
+    }
+    return nullptr;
 }
 
 void ClearTroopTables() {
@@ -57,7 +90,7 @@ bool TroopHasSoundShape(int i) {
             return false;
         }
     }
-    return true;
+    return ShortTroopLine(i) == nullptr;
 }
 
 bool LoadTextTroops() {
@@ -91,14 +124,17 @@ bool LoadTextTroops() {
     // lines are out of shape (a line split in two or lost by a hand edit),
     // before a save can make it worse.
     LoadNotes notes(TroopsFile, QStringLiteral("troop editor"));
+    TroopsDropped = DroppedLines(TroopsFile, QStringLiteral("troop"));
     for (qsizetype i = 2; i < lineCount; ++i) {
         const QString& line = lines.at(i);
         const int troop = int(TroopLine.size());
         if (!NamesTroop(line)) {
+            // Empty lines between troops are the file's layout, which the
+            // save writes anew; any other line would be lost.
             if (!RemoveSpaces(line).isEmpty()) {
-                notes.add(notes.line(i + 1) + QStringLiteral(" stands where ") + TroopAfter(troop) +
-                          QStringLiteral(" should begin:\r\n") + line +
-                          QStringLiteral("\r\nIt belongs to no troop, so the next save drops it."));
+                TroopsDropped.add(i + 1, line,
+                                  troop == 0 ? QStringLiteral("before the first troop")
+                                             : QStringLiteral("after ") + TroopID.at(troop - 1));
             }
             continue;
         }
@@ -124,15 +160,17 @@ bool LoadTextTroops() {
         };
         if (!LineWord(line, TroopHeadWords - 1)) {
             notes.add(notes.line(first + 1) + QStringLiteral(" begins ") + TroopAfter(troop) +
-                      QStringLiteral(", but holds ") + QString::number(line.count(u' ') + 1) +
-                      QStringLiteral(" words where a troop's first line holds ") +
+                      QStringLiteral(", but holds ") + Words(line.count(u' ') + 1) +
+                      QStringLiteral(" where a troop's first line holds ") +
                       QString::number(TroopHeadWords) + QStringLiteral(":\r\n") + line +
                       QStringLiteral("\r\nThe line may have been split, so the troop's six "
                                      "lines were read shifted; the troop editor") +
                       unreadable());
         }
+        bool shifted = false;
         for (qsizetype k = first + 1; k <= i && k < lineCount; ++k) {
             if (NamesTroop(lines.at(k))) {
+                shifted = true;
                 notes.add(notes.line(k + 1) + QStringLiteral(" begins a troop, but ") +
                           TroopID.last() +
                           QStringLiteral(" before it takes it as one of its six lines:\r\n") +
@@ -142,6 +180,24 @@ bool LoadTextTroops() {
                           unreadable());
                 break;
             }
+        }
+        // A lost line or an empty line put in shifts the later lines of the
+        // troop into each other's places; the end of the file cutting the
+        // troop short is no damage of its own.
+        const TroopLineShape* shortLine = shifted ? nullptr : ShortTroopLine(troop);
+        const qsizetype number = shortLine ? first + shortLine->recordLine : 0;
+        if (shortLine && LineWord(line, TroopHeadWords - 1) && number <= lineCount) {
+            const QString& text = lines.at(number - 1);
+            notes.add(notes.line(number) + QStringLiteral(", line ") +
+                      QString::number(shortLine->recordLine) + QStringLiteral(" of ") +
+                      TroopID.last() + QStringLiteral(" (its ") + QLatin1String(shortLine->what) +
+                      QStringLiteral("), holds ") + Words(text.count(u' ') + 1) +
+                      QStringLiteral(" where that line holds ") +
+                      QString::number(shortLine->words) + QStringLiteral(" at least:\r\n") + text +
+                      QStringLiteral("\r\nA line of the troop may have been lost or an empty "
+                                     "line put in, so its lines were read shifted; the troop "
+                                     "editor") +
+                      unreadable());
         }
     }
 
@@ -153,7 +209,7 @@ bool LoadTextTroops() {
                   QString::number(GameTroopLimit) +
                   QStringLiteral(". The editor keeps them all and saves them all."));
     }
-    notes.show();
+    notes.show(TroopsDropped.told());
     if (!count || *count != found) {
         ShowCountMismatch(TroopsFile, TroopsCount, found, QStringLiteral("troop"));
     }
@@ -162,6 +218,9 @@ bool LoadTextTroops() {
 }
 
 bool SaveTextTroops() {
+    if (!TroopsDropped.maySave()) {
+        return false;
+    }
     TroopsCount = QString::number(TroopMax + 1) + QLatin1Char(' ');
     QStringList lines;
     lines.reserve(2 + 7 * (TroopMax + 1));
@@ -173,6 +232,7 @@ bool SaveTextTroops() {
         lines << TroopLine.at(i) << TroopItemLine.at(i) << TroopAttribLine.at(i)
               << TroopProfLine.at(i) << TroopSkillLine.at(i) << TroopFaceLine.at(i);
     }
-    return SaveModuleTextFile(TroopsFile, lines, QStringLiteral("Troops saved..."),
-                              QStringLiteral("SaveTextTroops"), QString(), TroopsLineEnds);
+    return TroopsDropped.afterSave(
+        SaveModuleTextFile(TroopsFile, lines, QStringLiteral("Troops saved..."),
+                           QStringLiteral("SaveTextTroops"), QString(), TroopsLineEnds));
 }

@@ -26,16 +26,21 @@ extern LineEnds TroopsLineEnds;
 
 // Replaces the tables by troops.txt in ModuleFolder; reports what went wrong
 // (failure 9 also for more troops than the game holds, which are all kept).
-// Lines that belong to no troop (which a save drops) and troops whose lines
-// are out of shape are told in a box of their own, by line number and the
-// troop before them. Returns whether the file could be read.
+// Lines that belong to no troop (which a save drops: the first five by line
+// number and text, and how many) and troops whose lines are out of shape are
+// told in a box of their own, by line number and the troop before them.
+// Returns whether the file could be read.
 bool LoadTextTroops();
 // Offers the backup, writes troops.txt and reports; returns whether the file
-// now holds the tables (the editor keeps its unsaved mark otherwise).
+// now holds the tables (the editor keeps its unsaved mark otherwise). When the
+// save would drop lines of the file as last read, it asks first, naming how
+// many; No saves nothing.
 bool SaveTextTroops();
 
 // Whether troop i's six lines have the shape of one troop's: a first line of
-// ten words at least and no later line that names a troop. A troop of another
-// shape was read from a damaged file (a line split in two, a line lost), so
-// its fields are not the troop's and must not be written back.
+// ten words at least, no later line that names a troop, and the attribute,
+// proficiency, skill and face lines with the words the record reads from them.
+// A troop of another shape was read from a damaged file (a line split in two,
+// a line lost, an empty line put in), so its fields are not the troop's and
+// must not be written back.
 bool TroopHasSoundShape(int i);

@@ -50,14 +50,15 @@ TEST_F(ItemFile, RecordShapes) {
         const char* name;
         QStringList body, saved;
     } rows[] = {
-        {"no factions, trigger count after two empty lines",
-         {Sword, " 0", "", "", "0"},
-         {Sword, " 0", "0", ""}},
-        {"faction line after an empty line",
-         {Sword, " 2", "", " 1 3", "0"},
-         {Sword, " 2", " 1 3", "0", ""}},
+        // The game writes an empty line after some zero faction counts.
+        {"no factions, trigger count after an empty line",
+         {Sword, " 0", "", "0"},
+         {Sword, " 0", "", "0", ""}},
+        {"faction line after two empty lines",
+         {Sword, " 2", "", "  ", " 1 3", "0"},
+         {Sword, " 2", "", "  ", " 1 3", "0", ""}},
         {"the line after the faction line is the trigger count, blank or not",
-         {Sword, " 1", " 2", "", "1"},
+         {Sword, " 1", " 2", ""},
          {Sword, " 1", " 2", "", ""}},
         {"three trigger lines",
          {Sword, " 0", "3", "t1", "t2", "t3"},
@@ -67,7 +68,7 @@ TEST_F(ItemFile, RecordShapes) {
          {Sword, " 0", " 1 2", "a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", ""}},
         {"a faction count that is no number announces no faction line",
          {Sword, " x", "", "0"},
-         {Sword, " x", "0", ""}},
+         {Sword, " x", "", "0", ""}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -116,7 +117,9 @@ TEST_F(ItemFile, CountThatIsNoNumberIsNotAnError) {
 
 // A line that stands where an item should begin but is none, or an item line
 // that a count takes as a trigger line, is told at load: the items after it
-// are read shifted, and a save would rewrite them so. A sound file tells nothing.
+// are read shifted, and a save would rewrite them so. The lines that belong to
+// no item are named too, and a save asks before it drops them (No saves
+// nothing). A sound file tells and asks nothing.
 TEST_F(ItemFile, ALineOutOfPlaceIsToldAtLoad) {
     const QString Bow = QStringLiteral(" itm_bow Bow Bows 1  bow_a 0  7 0 80 0 3.000000 100 0 0 0 "
                                        "0 300 90 50 0 0 0 0");
@@ -126,15 +129,28 @@ TEST_F(ItemFile, ALineOutOfPlaceIsToldAtLoad) {
         const char* name;
         QStringList body;
         QString told;
+        int dropped = 0;
+        QString droppedTold = {};
     } rows[] = {
         {"sound items with blank lines between them",
          {Sword, " 0", "0", "", "", Bow, " 1", "", " 2", "1", "t", ""},
          {}},
         {"a trigger count that is no number leaves its line where the next item should begin",
-         {Sword, " 0", "x", "-40.000000 1 2", "", Bow, " 0", "0"},
+         {Sword, " 0", "1x", "-50.000000  3 2071 1", "", Bow, " 0", "0"},
          told.arg(6)
              .arg("stands where the item after itm_sword should begin:")
-             .arg("-40.000000 1 2")},
+             .arg("-50.000000  3 2071 1"),
+         1,
+         "\r\n\r\n1 line of your item_kinds1.txt belongs to no item, so a save would drop it; "
+         "the save asks first:\r\nLine 6, after itm_sword: -50.000000  3 2071 1\r\n\r\n"},
+        {"seven stray lines: five are named",
+         {Sword, " 0", "0", "", "a", "b", "c", "d", "e", "f", "g", Bow, " 0", "0"},
+         told.arg(7).arg("stands where the item after itm_sword should begin:").arg("a"),
+         7,
+         "7 lines of your item_kinds1.txt belong to no item, so a save would drop them; the save "
+         "asks first:\r\nLine 7, after itm_sword: a\r\nLine 8, after itm_sword: b\r\nLine 9, "
+         "after itm_sword: c\r\nLine 10, after itm_sword: d\r\nLine 11, after itm_sword: "
+         "e\r\n... and 2 more lines.\r\n\r\nPlease check your item_kinds1.txt"},
         {"a faction count that is no number runs the trigger lines into the next item",
          {Sword, " x", " 1 2", "0", "", Bow, " 0", "0"},
          told.arg(8)
@@ -148,7 +164,8 @@ TEST_F(ItemFile, ALineOutOfPlaceIsToldAtLoad) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         platform.boxes.clear();
-        module.write(ItemsFile, lines(QStringList{"h", "2"} + row.body));
+        const QByteArray bytes = lines(QStringList{"h", "2"} + row.body);
+        module.write(ItemsFile, bytes);
         ASSERT_TRUE(LoadTextItems());
         // Besides the count message, which the shifted items may bring.
         QStringList outOfPlace = platform.boxTexts();
@@ -158,6 +175,18 @@ TEST_F(ItemFile, ALineOutOfPlaceIsToldAtLoad) {
         } else {
             ASSERT_EQ(outOfPlace.size(), 1);
             EXPECT_TRUE(outOfPlace[0].startsWith(row.told)) << outOfPlace[0].toStdString();
+            EXPECT_TRUE(outOfPlace[0].contains(row.droppedTold)) << outOfPlace[0].toStdString();
+        }
+        platform.boxes.clear();
+        platform.answer(MsgAnswer::No);
+        EXPECT_EQ(SaveTextItems(), row.dropped == 0);
+        if (row.dropped > 0) {
+            EXPECT_EQ(platform.boxTexts(),
+                      QStringList{QString::number(row.dropped) +
+                                  (row.dropped == 1 ? " line of item_kinds1.txt belongs"
+                                                    : " lines of item_kinds1.txt belong") +
+                                  " to no item and would be lost. Save anyway?"});
+            EXPECT_EQ(module.read(ItemsFile), bytes);
         }
     }
 }

@@ -33,7 +33,8 @@ TEST_F(TroopFile, SampleAndMixedFilesFillTheTables) {
     module.write(TroopsFile, testData("troops_mixed.txt"));
     ASSERT_TRUE(LoadTextTroops());
     EXPECT_EQ(TroopName.at(1), QString::fromLatin1("Gu\xe9rrier"));
-    EXPECT_EQ(TroopsCount, "10"); // kept until the next save
+    EXPECT_EQ(TroopsCount, "10");    // kept until the next save
+    platform.answer(MsgAnswer::Yes); // to lose its comment line
     ASSERT_TRUE(save());
     EXPECT_EQ(TroopsCount, "3 ");
 }
@@ -97,9 +98,10 @@ TEST_F(TroopFile, MoreTroopsThanTheGameAllowsLoadAndSaveWhole) {
     EXPECT_EQ(module.read(TroopsFile), lines(text));
 }
 
-// A line that belongs to no troop (a save drops it) and a troop whose six
-// lines are out of shape are told at load, by line number and the troop
-// before them; a sound file with blank lines between its troops tells nothing.
+// Lines that belong to no troop are named at load, the first five by line
+// number, place and text, with their count; a troop whose six lines are out of
+// shape is told by line number and troop. A save that would drop lines asks
+// first (No saves nothing); a sound file tells and asks nothing.
 TEST_F(TroopFile, DamagedShapesAreToldAtLoad) {
     const QStringList a = Troop("trp_a A As 0 0 0 0 0 0 0");
     const QStringList b = Troop("trp_b B Bs 0 0 0 0 0 0 0");
@@ -109,6 +111,13 @@ TEST_F(TroopFile, DamagedShapesAreToldAtLoad) {
     QStringList lost = a;
     lost.removeAt(4);
     lost.removeAt(4);
+    QStringList blankIn = a;
+    blankIn.insert(2, "");
+    const QString unreadable = QStringLiteral(" were read shifted; the troop editor shows troop # "
+                                              "%1 as unreadable and does not update it.");
+    const QString drops = " of your troops.txt belong to no troop, so a save would drop them; the "
+                          "save asks first:\r\n",
+                  drop1 = QString(drops).replace(" belong ", " belongs ").replace("them", "it");
     const QString tail = QStringLiteral("\r\n\r\nPlease check your troops.txt before you hit the "
                                         "save button in the troop editor.");
     const struct {
@@ -116,45 +125,54 @@ TEST_F(TroopFile, DamagedShapesAreToldAtLoad) {
         QStringList body;
         QString told; // the box, without its closing advice
         bool soundA, soundB;
+        int dropped;
     } rows[] = {
         {"sound troops, blank lines between them",
          a + QStringList{"", "  ", ""} + b,
          {},
          true,
-         true},
-        {"a stray line between two troops", a + QStringList{"", "junk line", ""} + b,
-         "Line 10 of your troops.txt stands where the troop after trp_a should begin:\r\njunk "
-         "line\r\nIt belongs to no troop, so the next save drops it.",
-         true, true},
+         true,
+         0},
+        {"two stray lines between two troops", a + QStringList{"", "junk", "more junk", ""} + b,
+         "2 lines" + drops + "Line 10, after trp_a: junk\r\nLine 11, after trp_a: more junk", true,
+         true, 2},
         {"a stray line before the first troop", QStringList{"# my troops"} + a,
-         "Line 3 of your troops.txt stands where the first troop should begin:\r\n# my "
-         "troops\r\nIt belongs to no troop, so the next save drops it.",
-         true, true},
+         "1 line" + drop1 + "Line 3, before the first troop: # my troops", true, true, 1},
         {"a first line split in two: its face line belongs to no troop",
          a + QStringList{""} + split,
          "Line 10 of your troops.txt begins the troop after trp_a, but holds 5 words where a "
          "troop's first line holds 10:\r\ntrp_b B Bs 0 0\r\nThe line may have been split, so "
-         "the troop's six lines were read shifted; the troop editor shows troop # 1 as "
-         "unreadable and does not update it.\r\n\r\nLine 16 of your troops.txt stands where "
-         "the troop after trp_b should begin:\r\n" +
-             b[5] + "\r\nIt belongs to no troop, so the next save drops it.",
-         true, false},
+         "the troop's six lines" +
+             unreadable.arg(1) + "\r\n\r\n1 line" + drop1 + "Line 16, after trp_b: " + b[5],
+         true, false, 1},
         // The lines of trp_b after its first belong to no troop then.
         {"two lines lost: the next troop's first line is read into the troop before",
          lost + QStringList{""} + b,
          "Line 8 of your troops.txt begins a troop, but trp_a before it takes it as one of its six "
          "lines:\r\n" +
-             b[0] +
-             "\r\nA line of trp_a may have been lost, so the troops after it were read shifted; "
-             "the troop editor shows troop # 0 as unreadable and does not update it.\r\n\r\nLine "
-             "9 of your troops.txt stands where the troop after trp_a should begin:\r\n" +
-             b[1],
-         false, false},
+             b[0] + "\r\nA line of trp_a may have been lost, so the troops after it" +
+             unreadable.arg(0) + "\r\n\r\n5 lines" + drops + "Line 9, after trp_a: " + b[1],
+         false, false, 5},
+        {"an empty line inside a troop pushes its face line out", blankIn + QStringList{""} + b,
+         "Line 5 of your troops.txt, line 3 of trp_a (its attributes), holds 1 word where that "
+         "line holds 7 at least:\r\n\r\nA line of the troop may have been lost or an empty line "
+         "put in, so its lines" +
+             unreadable.arg(0) + "\r\n\r\n1 line" + drop1 + "Line 9, after trp_a: " + a[5],
+         false, true, 1},
+        {"an inventory line lost: the troop takes the empty line after it",
+         a.mid(0, 1) + a.mid(2) + QStringList{""} + b,
+         "Line 6 of your troops.txt, line 4 of trp_a (its proficiencies), holds 7 words where "
+         "that line holds 8 at least:\r\n" +
+             a[4] + "\r\nA line of the troop" +
+             " may have been lost or an empty line put in, so its lines" + unreadable.arg(0),
+         false, true, 0},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         platform.boxes.clear();
-        ASSERT_TRUE(load(QStringList{"h", "2 "} + row.body));
+        const QByteArray bytes = lines(QStringList{"h", "2 "} + row.body);
+        module.write(TroopsFile, bytes);
+        ASSERT_TRUE(LoadTextTroops());
         QStringList told = platform.boxTexts();
         told.removeIf([](const QString& text) { return text.contains(" says there are "); });
         if (row.told.isEmpty()) {
@@ -167,6 +185,15 @@ TEST_F(TroopFile, DamagedShapesAreToldAtLoad) {
         }
         EXPECT_EQ(TroopHasSoundShape(0), row.soundA);
         EXPECT_EQ(TroopHasSoundShape(TroopMax), row.soundB);
+        platform.boxes.clear();
+        platform.answer(MsgAnswer::No);
+        EXPECT_EQ(SaveTextTroops(), row.dropped == 0);
+        const QString asked =
+            QString::number(row.dropped) +
+            (row.dropped == 1 ? " line of troops.txt belongs" : " lines of troops.txt belong") +
+            " to no troop and would be lost. Save anyway?";
+        EXPECT_EQ(platform.boxes.at(0).text == asked, row.dropped > 0);
+        EXPECT_EQ(module.read(TroopsFile) == bytes, row.dropped > 0);
     }
 }
 

@@ -47,7 +47,7 @@ TEST_F(WorldFiles, FactionIdsAreCutFromCharacterThree) {
 }
 
 TEST_F(WorldFiles, FactionLineWithoutBlankAfterTheLeadWordIsReported) {
-    module.write("factions.txt", lines({"h", "2", "0 none", Rel, "0 fac_a", Rel, "0 "}));
+    module.write("factions.txt", lines({"h", "2", "0 fac_none N ", Rel, "0 fac_a", Rel, "0 "}));
     EXPECT_TRUE(LoadTextFactions());
     EXPECT_EQ(FactionID.at(1), QString());
     EXPECT_EQ(FactionName.at(1), "0"); // the line's first character
@@ -328,24 +328,40 @@ TEST_P(WorldSavers, FilesGoBackAsReadWithTheChangedRecord) {
 }
 
 // A file cut short or with a count that is no number was not read whole:
-// writing what was read would cut the file, so it is refused and left alone.
+// writing what was read would cut the file. One with a line put in or lost
+// was read shifted (told at load by line and record): writing it would put
+// changed records over the wrong lines. Both are refused and left alone.
 TEST_P(WorldSavers, HalfReadFilesAreNotSaved) {
     const QStringList sample = QString::fromLatin1(module.read(f.file)).split("\r\n");
-    const QByteArray variants[] = {
-        lines(sample.mid(0, 3)),
-        lines(QStringList{sample.at(0), "many"} + sample.mid(2)),
+    const QString shifted = " was read shifted", cut = " was not read completely", file = f.file;
+    const struct {
+        QByteArray bytes;
+        QString why, told = {}; // told: where the load's box begins, when checked
+    } variants[] = {
+        {lines(sample.mid(0, 3)), cut},
+        {lines(QStringList{sample.at(0), "many"} + sample.mid(2)), cut},
+        {lines(sample.mid(0, 4) + QStringList{"hand-made line"} + sample.mid(4)), shifted,
+         "Line 5 of your " + file},
+        // The line after the last record (the faction file's closing line,
+        // here an empty one) is read into a record then.
+        {lines(sample.mid(0, 3) + sample.mid(4)), shifted,
+         file == "factions.txt" ? "Line 4 of your factions.txt, the relation line of faction 0, "
+                                  "is no line of relation values:\r\n" +
+                                      sample.at(4) + "\r\nA line may be missing or one too many"
+                                : " of your " + file},
     };
-    for (const QByteArray& bytes : variants) {
-        SCOPED_TRACE(bytes.toStdString());
-        module.write(f.file, bytes);
+    for (const auto& row : variants) {
+        SCOPED_TRACE(row.bytes.toStdString());
+        platform.boxes.clear();
+        module.write(f.file, row.bytes);
         EXPECT_FALSE(f.load());
+        EXPECT_TRUE(platform.boxTexts().join('|').contains(row.told));
         platform.boxes.clear();
         EXPECT_FALSE(f.save());
-        EXPECT_EQ(module.read(f.file), bytes);
+        EXPECT_EQ(module.read(f.file), row.bytes);
         ASSERT_EQ(platform.boxes.size(), 1u);
         EXPECT_EQ(platform.boxes[0].title, "Not saved...");
-        EXPECT_TRUE(platform.boxes[0].text.startsWith(QStringLiteral("Your ") + f.file +
-                                                      " was not read completely"));
+        EXPECT_TRUE(platform.boxes[0].text.startsWith(QStringLiteral("Your ") + f.file + row.why));
     }
 }
 

@@ -18,6 +18,7 @@ void InsertEmptyItem(int at) {
     for (QStringList* table : TextTables)
         table->insert(at, QString());
     ItemTriggerLines.insert(at, QStringList());
+    ItemGapLines.insert(at, QStringList());
     ItemMeshes.insert(at, ItemMeshRow());
     ItemMeshData.insert(at, ItemMeshRow());
 }
@@ -26,6 +27,7 @@ void RemoveItem(int at) {
     for (QStringList* table : TextTables)
         table->removeAt(at);
     ItemTriggerLines.removeAt(at);
+    ItemGapLines.removeAt(at);
     ItemMeshes.removeAt(at);
     ItemMeshData.removeAt(at);
 }

@@ -113,6 +113,8 @@ TEST_F(ItemEditorTest, UpdateWithoutChangeKeepsEveryItemsLines) {
         QStringList lines = {item.line, item.factionCountLine};
         if (item.factionCountLine != " 0")
             lines << item.factionLine;
+        else if (i % 7 == 0)
+            lines << QString(); // as the game writes after some zero counts
         lines << item.triggerCountLine << item.triggerLines << QString();
         file += lines.join("\r\n").toLatin1() + "\r\n";
     }
@@ -135,6 +137,27 @@ TEST_F(ItemEditorTest, UpdateWithoutChangeKeepsEveryItemsLines) {
                            "entry:");
     EXPECT_TRUE(MsgEntry.startsWith(original[149].line + "\r\n" + original[149].factionCountLine));
 
+    platform.answer(MsgAnswer::No); // no backup
+    button("cmdSave")->click();
+    EXPECT_FALSE(window->UnsavedItems);
+    EXPECT_EQ(module.read("item_kinds1.txt"), file);
+}
+
+// A save that would drop a line of no item asks first: No saves nothing and
+// keeps the unsaved mark.
+TEST_F(ItemEditorTest, SaveAsksBeforeItDropsALineOfNoItem) {
+    const QByteArray file = module.read("item_kinds1.txt");
+    module.write("item_kinds1.txt", file + "stray\r\n");
+    open();
+    select(2);
+    update();
+    platform.answer(MsgAnswer::No);
+    button("cmdSave")->click();
+    EXPECT_EQ(lastBox(),
+              "1 line of item_kinds1.txt belongs to no item and would be lost. Save anyway?");
+    EXPECT_TRUE(window->UnsavedItems);
+    EXPECT_EQ(module.read("item_kinds1.txt"), file + "stray\r\n");
+    platform.answer(MsgAnswer::Yes);
     platform.answer(MsgAnswer::No); // no backup
     button("cmdSave")->click();
     EXPECT_FALSE(window->UnsavedItems);
