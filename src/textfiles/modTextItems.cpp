@@ -108,6 +108,7 @@ bool LoadTextItems() {
     ItemMax = -1;
     ClearItemTables();
 
+    ItemsDropped = DroppedLines(ItemsFile, QStringLiteral("item"));
     QStringList lines;
     LineEnds ends;
     // The only failure this loader reports: an editor that started from an
@@ -125,7 +126,6 @@ bool LoadTextItems() {
 
     // Only the first misplaced line is told: the ones after it follow from it.
     std::optional<MisplacedLine> misplaced;
-    ItemsDropped = DroppedLines(ItemsFile, QStringLiteral("item"));
     while (!in.atEnd()) {
         const QString line = in.next();
         const bool blank = RemoveSpaces(line).isEmpty();

@@ -100,6 +100,7 @@ bool LoadTextTroops() {
     TroopMax = -1;
     ClearTroopTables();
 
+    TroopsDropped = DroppedLines(TroopsFile, QStringLiteral("troop"));
     QStringList lines;
     LineEnds ends;
     if (!ReadModuleTextFile(TroopsFile, lines, failure, &ends)) {
@@ -124,7 +125,6 @@ bool LoadTextTroops() {
     // lines are out of shape (a line split in two or lost by a hand edit),
     // before a save can make it worse.
     LoadNotes notes(TroopsFile, QStringLiteral("troop editor"));
-    TroopsDropped = DroppedLines(TroopsFile, QStringLiteral("troop"));
     for (qsizetype i = 2; i < lineCount; ++i) {
         const QString& line = lines.at(i);
         const int troop = int(TroopLine.size());

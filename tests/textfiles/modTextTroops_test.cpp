@@ -136,6 +136,12 @@ TEST_F(TroopFile, DamagedShapesAreToldAtLoad) {
         {"two stray lines between two troops", a + QStringList{"", "junk", "more junk", ""} + b,
          "2 lines" + drops + "Line 10, after trp_a: junk\r\nLine 11, after trp_a: more junk", true,
          true, 2},
+        {"seven stray lines: the first five are named",
+         a + QStringList{"", "1", "2", "3", "4", "5", "6", "7"},
+         "7 lines" + drops +
+             "Line 10, after trp_a: 1\r\nLine 11, after trp_a: 2\r\nLine 12, after trp_a: "
+             "3\r\nLine 13, after trp_a: 4\r\nLine 14, after trp_a: 5\r\n... and 2 more lines.",
+         true, true, 7},
         {"a stray line before the first troop", QStringList{"# my troops"} + a,
          "1 line" + drop1 + "Line 3, before the first troop: # my troops", true, true, 1},
         {"a first line split in two: its face line belongs to no troop",

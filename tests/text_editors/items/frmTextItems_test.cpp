@@ -146,8 +146,8 @@ TEST_F(ItemEditorTest, UpdateWithoutChangeKeepsEveryItemsLines) {
 // A save that would drop a line of no item asks first: No saves nothing and
 // keeps the unsaved mark.
 TEST_F(ItemEditorTest, SaveAsksBeforeItDropsALineOfNoItem) {
-    const QByteArray file = module.read("item_kinds1.txt");
-    module.write("item_kinds1.txt", file + "stray\r\n");
+    const QByteArray file = module.read("item_kinds1.txt") + "stray\r\n";
+    module.write("item_kinds1.txt", file);
     open();
     select(2);
     update();
@@ -156,11 +156,6 @@ TEST_F(ItemEditorTest, SaveAsksBeforeItDropsALineOfNoItem) {
     EXPECT_EQ(lastBox(),
               "1 line of item_kinds1.txt belongs to no item and would be lost. Save anyway?");
     EXPECT_TRUE(window->UnsavedItems);
-    EXPECT_EQ(module.read("item_kinds1.txt"), file + "stray\r\n");
-    platform.answer(MsgAnswer::Yes);
-    platform.answer(MsgAnswer::No); // no backup
-    button("cmdSave")->click();
-    EXPECT_FALSE(window->UnsavedItems);
     EXPECT_EQ(module.read("item_kinds1.txt"), file);
 }
 
