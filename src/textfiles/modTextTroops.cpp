@@ -29,19 +29,21 @@ constexpr int GameTroopLimit = 5001;
 constexpr int TroopHeadWords = 10;
 
 // The words the troop record reads from each of its later lines (split at
-// single blanks, the leading blanks included); the inventory line may hold
-// fewer. A line with fewer words is another troop line shifted into its place.
+// single blanks, the leading blanks the game writes included), and the
+// numbers among them; the inventory line may hold fewer. A line with fewer
+// words is another troop line shifted into its place.
 struct TroopLineShape {
     const QStringList* table;
     int words;
+    int numbers;
     int recordLine; // 1 to 6
     const char* what;
 };
 const TroopLineShape TroopLineShapes[] = {
-    {&TroopAttribLine, 7, 3, "attributes"},
-    {&TroopProfLine, 8, 4, "proficiencies"},
-    {&TroopSkillLine, 5, 5, "skills"},
-    {&TroopFaceLine, 10, 6, "faces"},
+    {&TroopAttribLine, 7, 5, 3, "attributes"},
+    {&TroopProfLine, 8, 7, 4, "proficiencies"},
+    {&TroopSkillLine, 5, 5, 5, "skills"},
+    {&TroopFaceLine, 10, 8, 6, "faces"},
 };
 
 bool NamesTroop(const QString& line) {
@@ -54,6 +56,12 @@ bool NamesTroop(const QString& line) {
 QString TroopAfter(int troopsBefore) {
     return troopsBefore == 0 ? QStringLiteral("the first troop")
                              : QStringLiteral("the troop after ") + TroopID.at(troopsBefore - 1);
+}
+
+QString Numbers(qsizetype count) {
+    return count == 0   ? QStringLiteral("no number")
+           : count == 1 ? QStringLiteral("1 number")
+                        : QString::number(count) + QStringLiteral(" numbers");
 }
 
 QString Words(qsizetype count) {
@@ -191,9 +199,10 @@ bool LoadTextTroops() {
             notes.add(notes.line(number) + QStringLiteral(", line ") +
                       QString::number(shortLine->recordLine) + QStringLiteral(" of ") +
                       TroopID.last() + QStringLiteral(" (its ") + QLatin1String(shortLine->what) +
-                      QStringLiteral("), holds ") + Words(text.count(u' ') + 1) +
+                      QStringLiteral("), holds ") +
+                      Numbers(text.split(u' ', Qt::SkipEmptyParts).size()) +
                       QStringLiteral(" where that line holds ") +
-                      QString::number(shortLine->words) + QStringLiteral(" at least:\r\n") + text +
+                      QString::number(shortLine->numbers) + QStringLiteral(":\r\n") + text +
                       QStringLiteral("\r\nA line of the troop may have been lost or an empty "
                                      "line put in, so its lines were read shifted; the troop "
                                      "editor") +

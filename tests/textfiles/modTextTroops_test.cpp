@@ -160,15 +160,15 @@ TEST_F(TroopFile, DamagedShapesAreToldAtLoad) {
              unreadable.arg(0) + "\r\n\r\n5 lines" + drops + "Line 9, after trp_a: " + b[1],
          false, false, 5},
         {"an empty line inside a troop pushes its face line out", blankIn + QStringList{""} + b,
-         "Line 5 of your troops.txt, line 3 of trp_a (its attributes), holds 1 word where that "
-         "line holds 7 at least:\r\n\r\nA line of the troop may have been lost or an empty line "
+         "Line 5 of your troops.txt, line 3 of trp_a (its attributes), holds no number where "
+         "that line holds 5:\r\n\r\nA line of the troop may have been lost or an empty line "
          "put in, so its lines" +
              unreadable.arg(0) + "\r\n\r\n1 line" + drop1 + "Line 9, after trp_a: " + a[5],
          false, true, 1},
         {"an inventory line lost: the troop takes the empty line after it",
          a.mid(0, 1) + a.mid(2) + QStringList{""} + b,
-         "Line 6 of your troops.txt, line 4 of trp_a (its proficiencies), holds 7 words where "
-         "that line holds 8 at least:\r\n" +
+         "Line 6 of your troops.txt, line 4 of trp_a (its proficiencies), holds 6 numbers where "
+         "that line holds 7:\r\n" +
              a[4] + "\r\nA line of the troop" +
              " may have been lost or an empty line put in, so its lines" + unreadable.arg(0),
          false, true, 0},
