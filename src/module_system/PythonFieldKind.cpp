@@ -354,21 +354,27 @@ bool IsPythonOfKind(QStringView text, PyFieldKind kind) {
 QString PythonKindDescription(PyFieldKind kind) {
     switch (kind) {
     case PyFieldKind::Name:
-        return QStringLiteral("a name (such as fac_kingdom_1)");
+        return QStringLiteral("a name");
     case PyFieldKind::Number:
-        return QStringLiteral("a number (such as 12 or 0.5)");
+        return QStringLiteral("a number");
     case PyFieldKind::NameOrNumber:
-        return QStringLiteral("a name or a number (such as fac_kingdom_1 or 0)");
+        return QStringLiteral("a name or a number");
     case PyFieldKind::Term:
-        return QStringLiteral("one term (such as knows_riding_3 or level(5))");
+        return QStringLiteral("one term");
     case PyFieldKind::Terms:
-        return QStringLiteral("one term or terms joined by \"|\" (such as scn_town_1|entry(2))");
+        return QStringLiteral("one term or terms joined by \"|\"");
     case PyFieldKind::Call:
-        return QStringLiteral("a name with its value in brackets (such as weight(1.5))");
+        return QStringLiteral("a name with its value in brackets");
     case PyFieldKind::List:
-        return QStringLiteral("a list in square brackets (such as [fac_kingdom_1,fac_kingdom_2])");
+        return QStringLiteral("a list in square brackets");
     case PyFieldKind::Value:
-        return QStringLiteral("one value (such as 120 or 12*10)");
+        return QStringLiteral("one value");
     }
     return QString();
+}
+
+bool IsPlainPythonString(QStringView text) {
+    return std::none_of(text.begin(), text.end(), [](QChar c) {
+        return c == u'"' || c == u'\\' || c == u'\r' || c == u'\n';
+    });
 }

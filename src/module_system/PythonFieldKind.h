@@ -26,12 +26,27 @@ enum class PyFieldKind {
 // and without a comment.
 bool IsPythonOfKind(QStringView text, PyFieldKind kind);
 
-// What a field of `kind` must hold, for a message: "a number (such as 12 or 0.5)".
+// What a field of `kind` must hold, for a message: "a number". The example
+// belongs to the field, not the kind: a face code and a faction are both a
+// name or a number, but no faction looks like a face code.
 QString PythonKindDescription(PyFieldKind kind);
 
+// Whether a text can stand between the double quotes of an id or a name as
+// Python reads it: no double quote, backslash ("\n" would read as a line
+// break) or line break.
+bool IsPlainPythonString(QStringView text);
+
+// A field as the editor's messages name it, with a value it could hold
+// ("scene", "no_scene or scn_town_1|entry(2)").
+struct PythonFieldLabel {
+    const char* caption;
+    const char* example;
+};
+
 // A field typed as the wrong kind of Python: the field as the editor's
-// messages name it, and the kind it must be.
+// messages name it, the kind it must be and an example of that field.
 struct MistypedPythonField {
     QString field;
     PyFieldKind kind;
+    QString example;
 };

@@ -16,10 +16,23 @@ void ShowInformation(const QString& text) {
     MsgBox(text, MsgButtons::Ok, MsgIcon::Information, QStringLiteral("Information..."));
 }
 
-void RefuseMistypedField(const QString& field, PyFieldKind kind, const QString& file) {
-    RefuseInput(QStringLiteral("'") + field + QStringLiteral("' must be ") +
-                PythonKindDescription(kind) + QStringLiteral(". As it stands it would break ") +
-                file + QStringLiteral(", so nothing was stored. Please correct it!"));
+void RefuseMistypedField(const MistypedPythonField& mistyped, const QString& file) {
+    RefuseInput(QStringLiteral("'") + mistyped.field + QStringLiteral("' must be ") +
+                PythonKindDescription(mistyped.kind) + QStringLiteral(" (such as ") +
+                mistyped.example + QStringLiteral("). As it stands it would break ") + file +
+                QStringLiteral(", so nothing was stored. Please correct it!"));
+}
+
+void RefuseEmptyField(const QString& field, const QString& example) {
+    RefuseInput(QStringLiteral("'") + field +
+                QStringLiteral("' can't be empty, so nothing was stored. Please enter a value "
+                               "such as ") +
+                example + QStringLiteral("!"));
+}
+
+void RefuseNotPlainString(const QString& field) {
+    RefuseInput(QStringLiteral("Double quotes, backslashes and line breaks are not allowed in '") +
+                field + QStringLiteral("'!"));
 }
 
 void RefuseUnstorableChar(const QString& field, const QString& character, const QString& file) {

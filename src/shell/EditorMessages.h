@@ -13,8 +13,13 @@ void RefuseInput(const QString& text);
 void ShowInformation(const QString& text);
 
 // Refuses a field typed as the wrong kind of Python for `file`
-// ("module_items.py"), naming the field and what it must hold.
-void RefuseMistypedField(const QString& field, PyFieldKind kind, const QString& file);
+// ("module_items.py"), naming the field, what it must hold and an example.
+void RefuseMistypedField(const MistypedPythonField& mistyped, const QString& file);
+// Refuses a field left empty that must hold a value, naming it and an example.
+void RefuseEmptyField(const QString& field, const QString& example);
+// Refuses an id or a name typed with what would end or change its Python
+// string (IsPlainPythonString), naming the field.
+void RefuseNotPlainString(const QString& field);
 // Refuses a field holding `character`, a character that `file` cannot store, so that
 // nothing is written as '?' in its place.
 void RefuseUnstorableChar(const QString& field, const QString& character, const QString& file);

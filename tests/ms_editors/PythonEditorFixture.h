@@ -10,10 +10,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -21,12 +24,19 @@
 #include <memory>
 #include <span>
 
+// How a row's text comes in: set by code, or on the shown window by keys, by
+// Ctrl+V from the clipboard or from an input method, then a click on Update.
+enum class Entered { Set, Keys, Paste, InputMethod };
+
 // A field check: text typed into a control, and what the refusal says of the
-// field (nullptr: the text is stored).
+// field, in parts parted by "*" (nullptr: the text is stored, and shown again
+// the control holds `readBack`, or by default what was typed).
 struct TypedField {
     const char* control;
     const char* typed;
     const char* refused;
+    Entered how = Entered::Set;
+    const char* readBack = nullptr;
 };
 
 // A module-system editor opened on a copy of a folder of module files, with
@@ -127,13 +137,22 @@ protected:
             const QStringList before = table;
             const int line = shownLine;
             plat.boxes.clear();
-            enter(QLatin1String(c.control), QLatin1String(c.typed));
-            click("cmdUpdate");
+            if (c.how == Entered::Set) {
+                enter(QLatin1String(c.control), QString::fromUtf8(c.typed));
+                click("cmdUpdate");
+            } else {
+                ASSERT_TRUE(ShowActive(window));
+                input(QLatin1String(c.control), QString::fromUtf8(c.typed), c.how);
+                Click(button("cmdUpdate"));
+            }
             if (c.refused) {
                 EXPECT_EQ(table, before);
                 ASSERT_EQ(plat.boxes.size(), 1u);
-                EXPECT_TRUE(plat.boxes[0].text.contains(QLatin1String(c.refused)))
-                    << plat.boxes[0].text.toStdString();
+                // The parts of `refused` (parted by "*") stand in the text in their order.
+                qsizetype at = 0;
+                for (const QString& part : QString::fromUtf8(c.refused).split(u'*'))
+                    EXPECT_GE(at = plat.boxes[0].text.indexOf(part, at), 0)
+                        << part.toStdString() << " in " << plat.boxes[0].text.toStdString();
                 EXPECT_EQ(plat.boxes[0].title, QStringLiteral("Information..."));
                 EXPECT_EQ(plat.boxes[0].icon, MsgIcon::Exclamation);
                 continue;
@@ -141,7 +160,7 @@ protected:
             EXPECT_TRUE(readsWhole(table[line]));
             show();
             EXPECT_EQ(CompactPythonBlanks(shown(QLatin1String(c.control))),
-                      CompactPythonBlanks(QString::fromLatin1(c.typed)));
+                      CompactPythonBlanks(QString::fromUtf8(c.readBack ? c.readBack : c.typed)));
         }
     }
 
@@ -170,6 +189,26 @@ private:
         box(control)->setText(typed);
         if (const char* const* term = termList(control))
             click(QLatin1String(term[1]));
+    }
+    // Replaces the text of a control as the user would, `how` (not Set).
+    void input(const QString& control, const QString& text, Entered how) {
+        const bool combo = control.startsWith(QStringLiteral("cmb"));
+        QLineEdit* edit = combo ? get<QComboBox>(control)->lineEdit() : box(control);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        if (how == Entered::Keys) {
+            QTest::keyClicks(edit, text);
+        } else if (how == Entered::Paste) {
+            QApplication::clipboard()->setText(text);
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            QInputMethodEvent commit;
+            commit.setCommitString(text);
+            QApplication::sendEvent(edit, &commit);
+        }
+        if (const char* const* term = termList(control))
+            Click(button(QLatin1String(term[1])));
     }
     // What a control shows: a term box the last row of its list.
     QString shown(const QString& control) {

@@ -12,9 +12,28 @@ constexpr int FactionField = 9;
 
 const QString Zero = QStringLiteral("0");
 
-// The window's captions of the fields, in entry order.
-const char* const FieldCaptions[] = {"Item ID", "Item name", "Meshes",    "Flags",   "Capabilities",
-                                     "Cost",    "Values",    "Modifiers", "Trigger", "Factions"};
+// The window's captions of the fields, in entry order, each with a value it
+// could hold.
+const PythonFieldLabel FieldLabels[] = {
+    {"Item ID", "knife"},
+    {"Item name", "Knife"},
+    {"Meshes", "[(\"knife\",0)] or [(\"arrow\",0),(\"quiver\",ixmesh_carry)]"},
+    {"Flags", "itp_type_one_handed_wpn|itp_primary"},
+    {"Capabilities", "itc_dagger"},
+    {"Cost", "120 or 12*10"},
+    {"Values", "weight(1.5) or swing_damage(20,cut)"},
+    {"Modifiers", "imodbits_sword"},
+    {"Trigger", "[(ti_on_init_item,[])]"},
+    {"Factions", "[fac_kingdom_1,fac_kingdom_2]"},
+};
+
+QString caption(int field) {
+    return QLatin1String(FieldLabels[field].caption);
+}
+
+MistypedPythonField mistyped(int field, PyFieldKind kind) {
+    return {caption(field), kind, QLatin1String(FieldLabels[field].example)};
+}
 
 bool isName(QStringView text) {
     if (text.isEmpty() || text.front().isDigit())
@@ -174,7 +193,7 @@ QString UnreadablePythonItemField(const PythonItem& item) {
         const QString text = CompactPythonBlanks(written[i]);
         const bool optional = i >= TriggerField && i <= FactionField;
         if (text != CompactPythonBlanks(read.value(i)) || (text.isEmpty() && !optional))
-            return i < FactionField + 1 ? QLatin1String(FieldCaptions[i])
+            return i < FactionField + 1 ? caption(int(i))
                                         : QStringLiteral("Fields behind the factions");
     }
     if (!back.complete) {
@@ -183,7 +202,7 @@ QString UnreadablePythonItemField(const PythonItem& item) {
             const QStringList found = barTerms(CompactPythonBlanks(written[i]));
             for (const QString& term : found) {
                 if (found.size() > 1 && !IsBarTerm(term))
-                    return QLatin1String(FieldCaptions[i]);
+                    return caption(i);
             }
         }
         return QStringLiteral("Item");
@@ -212,7 +231,7 @@ std::optional<MistypedPythonField> MistypedPythonItemField(const PythonItem& ite
         if (!changed(b.now, b.was) || (b.emptyAllowed && b.now.trimmed().isEmpty()))
             continue;
         if (!IsPythonOfKind(b.now, b.kind))
-            return MistypedPythonField{QLatin1String(FieldCaptions[b.field]), b.kind};
+            return mistyped(b.field, b.kind);
     }
     for (qsizetype k = 0; k < item.stats.size(); ++k) {
         const PythonItemStat& stat = item.stats[k];
@@ -220,7 +239,7 @@ std::optional<MistypedPythonField> MistypedPythonItemField(const PythonItem& ite
         if (stat.name.isEmpty() || same)
             continue;
         if (!IsPythonOfKind(QString(stat.name + u'(' + stat.value + u')'), K::Call))
-            return MistypedPythonField{QLatin1String(FieldCaptions[6]), K::Call};
+            return mistyped(6, K::Call);
     }
     return std::nullopt;
 }

@@ -450,9 +450,17 @@ bool frmPythonItems::formAcceptable() {
     const PythonItem item = formItem();
     const QString file = QStringLiteral("module_items.py");
     QString field;
-    if (const auto mistyped = MistypedPythonItemField(item, m_shownItem)) {
+    // A typed id or name stays one Python string, read as typed.
+    for (const auto& [caption, now, was] : {std::tuple{"Item ID", item.id, m_shownItem.id},
+                                            std::tuple{"Item name", item.name, m_shownItem.name}}) {
+        if (field.isEmpty() && now != was && !IsPlainPythonString(now))
+            field = QLatin1String(caption);
+    }
+    if (!field.isEmpty()) {
+        RefuseNotPlainString(field);
+    } else if (const auto mistyped = MistypedPythonItemField(item, m_shownItem)) {
         field = mistyped->field;
-        RefuseMistypedField(field, mistyped->kind, file);
+        RefuseMistypedField(*mistyped, file);
     } else {
         field = UnreadablePythonItemField(item);
         if (field.isEmpty())
@@ -477,6 +485,9 @@ bool frmPythonItems::UpdatePythonItem(bool showMessage) {
                         : IncompleteEntryText(QStringLiteral("item"), QStringLiteral("updated")));
         return false;
     }
+    // A blank dropped or put in by an input method goes the way of a typed one.
+    if (txtItemID->text() != m_shownItem.id)
+        txtItemID->setText(txtItemID->ruledText());
     // Nothing changed: the entry keeps its lines as read, and nothing is left to save.
     if (!ItemAddMode && PythonItemUnchanged(formItem(), m_shownItem)) {
         if (showMessage)

@@ -396,6 +396,24 @@ QString PythonPTUnwritableField(const PythonPT& pt) {
     return QString();
 }
 
+// The fields as the messages name them, each with a value it could hold.
+const PythonFieldLabel PythonPTMinimumLabel{"minimum", "2"};
+const PythonFieldLabel PythonPTMaximumLabel{"maximum", "12"};
+
+namespace {
+
+const PythonFieldLabel FlagsLabel{"flags", "icon_axeman|pf_show_faction or carries_goods(8)"};
+const PythonFieldLabel MenuLabel{"menu", "0"};
+const PythonFieldLabel FactionLabel{"faction", "fac_outlaws or 0"};
+const PythonFieldLabel PersonalityLabel{"personality", "bandit_personality or courage_8"};
+const PythonFieldLabel TroopLabel{"troop", "trp_looter"};
+
+} // namespace
+
+bool IsPythonPTMember(const PythonPTMember& member) {
+    return holdsMember(member);
+}
+
 std::optional<MistypedPythonField> MistypedPythonPTField(const PythonPT& pt,
                                                          const PythonPT& shown) {
     using K = PyFieldKind;
@@ -409,14 +427,18 @@ std::optional<MistypedPythonField> MistypedPythonPTField(const PythonPT& pt,
         }
         return true;
     };
+    const auto mistyped = [](const PythonFieldLabel& label, K kind, const QString& member = {}) {
+        return MistypedPythonField{QLatin1String(label.caption) + member, kind,
+                                   QLatin1String(label.example)};
+    };
     if (!rowsFit(pt.flags, shown.flags))
-        return MistypedPythonField{QStringLiteral("flags"), K::Term};
+        return mistyped(FlagsLabel, K::Term);
     if (changed(pt.menu, shown.menu) && !IsPythonOfKind(pt.menu, K::NameOrNumber))
-        return MistypedPythonField{QStringLiteral("menu"), K::NameOrNumber};
+        return mistyped(MenuLabel, K::NameOrNumber);
     if (changed(pt.faction, shown.faction) && !IsPythonOfKind(pt.faction, K::NameOrNumber))
-        return MistypedPythonField{QStringLiteral("faction"), K::NameOrNumber};
+        return mistyped(FactionLabel, K::NameOrNumber);
     if (!rowsFit(pt.personality, shown.personality))
-        return MistypedPythonField{QStringLiteral("personality"), K::Term};
+        return mistyped(PersonalityLabel, K::Term);
     for (int i = 0; i < PythonPTMemberRows; ++i) {
         const PythonPTMember& m = pt.members[i];
         const PythonPTMember& was = shown.members[i];
@@ -424,14 +446,14 @@ std::optional<MistypedPythonField> MistypedPythonPTField(const PythonPT& pt,
             continue;
         const QString row = QStringLiteral(" of member ") + QString::number(i + 1);
         if (changed(m.troop, was.troop) && !IsPythonOfKind(m.troop, K::NameOrNumber))
-            return MistypedPythonField{QStringLiteral("troop") + row, K::NameOrNumber};
+            return mistyped(TroopLabel, K::NameOrNumber, row);
         // An empty number box is written as 0.
         if (changed(m.minimum, was.minimum) && !m.minimum.isEmpty() &&
             !IsPythonOfKind(m.minimum, K::Number))
-            return MistypedPythonField{QStringLiteral("minimum") + row, K::Number};
+            return mistyped(PythonPTMinimumLabel, K::Number, row);
         if (changed(m.maximum, was.maximum) && !m.maximum.isEmpty() &&
             !IsPythonOfKind(m.maximum, K::Number))
-            return MistypedPythonField{QStringLiteral("maximum") + row, K::Number};
+            return mistyped(PythonPTMaximumLabel, K::Number, row);
     }
     return std::nullopt;
 }

@@ -72,6 +72,14 @@ QString PythonPTUnwritableField(const PythonPT& pt);
 // not looked at.
 std::optional<MistypedPythonField> MistypedPythonPTField(const PythonPT& pt, const PythonPT& shown);
 
+// Whether a member row holds a member (a troop other than "none"), which the
+// entry gets; the numbers of a row without one are not written.
+bool IsPythonPTMember(const PythonPTMember& member);
+// A member's numbers as the messages name them ("maximum" and " of member 2"),
+// each with a value it could hold.
+extern const PythonFieldLabel PythonPTMinimumLabel;
+extern const PythonFieldLabel PythonPTMaximumLabel;
+
 // Whether `pt` holds the fields `shown` holds, blanks outside strings aside
 // and a row that stands twice counted once: written back, it would say
 // nothing the shown entry does not.

@@ -17,7 +17,6 @@
 #include "shell/EditorMessages.h"
 #include "shell/modMain.h"
 
-#include <QCompleter>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -122,15 +121,7 @@ void frmPythonPartyTemp::buildMemberRows() {
     for (int i = 0; i < PythonPTMemberRows; ++i) {
         ComboBox* troop = new ComboBox(Frame5);
         troop->setObjectName(indexed("cmbPTTroops", i));
-        // The troop is typed text that need not be one of the rows; typing
-        // neither completes it nor adds it to the rows. A box that comes with
-        // an empty completer keeps the combo from building one over its
-        // thousands of rows only to have it dropped.
-        auto* edit = new QLineEdit(troop);
-        edit->setCompleter(new QCompleter(edit));
-        troop->setLineEdit(edit);
-        troop->setCompleter(nullptr);
-        troop->setInsertPolicy(QComboBox::NoInsert);
+        TakeTypedText(troop);
         cmbPTTroops[i] = troop;
         auto* min = new InputBox(InputBox::Keys::Digits, 0, Frame5);
         auto* max = new InputBox(InputBox::Keys::Digits, 0, Frame5);
@@ -138,12 +129,12 @@ void frmPythonPartyTemp::buildMemberRows() {
         max->setObjectName(indexed("txtPTMax", i));
         txtPTMin[i] = min;
         txtPTMax[i] = max;
-        for (InputBox* box : {min, max}) {
-            box->onLostFocus = [box] {
-                if (box->text().isEmpty())
-                    box->setText(QStringLiteral("0"));
-            };
-        }
+        // An emptied maximum stays empty for the update to refuse: written as
+        // 0 it would fall below the minimum.
+        min->onLostFocus = [min] {
+            if (min->text().isEmpty())
+                min->setText(QStringLiteral("0"));
+        };
         chkPTPrisoner[i] = new CheckBox(QStringLiteral("Prisoner"), Frame5);
         chkPTPrisoner[i]->setObjectName(indexed("chkPTPrisoner", i));
 
@@ -389,18 +380,54 @@ bool frmPythonPartyTemp::formAcceptable() {
         txtPTID->setCursorPosition(int(txtPTID->text().size()));
         return false;
     }
+    const PythonPT pt = formPT();
+    // A typed id or name stays one Python string, read as typed.
+    for (const auto& [field, now, was] : {std::tuple{"PT ID", pt.id, m_shownPT.id},
+                                          std::tuple{"PT name", pt.name, m_shownPT.name}}) {
+        if (now != was && !IsPlainPythonString(now)) {
+            RefuseNotPlainString(QLatin1String(field));
+            return false;
+        }
+    }
+    if (!memberNumbersAcceptable(pt))
+        return false;
     // Typed text must be the kind of Python its field takes, and the entry
     // built from the form must read back to the same fields.
-    const PythonPT pt = formPT();
     const QString file = QStringLiteral("module_party_templates.py");
     if (const auto mistyped = MistypedPythonPTField(pt, m_shownPT)) {
-        RefuseMistypedField(mistyped->field, mistyped->kind, file);
+        RefuseMistypedField(*mistyped, file);
         return false;
     }
     const QString field = PythonPTUnwritableField(pt);
     if (!field.isEmpty()) {
         RefuseUnreadableField(field, file);
         return false;
+    }
+    return true;
+}
+
+bool frmPythonPartyTemp::memberNumbersAcceptable(const PythonPT& pt) {
+    // A number box takes digits only, however they came in (a paste, a drop),
+    // and a member needs its maximum.
+    for (int i = 0; i < PythonPTMemberRows; ++i) {
+        if (!IsPythonPTMember(pt.members[i]))
+            continue;
+        const PythonPTMember& was = m_shownPT.members[i];
+        const QString member = QStringLiteral(" of member ") + QString::number(i + 1);
+        const std::tuple<InputBox*, const PythonFieldLabel&, const QString&> boxes[] = {
+            {txtPTMin[i], PythonPTMinimumLabel, was.minimum},
+            {txtPTMax[i], PythonPTMaximumLabel, was.maximum}};
+        for (const auto& [box, label, read] : boxes) {
+            const QString field = QLatin1String(label.caption) + member;
+            if (box->text() != read && !box->keepsKeyRule())
+                RefuseDigitsOnly(field);
+            else if (box == txtPTMax[i] && box->text().isEmpty())
+                RefuseEmptyField(field, QLatin1String(label.example));
+            else
+                continue;
+            box->setFocus();
+            return false;
+        }
     }
     return true;
 }
@@ -412,6 +439,11 @@ bool frmPythonPartyTemp::UpdatePythonPT(bool showMessage) {
                 ? IncompleteEntryText(QStringLiteral("party template"), QStringLiteral("updated"))
                 : QStringLiteral("Please select a party template first!"));
         return false;
+    }
+    // A blank dropped or put in by an input method goes the way of a typed one.
+    for (auto [box, read] : {std::pair{txtPTID, m_shownPT.id}, {txtFaction, m_shownPT.faction}}) {
+        if (box->text() != read)
+            box->setText(box->ruledText());
     }
     // Nothing changed: the entry keeps its lines as read, and nothing is left to save.
     if (!PTAddMode && PythonPTUnchanged(formPT(), m_shownPT)) {

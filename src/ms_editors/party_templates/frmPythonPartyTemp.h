@@ -62,6 +62,9 @@ private:
     void showPTFields(const PythonPT& pt);
     PythonPT formPT() const;
     bool formAcceptable();
+    // Refuses the first member number that holds more than digits, or an
+    // empty maximum of a member, with its box focused.
+    bool memberNumbersAcceptable(const PythonPT& pt);
 
     EditorView m_view{this};
     PythonEntryRows m_ptRows;
@@ -87,12 +90,12 @@ private:
     QPushButton* cmdSave = nullptr;
     QGroupBox* framePT = nullptr;
     QGroupBox* Frame12 = nullptr;
-    QLineEdit* txtPTID = nullptr;
-    QLineEdit* txtPTName = nullptr;
+    InputBox* txtPTID = nullptr;
+    InputBox* txtPTName = nullptr;
     QLabel* lblMenu = nullptr;
-    QLineEdit* txtMenu = nullptr;
+    InputBox* txtMenu = nullptr;
     QGroupBox* Frame13 = nullptr;
-    QLineEdit* txtFaction = nullptr;
+    InputBox* txtFaction = nullptr;
     QGroupBox* Frame1 = nullptr;
     ComboBox* cmbFlags = nullptr;
     ComboBox* cmbIcon = nullptr;

@@ -256,24 +256,37 @@ bool PythonTroopUnchanged(const PythonTroop& troop, const PythonTroop& shown) {
     return writtenFields(troop) == writtenFields(shown);
 }
 
+namespace {
+
+// The fields in their order, as the messages name them, each with a value it
+// could hold.
+const PythonFieldLabel TroopFieldLabels[] = {
+    {"troop ID", "farmer"},
+    {"singular name", "Farmer"},
+    {"plural name", "Farmers"},
+    {"flags", "tf_hero|tf_female"},
+    {"scene", "no_scene or scn_town_1|entry(2)"},
+    {"reserved field", "reserved or 0"},
+    {"faction", "fac_commoners or 0"},
+    {"inventory", "itm_knife"},
+    {"attributes", "str_9 or level(8)"},
+    {"weapon proficiencies", "wp(100) or wp_one_handed(80)|wp_archery(60)"},
+    {"skills", "knows_riding_2"},
+    {"face code 1", "man_face_young_1 or 0"},
+    {"face code 2", "man_face_old_1 or 0"},
+    {"troop image", "0 or \"image_name\""},
+    {"fields behind the troop image", "0"},
+    {"troop's entry", ""},
+};
+
+} // namespace
+
 QString PythonTroopFieldCaption(PythonTroopField field) {
-    static const char* const captions[] = {"troop ID",
-                                           "singular name",
-                                           "plural name",
-                                           "flags",
-                                           "scene",
-                                           "reserved field",
-                                           "faction",
-                                           "inventory",
-                                           "attributes",
-                                           "weapon proficiencies",
-                                           "skills",
-                                           "face code 1",
-                                           "face code 2",
-                                           "troop image",
-                                           "fields behind the troop image",
-                                           "troop's entry"};
-    return QString::fromLatin1(captions[int(field)]);
+    return QString::fromLatin1(TroopFieldLabels[int(field)].caption);
+}
+
+QString PythonTroopFieldExample(PythonTroopField field) {
+    return QString::fromLatin1(TroopFieldLabels[int(field)].example);
 }
 
 QStringList PythonTroopFlagVocabulary() {
@@ -354,14 +367,6 @@ PythonTroop PythonTroopAsShown(const PythonTroop& parsed, QStringList& flagRows,
     if (selectedFlagRows)
         *selectedFlagRows = selected;
     return shown;
-}
-
-bool IsPlainPythonString(const QString& text) {
-    for (QChar c : text) {
-        if (c == u'"' || c == u'\\' || c == u'\r' || c == u'\n')
-            return false;
-    }
-    return true;
 }
 
 namespace {

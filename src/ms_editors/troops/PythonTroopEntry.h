@@ -76,8 +76,10 @@ enum class PythonTroopField {
 // where it is written; flags given by more than a plain term cannot be joined
 // to others), or none when every field fits.
 std::optional<PythonTroopField> BrokenPythonTroopField(const PythonTroop& troop);
-// What the editor calls a field in its messages ("faction", "face code 2").
+// What the editor calls a field in its messages ("faction", "face code 2"),
+// and a value the field could hold ("fac_commoners or 0").
 QString PythonTroopFieldCaption(PythonTroopField field);
+QString PythonTroopFieldExample(PythonTroopField field);
 
 // A field of a troop typed as the wrong kind of Python, and the kind it must be.
 struct PythonTroopMistype {
@@ -126,10 +128,6 @@ QString ShownReserved(const QString& reserved);
 // selected rows of `flagRows` (which may grow), scene and reserved by name.
 PythonTroop PythonTroopAsShown(const PythonTroop& parsed, QStringList& flagRows,
                                QList<int>* selectedFlagRows = nullptr);
-
-// Whether a text can stand between the double quotes of an id or a name: no
-// double quote, backslash or line break.
-bool IsPlainPythonString(const QString& text);
 
 // ---- Upgrade lines: upgrade(troops,"id","target") / upgrade2(troops,"id","t1","t2")
 

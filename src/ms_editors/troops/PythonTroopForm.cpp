@@ -70,15 +70,18 @@ void RefusePythonTroopForm(const PythonTroopFormProblem& problem) {
         RefuseInput(QStringLiteral("Please enter an ID for the troop!"));
         break;
     case PythonTroopFormFault::EmptyField:
-        RefuseInput(QStringLiteral("The scene, the reserved field, the faction and the weapon "
-                                   "proficiencies can't be empty!"));
+        RefuseEmptyField(PythonTroopFieldCaption(problem.field),
+                         PythonTroopFieldExample(problem.field));
         break;
     case PythonTroopFormFault::NotPlainString:
-        RefuseInput(QStringLiteral("Double quotes, backslashes and line breaks are not allowed in "
-                                   "the troop ID, the names and the upgrade paths!"));
+        RefuseNotPlainString(problem.upgradePath > 0 ? QStringLiteral("upgrade path ") +
+                                                           QString::number(problem.upgradePath)
+                                                     : PythonTroopFieldCaption(problem.field));
         break;
     case PythonTroopFormFault::Mistyped:
-        RefuseMistypedField(PythonTroopFieldCaption(problem.field), problem.kind, TroopsFile);
+        RefuseMistypedField({PythonTroopFieldCaption(problem.field), problem.kind,
+                             PythonTroopFieldExample(problem.field)},
+                            TroopsFile);
         break;
     case PythonTroopFormFault::Unreadable:
         RefuseUnreadableField(PythonTroopFieldCaption(problem.field), TroopsFile);

@@ -67,8 +67,7 @@ void frmPythonTroops::buildControls() {
     lblTroops = AddLabel(frameTroopList, "lblTroops", QStringLiteral("List of Troops"));
     lstTroops = Named(new ListBox(frameTroopList), "lstTroops");
     Label43 = AddLabel(frameTroopList, "Label43", QStringLiteral("Filter troops:"));
-    InputBox* troopFilter = AddInputBox(frameTroopList, "txtFilterTroops");
-    txtFilterTroops = troopFilter;
+    txtFilterTroops = AddInputBox(frameTroopList, "txtFilterTroops");
     cmdFilterTroops = AddButton(frameTroopList, "cmdFilterTroops", QStringLiteral("Go"));
 
     lblTroopEditor = AddHeading(f, "lblTroopEditor", 120, 60, 6840, 660);
@@ -84,8 +83,7 @@ void frmPythonTroops::buildControls() {
     AddLabel(frameNames, "lblTroopID", QStringLiteral("Troop ID:"));
     AddLabel(frameNames, "lblTroopName", QStringLiteral("Single:"));
     AddLabel(frameNames, "lblTroopNamePl", QStringLiteral("Plural:"));
-    InputBox* troopId = AddInputBox(frameNames, "txtTroopID", Keys::BlankToUnderscore);
-    txtTroopID = troopId;
+    txtTroopID = AddInputBox(frameNames, "txtTroopID", Keys::BlankToUnderscore);
     txtTroopName = AddInputBox(frameNames, "txtTroopName");
     txtTroopNamePl = AddInputBox(frameNames, "txtTroopNamePl");
     FrameFlags = AddFrame(t, "FrameFlags", QStringLiteral("Flags"));
@@ -112,8 +110,7 @@ void frmPythonTroops::buildControls() {
     txtItemNr = AddInputBox(frameItems, "txtItemNr", Keys::Digits);
     cmdAddItemNr = AddButton(frameItems, "cmdAddItemNr", QStringLiteral("Add item"));
     Label17 = AddLabel(frameItems, "Label17", QStringLiteral("Filter items:"));
-    InputBox* itemFilter = AddInputBox(frameItems, "txtItemFilter");
-    txtItemFilter = itemFilter;
+    txtItemFilter = AddInputBox(frameItems, "txtItemFilter");
     cmdFilterItems = AddButton(frameItems, "cmdFilterItems", QStringLiteral("Go"));
     // The long lists have a design font of their own.
     for (ListBox* list : {lstTroops, lstItems, lstAvailableItems})
@@ -139,8 +136,7 @@ void frmPythonTroops::buildControls() {
     AddLabel(frameFaceCode, "lblTroopImage", QStringLiteral("Alt. troop image:"));
     txtFace1 = AddInputBox(frameFaceCode, "txtFace1");
     txtFace2 = AddInputBox(frameFaceCode, "txtFace2");
-    InputBox* troopImage = AddInputBox(frameFaceCode, "txtTroopImage");
-    txtTroopImage = troopImage;
+    txtTroopImage = AddInputBox(frameFaceCode, "txtTroopImage");
     for (QLineEdit* face : {txtFace1, txtFace2, txtTroopImage})
         face->setFont(FixedPitchFont());
     cmdFaceCode = AddWrappingButton(frameFaceCode, "cmdFaceCode",
@@ -150,9 +146,9 @@ void frmPythonTroops::buildControls() {
     AddLabel(framePgrade, "Label5", QStringLiteral("Upgrade Path 2:"));
     cmbUpgrade1 = Named(new ComboBox(framePgrade), "cmbUpgrade1");
     cmbUpgrade2 = Named(new ComboBox(framePgrade), "cmbUpgrade2");
-    // A path may name an id that is none of the rows, so the combos take text.
-    cmbUpgrade1->setEditable(true);
-    cmbUpgrade2->setEditable(true);
+    // A path may name an id that is none of the rows: what is typed stays as typed.
+    TakeTypedText(cmbUpgrade1);
+    TakeTypedText(cmbUpgrade2);
 
     m_troopFilter = ListFilter(txtFilterTroops, lstTroops);
     m_troopFilter.setLabel(lblTroops, QStringLiteral("List of troops"));
@@ -163,8 +159,8 @@ void frmPythonTroops::buildControls() {
     connect(lstTroops, &ListBox::click, this, [this] { lstTroops_Click(); });
     connect(cmdFilterTroops, &QPushButton::clicked, this, [this] { cmdFilterTroops_Click(); });
     connect(cmdFilterItems, &QPushButton::clicked, this, [this] { cmdFilterItems_Click(); });
-    troopFilter->onEnter = [this] { cmdFilterTroops_Click(); };
-    itemFilter->onEnter = [this] { cmdFilterItems_Click(); };
+    txtFilterTroops->onEnter = [this] { cmdFilterTroops_Click(); };
+    txtItemFilter->onEnter = [this] { cmdFilterItems_Click(); };
     connect(cmdAddTroop, &QPushButton::clicked, this, [this] { AddPythonTroop(); });
     connect(cmdDeleteTroop, &QPushButton::clicked, this, [this] { cmdDeleteTroop_Click(); });
     connect(cmdShowPython, &QPushButton::clicked, this, [this] { cmdShowPython_Click(); });
@@ -181,9 +177,9 @@ void frmPythonTroops::buildControls() {
     WireTermPick(cmbSkills, txtSkills);
     WireTermList(lstAttrib, txtAttrib, cmdAttribAdd, cmdAttribChange, cmdAttribDel);
     WireTermList(lstSkills, txtSkills, cmdSkillsAdd, cmdSkillsChange, cmdSkillsDel);
-    troopId->onEnter = [] {}; // Enter does nothing in the id box
-    troopId->onLostFocus = [this] { txtTroopID_LostFocus(); };
-    troopImage->onLostFocus = [this] { txtTroopImage_LostFocus(); };
+    txtTroopID->onEnter = [] {}; // Enter does nothing in the id box
+    txtTroopID->onLostFocus = [this] { txtTroopID_LostFocus(); };
+    txtTroopImage->onLostFocus = [this] { txtTroopImage_LostFocus(); };
 
     connect(cmdHelpProfi, &QPushButton::clicked, this, [] { ShowProficiencyHelp(); });
     connect(cmdHelpSkills, &QPushButton::clicked, this, [] { ShowSkillsHelp(); });
@@ -548,6 +544,9 @@ bool frmPythonTroops::UpdatePythonTroop(bool showMessage) {
                         : IncompleteEntryText(QStringLiteral("troop"), QStringLiteral("updated")));
         return false;
     }
+    // A blank dropped or put in by an input method goes the way of a typed one.
+    if (txtTroopID->text() != m_shownTroop.id)
+        txtTroopID->setText(txtTroopID->ruledText());
     const bool adding = TroopAddMode;
     const QString u1 = cmbUpgrade1->currentText();
     const QString u2 = cmbUpgrade2->currentText();
@@ -755,6 +754,8 @@ void frmPythonTroops::cmdAddItem_Click() {
 void frmPythonTroops::cmdAddItemNr_Click() {
     if (inventoryFull())
         return;
+    if (!txtItemNr->keepsKeyRule())
+        return RefuseDigitsOnly(QStringLiteral("Add item via number"));
     const ItemNumberChoice choice = ChooseItemByNumber(txtItemNr->text(), m_itemRows.count());
     if (choice.row < 0)
         RefuseInput(choice.refusal);

@@ -7,6 +7,7 @@
 #include "shell/EditorWindow.h"
 
 class ComboBox;
+class InputBox;
 class ListBox;
 class QAction;
 class QFrame;
@@ -101,7 +102,7 @@ private:
     QLabel* lblTroops = nullptr;
     ListBox* lstTroops = nullptr;
     QLabel* Label43 = nullptr;
-    QLineEdit* txtFilterTroops = nullptr;
+    InputBox* txtFilterTroops = nullptr;
     QPushButton* cmdFilterTroops = nullptr;
     QLabel* lblTroopEditor = nullptr;
     QGroupBox* frameAdd = nullptr;
@@ -114,16 +115,16 @@ private:
     QPushButton* cmdSave = nullptr;
     QGroupBox* frameTroop = nullptr;
     QGroupBox* frameNames = nullptr;
-    QLineEdit* txtTroopID = nullptr;
-    QLineEdit* txtTroopName = nullptr;
-    QLineEdit* txtTroopNamePl = nullptr;
+    InputBox* txtTroopID = nullptr;
+    InputBox* txtTroopName = nullptr;
+    InputBox* txtTroopNamePl = nullptr;
     QGroupBox* FrameFlags = nullptr;
     ListBox* lstFlags = nullptr;
     QGroupBox* frameScene = nullptr;
-    QLineEdit* txtScene = nullptr;
-    QLineEdit* txtReserved = nullptr;
+    InputBox* txtScene = nullptr;
+    InputBox* txtReserved = nullptr;
     QGroupBox* frameFactions = nullptr;
-    QLineEdit* txtFaction = nullptr;
+    InputBox* txtFaction = nullptr;
     QGroupBox* frameItems = nullptr;
     ListBox* lstItems = nullptr;
     ListBox* lstAvailableItems = nullptr;
@@ -133,10 +134,10 @@ private:
     QPushButton* cmdItemUp = nullptr;
     QPushButton* cmdItemDown = nullptr;
     QLabel* lblAddItem = nullptr;
-    QLineEdit* txtItemNr = nullptr;
+    InputBox* txtItemNr = nullptr;
     QPushButton* cmdAddItemNr = nullptr;
     QLabel* Label17 = nullptr;
-    QLineEdit* txtItemFilter = nullptr;
+    InputBox* txtItemFilter = nullptr;
     QPushButton* cmdFilterItems = nullptr;
     QGroupBox* frameStats = nullptr;
     ComboBox* cmbAttrib = nullptr;
@@ -159,9 +160,9 @@ private:
     QPushButton* cmdSkillsDel = nullptr;
     QPushButton* cmdHelpSkills = nullptr;
     QGroupBox* frameFaceCode = nullptr;
-    QLineEdit* txtFace1 = nullptr;
-    QLineEdit* txtFace2 = nullptr;
-    QLineEdit* txtTroopImage = nullptr;
+    InputBox* txtFace1 = nullptr;
+    InputBox* txtFace2 = nullptr;
+    InputBox* txtTroopImage = nullptr;
     QPushButton* cmdFaceCode = nullptr;
     QGroupBox* framePgrade = nullptr;
     ComboBox* cmbUpgrade1 = nullptr;

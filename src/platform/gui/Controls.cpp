@@ -2,7 +2,9 @@
 
 #include "platform/gui/Layout.h"
 
+#include <QCompleter>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 
 #include <cstdlib>
@@ -147,6 +149,16 @@ void ComboBox::setRows(const QStringList& rows) {
     clear();
     addItems(rows);
     setCurrentIndex(-1);
+}
+
+void TakeTypedText(ComboBox* combo) {
+    // A box that comes with an empty completer keeps the combo from building
+    // one over its thousands of rows only to have it dropped.
+    auto* edit = new QLineEdit(combo);
+    edit->setCompleter(new QCompleter(edit));
+    combo->setLineEdit(edit);
+    combo->setCompleter(nullptr);
+    combo->setInsertPolicy(QComboBox::NoInsert);
 }
 
 OptionButton::OptionButton(const QString& text, QWidget* parent) : QRadioButton(text, parent) {

@@ -73,6 +73,11 @@ signals:
     void click();
 };
 
+// Makes `combo` take text that need not be one of its rows (a troop id): what
+// is typed stays as typed; typing neither completes it to a row nor adds it to
+// the rows.
+void TakeTypedText(ComboBox* combo);
+
 class OptionButton : public QRadioButton {
     Q_OBJECT
 public:

@@ -254,9 +254,12 @@ TEST_F(PythonItemsWindow, EditedFieldsGoIntoTheEntry) {
 TEST_F(PythonItemsWindow, TypedTextIsStoredOnlyWhereItReadsBackAsTyped) {
     const TypedField cases[] = {
         {"txtItemID", "", "ID for the item"},
-        {"txtItemName", "Knife \"Joe\"", "Item name"},
+        {"txtItemName", "Knife \"Joe\"", "Double quotes*'Item name'!"},
+        {"txtItemID", "sw\\nord", "backslashes*'Item ID'!", Entered::Keys},
+        {"txtItemName", "Sword\\x41", "backslashes*'Item name'!", Entered::Paste},
+        {"txtItemID", "practice crossbow", nullptr, Entered::InputMethod, "practice_crossbow"},
         {"txtItemName", "Knife, the [best] #1", nullptr},
-        {"txtMeshes", "[(\"a\",0)", "Meshes"},
+        {"txtMeshes", "[(\"a\",0)", "'Meshes'*(such as [(\"knife\",0)] or"},
         {"txtMeshes", "[(\"a\", 0), (\"b\", ixmesh_carry)]", nullptr},
         {"txtCost", "12 5", "Cost"},
         {"txtCost", "1, 2", "Cost"},
@@ -265,16 +268,17 @@ TEST_F(PythonItemsWindow, TypedTextIsStoredOnlyWhereItReadsBackAsTyped) {
         {"txtStat0", "1 2", "Values"},
         {"txtStat0", "2))", "Values"},
         {"txtStat0", "0.75", nullptr},
-        {"txtTrigger", "[] x", "Trigger"},
+        {"txtTrigger", "[] x", "'Trigger'*(such as [(ti_on_init_item,[])])"},
         {"txtTrigger", "[(ti_on_init_item", "Trigger"},
         {"txtTrigger", "[(ti_on_init_item, [(set_position_delta,0,60,0)])]", nullptr},
         {"txtFaction", "[]fac_kingdom_1", "Factions"},
         {"txtFaction", "fac_kingdom_1", "Factions"},
         {"txtFaction", "[fac_kingdom_1, fac_kingdom_2]", nullptr},
     };
+    const int knife = rowOf("knife");
     expectTypedFields(
-        cases, [this] { select("knife"); }, PyItemLines, window->CurItemLine,
-        [](const QString& entry) { return ParsePythonItem(entry).complete; });
+        cases, [this, knife] { list("lstItems")->setListIndex(knife); }, PyItemLines,
+        window->CurItemLine, [](const QString& entry) { return ParsePythonItem(entry).complete; });
 }
 
 TEST_F(PythonItemsWindow, AddsBeforeItemsEndOrBehindTheTemplateWithAnUnusedId) {

@@ -146,24 +146,32 @@ TEST_F(PythonPartyTempWindow, EditedFieldsReachTheEntryAndUnknownPartsSurvive) {
 TEST_F(PythonPartyTempWindow, TypedTextIsStoredOnlyWhereItReadsBackAsTyped) {
     const TypedField cases[] = {
         {"txtPTID", "", "enter an ID"},
-        {"txtPTName", "Bad \"name", "'PT name'"},
+        {"txtPTName", "Bad \"name", "Double quotes*'PT name'!"},
+        {"txtPTName", "Loo\\nters", "backslashes*'PT name'!", Entered::Keys},
+        {"txtPTID", "loo ters", nullptr, Entered::InputMethod, "loo_ters"},
+        {"txtPTMax(0)", "", "'maximum of member 1' can't be empty", Entered::Keys},
+        {"txtPTMin(0)", "-3", "'minimum of member 1' may hold digits", Entered::Paste},
+        {"txtPTMax(0)", "1.5", "'maximum of member 1' may hold digits", Entered::Paste},
+        {"txtPTMax(0)", "30", nullptr, Entered::Keys},
         {"txtPTName", "Looters, the [worst] #1", nullptr},
         {"txtMenu", "a b", "'menu'"},
         {"txtMenu", "mnu_looters", nullptr},
-        {"txtFaction", "fac_a, fac_b", "'faction'"},
+        {"txtFaction", "fac_a, fac_b", "'faction'*(such as fac_outlaws or 0)"},
         {"txtFaction", "fac_outlaws|", "'faction'"},
         {"txtFaction", "fac_bandits", nullptr},
         {"txtFlag", "pf x", "'flags'"},
         {"txtFlag", "carries_gold(5)", nullptr},
         {"txtPers", "courage 8", "'personality'"},
         {"txtPers", "courage_8", nullptr},
-        {"cmbPTTroops(0)", "trp looter", "'troop of member 1'"},
+        {"cmbPTTroops(0)", "trp looter", "'troop of member 1'*(such as trp_looter)"},
         {"cmbPTTroops(1)", "trp_bandit)", "'troop of member 2'"},
         {"cmbPTTroops(1)", "trp_bandit", nullptr},
     };
+    select("looters");
+    const int looters = list("lstPT")->listIndex();
     expectTypedFields(
-        cases, [this] { select("looters"); }, PyPTLines, window->CurPTLine,
-        [](const QString& entry) { return ParsePythonPT(entry).complete; });
+        cases, [this, looters] { list("lstPT")->setListIndex(looters); }, PyPTLines,
+        window->CurPTLine, [](const QString& entry) { return ParsePythonPT(entry).complete; });
     EXPECT_TRUE(window->UnsavedPT);
 }
 

@@ -50,10 +50,13 @@ TEST_F(PythonTroopsEditing, InventoryAddsByRowOrNumberUpToItsLimit) {
     addItemNr("11");
     addItemNr("");
     addItemNr("99999");
+    addItemNr("2.6"); // pasted: the box takes digits only, as it does from keys
     EXPECT_EQ(plat.boxTexts(),
               (QStringList{"Value must be >0 and <=10 !", "Value must be >0 and <=10 !",
                            "Value must be a number between 1 and 10",
-                           "Value must be a number between 1 and 10"}));
+                           "Value must be a number between 1 and 10",
+                           "'Add item via number' may hold digits only, so nothing was stored. "
+                           "Please correct it!"}));
     EXPECT_EQ(plat.boxes[0].title, QStringLiteral("Information..."));
     EXPECT_EQ(plat.boxes[0].icon, MsgIcon::Exclamation);
     EXPECT_EQ(list("lstItems")->count(), 4);

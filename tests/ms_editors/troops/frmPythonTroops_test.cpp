@@ -145,35 +145,42 @@ TEST_F(PythonTroopsWindow, AnEntryThatCannotBeReadIsReportedAndNeverWritten) {
 TEST_F(PythonTroopsWindow, TypedTextIsStoredOnlyWhereItReadsBackAsTyped) {
     const TypedField cases[] = {
         {"txtTroopID", "", "enter an ID"},
-        {"txtTroopName", "Farmer \"Joe\"", "Double quotes"},
-        {"txtTroopNamePl", "C:\\farmers", "backslashes"},
+        {"txtTroopName", "Farmer \"Joe\"", "Double quotes*'singular name'!"},
+        {"txtTroopNamePl", "C:\\farmers", "backslashes*'plural name'!"},
+        {"cmbUpgrade2", "C:\\farmers", "backslashes*'upgrade path 2'!"},
+        {"txtTroopID", "farm hand", nullptr, Entered::InputMethod, "farm_hand"},
+        {"txtTroopID", "practice crossbow", nullptr, Entered::Paste, "practice_crossbow"},
+        {"cmbUpgrade1", "horse", nullptr, Entered::Keys},
         {"txtTroopName", "Farmer, the [old] #1", nullptr},
-        {"txtScene", "", "can't be empty"},
+        {"txtScene", "", "'scene' can't be empty*such as no_scene or scn_town_1|entry(2)!"},
         {"txtScene", "scn_a # the store", "'scene'"},
         {"txtScene", "scn_town_1|", "'scene'"},
         {"txtScene", "scn_town_1 | entry(2)", nullptr},
-        {"txtReserved", " ", "can't be empty"},
+        {"txtReserved", " ", "'reserved field' can't be empty*such as reserved or 0!"},
         {"txtReserved", "reserved 1", "'reserved field'"},
-        {"txtFaction", " ", "can't be empty"},
+        {"txtFaction", " ", "'faction' can't be empty*such as fac_commoners or 0!"},
         {"txtFaction", "fac_commoners, 1", "'faction'"},
         {"txtFaction", "fac commoners", "'faction'"},
         {"txtFaction", "fac_kingdom_1", nullptr},
-        {"txtProfi", "", "can't be empty"},
-        {"txtProfi", "wp(60", "'weapon proficiencies'"},
+        {"txtProfi", "", "'weapon proficiencies' can't be empty*such as wp(100)"},
+        {"txtProfi", "wp(60", "'weapon proficiencies'*(such as wp(100) or"},
         {"txtProfi", "wp_one_handed (80) | wp_archery (60)", nullptr},
-        {"txtFace1", "0x00zz", "'face code 1'"},
+        {"txtFace1", "0x00zz", "'face code 1'*(such as man_face_young_1 or 0)"},
         {"txtFace2", "0x1\\", "'face code 2'"},
         {"txtFace2", "0x0000000280000002", nullptr},
         {"txtTroopImage", "\"image", "'troop image'"},
-        {"txtTroopImage", "image x", "'troop image'"},
+        {"txtTroopImage", "image x", "'troop image'*(such as 0 or \"image_name\")"},
         {"txtTroopImage", "\"archer image\"", nullptr},
         {"txtAttrib", "str 7", "'attributes'"},
         {"txtAttrib", "level(5)", nullptr},
         {"txtSkills", "knows_riding 3", "'skills'"},
         {"txtSkills", "knows_riding_3", nullptr},
     };
+    select("farmer");
+    const int farmer = list("lstTroops")->listIndex();
     expectTypedFields(
-        cases, [this] { select("farmer"); }, PyTroopLines, window->CurTroopLine,
+        cases, [this, farmer] { list("lstTroops")->setListIndex(farmer); }, PyTroopLines,
+        window->CurTroopLine,
         [](const QString& entry) { return ParsePythonTroop(entry).complete; });
 }
 
