@@ -179,19 +179,30 @@ TEST_F(ItemEditorTest, EditsTheCloseQuestionSavingAndFieldsThatWouldBreakTheReco
     action("mnu_file_exit")->trigger();
     EXPECT_EQ(platform.programEnds, 1);
 
-    // Pasted texts that would shift every later word on reload are refused.
-    const std::pair<const char*, const char*> rows[] = {{"txtItemName", "Short Sword"},
-                                                        {"txtWeight", ""},
-                                                        {"txtV3", "8 0"},
-                                                        {"txtItemID", "sword"}};
-    for (const auto& [name, text] : rows) {
+    // Texts that would shift the words on reload, break a key rule or hold what
+    // the file cannot are refused, naming the field; a tab in a name becomes "_".
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        {"txtWeight", "", "'Weight' must not be empty or hold blanks!"},
+        {"txtItemID", "sword", "'Item ID' must begin with itm_!"},
+        {"txtV3", "8 0", "'Value 3' may hold digits only"},
+        {"txtWeight", "1,5", "'Weight' may hold digits and a decimal point only"},
+        {"txtDmg2", "2x", "'Damage 2' may hold digits only"},
+        {"txtItemName", "Ŝhield", "'Item name' holds the character \"Ŝ\", which item_kinds1.txt"},
+        {"txtMesh", "Ŝ", "'Mesh name' holds the character \"Ŝ\""},
+    };
+    for (const auto& [name, text, refusal] : rows) {
         select(3);
+        box(name)->setText(QString::fromUtf8(text));
+        button("cmdMeshChange")->click(); // stores the mesh box in the shown item
         platform.boxes.clear();
-        box(name)->setText(QLatin1String(text));
         update();
         EXPECT_EQ(platform.boxes.size(), 1u) << name;
+        EXPECT_TRUE(lastBox().startsWith(QString::fromUtf8(refusal))) << lastBox().toStdString();
         EXPECT_EQ(StoredItem(3), original[3]) << name;
     }
+    box("txtItemName")->setText("Round\tShield");
+    update();
+    EXPECT_EQ(ItemName[3], "Round_Shield");
 }
 
 TEST_F(ItemEditorTest, AnItemThatCannotBeShownKeepsUpdateAndAddDisabled) {
