@@ -89,7 +89,7 @@ struct ItemTypeLabels {
     QString hitPoints;              // lblHit, beside txtHit
     QString difficulty;             // lblDifficulty, beside txtDifficulty
     std::array<QString, 4> values;  // lblV1 to lblV4
-    std::array<QString, 2> damages; // lblDmg1, lblDmg2
+    std::array<QString, 2> damages; // lblDmg1 (beside damage 2), lblDmg2 (beside damage 1)
     std::array<bool, 4> filled{};   // txtV1 to txtV4 shown from the record
     bool capsEnabled = false;       // lstCap usable (goods read theirs but lock the list)
 };

@@ -207,7 +207,11 @@ void frmTextItems::buildValues() {
     const char* boxes[] = {"txtDmg1", "txtDmg2"};
     for (std::size_t d = 0; d < 2; ++d) {
         const int top = Top + Step * static_cast<int>(ValueBoxCount + d);
-        lblDmg[d] = AddLabel(frameItem, labels[d], QStringLiteral("n/a"), 120, top + 30, 1500);
+        // The first damage word is the thrust (a shot's, the added damage of
+        // ammunition, a charge) and the second the swing, so the texts given
+        // lblDmg1 name damage 2 and those given lblDmg2 name damage 1.
+        const int labelTop = Top + Step * static_cast<int>(ValueBoxCount + 1 - d);
+        lblDmg[d] = AddLabel(frameItem, labels[d], QStringLiteral("n/a"), 120, labelTop + 30, 1500);
         cmbDmg[d] = Named(new ComboBox(frameItem), combos[d]);
         cmbDmg[d]->setRows(ItemDamageTypeRows());
         Place(cmbDmg[d], 1680, top, 960, 315);

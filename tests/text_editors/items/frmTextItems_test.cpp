@@ -205,6 +205,28 @@ TEST_F(ItemEditorTest, EditsTheCloseQuestionSavingAndFieldsThatWouldBreakTheReco
     EXPECT_EQ(ItemName[3], "Round_Shield");
 }
 
+// Each damage label stands beside the word it names: the first is the thrust
+// (a shot's, ammunition's added damage, a horse's charge), the second the swing.
+TEST_F(ItemEditorTest, DamageLabelsStandBesideTheWordsTheyName) {
+    const std::tuple<int, const char*, const char*> rows[] = {
+        {2, "Thrust damage:", "Swing damage:"},
+        {6, "Charge:", "n/a"},
+        {7, "Thrust damage:", "n/a"},
+        {9, "Thrust damage:", "Swing damage:"},
+        {18, "Add damage:", "n/a"}};
+    for (const auto& [item, first, second] : rows) {
+        select(item);
+        QStringList beside;
+        for (const char* name : {"txtDmg1", "txtDmg2"}) {
+            for (const QLabel* label : child<QGroupBox>("frameItem")->findChildren<QLabel*>()) {
+                if (box(name)->geometry().contains(box(name)->x(), label->geometry().center().y()))
+                    beside << label->text();
+            }
+        }
+        EXPECT_EQ(beside, (QStringList{first, second})) << item;
+    }
+}
+
 TEST_F(ItemEditorTest, AnItemThatCannotBeShownKeepsUpdateAndAddDisabled) {
     ItemLine[8] = " itm_war_spear War_Spear War_Spears 1  spear_war 0  x 0 310";
     select(7);
