@@ -1,5 +1,10 @@
 #include "text_editors/items/ItemCommands.h"
 
+#include "platform/MessageBox.h"
+#include "platform/System.h"
+#include "shell/modCore.h"
+#include "shell/modMain.h"
+
 namespace {
 
 const QString Paragraph = QStringLiteral("\r\n\r\n");
@@ -50,4 +55,20 @@ QString ItemResultText(int item, const QString& id, bool added) {
     return QStringLiteral("Item # ") + QString::number(item) + QStringLiteral(" - '") + id +
            (added ? QStringLiteral("' has been added. This is the new entry:")
                   : QStringLiteral("' has been updated. This is the updated entry:"));
+}
+
+void ShowMeshInViewer(const QString& mesh) {
+    if (BrfEditorPath.isEmpty() || !FileExists(BrfEditorPath)) {
+        MsgBox(QStringLiteral("Missing BRF editor! Check your configuration!"), MsgButtons::Ok,
+               MsgIcon::Exclamation, QStringLiteral("Missing BRF editor..."));
+        return;
+    }
+    const QString file = mesh + QStringLiteral(".brf");
+    if (FileExists(GameFolder + QStringLiteral("commonres/") + file) ||
+        FileExists(ModuleFolder + QStringLiteral("resource/") + file)) {
+        Beep();
+        return;
+    }
+    MsgBox(QStringLiteral("Mesh could not be found - missing file or other problem..."),
+           MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Can't show mesh..."));
 }

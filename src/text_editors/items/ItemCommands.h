@@ -2,8 +2,8 @@
 
 #include <QString>
 
-// What the item editor's add and delete commands refuse and ask, apart from
-// any window. `shown` is the item on the screen (NoItemShown for none), `max`
+// What the item editor's add, delete and mesh viewer commands refuse, ask and
+// tell, apart from any window. `shown` is the item on the screen (NoItemShown for none), `max`
 // the index of the last item.
 
 constexpr int NoItemShown = 9999;
@@ -21,3 +21,8 @@ QString AddItemQuestion(int shown);
 QString DeleteItemQuestion(int shown, const QString& id);
 // The text of the result window after an update or an add of item `item`.
 QString ItemResultText(int item, const QString& id, bool added);
+
+// The mesh viewer button for mesh `mesh`: no program is started; it tells
+// when the BRF editor is missing or the mesh has no .brf file, and beeps when
+// the file is there.
+void ShowMeshInViewer(const QString& mesh);

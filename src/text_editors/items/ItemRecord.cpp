@@ -1,9 +1,15 @@
 #include "text_editors/items/ItemRecord.h"
 
 #include "platform/Convert.h"
+#include "platform/TextFile.h"
 #include "shell/modCore.h"
 
 #include <QRegularExpression>
+
+const std::array<const char*, 12> ItemValueFieldNames = {
+    "Cost",       "Weight",     "Abundance", "Head armor", "Body armor", "Leg armor",
+    "Difficulty", "Hit points", "Value 1",   "Value 2",    "Value 3",    "Value 4"};
+const std::array<const char*, 2> ItemDamageFieldNames = {"Damage 1", "Damage 2"};
 
 namespace {
 
@@ -70,7 +76,34 @@ QString Refuse(const char* field, const char* rule) {
     return QStringLiteral("'%1' %2").arg(QLatin1String(field), QLatin1String(rule));
 }
 
+// The fields of the form written into the item line as they stand, with the
+// names refusals give them.
+using NamedTexts = QList<std::pair<const char*, const QString*>>;
+NamedTexts WordFields(const ItemForm& form) {
+    NamedTexts fields = {
+        {"Item ID", &form.id}, {"Item name", &form.name}, {"Plural name", &form.plural}};
+    const auto boxes = ItemFormValues(form);
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        fields.append({ItemValueFieldNames[i], boxes[i]});
+    return fields;
+}
+
 } // namespace
+
+std::optional<UnstorableField> FirstUnstorableField(const ItemForm& form) {
+    NamedTexts texts = WordFields(form);
+    for (const ItemMesh& mesh : form.meshes)
+        texts.append({"Mesh name", &mesh.name});
+    for (std::size_t d = 0; d < 2; ++d)
+        texts.append({ItemDamageFieldNames[d], &form.damageTexts[d]});
+    texts.append({"Trigger count", &form.triggerCount});
+    texts.append({"Triggers", &form.triggers});
+    for (const auto& [field, text] : texts) {
+        if (const QString c = FirstUnstorableChar(*text); !c.isEmpty())
+            return UnstorableField{QLatin1String(field), c};
+    }
+    return std::nullopt;
+}
 
 QList<QStringView> ItemWords(QStringView line) {
     QList<QStringView> words;
@@ -267,22 +300,11 @@ std::array<QString, 4> ValueWords(const ItemForm& form, int typeRow, const Store
 
 // Why the form's text words cannot be written, or the empty text.
 QString TextWordsRefusal(const ItemForm& form, const std::array<QString, 4>& values) {
-    const struct {
-        const QString& text;
-        const char* field;
-    } texts[] = {
-        {form.id, "Item ID"},           {form.name, "Item name"},
-        {form.plural, "Plural name"},   {form.cost, "Cost"},
-        {form.weight, "Weight"},        {form.abundance, "Abundance"},
-        {form.headArmor, "Head armor"}, {form.bodyArmor, "Body armor"},
-        {form.legArmor, "Leg armor"},   {form.difficulty, "Difficulty"},
-        {form.hitPoints, "Hit points"}, {values[0], "Value 1"},
-        {values[1], "Value 2"},         {values[2], "Value 3"},
-        {values[3], "Value 4"},
-    };
-    for (const auto& t : texts) {
-        if (!IsSingleWord(t.text))
-            return Refuse(t.field, "must not be empty or hold blanks!");
+    ItemForm written = form;
+    written.values = values;
+    for (const auto& [field, text] : WordFields(written)) {
+        if (!IsSingleWord(*text))
+            return Refuse(field, "must not be empty or hold blanks!");
     }
     for (const ItemMesh& mesh : form.meshes) {
         if (!IsSingleWord(mesh.name) || !IsSingleWord(mesh.bits))
@@ -378,7 +400,7 @@ std::optional<ItemLines> BuildItem(const ItemForm& form, const ItemRecord& shown
     for (std::size_t d = 0; d < 2; ++d) {
         const std::optional<QString> word = DamageWord(form, shown, s, d);
         if (!word) {
-            refusal = Refuse(d == 0 ? "Damage 1" : "Damage 2", "must be a number from 0 to 255!");
+            refusal = Refuse(ItemDamageFieldNames[d], "must be a number from 0 to 255!");
             return std::nullopt;
         }
         damages[d] = *word;

@@ -95,6 +95,27 @@ struct ItemForm {
     QString triggers;                   // txtTrigger: the trigger lines joined by CR LF
 };
 
+// The names refusals give the value boxes (cost to value 4, in the order of
+// ItemFormValues) and the two damage boxes.
+extern const std::array<const char*, 12> ItemValueFieldNames;
+extern const std::array<const char*, 2> ItemDamageFieldNames;
+constexpr std::size_t ItemWeightField = 1;
+// The fields of a form behind the value boxes, cost to value 4.
+template <typename Form> auto ItemFormValues(Form& f) {
+    return std::array{&f.cost,      &f.weight,    &f.abundance,  &f.headArmor,
+                      &f.bodyArmor, &f.legArmor,  &f.difficulty, &f.hitPoints,
+                      &f.values[0], &f.values[1], &f.values[2],  &f.values[3]};
+}
+
+// A text field holding a character item_kinds1.txt has no byte for.
+struct UnstorableField {
+    QString field;
+    QString character;
+};
+// The first text field of the form (id, names, meshes, value boxes, triggers)
+// that holds such a character; nothing when the file can store them all.
+std::optional<UnstorableField> FirstUnstorableField(const ItemForm& form);
+
 // The words of an item line: cut at one or two blanks, so three or four blanks
 // leave an empty word between two words; the leading blank makes word 0 empty.
 QList<QStringView> ItemWords(QStringView line);

@@ -218,6 +218,25 @@ QStringList ItemTypeFilterRows() {
     return ItemListLabels(ItemFlagKind::Flags).mid(0, ItemTypeRowCount);
 }
 
+namespace {
+
+template <std::size_t N> QStringList Rows(const std::array<const char*, N>& texts) {
+    QStringList rows;
+    for (const char* text : texts)
+        rows.append(QLatin1String(text));
+    return rows;
+}
+
+} // namespace
+
+QStringList ItemDamageTypeRows() {
+    return Rows(ItemDamageTypes);
+}
+
+QStringList ItemMeshKindRows() {
+    return Rows(ItemMeshKinds);
+}
+
 RowSelection ShowFlags(std::uint64_t value, ItemFlagKind kind) {
     // The show compares hexadecimal digits of the value with each row's digits;
     // a field's digits equal the row's exactly when the field holds its value.
@@ -275,6 +294,21 @@ int ItemTypeRow(std::uint64_t flags) {
 
 bool ItemTypeReadsCaps(int typeRow) {
     return typeRow > 0 && (typeRow < 11 || typeRow > 14) && typeRow < ItemTypeRowCount;
+}
+
+std::array<QString, 12> ItemValueCaptions(const ItemTypeLabels& l) {
+    return {QStringLiteral("Cost:"),
+            QStringLiteral("Weight:"),
+            QStringLiteral("Abundance:"),
+            l.headArmor,
+            l.bodyArmor,
+            l.legArmor,
+            l.difficulty,
+            l.hitPoints,
+            l.values[0],
+            l.values[1],
+            l.values[2],
+            l.values[3]};
 }
 
 ItemTypeLabels ItemTypeLabelsFor(int typeRow) {

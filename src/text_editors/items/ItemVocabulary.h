@@ -55,6 +55,9 @@ int ItemListRowCount(ItemFlagKind kind);
 QStringList ItemListLabels(ItemFlagKind kind);
 // cmbTypeFilter's rows: the labels of the 20 type rows; row k stands for type k + 1.
 QStringList ItemTypeFilterRows();
+// The rows of cmbDmg1 and cmbDmg2 (ItemDamageTypes) and of cmbMeshID (ItemMeshKinds).
+QStringList ItemDamageTypeRows();
+QStringList ItemMeshKindRows();
 
 // The rows a stored number selects when an item is shown (the digit tests of the
 // show): a bit row when its bit is set, a field row when its field holds its
@@ -86,12 +89,14 @@ struct ItemTypeLabels {
     QString hitPoints;              // lblHit, beside txtHit
     QString difficulty;             // lblDifficulty, beside txtDifficulty
     std::array<QString, 4> values;  // lblV1 to lblV4
-    std::array<QString, 2> damages; // lblDmg1, lblDmg2
+    std::array<QString, 2> damages; // lblDmg1 (beside damage 2), lblDmg2 (beside damage 1)
     std::array<bool, 4> filled{};   // txtV1 to txtV4 shown from the record
     bool capsEnabled = false;       // lstCap usable (goods read theirs but lock the list)
 };
 // The labels of type row 0-19; any other row gets those of row 0.
 ItemTypeLabels ItemTypeLabelsFor(int typeRow);
+// The captions beside the value boxes, cost to value 4.
+std::array<QString, 12> ItemValueCaptions(const ItemTypeLabels& labels);
 
 // The selection rules after a click or key in lstFlags on the row with the
 // focus: one type row, at most one attach row. Returns whether lstCap is to be

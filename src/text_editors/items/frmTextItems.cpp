@@ -1,13 +1,11 @@
 #include "text_editors/items/frmTextItems.h"
 
 #include "platform/MessageBox.h"
-#include "platform/System.h"
 #include "platform/gui/Controls.h"
 #include "platform/gui/Layout.h"
 #include "platform/gui/ToggleList.h"
 #include "shell/EditorFactories.h"
 #include "shell/EditorMessages.h"
-#include "shell/modCore.h"
 #include "shell/modMain.h"
 #include "text_editors/RecordRows.h"
 #include "text_editors/items/ItemCommands.h"
@@ -47,7 +45,7 @@ struct ValueBoxRow {
     const char* caption;
     const char* box;
 };
-// In the order ItemFormOf and the value labels of the types list them.
+// In the order of ItemFormValues and ItemValueCaptions.
 const std::array<ValueBoxRow, 12> ValueBoxRows = {{
     {"", "Cost:", "txtCost"},
     {"", "Weight:", "txtWeight"},
@@ -62,29 +60,6 @@ const std::array<ValueBoxRow, 12> ValueBoxRows = {{
     {"lblV3", "n/a", "txtV3"},
     {"lblV4", "n/a", "txtV4"},
 }};
-
-// The fields of a form behind the value boxes, in the order of ValueBoxRows.
-template <typename Form> auto ValueFields(Form& f) {
-    return std::array{&f.cost,      &f.weight,    &f.abundance,  &f.headArmor,
-                      &f.bodyArmor, &f.legArmor,  &f.difficulty, &f.hitPoints,
-                      &f.values[0], &f.values[1], &f.values[2],  &f.values[3]};
-}
-
-// The captions beside the value boxes for one type, in the order of ValueBoxRows.
-std::array<QString, 12> ValueCaptions(const ItemTypeLabels& l) {
-    return {QStringLiteral("Cost:"),
-            QStringLiteral("Weight:"),
-            QStringLiteral("Abundance:"),
-            l.headArmor,
-            l.bodyArmor,
-            l.legArmor,
-            l.difficulty,
-            l.hitPoints,
-            l.values[0],
-            l.values[1],
-            l.values[2],
-            l.values[3]};
-}
 
 void SetCaption(QLabel* label, const QString& text) {
     // A label laid out anew on every show would cost more than the show.
@@ -230,14 +205,15 @@ void frmTextItems::buildValues() {
     const char* labels[] = {"lblDmg1", "lblDmg2"};
     const char* combos[] = {"cmbDmg1", "cmbDmg2"};
     const char* boxes[] = {"txtDmg1", "txtDmg2"};
-    QStringList types;
-    for (const char* type : ItemDamageTypes)
-        types.append(QLatin1String(type));
     for (std::size_t d = 0; d < 2; ++d) {
         const int top = Top + Step * static_cast<int>(ValueBoxCount + d);
-        lblDmg[d] = AddLabel(frameItem, labels[d], QStringLiteral("n/a"), 120, top + 30, 1500);
+        // The first damage word is the thrust (a shot's, the added damage of
+        // ammunition, a charge) and the second the swing, so the texts given
+        // lblDmg1 name damage 2 and those given lblDmg2 name damage 1.
+        const int labelTop = Top + Step * static_cast<int>(ValueBoxCount + 1 - d);
+        lblDmg[d] = AddLabel(frameItem, labels[d], QStringLiteral("n/a"), 120, labelTop + 30, 1500);
         cmbDmg[d] = Named(new ComboBox(frameItem), combos[d]);
-        cmbDmg[d]->setRows(types);
+        cmbDmg[d]->setRows(ItemDamageTypeRows());
         Place(cmbDmg[d], 1680, top, 960, 315);
         InputBox* box = txtDmg[d] = AddInputBox(frameItem, boxes[d], Keys::Digits);
         box->filterPastedText();
@@ -355,10 +331,7 @@ void frmTextItems::formLoad() {
                            QStringLiteral("item_kinds1.txt"));
     frameEdit->setEnabled(false);
     frameItem->setEnabled(false);
-    QStringList kinds;
-    for (const char* kind : ItemMeshKinds)
-        kinds.append(QLatin1String(kind));
-    cmbMeshID->setRows(kinds);
+    cmbMeshID->setRows(ItemMeshKindRows());
     cmbTypeFilter->setRows(ItemTypeFilterRows());
     cmbTypeFilter->setCurrentIndex(0);
     enableCommands();
@@ -474,8 +447,8 @@ void frmTextItems::fillControls(const ItemRecord& record) {
     lstCap->setEnabled(labels.capsEnabled);
     SetCaption(lblFactions, FactionCountCaption(f.factions));
 
-    const std::array<QString, 12> captions = ValueCaptions(labels);
-    const auto values = ValueFields(f);
+    const std::array<QString, 12> captions = ItemValueCaptions(labels);
+    const auto values = ItemFormValues(f);
     for (std::size_t i = 0; i < ValueBoxCount; ++i) {
         SetCaption(lblValues[i], captions[i]);
         txtValues[i]->setText(*values[i]);
@@ -493,14 +466,19 @@ void frmTextItems::fillControls(const ItemRecord& record) {
 
 ItemForm frmTextItems::readForm() const {
     ItemForm f;
-    f.id = txtItemID->text();
-    f.name = txtItemName->text();
-    f.plural = txtItemNamePl->text();
+    // What the show put in a name box goes back as read; what the user put
+    // there follows the box's key rule, however it came in.
+    const auto ruled = [](const InputBox* box, const QString& shown) {
+        return box->text() == shown ? shown : box->ruledText();
+    };
+    f.id = ruled(txtItemID, m_shown->id);
+    f.name = ruled(txtItemName, m_shown->name);
+    f.plural = ruled(txtItemNamePl, m_shown->plural);
     f.meshes = ShownMeshes(CurItem);
     f.flags = lstFlags->values();
     f.capabilities = lstCap->values();
     f.modifiers = lstModifiers->values();
-    const auto values = ValueFields(f);
+    const auto values = ItemFormValues(f);
     for (std::size_t i = 0; i < ValueBoxCount; ++i)
         *values[i] = txtValues[i]->text();
     for (std::size_t d = 0; d < 2; ++d) {
@@ -513,6 +491,25 @@ ItemForm frmTextItems::readForm() const {
     // The raw text: the plain one would turn non-breaking spaces into blanks.
     f.triggers = txtTrigger->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n');
     return f;
+}
+
+bool frmTextItems::keepsKeyRules() const {
+    // A word read from the file goes back as it stood; text the user put in a
+    // number box keeps its key rule, however it came in.
+    const ItemForm shown = ItemFormOf(*m_shown);
+    const auto keeps = [this](const InputBox* box, const QString& before, const char* field) {
+        if (box->keepsKeyRule() || box->text() == before)
+            return true;
+        RefuseDigitsOnly(QLatin1String(field), box == txtValues[ItemWeightField]);
+        return false;
+    };
+    const auto before = ItemFormValues(shown);
+    for (std::size_t i = 0; i < ValueBoxCount; ++i) {
+        if (!keeps(txtValues[i], *before[i], ItemValueFieldNames[i]))
+            return false;
+    }
+    return keeps(txtDmg[0], shown.damageTexts[0], ItemDamageFieldNames[0]) &&
+           keeps(txtDmg[1], shown.damageTexts[1], ItemDamageFieldNames[1]);
 }
 
 QString frmTextItems::meshCaption() const {
@@ -528,8 +525,15 @@ void frmTextItems::UpdateItem(bool showReport) {
         RefuseInput(QStringLiteral("No item is shown: select an item first!"));
         return;
     }
+    const ItemForm form = readForm();
+    if (!keepsKeyRules())
+        return;
+    if (const std::optional<UnstorableField> bad = FirstUnstorableField(form)) {
+        RefuseUnstorableChar(bad->field, bad->character, QStringLiteral("item_kinds1.txt"));
+        return;
+    }
     QString refusal;
-    const std::optional<ItemLines> lines = BuildItem(readForm(), *m_shown, refusal);
+    const std::optional<ItemLines> lines = BuildItem(form, *m_shown, refusal);
     if (!lines) {
         RefuseInput(refusal);
         return;
@@ -770,7 +774,7 @@ bool frmTextItems::StoreMesh() {
     if (row < 0 || row >= meshes.size())
         return false;
     ItemMesh& mesh = meshes[row];
-    mesh.name = txtMesh->text();
+    mesh.name = txtMesh->text() == mesh.name ? mesh.name : txtMesh->ruledText();
     mesh.bits = StoreMeshBits(mesh.bits, cmbMeshID->listIndex(), chkLargeback->value());
     SetShownMeshes(CurItem, meshes);
     cmbMesh->setItemText(row, mesh.name);
@@ -833,19 +837,7 @@ void frmTextItems::cmdMeshDelete_Click() {
 }
 
 void frmTextItems::cmdShowMesh_Click() {
-    if (BrfEditorPath.isEmpty() || !FileExists(BrfEditorPath)) {
-        MsgBox(QStringLiteral("Missing BRF editor! Check your configuration!"), MsgButtons::Ok,
-               MsgIcon::Exclamation, QStringLiteral("Missing BRF editor..."));
-        return;
-    }
-    const QString file = cmbMesh->currentText() + QStringLiteral(".brf");
-    if (FileExists(GameFolder + QStringLiteral("commonres/") + file) ||
-        FileExists(ModuleFolder + QStringLiteral("resource/") + file)) {
-        Beep();
-        return;
-    }
-    MsgBox(QStringLiteral("Mesh could not be found - missing file or other problem..."),
-           MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Can't show mesh..."));
+    ShowMeshInViewer(cmbMesh->currentText());
 }
 
 void frmTextItems::closeEvent(QCloseEvent* event) {

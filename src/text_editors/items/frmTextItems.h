@@ -99,6 +99,8 @@ private:
 
     void fillControls(const ItemRecord& record);
     ItemForm readForm() const;
+    // Whether every number box keeps its key rule; refuses the first that does not.
+    bool keepsKeyRules() const;
     QString meshCaption() const;
 
     // The item shown completely by the last show (the template while adding).

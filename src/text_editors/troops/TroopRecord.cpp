@@ -389,11 +389,6 @@ bool IsSingleWord(const QString& text) {
     return !text.isEmpty() && !text.contains(Blank);
 }
 
-QString AsSingleWord(const QString& text) {
-    QString word = text;
-    return word.replace(u' ', u'_');
-}
-
 QString CHex(std::uint64_t value) {
     return QStringLiteral("%1").arg(value & 0xFFFFFFFFu, 8, 16, QChar(u'0')).toUpper();
 }

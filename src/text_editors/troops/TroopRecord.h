@@ -136,8 +136,6 @@ bool IsFaceBoxText(QStringView text);
 // A text word is written "as it stands", so it must not be empty and must not
 // contain a blank, or every later word of its line would shift.
 bool IsSingleWord(const QString& text);
-// Blanks in an id or name become "_": they would split the word.
-QString AsSingleWord(const QString& text);
 
 // Strict decimal integers (optional minus sign, digits only). A text that is no
 // such number raises 13; one outside the range raises 6.

@@ -12,6 +12,8 @@
 
 namespace {
 
+const QString Paragraph = QStringLiteral("\r\n\r\n");
+
 // The per-troop line tables in record order.
 const std::array<QStringList*, 6> LineTables = {&TroopLine,     &TroopItemLine,  &TroopAttribLine,
                                                 &TroopProfLine, &TroopSkillLine, &TroopFaceLine};
@@ -137,6 +139,41 @@ QList<int> TroopsLinkedTo(int target) {
             linked.append(i);
     }
     return linked;
+}
+
+QString UnreadableTroopText(int troop) {
+    return QStringLiteral("Troop # ") + QString::number(troop) +
+           QStringLiteral(" cannot be read: its six lines in troops.txt are out of shape (a line "
+                          "split in two or lost). It is not shown and cannot be updated; a save "
+                          "writes its lines back as they were read.") +
+           Paragraph + QStringLiteral("Please mend your troops.txt and open the editor again.");
+}
+
+QString AddTroopQuestion(int shown) {
+    return QStringLiteral("The form will be filled with data from troop # ") +
+           QString::number(shown) + QStringLiteral("!") + Paragraph +
+           QStringLiteral("Hit 'Add troop' in the form to complete the process.") +
+           QStringLiteral("Selecting a troop from the list will abort adding a troop.") +
+           Paragraph + QStringLiteral("Do you want to continue?");
+}
+
+QString DeleteLastTroopQuestion() {
+    QString linked;
+    for (int i : TroopsLinkedTo(TroopMax))
+        linked += QString::number(i) + QStringLiteral(" ");
+    QString text = QStringLiteral("WARNING!") + Paragraph +
+                   QStringLiteral("This will delete the LAST troop (# ") +
+                   QString::number(TroopMax) + QStringLiteral(") in the list, and it's highly ") +
+                   QStringLiteral("recommended that you only delete your own added troops!") +
+                   QStringLiteral("\r\n") +
+                   QStringLiteral("Don't forget to remove all links (upgrade path, "
+                                  "party_templates.txt) ") +
+                   QStringLiteral("to this troop!") + Paragraph;
+    if (!linked.isEmpty())
+        text += QStringLiteral("The following troops have linked upgrade paths to the troop you "
+                               "want to delete: ") +
+                Paragraph + linked + Paragraph;
+    return text + QStringLiteral("Do you want to continue?");
 }
 
 void CopyTroops(int source, const QList<int>& targets, const TroopCopyParts& parts,

@@ -43,6 +43,13 @@ QList<int> MatchingItems(const QString& filter);
 // Troops whose upgrade path 1 or 2 names troop `target`, each once, in order.
 // Lines with fewer than ten words or paths that are no number link nowhere.
 QList<int> TroopsLinkedTo(int target);
+// Why troop `troop`, whose lines are out of shape, is neither shown nor updated.
+QString UnreadableTroopText(int troop);
+// The question before an add fills the window from troop `shown`.
+QString AddTroopQuestion(int shown);
+// The warning before the last troop (TroopMax) is deleted, naming the troops
+// whose upgrade paths lead to it.
+QString DeleteLastTroopQuestion();
 
 // The parts of a troop that the batch copy can give to other troops.
 struct TroopCopyParts {

@@ -2,6 +2,7 @@
 
 #include "platform/Convert.h"
 #include "platform/MessageBox.h"
+#include "platform/TextFile.h"
 #include "platform/gui/Controls.h"
 #include "platform/gui/Layout.h"
 #include "platform/gui/Modal.h"
@@ -405,13 +406,8 @@ void frmTextTroops::ShowTroop() {
     if (!TroopHasSoundShape(CurTroop)) {
         m_shown.reset();
         cmdUpdateTroop->setEnabled(false);
-        MsgBox(QStringLiteral("Troop # ") + QString::number(CurTroop) +
-                   QStringLiteral(" cannot be read: its six lines in troops.txt are out of shape "
-                                  "(a line split in two or lost). It is not shown and cannot be "
-                                  "updated; a save writes its lines back as they were read.") +
-                   Paragraph +
-                   QStringLiteral("Please mend your troops.txt and open the editor again."),
-               MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Unreadable troop..."));
+        MsgBox(UnreadableTroopText(CurTroop), MsgButtons::Ok, MsgIcon::Exclamation,
+               QStringLiteral("Unreadable troop..."));
         return;
     }
     PendingFailure failure;
@@ -504,14 +500,24 @@ void frmTextTroops::fillControls(const TroopRecord& r) {
 
 std::optional<TroopRecord> frmTextTroops::readControls(const TroopRecord& base) const {
     TroopRecord r = base;
-    r.id = AsSingleWord(txtTroopID->text());
-    r.name = AsSingleWord(txtTroopName->text());
-    r.plural = AsSingleWord(txtTroopNamePl->text());
+    // What the show put in a name box goes back as read; what the user put
+    // there follows the box's key rule, however it came in.
+    const auto ruled = [](const InputBox* box, const QString& shown) {
+        return box->text() == shown ? shown : box->ruledText();
+    };
+    r.id = ruled(txtTroopID, base.id);
+    r.name = ruled(txtTroopName, base.name);
+    r.plural = ruled(txtTroopNamePl, base.plural);
     const std::pair<const QString*, const char*> names[] = {
         {&r.id, "Troop ID"}, {&r.name, "Single"}, {&r.plural, "Plural"}};
     for (const auto& [word, name] : names) {
         if (word->isEmpty()) {
             RefuseInput(QStringLiteral("'%1' must not be empty!").arg(QLatin1String(name)));
+            return std::nullopt;
+        }
+        // Written as '?', such a character would be lost for good.
+        if (const QString c = FirstUnstorableChar(*word); !c.isEmpty()) {
+            RefuseUnstorableChar(QLatin1String(name), c, QStringLiteral("troops.txt"));
             return std::nullopt;
         }
     }
@@ -529,13 +535,23 @@ std::optional<TroopRecord> frmTextTroops::readControls(const TroopRecord& base) 
         r.items.append({item->data(ItemWordRole).toString(), item->data(ModifierRole).toString()});
     }
 
-    const auto readWords = [](const auto& boxes, const auto& table, auto& words) {
+    // A word read from the file goes back as it stood; text the user put in a
+    // number box keeps its key rule, however it came in.
+    const auto keepsDigits = [](const InputBox* box, const QString& shown, const char* caption) {
+        if (box->keepsKeyRule() || box->text() == shown)
+            return true;
+        RefuseDigitsOnly(BoxName(caption));
+        return false;
+    };
+    const auto readWords = [&keepsDigits](const auto& boxes, const auto& table, auto& words) {
         for (std::size_t i = 0; i < boxes.size(); ++i) {
             if (!IsSingleWord(boxes[i]->text())) {
                 RefuseInput(QStringLiteral("'%1' must not be empty or hold blanks!")
                                 .arg(BoxName(table[i].caption)));
                 return false;
             }
+            if (!keepsDigits(boxes[i], words[i], table[i].caption))
+                return false;
             words[i] = boxes[i]->text();
         }
         return true;
@@ -545,13 +561,16 @@ std::optional<TroopRecord> frmTextTroops::readControls(const TroopRecord& base) 
         return std::nullopt;
 
     for (std::size_t i = 0; i < txtSkills.size(); ++i) {
+        const int box = static_cast<int>(i);
+        if (!keepsDigits(txtSkills[i], SkillBoxText(base.skill(box)), TroopSkillBoxes[i].caption))
+            return std::nullopt;
         const std::optional<int> level = SkillLevelFromBox(txtSkills[i]->text());
         if (!level) {
             RefuseInput(QStringLiteral("Value of '%1' must be a number between 0 and 15!")
                             .arg(BoxName(TroopSkillBoxes[i].caption)));
             return std::nullopt;
         }
-        r.setSkill(static_cast<int>(i), *level);
+        r.setSkill(box, *level);
     }
 
     const std::pair<QLineEdit*, const char*> faces[] = {{txtFace1, "Face code 1"},
@@ -652,14 +671,8 @@ void frmTextTroops::cmdAddTroop_Click() {
                MsgIcon::Information, QStringLiteral("Add new troop..."));
         return;
     }
-    const QString question =
-        QStringLiteral("The form will be filled with data from troop # ") +
-        QString::number(CurTroop) + QStringLiteral("!") + Paragraph +
-        QStringLiteral("Hit 'Add troop' in the form to complete the process.") +
-        QStringLiteral("Selecting a troop from the list will abort adding a troop.") + Paragraph +
-        QStringLiteral("Do you want to continue?");
-    if (MsgBox(question, MsgButtons::YesNo, MsgIcon::None, QStringLiteral("Add new troop?")) ==
-        MsgAnswer::Yes)
+    if (MsgBox(AddTroopQuestion(CurTroop), MsgButtons::YesNo, MsgIcon::None,
+               QStringLiteral("Add new troop?")) == MsgAnswer::Yes)
         AddTroop();
 }
 
@@ -680,24 +693,8 @@ void frmTextTroops::cmdDeleteTroop_Click() {
                MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Delete last troop..."));
         return;
     }
-    QString linked;
-    for (int i : TroopsLinkedTo(TroopMax))
-        linked += QString::number(i) + QStringLiteral(" ");
-    QString text = QStringLiteral("WARNING!") + Paragraph +
-                   QStringLiteral("This will delete the LAST troop (# ") +
-                   QString::number(TroopMax) + QStringLiteral(") in the list, and it's highly ") +
-                   QStringLiteral("recommended that you only delete your own added troops!") +
-                   LineBreak +
-                   QStringLiteral("Don't forget to remove all links (upgrade path, "
-                                  "party_templates.txt) ") +
-                   QStringLiteral("to this troop!") + Paragraph;
-    if (!linked.isEmpty())
-        text += QStringLiteral("The following troops have linked upgrade paths to the troop you "
-                               "want to delete: ") +
-                Paragraph + linked + Paragraph;
-    text += QStringLiteral("Do you want to continue?");
-    if (MsgBox(text, MsgButtons::YesNo, MsgIcon::None, QStringLiteral("Delete last troop?")) ==
-        MsgAnswer::Yes)
+    if (MsgBox(DeleteLastTroopQuestion(), MsgButtons::YesNo, MsgIcon::None,
+               QStringLiteral("Delete last troop?")) == MsgAnswer::Yes)
         DeleteTroop();
 }
 
@@ -778,7 +775,9 @@ void frmTextTroops::cmdAddItemNr_Click() {
     // number at all.
     const std::optional<std::int16_t> number = ToInt16(txtItemNr->text());
     const QString limit = QString::number(ItemMax - 1);
-    if (!number) {
+    if (!txtItemNr->keepsKeyRule()) {
+        RefuseDigitsOnly(QStringLiteral("Add item via number"));
+    } else if (!number) {
         RefuseInput(QStringLiteral("Value must be a number between 1 and ") + limit);
     } else if (*number >= ItemMax - 1 || *number < 1) {
         RefuseInput(QStringLiteral("Value must be >0 and <") + limit + QStringLiteral(" !"));

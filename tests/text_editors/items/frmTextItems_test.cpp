@@ -197,18 +197,51 @@ TEST_F(ItemEditorTest, EditsTheCloseQuestionSavingAndFieldsThatWouldBreakTheReco
     action("mnu_file_exit")->trigger();
     EXPECT_EQ(platform.programEnds, 1);
 
-    // Pasted texts that would shift every later word on reload are refused.
-    const std::pair<const char*, const char*> rows[] = {{"txtItemName", "Short Sword"},
-                                                        {"txtWeight", ""},
-                                                        {"txtV3", "8 0"},
-                                                        {"txtItemID", "sword"}};
-    for (const auto& [name, text] : rows) {
+    // Texts that would shift the words on reload, break a key rule or hold what
+    // the file cannot are refused, naming the field; a tab in a name becomes "_".
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        {"txtWeight", "", "'Weight' must not be empty or hold blanks!"},
+        {"txtItemID", "sword", "'Item ID' must begin with itm_!"},
+        {"txtV3", "8 0", "'Value 3' may hold digits only"},
+        {"txtWeight", "1,5", "'Weight' may hold digits and a decimal point only"},
+        {"txtDmg2", "2x", "'Damage 2' may hold digits only"},
+        {"txtItemName", "Ŝhield", "'Item name' holds the character \"Ŝ\", which item_kinds1.txt"},
+        {"txtMesh", "Ŝ", "'Mesh name' holds the character \"Ŝ\""},
+    };
+    for (const auto& [name, text, refusal] : rows) {
         select(3);
+        box(name)->setText(QString::fromUtf8(text));
+        button("cmdMeshChange")->click(); // stores the mesh box in the shown item
         platform.boxes.clear();
-        box(name)->setText(QLatin1String(text));
         update();
         EXPECT_EQ(platform.boxes.size(), 1u) << name;
+        EXPECT_TRUE(lastBox().startsWith(QString::fromUtf8(refusal))) << lastBox().toStdString();
         EXPECT_EQ(StoredItem(3), original[3]) << name;
+    }
+    box("txtItemName")->setText("Round\tShield");
+    update();
+    EXPECT_EQ(ItemName[3], "Round_Shield");
+}
+
+// Each damage label stands beside the word it names: the first is the thrust
+// (a shot's, ammunition's added damage, a horse's charge), the second the swing.
+TEST_F(ItemEditorTest, DamageLabelsStandBesideTheWordsTheyName) {
+    const std::tuple<int, const char*, const char*> rows[] = {
+        {2, "Thrust damage:", "Swing damage:"},
+        {6, "Charge:", "n/a"},
+        {7, "Thrust damage:", "n/a"},
+        {9, "Thrust damage:", "Swing damage:"},
+        {18, "Add damage:", "n/a"}};
+    for (const auto& [item, first, second] : rows) {
+        select(item);
+        QStringList beside;
+        for (const char* name : {"txtDmg1", "txtDmg2"}) {
+            for (const QLabel* label : child<QGroupBox>("frameItem")->findChildren<QLabel*>()) {
+                if (box(name)->geometry().contains(box(name)->x(), label->geometry().center().y()))
+                    beside << label->text();
+            }
+        }
+        EXPECT_EQ(beside, (QStringList{first, second})) << item;
     }
 }
 

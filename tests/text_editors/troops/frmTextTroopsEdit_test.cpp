@@ -15,7 +15,9 @@ TEST_F(TroopEditorTest, InventoryLimitsAndAddByNumber) {
     for (const auto& [typed, message] : {std::pair{"0", "Value must be >0 and <6 !"},
                                          {"6", "Value must be >0 and <6 !"},
                                          {"", "Value must be a number between 1 and 6"},
-                                         {"99999", "Value must be a number between 1 and 6"}}) {
+                                         {"99999", "Value must be a number between 1 and 6"},
+                                         {"+3", "'Add item via number' may hold digits only, so "
+                                                "nothing was stored. Please correct it!"}}) {
         box("txtItemNr")->setText(QLatin1String(typed));
         button("cmdAddItemNr")->click();
         EXPECT_EQ(lastBox(), message);

@@ -8,10 +8,12 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
+#include <QTest>
 
 namespace {
 
@@ -172,15 +174,22 @@ TEST_F(TroopEditorTest, BoxesThatWouldBreakTheRecordRefuseTheUpdate) {
          "face code!"},
         {"txtTroopSTR", "1 2", "'STR' must not be empty or hold blanks!"},
         {"txtTroopNamePl", "", "'Plural' must not be empty!"},
+        {"txtTroopSTR", "1x",
+         "'STR' may hold digits only, so nothing was stored. Please correct it!"},
+        {"txtRiding", "b",
+         "'Riding' may hold digits only, so nothing was stored. Please correct it!"},
+        {"txtTroopID", "trp_😀",
+         "'Troop ID' holds the character \"😀\", which troops.txt "
+         "can't store, so nothing was stored. Please correct it!"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.box);
         select(2);
         platform.boxes.clear();
-        box(row.box)->setText(QLatin1String(row.text));
+        box(row.box)->setText(QString::fromUtf8(row.text));
         child<CheckBox>("chkHero")->setValue(true);
         update();
-        EXPECT_EQ(platform.boxTexts(), QStringList{QLatin1String(row.message)});
+        EXPECT_EQ(platform.boxTexts(), QStringList{QString::fromUtf8(row.message)});
         EXPECT_EQ(StoredTroop(2), original[2]);
         EXPECT_FALSE(window->UnsavedTroops);
     }
@@ -330,6 +339,22 @@ TEST_F(TroopEditorTest, KeyFiltersAndTheIdPrefix) {
         QApplication::sendEvent(id, &out);
         EXPECT_EQ(id->text(), QLatin1String(shown));
     }
+
+    // Shown: white space that came into an id other than by keys is stored as
+    // "_"; a pasted name troops.txt cannot hold is refused; typed keys pass.
+    ASSERT_TRUE(ShowActive(window));
+    id->setText("trp_a\tb");
+    QLineEdit* name = box("txtTroopName");
+    name->clear();
+    QTest::keyClicks(name, "Pike man");
+    QApplication::clipboard()->setText(QString::fromUtf8(" Ünï 中"));
+    QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+    update();
+    EXPECT_TRUE(lastBox().startsWith(QString::fromUtf8("'Single' holds the character \"中\"")));
+    name->backspace();
+    update();
+    EXPECT_EQ(TroopID[0], "trp_a_b");
+    EXPECT_EQ(TroopName[0], QString::fromUtf8("Pike_man_Ünï_"));
 }
 
 TEST_F(TroopEditorTest, ViewSettings) {
