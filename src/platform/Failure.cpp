@@ -3,6 +3,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <cstring>
+
 int FailureFromFileError(QFileDevice::FileError error, const QString& path) {
     switch (error) {
     case QFileDevice::NoError:
@@ -29,4 +32,28 @@ int FailureFromFileError(QFileDevice::FileError error, const QString& path) {
     default:
         return Err::PathFileAccess;
     }
+}
+
+int FailureFromSystemError(int systemError, int otherwise) {
+    switch (systemError) {
+    case ENOSPC:
+#if defined(EDQUOT)
+    case EDQUOT:
+#endif
+    case EFBIG:
+        return Err::DiskFull;
+    default:
+        return otherwise;
+    }
+}
+
+QString SystemReason(int systemError) {
+    if (systemError == 0)
+        return QString();
+    return QString::fromLocal8Bit(std::strerror(systemError));
+}
+
+QString FailureDetail(int systemError, const QString& outcome) {
+    const QString reason = SystemReason(systemError);
+    return reason.isEmpty() ? outcome : reason + QStringLiteral("\r\n") + outcome;
 }

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -16,6 +17,12 @@ Handlers& handlers() {
     return h;
 }
 } // namespace
+
+void SetUpProcess() {
+#if defined(SIGXFSZ)
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+}
 
 void Beep() {
     if (handlers().beep)

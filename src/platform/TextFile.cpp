@@ -53,27 +53,47 @@ QByteArrayView endBytes(LineEnd end) {
     return "\r\n";
 }
 
-// Pushes the written bytes to the disk and reports whether that worked. Qt's
-// commit syncs too, but goes on when the sync fails; a file whose bytes may
-// not be on the disk must not take the old file's name.
-bool syncToDisk(QSaveFile& file) {
+} // namespace
+
+// On Unix the bytes go through the file's own handle, so that the error of the
+// very call that failed (a full disk, a file-size limit) is the one we report;
+// Qt's buffer would only tell that some write failed. Qt's commit syncs too,
+// but goes on when the sync fails; a file whose bytes may not be on the disk
+// must not take the old file's name.
+bool WriteToDisk(QFileDevice& file, const QByteArray& bytes, int& systemError) {
+    systemError = 0;
 #if defined(Q_OS_UNIX)
     const int fd = file.handle();
-    if (fd < 0)
-        return true;
+    if (fd >= 0) {
+        const char* data = bytes.constData();
+        qint64 left = bytes.size();
+        while (left > 0) {
+            const ssize_t written = ::write(fd, data, size_t(left));
+            if (written < 0 && errno == EINTR)
+                continue;
+            if (written <= 0) {
+                systemError = written < 0 ? errno : ENOSPC;
+                return false;
+            }
+            data += written;
+            left -= written;
+        }
 #if defined(Q_OS_LINUX)
-    const int result = ::fdatasync(fd);
+        const int result = ::fdatasync(fd);
 #else
-    const int result = ::fsync(fd);
+        const int result = ::fsync(fd);
 #endif
-    // File systems that cannot sync (EINVAL) keep nothing back to be lost.
-    return result == 0 || errno == EINVAL || errno == ENOTSUP;
-#else
-    Q_UNUSED(file);
-    return true;
+        // File systems that cannot sync (EINVAL) keep nothing back to be lost.
+        if (result != 0 && errno != EINVAL && errno != ENOTSUP) {
+            systemError = errno;
+            return false;
+        }
+        return true;
+    }
 #endif
+    return file.write(bytes) == bytes.size() && file.flush() &&
+           file.error() == QFileDevice::NoError;
 }
-} // namespace
 
 QString FromFileBytes(const QByteArray& bytes) {
     return QString::fromLatin1(bytes);
@@ -186,36 +206,40 @@ bool MayReplaceFile(const QString& path) {
 bool SaveFileBytes(const QString& path, const QByteArray& bytes, PendingFailure& failure) {
     const qint64 failAfter = g_failSaveAfter;
     g_failSaveAfter = -1;
-    if (!MayReplaceFile(path)) {
-        failure.raise(Err::PathFileAccess);
+    // Whatever failed, the old file is still in place.
+    const auto fail = [&](int number, int systemError) {
+        failure.raise(number, FailureDetail(systemError, QFileInfo(path).fileName() +
+                                                             QStringLiteral(" was not saved and "
+                                                                            "is unchanged.")));
         return false;
-    }
+    };
+    if (!MayReplaceFile(path))
+        return fail(Err::PathFileAccess, 0);
     QSaveFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly)) {
-        failure.raise(FailureFromFileError(file.error(), path));
-        return false;
+        const int openError = errno;
+        return fail(FailureFromSystemError(openError, FailureFromFileError(file.error(), path)),
+                    openError);
     }
     if (failAfter >= 0) {
         file.write(bytes.left(failAfter));
         file.cancelWriting();
-        failure.raise(Err::DiskFull);
-        return false;
+        return fail(Err::DiskFull, ENOSPC);
     }
-    // The save file keeps what is written in a buffer, and a failure to write
-    // the buffer out (a full disk) reaches only flush(): commit() would put the
-    // empty or cut file in place of the old one and call it a success. So
-    // every byte is pushed out, and synced, before the commit.
-    if (file.write(bytes) != bytes.size() || !file.flush() ||
-        file.error() != QFileDevice::NoError || !syncToDisk(file)) {
+    int systemError = 0;
+    if (!WriteToDisk(file, bytes, systemError)) {
         const int number = FailureFromFileError(file.error(), path);
         file.cancelWriting();
-        failure.raise(number ? number : Err::DiskFull);
-        return false;
+        return fail(FailureFromSystemError(systemError, number ? number : Err::DiskFull),
+                    systemError);
     }
+    errno = 0;
     if (!file.commit()) {
+        systemError = errno;
         const int number = FailureFromFileError(file.error(), path);
-        failure.raise(number ? number : Err::PathFileAccess);
-        return false;
+        return fail(FailureFromSystemError(systemError, number ? number : Err::PathFileAccess),
+                    systemError);
     }
     rememberSeen(path, bytes);
     return true;

@@ -47,9 +47,16 @@ bool ReadFileBytes(const QString& path, QByteArray& bytes, PendingFailure& failu
 // every byte was written and synced to the disk (temporary file, then
 // rename); an existing file that may not be written to is refused with
 // failure 75 and left as it was. Returns whether the file now holds the
-// bytes; on false the failure is raised and the old file is as it was. The
+// bytes; on false the failure is raised and the old file is as it was: a full
+// disk, a full quota or a file-size limit raise 61, and the failure's detail
+// gives the system's own reason and says that the file was not saved. The
 // bytes written count as read (ChangedOnDisk).
 bool SaveFileBytes(const QString& path, const QByteArray& bytes, PendingFailure& failure);
+
+// Writes `bytes` to the open `file` and pushes them to the disk. Returns
+// whether that worked; `systemError` learns the operating system's error number
+// when it gave one (0 otherwise).
+bool WriteToDisk(QFileDevice& file, const QByteArray& bytes, int& systemError);
 
 // Reads the whole file into lines. On failure (the file cannot be opened or
 // read) raises the failure's number, leaves `lines` empty and returns false.

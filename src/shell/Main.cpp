@@ -2,6 +2,7 @@
 
 #include "platform/AppFolder.h"
 #include "platform/Convert.h"
+#include "platform/System.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/Modal.h"
 #include "shell/EditorFactories.h"
@@ -87,6 +88,7 @@ bool RunStartUp() {
 }
 
 bool Main() {
+    SetUpProcess();
     InstallWindowSystem();
     // The settings and splash windows run before the event loop and may be
     // the only window for a while; closing one must not end the program.

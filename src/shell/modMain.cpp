@@ -53,7 +53,7 @@ QString Explanation(int errNumber) {
 }
 } // namespace
 
-void ReportError(int errNumber, const QString& procName) {
+void ReportError(int errNumber, const QString& procName, const QString& detail) {
     const QString number = QString::number(errNumber);
     const QString explanation = Explanation(errNumber);
     QString text;
@@ -66,12 +66,15 @@ void ReportError(int errNumber, const QString& procName) {
                QStringLiteral("Please report this to me using the official Dunmarrow forum: ") +
                ForumAddress + LineBreaks + QStringLiteral("Thank you.");
     }
+    // The number's own text stays whole; what the system said comes after it.
+    if (!detail.isEmpty())
+        text += LineBreaks + detail;
     MsgBox(text, MsgButtons::Ok, MsgIcon::Critical, QStringLiteral("Error..."));
 }
 
 bool ReportPending(const PendingFailure& failure, const QString& procName) {
     if (!failure.pending())
         return false;
-    ReportError(failure.number(), procName);
+    ReportError(failure.number(), procName, failure.detail());
     return true;
 }

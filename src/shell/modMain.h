@@ -30,7 +30,9 @@ inline QString WindowCaption(const QString& suffix = QString()) {
 }
 
 // The one error report of the program: a critical box titled "Error..." naming
-// the failure number and the procedure.
-void ReportError(int errNumber, const QString& procName);
-// Reports the failure if one is pending; returns whether it reported.
+// the failure number and the procedure; a `detail` (the system's reason, what
+// became of the file) follows the explanation after an empty line.
+void ReportError(int errNumber, const QString& procName, const QString& detail = QString());
+// Reports the failure, with its detail, if one is pending; returns whether it
+// reported.
 bool ReportPending(const PendingFailure& failure, const QString& procName);

@@ -173,6 +173,11 @@ TEST_P(SavedFiles, FailedWriteLeavesTheOldFileAndClaimsNoSuccess) {
         EXPECT_EQ(module.read(f.file), before);
         EXPECT_FALSE(platform.boxTexts().contains(saved));
         EXPECT_EQ(errors(), QStringList{readOnly ? errorText(75, proc) : plainErrorText(61, proc)});
+        // The system's reason on a line of its own, and what became of the file.
+        EXPECT_TRUE(platform.boxes.back().text.endsWith(
+            QString(readOnly ? "" : "Thank you.\r\n\r\nNo space left on device\r\n") + f.file +
+            " was not saved and is unchanged."))
+            << platform.boxes.back().text.toStdString();
     }
 }
 

@@ -71,8 +71,6 @@ PartyRead DecodeParty(const QString& line, PendingFailure& failure) {
             {w.index(first), w.text(first + 1), w.text(first + 3) != QLatin1String("0")});
     }
     read.complete = w.complete();
-    if (r.members.size() > PartyShownMembers)
-        failure.raise(Err::SubscriptOutOfRange);
     return read;
 }
 

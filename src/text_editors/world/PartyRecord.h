@@ -53,8 +53,9 @@ struct PartyRead {
 
 // Splits a party's first line. A line too short for its words or its member
 // count raises 9, a word that is no number where one is needed 13 or 6; the
-// record then holds what was read and is not complete. More than five members
-// raise 9 as well (the editor cannot show them all), but the record is complete.
+// record then holds what was read and is not complete. Members beyond the fifth
+// are no fault: the game knows such parties, and the editor shows five and
+// keeps the others.
 PartyRead DecodeParty(const QString& line, PendingFailure& failure);
 
 // Builds the first line from `record` on the `stored` one: every word whose

@@ -28,16 +28,21 @@ QString FlagText(bool on) {
     return on ? QStringLiteral("1") : QStringLiteral("0");
 }
 
-// Reads the slots backwards from the closing blank's empty word, as the editor
+// Whether the line ends with the blank the game writes after every word. The
+// game reads a line without it all the same.
+bool Closed(const QStringList& words) {
+    return words.size() > FirstSlotWord && words.last().isEmpty();
+}
+
+// Reads the slots backwards from the end of the last word, as the editor
 // always has: a slot's last word tells its length ("-1" one word, a member flag
 // four). `words` gets each slot's words as stored. False when the line does not
 // have exactly that shape; the slots read before the fault are filled.
 bool ReadSlots(LineWords& line, std::array<TemplateSlot, TemplateSlotCount>& members,
                SlotWords& words) {
     const QStringList& w = line.words();
-    qsizetype p = w.size() - 1;
-    if (p < FirstSlotWord || !w.at(p).isEmpty())
-        return false;
+    // p: the word after the slots (the closing blank's empty word, or past the end).
+    qsizetype p = Closed(w) ? w.size() - 1 : w.size();
     for (int k = TemplateSlotCount - 1; k >= 0; --k) {
         const auto slot = static_cast<std::size_t>(k);
         if (p - 1 < FirstSlotWord)
@@ -148,8 +153,9 @@ std::optional<QString> EncodePartyTemplate(const PartyTemplateRecord& r, const Q
         w << (r.members[k] == o.members[k] ? slotWords[k]
                                            : SlotLine(r.members[k], o.members[k], slotWords[k]));
     }
-    // Every word ends with its blank.
-    w << QString();
+    // Every word ends with its blank, as stored.
+    if (Closed(stored.split(u' ')))
+        w << QString();
     return w.join(u' ');
 }
 

@@ -49,9 +49,10 @@ struct PartyTemplateRead {
     bool complete = false;      // only then may the record be updated
 };
 
-// Splits a template line. The member slots are read backwards from the closing
-// blank, slot 5 first; a line without exactly six slots and that blank, or with
-// a member flag other than "0"/"1", raises 9 and keeps the slots read so far.
+// Splits a template line. The member slots are read backwards from the end of
+// the line (its closing blank, where it has one), slot 5 first; a line without
+// exactly six slots, or with a member flag other than "0"/"1", raises 9 and
+// keeps the slots read so far.
 // A word that is no number where one is needed raises 13 or 6. The record is
 // then not complete.
 PartyTemplateRead DecodePartyTemplate(const QString& line, PendingFailure& failure);

@@ -199,8 +199,10 @@ void frmTextPartyTemp::ShowPartyTemplate() {
     ShowRow(cmbPTFactions, r.faction, failure, MinusOne::IsReported);
 
     flagControls().show(r.flags.rows, r.personality);
-    // Icons 189 to 255 have no row in the fixed list.
-    ShowRow(cmbIcon, r.flags.icon, failure, MinusOne::IsReported);
+    // The fixed list names the game's own icons; a module's own icons beyond
+    // them (189 to 255) are no fault of the record. No row is chosen for
+    // them, and the update keeps the stored icon.
+    cmbIcon->setListIndex(r.flags.icon);
     txtGold->setText(QString::number(r.gold));
     txtGoods->setText(QString::number(r.goods));
 

@@ -17,9 +17,13 @@ const QString Full = QStringLiteral(
     "pt_host Host 1125899906859008 0 2 392 1 1 2 0 2 2 3 1 3 3 4 0 4 4 5 1 5 5 6 0 6 6 7 0 ");
 const QString Rough =
     QStringLiteral("pt_rough Rough 01073742024 x 99 4660 0 3 5 0 -1 9999 1 1 1 -1 -1 -1 ");
+// A community module's lair: goods 2, icon 196 (beyond the fixed list), and a
+// line without its closing blank.
+const QString Lair = QStringLiteral(
+    "pt_plains_bandit_lair Bandit_Lair 562949955519684 0 3 312 143 15 58 0 -1 -1 -1 -1 -1");
 
 TEST(PartyTemplateRecordTest, UnchangedTemplatesAreBuiltBackWordForWord) {
-    QStringList lines = {None, Patrol, Full, Rough};
+    QStringList lines = {None, Patrol, Full, Rough, Lair, Lair + ' '};
     lines << SampleLines(QStringLiteral("party_templates.txt")).mid(2);
     ASSERT_GE(lines.size(), 8);
     for (const QString& line : lines) {
@@ -95,6 +99,16 @@ TEST(PartyTemplateRecordTest, ChangesWriteOnlyTheirWords) {
              r.flags.rows[0] = true;
          },
          QString(Rough).replace(" 01073742024 ", " 1073742280 ")},
+        // The icon 196 has no row; a line without its closing blank stays so.
+        {"gold and a member on the lair", Lair,
+         [](PartyTemplateRecord& r) {
+             r.flags.icon = -1;
+             r.gold = 1;
+             r.members[1] = {7, "2", "9", true};
+         },
+         QString(Lair)
+             .replace(" 562949955519684 ", " 72620543993447620 ")
+             .replace(" 0 -1 -1 -1 -1 -1", " 0 7 2 9 1 -1 -1 -1 -1")},
         {"no row for a troop or the faction", Rough,
          [](PartyTemplateRecord& r) {
              r.faction = -1;
@@ -113,14 +127,13 @@ TEST(PartyTemplateRecordTest, ChangesWriteOnlyTheirWords) {
     }
 }
 
-// Lines without exactly six slots and the closing blank are shown as far as
-// they were read, with empty slots for the rest, and are never rebuilt.
+// Lines without exactly six slots are shown as far as they were read, with
+// empty slots for the rest, and are never rebuilt.
 TEST(PartyTemplateRecordTest, LinesWithoutTheSlotShapeAreNeverRebuilt) {
     const struct {
         QString line;
         int failure;
     } rows[] = {
-        {"pt_a A 0 0 0 0 -1 -1 -1 -1 -1 -1", Err::SubscriptOutOfRange},
         {"pt_a A 0 0 0 0 -1 -1 -1 -1 -1 -1 -1 ", Err::SubscriptOutOfRange},
         {"pt_a A 0 0 0 0 -1 -1 -1 -1 -1 ", Err::SubscriptOutOfRange},
         {"pt_a A 0 0 0 0 9 1 1 2 -1 -1 -1 -1 5 1 1 0 ", Err::SubscriptOutOfRange},

@@ -187,8 +187,8 @@ TEST_F(PartyEditorTest, UpdateWithoutChangeStoresTheSameLines) {
         update();
         EXPECT_EQ(PartyLine, original) << party;
     }
-    EXPECT_EQ(platform.errors(), (QStringList{ShowPartyFailed9, ShowPartyFailed9,
-                                              "Error # 13 occured in function \"ShowParty\"."}));
+    EXPECT_EQ(platform.errors(),
+              (QStringList{ShowPartyFailed9, "Error # 13 occured in function \"ShowParty\"."}));
     EXPECT_EQ(platform.modalWindows.size(), PartyCount - 1);
     EXPECT_EQ(MsgText, "Party # 4 - 'p_rough' has been updated. This is the updated entry:");
     EXPECT_EQ(MsgEntry, original[RoughWords] + "\r\n0.000000");
