@@ -47,6 +47,9 @@ std::int16_t ReadNumberSetting(const QString& key, std::int16_t fallback, const 
 } // namespace
 
 bool RunStartUp() {
+    // Before any window can hold an update: a write over a file-size limit
+    // must fail and be reported, not end the program.
+    SetUpProcess();
     SetupMode = QStringLiteral("0");
     ListFontSize = 8;
     ScreenWidth = 1024;
@@ -88,7 +91,6 @@ bool RunStartUp() {
 }
 
 bool Main() {
-    SetUpProcess();
     InstallWindowSystem();
     // The settings and splash windows run before the event loop and may be
     // the only window for a while; closing one must not end the program.

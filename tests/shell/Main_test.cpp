@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <csignal>
+
 namespace {
 class StartUp : public ShellTest {
 protected:
@@ -45,7 +47,10 @@ TEST_F(StartUp, ASavedFirstSetupGoesOnToMenuAndSplash) {
         for (const char* name : {"imgPython", "lblStyleText", "cmdExit"})
             EXPECT_FALSE(Child<QWidget>(menu, name)->isVisibleTo(menu)) << name;
     });
+    std::signal(SIGXFSZ, SIG_DFL);
     EXPECT_TRUE(RunStartUp());
+    // A save over a file-size limit then fails and is told, not the end of the program.
+    EXPECT_EQ(std::signal(SIGXFSZ, SIG_IGN), SIG_IGN);
     EXPECT_EQ(platform.modalWindows,
               (QStringList{QStringLiteral("frmConfig"), QStringLiteral("frmSplash")}));
     EXPECT_EQ(platform.boxTexts(), QStringList{QStringLiteral("Configuration saved!")});
