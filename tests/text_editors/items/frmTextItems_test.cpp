@@ -49,10 +49,10 @@ TEST_F(ItemEditorTest, SelectingShowsTheItem) {
         const char* boxes;  // txtV1 to txtV4, txtDmg1, txtDmg2, cmbDmg1, cmbDmg2 rows
     } rows[] = {
         {2, "1", "0 1 2", "", "1 2", true,
-         "n/a:|Speed:|n/a:|Weapon length:|n/a|Swing damage:|Thrust damage:", "95 0 80 0 25 20 0 1"},
+         "n/a:|Speed:|n/a:|Weapon length:|n/a|Swing damage:|Thrust damage:", "95 0 80 0 20 25 1 0"},
         {15, "0 28", "", "30 31 35", "0 3", false,
          "Leg armor:|Manueverability:|Horse speed:|Horse scale:|n/a|n/a|Charge:",
-         "37 39 100 0 0 9 0 0"},
+         "37 39 100 0 9 0 0 0"},
         {16, "10 28", "", "42", "", false, "n/a|n/a|n/a|n/a|Amount:|n/a|n/a", "0 0 0 10 0 0 0 0"},
     };
     const char* labels[] = {"lblV0", "lblV1", "lblV2", "lblV3", "lblV4", "lblDmg1", "lblDmg2"};
@@ -167,7 +167,7 @@ TEST_F(ItemEditorTest, EditsTheCloseQuestionSavingAndFieldsThatWouldBreakTheReco
     update();
     EXPECT_EQ(StoredItem(2).line,
               " itm_short_sword Short_Sword Short_Swords 2  sword_short 0  sword_short_scabbard "
-              "3458764513820540928  2 7 130 0 1.500000 100 0 0 0 0 0 95 0 80 0 537 276");
+              "3458764513820540928  2 7 130 0 1.500000 100 0 0 0 0 0 95 0 80 0 532 25");
     EXPECT_EQ(StoredItem(2).factionCountLine, " 2");
     EXPECT_EQ(StoredItem(2).factionLine, " 0 3");
     EXPECT_EQ(box("txtAnzFac")->text(), "2");
