@@ -450,7 +450,10 @@ bool frmPythonItems::formAcceptable() {
     const PythonItem item = formItem();
     const QString file = QStringLiteral("module_items.py");
     QString field;
-    if (const auto mistyped = MistypedPythonItemField(item, m_shownItem)) {
+    if (const auto unstorable = UnstorablePythonItemField(item, m_shownItem, PyItemCoding())) {
+        field = unstorable->field;
+        RefuseUnstorableChar(field, unstorable->character, file);
+    } else if (const auto mistyped = MistypedPythonItemField(item, m_shownItem)) {
         field = mistyped->field;
         RefuseMistypedField(field, mistyped->kind, file);
     } else {

@@ -393,6 +393,10 @@ bool frmPythonPartyTemp::formAcceptable() {
     // built from the form must read back to the same fields.
     const PythonPT pt = formPT();
     const QString file = QStringLiteral("module_party_templates.py");
+    if (const auto unstorable = UnstorablePythonPTField(pt, m_shownPT, PyPTCoding())) {
+        RefuseUnstorableChar(unstorable->field, unstorable->character, file);
+        return false;
+    }
     if (const auto mistyped = MistypedPythonPTField(pt, m_shownPT)) {
         RefuseMistypedField(mistyped->field, mistyped->kind, file);
         return false;
