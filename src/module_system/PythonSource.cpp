@@ -1,16 +1,31 @@
 #include "module_system/PythonSource.h"
 
-#include "platform/TextFile.h"
-
 #include <QHash>
 #include <QStringView>
 
 #include <algorithm>
 #include <cstring>
 
-PythonFileLines SplitPythonFileLines(const QByteArray& bytes) {
+namespace {
+
+// How many characters of the text the UTF-8 bytes [from, to) give: one for
+// each byte that begins a character, two for one of four bytes.
+qsizetype Utf8Units(const char* from, const char* to) {
+    qsizetype n = 0;
+    for (const char* p = from; p < to; ++p) {
+        const auto b = static_cast<unsigned char>(*p);
+        n += ((b & 0xC0) != 0x80) + (b >= 0xF0);
+    }
+    return n;
+}
+
+} // namespace
+
+PythonFileLines SplitPythonFileLines(const QByteArray& bytes, const PythonCoding& coding) {
     PythonFileLines lines;
-    lines.text = FromFileBytes(bytes);
+    lines.coding = coding;
+    lines.text = DecodePython(bytes, coding);
+    lines.byteSize = bytes.size();
     const char* const data = bytes.constData();
     const char* const end = data + bytes.size();
     const auto find = [](const char* from, const char* to, char c) {
@@ -26,9 +41,27 @@ PythonFileLines SplitPythonFileLines(const QByteArray& bytes) {
         if (lf && lf < p)
             lf = find(p, end, '\n');
         const char* const stop = cr && (!lf || cr < lf) ? cr : lf ? lf : end;
-        lines.from.push_back(p - data);
-        lines.to.push_back(stop - data);
+        lines.byteFrom.push_back(p - data);
+        lines.byteTo.push_back(stop - data);
         p = stop == end ? end : stop + (stop == cr && stop + 1 == lf ? 2 : 1);
+    }
+    if (!coding.utf8) {
+        lines.from = lines.byteFrom;
+        lines.to = lines.byteTo;
+        return lines;
+    }
+    // The text's places, counted along with the bytes; line ends are one
+    // byte per character.
+    lines.from.reserve(lines.byteFrom.size());
+    lines.to.reserve(lines.byteTo.size());
+    qsizetype at = 0;
+    qsizetype byte = 0;
+    for (size_t i = 0; i < lines.byteFrom.size(); ++i) {
+        at += lines.byteFrom[i] - byte;
+        lines.from.push_back(at);
+        at += Utf8Units(data + lines.byteFrom[i], data + lines.byteTo[i]);
+        lines.to.push_back(at);
+        byte = lines.byteTo[i];
     }
     return lines;
 }
@@ -56,8 +89,9 @@ struct KeptComments {
 
 KeptComments CommentsOf(const PythonSource& source, const PythonSource::Span& span) {
     KeptComments kept;
+    const PythonCoding coding = source.coding.value_or(PythonCoding());
     const PythonFileLines lines = SplitPythonFileLines(
-        QByteArray::fromRawData(source.bytes.constData() + span.from, span.to - span.from));
+        QByteArray::fromRawData(source.bytes.constData() + span.from, span.to - span.from), coding);
     PySourceState state = span.start;
     const QStringView first = lines.count() > 0 ? lines.line(0) : QStringView();
     const QStringView indent = first.left(first.size() - TrimPythonStart(first).size());
@@ -70,12 +104,13 @@ KeptComments CommentsOf(const PythonSource& source, const PythonSource::Span& sp
         const QStringView code = text.left(info.commentAt);
         const QStringView remark = TrimPythonEnd(text.mid(info.commentAt));
         if (TrimPythonStart(code).isEmpty()) {
-            kept.above += source.bytes.mid(span.from + lines.from[size_t(k)],
-                                           lines.end(k) - lines.from[size_t(k)]);
+            kept.above += source.bytes.mid(span.from + lines.byteFrom[size_t(k)],
+                                           lines.byteEnd(k) - lines.byteFrom[size_t(k)]);
             if (!EndsLine(kept.above))
                 kept.above += source.lineEnd;
         } else if (k + 1 < lines.count()) {
-            kept.above += ToFileBytes(indent.toString() + remark.toString()) + source.lineEnd;
+            kept.above +=
+                EncodePython(indent.toString() + remark.toString(), coding) + source.lineEnd;
         } else {
             kept.remark = remark.toString();
             const QStringView blanks = code.mid(TrimPythonEnd(code).size());
@@ -87,9 +122,14 @@ KeptComments CommentsOf(const PythonSource& source, const PythonSource::Span& sp
 
 } // namespace
 
+PythonCoding PythonSaveCoding(const PythonSource& source, const PythonLines& elements) {
+    return source.coding ? *source.coding : PythonLinesCoding(elements.head(2).texts());
+}
+
 QByteArray ComposePythonFile(const PythonSource& source, const PythonLines& elements,
                              PythonSource* written) {
     const QByteArray lineEnd = source.lineEnd.isEmpty() ? QByteArray("\r\n") : source.lineEnd;
+    const PythonCoding coding = PythonSaveCoding(source, elements);
     const int loadedCount = int(source.elements.size());
     const int nowCount = int(elements.size());
 
@@ -205,7 +245,7 @@ QByteArray ComposePythonFile(const PythonSource& source, const PythonLines& elem
         // every line of a file written anew.
         const bool emptied = text.isEmpty() && (span ? !source.elements[i].isEmpty() : trusted);
         if (!emptied) {
-            out += ToFileBytes(text);
+            out += EncodePython(text, coding);
             out += lineEnd;
         }
         wrote(from, 1, start);
@@ -220,6 +260,7 @@ QByteArray ComposePythonFile(const PythonSource& source, const PythonLines& elem
             span.to = std::min(span.to, out.size());
         }
         written->bytes = out;
+        written->coding = coding;
         written->elements = elements.texts();
         written->spans = std::move(spans);
         written->lineEnd = lineEnd;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "module_system/PythonCoding.h"
 #include "module_system/PythonLines.h"
 #include "module_system/PythonText.h"
 
@@ -9,6 +10,7 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <optional>
 #include <vector>
 
 // What a load keeps of a module-system file beside its table, so that a save
@@ -20,24 +22,36 @@
 // (replace, insert, delete, append); each element knows which loaded element
 // it stands for (PythonLines), so a save knows what changed and what is new.
 
-// A file's lines: the file as text (bytes as Latin-1 characters, see
-// TextFile.h, so a character's index is its byte's offset) and where each line
-// begins and where its text ends. A line ends at LF, CR LF or a lone CR; a
-// final line end starts no further line. The lines are views into the text,
-// so that reading a large file makes no string per line.
+// A file's lines: the file as text (in its coding, PythonCoding.h) and where
+// each line begins and where its text ends, in the text and in the file's
+// bytes; in a UTF-8 file a character may take up to four bytes, so the two
+// are not the same. A line ends at LF, CR LF or a lone CR; a final line end
+// starts no further line. The lines are views into the text, so that reading
+// a large file makes no string per line.
 struct PythonFileLines {
     QString text;
-    std::vector<qsizetype> from; // where each line begins
-    std::vector<qsizetype> to;   // where its text ends and its line end begins
+    PythonCoding coding;
+    std::vector<qsizetype> from;     // where each line begins in the text
+    std::vector<qsizetype> to;       // where its text ends and its line end begins
+    std::vector<qsizetype> byteFrom; // the same in the bytes
+    std::vector<qsizetype> byteTo;
+    qsizetype byteSize = 0;
 
     int count() const { return int(from.size()); }
     QStringView line(int i) const {
         return QStringView(text).mid(from[size_t(i)], to[size_t(i)] - from[size_t(i)]);
     }
-    // Where the line ends, its line end included.
+    // Where the line ends, its line end included, in the text and in the bytes.
     qsizetype end(int i) const { return i + 1 < count() ? from[size_t(i) + 1] : text.size(); }
+    qsizetype byteEnd(int i) const { return i + 1 < count() ? byteFrom[size_t(i) + 1] : byteSize; }
+    // Where the character at `column` of line i stands in the bytes.
+    qsizetype byteAt(int i, qsizetype column) const {
+        return byteFrom[size_t(i)] + PythonByteLength(line(i).left(column), coding);
+    }
 };
-PythonFileLines SplitPythonFileLines(const QByteArray& bytes);
+// The lines of `bytes`, read in `coding` (by default byte for byte).
+PythonFileLines SplitPythonFileLines(const QByteArray& bytes,
+                                     const PythonCoding& coding = {false, true});
 
 struct PythonSource {
     // A run of file lines that gave one or more elements of the table (an
@@ -54,7 +68,10 @@ struct PythonSource {
         qsizetype split = -1;
     };
 
-    QByteArray bytes;        // the file as read
+    QByteArray bytes; // the file as read
+    // How its characters are its bytes; none for a file not read, written in
+    // the coding its first lines name (PythonLinesCoding).
+    std::optional<PythonCoding> coding;
     QStringList elements;    // the table's elements and its tail as loaded
     std::vector<Span> spans; // in file order, covering `elements` in order
     QByteArray lineEnd;      // what most of the file's lines end with; CR LF without any
@@ -65,6 +82,10 @@ struct PythonSource {
     // The file could not be read at all: a save must not replace one that is there.
     bool unread = false;
 };
+
+// The coding in which a save of `elements` over `source` writes them: the
+// file's, or for a file not read the one its first lines name.
+PythonCoding PythonSaveCoding(const PythonSource& source, const PythonLines& elements);
 
 // The file's bytes for a table whose elements (tail included) are now
 // `elements`: an element that stands for a loaded one and still has its text

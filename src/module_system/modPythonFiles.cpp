@@ -232,8 +232,9 @@ void ScanAndCompact(QStringView text, PySourceState& state, PySourceLine& info, 
 
 class TableBuilder {
 public:
-    TableBuilder(const QByteArray& bytes, const PythonListFormat& format)
-        : m_bytes(bytes), m_file(SplitPythonFileLines(bytes)), m_format(format) {}
+    TableBuilder(const QByteArray& bytes, const PythonListFormat& format,
+                 const PythonCoding& coding)
+        : m_bytes(bytes), m_file(SplitPythonFileLines(bytes, coding)), m_format(format) {}
 
     PythonTable build();
 
@@ -414,7 +415,8 @@ QString TableBuilder::joinEntry(int first, int last) const {
 
 void TableBuilder::add(const QString& element, int first, int last) {
     m_out.append(element);
-    m_spans.push_back({m_file.from[size_t(first)], m_file.end(last), 1, m_scan[first].start});
+    m_spans.push_back(
+        {m_file.byteFrom[size_t(first)], m_file.byteEnd(last), 1, m_scan[first].start});
 }
 
 void TableBuilder::addMadeUp(const QString& element) {
@@ -478,14 +480,15 @@ PythonTable TableBuilder::finish(qsizetype tailFrom) {
     }
     PythonSource& source = m_table.source;
     source.bytes = m_bytes;
+    source.coding = m_file.coding;
     source.elements = m_out;
     source.spans = std::move(m_spans);
     source.lastLineEnded = m_bytes.isEmpty() || m_bytes.endsWith('\n') || m_bytes.endsWith('\r');
     // New lines end as most of the file's lines do, CR LF when none ends.
     int ends[3] = {0, 0, 0}; // CR LF, LF, CR
     for (int i = 0; i < m_file.count(); ++i) {
-        const qsizetype to = m_file.end(i);
-        const qsizetype length = to - m_file.to[size_t(i)];
+        const qsizetype to = m_file.byteEnd(i);
+        const qsizetype length = to - m_file.byteTo[size_t(i)];
         if (length == 2)
             ++ends[0];
         else if (length == 1)
@@ -650,7 +653,7 @@ PythonTable TableBuilder::build() {
             ScanPythonLine(last, state, info,
                            [&](qsizetype from, qsizetype, PyPart part, int depth) {
                                if (part == PyPart::Code && depth < m_depth && span.split < 0)
-                                   span.split = m_file.from[size_t(lastEntryEnd)] + from;
+                                   span.split = m_file.byteAt(lastEntryEnd, from);
                                return span.split < 0;
                            });
         }
@@ -678,8 +681,9 @@ const PythonListFormat PartyTemplateListFormat{QStringLiteral("party_templates=[
                                                QLatin1Char('('), QStringLiteral("hero_party"),
                                                QString(), true};
 
-PythonTable BuildPythonTable(const QByteArray& bytes, const PythonListFormat& format) {
-    return TableBuilder(bytes, format).build();
+PythonTable BuildPythonTable(const QByteArray& bytes, const PythonListFormat& format,
+                             const std::optional<PythonCoding>& coding) {
+    return TableBuilder(bytes, format, coding.value_or(PythonFileCoding(bytes))).build();
 }
 
 namespace {

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // What the loaders and savers of the three module-system source files share.
 //
 // A module-system file is Python: a header, one list of entries, and often code
@@ -55,8 +57,10 @@ struct PythonTable {
 // open) stays as its lines, and the list is read on behind it; each such entry
 // is told in `damage`, and so is a list that does not close before the end of
 // the file, which the save then must not write over (source.notSaved).
-// Failure 62: no line opens the list.
-PythonTable BuildPythonTable(const QByteArray& bytes, const PythonListFormat& format);
+// Failure 62: no line opens the list. The bytes are read in the coding they
+// show (PythonFileCoding), or in `coding` when given.
+PythonTable BuildPythonTable(const QByteArray& bytes, const PythonListFormat& format,
+                             const std::optional<PythonCoding>& coding = std::nullopt);
 
 // Reads ModuleSystemDirectory + fileName into `table`, reports a failure
 // through ReportError with `procName` and a damaged list in a box that names

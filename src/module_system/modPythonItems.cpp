@@ -34,3 +34,7 @@ bool SavePythonItems() {
     PyItemTail.markRead(PyItemMax + 1);
     return true;
 }
+
+PythonCoding PyItemCoding() {
+    return PythonSaveCoding(Source, PyItemLines);
+}

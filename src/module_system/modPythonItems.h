@@ -1,5 +1,6 @@
 #pragma once
 
+#include "module_system/PythonCoding.h"
 #include "module_system/PythonLines.h"
 
 // module_items.py as lines, every entry of the item list joined into one element.
@@ -15,6 +16,9 @@ bool LoadPythonItems();
 // Offers the backup and writes module_items.py, the lines that did not change
 // since the load as they were read; returns whether it was written.
 bool SavePythonItems();
+// How module_items.py turns characters into bytes, as the last load read it (or the
+// last save wrote it): what an update may store in the table.
+PythonCoding PyItemCoding();
 
 // The lines behind element PyItemMax (the rest of the file after the list's
 // closing bracket): not for editing, written back after the table unchanged.

@@ -34,3 +34,7 @@ bool SavePythonPT() {
     PyPTLines.markRead();
     return true;
 }
+
+PythonCoding PyPTCoding() {
+    return PythonSaveCoding(Source, PyPTLines);
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "module_system/PythonCoding.h"
 #include "module_system/PythonLines.h"
 
 // module_party_templates.py as lines, every entry joined into one element.
@@ -14,3 +15,6 @@ bool LoadPythonPT();
 // Offers the backup and writes module_party_templates.py, the lines that did
 // not change since the load as they were read; returns whether it was written.
 bool SavePythonPT();
+// How module_party_templates.py turns characters into bytes, as the last load read it (or the
+// last save wrote it): what an update may store in the table.
+PythonCoding PyPTCoding();

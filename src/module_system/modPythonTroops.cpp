@@ -33,3 +33,7 @@ bool SavePythonTroops() {
     PyTroopLines.markRead();
     return true;
 }
+
+PythonCoding PyTroopCoding() {
+    return PythonSaveCoding(Source, PyTroopLines);
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "module_system/PythonCoding.h"
 #include "module_system/PythonLines.h"
 
 // module_troops.py as lines, every entry of the troop list joined into one
@@ -16,3 +17,6 @@ bool LoadPythonTroops();
 // Offers the backup and writes module_troops.py, the lines that did not change
 // since the load as they were read; returns whether it was written.
 bool SavePythonTroops();
+// How module_troops.py turns characters into bytes, as the last load read it (or the
+// last save wrote it): what an update may store in the table.
+PythonCoding PyTroopCoding();

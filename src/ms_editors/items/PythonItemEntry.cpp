@@ -244,6 +244,16 @@ std::optional<MistypedPythonField> MistypedPythonItemField(const PythonItem& ite
     return std::nullopt;
 }
 
+std::optional<UnstorablePythonField> UnstorablePythonItemField(const PythonItem& item,
+                                                               const PythonItem& shown,
+                                                               const PythonCoding& coding) {
+    auto found = FirstUnstorablePythonField(fieldTexts(item), fieldTexts(shown), coding);
+    if (found)
+        found->field = found->index <= FactionField ? caption(found->index)
+                                                    : QStringLiteral("Fields behind the factions");
+    return found;
+}
+
 bool PythonItemUnchanged(const PythonItem& item, const PythonItem& shown) {
     const QStringList now = fieldTexts(item);
     const QStringList was = fieldTexts(shown);

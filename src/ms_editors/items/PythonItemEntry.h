@@ -1,5 +1,6 @@
 #pragma once
 
+#include "module_system/PythonCoding.h"
 #include "module_system/PythonFieldKind.h"
 #include "ms_editors/items/PythonItemVocabulary.h"
 
@@ -73,6 +74,14 @@ QString UnreadablePythonItemField(const PythonItem& item);
 // shown goes back as it was read and is not looked at.
 std::optional<MistypedPythonField> MistypedPythonItemField(const PythonItem& item,
                                                            const PythonItem& shown);
+
+// The first field of `item` holding a character that module_items.py in
+// `coding` cannot store and that the `shown` item does not hold either
+// (FirstUnstorablePythonField), with the field's caption; none when all can
+// be stored.
+std::optional<UnstorablePythonField> UnstorablePythonItemField(const PythonItem& item,
+                                                               const PythonItem& shown,
+                                                               const PythonCoding& coding);
 
 // Whether `item` holds the fields `shown` holds, blanks outside strings aside:
 // written back, it would say nothing the shown entry does not.

@@ -458,6 +458,10 @@ bool frmPythonItems::formAcceptable() {
     }
     if (!field.isEmpty()) {
         RefuseNotPlainString(field);
+    } else if (const auto unstorable =
+                   UnstorablePythonItemField(item, m_shownItem, PyItemCoding())) {
+        field = unstorable->field;
+        RefuseUnstorableChar(field, unstorable->character, file);
     } else if (const auto mistyped = MistypedPythonItemField(item, m_shownItem)) {
         field = mistyped->field;
         RefuseMistypedField(*mistyped, file);

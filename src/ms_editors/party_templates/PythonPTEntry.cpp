@@ -458,6 +458,27 @@ std::optional<MistypedPythonField> MistypedPythonPTField(const PythonPT& pt,
     return std::nullopt;
 }
 
+std::optional<UnstorablePythonField>
+UnstorablePythonPTField(const PythonPT& pt, const PythonPT& shown, const PythonCoding& coding) {
+    // What the window shows; the rest of the entry goes back as it was read.
+    QStringList labels{QStringLiteral("PT ID"),   QStringLiteral("PT name"),
+                       QStringLiteral("flags"),   QStringLiteral("menu"),
+                       QStringLiteral("faction"), QStringLiteral("personality")};
+    QStringList texts{pt.id,   pt.name,    pt.flags.join(u'|'),
+                      pt.menu, pt.faction, pt.personality.join(u'|')};
+    for (int i = 0; i < PythonPTMemberRows; ++i) {
+        const PythonPTMember& m = pt.members[size_t(i)];
+        const QString row = QStringLiteral(" of member ") + QString::number(i + 1);
+        labels << QStringLiteral("troop") + row << QStringLiteral("minimum") + row
+               << QStringLiteral("maximum") + row;
+        texts << m.troop << m.minimum << m.maximum;
+    }
+    auto found = FirstUnstorablePythonField(texts, writtenFields(shown), coding);
+    if (found)
+        found->field = labels[found->index];
+    return found;
+}
+
 bool PythonPTUnchanged(const PythonPT& pt, const PythonPT& shown) {
     return writtenFields(pt) == writtenFields(shown);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "module_system/PythonCoding.h"
 #include "module_system/PythonFieldKind.h"
 
 #include <QString>
@@ -79,6 +80,12 @@ bool IsPythonPTMember(const PythonPTMember& member);
 // each with a value it could hold.
 extern const PythonFieldLabel PythonPTMinimumLabel;
 extern const PythonFieldLabel PythonPTMaximumLabel;
+// The first field of `pt` holding a character that module_party_templates.py
+// in `coding` cannot store and that the `shown` template does not hold either
+// (FirstUnstorablePythonField), with the field's label; none when all can be
+// stored.
+std::optional<UnstorablePythonField>
+UnstorablePythonPTField(const PythonPT& pt, const PythonPT& shown, const PythonCoding& coding);
 
 // Whether `pt` holds the fields `shown` holds, blanks outside strings aside
 // and a row that stands twice counted once: written back, it would say

@@ -394,6 +394,10 @@ bool frmPythonPartyTemp::formAcceptable() {
     // Typed text must be the kind of Python its field takes, and the entry
     // built from the form must read back to the same fields.
     const QString file = QStringLiteral("module_party_templates.py");
+    if (const auto unstorable = UnstorablePythonPTField(pt, m_shownPT, PyPTCoding())) {
+        RefuseUnstorableChar(unstorable->field, unstorable->character, file);
+        return false;
+    }
     if (const auto mistyped = MistypedPythonPTField(pt, m_shownPT)) {
         RefuseMistypedField(*mistyped, file);
         return false;

@@ -252,6 +252,28 @@ std::optional<PythonTroopField> UnreadablePythonTroopField(const PythonTroop& tr
     return std::nullopt;
 }
 
+std::optional<UnstorablePythonField> UnstorablePythonTroopField(const PythonTroop& troop,
+                                                                const PythonUpgrade& paths,
+                                                                const PythonTroop& shown,
+                                                                const PythonUpgrade& shownPaths,
+                                                                const PythonCoding& coding) {
+    const QStringList fields = writtenFields(troop);
+    auto found = FirstUnstorablePythonField(
+        fields + QStringList{paths.target1, paths.target2},
+        writtenFields(shown) + QStringList{shownPaths.target1, shownPaths.target2}, coding);
+    if (!found)
+        return found;
+    if (found->index >= fields.size()) {
+        const int path = found->index - int(fields.size()) + 1;
+        found->index = -path;
+        found->field = QStringLiteral("upgrade path ") + QString::number(path);
+    } else {
+        found->index = std::min(found->index, int(PythonTroopField::Extra));
+        found->field = PythonTroopFieldCaption(PythonTroopField(found->index));
+    }
+    return found;
+}
+
 bool PythonTroopUnchanged(const PythonTroop& troop, const PythonTroop& shown) {
     return writtenFields(troop) == writtenFields(shown);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "module_system/PythonCoding.h"
 #include "module_system/PythonFieldKind.h"
 #include "module_system/PythonLines.h"
 
@@ -136,6 +137,17 @@ struct PythonUpgrade {
     QString target1;
     QString target2;
 };
+
+// The first field of `troop` or target of `paths` holding a character that
+// module_troops.py in `coding` cannot store and that the `shown` troop and
+// paths do not hold either (FirstUnstorablePythonField), with its caption; its
+// index is the PythonTroopField, or -1 and -2 for the upgrade paths. None when
+// all can be stored.
+std::optional<UnstorablePythonField> UnstorablePythonTroopField(const PythonTroop& troop,
+                                                                const PythonUpgrade& paths,
+                                                                const PythonTroop& shown,
+                                                                const PythonUpgrade& shownPaths,
+                                                                const PythonCoding& coding);
 
 // Reads an upgrade call standing alone on its line (blanks, indentation, a
 // "," or ";" behind the call and a trailing comment allowed, ids in double or

@@ -521,10 +521,17 @@ PythonUpgrade frmPythonTroops::formPaths() const {
 }
 
 bool frmPythonTroops::formTextsAcceptable() {
-    const auto problem = CheckPythonTroopForm(formTroop(), formPaths(), m_shownTroop, m_shownPaths);
-    if (!problem)
+    auto problem = CheckPythonTroopForm(formTroop(), formPaths(), m_shownTroop, m_shownPaths);
+    if (const auto bad = UnstorablePythonTroopField(formTroop(), formPaths(), m_shownTroop,
+                                                    m_shownPaths, PyTroopCoding())) {
+        RefuseUnstorableChar(bad->field, bad->character, QStringLiteral("module_troops.py"));
+        problem = {PythonTroopFormFault::Unreadable, PythonTroopField(std::max(bad->index, 0)),
+                   std::max(-bad->index, 0)};
+    } else if (!problem) {
         return true;
-    RefusePythonTroopForm(*problem);
+    } else {
+        RefusePythonTroopForm(*problem);
+    }
     // The controls in the order of the fields; the fields behind the image
     // and the entry as a whole have none.
     QWidget* const controls[] = {txtTroopID,  txtTroopName, txtTroopNamePl, lstFlags,     txtScene,

@@ -1,0 +1,138 @@
+#include "module_system/PythonCoding.h"
+
+#include "platform/TextFile.h"
+
+#include <QRegularExpression>
+#include <QSet>
+#include <QStringDecoder>
+
+namespace {
+
+// Python's own test for a coding line, and for a first line that lets the
+// second one hold it (a comment or nothing).
+const QRegularExpression
+    CodingLine(QStringLiteral("^[ \\t\\f]*#.*?coding[:=][ \\t]*([-A-Za-z0-9_.]+)"));
+const QRegularExpression CommentOrEmpty(QStringLiteral("^[ \\t\\f]*(#|$)"));
+
+const QString Bom(QChar(0xFEFF));
+const QString BomAsBytes = QStringLiteral("\u00EF\u00BB\u00BF");
+
+// The code page that the first two lines name, lower case with "-" for "_".
+std::optional<QString> DeclaredCoding(QStringView first, QStringView second) {
+    if (first.startsWith(Bom))
+        first = first.mid(1);
+    else if (first.startsWith(BomAsBytes))
+        first = first.mid(3);
+    for (const QStringView line : {first, second}) {
+        const QRegularExpressionMatch found = CodingLine.match(line);
+        if (found.hasMatch())
+            return found.captured(1).toLower().replace(u'_', u'-');
+        if (!CommentOrEmpty.match(line).hasMatch())
+            break;
+    }
+    return std::nullopt;
+}
+
+bool NamesUtf8(const QString& name) {
+    static const QSet<QString> names{QStringLiteral("utf-8"), QStringLiteral("utf8"),
+                                     QStringLiteral("u8"), QStringLiteral("utf"),
+                                     QStringLiteral("cp65001")};
+    return names.contains(name) || name.startsWith(QStringLiteral("utf-8-"));
+}
+
+bool NamesLatin1(const QString& name) {
+    static const QSet<QString> names{
+        QStringLiteral("latin-1"),     QStringLiteral("latin1"),      QStringLiteral("latin"),
+        QStringLiteral("l1"),          QStringLiteral("iso-8859-1"),  QStringLiteral("iso8859-1"),
+        QStringLiteral("8859"),        QStringLiteral("cp819"),       QStringLiteral("iso-latin-1"),
+        QStringLiteral("iso-ir-100"),  QStringLiteral("csisolatin1"), QStringLiteral("cp1252"),
+        QStringLiteral("windows-1252")};
+    for (const char* prefix : {"latin-1-", "iso-8859-1-", "iso-latin-1-"}) {
+        if (name.startsWith(QLatin1String(prefix)))
+            return true;
+    }
+    return names.contains(name);
+}
+
+PythonCoding CodingNamed(const std::optional<QString>& name, bool utf8Bytes) {
+    if (!name)
+        return {utf8Bytes, false};
+    if (NamesUtf8(*name))
+        return {utf8Bytes, false};
+    return {false, NamesLatin1(*name)};
+}
+
+// The length a line of the file has up to its end, CR or LF.
+qsizetype LineLength(QByteArrayView bytes) {
+    qsizetype n = 0;
+    while (n < bytes.size() && bytes[n] != '\r' && bytes[n] != '\n')
+        ++n;
+    return n;
+}
+
+} // namespace
+
+PythonCoding PythonFileCoding(const QByteArray& bytes) {
+    const qsizetype firstLength = LineLength(bytes);
+    qsizetype next = firstLength;
+    if (next < bytes.size())
+        next += bytes.mid(next, 2) == "\r\n" ? 2 : 1;
+    const QByteArrayView rest = QByteArrayView(bytes).sliced(next);
+    // A coding line is ASCII, whatever the bytes around it.
+    const QString first = QString::fromLatin1(bytes.left(firstLength));
+    const QString second = QString::fromLatin1(rest.first(LineLength(rest)));
+    return CodingNamed(DeclaredCoding(first, second), QByteArrayView(bytes).isValidUtf8());
+}
+
+PythonCoding PythonLinesCoding(const QStringList& lines) {
+    return CodingNamed(DeclaredCoding(lines.value(0), lines.value(1)), true);
+}
+
+QString DecodePython(QByteArrayView bytes, const PythonCoding& coding) {
+    if (!coding.utf8)
+        return FromFileBytes(bytes.toByteArray());
+    QStringDecoder decode(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decode(bytes);
+}
+
+QByteArray EncodePython(QStringView text, const PythonCoding& coding) {
+    return coding.utf8 ? text.toUtf8() : ToFileBytes(text.toString());
+}
+
+qsizetype PythonByteLength(QStringView text, const PythonCoding& coding) {
+    if (!coding.utf8)
+        return text.size();
+    qsizetype n = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        n += u < 0x80 ? 1 : u < 0x800 || c.isSurrogate() ? 2 : 3; // a pair takes 4
+    }
+    return n;
+}
+
+std::optional<UnstorablePythonField> FirstUnstorablePythonField(const QStringList& texts,
+                                                                const QStringList& read,
+                                                                const PythonCoding& coding) {
+    const QString known = read.join(QString());
+    for (int i = 0; i < texts.size(); ++i) {
+        const QString& text = texts[i];
+        for (qsizetype k = 0; k < text.size(); ++k) {
+            const QChar c = text[k];
+            const bool pair =
+                c.isHighSurrogate() && k + 1 < text.size() && text[k + 1].isLowSurrogate();
+            const QString character = text.mid(k, pair ? 2 : 1);
+            if (pair)
+                ++k;
+            bool stored = true;
+            if (coding.utf8)
+                stored = pair || !c.isSurrogate();
+            else if (coding.latin1)
+                stored = FirstUnstorableChar(character).isEmpty();
+            else
+                stored = c.unicode() < 0x80 || known.contains(character);
+            if (!stored)
+                return UnstorablePythonField{i, character, QString()};
+        }
+    }
+    return std::nullopt;
+}
