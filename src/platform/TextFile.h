@@ -7,9 +7,11 @@
 #include <QString>
 #include <QStringList>
 
-// Module files are byte streams in whatever 8-bit code page the module author
-// used. We carry every byte as the character of the same code (Latin-1), so any
-// byte survives a load and a save untouched; never decode file text as UTF-8.
+// Compiled module files are byte streams in whatever 8-bit code page the module
+// author used. We carry every byte as the character of the same code (Latin-1),
+// so any byte survives a load and a save untouched; never decode their text as
+// UTF-8. (Module-system files that Python reads as UTF-8 have a coding of their
+// own, PythonCoding.)
 QString FromFileBytes(const QByteArray& bytes);
 QByteArray ToFileBytes(const QString& text);
 // The first character of `text` that has no byte of its own in such a file
