@@ -5,6 +5,7 @@
 #include "platform/gui/Layout.h"
 #include "shell/modMain.h"
 #include "text_editors/troops/TroopTables.h"
+#include "textfiles/modTextTroops.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -118,6 +119,13 @@ void frmTextTroopsCopy::cmdCopy_Click() {
     if (TargetTroops.isEmpty()) {
         MsgBox(QStringLiteral("Select the target troops first...!"), MsgButtons::Ok,
                MsgIcon::Information, Information);
+        return;
+    }
+    // The lines of a troop read out of shape are not that troop's own: copied,
+    // they would spread the damage over every target.
+    if (!TroopHasSoundShape(SourceTroop)) {
+        MsgBox(UnreadableTroopText(SourceTroop), MsgButtons::Ok, MsgIcon::Exclamation,
+               QStringLiteral("Unreadable troop..."));
         return;
     }
     const QString warning =

@@ -303,6 +303,21 @@ TEST_F(TroopEditorTest, BatchCopyTakesTheSelectionAtTheMomentOfCopying) {
     EXPECT_TRUE(texts[3].startsWith("Error # 9 occured in function \"CopyTroops\"."));
 }
 
+// A source troop read out of shape has no lines of its own to give.
+TEST_F(TroopEditorTest, BatchCopyRefusesASourceReadOutOfShape) {
+    TroopFaceLine[5] = TroopLine[6]; // a line lost above it: the next troop begins here
+    platform.onModal([](QWidget* dialog) {
+        dialog->findChild<ListBox*>("lstSource")->setListIndex(5);
+        dialog->findChild<ListBox*>("lstTarget")->item(2)->setSelected(true);
+        dialog->findChild<CheckBox*>("chkStats")->setValue(true);
+        dialog->findChild<QPushButton*>("cmdCopy")->click();
+    });
+    action("mnu_edit_copy")->trigger();
+    EXPECT_EQ(platform.boxTexts(), QStringList{UnreadableTroopText(5)});
+    EXPECT_EQ(StoredTroop(2), original[2]);
+    EXPECT_FALSE(window->UnsavedTroops);
+}
+
 TEST(TroopTablesTest, CopyRebuildsLineOneFromTenWords) {
     TroopMax = 2;
     TroopLine = {"trp_a A As 1 16 2 3 4 5 6", "trp_b B Bs 0 0 0 0 0 0 0 extra ", "trp_c C"};
