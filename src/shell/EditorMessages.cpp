@@ -35,6 +35,16 @@ void RefuseNotPlainString(const QString& field) {
                 field + QStringLiteral("'!"));
 }
 
+QString RefuseChangedNotPlainString(std::initializer_list<TypedPythonString> strings) {
+    for (const TypedPythonString& s : strings) {
+        if (s.text != s.read && !IsPlainPythonString(s.text)) {
+            RefuseNotPlainString(QLatin1String(s.caption));
+            return QLatin1String(s.caption);
+        }
+    }
+    return QString();
+}
+
 void RefuseUnstorableChar(const QString& field, const QString& character, const QString& file) {
     RefuseInput(QStringLiteral("'") + field + QStringLiteral("' holds the character \"") +
                 character + QStringLiteral("\", which ") + file +

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <initializer_list>
+
 // Message boxes that more than one editor shows alike.
 
 // Refuses what the user typed: an exclamation box titled "Information...".
@@ -20,6 +22,15 @@ void RefuseEmptyField(const QString& field, const QString& example);
 // Refuses an id or a name typed with what would end or change its Python
 // string (IsPlainPythonString), naming the field.
 void RefuseNotPlainString(const QString& field);
+// An id or a name of a form: its caption, its text and its text as read.
+struct TypedPythonString {
+    const char* caption;
+    const QString& text;
+    const QString& read;
+};
+// Refuses the first of `strings` that was changed and is no plain Python
+// string (RefuseNotPlainString); returns its caption, or the empty text.
+QString RefuseChangedNotPlainString(std::initializer_list<TypedPythonString> strings);
 // Refuses a field holding `character`, a character that `file` cannot store, so that
 // nothing is written as '?' in its place.
 void RefuseUnstorableChar(const QString& field, const QString& character, const QString& file);

@@ -449,28 +449,29 @@ bool frmPythonItems::formAcceptable() {
     // field typed otherwise would break the item or the file.
     const PythonItem item = formItem();
     const QString file = QStringLiteral("module_items.py");
-    QString field;
-    // A typed id or name stays one Python string, read as typed.
-    for (const auto& [caption, now, was] : {std::tuple{"Item ID", item.id, m_shownItem.id},
-                                            std::tuple{"Item name", item.name, m_shownItem.name}}) {
-        if (field.isEmpty() && now != was && !IsPlainPythonString(now))
-            field = QLatin1String(caption);
-    }
-    if (!field.isEmpty()) {
-        RefuseNotPlainString(field);
-    } else if (const auto unstorable =
-                   UnstorablePythonItemField(item, m_shownItem, PyItemCoding())) {
-        field = unstorable->field;
-        RefuseUnstorableChar(field, unstorable->character, file);
-    } else if (const auto mistyped = MistypedPythonItemField(item, m_shownItem)) {
-        field = mistyped->field;
-        RefuseMistypedField(*mistyped, file);
-    } else {
-        field = UnreadablePythonItemField(item);
-        if (field.isEmpty())
-            return true;
-        RefuseUnreadableField(field, file);
-    }
+    // Refuses the first field at fault and gives its caption, or the empty text.
+    const auto refused = [&]() -> QString {
+        // A typed id or name stays one Python string, read as typed.
+        if (QString plain = RefuseChangedNotPlainString(
+                {{"Item ID", item.id, m_shownItem.id}, {"Item name", item.name, m_shownItem.name}});
+            !plain.isEmpty())
+            return plain;
+        if (const auto unstorable = UnstorablePythonItemField(item, m_shownItem, PyItemCoding())) {
+            RefuseUnstorableChar(unstorable->field, unstorable->character, file);
+            return unstorable->field;
+        }
+        if (const auto mistyped = MistypedPythonItemField(item, m_shownItem)) {
+            RefuseMistypedField(*mistyped, file);
+            return mistyped->field;
+        }
+        const QString unreadable = UnreadablePythonItemField(item);
+        if (!unreadable.isEmpty())
+            RefuseUnreadableField(unreadable, file);
+        return unreadable;
+    };
+    const QString field = refused();
+    if (field.isEmpty())
+        return true;
     const std::pair<const char*, QWidget*> boxes[] = {
         {"Item ID", txtItemID},  {"Item name", txtItemName}, {"Meshes", txtMeshes},
         {"Cost", txtCost},       {"Values", txtStat[0]},     {"Trigger", txtTrigger},

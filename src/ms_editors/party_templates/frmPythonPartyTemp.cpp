@@ -382,13 +382,10 @@ bool frmPythonPartyTemp::formAcceptable() {
     }
     const PythonPT pt = formPT();
     // A typed id or name stays one Python string, read as typed.
-    for (const auto& [field, now, was] : {std::tuple{"PT ID", pt.id, m_shownPT.id},
-                                          std::tuple{"PT name", pt.name, m_shownPT.name}}) {
-        if (now != was && !IsPlainPythonString(now)) {
-            RefuseNotPlainString(QLatin1String(field));
-            return false;
-        }
-    }
+    if (!RefuseChangedNotPlainString(
+             {{"PT ID", pt.id, m_shownPT.id}, {"PT name", pt.name, m_shownPT.name}})
+             .isEmpty())
+        return false;
     if (!memberNumbersAcceptable(pt))
         return false;
     // Typed text must be the kind of Python its field takes, and the entry
