@@ -258,6 +258,12 @@ TEST(ParseUpgradeLine, ReadsOnlyRealUpgradeCalls) {
         {"upgrade(troops, \"we_knight_2\", \"we_knight_3\"),", "we_knight_2;we_knight_3;"},
         {"\tupgrade2(troops,\"a\",\"b\",\"c\") ,\t# the c line", "a;b;c"},
         {"upgrade(troops,\"a\",\"b\") , ;", "a;b;"},
+        {"upgrade(troops,\"alanian_horseman\",\"alanian_heavy_horseman\",)",
+         "alanian_horseman;alanian_heavy_horseman;"},
+        {"upgrade2(troops, \"a\", \"b\", \"c\" , ),  # r", "a;b;c"},
+        {"upgrade(troops,\"a\",\"b\",),", "a;b;"},
+        {"upgrade(troops,\"a\",\"b\",,)", nullptr},
+        {"upgrade(troops,\"a\",)", nullptr},
         {"upgrade(troops,\"a\",\"b\"),,", nullptr},
         {"upgrade(troops,\"a\",\"b\");,", nullptr},
         {"upgrade(troops,\"a\",\"b\"), x", nullptr},
@@ -289,6 +295,9 @@ TEST(ReplaceUpgradeLine, KeepsWhatStandsAroundTheCall) {
          "\tupgrade(troops,\"a\",\"c\");"},
         {"    upgrade(troops,\"a\",\"b\"), # r", "", "    pass # r"},
         {"upgrade(troops,\"a\",\"b\"),", "", ""},
+        {"upgrade(troops, \"a\", \"b\" , ), # r", "upgrade2(troops,\"a\",\"c\",\"d\")",
+         "upgrade2(troops,\"a\",\"c\",\"d\",), # r"},
+        {"upgrade(troops,\"a\",\"b\",)", "", ""},
     };
     for (const auto& [before, text, after] : cases) {
         QString line = QString::fromLatin1(before);
