@@ -29,8 +29,8 @@ QList<qsizetype> Range(qsizetype from, qsizetype to) {
 void KeptRecords::start(const QStringList& lines, const LineEnds& ends) {
     m_lines = lines;
     m_ends = ends.each;
-    m_usual = ends.usual;
-    m_lastLineEnded = ends.lastLineEnded;
+    m_read = ends;
+    m_read.each.clear();
     m_next = std::min<qsizetype>(2, lines.size());
     m_records.clear();
     m_tail.clear();
@@ -83,19 +83,19 @@ void KeptRecords::remove(int at) {
 
 void KeptRecords::keepLine(qsizetype line, QStringList& lines, LineEnds& ends) const {
     lines.append(m_lines.at(line));
-    ends.each.append(m_ends.value(line, m_usual));
+    ends.each.append(m_ends.value(line, m_read.usual));
 }
 
 void KeptRecords::write(const QString& header, const QString& countLine, int count,
                         const Rebuild& rebuild, QStringList& lines, LineEnds& ends) const {
     lines.clear();
     lines.reserve(m_lines.size() + 16);
-    ends = {m_usual, m_lastLineEnded, {}};
+    ends = m_read;
     ends.each.reserve(m_lines.size() + 16);
     const auto put = [&](const QString& text, qsizetype asRead) {
         const bool same = asRead >= 0 && asRead < m_lines.size() && m_lines.at(asRead) == text;
         lines.append(text);
-        ends.each.append(same ? m_ends.value(asRead, m_usual) : m_usual);
+        ends.each.append(same ? m_ends.value(asRead, m_read.usual) : m_read.usual);
     };
     put(header, 0);
     put(countLine, 1);

@@ -74,8 +74,7 @@ private:
     Layout m_layout;
     QStringList m_lines;
     QList<LineEnd> m_ends;
-    LineEnd m_usual = LineEnd::CrLf;
-    bool m_lastLineEnded = true;
+    LineEnds m_read;      // how the file's lines end and its coding, but for `each`
     qsizetype m_next = 0; // the first line after the last record added
     QList<Record> m_records;
     QList<qsizetype> m_tail;

@@ -22,6 +22,8 @@ QList<ItemMeshRow> ItemMeshes;
 QList<ItemMeshRow> ItemMeshData;
 QList<QStringList> ItemGapLines;
 
+LineEnds ItemsLineEnds;
+
 namespace {
 
 const QString ItemsFile = QStringLiteral("item_kinds1.txt");
@@ -141,6 +143,8 @@ bool LoadTextItems() {
     // empty table would otherwise save it over the file it could not read.
     const bool read = ReadModuleTextFile(ItemsFile, lines, failure, &ends);
     ItemsKept.start(lines, ends);
+    ItemsLineEnds = ends;
+    ItemsLineEnds.each.clear();
     if (!read) {
         TakeFileVersion(ItemsFile, QString());
         ItemsKept.finish(RebuildItem);

@@ -27,6 +27,10 @@ extern QList<QStringList> ItemGapLines;
 extern QStringList ItemID;   // word 1 of ItemLine
 extern QStringList ItemName; // word 2 of ItemLine
 
+// How item_kinds1.txt was read: its coding, which typed text must fit, and its
+// line ends (which a save gives back line by line, KeptRecords).
+extern LineEnds ItemsLineEnds;
+
 // Replaces the tables by item_kinds1.txt in ModuleFolder and empties the mesh
 // tables. Reports only a file that cannot be read, a count line that
 // disagrees with the items found, the items whose lines are out of shape (by

@@ -19,6 +19,8 @@ QStringList TroopFaceLine;
 QStringList TroopID;
 QStringList TroopName;
 
+LineEnds TroopsLineEnds;
+
 namespace {
 
 const QString TroopsFile = QStringLiteral("troops.txt");
@@ -168,6 +170,8 @@ bool LoadTextTroops() {
     LineEnds ends;
     const bool read = ReadModuleTextFile(TroopsFile, lines, failure, &ends);
     TroopsKept.start(lines, ends);
+    TroopsLineEnds = ends;
+    TroopsLineEnds.each.clear();
     if (!read) {
         TakeFileVersion(TroopsFile, QString());
         TroopsKept.finish(RebuildTroop);

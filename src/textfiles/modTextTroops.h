@@ -19,6 +19,10 @@ extern QStringList TroopFaceLine;   // record line 6 (faces)
 extern QStringList TroopID;         // word 0 of TroopLine
 extern QStringList TroopName;       // word 1 of TroopLine
 
+// How troops.txt was read: its coding, which typed text must fit, and its
+// line ends (which a save gives back line by line, KeptRecords).
+extern LineEnds TroopsLineEnds;
+
 // Replaces the tables by troops.txt in ModuleFolder; reports what went wrong
 // (failure 9 also for more troops than the game holds, which are all kept).
 // Lines that belong to no troop (the first five by line number and text, and
