@@ -232,6 +232,62 @@ TEST_F(TextFileLineEnds, LoadAndSaveGiveTheFileBack) {
     }
 }
 
+// A file whose line 1 names another version than the editor reads is told at
+// open in one box naming the file, the version read and the one the editor
+// reads, and nothing else of it; no troop or item of it is shown, and a save
+// does not happen. Blanks after the version line the editor reads, and a
+// line 1 that names no version, are no other version.
+TEST_F(TextFileLineEnds, AFileOfAnotherVersionIsToldOnceAndNotSaved) {
+    const struct {
+        const char* file;
+        const char* read; // the version line the editor reads
+        const char* other;
+        bool (*load)();
+        bool (*save)();
+        bool (*shows)(int); // whether record 0 is shown, for troops and items
+    } files[] = {
+        {"troops.txt", "troopsfile version 2", "troopsfile version 1", LoadTextTroops,
+         SaveTextTroops, TroopHasSoundShape},
+        {"item_kinds1.txt", "itemsfile version 3", "itemsfile version 2", LoadTextItems,
+         SaveTextItems, ItemHasSoundShape},
+        {"factions.txt", "factionsfile version 1", "factionsfile version 0", LoadTextFactions,
+         SaveTextFactions, nullptr},
+        {"parties.txt", "partiesfile version 1", "itemsfile version 3", LoadTextParties,
+         SaveTextParties, nullptr},
+        {"party_templates.txt", "partytemplatesfile version 1", "partytemplatesfile version 2 ",
+         LoadTextPartyTemplates, SaveTextPartyTemplates, nullptr},
+    };
+    for (const auto& f : files) {
+        const QByteArray sample = module.read(f.file);
+        const QByteArray body = sample.mid(sample.indexOf('\r'));
+        for (const QString& header :
+             {QString(f.other), QString(f.read) + "  ", QStringLiteral("any text")}) {
+            SCOPED_TRACE(std::string(f.file) + ", " + header.toStdString());
+            const bool other = header == f.other;
+            const QByteArray bytes = header.toLatin1() + body;
+            module.write(f.file, bytes);
+            platform.boxes.clear();
+            f.load();
+            expectOneBoxBeginning(other ? "Your " + QString(f.file) +
+                                              " is a file of another version than the editor "
+                                              "reads: its line 1 reads '" +
+                                              header + "', and the editor reads '" + f.read +
+                                              "' only."
+                                        : QString());
+            if (f.shows) {
+                EXPECT_EQ(f.shows(0), !other);
+            }
+            platform.boxes.clear();
+            if (!other) {
+                platform.answer(MsgAnswer::No);
+            }
+            EXPECT_EQ(f.save(), !other);
+            EXPECT_EQ(platform.boxes.at(0).title, other ? "Not saved..." : "Create backup...?");
+            EXPECT_EQ(module.read(f.file), bytes);
+        }
+    }
+}
+
 // A file changed on disk after the load (edited beside this program) is
 // replaced only when the user says so; No saves nothing. A file that did not
 // change, and one this program saved itself, is saved without the question.
