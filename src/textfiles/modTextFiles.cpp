@@ -40,6 +40,23 @@ QString WordAt(const QString& line, int index, PendingFailure& failure) {
 }
 
 std::optional<int> CountValue(const QString& line) {
+    // The game's count lines are digits and blanks, read here without a copy;
+    // any other text is read as the conversion reads it.
+    int digits = 0;
+    int plain = 0;
+    for (const QChar c : line) {
+        if (c == u' ') {
+            continue;
+        }
+        if (c < u'0' || c > u'9' || ++digits > 9) {
+            digits = 0;
+            break;
+        }
+        plain = plain * 10 + (c.unicode() - u'0');
+    }
+    if (digits > 0) {
+        return plain;
+    }
     const bool blanks = line.contains(QLatin1Char(' '));
     const std::optional<std::int32_t> value = blanks ? ToInt32(RemoveSpaces(line)) : ToInt32(line);
     if (!value) {
