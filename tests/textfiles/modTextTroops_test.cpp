@@ -111,9 +111,10 @@ TEST_F(TroopFile, DamagedFilesGoBackAsReadAfterEveryTroopIsShownAndUpdated) {
     const QStringList a = Troop("trp_a A As 0 0 0 0 0 0 0");
     const QStringList b = Troop("trp_b B Bs 0 0 0 0 0 0 0");
     const QStringList c = Troop("trp_c C Cs 0 0 0 0 0 0 0");
-    const auto file = [&](const QStringList& troopB, const QStringList& after = {}) {
-        return lines(QStringList{"troopsfile version 2", "3 "} + a + QStringList{""} + troopB +
-                     QStringList{""} + c + after);
+    const auto file = [&](const QStringList& troopB, const QStringList& after = {},
+                          const QStringList& before = {}) {
+        return lines(QStringList{"troopsfile version 2", "3 "} + before + a + QStringList{""} +
+                     troopB + QStringList{""} + c + after);
     };
     const auto with = [&b](qsizetype at, const QString& line, int removed = 0) {
         QStringList troop = b;
@@ -121,7 +122,7 @@ TEST_F(TroopFile, DamagedFilesGoBackAsReadAfterEveryTroopIsShownAndUpdated) {
         troop.insert(at, line);
         return troop;
     };
-    const QString shifted = " of your troops.txt";
+    const QString of = " of your troops.txt";
     const struct {
         const char* name;
         QByteArray bytes;
@@ -131,21 +132,37 @@ TEST_F(TroopFile, DamagedFilesGoBackAsReadAfterEveryTroopIsShownAndUpdated) {
         {"sound troops", file(b), {}, -1},
         {"a line of 300,000 characters put in as the fourth line",
          file(with(3, QString(300000, u'x'))),
-         "Line 13" + shifted + ", line 4 of trp_b (its proficiencies), holds no number", 1},
+         "Line 13" + of + ", line 4 of trp_b (its proficiencies), holds no number", 1},
         {"a first line doubled", file(with(0, b[0])),
-         "Line 11" + shifted + " begins a troop, but trp_b before it takes it", 1},
+         "Line 11" + of + " begins a troop, but trp_b before it takes it", 1},
         {"a first line emptied", file(with(0, "", 1)),
-         "Line 10" + shifted + " stands where the first line of troop # 1 belongs", 1},
+         "Line 10" + of + " stands where the first line of troop # 1 belongs", 1},
         {"a first line lost", file(b.mid(1)),
-         "Line 9" + shifted + " stands where the first line of troop # 1 belongs", 1},
+         "Line 9" + of + " stands where the first line of troop # 1 belongs", 1},
         {"a skill line emptied", file(with(4, "", 1)),
-         "Line 14" + shifted + ", line 5 of trp_b (its skills), holds no number", 1},
+         "Line 14" + of + ", line 5 of trp_b (its skills), holds no number", 1},
         {"a lone LF line in a CR LF file",
          file(b).replace(QByteArray(b[2].toLatin1() + "\r\n"), b[2].toLatin1() + "\n"),
          {},
          -1},
         {"a file cut short", file(b).chopped(c[4].size() + c[5].size() + 6),
          "Your troops.txt ends on line 20, inside trp_c, whose six lines begin on line 17.", 2},
+        {"a first line split in two",
+         file(with(1, "0 0 0 0 0").replaceInStrings(b[0], "trp_b B Bs 0 0")),
+         "Line 10" + of + " begins the troop after trp_a, but holds 5 words where", 1},
+        {"an inventory line lost", file(b.mid(0, 1) + b.mid(2)),
+         "Line 13" + of + ", line 4 of trp_b (its proficiencies), holds 6 numbers", 1},
+        {"seven lines of no troop at the end", file(b, {"", "1", "2", "3", "4", "5", "6", "7"}),
+         "7 lines" + of +
+             " belong to no troop; a save keeps them where they stand:\r\nLine 24, after trp_c: "
+             "1\r\nLine 25, after trp_c: 2\r\nLine 26, after trp_c: 3\r\nLine 27, after "
+             "trp_c: 4\r\nLine 28, after trp_c: 5\r\n... and 2 more lines.",
+         -1},
+        {"a line of no troop before the first", file(b, {}, {"# my troops"}),
+         "1 line" + of +
+             " belongs to no troop; a save keeps it where it stands:\r\nLine 3, before the first "
+             "troop: # my troops\r\n\r\nPlease check",
+         -1},
         {"one more empty line at the end", file(b, {""}), {}, -1},
         {"a last line of one blank without a line end", file(b, {" "}).chopped(2), {}, -1},
     };
