@@ -56,9 +56,9 @@ TEST_F(WorldFiles, FactionLineWithoutBlankAfterTheLeadWordIsReported) {
     ASSERT_EQ(platform.boxes.size(), 2u);
     EXPECT_TRUE(platform.boxes[0].text.startsWith(
         "Line 5 of your factions.txt, the first line of faction 1, holds no id and name (a "
-        "faction's first line is a lead word, the id, the name, the label flag and the colour, "
-        "each followed by a blank):\r\n0 fac_a\r\n\r\nPlease check your factions.txt before you "
-        "hit the save button in the faction editor."));
+        "faction's first line is a lead word where the game writes one, the id, the name, the "
+        "label flag and the colour, each followed by a blank):\r\n0 fac_a\r\n\r\nPlease check "
+        "your factions.txt before you hit the save button in the faction editor."));
 }
 
 TEST_F(WorldFiles, PartyCountIsTheSecondWordOfLine2) {
@@ -294,15 +294,17 @@ protected:
 // the last record, the last line with or without its line end.
 TEST_P(WorldSavers, FilesGoBackAsReadWithTheChangedRecord) {
     const QByteArray sample = module.read(f.file);
+    const bool ended = sample.endsWith("\r\n");
+    const QByteArray otherEnd = ended ? sample.chopped(2) : sample + "\r\n";
+    const QByteArray more = (ended ? sample : sample + "\r\n") + "hand-made\r\n\r\nlast";
     const struct {
         const char* what;
         QByteArray before, after;
         MsgAnswer backup;
     } rows[] = {
         {"the sample", sample, sample, MsgAnswer::No},
-        {"no line end after the last line", sample.chopped(2), sample.chopped(2), MsgAnswer::No},
-        {"lines after the last record", sample + "hand-made\r\n\r\nlast",
-         sample + "hand-made\r\n\r\nlast", MsgAnswer::Yes},
+        {"the last line's end the other way round", otherEnd, otherEnd, MsgAnswer::No},
+        {"lines after the last record", more, more, MsgAnswer::Yes},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
@@ -386,12 +388,12 @@ INSTANTIATE_TEST_SUITE_P(TextFiles, WorldSavers,
 // The game closes factions.txt with "0 "; a file that lacks it gets it back.
 TEST_F(WorldFiles, FactionsWithoutTheirClosingLineGetIt) {
     const QStringList sample = QString::fromLatin1(module.read("factions.txt")).split("\r\n");
-    ASSERT_EQ(sample.at(sample.size() - 2), "0 ");
-    module.write("factions.txt", lines(sample.mid(0, sample.size() - 2)).chopped(2));
+    ASSERT_EQ(sample.last(), "0 ");
+    module.write("factions.txt", lines(sample.mid(0, sample.size() - 1)).chopped(2));
     ASSERT_TRUE(LoadTextFactions());
     platform.answer(MsgAnswer::No);
     EXPECT_TRUE(SaveTextFactions());
-    EXPECT_EQ(module.read("factions.txt"), lines(sample.mid(0, sample.size() - 1)));
+    EXPECT_EQ(module.read("factions.txt"), lines(sample));
 }
 
 } // namespace
