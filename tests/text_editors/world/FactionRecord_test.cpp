@@ -62,13 +62,7 @@ TEST(FactionRecordTest, ChangesWriteOnlyTheirWords) {
         {"label cleared", "0 fac_a A 33281 0 ", Relations,
          [](FactionRecord& r) { r.hideLabel = false; }, "0 fac_a A 33280 0 ", Relations},
         {"a line without a lead word", "fac_a A 33280 10027161 ", Relations,
-         [](FactionRecord& r) {
-             r.id = "fac_b";
-             r.name = "B";
-             r.hideLabel = true;
-             r.red = 0;
-         },
-         "fac_b B 33281 153 ", Relations},
+         [](FactionRecord& r) { r.hideLabel = true; }, "fac_a A 33281 10027161 ", Relations},
         {"colour: the bits above 24 stay", "0 fac_a A 0 4278233855 x ", Relations,
          [](FactionRecord& r) { r.blue = 0; }, "0 fac_a A 0 4278233600 x ", Relations},
         // The relation to faction 0 stays as stored; the line takes the

@@ -109,38 +109,6 @@ TEST_F(FactionEditorTest, UpdateWithoutChangeKeepsEveryLineAndSaveTheFile) {
     EXPECT_EQ(module.read("factions.txt"), before);
 }
 
-// Factions whose rank word stands on a line of its own: updates of two of
-// them, one twice, are written in that layout and the save keeps every rank line.
-TEST_F(FactionEditorTest, FactionsWithTheirRankWordOnALineOfItsOwnKeepTheirLayout) {
-    const QByteArray ranked = module.read("factions.txt").replace("\r\n0 fac_", "\r\n0 \r\nfac_");
-    module.write("factions.txt", ranked);
-    delete window.data();
-    window = new frmTextFactions;
-    list("lstFactions")->setListIndex(2);
-    box("txtFacName")->setText("Order");
-    button("cmdUpdate")->click();
-    EXPECT_EQ(FactionLine[2], "fac_order Order 2 004278255615 extra 7 ");
-    list("lstFactions")->setListIndex(1);
-    child<CheckBox>("chkLabel")->setValue(true);
-    button("cmdUpdate")->click();
-    list("lstFactions")->setListIndex(2);
-    EXPECT_EQ(box("txtFacName")->text(), "Order");
-    list("lstRelations")->setListIndex(0);
-    box("txtRel")->setText("0.300000");
-    button("cmdUpdRel")->click();
-    button("cmdUpdate")->click();
-    EXPECT_EQ(platform.boxTexts().size(), 1); // the relation's "Value changed...."
-
-    platform.answer(MsgAnswer::No);
-    button("cmdSave")->click();
-    EXPECT_EQ(module.read("factions.txt"),
-              QByteArray(ranked)
-                  .replace("fac_order Order_of_the_Lance ", "fac_order Order ")
-                  .replace("Kingdom_of_Varr 0 ", "Kingdom_of_Varr 1 ")
-                  .replace(" 0.050000 0.150000 1.000000 -0.800000 0.000000 ",
-                           " 0.050000  0.300000  1.000000  -0.800000  0.000000 "));
-}
-
 TEST_F(FactionEditorTest, AFactionWithAShortRelationLineIsShownButNeverUpdated) {
     list("lstFactions")->setListIndex(1);
     list("lstFactions")->setListIndex(4);

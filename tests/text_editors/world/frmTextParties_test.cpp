@@ -10,7 +10,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -273,26 +272,6 @@ TEST_F(PartyEditorTest, IndexesWithoutARowShowNoRowAndStayStored) {
     box("txtMenu")->setText("3");
     update();
     EXPECT_EQ(PartyLine[Lost], QString(original[Lost]).replace(" 200 0 99 ", " 200 3 99 "));
-}
-
-// A module without a world map ships no map_icons.txt: the editor names it
-// once at open; a party shows without an error, and an update of its flag
-// word keeps the icon number no list row names.
-TEST_F(PartyEditorTest, WithoutMapIconsPartiesShowAndKeepTheirIcons) {
-    QFile::remove(module.file("map_icons.txt"));
-    open(Rough);
-    ASSERT_EQ(platform.boxes.size(), 1u);
-    EXPECT_TRUE(platform.boxes[0].text.contains(" map_icons.txt from your module folder\r\n" +
-                                                module.folder() + "\r\n"));
-    platform.boxes.clear();
-    select(Camp);
-    EXPECT_EQ(combo("cmbIcon")->listIndex(), -1);
-    QList<bool> on = flags()->values();
-    on[0] = true;
-    flags()->setValues(on);
-    update();
-    EXPECT_EQ(PartyLine[Camp], QString(original[Camp]).replace(" 12291 ", " 12547 "));
-    EXPECT_TRUE(platform.boxes.empty());
 }
 
 // The member bar sets the count and the rows on every show, also when its
