@@ -4,7 +4,6 @@
 
 #include <QRegularExpression>
 #include <QSet>
-#include <QStringDecoder>
 
 namespace {
 
@@ -81,22 +80,25 @@ PythonCoding PythonFileCoding(const QByteArray& bytes) {
     // A coding line is ASCII, whatever the bytes around it.
     const QString first = QString::fromLatin1(bytes.left(firstLength));
     const QString second = QString::fromLatin1(rest.first(LineLength(rest)));
-    return CodingNamed(DeclaredCoding(first, second), QByteArrayView(bytes).isValidUtf8());
+    return CodingNamed(DeclaredCoding(first, second), IsExactUtf8(bytes));
 }
 
 PythonCoding PythonLinesCoding(const QStringList& lines) {
     return CodingNamed(DeclaredCoding(lines.value(0), lines.value(1)), true);
 }
 
+namespace {
+TextCoding TextCodingOf(const PythonCoding& coding) {
+    return coding.utf8 ? TextCoding::Utf8 : TextCoding::Bytes;
+}
+} // namespace
+
 QString DecodePython(QByteArrayView bytes, const PythonCoding& coding) {
-    if (!coding.utf8)
-        return FromFileBytes(bytes.toByteArray());
-    QStringDecoder decode(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
-    return decode(bytes);
+    return DecodeText(bytes, TextCodingOf(coding));
 }
 
 QByteArray EncodePython(QStringView text, const PythonCoding& coding) {
-    return coding.utf8 ? text.toUtf8() : ToFileBytes(text.toString());
+    return EncodeText(text, TextCodingOf(coding));
 }
 
 qsizetype PythonByteLength(QStringView text, const PythonCoding& coding) {
@@ -123,13 +125,9 @@ std::optional<UnstorablePythonField> FirstUnstorablePythonField(const QStringLis
             const QString character = text.mid(k, pair ? 2 : 1);
             if (pair)
                 ++k;
-            bool stored = true;
-            if (coding.utf8)
-                stored = pair || !c.isSurrogate();
-            else if (coding.latin1)
-                stored = FirstUnstorableChar(character).isEmpty();
-            else
-                stored = c.unicode() < 0x80 || known.contains(character);
+            const bool stored = coding.utf8 || coding.latin1
+                                    ? FirstUnstorableChar(character, TextCodingOf(coding)).isEmpty()
+                                    : c.unicode() < 0x80 || known.contains(character);
             if (!stored)
                 return UnstorablePythonField{i, character, QString()};
         }

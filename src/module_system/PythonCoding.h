@@ -15,8 +15,8 @@
 // reads as UTF-8 and whose bytes are UTF-8 (a plain ASCII file too) is read and
 // written as UTF-8, so that its names show as they read and typed text goes in
 // as Python will read it. Any other file is carried byte for byte, each byte as
-// the character of its code (Latin-1), as the text module files are, so that
-// no byte of it changes on the way through the editor.
+// the character of its code (TextCoding::Bytes), so that no byte of it changes
+// on the way through the editor.
 struct PythonCoding {
     // Read and written as UTF-8; otherwise byte for byte.
     bool utf8 = true;

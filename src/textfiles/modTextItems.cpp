@@ -119,7 +119,7 @@ bool LoadTextItems() {
     }
     // The save lays the items out anew, so its lines are not the lines read:
     // they all take the file's usual line end.
-    ItemsLineEnds = {ends.usual, ends.lastLineEnded, {}};
+    ItemsLineEnds = {ends.usual, ends.lastLineEnded, {}, ends.coding, ends.bom};
     LineReader in(lines, 0);
     ItemsHeader = in.next();
     ItemsCount = in.next();

@@ -117,7 +117,7 @@ bool LoadTextTroops() {
     }
     // The save lays the troops out anew, so its lines are not the lines read:
     // they all take the file's usual line end.
-    TroopsLineEnds = {ends.usual, ends.lastLineEnded, {}};
+    TroopsLineEnds = {ends.usual, ends.lastLineEnded, {}, ends.coding, ends.bom};
     const qsizetype lineCount = lines.size();
     TroopsHeader = lineCount > 0 ? lines.at(0) : QString();
     TroopsCount = lineCount > 1 ? lines.at(1) : QString();

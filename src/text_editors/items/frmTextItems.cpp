@@ -528,7 +528,8 @@ void frmTextItems::UpdateItem(bool showReport) {
     const ItemForm form = readForm();
     if (!keepsKeyRules())
         return;
-    if (const std::optional<UnstorableField> bad = FirstUnstorableField(form)) {
+    if (const std::optional<UnstorableField> bad =
+            FirstUnstorableField(form, ItemsLineEnds.coding)) {
         RefuseUnstorableChar(bad->field, bad->character, QStringLiteral("item_kinds1.txt"));
         return;
     }

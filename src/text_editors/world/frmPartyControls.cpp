@@ -8,9 +8,9 @@
 
 #include <algorithm>
 
-bool RefuseUnstorable(const QList<TypedWord>& words, const QString& file) {
+bool RefuseUnstorable(const QList<TypedWord>& words, const QString& file, TextCoding coding) {
     for (const TypedWord& word : words) {
-        if (const QString c = FirstUnstorableChar(word.text); !c.isEmpty()) {
+        if (const QString c = FirstUnstorableChar(word.text, coding); !c.isEmpty()) {
             RefuseUnstorableChar(word.box, c, file);
             return true;
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/TextFile.h"
 #include "text_editors/world/PartyFlags.h"
 #include "text_editors/world/WorldWords.h"
 
@@ -10,9 +11,10 @@ class ComboBox;
 class PendingFailure;
 class ToggleList;
 
-// Refuses the first of `words` that holds a character `file` cannot store,
-// with the box that names its field; returns whether one did.
-bool RefuseUnstorable(const QList<TypedWord>& words, const QString& file);
+// Refuses the first of `words` that holds a character `file`, of `coding`,
+// cannot store (FirstUnstorableChar), with the box that names its field;
+// returns whether one did.
+bool RefuseUnstorable(const QList<TypedWord>& words, const QString& file, TextCoding coding);
 
 // What a stored -1 means to a list: "no row" in parties.txt; in a template's
 // words it is no index of any row and is reported like any other.

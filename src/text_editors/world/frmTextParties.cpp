@@ -321,7 +321,7 @@ void frmTextParties::UpdateParty() {
     if (RefuseUnstorable({{QStringLiteral("Party ID"), record.id},
                           {QStringLiteral("Name"), record.name},
                           {QStringLiteral("Menu"), record.menu}},
-                         QStringLiteral("parties.txt")))
+                         QStringLiteral("parties.txt"), PartiesLineEnds.coding))
         return;
     if (const QString problem = PartyProblem(record, m_shown->record); !problem.isEmpty()) {
         RefuseInput(problem);

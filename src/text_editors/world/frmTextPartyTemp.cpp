@@ -234,7 +234,7 @@ void frmTextPartyTemp::UpdatePT() {
     if (RefuseUnstorable({{QStringLiteral("PT ID"), r.id},
                           {QStringLiteral("PT name"), r.name},
                           {QStringLiteral("Menu"), r.menu}},
-                         QStringLiteral("party_templates.txt")))
+                         QStringLiteral("party_templates.txt"), PartyTempsLineEnds.coding))
         return;
     // The key rule holds for pasted and dropped text too.
     for (const auto& [box, field] : {std::pair{txtGold, "Carry gold"}, {txtGoods, "Carry goods"}}) {
