@@ -93,6 +93,18 @@ const Shape Shapes[] = {
          for (auto& [name, bytes] : files)
              bytes.replace("\r\n", "\n");
      }},
+    {"CR CR LF line ends",
+     [](ModuleFiles& files) {
+         for (auto& [name, bytes] : files)
+             bytes.replace("\r\n", "\r\r\n");
+     }},
+    {"UTF-8 names",
+     Replace({{"troops.txt", " Player Player ", " Invité_du_Comte Invités_du_Comte "},
+              {"factions.txt", " Outlaws ", " République_Française "}}),
+     [](Listing& listing) {
+         listing["troops.txt"].replace(" Player ", " Invité_du_Comte ");
+         listing["factions.txt"].replace(" Outlaws", " République_Française");
+     }},
     {"relation values parted by one blank", Replace({{"factions.txt", "  ", " "}})},
     {"the rank word on a line of its own",
      Replace({{"factions.txt", "\r\n0 fac_", "\r\n0 \r\nfac_"}})},
