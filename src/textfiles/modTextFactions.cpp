@@ -57,8 +57,8 @@ bool IsLoneRankLine(const QString& line) {
     qsizetype end = line.size();
     while (end > 0 && line.at(end - 1) == QLatin1Char(' '))
         --end;
-    return end > 0 &&
-           std::all_of(line.begin(), line.begin() + end, [](QChar c) { return c.isDigit(); });
+    return end > 0 && std::all_of(line.begin(), line.begin() + end,
+                                  [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
 // The game and the faction editor write the relations as a blank and each
