@@ -5,6 +5,8 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <algorithm>
+
 namespace {
 
 // Python's own test for a coding line, and for a first line that lets the
@@ -69,18 +71,41 @@ qsizetype LineLength(QByteArrayView bytes) {
     return n;
 }
 
+// Where the file's second line begins (its end when it has one line).
+qsizetype SecondLine(QByteArrayView bytes) {
+    qsizetype next = LineLength(bytes);
+    if (next < bytes.size())
+        next += bytes.sliced(next).startsWith("\r\n") ? 2 : 1;
+    return next;
+}
+
+std::optional<QString> FileDeclaredCoding(QByteArrayView bytes) {
+    const QByteArrayView rest = bytes.sliced(SecondLine(bytes));
+    // A coding line is ASCII, whatever the bytes around it.
+    const QString first = QString::fromLatin1(bytes.first(LineLength(bytes)));
+    const QString second = QString::fromLatin1(rest.first(LineLength(rest)));
+    return DeclaredCoding(first, second);
+}
+
+bool IsAscii(QByteArrayView bytes) {
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; });
+}
+
 } // namespace
 
 PythonCoding PythonFileCoding(const QByteArray& bytes) {
-    const qsizetype firstLength = LineLength(bytes);
-    qsizetype next = firstLength;
-    if (next < bytes.size())
-        next += bytes.mid(next, 2) == "\r\n" ? 2 : 1;
-    const QByteArrayView rest = QByteArrayView(bytes).sliced(next);
-    // A coding line is ASCII, whatever the bytes around it.
-    const QString first = QString::fromLatin1(bytes.left(firstLength));
-    const QString second = QString::fromLatin1(rest.first(LineLength(rest)));
-    return CodingNamed(DeclaredCoding(first, second), IsExactUtf8(bytes));
+    return CodingNamed(FileDeclaredCoding(bytes), IsExactUtf8(bytes));
+}
+
+const QByteArray Utf8CodingLine = QByteArrayLiteral("# -*- coding: utf-8 -*-");
+
+qsizetype Utf8CodingLinePlace(QByteArrayView read, QByteArrayView written) {
+    if (!IsAscii(read) || FileDeclaredCoding(read) || IsAscii(written) ||
+        FileDeclaredCoding(written))
+        return -1;
+    const qsizetype second = SecondLine(written);
+    const bool shebang = written.startsWith("#!") && second > LineLength(written);
+    return shebang ? second : 0;
 }
 
 PythonCoding PythonLinesCoding(const QStringList& lines) {

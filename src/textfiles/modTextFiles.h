@@ -164,6 +164,9 @@ public:
     bool startRecord(PendingFailure& failure);
     // The next line; the empty text and failure 62 at the end of the file.
     QString next(PendingFailure& failure);
+    // The line `ahead` lines after the one the last next() returned, not read
+    // yet; the empty text past the end of the file.
+    QString peek(qsizetype ahead = 0) const { return m_lines.value(m_next + ahead); }
     // The line number (from 1) of the line the last next() returned.
     qsizetype lineNumber() const { return m_next; }
     // The lines not read yet.

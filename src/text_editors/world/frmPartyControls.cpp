@@ -25,6 +25,10 @@ void ShowRow(ComboBox* combo, int index, PendingFailure& failure, MinusOne minus
         failure.raise(Err::SubscriptOutOfRange);
 }
 
+void ShowIconRow(ComboBox* combo, int icon) {
+    combo->setListIndex(icon);
+}
+
 void PartyFlagControls::fillRows() const {
     QStringList flagRows;
     for (const PartyFlagRow& row : PartyFlagRows)

@@ -26,6 +26,12 @@ enum class MinusOne { MeansNoRow, IsReported };
 void ShowRow(ComboBox* combo, int index, PendingFailure& failure,
              MinusOne minusOne = MinusOne::MeansNoRow);
 
+// Chooses the row of map icon `icon` in `combo`. An icon beyond the list (a
+// module's own icons past the game's, or any icon of a module whose
+// map_icons.txt is empty or missing) is no fault of the record: no row is
+// chosen, nothing is reported, and the update keeps the stored icon.
+void ShowIconRow(ComboBox* combo, int icon);
+
 // The flag list and the three personality controls of the party and the
 // party-template windows, which show the same words the same way.
 struct PartyFlagControls {
