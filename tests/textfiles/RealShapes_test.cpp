@@ -6,6 +6,9 @@
 #include "platform/gui/Controls.h"
 #include "shell/modMain.h"
 #include "support/Scripted.h"
+#include "support/UserInput.h"
+#include "text_editors/items/frmTextItems.h"
+#include "text_editors/troops/frmTextTroops.h"
 #include "text_editors/world/frmTextFactions.h"
 #include "text_editors/world/frmTextParties.h"
 #include "text_editors/world/frmTextPartyTemp.h"
@@ -15,11 +18,15 @@
 #include "textfiles/modTextPartyTemp.h"
 #include "textfiles/modTextTroops.h"
 
+#include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <memory>
@@ -100,6 +107,7 @@ const Shape Shapes[] = {
      }},
     {"UTF-8 names",
      Replace({{"troops.txt", " Player Player ", " Invité_du_Comte Invités_du_Comte "},
+              {"item_kinds1.txt", " Bread Bread ", " Pain_doré Pains_dorés "},
               {"factions.txt", " Outlaws ", " République_Française "}}),
      [](Listing& listing) {
          listing["troops.txt"].replace(" Player ", " Invité_du_Comte ");
@@ -128,6 +136,28 @@ const Shape Shapes[] = {
      {"could not read map_icons.txt from your module folder\r\n<folder>\r\n"}},
 };
 
+const Shape& ShapeNamed(const char* name) {
+    return *std::find_if(std::begin(Shapes), std::end(Shapes),
+                         [name](const Shape& shape) { return qstrcmp(shape.name, name) == 0; });
+}
+
+// Writes the sample's files into `module` as `makes` make them, one after the
+// other; returns what was written.
+ModuleFiles MakeModule(const ModuleCopy& module, const std::vector<Make>& makes) {
+    ModuleFiles files;
+    for (const QString& name : FolderFiles)
+        files[name] = module.read(name);
+    for (const Make& make : makes)
+        make(files);
+    for (const QString& name : FolderFiles) {
+        if (files.count(name))
+            module.write(name, files.at(name));
+        else
+            QFile::remove(module.file(name));
+    }
+    return files;
+}
+
 // Opens the editor `Window`, shows every row of its list `list` from `first`
 // on and stores each unchanged through its update button `update`.
 template <typename Window>
@@ -149,16 +179,7 @@ TEST(RealShapes, EveryTextFileOpensListsShowsAndSavesAsTheGameWroteIt) {
         ScriptedPlatform platform;
         ModuleCopy module;
         ModuleFolder = module.folder();
-        ModuleFiles files;
-        for (const QString& name : FolderFiles)
-            files[name] = module.read(name);
-        shape.make(files);
-        for (const QString& name : FolderFiles) {
-            if (files.count(name))
-                module.write(name, files.at(name));
-            else
-                QFile::remove(module.file(name));
-        }
+        const ModuleFiles files = MakeModule(module, {shape.make});
 
         QStringList told; // every box but those of the saves
         const auto keepTold = [&] {
@@ -204,6 +225,82 @@ TEST(RealShapes, EveryTextFileOpensListsShowsAndSavesAsTheGameWroteIt) {
         }
         ModuleFolder.clear();
     }
+}
+
+template <typename Window> QWidget* Open() {
+    return new Window;
+}
+
+// Names typed into an editor's name box (keys, then the update button) go
+// into a file of UTF-8 names as UTF-8, an added troop's too, and every line
+// of a file with CR CR LF line ends keeps them.
+TEST(RealShapes, TypedNamesGoIntoAFileOfUtf8NamesAsUtf8) {
+    const struct {
+        const char* file;
+        QWidget* (*open)();
+        const char *list, *box, *update, *shown;
+        int row;
+        bool add; // a troop added from the one shown
+        bool (*load)();
+        const QStringList& names;
+    } rows[] = {
+        {"troops.txt", Open<frmTextTroops>, "lstTroops", "txtTroopName", "cmdUpdateTroop",
+         "Invité_du_Comte", 0, true, LoadTextTroops, TroopName},
+        {"item_kinds1.txt", Open<frmTextItems>, "lstItems", "txtItemName", "cmdUpdate", "Pain_doré",
+         1, false, LoadTextItems, ItemName},
+        {"factions.txt", Open<frmTextFactions>, "lstFactions", "txtFacName", "cmdUpdate",
+         "République_Française", 3, false, LoadTextFactions, FactionName},
+    };
+    const QString typed = QString::fromUtf8("\u00e9_\u540d\u524d");
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.file);
+        ScriptedPlatform platform;
+        ModuleCopy module;
+        ModuleFolder = module.folder();
+        const ModuleFiles files = MakeModule(
+            module, {ShapeNamed("CR CR LF line ends").make, ShapeNamed("UTF-8 names").make});
+        const std::unique_ptr<QWidget> editor(row.open());
+        ASSERT_TRUE(ShowActive(editor.get()));
+        auto* list = editor->findChild<ListBox*>(QLatin1String(row.list));
+        EXPECT_TRUE(list->item(row.row)->text().contains(row.shown));
+        ClickRow(list, row.row);
+        if (row.add) {
+            platform.answer(MsgAnswer::Yes);
+            Click(editor->findChild<QPushButton*>("cmdAddTroop"));
+        }
+        auto* box = editor->findChild<QLineEdit*>(QLatin1String(row.box));
+        box->setFocus();
+        box->selectAll();
+        for (const QChar c : typed) // keyClicks types Latin-1 only
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        Click(editor->findChild<QPushButton*>(QLatin1String(row.update)));
+        platform.answer(MsgAnswer::No);
+        Click(editor->findChild<QPushButton*>("cmdSave"));
+        const QByteArray saved = module.read(row.file);
+        EXPECT_EQ(saved.count('\n'), saved.count("\r\r\n"));
+        const QByteArray edited = QByteArray(files.at(row.file)).replace(row.shown, typed.toUtf8());
+        EXPECT_TRUE(row.add || saved == edited);
+        ASSERT_TRUE(row.load());
+        EXPECT_EQ(row.names.at(row.add ? TroopMax : row.row), typed);
+        EXPECT_TRUE(platform.errors().isEmpty()) << platform.boxTexts().join('|').toStdString();
+    }
+    ModuleFolder.clear();
+}
+
+// A module without one of its files: the report names the file and the folder
+// it was looked for in, below the failure's own text.
+TEST(RealShapes, AMissingFileIsNamedWithItsFolder) {
+    ScriptedPlatform platform;
+    ModuleCopy module;
+    ModuleFolder = module.folder();
+    QFile::remove(module.file("parties.txt"));
+    EXPECT_FALSE(LoadTextParties());
+    EXPECT_EQ(platform.boxTexts().join('|').section("\r\n", -3).toStdString(),
+              ("Thank you.\r\n\r\nparties.txt was not found in " +
+               QDir::toNativeSeparators(QDir(module.folder()).absolutePath()) + ".")
+                  .toStdString());
+    EXPECT_EQ(platform.errors(), QStringList{"Error #53 occured in function 'LoadTextParties'."});
+    ModuleFolder.clear();
 }
 
 } // namespace
