@@ -160,10 +160,6 @@ TEST_F(ItemFile, DamagedFilesGoBackAsReadAfterEveryItemIsShownAndUpdated) {
          "Your item_kinds1.txt ends on line 14, inside itm_axe (from line 14), where its "
          "faction count should stand.",
          2},
-        {"a last line of one blank without a line end",
-         file(sword, bow, {"", " "}).chopped(2),
-         {},
-         -1},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
