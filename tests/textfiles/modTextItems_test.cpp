@@ -181,9 +181,10 @@ TEST_F(ItemFile, DamagedFilesGoBackAsReadAfterEveryItemIsShownAndUpdated) {
     }
 }
 
-// Deleting the item after a line of no item leaves that line where it stood;
-// an item added then is followed by an empty line, line 2 takes the count,
-// and a second save writes the same file.
+// Deleting the item after a line of no item leaves that line where it stood,
+// and renaming the one before it changes its line alone; an item added then
+// is followed by an empty line, line 2 takes the count, and a second save
+// writes the same file.
 TEST_F(ItemFile, DeleteAddAndSaveTwiceKeepTheLinesOfNoItem) {
     const QStringList head = {"itemsfile version 3", "4"};
     const QStringList a = {Sword, " 0", "0", ""},
@@ -194,10 +195,13 @@ TEST_F(ItemFile, DeleteAddAndSaveTwiceKeepTheLinesOfNoItem) {
     std::unique_ptr<frmTextItems> window(new frmTextItems);
     window->CurItem = 2;
     window->DeleteItem();
+    QStringList renamed = b;
+    renamed[0].replace(" Sword ", " Blade ");
+    StoreItem(1, {renamed[0], " 0", "", "0", {}});
     platform.answer(MsgAnswer::No);
     ASSERT_TRUE(SaveTextItems());
     EXPECT_EQ(module.read(ItemsFile),
-              lines(QStringList{head[0], "3"} + a + b + QStringList{"# junk"} + d));
+              lines(QStringList{head[0], "3"} + a + renamed + QStringList{"# junk"} + d));
     window->CurItem = 0;
     window->ShowItem();
     window->StartAddItem();
@@ -205,9 +209,10 @@ TEST_F(ItemFile, DeleteAddAndSaveTwiceKeepTheLinesOfNoItem) {
     ASSERT_EQ(ItemMax, 3);
     const ItemLines added = StoredItem(2);
     EXPECT_EQ(added.line.left(15), " itm_new_item1 ");
-    const QByteArray expected = lines(
-        head + a + b + QStringList{added.line, added.factionCountLine, added.triggerCountLine, ""} +
-        QStringList{"# junk"} + d);
+    const QByteArray expected =
+        lines(head + a + renamed +
+              QStringList{added.line, added.factionCountLine, added.triggerCountLine, ""} +
+              QStringList{"# junk"} + d);
     for (int twice = 0; twice < 2; ++twice) {
         platform.answer(MsgAnswer::No);
         ASSERT_TRUE(SaveTextItems());

@@ -184,8 +184,9 @@ TEST_F(TroopFile, DamagedFilesGoBackAsReadAfterEveryTroopIsShownAndUpdated) {
 }
 
 // Deleting the troop after a line of no troop leaves that line where it
-// stood; a troop added then follows an empty line, line 2 takes the new count
-// in the style it was read in, and a second save writes the same file.
+// stood, and renaming the one before it changes its line alone; a troop added
+// then follows an empty line, line 2 takes the new count in the style it was
+// read in, and a second save writes the same file.
 TEST_F(TroopFile, DeleteAddAndSaveTwiceKeepTheLinesOfNoTroop) {
     const QStringList a = Troop("trp_a A As 0 0 0 0 0 0 0");
     const QStringList b = Troop("trp_b B Bs 0 0 0 0 0 0 0");
@@ -193,9 +194,12 @@ TEST_F(TroopFile, DeleteAddAndSaveTwiceKeepTheLinesOfNoTroop) {
     module.write(TroopsFile, lines(head + a + QStringList{"", "# junk", ""} + b));
     std::unique_ptr<frmTextTroops> window(new frmTextTroops);
     window->DeleteTroop();
+    QStringList renamed = a;
+    renamed[0].replace(" A ", " Aa ");
+    StoreTroop(0, {renamed[0], a[1], a[2], a[3], a[4], a[5]});
     ASSERT_TRUE(save());
     EXPECT_EQ(module.read(TroopsFile),
-              lines(QStringList{head[0], "1"} + a + QStringList{"", "# junk"}));
+              lines(QStringList{head[0], "1"} + renamed + QStringList{"", "# junk"}));
     window->CurTroop = 0;
     window->ShowTroop();
     window->AddTroop();
@@ -203,7 +207,7 @@ TEST_F(TroopFile, DeleteAddAndSaveTwiceKeepTheLinesOfNoTroop) {
     ASSERT_EQ(TroopMax, 1);
     const TroopLines added = StoredTroop(1);
     const QByteArray expected =
-        lines(head + a + QStringList{""} + QStringList(added.begin(), added.end()) +
+        lines(head + renamed + QStringList{""} + QStringList(added.begin(), added.end()) +
               QStringList{"", "# junk"});
     for (int twice = 0; twice < 2; ++twice) {
         ASSERT_TRUE(save());
