@@ -6,16 +6,6 @@
 
 namespace {
 
-// Lines the game writes between records hold nothing but blanks, mostly none.
-bool IsBlank(const QString& line) {
-    for (const QChar c : line) {
-        if (c != u' ') {
-            return false;
-        }
-    }
-    return true;
-}
-
 QList<qsizetype> Range(qsizetype from, qsizetype to) {
     QList<qsizetype> lines;
     for (qsizetype k = from; k < to; ++k) {
@@ -44,10 +34,10 @@ void KeptRecords::add(qsizetype first, qsizetype end) {
     qsizetype from = m_next;
     qsizetype to = first;
     if (m_layout == Layout::After && !m_records.isEmpty() && from < to &&
-        IsBlank(m_lines.at(from))) {
+        IsBlankLine(m_lines.at(from))) {
         m_records.last().layout = from++;
     }
-    if (m_layout == Layout::Before && from < to && IsBlank(m_lines.at(to - 1))) {
+    if (m_layout == Layout::Before && from < to && IsBlankLine(m_lines.at(to - 1))) {
         record.layout = --to;
     }
     record.lead = Range(from, to);
@@ -58,7 +48,7 @@ void KeptRecords::add(qsizetype first, qsizetype end) {
 void KeptRecords::finish(const Rebuild& rebuild) {
     qsizetype from = m_next;
     if (m_layout == Layout::After && !m_records.isEmpty() && from < m_lines.size() &&
-        IsBlank(m_lines.at(from))) {
+        IsBlankLine(m_lines.at(from))) {
         m_records.last().layout = from++;
     }
     m_tail = Range(from, m_lines.size());

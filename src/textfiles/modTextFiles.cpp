@@ -39,6 +39,10 @@ QString WordAt(const QString& line, int index, PendingFailure& failure) {
     return *word;
 }
 
+bool IsBlankLine(QStringView line) {
+    return std::all_of(line.begin(), line.end(), [](QChar c) { return c == u' '; });
+}
+
 std::optional<int> CountValue(const QString& line) {
     // The game's count lines are digits and blanks, read here without a copy;
     // any other text is read as the conversion reads it.

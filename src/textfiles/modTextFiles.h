@@ -17,6 +17,10 @@ std::optional<QString> LineWord(const QString& line, int index);
 // The same, or the empty text with failure 9.
 QString WordAt(const QString& line, int index, PendingFailure& failure);
 
+// Whether the line holds nothing but blanks (the empty line too), as the
+// lines the game writes between records do.
+bool IsBlankLine(QStringView line);
+
 // The number a count line holds (line 2 of a file), read with every blank
 // removed. Loaders and savers both read counts through this one conversion, so
 // a file read and written back agrees with itself.

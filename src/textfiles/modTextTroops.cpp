@@ -234,7 +234,7 @@ bool LoadTextTroops() {
             }
             const qsizetype first = at > free ? at - 1 : at;
             for (qsizetype k = free; k < first; ++k) {
-                if (!RemoveSpaces(lines.at(k)).isEmpty()) {
+                if (!IsBlankLine(lines.at(k))) {
                     stray.add(k + 1, lines.at(k), where(int(TroopLine.size())));
                 }
             }
@@ -267,7 +267,7 @@ bool LoadTextTroops() {
             free = at + 1;
         }
         for (qsizetype k = free; k < to; ++k) {
-            if (!RemoveSpaces(lines.at(k)).isEmpty()) {
+            if (!IsBlankLine(lines.at(k))) {
                 stray.add(k + 1, lines.at(k), where(int(TroopLine.size())));
             }
         }
