@@ -123,6 +123,25 @@ QString LoadNotes::line(qsizetype number) const {
            m_fileName;
 }
 
+namespace {
+// A damaged line is quoted so that the user can find it, not to be read whole:
+// a line of many thousand characters would make a box no screen can show. No
+// line the game writes, nor any sentence of ours, comes near the limit.
+constexpr qsizetype QuotedLineMax = 1000;
+constexpr qsizetype QuotedLineCut = 200;
+
+QString WithLongLinesCut(const QString& text) {
+    QStringList lines = text.split(QStringLiteral("\r\n"));
+    for (QString& line : lines) {
+        if (line.size() > QuotedLineMax) {
+            line = line.left(QuotedLineCut) + QStringLiteral(" ... (") +
+                   QString::number(line.size()) + QStringLiteral(" characters)");
+        }
+    }
+    return lines.join(QStringLiteral("\r\n"));
+}
+} // namespace
+
 void LoadNotes::show(const QString& stray) const {
     if (m_notes.isEmpty() && stray.isEmpty()) {
         return;
@@ -141,7 +160,7 @@ void LoadNotes::show(const QString& stray) const {
     }
     text += QStringLiteral("\r\n\r\nPlease check your ") + m_fileName +
             QStringLiteral(" before you hit the save button in the ") + m_editor + QLatin1Char('.');
-    MsgBox(text, MsgButtons::Ok, MsgIcon::Exclamation);
+    MsgBox(WithLongLinesCut(text), MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 StrayLines::StrayLines(const QString& fileName, const QString& kind)
