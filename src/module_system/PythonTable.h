@@ -47,12 +47,23 @@ struct PythonTable {
     // What of the list could not be read, one sentence each, naming the file
     // lines (counted from 1) of the entries concerned; empty when all was read.
     QStringList damage;
+    // The elements of the list in a form that no editor reads (calls of the
+    // module's own helpers, lists a "for" builds, entries that share their
+    // lines in a way the table cannot keep apart), each as "Line <n>: " and
+    // the beginning of its code. They are no entries of the table, and a save
+    // keeps them as they are.
+    QStringList uneditable;
     PythonSource source; // the file as read, for the save
 };
 
 // Builds the table of a file: lines up to the list's opening line are copied
 // as they are, each entry of the list becomes one element, other lines of the
-// list are trimmed, and lines behind the list are copied as they are. An entry
+// list are trimmed, and lines behind the list are copied as they are. The list
+// is every list literal that "+" joins to the first: its entries are read
+// alike, and what is spliced between them (a "+", a name, a list a "for"
+// builds) stays with the closing bracket before it. An entry whose bracket
+// stands alone on its line is joined as any other, and entries that share a
+// line become one element each. An entry
 // that does not close before the next one begins (a bracket or a quote left
 // open) stays as its lines, and the list is read on behind it; each such entry
 // is told in `damage`, and so is a list that does not close before the end of

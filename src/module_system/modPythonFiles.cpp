@@ -30,6 +30,29 @@ void ShowDamage(const QString& fileName, const PythonTable& table) {
     MsgBox(text, MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Damaged list..."));
 }
 
+// The load's note on the elements of the list in a form that no editor reads:
+// how many, the first few, and that a save keeps them.
+void ShowUneditable(const QString& fileName, const PythonTable& table) {
+    constexpr int Shown = 10;
+    const qsizetype count = table.uneditable.size();
+    const bool one = count == 1;
+    QString text = fileName + QStringLiteral(": ") + QString::number(count) +
+                   (one ? QStringLiteral(" entry of its list is")
+                        : QStringLiteral(" entries of its list are")) +
+                   QStringLiteral(" written in a form this editor can't edit, so ") +
+                   (one ? QStringLiteral("it is") : QStringLiteral("they are")) +
+                   QStringLiteral(" not listed:\r\n\r\n") +
+                   QStringList(table.uneditable.mid(0, Shown)).join(QStringLiteral("\r\n"));
+    if (count > Shown)
+        text += QStringLiteral("\r\n... and ") + QString::number(count - Shown) +
+                QStringLiteral(" more.");
+    text += QStringLiteral("\r\n\r\nA save keeps ") +
+            (one ? QStringLiteral("it as it is") : QStringLiteral("them as they are")) +
+            QStringLiteral("; edit ") + (one ? QStringLiteral("it") : QStringLiteral("them")) +
+            QStringLiteral(" in a text editor.");
+    MsgBox(text, MsgButtons::Ok, MsgIcon::Information, QStringLiteral("Information..."));
+}
+
 // Whether the file may be written over; tells why not when it may not.
 bool MaySave(const QString& fileName, const QString& path, const PythonSource& source) {
     QString why;
@@ -67,6 +90,8 @@ bool LoadPythonTable(const QString& fileName, const PythonListFormat& format, Py
     ReportPending(failure, procName);
     if (!table.damage.isEmpty())
         ShowDamage(fileName, table);
+    if (!table.uneditable.isEmpty())
+        ShowUneditable(fileName, table);
     return !failure.pending() && table.damage.isEmpty();
 }
 
