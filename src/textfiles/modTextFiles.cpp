@@ -123,6 +123,23 @@ QString LoadNotes::line(qsizetype number) const {
            m_fileName;
 }
 
+namespace {
+// A damaged line is quoted so that the user can find it, not to be read whole:
+// a line of many thousand characters would make a box no screen can show.
+constexpr qsizetype QuotedLineMax = 200;
+
+QString WithLongLinesCut(const QString& text) {
+    QStringList lines = text.split(QStringLiteral("\r\n"));
+    for (QString& line : lines) {
+        if (line.size() > QuotedLineMax) {
+            line = line.left(QuotedLineMax) + QStringLiteral(" ... (") +
+                   QString::number(line.size()) + QStringLiteral(" characters)");
+        }
+    }
+    return lines.join(QStringLiteral("\r\n"));
+}
+} // namespace
+
 void LoadNotes::show(const QString& stray) const {
     if (m_notes.isEmpty() && stray.isEmpty()) {
         return;
@@ -141,7 +158,7 @@ void LoadNotes::show(const QString& stray) const {
     }
     text += QStringLiteral("\r\n\r\nPlease check your ") + m_fileName +
             QStringLiteral(" before you hit the save button in the ") + m_editor + QLatin1Char('.');
-    MsgBox(text, MsgButtons::Ok, MsgIcon::Exclamation);
+    MsgBox(WithLongLinesCut(text), MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 StrayLines::StrayLines(const QString& fileName, const QString& kind)
