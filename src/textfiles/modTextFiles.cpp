@@ -125,14 +125,16 @@ QString LoadNotes::line(qsizetype number) const {
 
 namespace {
 // A damaged line is quoted so that the user can find it, not to be read whole:
-// a line of many thousand characters would make a box no screen can show.
-constexpr qsizetype QuotedLineMax = 200;
+// a line of many thousand characters would make a box no screen can show. No
+// line the game writes, nor any sentence of ours, comes near the limit.
+constexpr qsizetype QuotedLineMax = 1000;
+constexpr qsizetype QuotedLineCut = 200;
 
 QString WithLongLinesCut(const QString& text) {
     QStringList lines = text.split(QStringLiteral("\r\n"));
     for (QString& line : lines) {
         if (line.size() > QuotedLineMax) {
-            line = line.left(QuotedLineMax) + QStringLiteral(" ... (") +
+            line = line.left(QuotedLineCut) + QStringLiteral(" ... (") +
                    QString::number(line.size()) + QStringLiteral(" characters)");
         }
     }
