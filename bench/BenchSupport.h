@@ -37,14 +37,17 @@ inline QStringList TroopsFileLines(int count, int factionCount) {
     return troops;
 }
 
-// factions.txt with `count` factions, each relation line listing every faction.
+// factions.txt with `count` factions, each relation line listing every faction;
+// as the game writes it, every faction line but the first has a lead word.
 inline QStringList FactionsFileLines(int count) {
     QStringList factions = {"factionsfile version 1", QString::number(count)};
     QString relations = QStringLiteral(" 0.000000 ");
     for (int i = 1; i < count; ++i)
         relations += QStringLiteral(" -0.050000 ");
     for (int i = 0; i < count; ++i)
-        factions << QStringLiteral("0 fac_faction_%1 Faction_%1 0 11184810 ").arg(i) << relations;
+        factions << (i == 0 ? QString() : QStringLiteral("0 ")) +
+                        QStringLiteral("fac_faction_%1 Faction_%1 0 11184810 ").arg(i)
+                 << relations;
     factions << QStringLiteral("0 ");
     return factions;
 }

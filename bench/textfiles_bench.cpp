@@ -91,6 +91,52 @@ LargestModule& Module() {
     return module;
 }
 
+// A module shaped like the largest real ones: troops.txt and item_kinds1.txt
+// of about 4 MB and 26,000 lines each, the items of eight lines.
+class RealShapedModule {
+public:
+    RealShapedModule() {
+        QStringList troops = {"troopsfile version 2", "3714 "};
+        QString items = QStringLiteral("  ");
+        for (int k = 0; k < 64; ++k)
+            items += QStringLiteral("%1 1048576 ").arg(1000 + k);
+        for (int i = 0; i < 3714; ++i) {
+            if (i > 0)
+                troops << QString();
+            troops << QStringLiteral("trp_troop_%1 Troop_%1 Troops_%1 0 6291472 0 0 %2 %3 %4")
+                          .arg(i)
+                          .arg(i % 40)
+                          .arg((i + 1) % 3714)
+                          .arg((i + 2) % 3714)
+                   << items << QStringLiteral("  14 12 10 8 21")
+                   << QStringLiteral(" 180 160 150 120 110 90 0")
+                   << QStringLiteral("268435985 858993459 16777233 4386 1118464 0 ")
+                   << QStringLiteral("  0 1168231104512 0 0 0 1168231104512 576460752303423488 0 ");
+        }
+        WriteLines(path("troops.txt"), troops);
+        QStringList lines = {"itemsfile version 3", "3250"};
+        QString trigger = QStringLiteral("-50.000000  3");
+        for (int k = 0; k < 14; ++k)
+            trigger += QStringLiteral(" 2071 1 1224979098644774912");
+        for (int i = 0; i < 3250; ++i)
+            lines << QStringLiteral(" itm_item_%1 Item_%1 Items_%1 2  mesh_%1 0  mesh_%1_carry "
+                                    "3458764513820540928  2 7 120 0 1.500000 100 0 0 0 0 0 95 80 "
+                                    "0 0 25 276 mesh_%1_inventory_extra_long_name 0 "
+                                    "1224979098644774912 2072 1 1224979098644774912 2073 1")
+                         .arg(i)
+                  << " 2"
+                  << " 1 4"
+                  << "3" << trigger << trigger << trigger << QString();
+        WriteLines(path("item_kinds1.txt"), lines);
+    }
+    const QString& folder() const { return m_folder; }
+
+private:
+    QString path(const char* name) const { return m_folder + QLatin1String(name); }
+    QTemporaryDir m_dir;
+    QString m_folder = m_dir.path() + QLatin1Char('/');
+};
+
 // Saves answer the backup question No and take every report at once.
 void QuietBoxes() {
     SetMessageBoxHandler([](const MessageBoxRequest& box) {
@@ -152,6 +198,27 @@ void Save(benchmark::State& state, const char* name, bool (*load)(), bool (*save
         benchmark::DoNotOptimize(save());
     state.SetBytesProcessed(state.iterations() * size);
 }
+
+// Load and save in one, on the real-shaped module.
+void LoadAndSaveRealShaped(benchmark::State& state, const char* name, bool (*load)(),
+                           bool (*save)()) {
+    static RealShapedModule module;
+    QuietBoxes();
+    const QString before = ModuleFolder;
+    ModuleFolder = module.folder();
+    const qint64 size = QFile(ModuleFolder + QLatin1String(name)).size();
+    for (auto _ : state) {
+        load();
+        benchmark::DoNotOptimize(save());
+    }
+    state.SetBytesProcessed(state.iterations() * size);
+    ModuleFolder = before;
+}
+
+BENCHMARK_CAPTURE(LoadAndSaveRealShaped, troops, "troops.txt", LoadTextTroops, SaveTextTroops)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(LoadAndSaveRealShaped, items, "item_kinds1.txt", LoadTextItems, SaveTextItems)
+    ->Unit(benchmark::kMillisecond);
 
 BENCHMARK_CAPTURE(ReadBytes, troops, "troops.txt")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ReadLines, troops, "troops.txt")->Unit(benchmark::kMillisecond);

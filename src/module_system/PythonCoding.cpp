@@ -4,7 +4,8 @@
 
 #include <QRegularExpression>
 #include <QSet>
-#include <QStringDecoder>
+
+#include <algorithm>
 
 namespace {
 
@@ -70,33 +71,59 @@ qsizetype LineLength(QByteArrayView bytes) {
     return n;
 }
 
+// Where the file's second line begins (its end when it has one line).
+qsizetype SecondLine(QByteArrayView bytes) {
+    qsizetype next = LineLength(bytes);
+    if (next < bytes.size())
+        next += bytes.sliced(next).startsWith("\r\n") ? 2 : 1;
+    return next;
+}
+
+std::optional<QString> FileDeclaredCoding(QByteArrayView bytes) {
+    const QByteArrayView rest = bytes.sliced(SecondLine(bytes));
+    // A coding line is ASCII, whatever the bytes around it.
+    const QString first = QString::fromLatin1(bytes.first(LineLength(bytes)));
+    const QString second = QString::fromLatin1(rest.first(LineLength(rest)));
+    return DeclaredCoding(first, second);
+}
+
+bool IsAscii(QByteArrayView bytes) {
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; });
+}
+
 } // namespace
 
 PythonCoding PythonFileCoding(const QByteArray& bytes) {
-    const qsizetype firstLength = LineLength(bytes);
-    qsizetype next = firstLength;
-    if (next < bytes.size())
-        next += bytes.mid(next, 2) == "\r\n" ? 2 : 1;
-    const QByteArrayView rest = QByteArrayView(bytes).sliced(next);
-    // A coding line is ASCII, whatever the bytes around it.
-    const QString first = QString::fromLatin1(bytes.left(firstLength));
-    const QString second = QString::fromLatin1(rest.first(LineLength(rest)));
-    return CodingNamed(DeclaredCoding(first, second), QByteArrayView(bytes).isValidUtf8());
+    return CodingNamed(FileDeclaredCoding(bytes), IsExactUtf8(bytes));
+}
+
+const QByteArray Utf8CodingLine = QByteArrayLiteral("# -*- coding: utf-8 -*-");
+
+qsizetype Utf8CodingLinePlace(QByteArrayView read, QByteArrayView written) {
+    if (!IsAscii(read) || FileDeclaredCoding(read) || IsAscii(written) ||
+        FileDeclaredCoding(written))
+        return -1;
+    const qsizetype second = SecondLine(written);
+    const bool shebang = written.startsWith("#!") && second > LineLength(written);
+    return shebang ? second : 0;
 }
 
 PythonCoding PythonLinesCoding(const QStringList& lines) {
     return CodingNamed(DeclaredCoding(lines.value(0), lines.value(1)), true);
 }
 
+namespace {
+TextCoding TextCodingOf(const PythonCoding& coding) {
+    return coding.utf8 ? TextCoding::Utf8 : TextCoding::Bytes;
+}
+} // namespace
+
 QString DecodePython(QByteArrayView bytes, const PythonCoding& coding) {
-    if (!coding.utf8)
-        return FromFileBytes(bytes.toByteArray());
-    QStringDecoder decode(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
-    return decode(bytes);
+    return DecodeText(bytes, TextCodingOf(coding));
 }
 
 QByteArray EncodePython(QStringView text, const PythonCoding& coding) {
-    return coding.utf8 ? text.toUtf8() : ToFileBytes(text.toString());
+    return EncodeText(text, TextCodingOf(coding));
 }
 
 qsizetype PythonByteLength(QStringView text, const PythonCoding& coding) {
@@ -123,13 +150,9 @@ std::optional<UnstorablePythonField> FirstUnstorablePythonField(const QStringLis
             const QString character = text.mid(k, pair ? 2 : 1);
             if (pair)
                 ++k;
-            bool stored = true;
-            if (coding.utf8)
-                stored = pair || !c.isSurrogate();
-            else if (coding.latin1)
-                stored = FirstUnstorableChar(character).isEmpty();
-            else
-                stored = c.unicode() < 0x80 || known.contains(character);
+            const bool stored = coding.utf8 || coding.latin1
+                                    ? FirstUnstorableChar(character, TextCodingOf(coding)).isEmpty()
+                                    : c.unicode() < 0x80 || known.contains(character);
             if (!stored)
                 return UnstorablePythonField{i, character, QString()};
         }

@@ -15,8 +15,8 @@
 // reads as UTF-8 and whose bytes are UTF-8 (a plain ASCII file too) is read and
 // written as UTF-8, so that its names show as they read and typed text goes in
 // as Python will read it. Any other file is carried byte for byte, each byte as
-// the character of its code (Latin-1), as the text module files are, so that
-// no byte of it changes on the way through the editor.
+// the character of its code (TextCoding::Bytes), so that no byte of it changes
+// on the way through the editor.
 struct PythonCoding {
     // Read and written as UTF-8; otherwise byte for byte.
     bool utf8 = true;
@@ -38,6 +38,17 @@ PythonCoding PythonFileCoding(const QByteArray& bytes);
 // The coding of a file written anew from its lines: what the first two name,
 // UTF-8 without a coding line.
 PythonCoding PythonLinesCoding(const QStringList& lines);
+
+// The coding line a save writes into a file that held plain ASCII and named no
+// coding, once it is to hold more: Python 3 reads such a file as UTF-8 either
+// way, Python 2 refuses a byte beyond ASCII in a file without it.
+extern const QByteArray Utf8CodingLine;
+// Where in `written`, the bytes a save is about to write over a file that read
+// `read`, that line goes: at the start, or behind a first "#!" line (Python
+// looks for it on the first two lines only). -1 when `written` needs none: it
+// holds only ASCII or names its coding, or `read` held a byte beyond ASCII (a
+// byte order mark too) or named a coding, and so is written as it was read.
+qsizetype Utf8CodingLinePlace(QByteArrayView read, QByteArrayView written);
 
 // The file's bytes as text, and text as the file's bytes. A UTF-8 byte order
 // mark stays in the text (as U+FEFF), so that the two give back each other.

@@ -240,15 +240,33 @@ public:
                     return false;
                 if (!bracket())
                     return false;
-            } else if (take(Tok::Dot)) {
-                // Python 3 takes True, False and None for keywords here.
-                const QStringView name = t[i].text;
-                if (name == u"None" || name == u"True" || name == u"False" || !take(Tok::Name))
+            } else if (is(Tok::Dot)) {
+                if (!attribute())
                     return false;
             } else {
                 return true;
             }
         }
+    }
+
+    // ".name" behind an operand. Python 3 takes True, False and None for
+    // keywords here.
+    bool attribute() {
+        if (!take(Tok::Dot))
+            return false;
+        const QStringView name = t[i].text;
+        return name != u"None" && name != u"True" && name != u"False" && take(Tok::Name);
+    }
+
+    // A name, or a reference written as an attribute: fac.player_faction.
+    bool name() {
+        if (!take(Tok::Name))
+            return false;
+        while (is(Tok::Dot)) {
+            if (!attribute())
+                return false;
+        }
+        return true;
     }
 
     bool atom() {
@@ -322,13 +340,13 @@ bool IsPythonOfKind(QStringView text, PyFieldKind kind) {
     bool read = false;
     switch (kind) {
     case PyFieldKind::Name:
-        read = r.take(Tok::Name);
+        read = r.name();
         break;
     case PyFieldKind::Number:
         read = r.number();
         break;
     case PyFieldKind::NameOrNumber:
-        read = r.take(Tok::Name) || r.number();
+        read = r.is(Tok::Name) ? r.name() : r.number();
         break;
     case PyFieldKind::Term:
         read = r.operand();

@@ -12,7 +12,7 @@
 // ASCII.
 
 enum class PyFieldKind {
-    Name,         // fac_kingdom_1
+    Name,         // fac_kingdom_1, or as an attribute: fac.kingdom_1
     Number,       // 12, -3, 0.5, 1e3, 0x1f
     NameOrNumber, // either
     Term,         // one operand: a name, number, string, call or bracket (level(5), (a|b))

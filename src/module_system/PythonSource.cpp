@@ -144,6 +144,36 @@ bool OpensWithClosingBracket(const QByteArray& part) {
     return !code.isEmpty() && (code[0] == ']' || code[0] == ')' || code[0] == '}');
 }
 
+// Puts `line` into the file as written, at `at` (where a line begins): the
+// first span that reaches behind it takes the line in (the last one when none
+// does), so that a later save writes it with that span's element, and the
+// spans behind move along.
+void TakeInLine(QByteArray& out, std::vector<PythonSource::Span>& spans, qsizetype at,
+                const QByteArray& line) {
+    out.insert(at, line);
+    if (spans.empty())
+        return;
+    size_t taker = spans.size() - 1;
+    for (size_t s = 0; s < spans.size(); ++s) {
+        if (spans[s].to > at) {
+            taker = s;
+            break;
+        }
+    }
+    for (size_t s = taker; s < spans.size(); ++s) {
+        PythonSource::Span& span = spans[s];
+        if (s > taker)
+            span.from += line.size();
+        span.to += line.size();
+        for (qsizetype& split : span.splits) {
+            if (split >= at)
+                split += line.size();
+        }
+        if (span.comma >= at)
+            span.comma += line.size();
+    }
+}
+
 } // namespace
 
 PythonCoding PythonSaveCoding(const PythonSource& source, const PythonLines& elements) {
@@ -151,7 +181,7 @@ PythonCoding PythonSaveCoding(const PythonSource& source, const PythonLines& ele
 }
 
 QByteArray ComposePythonFile(const PythonSource& source, const PythonLines& elements,
-                             PythonSource* written) {
+                             PythonSource* written, int* codingLine) {
     const QByteArray lineEnd = source.lineEnd.isEmpty() ? QByteArray("\r\n") : source.lineEnd;
     const PythonCoding coding = PythonSaveCoding(source, elements);
     const int loadedCount = int(source.elements.size());
@@ -278,6 +308,15 @@ QByteArray ComposePythonFile(const PythonSource& source, const PythonLines& elem
     }
     if (!source.lastLineEnded)
         ChopLineEnd(out);
+    // Python 2 stops at the first byte beyond ASCII in a file that names no
+    // coding; a file written anew (none was read) takes its elements as they
+    // stand.
+    const qsizetype codingAt =
+        source.coding && coding.utf8 ? Utf8CodingLinePlace(source.bytes, out) : -1;
+    if (codingAt >= 0)
+        TakeInLine(out, spans, codingAt, Utf8CodingLine + lineEnd);
+    if (codingLine)
+        *codingLine = codingAt < 0 ? 0 : codingAt == 0 ? 1 : 2;
 
     if (written) {
         for (PythonSource::Span& span : spans) {

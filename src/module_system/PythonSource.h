@@ -106,6 +106,9 @@ PythonCoding PythonSaveCoding(const PythonSource& source, const PythonLines& ele
 // not read), every element is written as a line ending in CR LF. `written`,
 // when given, becomes the source of the bytes returned, whose elements are
 // `elements` in their order: what the next save must keep is what this one
-// wrote.
+// wrote. A file read as plain ASCII without a coding line that is to hold more
+// gets the line Python 2 needs to read it (Utf8CodingLinePlace), kept with the
+// element behind it; `codingLine`, when given, learns on which line (1 or 2)
+// it went in, 0 when it did not.
 QByteArray ComposePythonFile(const PythonSource& source, const PythonLines& elements,
-                             PythonSource* written = nullptr);
+                             PythonSource* written = nullptr, int* codingLine = nullptr);

@@ -117,11 +117,20 @@ bool SavePythonFile(const QString& fileName, const QString& backupStem, const QS
     }
 
     PythonSource written;
-    const bool saved = SaveFileBytes(path, ComposePythonFile(source, lines, &written), failure);
+    int codingLine = 0;
+    const bool saved =
+        SaveFileBytes(path, ComposePythonFile(source, lines, &written, &codingLine), failure);
     if (saved) {
         source = std::move(written);
         QString text = QStringLiteral("Changes have been saved to ") + fileName +
                        QStringLiteral(" in your module system directory.");
+        if (codingLine > 0)
+            text += QStringLiteral("\r\n\r\nThe file now holds characters beyond ASCII, which "
+                                   "Python 2 reads only in a file that names its coding: the "
+                                   "line \"") +
+                    QString::fromLatin1(Utf8CodingLine) +
+                    QStringLiteral("\" has been added as line ") + QString::number(codingLine) +
+                    QStringLiteral(" of ") + fileName + u'.';
         if (copy.ok)
             text = QStringLiteral("Backup created of old ") + fileName + QStringLiteral(" to ") +
                    copy.path + QStringLiteral("\r\n\r\n") + text;

@@ -16,8 +16,9 @@ bool LoadPythonTable(const QString& fileName, const PythonListFormat& format, Py
 // ".py" beside the file), writes `lines` atomically, every element that did not
 // change since `source` was read as it was read and the others in the file's
 // line ends (ComposePythonFile), and reports in a box titled `savedTitle`; the
-// box appears only when the file was written and names the backup only when
-// the copy succeeded. A failure is then reported through ReportError with
+// box appears only when the file was written, names the backup only when the
+// copy succeeded, and the coding line only when one was added (Python 2 needs
+// it, ComposePythonFile). A failure is then reported through ReportError with
 // `procName`. A file that was not read whole is not written ("Not saved...").
 // Returns whether the file now holds the lines; `source` then is the file as
 // written, and the caller marks its table as read from it (markRead).

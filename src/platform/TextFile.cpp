@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <cerrno>
@@ -47,6 +48,8 @@ QByteArrayView endBytes(LineEnd end) {
         return "\n";
     case LineEnd::Cr:
         return "\r";
+    case LineEnd::CrCrLf:
+        return "\r\r\n";
     case LineEnd::CrLf:
         break;
     }
@@ -95,29 +98,66 @@ bool WriteToDisk(QFileDevice& file, const QByteArray& bytes, int& systemError) {
            file.error() == QFileDevice::NoError;
 }
 
+bool IsExactUtf8(QByteArrayView bytes) {
+    // Qt's check refuses what its decoder would not give back as read: over-long
+    // forms, encoded surrogates, code points beyond U+10FFFF, cut sequences.
+    return bytes.isValidUtf8();
+}
+
+TextCoding CompiledFileCoding(QByteArrayView bytes) {
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return !ascii && IsExactUtf8(bytes) ? TextCoding::Utf8 : TextCoding::Bytes;
+}
+
+QString DecodeText(QByteArrayView bytes, TextCoding coding) {
+    if (coding == TextCoding::Bytes)
+        return QString::fromLatin1(bytes);
+    QStringDecoder decode(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decode(bytes);
+}
+
+QByteArray EncodeText(QStringView text, TextCoding coding) {
+    return coding == TextCoding::Utf8 ? text.toUtf8() : text.toLatin1();
+}
+
 QString FromFileBytes(const QByteArray& bytes) {
-    return QString::fromLatin1(bytes);
+    return DecodeText(bytes, TextCoding::Bytes);
 }
 
 QByteArray ToFileBytes(const QString& text) {
-    return text.toLatin1();
+    return EncodeText(text, TextCoding::Bytes);
 }
 
-QString FirstUnstorableChar(const QString& text) {
+QString FirstUnstorableChar(QStringView text, TextCoding coding) {
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i).unicode() > 0xFF) {
-            const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size() &&
-                              text.at(i + 1).isLowSurrogate();
-            return text.mid(i, pair ? 2 : 1);
-        }
+        const QChar c = text.at(i);
+        const bool pair =
+            c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        const bool stored =
+            coding == TextCoding::Utf8 ? pair || !c.isSurrogate() : c.unicode() <= 0xFF;
+        if (!stored)
+            return text.mid(i, pair ? 2 : 1).toString();
+        if (pair)
+            ++i;
     }
     return QString();
 }
 
 QStringList SplitLines(const QByteArray& bytes, LineEnds* ends) {
+    const TextCoding coding = CompiledFileCoding(bytes);
+    const bool bom = coding == TextCoding::Utf8 && bytes.startsWith("\xEF\xBB\xBF");
+    // One decoder for the whole file, so that only the mark that begins the
+    // file is taken for one (QString::fromUtf8 would drop one at every line's
+    // start). Lines end at ASCII bytes, so no character is cut in two.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    const auto decode = [&](const char* from, qsizetype size) {
+        return coding == TextCoding::Utf8 ? QString(utf8(QByteArrayView(from, size)))
+                                          : QString::fromLatin1(from, size);
+    };
     QStringList lines;
-    const char* start = bytes.constData();
-    const char* const end = start + bytes.size();
+    const char* start = bytes.constData() + (bom ? 3 : 0);
+    const char* const end = bytes.constData() + bytes.size();
     // The nearer of the next CR and the next LF ends a line; each is looked
     // for again (memchr, fast on large files) only once the lines have passed it.
     const auto next = [end](const char* from, char c) {
@@ -129,12 +169,15 @@ QStringList SplitLines(const QByteArray& bytes, LineEnds* ends) {
     const char* lf = next(start, '\n');
     while (cr || lf) {
         const char* stop = !cr ? lf : !lf ? cr : std::min(cr, lf);
-        lines.append(QString::fromLatin1(start, stop - start));
+        lines.append(decode(start, stop - start));
         start = stop + 1;
         LineEnd kind = *stop == '\n' ? LineEnd::Lf : LineEnd::Cr;
         if (*stop == '\r' && start < end && *start == '\n') {
             ++start;
             kind = LineEnd::CrLf;
+        } else if (*stop == '\r' && end - start >= 2 && start[0] == '\r' && start[1] == '\n') {
+            start += 2;
+            kind = LineEnd::CrCrLf;
         }
         if (ends)
             ends->each.append(kind);
@@ -144,35 +187,58 @@ QStringList SplitLines(const QByteArray& bytes, LineEnds* ends) {
             lf = start < end ? next(start, '\n') : nullptr;
     }
     if (start < end) {
-        lines.append(QString::fromLatin1(start, end - start));
+        lines.append(decode(start, end - start));
         if (ends)
             ends->each.append(LineEnd::None);
     }
     if (ends) {
-        const auto count = [ends](LineEnd kind) { return ends->each.count(kind); };
-        const qsizetype crlf = count(LineEnd::CrLf);
-        const qsizetype lf = count(LineEnd::Lf);
-        const qsizetype cr = count(LineEnd::Cr);
-        ends->usual = lf > crlf && lf >= cr  ? LineEnd::Lf
-                      : cr > crlf && cr > lf ? LineEnd::Cr
-                                             : LineEnd::CrLf;
+        // The kind most lines end with; on a tie the first of these.
+        ends->usual = LineEnd::CrLf;
+        qsizetype most = 0;
+        for (const LineEnd kind : {LineEnd::CrLf, LineEnd::Lf, LineEnd::CrCrLf, LineEnd::Cr}) {
+            const qsizetype count = ends->each.count(kind);
+            if (count > most) {
+                most = count;
+                ends->usual = kind;
+            }
+        }
         ends->lastLineEnded = ends->each.isEmpty() || ends->each.last() != LineEnd::None;
+        ends->coding = coding;
+        ends->bom = bom;
     }
     return lines;
 }
 
 bool ReadFileBytes(const QString& path, QByteArray& bytes, PendingFailure& failure) {
     bytes.clear();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        failure.raise(FailureFromFileError(file.error(), path));
+    // The number alone would not tell which file of a module is missing, nor
+    // where it was looked for.
+    const auto fail = [&](int number, int systemError) {
+        const QFileInfo info(path);
+        const QString name = info.fileName();
+        const QString folder = QDir::toNativeSeparators(info.absolutePath());
+        QString outcome;
+        if (number == Err::FileNotFound)
+            outcome = name + QStringLiteral(" was not found in ") + folder + QLatin1Char('.');
+        else if (number == Err::PathNotFound)
+            outcome = name + QStringLiteral(" was not found: there is no folder ") + folder +
+                      QLatin1Char('.');
+        else
+            outcome =
+                name + QStringLiteral(" in ") + folder + QStringLiteral(" could not be read.");
+        const bool notFound = number == Err::FileNotFound || number == Err::PathNotFound;
+        failure.raise(number, FailureDetail(notFound ? 0 : systemError, outcome));
         return false;
-    }
+    };
+    QFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(FailureFromFileError(file.error(), path), errno);
+    errno = 0;
     bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         bytes.clear();
-        failure.raise(FailureFromFileError(file.error(), path));
-        return false;
+        return fail(FailureFromFileError(file.error(), path), errno);
     }
     rememberSeen(path, bytes);
     return true;
@@ -248,13 +314,15 @@ bool SaveFileBytes(const QString& path, const QByteArray& bytes, PendingFailure&
 bool SaveTextLines(const QString& path, const QStringList& lines, PendingFailure& failure,
                    const LineEnds& ends) {
     QByteArray bytes;
-    qsizetype size = 0;
+    qsizetype size = 3;
     for (const QString& line : lines)
-        size += line.size() + 2;
+        size += line.size() + 3;
     bytes.reserve(size);
+    if (ends.bom)
+        bytes += "\xEF\xBB\xBF";
     const qsizetype last = lines.size() - 1;
     for (qsizetype i = 0; i <= last; ++i) {
-        bytes += lines.at(i).toLatin1();
+        bytes += EncodeText(lines.at(i), ends.coding);
         // A line that ended the file may stand in the middle now.
         LineEnd end = i < ends.each.size() ? ends.each.at(i) : ends.usual;
         if (end == LineEnd::None)

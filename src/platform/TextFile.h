@@ -3,23 +3,46 @@
 #include "platform/Failure.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
-// Compiled module files are byte streams in whatever 8-bit code page the module
-// author used. We carry every byte as the character of the same code (Latin-1),
-// so any byte survives a load and a save untouched; never decode their text as
-// UTF-8. (Module-system files that Python reads as UTF-8 have a coding of their
-// own, PythonCoding.)
+// How the characters of a file's text are its bytes.
+enum class TextCoding : char {
+    // Every byte as the character of the same code (Latin-1), so that any byte
+    // in whatever 8-bit code page the module author used survives a load and a
+    // save untouched.
+    Bytes,
+    // UTF-8.
+    Utf8,
+};
+
+// Whether `bytes` are UTF-8 that reads as text and writes back as the very
+// same bytes (plain ASCII included).
+bool IsExactUtf8(QByteArrayView bytes);
+// The coding of a compiled module file: UTF-8 when its bytes are UTF-8 and
+// hold more than ASCII (names of a translated module), so that its names show
+// as written; byte for byte otherwise.
+TextCoding CompiledFileCoding(QByteArrayView bytes);
+
+// The bytes as text, and text as bytes. A UTF-8 byte order mark stays in the
+// text (as U+FEFF), so that the two give back each other.
+QString DecodeText(QByteArrayView bytes, TextCoding coding);
+QByteArray EncodeText(QStringView text, TextCoding coding);
+// The same for TextCoding::Bytes.
 QString FromFileBytes(const QByteArray& bytes);
 QByteArray ToFileBytes(const QString& text);
-// The first character of `text` that has no byte of its own in such a file
-// (ToFileBytes would write it as '?'), both halves of a surrogate pair, or an
-// empty string when every character has.
-QString FirstUnstorableChar(const QString& text);
+// The first character of `text` that a file of `coding` cannot hold, both
+// halves of a surrogate pair, or an empty string when it holds them all:
+// byte for byte, a character beyond the 8-bit range (ToFileBytes would write
+// it as '?'); in UTF-8, half a surrogate pair.
+QString FirstUnstorableChar(QStringView text, TextCoding coding);
 
-enum class LineEnd : char { None, Lf, CrLf, Cr };
+// CR CR LF is what a file passed twice through a line-end conversion has; it
+// ends one line, as the game reads it.
+enum class LineEnd : char { None, Lf, CrLf, Cr, CrCrLf };
 
 // How the lines of a file end, as read, so that a save gives them back so.
 struct LineEnds {
@@ -32,15 +55,22 @@ struct LineEnds {
     // without one). Only a saver that writes the lines it read one for one may
     // pass these on; any other leaves them out, and every line takes `usual`.
     QList<LineEnd> each;
+    // How the characters of the lines are the file's bytes, and whether the
+    // file began with a UTF-8 byte order mark (which the first line does not
+    // hold); a save writes them so again.
+    TextCoding coding = TextCoding::Bytes;
+    bool bom = false;
 };
 
-// Splits at CR LF, LF or a lone CR. A final line end does not start another
-// (empty) line; an empty input gives no lines. `ends`, when given, learns how
-// the lines end.
+// Splits a compiled module file at CR CR LF, CR LF, LF or a lone CR, and
+// reads its lines in the file's coding (CompiledFileCoding). A final line end
+// does not start another (empty) line; an empty input gives no lines. `ends`,
+// when given, learns how the lines end and the coding.
 QStringList SplitLines(const QByteArray& bytes, LineEnds* ends = nullptr);
 
 // Reads the whole file as it stands. On failure (the file cannot be opened or
-// read) raises the failure's number, leaves `bytes` empty and returns false.
+// read) raises the failure's number, with a detail that names the file and the
+// folder it was looked for in, leaves `bytes` empty and returns false.
 // What was read is remembered, so a later save can tell whether the file
 // changed on disk in the meantime (ChangedOnDisk).
 bool ReadFileBytes(const QString& path, QByteArray& bytes, PendingFailure& failure);
@@ -61,15 +91,17 @@ bool SaveFileBytes(const QString& path, const QByteArray& bytes, PendingFailure&
 bool WriteToDisk(QFileDevice& file, const QByteArray& bytes, int& systemError);
 
 // Reads the whole file into lines. On failure (the file cannot be opened or
-// read) raises the failure's number, leaves `lines` empty and returns false.
+// read) raises the failure as ReadFileBytes does, leaves `lines` empty and
+// returns false.
 // `ends`, when given, learns how the lines end (SplitLines).
 bool ReadTextLines(const QString& path, QStringList& lines, PendingFailure& failure,
                    LineEnds* ends = nullptr);
 
-// Writes the lines through SaveFileBytes, line i with `ends.each`[i] where it
-// has one and with `ends.usual` otherwise; the last line has a line end only
-// when `ends.lastLineEnded` (or when it is empty, as it would vanish without).
-// By default every line ends in CR LF.
+// Writes the lines through SaveFileBytes in `ends.coding` (after a byte order
+// mark when `ends.bom`), line i with `ends.each`[i] where it has one and with
+// `ends.usual` otherwise; the last line has a line end only when
+// `ends.lastLineEnded` (or when it is empty, as it would vanish without). By
+// default every line is written byte for byte and ends in CR LF.
 bool SaveTextLines(const QString& path, const QStringList& lines, PendingFailure& failure,
                    const LineEnds& ends = LineEnds());
 

@@ -135,6 +135,7 @@ QWidget* frmConfig::buildPythonFrame() {
     grid->addWidget(lblModuleSystem, 0, 0);
     grid->addWidget(txtModuleSystem, 0, 1);
     grid->addWidget(cmdBrowsePython, 0, 2);
+    txtModuleSystem->installEventFilter(this);
     connect(cmdBrowsePython, &QPushButton::clicked, this, [this] {
         browse(txtModuleSystem, QStringLiteral("Select a Corvane Orvath module system directory:"));
     });
@@ -210,14 +211,15 @@ void frmConfig::optBoth_Click() {
 }
 
 bool frmConfig::eventFilter(QObject* watched, QEvent* event) {
-    // The module directory must end in a separator: file names are appended
-    // to it as they stand. Only a move to another control counts as leaving
-    // the box; a message box, another program or the box's own context menu
+    // Both directories must end in a separator: file names are appended to
+    // them as they stand. Only a move to another control counts as leaving a
+    // box; a message box, another program or the box's own context menu
     // taking the focus must not change a path the user is still typing.
-    if (watched == txtModulesFolder && event->type() == QEvent::FocusOut) {
+    if ((watched == txtModulesFolder || watched == txtModuleSystem) &&
+        event->type() == QEvent::FocusOut) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            AppendSeparator(txtModulesFolder);
+            AppendSeparator(static_cast<QLineEdit*>(watched));
     }
     return QWidget::eventFilter(watched, event);
 }

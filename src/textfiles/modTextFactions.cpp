@@ -3,6 +3,8 @@
 #include "shell/modMain.h"
 #include "textfiles/modTextFiles.h"
 
+#include <algorithm>
+
 QString FactionsHeader;
 QString FactionsCount;
 int FactionMax = -1;
@@ -10,6 +12,7 @@ QStringList FactionLine;
 QStringList FactionRelLine;
 QStringList FactionID;
 QStringList FactionName;
+QStringList FactionRankLine;
 bool FactionsComplete = false;
 bool FactionsShifted = false;
 QStringList FactionsTail;
@@ -19,16 +22,20 @@ namespace {
 
 const QString FactionsFile = QStringLiteral("factions.txt");
 
-// A faction line begins with a one-character word and a blank; the id is cut
-// from character 3 to the next blank and the name is the word after it. A
-// first word of another length therefore shifts id and name, which the
-// faction editor relies on reading back the way it was written.
+const QLatin1String FactionIdPrefix("fac_");
+
+// A faction line with a lead word begins with a one-character word and a
+// blank; the id is cut from character 3 to the next blank and the name is the
+// word after it. A first word of another length therefore shifts id and name,
+// which the faction editor relies on reading back the way it was written. A
+// line without a lead word begins with the id.
 void SplitFactionLine(const QString& line, QString& id, QString& name, PendingFailure& failure) {
-    const qsizetype idEnd = line.indexOf(QLatin1Char(' '), 2);
+    const qsizetype idStart = FactionLineHasLeadWord(line) ? 2 : 0;
+    const qsizetype idEnd = line.indexOf(QLatin1Char(' '), idStart);
     if (idEnd < 0) {
         failure.raise(Err::IllegalCall);
     } else {
-        id = line.mid(2, idEnd - 2);
+        id = line.mid(idStart, idEnd - idStart);
     }
     const qsizetype nameStart = idEnd < 0 ? 0 : idEnd + 1;
     const qsizetype nameEnd = line.indexOf(QLatin1Char(' '), nameStart);
@@ -41,7 +48,17 @@ void SplitFactionLine(const QString& line, QString& id, QString& name, PendingFa
 }
 
 bool BeginsFaction(const QString& line) {
-    return LineWord(line, 1).value_or(QString()).startsWith(QLatin1String("fac_"));
+    return !FactionLineHasLeadWord(line) ||
+           LineWord(line, 1).value_or(QString()).startsWith(FactionIdPrefix);
+}
+
+// A rank word on a line of its own: a count, and maybe the blank after it.
+bool IsLoneRankLine(const QString& line) {
+    qsizetype end = line.size();
+    while (end > 0 && line.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return end > 0 && std::all_of(line.begin(), line.begin() + end,
+                                  [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
 // The game and the faction editor write the relations as a blank and each
@@ -52,6 +69,10 @@ bool IsRelationLine(const QString& line) {
 
 } // namespace
 
+bool FactionLineHasLeadWord(const QString& line) {
+    return !line.startsWith(FactionIdPrefix);
+}
+
 bool LoadTextFactions() {
     PendingFailure failure;
     CountedFile file(FactionsFile, QStringLiteral("factions"), QStringLiteral("faction editor"),
@@ -61,6 +82,7 @@ bool LoadTextFactions() {
     const int count = file.recordCount(FactionsCount, failure);
     FactionLine.clear();
     FactionRelLine.clear();
+    FactionRankLine.clear();
     QList<qsizetype> firstLines;
     for (int i = 0; i < count && file.startRecord(failure); ++i) {
         FactionLine.append(file.next(failure));
@@ -72,18 +94,24 @@ bool LoadTextFactions() {
         if (!BeginsFaction(FactionLine.last())) {
             file.noteShifted(firstLines.last(),
                              QStringLiteral(", the first line") + record +
-                                 QStringLiteral(", holds no faction id (fac_...) as its second "
-                                                "word"));
+                                 QStringLiteral(", holds no faction id (fac_...) as its first or "
+                                                "second word"));
         } else if (!IsRelationLine(FactionRelLine.last())) {
             file.noteShifted(file.lineNumber(),
                              QStringLiteral(", the relation line") + record +
                                  QStringLiteral(", is no line of relation values"));
         }
+        // A rank word on a line of its own belongs to this faction when the
+        // next faction follows it; after the last one it is the file's tail.
+        const bool rankLine =
+            i + 1 < count && IsLoneRankLine(file.peek()) && BeginsFaction(file.peek(1));
+        FactionRankLine.append(rankLine ? file.next(failure) : QString());
     }
     const int read = int(FactionLine.size());
     FactionMax = RecordsHeld(count, read) - 1;
     FactionLine.resize(FactionMax + 1);
     FactionRelLine.resize(FactionMax + 1);
+    FactionRankLine.resize(FactionMax + 1);
     FactionID = QStringList(FactionMax + 1, QString());
     FactionName = FactionID;
     // Only the factions read have an id; the empty ones a short file lacks
@@ -96,8 +124,9 @@ bool LoadTextFactions() {
             file.noteRecord(firstLines.at(i),
                             QStringLiteral(", the first line of faction ") + QString::number(i) +
                                 QStringLiteral(", holds no id and name (a faction's first line "
-                                               "is a lead word, the id, the name, the label flag "
-                                               "and the colour, each followed by a blank)"));
+                                               "is a lead word where the game writes one, the "
+                                               "id, the name, the label flag and the colour, "
+                                               "each followed by a blank)"));
         }
     }
     FactionsTail = file.rest();
@@ -114,10 +143,13 @@ bool SaveTextFactions() {
         return false;
     }
     QStringList lines;
-    lines.reserve(2 + 2 * (FactionMax + 1) + 1 + FactionsTail.size());
+    lines.reserve(2 + 3 * (FactionMax + 1) + 1 + FactionsTail.size());
     lines << FactionsHeader << FactionsCount;
-    for (int i = 0; i <= FactionMax; ++i)
+    for (int i = 0; i <= FactionMax; ++i) {
         lines << FactionLine.at(i) << FactionRelLine.at(i);
+        if (!FactionRankLine.at(i).isEmpty())
+            lines << FactionRankLine.at(i);
+    }
     // The game closes the file with this line; a file that lacks it gets it,
     // with a line end.
     LineEnds ends = FactionsLineEnds;

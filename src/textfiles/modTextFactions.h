@@ -16,6 +16,17 @@ extern QStringList FactionLine;
 extern QStringList FactionRelLine;
 extern QStringList FactionID;   // empty for faction 0
 extern QStringList FactionName; // empty for faction 0
+// The rank word that closes faction i when it stands on a line of its own
+// between the faction's relation line and the next faction's line, as some
+// modules write it ("0 "); empty where it leads the next faction's line, and
+// for the last faction, whose closing line is the file's tail.
+extern QStringList FactionRankLine;
+
+// Whether a faction line begins with a lead word before its id: the rank word
+// of the faction before it, as the game writes every faction line but the
+// first. The first line, and every line of a file that writes the rank word on
+// a line of its own, begins with the id (fac_...).
+bool FactionLineHasLeadWord(const QString& line);
 
 // Returns whether the whole file was read, every record in its place. A
 // faction line or relation line out of place (a line lost or put in) is told
@@ -35,9 +46,8 @@ extern QStringList FactionsTail;
 extern LineEnds FactionsLineEnds;
 
 // Offers the backup and writes factions.txt: line 1, line 2 as read, both lines
-// of every faction, then FactionsTail, every line ending as it did ("0 " with
-// the file's usual line end when nothing followed the factions); reports. A
-// file the last load did not read whole or read shifted is not written (the
-// user is told).
-// Returns whether the file now holds the tables.
+// of every faction and its rank line where it had one, then FactionsTail, every line ending as it
+// did ("0 " with the file's usual line end when nothing followed the factions); reports. A file the
+// last load did not read whole or read shifted is not written (the user is told). Returns whether
+// the file now holds the tables.
 bool SaveTextFactions();

@@ -8,6 +8,7 @@
 #include "shell/modMain.h"
 
 #include <QFileInfo>
+#include <QHash>
 
 #include <algorithm>
 
@@ -38,7 +39,28 @@ QString WordAt(const QString& line, int index, PendingFailure& failure) {
     return *word;
 }
 
+bool IsBlankLine(QStringView line) {
+    return std::all_of(line.begin(), line.end(), [](QChar c) { return c == u' '; });
+}
+
 std::optional<int> CountValue(const QString& line) {
+    // The game's count lines are digits and blanks, read here without a copy;
+    // any other text is read as the conversion reads it.
+    int digits = 0;
+    int plain = 0;
+    for (const QChar c : line) {
+        if (c == u' ') {
+            continue;
+        }
+        if (c < u'0' || c > u'9' || ++digits > 9) {
+            digits = 0;
+            break;
+        }
+        plain = plain * 10 + (c.unicode() - u'0');
+    }
+    if (digits > 0) {
+        return plain;
+    }
     const bool blanks = line.contains(QLatin1Char(' '));
     const std::optional<std::int32_t> value = blanks ? ToInt32(RemoveSpaces(line)) : ToInt32(line);
     if (!value) {
@@ -101,8 +123,27 @@ QString LoadNotes::line(qsizetype number) const {
            m_fileName;
 }
 
-void LoadNotes::show(const QString& dropped) const {
-    if (m_notes.isEmpty() && dropped.isEmpty()) {
+namespace {
+// A damaged line is quoted so that the user can find it, not to be read whole:
+// a line of many thousand characters would make a box no screen can show. No
+// line the game writes, nor any sentence of ours, comes near the limit.
+constexpr qsizetype QuotedLineMax = 1000;
+constexpr qsizetype QuotedLineCut = 200;
+
+QString WithLongLinesCut(const QString& text) {
+    QStringList lines = text.split(QStringLiteral("\r\n"));
+    for (QString& line : lines) {
+        if (line.size() > QuotedLineMax) {
+            line = line.left(QuotedLineCut) + QStringLiteral(" ... (") +
+                   QString::number(line.size()) + QStringLiteral(" characters)");
+        }
+    }
+    return lines.join(QStringLiteral("\r\n"));
+}
+} // namespace
+
+void LoadNotes::show(const QString& stray) const {
+    if (m_notes.isEmpty() && stray.isEmpty()) {
         return;
     }
     QString text = m_notes.mid(0, NotesTold).join(QStringLiteral("\r\n\r\n"));
@@ -114,18 +155,18 @@ void LoadNotes::show(const QString& dropped) const {
                            : QStringLiteral(" more places of your ") + m_fileName +
                                  QStringLiteral(" are damaged like these."));
     }
-    if (!dropped.isEmpty()) {
-        text += (text.isEmpty() ? QString() : QStringLiteral("\r\n\r\n")) + dropped;
+    if (!stray.isEmpty()) {
+        text += (text.isEmpty() ? QString() : QStringLiteral("\r\n\r\n")) + stray;
     }
     text += QStringLiteral("\r\n\r\nPlease check your ") + m_fileName +
             QStringLiteral(" before you hit the save button in the ") + m_editor + QLatin1Char('.');
-    MsgBox(text, MsgButtons::Ok, MsgIcon::Exclamation);
+    MsgBox(WithLongLinesCut(text), MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
-DroppedLines::DroppedLines(const QString& fileName, const QString& kind)
+StrayLines::StrayLines(const QString& fileName, const QString& kind)
     : m_fileName(fileName), m_kind(kind) {}
 
-void DroppedLines::add(qsizetype number, const QString& text, const QString& where) {
+void StrayLines::add(qsizetype number, const QString& text, const QString& where) {
     if (m_first.size() < NotesTold) {
         m_first.append(QStringLiteral("Line ") + QString::number(number) + QStringLiteral(", ") +
                        where + QStringLiteral(": ") + text);
@@ -133,7 +174,7 @@ void DroppedLines::add(qsizetype number, const QString& text, const QString& whe
     ++m_count;
 }
 
-QString DroppedLines::told() const {
+QString StrayLines::told() const {
     if (m_count == 0) {
         return QString();
     }
@@ -142,8 +183,8 @@ QString DroppedLines::told() const {
         QString::number(m_count) +
         (one ? QStringLiteral(" line of your ") : QStringLiteral(" lines of your ")) + m_fileName +
         (one ? QStringLiteral(" belongs to no ") : QStringLiteral(" belong to no ")) + m_kind +
-        (one ? QStringLiteral(", so a save would drop it; the save asks first:")
-             : QStringLiteral(", so a save would drop them; the save asks first:"));
+        (one ? QStringLiteral("; a save keeps it where it stands:")
+             : QStringLiteral("; a save keeps them where they stand:"));
     text += QStringLiteral("\r\n") + m_first.join(QStringLiteral("\r\n"));
     const qsizetype more = m_count - m_first.size();
     if (more > 0) {
@@ -153,26 +194,98 @@ QString DroppedLines::told() const {
     return text;
 }
 
-bool DroppedLines::maySave() const {
-    if (m_count == 0) {
-        return true;
-    }
-    const bool one = m_count == 1;
-    return MsgBox(QString::number(m_count) +
-                      (one ? QStringLiteral(" line of ") : QStringLiteral(" lines of ")) +
-                      m_fileName +
-                      (one ? QStringLiteral(" belongs to no ") : QStringLiteral(" belong to no ")) +
-                      m_kind + QStringLiteral(" and would be lost. Save anyway?"),
-                  MsgButtons::YesNo, MsgIcon::Exclamation,
-                  QStringLiteral("Continue?")) == MsgAnswer::Yes;
+namespace {
+
+// Line 1 of each file whose version the last load found to be another, by
+// file name.
+QHash<QString, QString>& OtherVersions() {
+    static QHash<QString, QString> files;
+    return files;
 }
 
-bool DroppedLines::afterSave(bool saved) {
-    if (saved) {
-        m_first.clear();
-        m_count = 0;
+// "line 1 reads 'troopsfile version 1', and the editor reads 'troopsfile
+// version 2'"
+QString VersionsNamed(const QString& fileName) {
+    return QStringLiteral("line 1 reads '") + OtherVersions().value(fileName) +
+           QStringLiteral("', and the editor reads '") + VersionLineRead(fileName) +
+           QStringLiteral("' only");
+}
+
+} // namespace
+
+QString VersionLineRead(const QString& fileName) {
+    static const QHash<QString, QString> versions = {
+        {QStringLiteral("troops.txt"), QStringLiteral("troopsfile version 2")},
+        {QStringLiteral("item_kinds1.txt"), QStringLiteral("itemsfile version 3")},
+        {QStringLiteral("factions.txt"), QStringLiteral("factionsfile version 1")},
+        {QStringLiteral("parties.txt"), QStringLiteral("partiesfile version 1")},
+        {QStringLiteral("party_templates.txt"), QStringLiteral("partytemplatesfile version 1")},
+    };
+    return versions.value(fileName);
+}
+
+bool TakeFileVersion(const QString& fileName, const QString& header) {
+    OtherVersions().remove(fileName);
+    const QString read = header.simplified();
+    const QString expected = VersionLineRead(fileName);
+    const bool namesVersion =
+        read.split(u' ').contains(QLatin1String("version"), Qt::CaseInsensitive);
+    if (expected.isEmpty() || !namesVersion || read == expected) {
+        return true;
     }
-    return saved;
+    OtherVersions().insert(fileName, header);
+    return false;
+}
+
+bool ReadOtherVersion(const QString& fileName) {
+    return OtherVersions().contains(fileName);
+}
+
+void ShowOtherVersion(const QString& fileName, const QString& kinds, const QString& editor) {
+    MsgBox(QStringLiteral("Your ") + fileName +
+               QStringLiteral(" is a file of another version than the editor reads: its ") +
+               VersionsNamed(fileName) +
+               QStringLiteral(". Files of another version lay their records out otherwise, so "
+                              "the ") +
+               kinds + QStringLiteral(" are listed only as far as they read, and the ") + editor +
+               QStringLiteral(" will not save this file."),
+           MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Other version..."));
+}
+
+bool MaySaveFileVersion(const QString& fileName) {
+    if (!ReadOtherVersion(fileName)) {
+        return true;
+    }
+    MsgBox(QStringLiteral("Your ") + fileName +
+               QStringLiteral(" is a file of another version than the editor reads (its ") +
+               VersionsNamed(fileName) +
+               QStringLiteral("). Saving could write its records over lines of another layout, "
+                              "so nothing has been saved."),
+           MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Not saved..."));
+    return false;
+}
+
+QString UnreadableRecordText(const QString& record, const QString& fileName, const QString& lines) {
+    if (ReadOtherVersion(fileName)) {
+        return record + QStringLiteral(" cannot be read: your ") + fileName +
+               QStringLiteral(" is a file of another version (its ") + VersionsNamed(fileName) +
+               QStringLiteral("). It is not shown and cannot be updated.");
+    }
+    return record + QStringLiteral(" cannot be read: its ") + lines + QStringLiteral(" in ") +
+           fileName +
+           QStringLiteral(" are out of shape (a line split in two, lost, emptied or put in). It "
+                          "is not shown and cannot be updated; a save writes its lines back as "
+                          "they were read.\r\n\r\nPlease mend your ") +
+           fileName + QStringLiteral(" and open the editor again.");
+}
+
+QString CountLineFor(int count, const QString& asRead, bool blankAfter) {
+    const std::optional<int> read = CountValue(asRead);
+    if (read == count) {
+        return asRead;
+    }
+    const bool blank = read ? asRead.endsWith(u' ') : blankAfter;
+    return QString::number(count) + (blank ? QStringLiteral(" ") : QString());
 }
 
 bool ReadModuleTextFile(const QString& fileName, QStringList& lines, PendingFailure& failure,
@@ -181,6 +294,9 @@ bool ReadModuleTextFile(const QString& fileName, QStringList& lines, PendingFail
 }
 
 bool MaySaveCountedFile(const QString& fileName, bool complete, bool shifted) {
+    if (!MaySaveFileVersion(fileName)) {
+        return false;
+    }
     if (complete && !shifted) {
         return true;
     }
@@ -249,6 +365,7 @@ CountedFile::CountedFile(const QString& fileName, const QString& kinds, const QS
         header = next(failure);
         countLine = next(failure);
     }
+    m_otherVersion = !TakeFileVersion(fileName, header);
 }
 
 int CountedFile::recordCount(const std::optional<QString>& text, PendingFailure& failure) {
@@ -289,6 +406,9 @@ QString CountedFile::next(PendingFailure& failure) {
 }
 
 void CountedFile::noteRecord(qsizetype line, const QString& note) {
+    if (m_otherVersion) {
+        return; // its records are of another layout: the version is told
+    }
     m_notes.add(m_notes.line(line) + note + QStringLiteral(":\r\n") + m_lines.value(line - 1));
 }
 
@@ -297,6 +417,9 @@ void CountedFile::noteShifted(qsizetype line, const QString& note) {
         return;
     }
     m_shifted = true;
+    if (m_otherVersion) {
+        return;
+    }
     m_notes.add(m_notes.line(line) + note + QStringLiteral(":\r\n") + m_lines.value(line - 1) +
                 QStringLiteral("\r\nA line may be missing or one too many, so the ") + m_kinds +
                 QStringLiteral(" from here on were read shifted; the ") + m_editor +
@@ -307,6 +430,10 @@ void CountedFile::noteShifted(qsizetype line, const QString& note) {
 void CountedFile::tellDamage(bool (*beginsRecord)(const QString& line)) {
     if (!m_readable) {
         return; // the failure report names the file that could not be read
+    }
+    if (m_otherVersion) {
+        ShowOtherVersion(m_fileName, m_kinds, m_editor);
+        return;
     }
     const QString wontSave =
         QStringLiteral(" will not save this file, as that would cut it short.");

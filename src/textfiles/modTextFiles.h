@@ -17,6 +17,10 @@ std::optional<QString> LineWord(const QString& line, int index);
 // The same, or the empty text with failure 9.
 QString WordAt(const QString& line, int index, PendingFailure& failure);
 
+// Whether the line holds nothing but blanks (the empty line too), as the
+// lines the game writes between records do.
+bool IsBlankLine(QStringView line);
+
 // The number a count line holds (line 2 of a file), read with every blank
 // removed. Loaders and savers both read counts through this one conversion, so
 // a file read and written back agrees with itself.
@@ -54,9 +58,9 @@ public:
     bool isEmpty() const { return m_notes.isEmpty(); }
     // "Line 14 of your troops.txt" (lines counted from 1).
     QString line(qsizetype number) const;
-    // Shows the box, if anything was noted or `dropped` (a paragraph told
-    // whole after the notes, DroppedLines::told) is not empty.
-    void show(const QString& dropped = QString()) const;
+    // Shows the box, if anything was noted or `stray` (a paragraph told
+    // whole after the notes, StrayLines::told) is not empty.
+    void show(const QString& stray = QString()) const;
 
 private:
     QString m_fileName;
@@ -64,25 +68,18 @@ private:
     QStringList m_notes;
 };
 
-// The lines of a file that belong to no record, which a save of the tables
-// does not write: named at load, and asked about before a save drops them.
-class DroppedLines {
+// The lines of a file that belong to no record, named at load: a save keeps
+// them where they stand.
+class StrayLines {
 public:
     // `kind` names the records ("troop", "item").
-    DroppedLines(const QString& fileName = QString(), const QString& kind = QString());
+    StrayLines(const QString& fileName, const QString& kind);
     // Line `number` (from 1) holding `text`, which stands `where` ("after
     // trp_a", "before the first troop").
     void add(qsizetype number, const QString& text, const QString& where);
-    qsizetype count() const { return m_count; }
-    // For the load's box: how many lines a save drops, and the first five by
-    // line number, place and text; empty when there are none.
+    // For the load's box: how many lines belong to no record, and the first
+    // five by line number, place and text; empty when there are none.
     QString told() const;
-    // Before a save that would drop lines, asks whether to save anyway; true
-    // when nothing would be dropped or the user says Yes.
-    bool maySave() const;
-    // Forgets the lines once a save has written the file without them;
-    // returns `saved`.
-    bool afterSave(bool saved);
 
 private:
     QString m_fileName;
@@ -90,6 +87,36 @@ private:
     QStringList m_first; // the ones told
     qsizetype m_count = 0;
 };
+
+// The version line the editor reads in each compiled file, line 1 as the game
+// writes it ("troopsfile version 2"); empty for a file it does not know.
+QString VersionLineRead(const QString& fileName);
+// Takes line 1 of `fileName` as just read: whether the editor reads the
+// version it names. Line 1 counts as naming another version when it holds the
+// word "version" and, blanks aside, reads otherwise than the editor's (a line
+// 1 naming no version is any text, kept as read). Until the next load of the
+// file, the records of another version are not shown and the file is not
+// saved (MaySaveFileVersion).
+bool TakeFileVersion(const QString& fileName, const QString& header);
+// Whether the last load of `fileName` found another version on its line 1.
+bool ReadOtherVersion(const QString& fileName);
+// Tells the user, in one box, that `fileName` (whose records are `kinds`,
+// saved by the `editor`) is of another version: the version read, the one the
+// editor reads, and that its records are listed but not shown and the file
+// is not saved.
+void ShowOtherVersion(const QString& fileName, const QString& kinds, const QString& editor);
+// Whether the file may be written as the last load read it: not when it is of
+// another version (told in a "Not saved..." box).
+bool MaySaveFileVersion(const QString& fileName);
+// Why `record` ("Troop # 5") of `fileName` is neither shown nor updated: its
+// `lines` ("six lines") are out of shape, or the file is of another version.
+QString UnreadableRecordText(const QString& record, const QString& fileName, const QString& lines);
+
+// The count line a save writes for `count` records: the count line as read
+// (`asRead`) while it holds that number, else the number, with a blank after
+// it when the line as read had one; after a line that held no number, in the
+// game's style (`blankAfter`).
+QString CountLineFor(int count, const QString& asRead, bool blankAfter);
 
 // The common end of every saver of a module file in ModuleFolder: offers the
 // time-stamped backup of `fileName` (stem, "_", time stamp, ".txt"), writes
@@ -106,7 +133,8 @@ bool SaveModuleTextFile(const QString& fileName, const QStringList& lines,
                         const LineEnds& ends = LineEnds());
 
 // Whether a counted file (CountedFile) may be written from its tables: not
-// when the last load did not read it whole (writing the part that was read
+// when it is of another version (MaySaveFileVersion), nor when the last load
+// did not read it whole (writing the part that was read
 // would cut the file short), nor when it read its records shifted (a changed
 // record would be written over the wrong lines). The user is told why not.
 bool MaySaveCountedFile(const QString& fileName, bool complete, bool shifted);
@@ -119,7 +147,9 @@ bool ReadModuleTextFile(const QString& fileName, QStringList& lines, PendingFail
 // A file that announces on line 2 how many records follow and holds exactly
 // that many after it (factions, parties, party templates). Reading past the end
 // raises failure 62 and marks the load incomplete; the lines after the last
-// record read are kept. What is wrong with the file is noted for the user.
+// record read are kept. What is wrong with the file is noted for the user; a
+// file of another version (TakeFileVersion) is told so instead, and nothing
+// else of it.
 class CountedFile {
 public:
     // Reads `fileName` from ModuleFolder and takes lines 1 and 2. `kinds`
@@ -138,6 +168,9 @@ public:
     bool startRecord(PendingFailure& failure);
     // The next line; the empty text and failure 62 at the end of the file.
     QString next(PendingFailure& failure);
+    // The line `ahead` lines after the one the last next() returned, not read
+    // yet; the empty text past the end of the file.
+    QString peek(qsizetype ahead = 0) const { return m_lines.value(m_next + ahead); }
     // The line number (from 1) of the line the last next() returned.
     qsizetype lineNumber() const { return m_next; }
     // The lines not read yet.
@@ -175,6 +208,7 @@ private:
     bool m_pastEnd = false;
     bool m_recordCut = false; // the end of the file came inside a record
     bool m_shifted = false;
+    bool m_otherVersion = false;
     LineEnds m_ends;
     QString m_fileName;
     QString m_kinds;

@@ -2,7 +2,10 @@
 
 #include "shell/modCore.h"
 #include "shell/modMain.h"
+#include "textfiles/KeptRecords.h"
 #include "textfiles/modTextFiles.h"
+
+#include <algorithm>
 
 QString ItemsHeader;
 QString ItemsCount;
@@ -17,14 +20,20 @@ QStringList ItemName;
 QStringList ItemMeshCount;
 QList<ItemMeshRow> ItemMeshes;
 QList<ItemMeshRow> ItemMeshData;
-LineEnds ItemsLineEnds;
 QList<QStringList> ItemGapLines;
+
+LineEnds ItemsLineEnds;
 
 namespace {
 
 const QString ItemsFile = QStringLiteral("item_kinds1.txt");
-// The lines of the file as last read that the next save drops.
-DroppedLines ItemsDropped;
+// The file as last read, which a save gives back wherever nothing changed; an
+// empty line stands after every item.
+KeptRecords ItemsKept(KeptRecords::Layout::After);
+// Line 2 as last read, written back while it holds the number of items.
+QString ItemsCountRead;
+// Whether each item was read in the shape the game writes (ItemHasSoundShape).
+QList<bool> ItemsSound;
 
 void ClearItemTables() {
     for (QStringList* table : {&ItemLine, &ItemFactionCountLine, &ItemFactionLine,
@@ -35,31 +44,58 @@ void ClearItemTables() {
     ItemGapLines.clear();
     ItemMeshes.clear();
     ItemMeshData.clear();
+    ItemsSound.clear();
 }
 
-// Walks the lines of the file; reading past the end gives empty lines, as an
-// item cut short by the end of the file keeps empty texts for what is missing.
+bool StartsItem(const QString& line) {
+    // One character is found much faster than four, and trigger lines, long
+    // as they are, hold none.
+    return line.contains(u'_') && line.contains(QLatin1String("itm_"));
+}
+
+// Walks the lines of the file. The lines an item reads past blank lines, or
+// as many as a count announces, end at a line that begins an item: a count
+// may be damaged, a line naming an item starts one.
 class LineReader {
 public:
     LineReader(const QStringList& lines, qsizetype start) : m_lines(lines), m_next(start) {}
     bool atEnd() const { return m_next >= m_lines.size(); }
-    // The line number (from 1) of the line the last next() returned.
+    // The line number (from 1) of the line the last next() returned, which
+    // is also the index (from 0) of the line after it.
     qsizetype lineNumber() const { return m_next; }
     QString next() { return atEnd() ? QString() : m_lines.at(m_next++); }
-    // The next line that holds more than blanks; the empty text at the end.
-    // The blank lines before it go to `skipped`, unless the end of the file
-    // came first: they then stand at the end of a file cut short.
-    QString nextNonBlank(QStringList& skipped) {
-        const qsizetype from = m_next;
-        while (!atEnd()) {
-            const QString& line = m_lines.at(m_next++);
-            if (!RemoveSpaces(line).isEmpty()) {
-                skipped = m_lines.mid(from, m_next - 1 - from);
-                return line;
-            }
+    // The next line, unless the file ends or an item begins first.
+    std::optional<QString> nextInItem() {
+        if (atEnd() || StartsItem(m_lines.at(m_next))) {
+            return std::nullopt;
         }
-        skipped.clear();
-        return QString();
+        return m_lines.at(m_next++);
+    }
+    // The next line that holds more than blanks, the blank lines before it
+    // going to `skipped`; nothing, and the blank lines left unread, when the
+    // file ends or an item begins first.
+    std::optional<QString> nextNonBlank(QStringList& skipped) {
+        qsizetype at = m_next;
+        while (at < m_lines.size() && IsBlankLine(m_lines.at(at))) {
+            ++at;
+        }
+        if (at >= m_lines.size() || StartsItem(m_lines.at(at))) {
+            skipped.clear();
+            return std::nullopt;
+        }
+        skipped = m_lines.mid(m_next, at - m_next);
+        m_next = at + 1;
+        return m_lines.at(at);
+    }
+    // The index (from 0) of what stands where a missing line of an item
+    // should: the line that begins the next item after any blank lines, or
+    // the end of the file.
+    qsizetype blocking() const {
+        qsizetype at = m_next;
+        while (at < m_lines.size() && IsBlankLine(m_lines.at(at))) {
+            ++at;
+        }
+        return at;
     }
 
 private:
@@ -67,110 +103,200 @@ private:
     qsizetype m_next;
 };
 
-// The game writes every item line as a blank and the item's id. A line of
-// another shape where an item should begin, or an item line taken as a
-// trigger line, means that a count of the item before it is damaged: the items
-// after it are then read shifted, and a save would rewrite them so.
+// The game writes every item line as a blank and the item's id.
 bool BeginsItem(const QString& line) {
     return line.startsWith(QLatin1String(" itm_"));
 }
 
-struct MisplacedLine {
-    qsizetype number = 0;
-    QString text;
-    QString itemBefore; // the id of the item read before it; empty for none
-    bool readAsTrigger = false;
-};
-
-QString MisplacedNote(const MisplacedLine& line) {
-    QString where;
-    if (line.readAsTrigger) {
-        where = QStringLiteral(" begins an item, but the trigger count of ") + line.itemBefore +
-                QStringLiteral(" takes it as one of its trigger lines:");
-    } else if (line.itemBefore.isEmpty()) {
-        where = QStringLiteral(" stands where the first item should begin:");
-    } else {
-        where = QStringLiteral(" stands where the item after ") + line.itemBefore +
-                QStringLiteral(" should begin:");
+void RebuildItem(int i, QStringList& lines) {
+    lines.clear();
+    lines << ItemLine.value(i) << ItemFactionCountLine.value(i) << ItemGapLines.value(i);
+    if (CountOrZero(ItemFactionCountLine.value(i)) >= 1) {
+        lines << ItemFactionLine.value(i);
     }
-    return QStringLiteral("Line ") + QString::number(line.number) + QStringLiteral(" of your ") +
-           ItemsFile + where + QStringLiteral("\r\n") + line.text +
-           QStringLiteral("\r\n\r\nA faction or trigger count may be damaged, so the items after "
-                          "it may have been read wrongly.");
+    lines << ItemTriggerCountLine.value(i);
+    if (CountOrZero(ItemTriggerCountLine.value(i)) >= 1) {
+        lines << ItemTriggerLines.value(i);
+    }
+}
+
+QString Unreadable(int item) {
+    return QStringLiteral(" the item editor shows item # ") + QString::number(item) +
+           QStringLiteral(" as unreadable and does not update it.");
 }
 
 } // namespace
+
+bool ItemHasSoundShape(int i) {
+    return i >= 0 && i <= ItemMax && !ReadOtherVersion(ItemsFile) && ItemsSound.value(i, true);
+}
 
 bool LoadTextItems() {
     PendingFailure failure;
     ItemsHeader.clear();
     ItemsCount.clear();
+    ItemsCountRead.clear();
     ItemMax = -1;
     ClearItemTables();
 
-    ItemsDropped = DroppedLines(ItemsFile, QStringLiteral("item"));
     QStringList lines;
     LineEnds ends;
     // The only failure this loader reports: an editor that started from an
     // empty table would otherwise save it over the file it could not read.
-    if (!ReadModuleTextFile(ItemsFile, lines, failure, &ends)) {
+    const bool read = ReadModuleTextFile(ItemsFile, lines, failure, &ends);
+    ItemsKept.start(lines, ends);
+    ItemsLineEnds = ends;
+    ItemsLineEnds.each.clear();
+    if (!read) {
+        TakeFileVersion(ItemsFile, QString());
+        ItemsKept.finish(RebuildItem);
         ReportPending(failure, QStringLiteral("LoadTextItems"));
         return false;
     }
-    // The save lays the items out anew, so its lines are not the lines read:
-    // they all take the file's usual line end.
-    ItemsLineEnds = {ends.usual, ends.lastLineEnded, {}};
     LineReader in(lines, 0);
     ItemsHeader = in.next();
     ItemsCount = in.next();
+    ItemsCountRead = ItemsCount;
+    const bool ourVersion = TakeFileVersion(ItemsFile, ItemsHeader);
 
-    // Only the first misplaced line is told: the ones after it follow from it.
-    std::optional<MisplacedLine> misplaced;
+    // An item begins at any line naming an item id. Every line is kept where
+    // it stands: the user is told of the lines that belong to no item and of
+    // every item whose lines are out of shape (a line lost, emptied or put in,
+    // a count damaged), which the editor shows as unreadable and never
+    // rebuilds.
+    LoadNotes notes(ItemsFile, QStringLiteral("item editor"));
+    StrayLines stray(ItemsFile, QStringLiteral("item"));
+    // Whether a line that holds more than blanks came since the last item.
+    bool anyAfterItem = true;
     while (!in.atEnd()) {
         const QString line = in.next();
-        const bool blank = RemoveSpaces(line).isEmpty();
-        if (!misplaced && !BeginsItem(line) && !blank) {
-            misplaced = MisplacedLine{in.lineNumber(), line, ItemID.value(ItemID.size() - 1)};
-        }
-        if (!line.contains(QLatin1String("itm_"))) {
-            // The empty line after each item is the file's layout, which the
-            // save writes anew; any other line would be lost.
-            if (!blank) {
-                ItemsDropped.add(in.lineNumber(), line,
-                                 ItemID.isEmpty() ? QStringLiteral("before the first item")
-                                                  : QStringLiteral("after ") + ItemID.last());
+        if (!StartsItem(line)) {
+            if (IsBlankLine(line)) {
+                continue;
             }
+            const int before = int(ItemLine.size());
+            stray.add(in.lineNumber(), line,
+                      before == 0 ? QStringLiteral("before the first item")
+                                  : QStringLiteral("after ") + ItemID.last());
+            // The lines of an item whose count announced fewer than it has.
+            if (!anyAfterItem && ItemsSound.last()) {
+                ItemsSound.last() = false;
+                notes.add(notes.line(in.lineNumber()) +
+                          QStringLiteral(" stands where the item after ") + ItemID.last() +
+                          QStringLiteral(" should begin:\r\n") + line +
+                          QStringLiteral("\r\nA faction or trigger count of ") + ItemID.last() +
+                          QStringLiteral(" may be damaged, so its lines were read cut short;") +
+                          Unreadable(before - 1));
+            }
+            anyAfterItem = true;
             continue;
         }
+        anyAfterItem = false;
+        const int item = int(ItemLine.size());
+        const qsizetype first = in.lineNumber() - 1;
+        const QString id = LineWord(line, 1).value_or(QString());
         ItemLine.append(line);
-        ItemID.append(LineWord(line, 1).value_or(QString()));
+        ItemID.append(id);
         ItemName.append(LineWord(line, 2).value_or(QString()));
+        // The first damage found in the item, told for it.
+        QString damage;
+        const auto damaged = [&](const QString& note) {
+            if (damage.isEmpty()) {
+                damage = note;
+            }
+        };
+        const auto noNumber = [&](const QString& what, const QString& text) {
+            if (!CountValue(text)) {
+                damaged(notes.line(in.lineNumber()) + QStringLiteral(", the ") + what +
+                        QStringLiteral(" of ") + id + QStringLiteral(", holds no number:\r\n") +
+                        text +
+                        QStringLiteral("\r\nA line of the item may have been lost, emptied or "
+                                       "put in, so its lines were read shifted;"));
+            }
+        };
+        // A line the item lacks: the end of the file or the next item stands
+        // where it should.
+        const auto missing = [&](const QString& what) {
+            const qsizetype there = in.blocking();
+            damaged(there < lines.size()
+                        ? notes.line(there + 1) + QStringLiteral(" begins an item where the ") +
+                              what + QStringLiteral(" of ") + id +
+                              QStringLiteral(" should stand:\r\n") + lines.at(there) +
+                              QStringLiteral("\r\nA line of ") + id +
+                              QStringLiteral(" may have been lost or a count damaged;")
+                        : QStringLiteral("Your ") + ItemsFile + QStringLiteral(" ends on line ") +
+                              QString::number(lines.size()) + QStringLiteral(", inside ") + id +
+                              QStringLiteral(" (from line ") + QString::number(first + 1) +
+                              QStringLiteral("), where its ") + what +
+                              QStringLiteral(" should stand. The file may have been cut short;"));
+        };
+        if (!BeginsItem(line)) {
+            damaged(notes.line(first + 1) + QStringLiteral(" begins item # ") +
+                    QString::number(item) +
+                    QStringLiteral(", but not with a blank and the item's id (itm_...), as the "
+                                   "game writes an item's first line:\r\n") +
+                    line + QStringLiteral("\r\nThe line may have been damaged;"));
+        }
 
-        const QString factionCount = in.next();
+        // The line after the item line is its faction count, whatever it holds.
+        QString factionCount;
+        if (in.atEnd()) {
+            missing(QStringLiteral("faction count"));
+        } else {
+            factionCount = in.next();
+            noNumber(QStringLiteral("faction count"), factionCount);
+        }
         ItemFactionCountLine.append(factionCount);
         // The game writes an empty line after some faction counts; it is kept
         // where it stood, so that an unchanged item goes back as read.
         QStringList gap;
+        std::optional<QString> triggerCount;
         if (CountOrZero(factionCount) >= 1) {
-            ItemFactionLine.append(in.nextNonBlank(gap));
-            ItemTriggerCountLine.append(in.next());
+            const std::optional<QString> factions = in.nextNonBlank(gap);
+            ItemFactionLine.append(factions.value_or(QString()));
+            if (factions) {
+                triggerCount = in.nextInItem();
+            } else {
+                missing(QStringLiteral("faction line"));
+            }
         } else {
             ItemFactionLine.append(QString());
-            ItemTriggerCountLine.append(in.nextNonBlank(gap));
+            triggerCount = in.nextNonBlank(gap);
         }
         ItemGapLines.append(gap);
+        if (triggerCount) {
+            noNumber(QStringLiteral("trigger count"), *triggerCount);
+        } else {
+            missing(QStringLiteral("trigger count"));
+        }
+        ItemTriggerCountLine.append(triggerCount.value_or(QString()));
         // Every trigger line the count announces stays with the item, so the
         // count line written back always agrees with the lines after it; those
-        // the end of the file cut off stay as empty lines.
+        // the file lacks are held as empty lines.
         QStringList triggers;
-        for (int k = CountOrZero(ItemTriggerCountLine.last()); k > 0; --k) {
-            triggers.append(in.next());
-            if (!misplaced && BeginsItem(triggers.last())) {
-                misplaced = MisplacedLine{in.lineNumber(), triggers.last(), ItemID.last(), true};
+        const int announced = CountOrZero(ItemTriggerCountLine.last());
+        for (int k = 1; k <= announced; ++k) {
+            const std::optional<QString> trigger = in.nextInItem();
+            if (!trigger) {
+                missing(QStringLiteral("trigger line ") + QString::number(k));
+            } else if (IsBlankLine(*trigger)) {
+                damaged(notes.line(in.lineNumber()) + QStringLiteral(", trigger line ") +
+                        QString::number(k) + QStringLiteral(" of the ") +
+                        QString::number(announced) + QStringLiteral(" that the trigger count of ") +
+                        id +
+                        QStringLiteral(" announces, is empty.\r\nA trigger line may have been "
+                                       "lost or emptied;"));
             }
+            triggers.append(trigger.value_or(QString()));
         }
         ItemTriggerLines.append(triggers);
+        ItemsKept.add(first, in.lineNumber());
+        ItemsSound.append(damage.isEmpty());
+        if (!damage.isEmpty()) {
+            notes.add(damage + Unreadable(item));
+        }
     }
+    ItemsKept.finish(RebuildItem);
 
     const int found = int(ItemLine.size());
     ItemMax = found - 1;
@@ -178,11 +304,12 @@ bool LoadTextItems() {
     ItemMeshes = QList<ItemMeshRow>(found);
     ItemMeshData = QList<ItemMeshRow>(found);
 
-    LoadNotes notes(ItemsFile, QStringLiteral("item editor"));
-    if (misplaced) {
-        notes.add(MisplacedNote(*misplaced));
+    if (!ourVersion) {
+        // Its records are laid out otherwise: told once, and nothing of them.
+        ShowOtherVersion(ItemsFile, QStringLiteral("items"), QStringLiteral("item editor"));
+        return true;
     }
-    notes.show(ItemsDropped.told());
+    notes.show(stray.told());
     const std::optional<int> count = CountValue(ItemsCount);
     if (!count || *count != found) {
         ShowCountMismatch(ItemsFile, ItemsCount, found, QStringLiteral("item"));
@@ -191,31 +318,22 @@ bool LoadTextItems() {
 }
 
 bool SaveTextItems() {
-    if (!ItemsDropped.maySave()) {
+    if (!MaySaveFileVersion(ItemsFile)) {
         return false;
     }
-    ItemsCount = QString::number(ItemMax + 1);
-    QStringList lines;
-    lines.reserve(2 + 6 * (ItemMax + 1));
-    lines << ItemsHeader << ItemsCount;
-    for (int i = 0; i <= ItemMax; ++i) {
-        lines << ItemLine.at(i) << ItemFactionCountLine.at(i) << ItemGapLines.value(i);
-        if (CountOrZero(ItemFactionCountLine.at(i)) >= 1) {
-            lines << ItemFactionLine.at(i);
-        }
-        lines << ItemTriggerCountLine.at(i);
-        if (CountOrZero(ItemTriggerCountLine.at(i)) >= 1) {
-            lines << ItemTriggerLines.at(i);
-        }
-        lines << QString();
+    ItemsCount = CountLineFor(ItemMax + 1, ItemsCountRead, false);
+    return ItemsKept.save(ItemsFile, ItemsHeader, ItemsCount, ItemMax + 1, RebuildItem,
+                          QStringLiteral("Items saved..."), QStringLiteral("SaveTextItems"));
+}
+
+void KeepItemInserted(int at) {
+    ItemsKept.insert(at);
+    ItemsSound.insert(std::clamp<qsizetype>(at, 0, ItemsSound.size()), true);
+}
+
+void KeepItemRemoved(int at) {
+    ItemsKept.remove(at);
+    if (at >= 0 && at < ItemsSound.size()) {
+        ItemsSound.removeAt(at);
     }
-    // A file that ended right after its last item's lines, without the empty
-    // line or a line end, ends so again (unless that last line is empty: it
-    // would be no line at all then).
-    if (!ItemsLineEnds.lastLineEnded && ItemMax >= 0 && !lines.at(lines.size() - 2).isEmpty()) {
-        lines.removeLast();
-    }
-    return ItemsDropped.afterSave(
-        SaveModuleTextFile(ItemsFile, lines, QStringLiteral("Items saved..."),
-                           QStringLiteral("SaveTextItems"), QString(), ItemsLineEnds));
 }

@@ -27,22 +27,40 @@ extern QList<QStringList> ItemGapLines;
 extern QStringList ItemID;   // word 1 of ItemLine
 extern QStringList ItemName; // word 2 of ItemLine
 
+// How item_kinds1.txt was read: its coding, which typed text must fit, and its
+// line ends (which a save gives back line by line, KeptRecords).
+extern LineEnds ItemsLineEnds;
+
 // Replaces the tables by item_kinds1.txt in ModuleFolder and empties the mesh
 // tables. Reports only a file that cannot be read, a count line that
-// disagrees with the items found, the first line that stands out of place
-// (no item begins where the one before it ended), and the lines that belong
-// to no item, which a save drops (the first five by line number and text, and
-// how many); returns whether the file could be read.
+// disagrees with the items found, the items whose lines are out of shape (by
+// line number and item), and the lines that belong to no item (the first
+// five by line number and text, and how many). The lines an item reads past
+// blank lines, or as many as a count announces, end at a line that begins an
+// item. A file of another version (line 1) is told so in one box, and nothing
+// else of it. Returns whether the file could be read.
 bool LoadTextItems();
-// How the lines of item_kinds1.txt ended when it was read: the save writes
-// every line with the file's usual line end; a file whose last line had none
-// ends right after the last item's lines again, without the empty line.
-extern LineEnds ItemsLineEnds;
 // Offers the backup, writes item_kinds1.txt and reports; returns whether the
 // file now holds the tables (the editor keeps its unsaved mark otherwise).
-// When the save would drop lines of the file as last read, it asks first,
-// naming how many; No saves nothing.
+// Every line the tables did not change goes back as read, its line end
+// included (KeptRecords); a new item is followed by an empty line. Line 2
+// goes back as read while it holds the number of items, or else holds it
+// (with a blank after it only when line 2 as read had one). A file of
+// another version is not saved.
 bool SaveTextItems();
+// Keep what a save gives back as read in step with the tables: an item was
+// inserted at `at`, item `at` removed (the lines of no item before it stay).
+void KeepItemInserted(int at);
+void KeepItemRemoved(int at);
+
+// Whether item i was read in the shape the game writes: its first line a
+// blank and its id, its counts numbers, every line they announce there before
+// the next item and the end of the file, no trigger line empty, and no line
+// of no item right after it (a count announcing fewer lines than it has). An
+// item of another shape was read from a damaged file, so its fields are not
+// the item's and must not be written back. No item of a file of another
+// version has.
+bool ItemHasSoundShape(int i);
 
 // The meshes of the item shown in the item editor, which fills them from the
 // item line; the loader leaves every element empty. Meshes are counted from 1,

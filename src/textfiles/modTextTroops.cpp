@@ -2,7 +2,10 @@
 
 #include "shell/modCore.h"
 #include "shell/modMain.h"
+#include "textfiles/KeptRecords.h"
 #include "textfiles/modTextFiles.h"
+
+#include <algorithm>
 
 QString TroopsHeader;
 QString TroopsCount;
@@ -15,13 +18,17 @@ QStringList TroopSkillLine;
 QStringList TroopFaceLine;
 QStringList TroopID;
 QStringList TroopName;
+
 LineEnds TroopsLineEnds;
 
 namespace {
 
 const QString TroopsFile = QStringLiteral("troops.txt");
-// The lines of the file as last read that the next save drops.
-DroppedLines TroopsDropped;
+// The file as last read, which a save gives back wherever nothing changed; an
+// empty line stands before every troop but the first.
+KeptRecords TroopsKept(KeptRecords::Layout::Before);
+// Line 2 as last read, written back while it holds the number of troops.
+QString TroopsCountRead;
 // The most troops the game's troop tables hold (troops 0 to 5000).
 constexpr int GameTroopLimit = 5001;
 // A troop's first line holds its id, names, flags, faction and two upgrade
@@ -79,6 +86,55 @@ const TroopLineShape* ShortTroopLine(int i) {
     return nullptr;
 }
 
+// The numbers a line holds when every word of it is a whole number (an
+// optional minus sign and digits), -1 when a word is none.
+qsizetype WholeNumbers(QStringView line) {
+    qsizetype numbers = 0;
+    for (const QStringView word : line.split(u' ', Qt::SkipEmptyParts)) {
+        const QStringView digits = word.startsWith(u'-') ? word.mid(1) : word;
+        if (digits.isEmpty() || !std::all_of(digits.begin(), digits.end(),
+                                             [](QChar c) { return c >= u'0' && c <= u'9'; })) {
+            return -1;
+        }
+        ++numbers;
+    }
+    return numbers;
+}
+
+// The words of a line that are whole numbers.
+qsizetype NumbersIn(const QString& line) {
+    const QList<QStringView> words = QStringView(line).split(u' ', Qt::SkipEmptyParts);
+    return std::count_if(words.begin(), words.end(),
+                         [](QStringView word) { return WholeNumbers(word) == 1; });
+}
+
+// Whether lines `at` to `at` + 4 are a troop's inventory (pairs of item and
+// modifier), attribute, proficiency, skill and face lines: the lines a troop
+// whose first line was emptied or lost leaves between the troops around it.
+// The game writes no such lines outside a troop.
+bool TroopTailAt(const QStringList& lines, qsizetype at) {
+    const qsizetype items = WholeNumbers(lines.at(at));
+    if (items < 2 || items % 2 != 0) {
+        return false;
+    }
+    for (const TroopLineShape& shape : TroopLineShapes) {
+        if (WholeNumbers(lines.at(at + shape.recordLine - 2)) < shape.numbers) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void RebuildTroop(int i, QStringList& lines) {
+    lines.resize(6);
+    lines[0] = TroopLine.value(i);
+    lines[1] = TroopItemLine.value(i);
+    lines[2] = TroopAttribLine.value(i);
+    lines[3] = TroopProfLine.value(i);
+    lines[4] = TroopSkillLine.value(i);
+    lines[5] = TroopFaceLine.value(i);
+}
+
 void ClearTroopTables() {
     for (QStringList* table : {&TroopLine, &TroopItemLine, &TroopAttribLine, &TroopProfLine,
                                &TroopSkillLine, &TroopFaceLine, &TroopID, &TroopName}) {
@@ -89,7 +145,8 @@ void ClearTroopTables() {
 } // namespace
 
 bool TroopHasSoundShape(int i) {
-    if (i < 0 || i > TroopMax || !LineWord(TroopLine.at(i), TroopHeadWords - 1)) {
+    if (i < 0 || i > TroopMax || ReadOtherVersion(TroopsFile) || !NamesTroop(TroopLine.at(i)) ||
+        !LineWord(TroopLine.at(i), TroopHeadWords - 1)) {
         return false;
     }
     for (const QStringList* table :
@@ -105,78 +162,148 @@ bool LoadTextTroops() {
     PendingFailure failure;
     TroopsHeader.clear();
     TroopsCount.clear();
+    TroopsCountRead.clear();
     TroopMax = -1;
     ClearTroopTables();
 
-    TroopsDropped = DroppedLines(TroopsFile, QStringLiteral("troop"));
     QStringList lines;
     LineEnds ends;
-    if (!ReadModuleTextFile(TroopsFile, lines, failure, &ends)) {
+    const bool read = ReadModuleTextFile(TroopsFile, lines, failure, &ends);
+    TroopsKept.start(lines, ends);
+    TroopsLineEnds = ends;
+    TroopsLineEnds.each.clear();
+    if (!read) {
+        TakeFileVersion(TroopsFile, QString());
+        TroopsKept.finish(RebuildTroop);
         ReportPending(failure, QStringLiteral("LoadTextTroops"));
         return false;
     }
-    // The save lays the troops out anew, so its lines are not the lines read:
-    // they all take the file's usual line end.
-    TroopsLineEnds = {ends.usual, ends.lastLineEnded, {}};
     const qsizetype lineCount = lines.size();
     TroopsHeader = lineCount > 0 ? lines.at(0) : QString();
     TroopsCount = lineCount > 1 ? lines.at(1) : QString();
+    TroopsCountRead = TroopsCount;
+    const bool ourVersion = TakeFileVersion(TroopsFile, TroopsHeader);
     const std::optional<int> count = CountValue(TroopsCount);
     if (!count) {
         failure.raise(Err::TypeMismatch);
     }
 
     // A record starts at any line naming a troop id and takes the five lines
-    // after it, whatever they hold; lines between records are dropped. A record
-    // cut short by the end of the file keeps empty lines (not reported). The
-    // user is told of every line a save would drop and of every record whose
-    // lines are out of shape (a line split in two or lost by a hand edit),
-    // before a save can make it worse.
+    // after it, whatever they hold. Every line is kept where it stands: the
+    // user is told of the lines that belong to no troop and of every troop
+    // whose lines are out of shape (a line split in two, lost or put in by a
+    // hand edit), which the editor shows as unreadable and never rebuilds.
     LoadNotes notes(TroopsFile, QStringLiteral("troop editor"));
-    for (qsizetype i = 2; i < lineCount; ++i) {
-        const QString& line = lines.at(i);
-        const int troop = int(TroopLine.size());
-        if (!NamesTroop(line)) {
-            // Empty lines between troops are the file's layout, which the
-            // save writes anew; any other line would be lost.
-            if (!RemoveSpaces(line).isEmpty()) {
-                TroopsDropped.add(i + 1, line,
-                                  troop == 0 ? QStringLiteral("before the first troop")
-                                             : QStringLiteral("after ") + TroopID.at(troop - 1));
+    StrayLines stray(TroopsFile, QStringLiteral("troop"));
+    const auto unreadable = [](int troop) {
+        return QStringLiteral(" the troop editor shows troop # ") + QString::number(troop) +
+               QStringLiteral(" as unreadable and does not update it.");
+    };
+    const auto where = [](int troops) {
+        if (troops == 0) {
+            return QStringLiteral("before the first troop");
+        }
+        const QString& id = TroopID.at(troops - 1);
+        return id.isEmpty() ? QStringLiteral("after troop # ") + QString::number(troops - 1)
+                            : QStringLiteral("after ") + id;
+    };
+    // A troop held in place of one whose first line was lost has no id to
+    // tell of: it is told as a whole.
+    const auto append = [&](const QString& head, qsizetype tailAt, bool held) {
+        TroopLine.append(head);
+        for (QStringList* table :
+             {&TroopItemLine, &TroopAttribLine, &TroopProfLine, &TroopSkillLine, &TroopFaceLine}) {
+            table->append(tailAt < lineCount ? lines.at(tailAt) : QString());
+            ++tailAt;
+        }
+        PendingFailure words;
+        TroopID.append(WordAt(head, 0, words));
+        TroopName.append(WordAt(head, 1, words));
+        if (!held && words.pending()) {
+            failure.raise(words);
+        }
+    };
+    // The lines from `from` up to `to` belong to no troop found: a troop whose
+    // first line was emptied or lost stays a troop in its place, so that the
+    // count and every later troop's number stay; the others are told.
+    const auto outsideTroops = [&](qsizetype from, qsizetype to) {
+        qsizetype free = from;
+        for (qsizetype at = from; at + 5 <= to; ++at) {
+            if (!TroopTailAt(lines, at)) {
+                continue;
             }
+            const qsizetype first = at > free ? at - 1 : at;
+            for (qsizetype k = free; k < first; ++k) {
+                if (!IsBlankLine(lines.at(k))) {
+                    stray.add(k + 1, lines.at(k), where(int(TroopLine.size())));
+                }
+            }
+            const int troop = int(TroopLine.size());
+            append(first < at ? lines.at(first) : QString(), at, true);
+            TroopsKept.add(first, at + 5);
+            const QString numbers = QString::number(at + 1) + QStringLiteral(" to ") +
+                                    QString::number(at + 5) + QStringLiteral(" of your ") +
+                                    TroopsFile;
+            notes.add((first < at ? notes.line(first + 1) +
+                                        QStringLiteral(" stands where the first line of troop # ") +
+                                        QString::number(troop) +
+                                        QStringLiteral(" belongs, before its inventory, "
+                                                       "attributes, proficiencies, skills and "
+                                                       "faces on lines ") +
+                                        numbers +
+                                        QStringLiteral(", but it names no troop (trp_...):\r\n") +
+                                        lines.at(first)
+                                  : QStringLiteral("Lines ") + numbers +
+                                        QStringLiteral(" hold a troop's inventory, attributes, "
+                                                       "proficiencies, skills and faces, but no "
+                                                       "first line naming the troop (trp_...) "
+                                                       "stands before them.")) +
+                      QStringLiteral("\r\nThe troop's first line may have been emptied or lost. "
+                                     "The lines stay where they stand and count as troop # ") +
+                      QString::number(troop) +
+                      QStringLiteral(", so that every later troop keeps its number;") +
+                      unreadable(troop));
+            at += 4;
+            free = at + 1;
+        }
+        for (qsizetype k = free; k < to; ++k) {
+            if (!IsBlankLine(lines.at(k))) {
+                stray.add(k + 1, lines.at(k), where(int(TroopLine.size())));
+            }
+        }
+    };
+
+    qsizetype outside = std::min<qsizetype>(2, lineCount); // the first line of no troop
+    for (qsizetype i = outside; i < lineCount; ++i) {
+        const QString& line = lines.at(i);
+        if (!NamesTroop(line)) {
             continue;
         }
+        outsideTroops(outside, i);
+        const int troop = int(TroopLine.size());
         const qsizetype first = i;
-        auto next = [&]() { return ++i < lineCount ? lines.at(i) : QString(); };
         // More troops than the game holds are kept and saved all the same, but
         // the user is told that the file goes beyond what the game reads.
         if (troop == GameTroopLimit) {
             failure.raise(Err::SubscriptOutOfRange);
         }
-        TroopLine.append(line);
-        TroopItemLine.append(next());
-        TroopAttribLine.append(next());
-        TroopProfLine.append(next());
-        TroopSkillLine.append(next());
-        TroopFaceLine.append(next());
-        TroopID.append(WordAt(line, 0, failure));
-        TroopName.append(WordAt(line, 1, failure));
+        append(line, first + 1, false);
+        i = std::min(first + 6, lineCount) - 1;
+        TroopsKept.add(first, i + 1);
+        outside = i + 1;
 
-        const auto unreadable = [troop] {
-            return QStringLiteral(" shows troop # ") + QString::number(troop) +
-                   QStringLiteral(" as unreadable and does not update it.");
-        };
         if (!LineWord(line, TroopHeadWords - 1)) {
             notes.add(notes.line(first + 1) + QStringLiteral(" begins ") + TroopAfter(troop) +
                       QStringLiteral(", but holds ") + Words(line.count(u' ') + 1) +
                       QStringLiteral(" where a troop's first line holds ") +
                       QString::number(TroopHeadWords) + QStringLiteral(":\r\n") + line +
                       QStringLiteral("\r\nThe line may have been split, so the troop's six "
-                                     "lines were read shifted; the troop editor") +
-                      unreadable());
+                                     "lines were read shifted;") +
+                      unreadable(troop));
+            continue;
         }
         bool shifted = false;
-        for (qsizetype k = first + 1; k <= i && k < lineCount; ++k) {
+        for (qsizetype k = first + 1; k <= i; ++k) {
             if (NamesTroop(lines.at(k))) {
                 shifted = true;
                 notes.add(notes.line(k + 1) + QStringLiteral(" begins a troop, but ") +
@@ -184,41 +311,56 @@ bool LoadTextTroops() {
                           QStringLiteral(" before it takes it as one of its six lines:\r\n") +
                           lines.at(k) + QStringLiteral("\r\nA line of ") + TroopID.last() +
                           QStringLiteral(" may have been lost, so the troops after it were read "
-                                         "shifted; the troop editor") +
-                          unreadable());
+                                         "shifted;") +
+                          unreadable(troop));
                 break;
             }
         }
+        if (shifted) {
+            continue;
+        }
+        if (first + 6 > lineCount) {
+            notes.add(QStringLiteral("Your ") + TroopsFile + QStringLiteral(" ends on line ") +
+                      QString::number(lineCount) + QStringLiteral(", inside ") + TroopID.last() +
+                      QStringLiteral(", whose six lines begin on line ") +
+                      QString::number(first + 1) +
+                      QStringLiteral(". The file may have been cut short;") + unreadable(troop));
+            continue;
+        }
         // A lost line or an empty line put in shifts the later lines of the
-        // troop into each other's places; the end of the file cutting the
-        // troop short is no damage of its own.
-        const TroopLineShape* shortLine = shifted ? nullptr : ShortTroopLine(troop);
-        const qsizetype number = shortLine ? first + shortLine->recordLine : 0;
-        if (shortLine && LineWord(line, TroopHeadWords - 1) && number <= lineCount) {
+        // troop into each other's places.
+        if (const TroopLineShape* shortLine = ShortTroopLine(troop)) {
+            const qsizetype number = first + shortLine->recordLine;
             const QString& text = lines.at(number - 1);
             notes.add(notes.line(number) + QStringLiteral(", line ") +
                       QString::number(shortLine->recordLine) + QStringLiteral(" of ") +
                       TroopID.last() + QStringLiteral(" (its ") + QLatin1String(shortLine->what) +
-                      QStringLiteral("), holds ") +
-                      Numbers(text.split(u' ', Qt::SkipEmptyParts).size()) +
+                      QStringLiteral("), holds ") + Numbers(NumbersIn(text)) +
                       QStringLiteral(" where that line holds ") +
                       QString::number(shortLine->numbers) + QStringLiteral(":\r\n") + text +
                       QStringLiteral("\r\nA line of the troop may have been lost or an empty "
-                                     "line put in, so its lines were read shifted; the troop "
-                                     "editor") +
-                      unreadable());
+                                     "line put in, so its lines were read shifted;") +
+                      unreadable(troop));
         }
     }
+    outsideTroops(outside, lineCount);
+    TroopsKept.finish(RebuildTroop);
 
     const int found = int(TroopLine.size());
     TroopMax = found - 1;
+    if (!ourVersion) {
+        // Its records are laid out otherwise: told once, and nothing of them.
+        ShowOtherVersion(TroopsFile, QStringLiteral("troops"), QStringLiteral("troop editor"));
+        ReportPending(failure, QStringLiteral("LoadTextTroops"));
+        return true;
+    }
     if (found > GameTroopLimit) {
         notes.add(QStringLiteral("Your ") + TroopsFile + QStringLiteral(" holds ") +
                   QString::number(found) + QStringLiteral(" troops; the game reads no more than ") +
                   QString::number(GameTroopLimit) +
                   QStringLiteral(". The editor keeps them all and saves them all."));
     }
-    notes.show(TroopsDropped.told());
+    notes.show(stray.told());
     if (!count || *count != found) {
         ShowCountMismatch(TroopsFile, TroopsCount, found, QStringLiteral("troop"));
     }
@@ -227,21 +369,18 @@ bool LoadTextTroops() {
 }
 
 bool SaveTextTroops() {
-    if (!TroopsDropped.maySave()) {
+    if (!MaySaveFileVersion(TroopsFile)) {
         return false;
     }
-    TroopsCount = QString::number(TroopMax + 1) + QLatin1Char(' ');
-    QStringList lines;
-    lines.reserve(2 + 7 * (TroopMax + 1));
-    lines << TroopsHeader << TroopsCount;
-    for (int i = 0; i <= TroopMax; ++i) {
-        if (i > 0) {
-            lines << QString();
-        }
-        lines << TroopLine.at(i) << TroopItemLine.at(i) << TroopAttribLine.at(i)
-              << TroopProfLine.at(i) << TroopSkillLine.at(i) << TroopFaceLine.at(i);
-    }
-    return TroopsDropped.afterSave(
-        SaveModuleTextFile(TroopsFile, lines, QStringLiteral("Troops saved..."),
-                           QStringLiteral("SaveTextTroops"), QString(), TroopsLineEnds));
+    TroopsCount = CountLineFor(TroopMax + 1, TroopsCountRead, true);
+    return TroopsKept.save(TroopsFile, TroopsHeader, TroopsCount, TroopMax + 1, RebuildTroop,
+                           QStringLiteral("Troops saved..."), QStringLiteral("SaveTextTroops"));
+}
+
+void KeepTroopAppended(int i) {
+    TroopsKept.insert(i);
+}
+
+void KeepTroopRemoved(int i) {
+    TroopsKept.remove(i);
 }

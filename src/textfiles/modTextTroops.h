@@ -19,28 +19,36 @@ extern QStringList TroopFaceLine;   // record line 6 (faces)
 extern QStringList TroopID;         // word 0 of TroopLine
 extern QStringList TroopName;       // word 1 of TroopLine
 
-// How the lines of troops.txt ended when it was read: the save writes every
-// line with the file's usual line end, and the last one with a line end only
-// when the file's last line had one.
+// How troops.txt was read: its coding, which typed text must fit, and its
+// line ends (which a save gives back line by line, KeptRecords).
 extern LineEnds TroopsLineEnds;
 
 // Replaces the tables by troops.txt in ModuleFolder; reports what went wrong
 // (failure 9 also for more troops than the game holds, which are all kept).
-// Lines that belong to no troop (which a save drops: the first five by line
-// number and text, and how many) and troops whose lines are out of shape are
-// told in a box of their own, by line number and the troop before them.
-// Returns whether the file could be read.
+// Lines that belong to no troop (the first five by line number and text, and
+// how many) and troops whose lines are out of shape are told in a box of their
+// own, by line number and troop. Five lines of a troop after a line that names
+// no troop (its first line emptied or lost) are held as a troop out of shape
+// in its place. A file of another version (line 1) is told so in one box, and
+// nothing else of it. Returns whether the file could be read.
 bool LoadTextTroops();
 // Offers the backup, writes troops.txt and reports; returns whether the file
-// now holds the tables (the editor keeps its unsaved mark otherwise). When the
-// save would drop lines of the file as last read, it asks first, naming how
-// many; No saves nothing.
+// now holds the tables (the editor keeps its unsaved mark otherwise). Every
+// line the tables did not change goes back as read, its line end included
+// (KeptRecords); a new troop follows an empty line. Line 2 goes back as read
+// while it holds the number of troops, or else holds it (with a blank after
+// it, when line 2 as read had one or held no number). A file of another
+// version is not saved.
 bool SaveTextTroops();
+// Keep what a save gives back as read in step with the tables: troop i was
+// appended, troop i removed (the lines of no troop before it stay).
+void KeepTroopAppended(int i);
+void KeepTroopRemoved(int i);
 
-// Whether troop i's six lines have the shape of one troop's: a first line of
-// ten words at least, no later line that names a troop, and the attribute,
+// Whether troop i's six lines have the shape of one troop's: a first line
+// naming the troop, of ten words at least, no later line that names a troop, and the attribute,
 // proficiency, skill and face lines with the words the record reads from them.
 // A troop of another shape was read from a damaged file (a line split in two,
 // a line lost, an empty line put in), so its fields are not the troop's and
-// must not be written back.
+// must not be written back. No troop of a file of another version has.
 bool TroopHasSoundShape(int i);

@@ -19,6 +19,11 @@ TEST(IsPythonOfKind, TellsSoundFieldsFromBrokenOnes) {
         {" trp_looter ", K::Name, true},
         {"trp looter", K::Name, false},
         {"fac_x,", K::Name, false},
+        {"fac.player_faction", K::Name, true}, // a reference written as an attribute
+        {"fac.", K::Name, false},
+        {"fac.None", K::Name, false},
+        {"trp . looter . x", K::NameOrNumber, true},
+        {"fac.-1", K::NameOrNumber, false},
         {"pass", K::Name, false}, // a keyword
         {"print", K::Name, false},
         {"fac_\xc3\xa9", K::Name, false}, // Python 2 takes no such name

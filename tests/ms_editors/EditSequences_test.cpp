@@ -32,8 +32,8 @@ struct Editor {
 };
 
 // A run of edits, one word each: "del:a" deletes a, "ren:a=b" renames a to b,
-// "add:a=b" adds b behind a, "scan" rewrites every entry, "save" saves without
-// a backup. What the file then
+// "up:a=b" gives troop a the first upgrade path b, "add:a=b" adds b behind a,
+// "scan" rewrites every entry, "save" saves without a backup. What the file then
 // holds: the fixture with each `before` replaced by its `after`, in which
 // "{b}" stands for the entry b as the editor wrote it.
 struct Sequence {
@@ -60,7 +60,9 @@ protected:
         ADD_FAILURE() << "no row " << wanted.toStdString();
     }
     void typeId(const Editor& e, const QString& id) {
-        QLineEdit* box = this->box(QLatin1String(e.idBox));
+        typeInto(this->box(QLatin1String(e.idBox)), id);
+    }
+    void typeInto(QLineEdit* box, const QString& id) {
         box->setFocus();
         box->selectAll();
         QTest::keyClicks(box, id);
@@ -98,6 +100,9 @@ protected:
             if (what == u"del") {
                 this->plat.answer(MsgAnswer::Yes);
                 Click(this->button(QLatin1String(e.del)));
+            } else if (what == u"up") {
+                typeInto(this->template get<QComboBox>(QStringLiteral("cmbUpgrade1"))->lineEdit(),
+                         to);
             } else if (what == u"add") {
                 this->answerWhereToAdd(true);
                 Click(this->button(QLatin1String(e.add)));
@@ -177,6 +182,25 @@ const Sequence TroopSequences[] = {
        "def_attrib,wp(20),knows_common,0],\n",
        "{drum2}\n"}}},
 };
+// Upgrade calls with a comma before the closing bracket are the troop's own.
+const char* const Piper = "  [\"piper\",\"Piper\",\"Pipers\",0,no_scene,reserved,fac_commoners,[],"
+                          "def_attrib,wp(20),knows_common,0],\n";
+const char* const PiperCall = "upgrade(troops,\"piper\",\"fifer\",)\n";
+const char* const FiferCall = "upgrade2(troops, \"fifer\", \"drum\", \"harp\", ), # band\n";
+const Sequence ClosingCommaSequences[] = {
+    {"RenameAndEditTheCall",
+     "ren:piper=piper2 up:piper2=drum save",
+     {{Piper, "{piper2}\n"}, {PiperCall, "upgrade(troops,\"piper2\",\"drum\",)\n"}}},
+    {"DeleteTakesTheCall",
+     "del:fifer save",
+     {{"  [\"fifer\",\"Fifer\",\"Fifers\",0,no_scene,reserved,fac_commoners,[],def_attrib,wp(20),"
+       "knows_common,0],\n",
+       ""},
+      {FiferCall, "# band\n"}}},
+    {"EditTheCallTwice",
+     "up:fifer=lute save up:fifer=piper save",
+     {{FiferCall, "upgrade2(troops,\"fifer\",\"piper\",\"harp\",), # band\n"}}},
+};
 const Sequence ItemSequences[] = {
     {"DeleteThenRenameTheNeighbour",
      "del:oil ren:wine=wine2 save",
@@ -225,6 +249,8 @@ TEST_P(TemplateSequence, ChangesOnlyWhatWasEdited) {
 
 const auto Named = [](const auto& info) { return std::string(info.param.name); };
 INSTANTIATE_TEST_SUITE_P(, TroopSequence, ::testing::ValuesIn(TroopSequences), Named);
+INSTANTIATE_TEST_SUITE_P(ClosingComma, TroopSequence, ::testing::ValuesIn(ClosingCommaSequences),
+                         Named);
 INSTANTIATE_TEST_SUITE_P(, ItemSequence, ::testing::ValuesIn(ItemSequences), Named);
 INSTANTIATE_TEST_SUITE_P(, TemplateSequence, ::testing::ValuesIn(TemplateSequences), Named);
 

@@ -47,8 +47,9 @@ TEST(TextFile, SplitsEveryKindOfLineEnd) {
         {"a\rb\r", {"a", "b"}},
         {"a\r\n\r\nb", {"a", "", "b"}},
         {"\n", {""}},
-        {"a\n\rb", {"a", "", "b"}}, // LF then a lone CR: two line ends
-        {"a\r\r\nb\rc", {"a", "", "b", "c"}},
+        {"a\n\rb", {"a", "", "b"}},       // LF then a lone CR: two line ends
+        {"a\r\r\nb\rc", {"a", "b", "c"}}, // CR CR LF is one line end
+        {"a\r\r\r\nb", {"a", "", "b"}},   // a lone CR, then CR CR LF
     };
     for (const auto& row : rows)
         EXPECT_EQ(SplitLines(row.bytes), row.lines) << row.bytes.toStdString();
@@ -65,6 +66,45 @@ TEST(TextFile, NonAsciiBytesSurviveLoadAndSave) {
     ASSERT_TRUE(SaveTextLines(path, lines, failure));
     EXPECT_EQ(readAll(path), bytes);
     EXPECT_FALSE(failure.pending());
+}
+
+// A file is read as UTF-8 only where its bytes are UTF-8 beyond ASCII; any
+// other file byte for byte. Either way an unchanged save gives back every byte,
+// a byte order mark and CR CR LF included, and an added line takes the line end
+// most lines have.
+TEST(TextFile, CodingAndLineEndsGoBackAsRead) {
+    const auto utf8 = [](const char* text) { return QString::fromUtf8(text); };
+    const auto bytes = [](const char* text) { return QString::fromLatin1(text); };
+    const struct {
+        QByteArray bytes;
+        QStringList lines;
+        QByteArray added; // after a line "+"
+    } rows[] = {
+        {"Invit\xc3\xa9_du_Comte\r\n\xe5\x90\x8d",
+         {utf8("Invit\u00e9_du_Comte"), utf8("\u540d")},
+         "\r\n+"},
+        {"ascii\n", {"ascii"}, "+\n"},
+        {"caf\xe9 \x93q\x94\r\r\nb\r\r\n", {bytes("caf\xe9 \x93q\x94"), "b"}, "+\r\r\n"},
+        {"\xc3\xa9 \xe9\r\n", {bytes("\xc3\xa9 \xe9")}, "+\r\n"},
+        {"\xc0\xaf \xed\xa0\x80 \xe2\x82", {bytes("\xc0\xaf \xed\xa0\x80 \xe2\x82")}, "\r\n+"},
+        {"\xef\xbb\xbftroopsfile version 2\r\n", {"troopsfile version 2"}, "+\r\n"},
+        {"\xef\xbb\xbfx \xe9\n", {bytes("\xef\xbb\xbfx \xe9")}, "+\n"},
+        // Only the mark that begins the file is one; later ones are text.
+        {"\xc3\xa9\r\n\xef\xbb\xbf\n", {utf8("\u00e9"), QString(QChar(0xFEFF))}, "+\r\n"},
+    };
+    QTemporaryDir dir;
+    const QString path = dir.filePath("f.txt");
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.bytes.toStdString());
+        LineEnds ends;
+        QStringList lines = SplitLines(row.bytes, &ends);
+        EXPECT_EQ(lines, row.lines);
+        PendingFailure failure;
+        ASSERT_TRUE(SaveTextLines(path, lines, failure, ends));
+        EXPECT_EQ(readAll(path), row.bytes);
+        ASSERT_TRUE(SaveTextLines(path, lines << "+", failure, ends));
+        EXPECT_EQ(readAll(path), row.bytes + row.added);
+    }
 }
 
 TEST(TextFile, SaveWritesCrLfAndFailuresLeaveTheOldFile) {
@@ -91,8 +131,10 @@ TEST(TextFile, ReadingAMissingFileRaisesFileNotFound) {
     QTemporaryDir dir;
     QStringList lines{"stale"};
     PendingFailure failure;
-    EXPECT_FALSE(ReadTextLines(dir.filePath("none.txt"), lines, failure));
-    EXPECT_EQ(failure.number(), Err::FileNotFound);
+    EXPECT_FALSE(ReadTextLines(dir.filePath("gone/none.txt"), lines, failure));
+    EXPECT_EQ(failure.number(), Err::PathNotFound);
+    EXPECT_EQ(failure.detail(), "none.txt was not found: there is no folder " +
+                                    QDir::toNativeSeparators(dir.filePath("gone")) + ".");
     EXPECT_TRUE(lines.isEmpty());
 }
 

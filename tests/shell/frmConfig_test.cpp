@@ -2,6 +2,7 @@
 
 #include "platform/gui/Dialogs.h"
 #include "shell/frmConfig.h"
+#include "support/UserInput.h"
 
 #include <QDir>
 #include <QFocusEvent>
@@ -9,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 namespace {
 class SettingsWindow : public ShellTest {
@@ -86,8 +88,7 @@ TEST_F(SettingsWindow, SaveReportsTheFirstMissingTextFileInItsOrder) {
 TEST_F(SettingsWindow, BothModesTakeTheModuleFolderBeforeTheSystemCheck) {
     open(QStringLiteral("3"));
     box("txtModulesFolder")->setText(module.folder());
-    // Without its closing separator the file name runs into the folder name.
-    box("txtModuleSystem")->setText(moduleSystem.folder().chopped(1));
+    box("txtModuleSystem")->setText(module.folder()); // no module_items.py there
     save();
     EXPECT_EQ(platform.boxTexts(),
               QStringList{QStringLiteral(
@@ -151,7 +152,8 @@ TEST_F(SettingsWindow, LeavingTheModuleFolderAddsTheSeparator) {
         {"txtModulesFolder", "/mods/native", Qt::TabFocusReason, "/mods/native/"},
         {"txtModulesFolder", "/mods/native/", Qt::TabFocusReason, "/mods/native/"},
         {"txtModulesFolder", "", Qt::TabFocusReason, ""},
-        {"txtModuleSystem", "/mods/system", Qt::TabFocusReason, "/mods/system"},
+        {"txtModuleSystem", "/mods/system", Qt::TabFocusReason, "/mods/system/"},
+        {"txtModuleSystem", "/mods/sys", Qt::PopupFocusReason, "/mods/sys"},
     };
     open(QStringLiteral("3"));
     for (const LeaveRow& row : rows) {
@@ -160,6 +162,18 @@ TEST_F(SettingsWindow, LeavingTheModuleFolderAddsTheSeparator) {
         QCoreApplication::sendEvent(box(row.box), &focusOut);
         EXPECT_EQ(box(row.box)->text(), QLatin1String(row.after)) << row.typed << row.reason;
     }
+}
+
+TEST_F(SettingsWindow, AModuleSystemFolderTypedWithoutItsSeparatorPassesTheCheck) {
+    open(QStringLiteral("1"));
+    ASSERT_TRUE(ShowActive(window));
+    QLineEdit* system = box("txtModuleSystem");
+    QTest::mouseClick(system, Qt::LeftButton);
+    QTest::keyClicks(system, moduleSystem.folder().chopped(1));
+    Click(Child<QPushButton>(window, "cmdSaveConfig"));
+    expectOnlyBox(QStringLiteral("Configuration saved!"), QStringLiteral("Information..."),
+                  MsgIcon::Information);
+    EXPECT_EQ(ModuleSystemDirectory, moduleSystem.folder());
 }
 
 TEST_F(SettingsWindow, TabFollowsTheKeyboardOrderAndEntersTheOptionsAtTheSelectedOne) {

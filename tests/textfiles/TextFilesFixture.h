@@ -26,6 +26,17 @@ protected:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing test data>");
     }
     QStringList errors() const { return platform.errors(); }
+    // The boxes shown since they were last cleared: none for an empty `told`,
+    // else one that begins with it.
+    void expectOneBoxBeginning(const QString& told) const {
+        const std::string shown = platform.boxTexts().join('|').toStdString();
+        if (told.isEmpty()) {
+            EXPECT_TRUE(platform.boxes.empty()) << shown;
+        } else {
+            ASSERT_EQ(platform.boxes.size(), 1u) << shown;
+            EXPECT_TRUE(platform.boxes[0].text.startsWith(told)) << shown;
+        }
+    }
     static QString errorText(int number, const QString& procName) {
         return QStringLiteral("Error # %1 occured in function \"%2\".").arg(number).arg(procName);
     }

@@ -103,13 +103,13 @@ TEST_P(SavedFiles, UnchangedSampleGoesBackByteForByte) {
 }
 
 // LF line ends (and one CR LF), blank and comment lines between records,
-// non-ASCII bytes and a wrong count: the save writes this program's layout,
-// in the line end most lines have, and keeps every other byte.
-TEST_P(SavedFiles, GameLayoutIsWrittenInOurLayout) {
+// non-ASCII bytes and a wrong count: the save corrects line 2 (in its own
+// style) and gives back every other byte.
+TEST_P(SavedFiles, GameLayoutIsKeptAndTheCountCorrected) {
     module.write(f.file, testData(mixed + ".txt"));
     ASSERT_TRUE(f.load());
     EXPECT_EQ(*f.max, 2);
-    // The troops' comment line is told first: the save drops it.
+    // The troops' comment line is told first: the save keeps it.
     ASSERT_EQ(platform.boxes.size(), f.kind == "Troop" ? 2u : 1u);
     EXPECT_EQ(platform.boxes.back().text,
               QStringLiteral("Line 2 of your %1 says there are %2 %3s. After loading all lines, 3 "
@@ -119,13 +119,8 @@ TEST_P(SavedFiles, GameLayoutIsWrittenInOurLayout) {
                   .arg(f.file, f.said, kind));
     EXPECT_EQ(platform.boxes.back().title, ApplicationName());
     EXPECT_EQ(platform.boxes.back().buttons, MsgButtons::Ok);
-    if (f.kind == "Troop")
-        platform.answer(MsgAnswer::Yes); // to drop its comment line; the items keep all
     ASSERT_TRUE(saveAnswering(MsgAnswer::No));
     EXPECT_EQ(module.read(f.file), testData(mixed + ".expected.txt"));
-    EXPECT_EQ(platform.boxTexts().contains("1 line of troops.txt belongs to no troop and would be "
-                                           "lost. Save anyway?"),
-              f.kind == "Troop");
 }
 
 TEST_P(SavedFiles, BackupIsNamedFromTheClockAndNeverOverwritten) {
@@ -197,21 +192,18 @@ using TextFileLineEnds = TextFilesTest;
 
 // Each text file goes back with the line ends it was read with: LF, a lone
 // CR, none after the last line, and a mix (CR LF, as the sample has them, is
-// the savers' own test). The files the savers write line for line as read keep
-// each line's own; troops and items, laid out anew, take the line end most of
-// their lines have.
+// the savers' own test), each line with its own.
 TEST_F(TextFileLineEnds, LoadAndSaveGiveTheFileBack) {
     const struct {
         const char* file;
         bool (*load)();
         bool (*save)();
-        bool lineForLine;
     } files[] = {
-        {"troops.txt", LoadTextTroops, SaveTextTroops, false},
-        {"item_kinds1.txt", LoadTextItems, SaveTextItems, false},
-        {"factions.txt", LoadTextFactions, SaveTextFactions, true},
-        {"parties.txt", LoadTextParties, SaveTextParties, true},
-        {"party_templates.txt", LoadTextPartyTemplates, SaveTextPartyTemplates, true},
+        {"troops.txt", LoadTextTroops, SaveTextTroops},
+        {"item_kinds1.txt", LoadTextItems, SaveTextItems},
+        {"factions.txt", LoadTextFactions, SaveTextFactions},
+        {"parties.txt", LoadTextParties, SaveTextParties},
+        {"party_templates.txt", LoadTextPartyTemplates, SaveTextPartyTemplates},
     };
     for (const auto& f : files) {
         const QByteArray lf = module.read(f.file).replace("\r\n", "\n");
@@ -234,8 +226,63 @@ TEST_F(TextFileLineEnds, LoadAndSaveGiveTheFileBack) {
             ASSERT_TRUE(f.load());
             platform.answer(MsgAnswer::No);
             ASSERT_TRUE(f.save());
-            EXPECT_EQ(module.read(f.file), bytes == mixed && !f.lineForLine ? lf : bytes);
+            EXPECT_EQ(module.read(f.file), bytes);
             EXPECT_EQ(platform.boxes.size(), 2u) << platform.boxTexts().join('|').toStdString();
+        }
+    }
+}
+
+// A file whose line 1 names another version than the editor reads is told at
+// open in one box naming the file, the version read and the one the editor
+// reads, and nothing else of it; no troop or item of it is shown, and a save
+// does not happen. A line 1 that names no version is no other version.
+TEST_F(TextFileLineEnds, AFileOfAnotherVersionIsToldOnceAndNotSaved) {
+    const struct {
+        const char* file;
+        const char* read; // the version line the editor reads
+        const char* other;
+        bool (*load)();
+        bool (*save)();
+        bool (*shows)(int); // whether record 0 is shown, for troops and items
+    } files[] = {
+        {"troops.txt", "troopsfile version 2", "troopsfile version 1", LoadTextTroops,
+         SaveTextTroops, TroopHasSoundShape},
+        {"item_kinds1.txt", "itemsfile version 3", "itemsfile version 2", LoadTextItems,
+         SaveTextItems, ItemHasSoundShape},
+        {"factions.txt", "factionsfile version 1", "factionsfile version 0", LoadTextFactions,
+         SaveTextFactions, nullptr},
+        {"parties.txt", "partiesfile version 1", "itemsfile version 3", LoadTextParties,
+         SaveTextParties, nullptr},
+        {"party_templates.txt", "partytemplatesfile version 1", "partytemplatesfile version 2 ",
+         LoadTextPartyTemplates, SaveTextPartyTemplates, nullptr},
+    };
+    for (const auto& f : files) {
+        const QByteArray sample = module.read(f.file);
+        const QByteArray body = sample.mid(sample.indexOf('\r'));
+        for (const QString& header :
+             {QString(f.other), QString(f.read), QStringLiteral("any text")}) {
+            SCOPED_TRACE(std::string(f.file) + ", " + header.toStdString());
+            const bool other = header == f.other;
+            const QByteArray bytes = header.toLatin1() + body;
+            module.write(f.file, bytes);
+            platform.boxes.clear();
+            f.load();
+            expectOneBoxBeginning(other ? "Your " + QString(f.file) +
+                                              " is a file of another version than the editor "
+                                              "reads: its line 1 reads '" +
+                                              header + "', and the editor reads '" + f.read +
+                                              "' only."
+                                        : QString());
+            if (f.shows) {
+                EXPECT_EQ(f.shows(0), !other);
+            }
+            platform.boxes.clear();
+            if (!other) {
+                platform.answer(MsgAnswer::No);
+            }
+            EXPECT_EQ(f.save(), !other);
+            EXPECT_EQ(platform.boxes.at(0).title, other ? "Not saved..." : "Create backup...?");
+            EXPECT_EQ(module.read(f.file), bytes);
         }
     }
 }

@@ -1,6 +1,10 @@
 #include "TextFilesFixture.h"
 
+#include "text_editors/items/ItemTables.h"
+#include "text_editors/items/frmTextItems.h"
 #include "textfiles/modTextItems.h"
+
+#include <memory>
 
 namespace {
 
@@ -44,42 +48,45 @@ TEST_F(ItemFile, SampleAndMixedFilesFillTheTables) {
     EXPECT_EQ(ItemsCount, "3");
 }
 
-// Each body is one item as read; the saved lines show how it was split.
+// Each body is one item as read, split into the lines the tables hold; the
+// save gives it back byte for byte.
 TEST_F(ItemFile, RecordShapes) {
     const struct {
         const char* name;
-        QStringList body, saved;
+        QStringList body;
+        ItemLines read;
     } rows[] = {
         // The game writes an empty line after some zero faction counts.
         {"no factions, trigger count after an empty line",
          {Sword, " 0", "", "0"},
-         {Sword, " 0", "", "0", ""}},
+         {Sword, " 0", "", "0", {}}},
         {"faction line after two empty lines",
          {Sword, " 2", "", "  ", " 1 3", "0"},
-         {Sword, " 2", "", "  ", " 1 3", "0", ""}},
+         {Sword, " 2", " 1 3", "0", {}}},
         {"the line after the faction line is the trigger count, blank or not",
          {Sword, " 1", " 2", ""},
-         {Sword, " 1", " 2", "", ""}},
+         {Sword, " 1", " 2", "", {}}},
         {"three trigger lines",
          {Sword, " 0", "3", "t1", "t2", "t3"},
-         {Sword, " 0", "3", "t1", "t2", "t3", ""}},
+         {Sword, " 0", "", "3", {"t1", "t2", "t3"}}},
         {"more than five trigger lines, counted with blanks inside",
          {Sword, " 0", " 1 2", "a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l"},
-         {Sword, " 0", " 1 2", "a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", ""}},
+         {Sword, " 0", "", " 1 2", {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l"}}},
         {"a faction count that is no number announces no faction line",
          {Sword, " x", "", "0"},
-         {Sword, " x", "", "0", ""}},
+         {Sword, " x", "", "0", {}}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(loadAndSave(row.body), lines(QStringList{"h", "1"} + row.saved));
+        EXPECT_EQ(loadAndSave(row.body), lines(QStringList{"h", "1"} + row.body));
+        EXPECT_EQ(StoredItem(0), row.read);
     }
 }
 
 // Every blank-line skip stops at the end of the file, and an item cut short
-// keeps empty texts for its missing lines; the loader reports nothing for it.
-// What the save writes loads back to the same item and saves to the same
-// bytes, whether or not the file's last line had its line end.
+// keeps empty texts for its missing lines; the loader reports no failure for
+// it. The save gives the file back as read, whether or not the file's last
+// line had its line end.
 TEST_F(ItemFile, TruncatedFilesLoadWithoutHangingAndSaveStably) {
     const QStringList cuts[] = {
         {Sword},
@@ -92,18 +99,13 @@ TEST_F(ItemFile, TruncatedFilesLoadWithoutHangingAndSaveStably) {
     for (const QStringList& body : cuts) {
         for (const bool ended : {true, false}) {
             SCOPED_TRACE(body.join('|').toStdString() + (ended ? "" : ", no last line end"));
-            const QByteArray saved = loadAndSave(body, ended);
+            const QByteArray bytes = lines(QStringList{"h", "1"} + body);
+            EXPECT_EQ(loadAndSave(body, ended), ended ? bytes : bytes.chopped(2));
             EXPECT_EQ(ItemID.at(0), "itm_sword");
-            ASSERT_TRUE(LoadTextItems());
-            platform.answer(MsgAnswer::No);
-            ASSERT_TRUE(SaveTextItems());
-            EXPECT_EQ(module.read(ItemsFile), saved);
         }
     }
-    // The count says five: the four lines the file lacks are written empty.
+    // The count says five: the four lines the file lacks are held empty.
     EXPECT_EQ(ItemTriggerLines.at(0), (QStringList{"t1", "", "", "", ""}));
-    EXPECT_EQ(module.read(ItemsFile),
-              lines({"h", "1", Sword, " 0", "5", "t1", "", "", "", "", ""}));
     EXPECT_TRUE(errors().isEmpty());
 }
 
@@ -115,62 +117,109 @@ TEST_F(ItemFile, CountThatIsNoNumberIsNotAnError) {
     EXPECT_TRUE(platform.boxes[0].text.contains("says there are lots items"));
 }
 
-// A line that stands where an item should begin but is none, or an item line
-// that a count takes as a trigger line, is told at load: the items after it
-// are read shifted, and a save would rewrite them so. The lines that belong to
-// no item are named too, and a save asks before it drops them (No saves
-// nothing). A sound file tells and asks nothing.
-TEST_F(ItemFile, ALineOutOfPlaceIsToldAtLoad) {
-    const QString Bow = QStringLiteral(" itm_bow Bow Bows 1  bow_a 0  7 0 80 0 3.000000 100 0 0 0 "
-                                       "0 300 90 50 0 0 0 0");
-    const QString told = QStringLiteral("Line %1 of your item_kinds1.txt %2\r\n%3\r\n\r\nA faction "
-                                        "or trigger count may be damaged");
+// A damaged file, opened in the item editor, every item shown and updated
+// without a change and saved, goes back byte for byte: an item read out of
+// shape (a line put in, doubled or emptied, a count damaged, a trigger line
+// lost, the file cut short) is told at load by line and item, shown as
+// unreadable and written back as read; the lines an item reads for a count
+// end at the next item, so the count and every later item's number stay.
+TEST_F(ItemFile, DamagedFilesGoBackAsReadAfterEveryItemIsShownAndUpdated) {
+    const QString Bow =
+        QStringLiteral(" itm_bow Bow Bows 1  bow_a 0  7 0 80 0 3.000000 100 0 0 0 0 "
+                       "300 90 50 0 0 0 0");
+    const QString Axe = QString(Sword).replace("sword", "axe");
+    const QStringList sword = {Sword, " 0", "0"}, bow = {Bow, " 1", " 2", "1", "-50.000000  3 1"};
+    const auto file = [&](const QStringList& a, const QStringList& b,
+                          const QStringList& end = {""}) {
+        return lines(QStringList{"itemsfile version 3", "3"} + a + QStringList{""} + b +
+                     QStringList{"", Axe, " 0", "0"} + end);
+    };
+    const QString of = " of your item_kinds1.txt";
     const struct {
         const char* name;
-        QStringList body;
-        QString told;
-        bool drops = false; // a line of no item: the save asks
+        QByteArray bytes;
+        QString told; // how the damage box begins; empty for no box
+        int unreadable;
     } rows[] = {
-        {"sound items with blank lines between them",
-         {Sword, " 0", "0", "", "", Bow, " 1", "", " 2", "1", "t", ""},
-         {}},
-        {"a trigger count that is no number leaves its line where the next item should begin",
-         {Sword, " 0", "1x", "-50.000000  3 2071 1", "", Bow, " 0", "0"},
-         told.arg(6)
-             .arg("stands where the item after itm_sword should begin:")
-             .arg("-50.000000  3 2071 1"),
-         true},
-        {"a faction count that is no number runs the trigger lines into the next item",
-         {Sword, " x", " 1 2", "0", "", Bow, " 0", "0"},
-         told.arg(8)
-             .arg("begins an item, but the trigger count of itm_sword takes it as one of its "
-                  "trigger lines:")
-             .arg(Bow)},
-        {"an item line without its leading blank",
-         {Sword.mid(1), " 0", "0"},
-         told.arg(3).arg("stands where the first item should begin:").arg(Sword.mid(1))},
+        {"sound items, two empty lines between two", file(sword + QStringList{""}, bow), {}, -1},
+        {"a line put in after an item line", file({Sword, "junk 1 2", " 0", "0"}, bow),
+         "Line 4" + of + ", the faction count of itm_sword, holds no number:", 0},
+        {"a trigger count doubled", file(sword + QStringList{"0"}, bow),
+         "Line 6" + of + " stands where the item after itm_sword should begin:", 0},
+        {"a trigger count emptied", file({Sword, " 0", ""}, bow),
+         "Line 7" + of + " begins an item where the trigger count of itm_sword should stand:", 0},
+        {"a trigger line removed", file(sword, bow.mid(0, 4)),
+         "Line 11" + of + ", trigger line 1 of the 1 that the trigger count of itm_bow", 1},
+        {"a trigger count that is no number", file(sword, {Bow, " 1", " 2", "1x", "-5 1"}),
+         "Line 10" + of + ", the trigger count of itm_bow, holds no number:", 1},
+        {"an item line without its leading blank", file({Sword.mid(1), " 0", "0"}, bow),
+         "Line 3" + of + " begins item # 0, but not with a blank and the item's id", 0},
+        {"a lone LF line in a CR LF file", file(sword, bow).replace(" 2\r\n", " 2\n"), {}, -1},
+        {"a file cut short after two empty lines",
+         file(sword, bow + QStringList{""}, {}).chopped(40),
+         "Your item_kinds1.txt ends on line 14, inside itm_axe (from line 14), where its "
+         "faction count should stand.",
+         2},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         platform.boxes.clear();
-        module.write(ItemsFile, lines(QStringList{"h", "2"} + row.body));
-        ASSERT_TRUE(LoadTextItems());
-        // Besides the count message, which the shifted items may bring.
-        QStringList outOfPlace = platform.boxTexts();
-        outOfPlace.removeIf([](const QString& text) { return text.contains(" says there are "); });
-        if (row.told.isEmpty()) {
-            EXPECT_TRUE(platform.boxes.empty()) << outOfPlace.join('|').toStdString();
-        } else {
-            ASSERT_EQ(outOfPlace.size(), 1);
-            EXPECT_TRUE(outOfPlace[0].startsWith(row.told)) << outOfPlace[0].toStdString();
+        module.write(ItemsFile, row.bytes);
+        std::unique_ptr<frmTextItems> window(new frmTextItems);
+        ASSERT_EQ(ItemMax, 2);
+        expectOneBoxBeginning(row.told);
+        for (int i = 0; i <= ItemMax; ++i) {
+            EXPECT_EQ(ItemHasSoundShape(i), i != row.unreadable) << i;
+            window->CurItem = i;
+            window->ShowItem();
+            window->UpdateItem(false);
         }
-        platform.boxes.clear();
+        EXPECT_EQ(platform.boxTexts().filter("cannot be read").size(), row.unreadable >= 0);
         platform.answer(MsgAnswer::No);
-        EXPECT_EQ(SaveTextItems(), !row.drops);
-        EXPECT_EQ(platform.boxTexts().contains("1 line of item_kinds1.txt belongs to no item and "
-                                               "would be lost. Save anyway?"),
-                  row.drops);
+        ASSERT_TRUE(SaveTextItems());
+        EXPECT_EQ(module.read(ItemsFile), row.bytes);
     }
+}
+
+// Deleting the item after a line of no item leaves that line where it stood,
+// and renaming the one before it changes its line alone; an item added then
+// is followed by an empty line, line 2 takes the count, and a second save
+// writes the same file.
+TEST_F(ItemFile, DeleteAddAndSaveTwiceKeepTheLinesOfNoItem) {
+    const QStringList head = {"itemsfile version 3", "4"};
+    const QStringList a = {Sword, " 0", "0", ""},
+                      b = {QString(Sword).replace("sword", "b"), " 0", "0", ""},
+                      c = {QString(Sword).replace("sword", "c"), " 0", "0", ""},
+                      d = {QString(Sword).replace("sword", "d"), " 0", "0", ""};
+    module.write(ItemsFile, lines(head + a + b + QStringList{"# junk"} + c + d));
+    std::unique_ptr<frmTextItems> window(new frmTextItems);
+    window->CurItem = 2;
+    window->DeleteItem();
+    QStringList renamed = b;
+    renamed[0].replace(" Sword ", " Blade ");
+    StoreItem(1, {renamed[0], " 0", "", "0", {}});
+    platform.answer(MsgAnswer::No);
+    ASSERT_TRUE(SaveTextItems());
+    EXPECT_EQ(module.read(ItemsFile),
+              lines(QStringList{head[0], "3"} + a + renamed + QStringList{"# junk"} + d));
+    window->CurItem = 0;
+    window->ShowItem();
+    window->StartAddItem();
+    window->UpdateItem(false);
+    ASSERT_EQ(ItemMax, 3);
+    const ItemLines added = StoredItem(2);
+    EXPECT_EQ(added.line.left(15), " itm_new_item1 ");
+    const QByteArray expected =
+        lines(head + a + renamed +
+              QStringList{added.line, added.factionCountLine, added.triggerCountLine, ""} +
+              QStringList{"# junk"} + d);
+    for (int twice = 0; twice < 2; ++twice) {
+        platform.answer(MsgAnswer::No);
+        ASSERT_TRUE(SaveTextItems());
+        EXPECT_EQ(module.read(ItemsFile), expected);
+    }
+    ASSERT_TRUE(LoadTextItems());
+    EXPECT_EQ(StoredItem(2), added);
 }
 
 } // namespace

@@ -1,6 +1,10 @@
 #include "TextFilesFixture.h"
 
+#include "text_editors/troops/TroopTables.h"
+#include "text_editors/troops/frmTextTroops.h"
 #include "textfiles/modTextTroops.h"
+
+#include <memory>
 
 namespace {
 
@@ -33,10 +37,9 @@ TEST_F(TroopFile, SampleAndMixedFilesFillTheTables) {
     module.write(TroopsFile, testData("troops_mixed.txt"));
     ASSERT_TRUE(LoadTextTroops());
     EXPECT_EQ(TroopName.at(1), QString::fromLatin1("Gu\xe9rrier"));
-    EXPECT_EQ(TroopsCount, "10");    // kept until the next save
-    platform.answer(MsgAnswer::Yes); // to lose its comment line
+    EXPECT_EQ(TroopsCount, "10"); // kept until the next save
     ASSERT_TRUE(save());
-    EXPECT_EQ(TroopsCount, "3 ");
+    EXPECT_EQ(TroopsCount, "3");
 }
 
 // An empty inventory line still takes its place, and so does a comment line
@@ -98,109 +101,122 @@ TEST_F(TroopFile, MoreTroopsThanTheGameAllowsLoadAndSaveWhole) {
     EXPECT_EQ(module.read(TroopsFile), lines(text));
 }
 
-// Lines that belong to no troop are named at load, the first five by line
-// number, place and text, with their count; a troop whose six lines are out of
-// shape is told by line number and troop. A save that would drop lines asks
-// first (No saves nothing); a sound file tells and asks nothing.
-TEST_F(TroopFile, DamagedShapesAreToldAtLoad) {
+// A damaged file, opened in the troop editor, every troop shown and updated
+// without a change and saved, goes back byte for byte: a troop read out of
+// shape stays one troop (told at load by line, shown as unreadable, written
+// back as read), five lines of a troop whose first line was emptied or lost
+// are held as that troop, so the count and every later troop's number stay,
+// and lines of no troop are named and kept where they stand.
+TEST_F(TroopFile, DamagedFilesGoBackAsReadAfterEveryTroopIsShownAndUpdated) {
     const QStringList a = Troop("trp_a A As 0 0 0 0 0 0 0");
     const QStringList b = Troop("trp_b B Bs 0 0 0 0 0 0 0");
-    QStringList split = b;
-    split.replace(0, "trp_b B Bs 0 0");
-    split.insert(1, "0 0 0 0 0");
-    QStringList lost = a;
-    lost.removeAt(4);
-    lost.removeAt(4);
-    QStringList blankIn = a;
-    blankIn.insert(2, "");
-    const QString unreadable = QStringLiteral(" were read shifted; the troop editor shows troop # "
-                                              "%1 as unreadable and does not update it.");
-    const QString drops = " of your troops.txt belong to no troop, so a save would drop them; the "
-                          "save asks first:\r\n",
-                  drop1 = QString(drops).replace(" belong ", " belongs ").replace("them", "it");
-    const QString tail = QStringLiteral("\r\n\r\nPlease check your troops.txt before you hit the "
-                                        "save button in the troop editor.");
+    const QStringList c = Troop("trp_c C Cs 0 0 0 0 0 0 0");
+    const auto file = [&](const QStringList& troopB, const QStringList& after = {},
+                          const QStringList& before = {}) {
+        return lines(QStringList{"troopsfile version 2", "3 "} + before + a + QStringList{""} +
+                     troopB + QStringList{""} + c + after);
+    };
+    const auto with = [&b](qsizetype at, const QString& line, int removed = 0) {
+        QStringList troop = b;
+        troop.remove(at, removed);
+        troop.insert(at, line);
+        return troop;
+    };
+    const QString of = " of your troops.txt";
     const struct {
         const char* name;
-        QStringList body;
-        QString told; // the box, without its closing advice
-        bool soundA, soundB;
-        int dropped;
+        QByteArray bytes;
+        QString told; // how the damage box begins; empty for no box
+        int unreadable;
     } rows[] = {
-        {"sound troops, blank lines between them",
-         a + QStringList{"", "  ", ""} + b,
+        {"sound troops", file(b), {}, -1},
+        {"a line of 300,000 characters put in as the fourth line",
+         file(with(3, QString(300000, u'x'))),
+         "Line 13" + of + ", line 4 of trp_b (its proficiencies), holds no number", 1},
+        {"a first line doubled", file(with(0, b[0])),
+         "Line 11" + of + " begins a troop, but trp_b before it takes it", 1},
+        {"a first line emptied", file(with(0, "", 1)),
+         "Line 10" + of + " stands where the first line of troop # 1 belongs", 1},
+        {"a first line lost", file(b.mid(1)),
+         "Line 9" + of + " stands where the first line of troop # 1 belongs", 1},
+        {"a skill line emptied", file(with(4, "", 1)),
+         "Line 14" + of + ", line 5 of trp_b (its skills), holds no number", 1},
+        {"a lone LF line in a CR LF file",
+         file(b).replace(QByteArray(b[2].toLatin1() + "\r\n"), b[2].toLatin1() + "\n"),
          {},
-         true,
-         true,
-         0},
-        {"two stray lines between two troops", a + QStringList{"", "junk", "more junk", ""} + b,
-         "2 lines" + drops + "Line 10, after trp_a: junk\r\nLine 11, after trp_a: more junk", true,
-         true, 2},
-        {"seven stray lines: the first five are named",
-         a + QStringList{"", "1", "2", "3", "4", "5", "6", "7"},
-         "7 lines" + drops +
-             "Line 10, after trp_a: 1\r\nLine 11, after trp_a: 2\r\nLine 12, after trp_a: "
-             "3\r\nLine 13, after trp_a: 4\r\nLine 14, after trp_a: 5\r\n... and 2 more lines.",
-         true, true, 7},
-        {"a stray line before the first troop", QStringList{"# my troops"} + a,
-         "1 line" + drop1 + "Line 3, before the first troop: # my troops", true, true, 1},
-        {"a first line split in two: its face line belongs to no troop",
-         a + QStringList{""} + split,
-         "Line 10 of your troops.txt begins the troop after trp_a, but holds 5 words where a "
-         "troop's first line holds 10:\r\ntrp_b B Bs 0 0\r\nThe line may have been split, so "
-         "the troop's six lines" +
-             unreadable.arg(1) + "\r\n\r\n1 line" + drop1 + "Line 16, after trp_b: " + b[5],
-         true, false, 1},
-        // The lines of trp_b after its first belong to no troop then.
-        {"two lines lost: the next troop's first line is read into the troop before",
-         lost + QStringList{""} + b,
-         "Line 8 of your troops.txt begins a troop, but trp_a before it takes it as one of its six "
-         "lines:\r\n" +
-             b[0] + "\r\nA line of trp_a may have been lost, so the troops after it" +
-             unreadable.arg(0) + "\r\n\r\n5 lines" + drops + "Line 9, after trp_a: " + b[1],
-         false, false, 5},
-        {"an empty line inside a troop pushes its face line out", blankIn + QStringList{""} + b,
-         "Line 5 of your troops.txt, line 3 of trp_a (its attributes), holds no number where "
-         "that line holds 5:\r\n\r\nA line of the troop may have been lost or an empty line "
-         "put in, so its lines" +
-             unreadable.arg(0) + "\r\n\r\n1 line" + drop1 + "Line 9, after trp_a: " + a[5],
-         false, true, 1},
-        {"an inventory line lost: the troop takes the empty line after it",
-         a.mid(0, 1) + a.mid(2) + QStringList{""} + b,
-         "Line 6 of your troops.txt, line 4 of trp_a (its proficiencies), holds 6 numbers where "
-         "that line holds 7:\r\n" +
-             a[4] + "\r\nA line of the troop" +
-             " may have been lost or an empty line put in, so its lines" + unreadable.arg(0),
-         false, true, 0},
+         -1},
+        {"a file cut short", file(b).chopped(c[4].size() + c[5].size() + 6),
+         "Your troops.txt ends on line 20, inside trp_c, whose six lines begin on line 17.", 2},
+        {"a first line split in two",
+         file(with(1, "0 0 0 0 0").replaceInStrings(b[0], "trp_b B Bs 0 0")),
+         "Line 10" + of + " begins the troop after trp_a, but holds 5 words where", 1},
+        {"an inventory line lost", file(b.mid(0, 1) + b.mid(2)),
+         "Line 13" + of + ", line 4 of trp_b (its proficiencies), holds 6 numbers", 1},
+        {"seven lines of no troop at the end", file(b, {"", "1", "2", "3", "4", "5", "6", "7"}),
+         "7 lines" + of +
+             " belong to no troop; a save keeps them where they stand:\r\nLine 24, after trp_c: "
+             "1\r\nLine 25, after trp_c: 2\r\nLine 26, after trp_c: 3\r\nLine 27, after "
+             "trp_c: 4\r\nLine 28, after trp_c: 5\r\n... and 2 more lines.",
+         -1},
+        {"a line of no troop before the first", file(b, {}, {"# my troops"}),
+         "1 line" + of +
+             " belongs to no troop; a save keeps it where it stands:\r\nLine 3, before the first "
+             "troop: # my troops\r\n\r\nPlease check",
+         -1},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         platform.boxes.clear();
-        const QByteArray bytes = lines(QStringList{"h", "2 "} + row.body);
-        module.write(TroopsFile, bytes);
-        ASSERT_TRUE(LoadTextTroops());
-        QStringList told = platform.boxTexts();
-        told.removeIf([](const QString& text) { return text.contains(" says there are "); });
-        if (row.told.isEmpty()) {
-            EXPECT_TRUE(told.isEmpty()) << told.join('|').toStdString();
-        } else {
-            ASSERT_EQ(told.size(), 1);
-            EXPECT_TRUE(told[0].startsWith(row.told)) << told[0].toStdString();
-            EXPECT_TRUE(told[0].endsWith(tail)) << told[0].toStdString();
-            EXPECT_EQ(platform.boxes[0].icon, MsgIcon::Exclamation);
+        module.write(TroopsFile, row.bytes);
+        std::unique_ptr<frmTextTroops> window(new frmTextTroops);
+        ASSERT_EQ(TroopMax, 2);
+        expectOneBoxBeginning(row.told);
+        // A damaged line is quoted, not shown whole, however long it is.
+        EXPECT_LT(platform.boxTexts().join(QString()).size(), 3000);
+        for (int i = 0; i <= TroopMax; ++i) {
+            EXPECT_EQ(TroopHasSoundShape(i), i != row.unreadable) << i;
+            window->CurTroop = i;
+            window->ShowTroop();
+            window->UpdateTroop(false);
         }
-        EXPECT_EQ(TroopHasSoundShape(0), row.soundA);
-        EXPECT_EQ(TroopHasSoundShape(TroopMax), row.soundB);
-        platform.boxes.clear();
-        platform.answer(MsgAnswer::No);
-        EXPECT_EQ(SaveTextTroops(), row.dropped == 0);
-        const QString asked =
-            QString::number(row.dropped) +
-            (row.dropped == 1 ? " line of troops.txt belongs" : " lines of troops.txt belong") +
-            " to no troop and would be lost. Save anyway?";
-        EXPECT_EQ(platform.boxes.at(0).text == asked, row.dropped > 0);
-        EXPECT_EQ(module.read(TroopsFile) == bytes, row.dropped > 0);
+        EXPECT_EQ(platform.boxTexts().filter("cannot be read").size(), row.unreadable >= 0);
+        ASSERT_TRUE(save());
+        EXPECT_EQ(module.read(TroopsFile), row.bytes);
     }
+}
+
+// Deleting the troop after a line of no troop leaves that line where it
+// stood, and renaming the one before it changes its line alone; a troop added
+// then follows an empty line, line 2 takes the new count in the style it was
+// read in, and a second save writes the same file.
+TEST_F(TroopFile, DeleteAddAndSaveTwiceKeepTheLinesOfNoTroop) {
+    const QStringList a = Troop("trp_a A As 0 0 0 0 0 0 0");
+    const QStringList b = Troop("trp_b B Bs 0 0 0 0 0 0 0");
+    const QStringList head = {"troopsfile version 2", "2"};
+    module.write(TroopsFile, lines(head + a + QStringList{"", "# junk", ""} + b));
+    std::unique_ptr<frmTextTroops> window(new frmTextTroops);
+    window->DeleteTroop();
+    QStringList renamed = a;
+    renamed[0].replace(" A ", " Aa ");
+    StoreTroop(0, {renamed[0], a[1], a[2], a[3], a[4], a[5]});
+    ASSERT_TRUE(save());
+    EXPECT_EQ(module.read(TroopsFile),
+              lines(QStringList{head[0], "1"} + renamed + QStringList{"", "# junk"}));
+    window->CurTroop = 0;
+    window->ShowTroop();
+    window->AddTroop();
+    window->UpdateTroop(false);
+    ASSERT_EQ(TroopMax, 1);
+    const TroopLines added = StoredTroop(1);
+    const QByteArray expected =
+        lines(head + renamed + QStringList{""} + QStringList(added.begin(), added.end()) +
+              QStringList{"", "# junk"});
+    for (int twice = 0; twice < 2; ++twice) {
+        ASSERT_TRUE(save());
+        EXPECT_EQ(module.read(TroopsFile), expected);
+    }
+    ASSERT_TRUE(LoadTextTroops());
+    EXPECT_EQ(StoredTroop(1), added);
 }
 
 TEST_F(TroopFile, FileWithoutTroopsLeavesEmptyTables) {

@@ -46,6 +46,37 @@ TEST_F(WorldFiles, FactionIdsAreCutFromCharacterThree) {
     EXPECT_TRUE(platform.boxes.empty());
 }
 
+// Some modules write each faction's rank word on a line of its own: each
+// faction is read whole with its rank line, the last one's stays the tail. A
+// relation line lost or put in is still told, and such a file is not saved.
+TEST_F(WorldFiles, RankWordsOnLinesOfTheirOwnBelongToTheirFactions) {
+    const QStringList ranked = {"h", "3",  "fac_n N 0 0 ",        Rel, "0 ", "fac_a Alpha 0 0 ",
+                                Rel, "0 ", "fac_b Beta 33280 0 ", Rel, "0 "};
+    module.write("factions.txt", lines(ranked));
+    EXPECT_TRUE(LoadTextFactions());
+    EXPECT_EQ(FactionID, (QStringList{"", "fac_a", "fac_b"}));
+    EXPECT_EQ(FactionRankLine, (QStringList{"0 ", "0 ", ""}));
+    EXPECT_EQ(FactionsTail, QStringList{"0 "});
+    EXPECT_TRUE(platform.boxes.empty());
+
+    const std::pair<QStringList, const char*> damaged[] = {
+        {ranked.mid(0, 6) + ranked.mid(7),
+         "Line 7 of your factions.txt, the relation line of faction 1, is no line of relation "
+         "values:\r\n0 \r\n"},
+        {ranked.mid(0, 7) + QStringList{Rel} + ranked.mid(7),
+         "Line 8 of your factions.txt, the first line of faction 2, holds no faction id (fac_...) "
+         "as its first or second word:"},
+    };
+    for (const auto& [text, told] : damaged) {
+        platform.boxes.clear();
+        module.write("factions.txt", lines(text));
+        EXPECT_FALSE(LoadTextFactions());
+        EXPECT_TRUE(platform.boxTexts().join('|').contains(told)) << told;
+        EXPECT_FALSE(SaveTextFactions());
+        EXPECT_EQ(module.read("factions.txt"), lines(text));
+    }
+}
+
 TEST_F(WorldFiles, FactionLineWithoutBlankAfterTheLeadWordIsReported) {
     module.write("factions.txt", lines({"h", "2", "0 fac_none N ", Rel, "0 fac_a", Rel, "0 "}));
     EXPECT_TRUE(LoadTextFactions());
@@ -56,9 +87,9 @@ TEST_F(WorldFiles, FactionLineWithoutBlankAfterTheLeadWordIsReported) {
     ASSERT_EQ(platform.boxes.size(), 2u);
     EXPECT_TRUE(platform.boxes[0].text.startsWith(
         "Line 5 of your factions.txt, the first line of faction 1, holds no id and name (a "
-        "faction's first line is a lead word, the id, the name, the label flag and the colour, "
-        "each followed by a blank):\r\n0 fac_a\r\n\r\nPlease check your factions.txt before you "
-        "hit the save button in the faction editor."));
+        "faction's first line is a lead word where the game writes one, the id, the name, the "
+        "label flag and the colour, each followed by a blank):\r\n0 fac_a\r\n\r\nPlease check "
+        "your factions.txt before you hit the save button in the faction editor."));
 }
 
 TEST_F(WorldFiles, PartyCountIsTheSecondWordOfLine2) {
@@ -267,17 +298,18 @@ struct WorldSaver {
     bool (*save)();
     QStringList* firstLines; // a line of every record
     const char* record;      // how the sample's second record begins
+    const char* kinds;       // as the boxes name the records
 };
 const WorldSaver FactionsSaver = {"factions.txt",   "Factions saved...", "Factions saved...",
                                   LoadTextFactions, SaveTextFactions,    &FactionLine,
-                                  "0 fac_kingdom "};
+                                  "0 fac_kingdom ", "factions"};
 const WorldSaver PartiesSaver = {
-    "parties.txt",   "Parties saved...", "Parties saved saved...",  LoadTextParties,
-    SaveTextParties, &PartyLine,         " 1 0 0 p_town_riverford "};
+    "parties.txt",   "Parties saved...", "Parties saved saved...",   LoadTextParties,
+    SaveTextParties, &PartyLine,         " 1 0 0 p_town_riverford ", "parties"};
 const WorldSaver TemplatesSaver = {"party_templates.txt",      "Party templates saved...",
                                    "Party templates saved...", LoadTextPartyTemplates,
                                    SaveTextPartyTemplates,     &PartyTempLine,
-                                   "pt_village_farmers "};
+                                   "pt_village_farmers ",      "party templates"};
 
 void PrintTo(const WorldSaver& saver, std::ostream* os) {
     *os << saver.file;
@@ -294,15 +326,17 @@ protected:
 // the last record, the last line with or without its line end.
 TEST_P(WorldSavers, FilesGoBackAsReadWithTheChangedRecord) {
     const QByteArray sample = module.read(f.file);
+    const bool ended = sample.endsWith("\r\n");
+    const QByteArray otherEnd = ended ? sample.chopped(2) : sample + "\r\n";
+    const QByteArray more = (ended ? sample : sample + "\r\n") + "hand-made\r\n\r\nlast";
     const struct {
         const char* what;
         QByteArray before, after;
         MsgAnswer backup;
     } rows[] = {
         {"the sample", sample, sample, MsgAnswer::No},
-        {"no line end after the last line", sample.chopped(2), sample.chopped(2), MsgAnswer::No},
-        {"lines after the last record", sample + "hand-made\r\n\r\nlast",
-         sample + "hand-made\r\n\r\nlast", MsgAnswer::Yes},
+        {"the last line's end the other way round", otherEnd, otherEnd, MsgAnswer::No},
+        {"lines after the last record", more, more, MsgAnswer::Yes},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
@@ -334,16 +368,21 @@ TEST_P(WorldSavers, FilesGoBackAsReadWithTheChangedRecord) {
 TEST_P(WorldSavers, HalfReadFilesAreNotSaved) {
     const QStringList sample = QString::fromLatin1(module.read(f.file)).split("\r\n");
     const QString shifted = " was read shifted", cut = " was not read completely", file = f.file;
+    const QString kinds = f.kinds;
     const struct {
         QByteArray bytes;
-        QString why, told = {}; // told: where the load's box begins, when checked
+        QString why, told; // told: a part of the load's box that names the damage
     } variants[] = {
-        {lines(sample.mid(0, 3)), cut},
-        {lines(QStringList{sample.at(0), "many"} + sample.mid(2)), cut},
+        // The file ends inside the first record (the first template is whole).
+        {lines(sample.mid(0, 3)), cut,
+         "Your " + file + " ends after " + (file == "party_templates.txt" ? "1" : "0") +
+             " of the " + sample.at(1).section(' ', -1) + ' ' + kinds + " its line 2 announces."},
+        {lines(QStringList{sample.at(0), "many"} + sample.mid(2)), cut,
+         "Line 2 of your " + file + ", which holds the number of " + kinds + ", reads 'many'."},
         {lines(sample.mid(0, 4) + QStringList{"hand-made line"} + sample.mid(4)), shifted,
          "Line 5 of your " + file},
-        // The line after the last record (the faction file's closing line,
-        // here an empty one) is read into a record then.
+        // The line after the last record (the faction file's closing line, or
+        // the empty one after the last line end) is read into a record then.
         {lines(sample.mid(0, 3) + sample.mid(4)), shifted,
          file == "factions.txt" ? "Line 4 of your factions.txt, the relation line of faction 0, "
                                   "is no line of relation values:\r\n" +
@@ -355,7 +394,8 @@ TEST_P(WorldSavers, HalfReadFilesAreNotSaved) {
         platform.boxes.clear();
         module.write(f.file, row.bytes);
         EXPECT_FALSE(f.load());
-        EXPECT_TRUE(platform.boxTexts().join('|').contains(row.told));
+        EXPECT_TRUE(platform.boxTexts().join('|').contains(row.told))
+            << platform.boxTexts().join('|').toStdString();
         platform.boxes.clear();
         EXPECT_FALSE(f.save());
         EXPECT_EQ(module.read(f.file), row.bytes);
@@ -386,12 +426,12 @@ INSTANTIATE_TEST_SUITE_P(TextFiles, WorldSavers,
 // The game closes factions.txt with "0 "; a file that lacks it gets it back.
 TEST_F(WorldFiles, FactionsWithoutTheirClosingLineGetIt) {
     const QStringList sample = QString::fromLatin1(module.read("factions.txt")).split("\r\n");
-    ASSERT_EQ(sample.at(sample.size() - 2), "0 ");
-    module.write("factions.txt", lines(sample.mid(0, sample.size() - 2)).chopped(2));
+    ASSERT_EQ(sample.last(), "0 ");
+    module.write("factions.txt", lines(sample.mid(0, sample.size() - 1)).chopped(2));
     ASSERT_TRUE(LoadTextFactions());
     platform.answer(MsgAnswer::No);
     EXPECT_TRUE(SaveTextFactions());
-    EXPECT_EQ(module.read("factions.txt"), lines(sample.mid(0, sample.size() - 1)));
+    EXPECT_EQ(module.read("factions.txt"), lines(sample));
 }
 
 } // namespace

@@ -461,7 +461,10 @@ std::optional<PythonUpgrade> ParseUpgradeLine(const QString& element) {
     if (!rest.endsWith(u')'))
         return std::nullopt;
     rest.chop(1);
-    const QStringList args = SplitPythonTopLevel(rest, u',');
+    QStringList args = SplitPythonTopLevel(rest, u',');
+    // A comma may close the arguments: upgrade(troops,"a","b",) is the same call.
+    if (args.size() > 1 && args.last().isEmpty())
+        args.removeLast();
     if (args.size() != targets + 1)
         return std::nullopt;
     QStringList values;
@@ -522,14 +525,17 @@ void ReplaceUpgradeLine(QString& line, const QString& text) {
     const QStringView code = CutPythonComment(line);
     const QString remark = line.mid(code.size());
     QString kept = indent.isEmpty() || !text.isEmpty() ? text : QStringLiteral("pass");
-    // A call written over one keeps the "," or ";" behind it, blanks and all, so
-    // that only the ids differ; "pass," would not even be Python.
+    // A call written over one keeps the "," or ";" behind it, blanks and all,
+    // and a comma before its closing bracket, so that only the ids differ;
+    // "pass," would not even be Python.
     if (!text.isEmpty()) {
         const QStringView call = TrimPythonEnd(code);
         qsizetype end = call.size();
         while (end > 0 &&
                (call[end - 1] == u',' || call[end - 1] == u';' || IsPythonBlank(call[end - 1])))
             --end;
+        if (kept.endsWith(u')') && CompactPythonBlanks(call.left(end)).endsWith(u",)"))
+            kept.insert(kept.size() - 1, u',');
         kept += call.mid(end);
     }
     if (!remark.isEmpty()) {

@@ -150,9 +150,9 @@ std::optional<UnstorablePythonField> UnstorablePythonTroopField(const PythonTroo
                                                                 const PythonCoding& coding);
 
 // Reads an upgrade call standing alone on its line (blanks, indentation, a
-// "," or ";" behind the call and a trailing comment allowed, ids in double or
-// single quotes). Anything else, a commented-out call or one with an empty id
-// included, gives none.
+// comma before the closing bracket, a "," or ";" behind the call and a
+// trailing comment allowed, ids in double or single quotes). Anything else, a
+// commented-out call or one with an empty id included, gives none.
 std::optional<PythonUpgrade> ParseUpgradeLine(const QString& element);
 // Indexes of every upgrade line of the troop `id` (exact id), top down; a line
 // that was read inside a string or an open bracket (PythonLines::enclosed) is
@@ -165,8 +165,9 @@ int FindUpgradeLine(const PythonLines& lines, int max, const QString& id);
 // both empty give the empty text.
 QString BuildUpgradeLine(const QString& id, QString target1, QString target2);
 // Puts `text` (an upgrade line or nothing) in the place of an upgrade line,
-// keeping its indentation and a remark behind it, and a "," or ";" behind the
-// call when `text` is one; an indented line that goes becomes "pass".
+// keeping its indentation and a remark behind it, and when `text` is a call, a
+// comma before the closing bracket and a "," or ";" behind the call; an
+// indented line that goes becomes "pass".
 void ReplaceUpgradeLine(QString& line, const QString& text);
 // Writes the troop's upgrade line: over its upgrade line when it has one, else
 // a new element directly behind the last upgrade call that follows the last

@@ -90,7 +90,7 @@ NamedTexts WordFields(const ItemForm& form) {
 
 } // namespace
 
-std::optional<UnstorableField> FirstUnstorableField(const ItemForm& form) {
+std::optional<UnstorableField> FirstUnstorableField(const ItemForm& form, TextCoding coding) {
     NamedTexts texts = WordFields(form);
     for (const ItemMesh& mesh : form.meshes)
         texts.append({"Mesh name", &mesh.name});
@@ -99,7 +99,7 @@ std::optional<UnstorableField> FirstUnstorableField(const ItemForm& form) {
     texts.append({"Trigger count", &form.triggerCount});
     texts.append({"Triggers", &form.triggers});
     for (const auto& [field, text] : texts) {
-        if (const QString c = FirstUnstorableChar(*text); !c.isEmpty())
+        if (const QString c = FirstUnstorableChar(*text, coding); !c.isEmpty())
             return UnstorableField{QLatin1String(field), c};
     }
     return std::nullopt;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Failure.h"
+#include "platform/TextFile.h"
 #include "text_editors/items/ItemVocabulary.h"
 
 #include <QList>
@@ -107,14 +108,15 @@ template <typename Form> auto ItemFormValues(Form& f) {
                       &f.values[0], &f.values[1], &f.values[2],  &f.values[3]};
 }
 
-// A text field holding a character item_kinds1.txt has no byte for.
+// A text field holding a character item_kinds1.txt cannot store.
 struct UnstorableField {
     QString field;
     QString character;
 };
 // The first text field of the form (id, names, meshes, value boxes, triggers)
-// that holds such a character; nothing when the file can store them all.
-std::optional<UnstorableField> FirstUnstorableField(const ItemForm& form);
+// that holds such a character in a file of `coding` (FirstUnstorableChar);
+// nothing when the file can store them all.
+std::optional<UnstorableField> FirstUnstorableField(const ItemForm& form, TextCoding coding);
 
 // The words of an item line: cut at one or two blanks, so three or four blanks
 // leave an empty word between two words; the leading blank makes word 0 empty.

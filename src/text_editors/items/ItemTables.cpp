@@ -21,6 +21,7 @@ void InsertEmptyItem(int at) {
     ItemGapLines.insert(at, QStringList());
     ItemMeshes.insert(at, ItemMeshRow());
     ItemMeshData.insert(at, ItemMeshRow());
+    KeepItemInserted(at);
 }
 
 void RemoveItem(int at) {
@@ -30,6 +31,7 @@ void RemoveItem(int at) {
     ItemGapLines.removeAt(at);
     ItemMeshes.removeAt(at);
     ItemMeshData.removeAt(at);
+    KeepItemRemoved(at);
 }
 
 } // namespace
@@ -72,6 +74,11 @@ bool DeleteItemAt(int i) {
     ItemMax -= 1;
     ItemsCount = QString::number(ItemMax + 1);
     return true;
+}
+
+QString UnreadableItemText(int i) {
+    return UnreadableRecordText(QStringLiteral("Item # ") + QString::number(i),
+                                QStringLiteral("item_kinds1.txt"), QStringLiteral("lines"));
 }
 
 QList<ItemMesh> ShownMeshes(int i) {

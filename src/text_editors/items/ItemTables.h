@@ -29,6 +29,10 @@ int InsertItemBeforeLast(const ItemLines& lines);
 // new number. Refuses (false, nothing changed) the first and the last item.
 bool DeleteItemAt(int i);
 
+// Why item i, whose lines are out of shape (ItemHasSoundShape), is neither
+// shown nor updated.
+QString UnreadableItemText(int i);
+
 // The meshes of item i as the mesh tables hold them.
 QList<ItemMesh> ShownMeshes(int i);
 // Fills the mesh tables of item i: count, names and bits of meshes 1 to 5.

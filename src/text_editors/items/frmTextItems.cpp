@@ -403,6 +403,16 @@ void frmTextItems::selectItem(int index) {
 }
 
 void frmTextItems::ShowItem() {
+    // Fields read from an item whose lines are out of shape are not the
+    // item's: they are neither shown nor stored back.
+    if (!ItemHasSoundShape(CurItem)) {
+        m_shown.reset();
+        cmdUpdate->setEnabled(false);
+        frameItem->setEnabled(false);
+        MsgBox(UnreadableItemText(CurItem), MsgButtons::Ok, MsgIcon::Exclamation,
+               QStringLiteral("Unreadable item..."));
+        return;
+    }
     PendingFailure failure;
     std::optional<ItemRecord> record =
         DecodeItem(StoredItem(CurItem), static_cast<int>(lstFactions->count()), failure);
@@ -528,7 +538,8 @@ void frmTextItems::UpdateItem(bool showReport) {
     const ItemForm form = readForm();
     if (!keepsKeyRules())
         return;
-    if (const std::optional<UnstorableField> bad = FirstUnstorableField(form)) {
+    if (const std::optional<UnstorableField> bad =
+            FirstUnstorableField(form, ItemsLineEnds.coding)) {
         RefuseUnstorableChar(bad->field, bad->character, QStringLiteral("item_kinds1.txt"));
         return;
     }

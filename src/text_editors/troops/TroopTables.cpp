@@ -2,6 +2,7 @@
 
 #include "text_editors/RecordRows.h"
 #include "textfiles/modTextFactions.h"
+#include "textfiles/modTextFiles.h"
 #include "textfiles/modTextItems.h"
 #include "textfiles/modTextTroops.h"
 
@@ -57,6 +58,7 @@ int AppendTroop(const TroopLines& lines) {
     StoreTroop(k, lines);
     TroopMax = k;
     TroopsCount = QString::number(k + 1);
+    KeepTroopAppended(k);
     return k;
 }
 
@@ -64,6 +66,7 @@ bool RemoveLastTroop() {
     if (TroopMax < 1)
         return false;
     TroopsCount = QString::number(TroopMax);
+    KeepTroopRemoved(TroopMax);
     TroopMax -= 1;
     for (QStringList* table : LineTables)
         table->resize(TroopMax + 1);
@@ -142,11 +145,8 @@ QList<int> TroopsLinkedTo(int target) {
 }
 
 QString UnreadableTroopText(int troop) {
-    return QStringLiteral("Troop # ") + QString::number(troop) +
-           QStringLiteral(" cannot be read: its six lines in troops.txt are out of shape (a line "
-                          "split in two or lost). It is not shown and cannot be updated; a save "
-                          "writes its lines back as they were read.") +
-           Paragraph + QStringLiteral("Please mend your troops.txt and open the editor again.");
+    return UnreadableRecordText(QStringLiteral("Troop # ") + QString::number(troop),
+                                QStringLiteral("troops.txt"), QStringLiteral("six lines"));
 }
 
 QString AddTroopQuestion(int shown) {

@@ -516,7 +516,7 @@ std::optional<TroopRecord> frmTextTroops::readControls(const TroopRecord& base) 
             return std::nullopt;
         }
         // Written as '?', such a character would be lost for good.
-        if (const QString c = FirstUnstorableChar(*word); !c.isEmpty()) {
+        if (const QString c = FirstUnstorableChar(*word, TroopsLineEnds.coding); !c.isEmpty()) {
             RefuseUnstorableChar(QLatin1String(name), c, QStringLiteral("troops.txt"));
             return std::nullopt;
         }

@@ -1,10 +1,17 @@
 #include "text_editors/world/FactionRecord.h"
 
 #include "text_editors/world/WorldWords.h"
+#include "textfiles/modTextFactions.h"
 
 namespace {
 
+// The words of line 1 after its lead word; a line without one has them one
+// word earlier.
 enum FactionWord { IdWord = 1, NameWord = 2, LabelWord = 3, ColourWordIndex = 4 };
+
+int LeadOffset(const QString& line1) {
+    return FactionLineHasLeadWord(line1) ? 0 : -1;
+}
 constexpr std::uint64_t ColourBits = 0xFFFFFF;
 
 // The label flag is bit 0 of word 3; the game keeps other bits there (a
@@ -57,11 +64,12 @@ FactionRead DecodeFaction(const QString& line1, const QString& relationLine, int
     FactionRead read;
     FactionRecord& r = read.record;
     LineWords w(line1, failure);
-    r.id = w.text(IdWord);
-    r.name = w.text(NameWord);
-    r.hideLabel = HidesLabel(w.text(LabelWord));
-    read.colourWord = w.text(ColourWordIndex);
-    const std::uint64_t colour = w.bits(ColourWordIndex);
+    const int at = LeadOffset(line1);
+    r.id = w.text(at + IdWord);
+    r.name = w.text(at + NameWord);
+    r.hideLabel = HidesLabel(w.text(at + LabelWord));
+    read.colourWord = w.text(at + ColourWordIndex);
+    const std::uint64_t colour = w.bits(at + ColourWordIndex);
     r.red = static_cast<int>((colour >> 16) & 0xFF);
     r.green = static_cast<int>((colour >> 8) & 0xFF);
     r.blue = static_cast<int>(colour & 0xFF);
@@ -90,13 +98,14 @@ EncodeFaction(const FactionRecord& r, const QString& storedLine1, const QString&
     const FactionRecord& o = old.record;
 
     QStringList w = storedLine1.split(u' ');
+    const int at = LeadOffset(storedLine1);
     if (r.id != o.id)
-        w[IdWord] = r.id;
+        w[at + IdWord] = r.id;
     if (r.name != o.name)
-        w[NameWord] = r.name;
+        w[at + NameWord] = r.name;
     if (r.hideLabel != o.hideLabel)
-        w[LabelWord] = LabelFlagWord(w[LabelWord], r.hideLabel);
-    w[ColourWordIndex] = ColourWord(old.colourWord, r.red, r.green, r.blue);
+        w[at + LabelWord] = LabelFlagWord(w[at + LabelWord], r.hideLabel);
+    w[at + ColourWordIndex] = ColourWord(old.colourWord, r.red, r.green, r.blue);
 
     if (r.relations == o.relations)
         return std::pair{w.join(u' '), storedRelationLine};
@@ -123,7 +132,13 @@ QString FactionProblem(const FactionRecord& record) {
                               {QStringLiteral("Name"), record.name}};
     for (qsizetype j = 1; j < record.relations.size(); ++j)
         words.append({RelationField(j), record.relations.at(j)});
-    return TypedWordsProblem(words);
+    if (QString problem = TypedWordsProblem(words); !problem.isEmpty())
+        return problem;
+    // The loader finds a faction, and tells a lead word from its id, by "fac_";
+    // without it the file would read shifted on the next load.
+    if (!record.id.startsWith(QLatin1String("fac_")))
+        return QStringLiteral("'Faction ID' must begin with fac_!");
+    return QString();
 }
 
 QString RelationProblem(int faction, const QString& text) {

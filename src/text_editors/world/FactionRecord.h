@@ -9,8 +9,9 @@
 #include <utility>
 
 // The two lines of a faction of factions.txt. Line 1, cut at single blanks:
-// a lead word, id, name, flag word (bit 0 set: the label is always hidden; the
-// other bits are the game's and stay), colour (0xRRGGBB as a decimal number,
+// a lead word (FactionLineHasLeadWord; none on the game's first faction line,
+// nor where the rank word stands on a line of its own), id, name, flag word (bit 0 set: the label
+// is always hidden; the other bits are the game's and stay), colour (0xRRGGBB as a decimal number,
 // bits above 24 kept), and whatever follows. Line 2: a blank, then the
 // relations to faction 0, 1, 2 ... each followed by a blank and parted by two
 // blanks.
@@ -60,7 +61,7 @@ std::optional<std::pair<QString, QString>> EncodeFaction(const FactionRecord& re
 QString ColourWord(const QString& storedWord, int red, int green, int blue);
 
 // The message that refuses `record` (an id, name or relation that would shift
-// its line), or the empty text.
+// its line, an id without "fac_"), or the empty text.
 QString FactionProblem(const FactionRecord& record);
 // The message that refuses `text` typed as the relation to faction `faction`
 // (a value that would shift the line, or no number from -1.0 to 1.0), or the

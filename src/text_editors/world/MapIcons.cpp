@@ -1,6 +1,8 @@
 #include "text_editors/world/MapIcons.h"
 
+#include "platform/MessageBox.h"
 #include "shell/modCore.h"
+#include "shell/modMain.h"
 #include "textfiles/modTextFiles.h"
 
 #include <array>
@@ -76,9 +78,14 @@ QStringList MapIconRows(const QStringList& lines) {
 QStringList LoadMapIcons() {
     QStringList lines;
     PendingFailure ignored;
-    // The editor names the icons from this file when it can; without it the
-    // icon list stays empty and every party shown says so.
-    ReadModuleTextFile(QStringLiteral("map_icons.txt"), lines, ignored);
+    if (!ReadModuleTextFile(QStringLiteral("map_icons.txt"), lines, ignored)) {
+        MsgBox(QStringLiteral("The party editor could not read map_icons.txt from your module "
+                              "folder\r\n") +
+                   ModuleFolder +
+                   QStringLiteral("\r\nso it names no map icons. Every party still shows and "
+                                  "keeps its icon number when it is updated."),
+               MsgButtons::Ok, MsgIcon::Information, QStringLiteral("Missing file..."));
+    }
     return MapIconRows(lines);
 }
 

@@ -9,8 +9,9 @@
 // line that is not blank and does not begin with "-" (blanks aside) adds
 // "icon_" and its text before the first blank.
 QStringList MapIconRows(const QStringList& lines);
-// MapIconRows of map_icons.txt in ModuleFolder; no rows, and no message, when
-// the file cannot be read.
+// MapIconRows of map_icons.txt in ModuleFolder. A file that cannot be read (a
+// module without a world map ships none) gives no rows and is named once, with
+// the folder, in a box: every party still shows and keeps its icon number.
 QStringList LoadMapIcons();
 
 // The game's 189 map icons, "icon_player" to "icon_bandit_lair", in icon order

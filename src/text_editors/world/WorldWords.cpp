@@ -19,9 +19,6 @@ QString TypedWordProblem(const TypedWord& word) {
     if (word.text.isEmpty() || std::any_of(word.text.begin(), word.text.end(), SplitsWord))
         return QStringLiteral("'%1' must not be empty or hold blanks or line breaks!")
             .arg(word.box);
-    if (std::any_of(word.text.begin(), word.text.end(), [](QChar c) { return c.unicode() > 0xFF; }))
-        return QStringLiteral("'%1' holds a character that cannot be written to the module file!")
-            .arg(word.box);
     return QString();
 }
 

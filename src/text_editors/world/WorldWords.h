@@ -22,8 +22,8 @@ struct TypedWord {
 
 // The message that refuses `text` as a word of a record line, or the empty text
 // when it is fine: an empty word, a blank, a tab or a line break would shift
-// every later word of the line, and a character beyond the file's 8-bit code
-// cannot be written.
+// every later word of the line. (Whether the file can store its characters
+// depends on the file's coding; the windows ask that, RefuseUnstorable.)
 QString TypedWordProblem(const TypedWord& word);
 // The first problem among `words`, in order; the empty text when there is none.
 QString TypedWordsProblem(const QList<TypedWord>& words);

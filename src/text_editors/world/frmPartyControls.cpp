@@ -8,9 +8,9 @@
 
 #include <algorithm>
 
-bool RefuseUnstorable(const QList<TypedWord>& words, const QString& file) {
+bool RefuseUnstorable(const QList<TypedWord>& words, const QString& file, TextCoding coding) {
     for (const TypedWord& word : words) {
-        if (const QString c = FirstUnstorableChar(word.text); !c.isEmpty()) {
+        if (const QString c = FirstUnstorableChar(word.text, coding); !c.isEmpty()) {
             RefuseUnstorableChar(word.box, c, file);
             return true;
         }
@@ -23,6 +23,10 @@ void ShowRow(ComboBox* combo, int index, PendingFailure& failure, MinusOne minus
     const bool noRow = index == -1 && minusOne == MinusOne::MeansNoRow;
     if (!noRow && (index < 0 || combo->listIndex() != index))
         failure.raise(Err::SubscriptOutOfRange);
+}
+
+void ShowIconRow(ComboBox* combo, int icon) {
+    combo->setListIndex(icon);
 }
 
 void PartyFlagControls::fillRows() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/TextFile.h"
 #include "text_editors/world/PartyFlags.h"
 #include "text_editors/world/WorldWords.h"
 
@@ -10,9 +11,10 @@ class ComboBox;
 class PendingFailure;
 class ToggleList;
 
-// Refuses the first of `words` that holds a character `file` cannot store,
-// with the box that names its field; returns whether one did.
-bool RefuseUnstorable(const QList<TypedWord>& words, const QString& file);
+// Refuses the first of `words` that holds a character `file`, of `coding`,
+// cannot store (FirstUnstorableChar), with the box that names its field;
+// returns whether one did.
+bool RefuseUnstorable(const QList<TypedWord>& words, const QString& file, TextCoding coding);
 
 // What a stored -1 means to a list: "no row" in parties.txt; in a template's
 // words it is no index of any row and is reported like any other.
@@ -23,6 +25,12 @@ enum class MinusOne { MeansNoRow, IsReported };
 // update writes the stored value back, and raises 9 for the show to report.
 void ShowRow(ComboBox* combo, int index, PendingFailure& failure,
              MinusOne minusOne = MinusOne::MeansNoRow);
+
+// Chooses the row of map icon `icon` in `combo`. An icon beyond the list (a
+// module's own icons past the game's, or any icon of a module whose
+// map_icons.txt is empty or missing) is no fault of the record: no row is
+// chosen, nothing is reported, and the update keeps the stored icon.
+void ShowIconRow(ComboBox* combo, int icon);
 
 // The flag list and the three personality controls of the party and the
 // party-template windows, which show the same words the same way.

@@ -238,7 +238,7 @@ void frmTextFactions::UpdateFactions() {
     record.name = txtFacName->ruledText();
     if (RefuseUnstorable(
             {{QStringLiteral("Faction ID"), record.id}, {QStringLiteral("Name"), record.name}},
-            QStringLiteral("factions.txt")))
+            QStringLiteral("factions.txt"), FactionsLineEnds.coding))
         return;
     record.hideLabel = chkLabel->value();
     record.red = ScrollBarR->value();

@@ -272,7 +272,7 @@ void frmTextParties::fillControls(const PartyRecord& r, PendingFailure& failure)
     txtPosY->setText(r.posY);
 
     flagControls().show(r.flags.rows, r.personality);
-    ShowRow(cmbIcon, r.flags.icon, failure);
+    ShowIconRow(cmbIcon, r.flags.icon);
 
     // The bar's own signal stays silent when the value does not change, yet the
     // member rows and the count must be those of this party.
@@ -321,7 +321,7 @@ void frmTextParties::UpdateParty() {
     if (RefuseUnstorable({{QStringLiteral("Party ID"), record.id},
                           {QStringLiteral("Name"), record.name},
                           {QStringLiteral("Menu"), record.menu}},
-                         QStringLiteral("parties.txt")))
+                         QStringLiteral("parties.txt"), PartiesLineEnds.coding))
         return;
     if (const QString problem = PartyProblem(record, m_shown->record); !problem.isEmpty()) {
         RefuseInput(problem);

@@ -199,10 +199,8 @@ void frmTextPartyTemp::ShowPartyTemplate() {
     ShowRow(cmbPTFactions, r.faction, failure, MinusOne::IsReported);
 
     flagControls().show(r.flags.rows, r.personality);
-    // The fixed list names the game's own icons; a module's own icons beyond
-    // them (189 to 255) are no fault of the record. No row is chosen for
-    // them, and the update keeps the stored icon.
-    cmbIcon->setListIndex(r.flags.icon);
+    // The fixed list names the game's own icons, 0 to 188.
+    ShowIconRow(cmbIcon, r.flags.icon);
     txtGold->setText(QString::number(r.gold));
     txtGoods->setText(QString::number(r.goods));
 
@@ -236,7 +234,7 @@ void frmTextPartyTemp::UpdatePT() {
     if (RefuseUnstorable({{QStringLiteral("PT ID"), r.id},
                           {QStringLiteral("PT name"), r.name},
                           {QStringLiteral("Menu"), r.menu}},
-                         QStringLiteral("party_templates.txt")))
+                         QStringLiteral("party_templates.txt"), PartyTempsLineEnds.coding))
         return;
     // The key rule holds for pasted and dropped text too.
     for (const auto& [box, field] : {std::pair{txtGold, "Carry gold"}, {txtGoods, "Carry goods"}}) {

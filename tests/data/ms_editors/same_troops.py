@@ -37,6 +37,12 @@ class Symbol:
     def __call__(self, *args, **kwargs):
         return Symbol(("call", self.key, args, tuple(sorted(kwargs.items()))))
 
+    def __getattr__(self, name):
+        # fac.player_faction: a reference written as an attribute
+        if name.startswith("__"):
+            raise AttributeError(name)
+        return Symbol(("attr", self.key, name))
+
     def __or__(self, other):
         return bar(self, other)
 

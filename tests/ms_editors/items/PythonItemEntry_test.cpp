@@ -12,9 +12,21 @@ struct ShapeCase {
     const char* written; // shown and written back unchanged
 };
 
+// A formatter's entry, one field a line, a comma behind each: its lines joined,
+// each with its indentation.
+const char* const Formatted =
+    "[        \"leather_jerkin\",        \"Leather Jerkin\","
+    "        [(\"ragged_leather_jerkin\", 0)],        itp_type_body_armor | itp_covers_legs,"
+    "        0,        321,        weight(6)        | abundance(100)        | body_armor(23),"
+    "        imodbits_cloth,        [],        [fac.kingdom_1, fac.kingdom_2],    ],";
+
 // Entries in the shapes module files use. Each is read completely, and writing
 // it back keeps what the window does not show, in its place.
 const ShapeCase ShapeCases[] = {
+    {"laid out by a code formatter", Formatted,
+     " [\"leather_jerkin\", \"Leather Jerkin\", [(\"ragged_leather_jerkin\",0)], "
+     "itp_type_body_armor|itp_covers_legs, 0, 321, weight(6)|abundance(100)|body_armor(23), "
+     "imodbits_cloth, [], [fac.kingdom_1,fac.kingdom_2] ],"},
     {"joined over lines with blanks everywhere",
      "[\"tutorial_spear\", \"Spear\", [(\"spear\",0)], itp_type_polearm| itp_primary|"
      "itp_penalty_with_shield|itp_wooden_parry, itc_spear,   0 , weight(4.5)|spd_rtng(80) | "

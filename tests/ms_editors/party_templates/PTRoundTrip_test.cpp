@@ -57,9 +57,11 @@ TEST_P(PTRoundTrip, BuildingEveryTemplateKeepsTheTemplates) {
     EXPECT_EQ(python.exitCode(), 0) << python.readAll().toStdString();
 }
 
-// real_shapes: entries written the way real module files write them.
+// real_shapes: entries written the way real module files write them;
+// formatted: laid out by a code formatter.
 INSTANTIATE_TEST_SUITE_P(Files, PTRoundTrip,
                          ::testing::Values(RoundTripCase{"sample", 0},
-                                           RoundTripCase{"real_shapes", 1}));
+                                           RoundTripCase{"real_shapes", 1},
+                                           RoundTripCase{"formatted", 0}));
 
 } // namespace

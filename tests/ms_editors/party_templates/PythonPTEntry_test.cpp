@@ -38,9 +38,16 @@ void PrintTo(const ParseCase& c, std::ostream* os) {
     *os << c.entry;
 }
 
+// A formatter's entry, one field a line, a comma behind each: its lines joined.
+const char* const Formatted =
+    "(\"village_defenders\",\"Village Defenders\",icon_peasant,0,fac.commoners,soldier_personality,"
+    "[(trp.farmer,10,20),(trp.watchman,0,4,pmf_is_prisoner,),],),";
+
 // Entries in the shapes module files use, as the loader joins them: the first
 // line as written, continuation lines appended without their blanks.
 const ParseCase ParseCases[] = {
+    {Formatted, "village_defenders;Village Defenders;icon_peasant;0;fac.commoners;"
+                "soldier_personality;trp.farmer/10/20/ trp.watchman/0/4/pmf_is_prisoner*;;"},
     {"(\"new_party_template_1\",\"New Party Template\",icon_axeman|pf_default_behavior,0,"
      "fac_no_faction,bandit_personality,[(trp_a,2,9),(trp_b,0,3,pmf_is_prisoner)]),",
      "new_party_template_1;New Party Template;icon_axeman|pf_default_behavior;0;fac_no_faction;"
@@ -86,6 +93,18 @@ TEST_P(ParsePythonPTTest, ReadsEveryFieldAndWritesItBack) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, ParsePythonPTTest, ::testing::ValuesIn(ParseCases));
+
+// References written as attributes are typed as such, and what was not edited
+// reads back as it was.
+TEST(ParsePythonPT, AFormattedEntryTakesAnEdit) {
+    const PythonPT shown = ParsePythonPT(QString::fromLatin1(Formatted)).pt;
+    PythonPT edited = shown;
+    edited.faction = QStringLiteral("fac.kingdom_1");
+    edited.members[1].troop = QStringLiteral("trp.watchman_2");
+    EXPECT_FALSE(MistypedPythonPTField(edited, shown));
+    EXPECT_EQ(PythonPTUnwritableField(edited), QString());
+    EXPECT_EQ(ParsePythonPT(BuildPythonPTEntry(edited)).pt, edited);
+}
 
 TEST(ParsePythonPT, IncompleteEntriesAreFlaggedAndShownAsFarAsTheyRead) {
     for (const char* entry : {

@@ -32,9 +32,19 @@ struct ParseCase {
     const char* expected;
 };
 
+// A formatter's entry, one field a line, a comma behind each: its lines joined.
+const char* const Formatted =
+    "[\"farmer\",\"Farmer\",\"Farmers\",tf_guarantee_armor,no_scene,reserved,fac.commoners,"
+    "[itm.cleaver,itm.knife,itm.leather_jerkin,],def_attrib|level(4),wp(60),knows_common,"
+    "0x0000000036DB6DB6DB6DB6DB00000000001DB6DB,0x0000000D0000000FFFFFFFFFFF00000000001FFFFF,],";
+
 // Entries in the shapes module files use, as the loader joins them: the first
 // line trimmed, continuation lines appended without their blanks.
 const ParseCase ParseCases[] = {
+    {"laid out by a code formatter", Formatted,
+     "farmer;Farmer;Farmers;tf_guarantee_armor;no_scene;reserved;fac.commoners;itm.cleaver|"
+     "itm.knife|itm.leather_jerkin;def_attrib|level(4);wp(60);knows_common;"
+     "0x0000000036DB6DB6DB6DB6DB00000000001DB6DB;0x0000000D0000000FFFFFFFFFFF00000000001FFFFF"},
     {"joined multi-line entry",
      "[\"swadian_recruit\",\"Swadian Recruit\",\"Swadian Recruits\",tf_guarantee_armor,0,0,"
      "fac_kingdom_1,[itm_scythe,itm_hatchet,itm_stones],def_attrib|level(4),wp(60),knows_common,"
@@ -142,6 +152,20 @@ INSTANTIATE_TEST_SUITE_P(Shapes, ParsePythonTroopTest, ::testing::ValuesIn(Parse
                                  ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
                              return n;
                          });
+
+// References written as attributes are typed as such, and what was not edited
+// reads back as it was.
+TEST(ParsePythonTroop, AFormattedEntryTakesAnEdit) {
+    QStringList rows = PythonTroopFlagVocabulary();
+    const PythonTroop shown =
+        PythonTroopAsShown(ParsePythonTroop(QString::fromLatin1(Formatted)).troop, rows);
+    PythonTroop edited = shown;
+    edited.faction = QStringLiteral("fac.kingdom_1");
+    EXPECT_FALSE(MistypedPythonTroopField(edited, shown));
+    EXPECT_FALSE(UnreadablePythonTroopField(edited));
+    EXPECT_EQ(PythonTroopAsShown(ParsePythonTroop(BuildPythonTroopEntry(edited)).troop, rows),
+              edited);
+}
 
 TEST(ParsePythonTroop, IncompleteEntriesAreFlagged) {
     const char* const entries[] = {
@@ -258,6 +282,12 @@ TEST(ParseUpgradeLine, ReadsOnlyRealUpgradeCalls) {
         {"upgrade(troops, \"we_knight_2\", \"we_knight_3\"),", "we_knight_2;we_knight_3;"},
         {"\tupgrade2(troops,\"a\",\"b\",\"c\") ,\t# the c line", "a;b;c"},
         {"upgrade(troops,\"a\",\"b\") , ;", "a;b;"},
+        {"upgrade(troops,\"alanian_horseman\",\"alanian_heavy_horseman\",)",
+         "alanian_horseman;alanian_heavy_horseman;"},
+        {"upgrade2(troops, \"a\", \"b\", \"c\" , ),  # r", "a;b;c"},
+        {"upgrade(troops,\"a\",\"b\",),", "a;b;"},
+        {"upgrade(troops,\"a\",\"b\",,)", nullptr},
+        {"upgrade(troops,\"a\",)", nullptr},
         {"upgrade(troops,\"a\",\"b\"),,", nullptr},
         {"upgrade(troops,\"a\",\"b\");,", nullptr},
         {"upgrade(troops,\"a\",\"b\"), x", nullptr},
@@ -289,6 +319,9 @@ TEST(ReplaceUpgradeLine, KeepsWhatStandsAroundTheCall) {
          "\tupgrade(troops,\"a\",\"c\");"},
         {"    upgrade(troops,\"a\",\"b\"), # r", "", "    pass # r"},
         {"upgrade(troops,\"a\",\"b\"),", "", ""},
+        {"upgrade(troops, \"a\", \"b\" , ), # r", "upgrade2(troops,\"a\",\"c\",\"d\")",
+         "upgrade2(troops,\"a\",\"c\",\"d\",), # r"},
+        {"upgrade(troops,\"a\",\"b\",)", "", ""},
     };
     for (const auto& [before, text, after] : cases) {
         QString line = QString::fromLatin1(before);

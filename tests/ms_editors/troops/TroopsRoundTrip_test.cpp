@@ -84,7 +84,8 @@ TEST_P(TroopsRoundTrip, ScanAndSaveKeepTheTroops) {
 }
 
 // "": our small test module; real_shapes: entries and upgrade calls written the
-// way real module files write them.
-INSTANTIATE_TEST_SUITE_P(Files, TroopsRoundTrip, ::testing::Values("sample", "", "real_shapes"));
+// way real module files write them; formatted: laid out by a code formatter.
+INSTANTIATE_TEST_SUITE_P(Files, TroopsRoundTrip,
+                         ::testing::Values("sample", "", "real_shapes", "formatted"));
 
 } // namespace

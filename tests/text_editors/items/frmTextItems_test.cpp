@@ -143,20 +143,22 @@ TEST_F(ItemEditorTest, UpdateWithoutChangeKeepsEveryItemsLines) {
     EXPECT_EQ(module.read("item_kinds1.txt"), file);
 }
 
-// A save that would drop a line of no item asks first: No saves nothing and
-// keeps the unsaved mark.
-TEST_F(ItemEditorTest, SaveAsksBeforeItDropsALineOfNoItem) {
-    const QByteArray file = module.read("item_kinds1.txt") + "stray\r\n";
+// A line of no item stays where it stands when a changed item is saved, and
+// the changed item's other lines keep their own line ends.
+TEST_F(ItemEditorTest, SaveKeepsALineOfNoItemWhereItStands) {
+    const QByteArray file =
+        module.read("item_kinds1.txt").replace(" 1 2\r\n", " 1 2\n") + "stray\r\n";
     module.write("item_kinds1.txt", file);
     open();
     select(2);
+    box("txtCost")->setText("130");
     update();
     platform.answer(MsgAnswer::No);
     button("cmdSave")->click();
-    EXPECT_EQ(lastBox(),
-              "1 line of item_kinds1.txt belongs to no item and would be lost. Save anyway?");
-    EXPECT_TRUE(window->UnsavedItems);
-    EXPECT_EQ(module.read("item_kinds1.txt"), file);
+    EXPECT_FALSE(window->UnsavedItems);
+    EXPECT_EQ(module.read("item_kinds1.txt"),
+              QByteArray(file).replace(original[2].line.toLatin1(), StoredItem(2).line.toLatin1()));
+    EXPECT_NE(StoredItem(2).line, original[2].line);
 }
 
 TEST_F(ItemEditorTest, EditsTheCloseQuestionSavingAndFieldsThatWouldBreakTheRecord) {

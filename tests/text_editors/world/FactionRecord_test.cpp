@@ -21,6 +21,9 @@ TEST(FactionRecordTest, UnchangedFactionsAreBuiltBackAsStored) {
         // Hand-edited: single blanks, a label word 2, colour bits above 24 and
         // leading zeros, words after the colour and after the relations.
         {"0 fac_rough Rough 2 004278233855 extra 7 ", " 0.0 1.0 -0.5 0.25 ", 3},
+        // The game's first faction line, and every line where the rank word
+        // stands on a line of its own, has no lead word.
+        {"fac_commoners Commoners 0 10027161 ", Relations, 3},
     };
     const QStringList sample = SampleLines(QStringLiteral("factions.txt"));
     for (qsizetype i = 2; i + 1 < sample.size(); i += 2)
@@ -58,6 +61,8 @@ TEST(FactionRecordTest, ChangesWriteOnlyTheirWords) {
          Relations},
         {"label cleared", "0 fac_a A 33281 0 ", Relations,
          [](FactionRecord& r) { r.hideLabel = false; }, "0 fac_a A 33280 0 ", Relations},
+        {"a line without a lead word", "fac_a A 33280 10027161 ", Relations,
+         [](FactionRecord& r) { r.hideLabel = true; }, "fac_a A 33281 10027161 ", Relations},
         {"colour: the bits above 24 stay", "0 fac_a A 0 4278233855 x ", Relations,
          [](FactionRecord& r) { r.blue = 0; }, "0 fac_a A 0 4278233600 x ", Relations},
         // The relation to faction 0 stays as stored; the line takes the
@@ -114,6 +119,10 @@ TEST(FactionRecordTest, TypedWordsThatWouldShiftTheLinesAreRefused) {
     r.relations[2] = "0.5 0.6";
     EXPECT_EQ(FactionProblem(r),
               "'Relation to faction 2' must not be empty or hold blanks or line breaks!");
+    // The loader tells a faction, and its lead word from its id, by "fac_".
+    r.relations[2] = "0.5";
+    r.id = "kingdom";
+    EXPECT_EQ(FactionProblem(r), "'Faction ID' must begin with fac_!");
 }
 
 } // namespace

@@ -16,8 +16,12 @@ troops = [
    ["itm_old_coarse_tunic","itm_ragged_shirt","itm_old_knife"],
    str_8|agi_8,wp(50),knows_riding_1,default_face_1,default_face_2],
   ["drum","Drummer","Drummers",0,no_scene,reserved,fac_commoners,[],def_attrib,wp(20),knows_common,0],
+  ["piper","Piper","Pipers",0,no_scene,reserved,fac_commoners,[],def_attrib,wp(20),knows_common,0],
+  ["fifer","Fifer","Fifers",0,no_scene,reserved,fac_commoners,[],def_attrib,wp(20),knows_common,0],
 ]
 
+upgrade(troops,"piper","fifer",)
+upgrade2(troops, "fifer", "drum", "harp", ), # band
 upgrade(troops,"lute","harp")
 upgrade(troops, "harp", "drum"),
 troops = merged(troops)
