@@ -263,8 +263,8 @@ private:
     struct Literal {
         int line; // where its bracket opens
         qsizetype col;
-        bool comprehension =
-            false; // "[ ... for ... ]": its entries are made when the module builds
+        // "[ ... for ... ]": its entries are made when the module builds.
+        bool comprehension = false;
     };
     struct At {
         int line;
