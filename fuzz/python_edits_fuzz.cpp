@@ -120,8 +120,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             QList<QByteArray> kept;
             for (int j = 0; j < lines.size(); ++j) {
                 const PythonSource::Span* span = OwnSpan(source, spanOf, lines.origin(j));
-                if (span && span->to > span->from && lines[j] == source.elements[lines.origin(j)])
-                    kept.append(source.bytes.mid(span->from, span->to - span->from));
+                if (!span || span->to <= span->from || lines[j] != source.elements[lines.origin(j)])
+                    continue;
+                // An entry that ended its list without a comma may get one
+                // between its code and what follows the code on its line.
+                const qsizetype comma = span->comma >= 0 ? span->comma : span->to;
+                kept.append(source.bytes.mid(span->from, comma - span->from));
+                if (comma < span->to)
+                    kept.append(source.bytes.mid(comma, span->to - comma));
             }
             PythonSource written;
             const QByteArray out = ComposePythonFile(source, lines, &written);

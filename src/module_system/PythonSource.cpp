@@ -1,6 +1,5 @@
 #include "module_system/PythonSource.h"
 
-#include <QHash>
 #include <QStringView>
 
 #include <algorithm>
@@ -87,12 +86,12 @@ struct KeptComments {
     QString beforeRemark; // the blanks that stood before it
 };
 
-KeptComments CommentsOf(const PythonSource& source, const PythonSource::Span& span) {
+KeptComments CommentsOf(const PythonSource& source, qsizetype from, qsizetype to,
+                        PySourceState state) {
     KeptComments kept;
     const PythonCoding coding = source.coding.value_or(PythonCoding());
     const PythonFileLines lines = SplitPythonFileLines(
-        QByteArray::fromRawData(source.bytes.constData() + span.from, span.to - span.from), coding);
-    PySourceState state = span.start;
+        QByteArray::fromRawData(source.bytes.constData() + from, to - from), coding);
     const QStringView first = lines.count() > 0 ? lines.line(0) : QStringView();
     const QStringView indent = first.left(first.size() - TrimPythonStart(first).size());
     for (int k = 0; k < lines.count(); ++k) {
@@ -104,7 +103,7 @@ KeptComments CommentsOf(const PythonSource& source, const PythonSource::Span& sp
         const QStringView code = text.left(info.commentAt);
         const QStringView remark = TrimPythonEnd(text.mid(info.commentAt));
         if (TrimPythonStart(code).isEmpty()) {
-            kept.above += source.bytes.mid(span.from + lines.byteFrom[size_t(k)],
+            kept.above += source.bytes.mid(from + lines.byteFrom[size_t(k)],
                                            lines.byteEnd(k) - lines.byteFrom[size_t(k)]);
             if (!EndsLine(kept.above))
                 kept.above += source.lineEnd;
@@ -118,6 +117,31 @@ KeptComments CommentsOf(const PythonSource& source, const PythonSource::Span& sp
         }
     }
     return kept;
+}
+
+// Where element `place` of a span stands in its bytes, [from, to). A span of
+// several elements that does not say where they part gives its bytes to the
+// first.
+bool PartOf(const PythonSource::Span& span, int place, qsizetype& from, qsizetype& to) {
+    const bool parted = int(span.splits.size()) == span.elements - 1;
+    if (!parted && place > 0)
+        return false;
+    from = place == 0 ? span.from : span.splits[size_t(place) - 1];
+    to = !parted || place + 1 == span.elements ? span.to : span.splits[size_t(place)];
+    return true;
+}
+
+// The blanks and tabs that begin the line at `from`.
+QByteArray IndentationAt(const QByteArray& bytes, qsizetype from) {
+    qsizetype to = from;
+    while (to < bytes.size() && (bytes[to] == ' ' || bytes[to] == '\t'))
+        ++to;
+    return bytes.mid(from, to - from);
+}
+
+bool OpensWithClosingBracket(const QByteArray& part) {
+    const QByteArray code = part.trimmed();
+    return !code.isEmpty() && (code[0] == ']' || code[0] == ')' || code[0] == '}');
 }
 
 // Puts `line` into the file as written, at `at` (where a line begins): the
@@ -141,8 +165,12 @@ void TakeInLine(QByteArray& out, std::vector<PythonSource::Span>& spans, qsizety
         if (s > taker)
             span.from += line.size();
         span.to += line.size();
-        if (span.split >= at)
-            span.split += line.size();
+        for (qsizetype& split : span.splits) {
+            if (split >= at)
+                split += line.size();
+        }
+        if (span.comma >= at)
+            span.comma += line.size();
     }
 }
 
@@ -196,21 +224,6 @@ QByteArray ComposePythonFile(const PythonSource& source, const PythonLines& elem
             (placeIn[size_t(i)] > 0 && nowOf[size_t(i) - 1] != j - 1))
             intact[size_t(s)] = false;
     }
-    // The comments of a span that is written as text go with the first and
-    // the last element that stands for it.
-    std::vector<int> firstFor(source.spans.size(), -1);
-    std::vector<int> lastFor(source.spans.size(), -1);
-    for (int j = 0; j < nowCount; ++j) {
-        if (standsFor[size_t(j)] < 0)
-            continue;
-        const size_t s = size_t(spanOf[size_t(standsFor[size_t(j)])]);
-        if (intact[s])
-            continue;
-        if (firstFor[s] < 0)
-            firstFor[s] = j;
-        lastFor[s] = j;
-    }
-
     QByteArray out;
     out.reserve(source.bytes.size() + 4096);
     std::vector<PythonSource::Span> spans; // of the file as written
@@ -218,10 +231,10 @@ QByteArray ComposePythonFile(const PythonSource& source, const PythonLines& elem
         if (!out.isEmpty() && !EndsLine(out))
             out += lineEnd;
     };
-    const auto wrote = [&](qsizetype from, int count, PySourceState start, qsizetype split = -1) {
-        spans.push_back({from, out.size(), count, start, split});
+    const auto wrote = [&](qsizetype from, int count, PySourceState start,
+                           std::vector<qsizetype> splits = {}, qsizetype comma = -1) {
+        spans.push_back({from, out.size(), count, start, std::move(splits), comma});
     };
-    QHash<int, KeptComments> comments; // of the spans written as text, read once each
     for (int j = 0; j < nowCount;) {
         const int i = standsFor[size_t(j)];
         const int s = i >= 0 ? spanOf[size_t(i)] : -1;
@@ -229,43 +242,59 @@ QByteArray ComposePythonFile(const PythonSource& source, const PythonLines& elem
         newLine();
         const qsizetype from = out.size();
         if (span && intact[size_t(s)]) {
-            out.append(source.bytes.constData() + span->from, span->to - span->from);
-            wrote(from, span->elements, span->start,
-                  span->split < 0 ? -1 : from + span->split - span->from);
-            j += span->elements;
+            const int next = j + span->elements;
+            // An entry that ended its list without a comma takes one when
+            // something else than what followed it at the load comes behind it.
+            const bool comma = span->comma >= 0 && next < nowCount &&
+                               standsFor[size_t(next)] != i + span->elements;
+            const qsizetype cut = comma ? span->comma : span->to;
+            out.append(source.bytes.constData() + span->from, cut - span->from);
+            if (comma)
+                out += ',';
+            out.append(source.bytes.constData() + cut, span->to - cut);
+            std::vector<qsizetype> splits;
+            for (const qsizetype split : span->splits)
+                splits.push_back(from + split - span->from);
+            wrote(from, span->elements, span->start, std::move(splits),
+                  comma || span->comma < 0 ? -1 : from + span->comma - span->from);
+            j = next;
             continue;
         }
-        const PySourceState start = span && placeIn[size_t(i)] == 0 ? span->start : PySourceState();
-        if (span && span->split >= 0 && elements[j] == source.elements[i]) {
-            // An unchanged element of a line that held two, now apart (an
-            // entry added behind the last one): each goes back as its part
-            // of the line, the entry with the comma that now must follow it.
-            if (placeIn[size_t(i)] == 0) {
-                QByteArray part = source.bytes.mid(span->from, span->split - span->from);
+        const int place = i >= 0 ? placeIn[size_t(i)] : 0;
+        qsizetype partFrom = 0;
+        qsizetype partTo = 0;
+        const bool located = span && PartOf(*span, place, partFrom, partTo);
+        const PySourceState start = span && place == 0 ? span->start : PySourceState();
+        if (located && span->elements > 1 && elements[j] == source.elements[i]) {
+            // An unchanged element of lines that held several, now apart (one
+            // of them changed or went, or an entry came between them): each
+            // goes back as its part of the lines, on lines of its own, and an
+            // element that others followed on its line with the comma that
+            // must follow it.
+            QByteArray part = source.bytes.mid(partFrom, partTo - partFrom);
+            if (place > 0 && !OpensWithClosingBracket(part))
+                part.prepend(IndentationAt(source.bytes, span->from));
+            if (place + 1 < span->elements) {
                 while (part.endsWith(' ') || part.endsWith('\t'))
                     part.chop(1);
-                out += part;
                 if (!part.endsWith(','))
-                    out += ',';
-                out += lineEnd;
-            } else {
-                out.append(source.bytes.constData() + span->split, span->to - span->split);
+                    part += ',';
+                part += lineEnd;
             }
+            out += part;
             wrote(from, 1, start);
             ++j;
             continue;
         }
-        if (span && firstFor[size_t(s)] == j) {
-            comments.insert(s, CommentsOf(source, *span));
-            out += comments[s].above;
-        }
+        // A changed element keeps the comments that stood in its own part of the lines.
+        KeptComments kept;
+        if (located)
+            kept = CommentsOf(source, partFrom, partTo, start);
+        out += kept.above;
         QString text = elements[j];
-        if (span && lastFor[size_t(s)] == j) {
-            const KeptComments& kept = comments[s];
-            // A remark the element's text holds (an item's) is not written twice.
-            if (!kept.remark.isEmpty() && !TrimPythonEnd(text).endsWith(kept.remark))
-                text += (text.isEmpty() ? QString() : kept.beforeRemark) + kept.remark;
-        }
+        // A remark the element's text holds (an item's) is not written twice.
+        if (!kept.remark.isEmpty() && !TrimPythonEnd(text).endsWith(kept.remark))
+            text += (text.isEmpty() ? QString() : kept.beforeRemark) + kept.remark;
         // What the editor emptied (the upgrade call of a troop that went)
         // takes its line along; a line that was empty stays, and so does
         // every line of a file written anew.

@@ -55,17 +55,21 @@ PythonFileLines SplitPythonFileLines(const QByteArray& bytes,
 
 struct PythonSource {
     // A run of file lines that gave one or more elements of the table (an
-    // entry's lines give one; the line that holds both the last entry's end and
-    // the list's closing bracket gives two). An element the loader made up
-    // stands on no bytes.
+    // entry's lines give one; lines that hold several entries, or the last
+    // entry's end and the list's closing bracket, give one for each). An
+    // element the loader made up stands on no bytes.
     struct Span {
         qsizetype from = 0;
         qsizetype to = 0; // the file's bytes [from, to), line ends included
         int elements = 1;
         PySourceState start; // how the first line begins: inside a string, a comment is none
-        // Of two elements on one line: where the second begins (the list's
-        // closing bracket behind the last entry), or -1.
-        qsizetype split = -1;
+        // Of several elements: where the second and each later one begins in
+        // the bytes, all on lines of the span; empty for one element.
+        std::vector<qsizetype> splits;
+        // Of an entry that ends its list without a comma behind it: where the
+        // comma goes when something new is written behind the entry, else -1.
+        // The table's text of the entry has it already.
+        qsizetype comma = -1;
     };
 
     QByteArray bytes; // the file as read
@@ -90,16 +94,21 @@ PythonCoding PythonSaveCoding(const PythonSource& source, const PythonLines& ele
 // The file's bytes for a table whose elements (tail included) are now
 // `elements`: an element that stands for a loaded one and still has its text
 // is written as the bytes it was read from; a new or changed one as its text
-// and the file's line end. A changed element keeps the comments that stood in
-// its lines and that its text lacks: comment lines and remarks of lines before
-// its last directly above it, in their order, the remark behind its last line
-// behind it. A deleted element takes its lines with it, and so does one the
-// editor emptied. With an empty source (a file not read), every element is
-// written as a line ending in CR LF. `written`, when given, becomes the source
-// of the bytes returned, whose elements are `elements` in their order: what
-// the next save must keep is what this one wrote. A file read as plain ASCII
-// without a coding line that is to hold more gets the line Python 2 needs to
-// read it (Utf8CodingLinePlace), kept with the element behind it; `codingLine`,
-// when given, learns on which line (1 or 2) it went in, 0 when it did not.
+// and the file's line end. Of elements that shared lines, once one of them
+// changed, went or got a new neighbour, each left unchanged is written as its
+// part of the lines on lines of its own (with the comma that must now follow
+// it); and an entry that ended its list without a comma gets one when
+// something new is written behind it. A changed element keeps the comments
+// that stood in its part of the lines and that its text lacks: comment lines
+// and remarks of lines before its last directly above it, in their order, the
+// remark behind its last line behind it. A deleted element takes its lines
+// with it, and so does one the editor emptied. With an empty source (a file
+// not read), every element is written as a line ending in CR LF. `written`,
+// when given, becomes the source of the bytes returned, whose elements are
+// `elements` in their order: what the next save must keep is what this one
+// wrote. A file read as plain ASCII without a coding line that is to hold more
+// gets the line Python 2 needs to read it (Utf8CodingLinePlace), kept with the
+// element behind it; `codingLine`, when given, learns on which line (1 or 2)
+// it went in, 0 when it did not.
 QByteArray ComposePythonFile(const PythonSource& source, const PythonLines& elements,
                              PythonSource* written = nullptr, int* codingLine = nullptr);

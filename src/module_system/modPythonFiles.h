@@ -1,66 +1,10 @@
 #pragma once
 
-#include "module_system/PythonSource.h"
+#include "module_system/PythonTable.h"
 
-#include <QByteArray>
-#include <QChar>
 #include <QString>
-#include <QStringList>
 
-#include <optional>
-
-// What the loaders and savers of the three module-system source files share.
-//
-// A module-system file is Python: a header, one list of entries, and often code
-// behind the list. The tables keep every line of the file as one element, but
-// join each entry of the list, however many lines it spans, into one element so
-// that the editors can parse and replace it whole. Everything here reads the
-// source the way Python does as far as that matters for joining: string
-// literals (a "#" or a blank inside one is text), comments, and open brackets,
-// through the one reader of Python text (PythonText.h).
-
-// The file-specific values of a loader.
-struct PythonListFormat {
-    QString listStart;   // "troops=[" : the assignment that opens the list, without blanks
-    QChar opener;        // an entry opens with this bracket followed by a double quote
-    QString hardwiredId; // the id of the last entry built into the game (its first string)
-    QString endId;       // the id of the entry that ends the list ("items_end"), or empty
-    // Troops and party templates: the lines of a joined entry lose their blanks
-    // and comments. Items: continuation lines keep their indentation and the
-    // last line its comment.
-    bool compactEntries = false;
-};
-
-// The three files' lists.
-extern const PythonListFormat ItemListFormat;
-extern const PythonListFormat TroopListFormat;
-extern const PythonListFormat PartyTemplateListFormat;
-
-// A file read into a table.
-struct PythonTable {
-    PythonLines lines; // the elements
-    PythonLines tail;  // (endId) lines behind the element that follows the end entry, or
-                       // without that entry, behind the list's closing line
-    int hardwired = 0; // element of the entry with the hard-wired id, 0 if none
-    int lastEntry = 0; // element of the last entry of the list
-    int failure = 0;   // failure number to report, 0 if none
-    // What of the list could not be read, one sentence each, naming the file
-    // lines (counted from 1) of the entries concerned; empty when all was read.
-    QStringList damage;
-    PythonSource source; // the file as read, for the save
-};
-
-// Builds the table of a file: lines up to the list's opening line are copied
-// as they are, each entry of the list becomes one element, other lines of the
-// list are trimmed, and lines behind the list are copied as they are. An entry
-// that does not close before the next one begins (a bracket or a quote left
-// open) stays as its lines, and the list is read on behind it; each such entry
-// is told in `damage`, and so is a list that does not close before the end of
-// the file, which the save then must not write over (source.notSaved).
-// Failure 62: no line opens the list. The bytes are read in the coding they
-// show (PythonFileCoding), or in `coding` when given.
-PythonTable BuildPythonTable(const QByteArray& bytes, const PythonListFormat& format,
-                             const std::optional<PythonCoding>& coding = std::nullopt);
+// The loader and the saver that the three module-system source files share.
 
 // Reads ModuleSystemDirectory + fileName into `table`, reports a failure
 // through ReportError with `procName` and a damaged list in a box that names

@@ -54,6 +54,15 @@ TEST_F(RoundTrip, OurNastyFilesDefineTheSameLists) {
     ExpectSameLists(TestDataFolder() + QStringLiteral("/files"), platform, copy);
 }
 
+class ShapesRoundTrip : public ModuleSystemTest {
+protected:
+    ShapesRoundTrip() : ModuleSystemTest(TestDataFolder() + QStringLiteral("/shapes")) {}
+};
+
+TEST_F(ShapesRoundTrip, RealShapesDefineTheSameLists) {
+    ExpectSameLists(TestDataFolder() + QStringLiteral("/shapes"), platform, copy);
+}
+
 class SampleRoundTrip : public ModuleSystemTest {};
 
 TEST_F(SampleRoundTrip, TheSampleDefinesTheSameLists) {

@@ -28,6 +28,7 @@ struct TableCase {
     int failure = 0;
     const char* damage = ""; // the load report's sentences, joined by "|"
     bool refused = false;    // the save must not write over the file
+    const char* told = "";   // the elements no editor can edit, joined by "|"
 };
 
 class BuildTableCase : public ::testing::TestWithParam<TableCase> {};
@@ -44,6 +45,7 @@ TEST_P(BuildTableCase, GivesTheElementsAndMarkers) {
     EXPECT_EQ(table.failure, c.failure);
     EXPECT_EQ(table.damage.join(u'|'), QString::fromLatin1(c.damage));
     EXPECT_EQ(!table.source.notSaved.isEmpty(), c.refused);
+    EXPECT_EQ(table.uneditable.join(u'|'), QString::fromLatin1(c.told));
 }
 
 const TableCase TableCases[] = {
@@ -191,6 +193,41 @@ const TableCase TableCases[] = {
       "print(troops[8])", "more = [", " [\"b\",0],", "]"},
      0,
      2},
+    // Every entry Python reads is one element, whatever its layout.
+    {"EntriesSharingALine",
+     &Items,
+     "x\nitems = [\n [\"a\",0], [\"b\",\n  1], [\"c\",2], # abc\n [\"d\",0], [\"items_end\",0]] # "
+     "end",
+     {"x", "items = [", "[\"a\",0],", "[\"b\",  1],", "[\"c\",2], # abc", "[\"d\",0],",
+      "[\"items_end\",0],", "] # end"},
+     0,
+     6},
+    {"SplicedListsAndAComprehension",
+     &Troops,
+     "x\ntroops = [] + [\n [\"a\",0]] + [\n [\"p_%d\"%i,\n  0] for i in range(3)\n] + [\n "
+     "[\"b\",\n  "
+     "1]\n] + extra\nup",
+     {"x", "troops = [] + [", "[\"a\",0],", "] + [\n[\"p_%d\"%i,\n0] for i in range(3)\n] + [",
+      "[\"b\",1],", "] + extra", "up"},
+     0,
+     4,
+     0,
+     "",
+     false,
+     "Line 3: [ [\"p_%d\" ...|Line 9: extra"},
+    {"ComprehensionFirstNamesAndCallsTold",
+     &Items,
+     "x\nitems = [\n [\"p%d\"%i, 0]\n for i in range(2)] + names + [\n itm_horse(\"h\", 1,\n   "
+     "2),\n "
+     "[\"items_end\",0],\n]",
+     {"x", "items = [\n[\"p%d\"%i, 0]\nfor i in range(2)] + names + [", "itm_horse(\"h\", 1,",
+      "2),", "[\"items_end\",0],", "]"},
+     0,
+     4,
+     0,
+     "",
+     false,
+     "Line 2: [ [\"p%d\" ...|Line 4: names|Line 5: itm_horse(\"h\" ..."},
     {"EmptyListTakesNewEntriesFirst", &Troops, "x\ntroops = [\n]", {"x", "troops = [", "]"}, 0, 1},
     {"NoListStart", &Troops, "x\ny = 1", {"x", "y = 1"}, 0, 1, Err::InputPastEnd},
     {"EmptyFile", &Troops, "", {""}, 0, 0, Err::InputPastEnd},

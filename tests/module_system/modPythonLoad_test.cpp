@@ -1,5 +1,8 @@
 #include "ModuleSystemFixture.h"
 
+#include "module_system/PythonEntryLists.h"
+#include "module_system/PythonText.h"
+
 #include "module_system/modPythonItems.h"
 #include "module_system/modPythonPartyTemp.h"
 #include "module_system/modPythonTroops.h"
@@ -123,6 +126,51 @@ TEST_F(LoadFiles, DamagedListIsReportedWithItsLines) {
         QStringLiteral("\r\n\r\nThe editor keeps the lines of these entries as they are and "
                        "saves them as it read them. Correct them in a text editor to edit these "
                        "entries here.")));
+}
+
+// Shapes of real module files (tests/data/module_system/shapes): every entry
+// that Python reads is a row of exactly one element, and what no editor can
+// edit is told at the load.
+class LoadShapes : public ModuleSystemTest {
+protected:
+    LoadShapes() : ModuleSystemTest(TestDataFolder() + QStringLiteral("/shapes")) {}
+};
+
+TEST_F(LoadShapes, EveryEntryIsARowAndTheRestIsTold) {
+    const struct {
+        bool (*load)();
+        const PythonLines& lines;
+        const PythonRowFormat& rows;
+        const char* ids;
+        const char* told; // the note's lines on the entries it names
+    } cases[] = {
+        {LoadPythonTroops, PyTroopLines, TroopRows,
+         "player temp_troop farmer townsman tutorial_maceman formatted green_guard court_guard "
+         "last",
+         "1 entry of its list is written in a form this editor can't edit, so it is not "
+         "listed:\r\n\r\nLine 16: [ [\"player_%04d\" ...\r\n\r\n"},
+        {LoadPythonItems, PyItemLines, ItemRows,
+         "no_item horse_meat green_dress court_dress leather_jerkin items_end",
+         ":\r\n\r\nLine 10: itm_warhorse(\"brown_paint\" ...\r\nLine 11: "
+         "itm_warhorse(\"black_paint\" ...\r\n\r\nA save keeps them as they are"},
+        {LoadPythonPT, PyPTLines, PartyTemplateRows, "none hero_party formatted_party a b",
+         ":\r\n\r\nLine 19: make_party(\"village_farmers\" ...\r\n\r\n"},
+    };
+    for (const auto& c : cases) {
+        platform.boxes.clear();
+        EXPECT_TRUE(c.load());
+        QStringList ids;
+        for (const int line :
+             BuildPythonEntryRows(c.lines, int(c.lines.size()) - 1, c.rows).lines) {
+            ids.append(PythonEntryId(c.lines[line]));
+            EXPECT_TRUE(IsOnePythonEntry(c.lines[line], c.rows.opener)) << ids.last().toStdString();
+        }
+        EXPECT_EQ(ids.join(u' '), QLatin1String(c.ids));
+        ASSERT_EQ(platform.boxes.size(), 1u);
+        EXPECT_EQ(platform.boxes[0].title, QStringLiteral("Information..."));
+        EXPECT_TRUE(platform.boxes[0].text.contains(QLatin1String(c.told)))
+            << platform.boxes[0].text.toStdString();
+    }
 }
 
 } // namespace

@@ -181,7 +181,7 @@ QByteArray Fixture(const char* folder, const char* file) {
 TEST_F(SaveWhatWasLoaded, ALoadAndASaveWithoutAnEditGiveTheFileBackByteForByte) {
     for (const Shape shape :
          {Shape::Lf, Shape::CrLf, Shape::Mixed, Shape::Cr, Shape::NoFinalLineEnd}) {
-        for (const char* folder : {"files", "rough"}) {
+        for (const char* folder : {"files", "rough", "shapes"}) {
             for (const Saver& saver : Savers) {
                 SCOPED_TRACE(std::string(folder) + '/' + saver.file + ", shape " +
                              std::to_string(int(shape)));
@@ -226,7 +226,10 @@ struct EditCase {
     void (*edit)();
     QByteArray before; // lines of the fixture (LF) that the edit touches
     QByteArray after;  // what the save writes in their place, before the shape is applied
+    const char* folder = "rough";
 };
+const char* const Court = " [\"court_dress\",\"Court Gown\", [(\"court_dress\",0)], "
+                          "itp_type_body_armor, 0, 348, weight(4), imodbits_cloth],";
 
 const EditCase EditCases[] = {
     {"EditedEntryKeepsItsRemarkBehind", "module_troops.py",
@@ -276,6 +279,37 @@ const EditCase EditCases[] = {
      "personality,\n   [\n    # the lord's men\n    (trp_a,4,12),\n    # his retinue\n    "
      "(trp_b,0,5),\n    # TODO: more\n   ]),\n",
      ""},
+    // Of two entries on one line, the one edited or deleted takes its part of
+    // the line; an entry added behind one without a comma gives it one.
+    {"DeletedOneOfALineAndEditedTheOther", "module_items.py",
+     [] {
+         DeletePythonEntry(PyItemLines, PyItemMax, Entry(PyItemLines, "green_dress"), u'[');
+         PyItemLines[Entry(PyItemLines, "court_dress")] = Text(Court);
+     },
+     " [\"green_dress\",\"Green Dress\", [(\"green_dress\",0)], itp_type_body_armor, 0, 100, "
+     "weight(3), imodbits_cloth], [\"court_dress\",\"Court Dress\", [(\"court_dress\",0)], "
+     "itp_type_body_armor, 0, 348, weight(4), imodbits_cloth],\n",
+     QByteArray(Court) + "\n", "shapes"},
+    {"DeletedFirstOfALine", "module_items.py",
+     [] {
+         EXPECT_TRUE(DeletePythonEntry(PyItemLines, PyItemMax, Entry(PyItemLines, "green_dress"),
+                                       u'[', nullptr));
+     },
+     " [\"green_dress\",\"Green Dress\", [(\"green_dress\",0)], itp_type_body_armor, 0, 100, "
+     "weight(3), imodbits_cloth], ",
+     " ", "shapes"},
+    {"AddedBehindTheLastEntryOfASplicedList", "module_troops.py",
+     [] {
+         InsertPythonEntry(PyTroopLines, PyTroopMax, Entry(PyTroopLines, "townsman") + 1,
+                           Text(Bard), &PyTroopLastEntry);
+     },
+     "knows_common,0]\n] + [", QByteArray("knows_common,0],\n") + Bard + "\n] + [", "shapes"},
+    {"AddedBehindALastEntryWithoutAComma", "module_troops.py",
+     [] {
+         InsertPythonEntry(PyTroopLines, PyTroopMax, PyTroopLastEntry + 1, Text(Bard),
+                           &PyTroopLastEntry);
+     },
+     "knows_common,0]\n]\n", QByteArray("knows_common,0],\n") + Bard + "\n]\n", "shapes"},
 };
 
 class SaveEdits : public ModuleSystemTest, public ::testing::WithParamInterface<EditCase> {};
@@ -283,7 +317,7 @@ class SaveEdits : public ModuleSystemTest, public ::testing::WithParamInterface<
 // In an LF file, a CR LF file and one without a line end at its end.
 TEST_P(SaveEdits, ChangeOnlyTheLinesOfWhatWasEdited) {
     const EditCase& c = GetParam();
-    const QByteArray original = Fixture("rough", c.file);
+    const QByteArray original = Fixture(c.folder, c.file);
     QByteArray expected = original;
     ASSERT_TRUE(expected.contains(c.before));
     expected.replace(c.before, c.after);

@@ -1,0 +1,20 @@
+from header_parties import *
+
+party_templates = [
+  ("none","none",icon_gray_knight,0,fac_commoners,merchant_personality,[]),
+  ("hero_party","Hero Party",icon_gray_knight,0,fac_commoners,merchant_personality,[]),
+  (
+    "formatted_party",
+    "Formatted Party",
+    icon.flagbearer_a | pf_show_faction,
+    0,
+    fac.commoners,
+    soldier_personality,
+    [
+      (trp.swadian_recruit, 4, 12),
+      (trp.swadian_militia, 0, 5),
+    ],
+  ),
+  ("a","A",icon_peasant,0,fac_commoners,merchant_personality,[(trp_a,1,2)]), ("b","B",icon_peasant,0,fac_commoners,merchant_personality,[(trp_b,1,2)]),
+  make_party("village_farmers", "Village Farmers", trp_farmer),
+]
