@@ -43,6 +43,28 @@ bool IsBlankLine(QStringView line) {
     return std::all_of(line.begin(), line.end(), [](QChar c) { return c == u' '; });
 }
 
+qsizetype NumberWords(QStringView line, bool fractions) {
+    qsizetype numbers = 0;
+    for (const QStringView word : line.split(u' ', Qt::SkipEmptyParts)) {
+        bool digit = false;
+        bool point = false;
+        for (const QChar c : word.startsWith(u'-') ? word.mid(1) : word) {
+            if (c >= u'0' && c <= u'9') {
+                digit = true;
+            } else if (c == u'.' && fractions && !point) {
+                point = true;
+            } else {
+                return -1;
+            }
+        }
+        if (!digit) {
+            return -1;
+        }
+        ++numbers;
+    }
+    return numbers;
+}
+
 std::optional<int> CountValue(const QString& line) {
     // The game's count lines are digits and blanks, read here without a copy;
     // any other text is read as the conversion reads it.
@@ -123,6 +145,11 @@ QString LoadNotes::line(qsizetype number) const {
            m_fileName;
 }
 
+QString LoadNotes::lines(qsizetype first, qsizetype last) const {
+    return QStringLiteral("Lines ") + QString::number(first) + QStringLiteral(" to ") +
+           QString::number(last) + QStringLiteral(" of your ") + m_fileName;
+}
+
 namespace {
 // A damaged line is quoted so that the user can find it, not to be read whole:
 // a line of many thousand characters would make a box no screen can show. No
@@ -166,12 +193,66 @@ void LoadNotes::show(const QString& stray) const {
 StrayLines::StrayLines(const QString& fileName, const QString& kind)
     : m_fileName(fileName), m_kind(kind) {}
 
-void StrayLines::add(qsizetype number, const QString& text, const QString& where) {
+void StrayLines::add(qsizetype number, const QString& text, const QStringList& idsBefore) {
     if (m_first.size() < NotesTold) {
+        // A record held without its first line has no id to name.
+        const qsizetype before = idsBefore.size();
+        const QString where = before == 0 ? QStringLiteral("before the first ") + m_kind
+                              : idsBefore.last().isEmpty()
+                                  ? QStringLiteral("after ") + m_kind + QStringLiteral(" # ") +
+                                        QString::number(before - 1)
+                                  : QStringLiteral("after ") + idsBefore.last();
         m_first.append(QStringLiteral("Line ") + QString::number(number) + QStringLiteral(", ") +
                        where + QStringLiteral(": ") + text);
     }
     ++m_count;
+}
+
+void HoldRecordsWithoutFirstLine(
+    const QStringList& lines, qsizetype from, qsizetype to,
+    const std::function<std::optional<qsizetype>(qsizetype at)>& tailAt,
+    const std::function<void(qsizetype first, qsizetype at, qsizetype end)>& held,
+    const std::function<void(qsizetype at)>& stray) {
+    const auto strayUpTo = [&](qsizetype k, qsizetype end) {
+        for (; k < end; ++k) {
+            if (!IsBlankLine(lines.at(k))) {
+                stray(k);
+            }
+        }
+    };
+    qsizetype free = from; // the first line not taken yet
+    for (qsizetype at = from; at < to; ++at) {
+        const std::optional<qsizetype> end = IsBlankLine(lines.at(at)) ? std::nullopt : tailAt(at);
+        if (!end) {
+            continue;
+        }
+        const qsizetype first = at > free ? at - 1 : at;
+        strayUpTo(free, first);
+        held(first, at, *end);
+        free = *end;
+        at = free - 1;
+    }
+    strayUpTo(free, to);
+}
+
+QString HeldRecordNote(const LoadNotes& notes, const QStringList& lines, qsizetype first,
+                       qsizetype at, qsizetype end, int record, const HeldRecordWords& words) {
+    const QString number = words.kind + QStringLiteral(" # ") + QString::number(record);
+    return (first < at
+                ? notes.line(first + 1) + QStringLiteral(" stands where the first line of ") +
+                      number + QStringLiteral(" belongs, before its ") + words.parts +
+                      QStringLiteral(" on lines ") + QString::number(at + 1) +
+                      QStringLiteral(" to ") + QString::number(end) +
+                      QStringLiteral(", but it names no ") + words.kind + QStringLiteral(" (") +
+                      words.prefix + QStringLiteral("...):\r\n") + lines.at(first)
+                : notes.lines(at + 1, end) + QStringLiteral(" hold the ") + words.parts +
+                      QStringLiteral(" of ") + number +
+                      QStringLiteral(", but no first line naming it (") + words.prefix +
+                      QStringLiteral("...) stands before them.")) +
+           QStringLiteral("\r\nIts first line may have been emptied or lost. The lines stay "
+                          "where they stand and count as ") +
+           number + QStringLiteral(", so that every later ") + words.kind +
+           QStringLiteral(" keeps its number;");
 }
 
 QString StrayLines::told() const {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 // What the loaders and savers of the compiled module files share.
@@ -20,6 +21,11 @@ QString WordAt(const QString& line, int index, PendingFailure& failure);
 // Whether the line holds nothing but blanks (the empty line too), as the
 // lines the game writes between records do.
 bool IsBlankLine(QStringView line);
+
+// How many words `line` holds when every word of it (between blanks) is a
+// number: an optional minus sign and digits, with one decimal point among
+// them when `fractions`; -1 when a word is none.
+qsizetype NumberWords(QStringView line, bool fractions = false);
 
 // The number a count line holds (line 2 of a file), read with every blank
 // removed. Loaders and savers both read counts through this one conversion, so
@@ -58,6 +64,8 @@ public:
     bool isEmpty() const { return m_notes.isEmpty(); }
     // "Line 14 of your troops.txt" (lines counted from 1).
     QString line(qsizetype number) const;
+    // "Lines 14 to 18 of your troops.txt".
+    QString lines(qsizetype first, qsizetype last) const;
     // Shows the box, if anything was noted or `stray` (a paragraph told
     // whole after the notes, StrayLines::told) is not empty.
     void show(const QString& stray = QString()) const;
@@ -74,9 +82,9 @@ class StrayLines {
 public:
     // `kind` names the records ("troop", "item").
     StrayLines(const QString& fileName, const QString& kind);
-    // Line `number` (from 1) holding `text`, which stands `where` ("after
-    // trp_a", "before the first troop").
-    void add(qsizetype number, const QString& text, const QString& where);
+    // Line `number` (from 1) holding `text`, which stands after the records
+    // whose ids are `idsBefore` (told "after trp_a", "before the first troop").
+    void add(qsizetype number, const QString& text, const QStringList& idsBefore);
     // For the load's box: how many lines belong to no record, and the first
     // five by line number, place and text; empty when there are none.
     QString told() const;
@@ -87,6 +95,32 @@ private:
     QStringList m_first; // the ones told
     qsizetype m_count = 0;
 };
+
+// The lines from `from` up to `to` (counted from 0) that no first line of a
+// record claimed. A record whose first line was emptied or lost leaves its
+// later lines there; they stay that record, read out of shape, in its place,
+// so that the count and every later record's number stay. Wherever
+// `tailAt`(k) finds such lines beginning at line k (which holds more than
+// blanks), giving the line after them, `held`(first, k, end) takes lines
+// `first` up to `end` as the record: its first line is line k - 1 when that
+// is one of the lines not taken yet, else it has none (`first` == k). Every
+// other line that holds more than blanks is `stray`(k).
+void HoldRecordsWithoutFirstLine(
+    const QStringList& lines, qsizetype from, qsizetype to,
+    const std::function<std::optional<qsizetype>(qsizetype at)>& tailAt,
+    const std::function<void(qsizetype first, qsizetype at, qsizetype end)>& held,
+    const std::function<void(qsizetype at)>& stray);
+// How the load tells of records of a kind held so.
+struct HeldRecordWords {
+    QString kind;   // "troop"
+    QString prefix; // "trp_", which begins every id
+    QString parts;  // what the lines after the first hold ("faces")
+};
+// The note for record `record` held from lines `first`, `at` and `end` as
+// HoldRecordsWithoutFirstLine gave them; the caller adds what the editor does
+// with it.
+QString HeldRecordNote(const LoadNotes& notes, const QStringList& lines, qsizetype first,
+                       qsizetype at, qsizetype end, int record, const HeldRecordWords& words);
 
 // The version line the editor reads in each compiled file, line 1 as the game
 // writes it ("troopsfile version 2"); empty for a file it does not know.

@@ -125,6 +125,150 @@ QString Unreadable(int item) {
            QStringLiteral(" as unreadable and does not update it.");
 }
 
+void AppendItemLine(const QString& line) {
+    ItemLine.append(line);
+    ItemID.append(LineWord(line, 1).value_or(QString()));
+    ItemName.append(LineWord(line, 2).value_or(QString()));
+}
+
+// Reads the lines of the item just begun on line `first` (from 0) after its
+// first line, from where `in` stands, into the tables. Returns what is out of
+// shape in them, told for the item; empty when nothing is.
+QString ReadItemLines(LineReader& in, const QStringList& lines, qsizetype first,
+                      const LoadNotes& notes) {
+    const QString& id = ItemID.last();
+    // The first damage found, told for it.
+    QString damage;
+    const auto damaged = [&](const QString& note) {
+        if (damage.isEmpty()) {
+            damage = note;
+        }
+    };
+    const auto noNumber = [&](const QString& what, const QString& text) {
+        if (!CountValue(text)) {
+            damaged(notes.line(in.lineNumber()) + QStringLiteral(", the ") + what +
+                    QStringLiteral(" of ") + id + QStringLiteral(", holds no number:\r\n") + text +
+                    QStringLiteral("\r\nA line of the item may have been lost, emptied or "
+                                   "put in, so its lines were read shifted;"));
+        }
+    };
+    // A line the item lacks: the end of the file or the next item stands
+    // where it should.
+    const auto missing = [&](const QString& what) {
+        const qsizetype there = in.blocking();
+        damaged(there < lines.size()
+                    ? notes.line(there + 1) + QStringLiteral(" begins an item where the ") + what +
+                          QStringLiteral(" of ") + id + QStringLiteral(" should stand:\r\n") +
+                          lines.at(there) + QStringLiteral("\r\nA line of ") + id +
+                          QStringLiteral(" may have been lost or a count damaged;")
+                    : QStringLiteral("Your ") + ItemsFile + QStringLiteral(" ends on line ") +
+                          QString::number(lines.size()) + QStringLiteral(", inside ") + id +
+                          QStringLiteral(" (from line ") + QString::number(first + 1) +
+                          QStringLiteral("), where its ") + what +
+                          QStringLiteral(" should stand. The file may have been cut short;"));
+    };
+
+    // The line after the item line is its faction count, whatever it holds.
+    QString factionCount;
+    if (in.atEnd()) {
+        missing(QStringLiteral("faction count"));
+    } else {
+        factionCount = in.next();
+        noNumber(QStringLiteral("faction count"), factionCount);
+    }
+    ItemFactionCountLine.append(factionCount);
+    // The game writes an empty line after some faction counts; it is kept
+    // where it stood, so that an unchanged item goes back as read.
+    QStringList gap;
+    std::optional<QString> triggerCount;
+    if (CountOrZero(factionCount) >= 1) {
+        const std::optional<QString> factions = in.nextNonBlank(gap);
+        ItemFactionLine.append(factions.value_or(QString()));
+        if (factions) {
+            triggerCount = in.nextInItem();
+        } else {
+            missing(QStringLiteral("faction line"));
+        }
+    } else {
+        ItemFactionLine.append(QString());
+        triggerCount = in.nextNonBlank(gap);
+    }
+    ItemGapLines.append(gap);
+    if (triggerCount) {
+        noNumber(QStringLiteral("trigger count"), *triggerCount);
+    } else {
+        missing(QStringLiteral("trigger count"));
+    }
+    ItemTriggerCountLine.append(triggerCount.value_or(QString()));
+    // Every trigger line the count announces stays with the item, so the
+    // count line written back always agrees with the lines after it; those
+    // the file lacks are held as empty lines.
+    QStringList triggers;
+    const int announced = CountOrZero(ItemTriggerCountLine.last());
+    for (int k = 1; k <= announced; ++k) {
+        const std::optional<QString> trigger = in.nextInItem();
+        if (!trigger) {
+            missing(QStringLiteral("trigger line ") + QString::number(k));
+        } else if (IsBlankLine(*trigger)) {
+            damaged(notes.line(in.lineNumber()) + QStringLiteral(", trigger line ") +
+                    QString::number(k) + QStringLiteral(" of the ") + QString::number(announced) +
+                    QStringLiteral(" that the trigger count of ") + id +
+                    QStringLiteral(" announces, is empty.\r\nA trigger line may have been "
+                                   "lost or emptied;"));
+        }
+        triggers.append(trigger.value_or(QString()));
+    }
+    ItemTriggerLines.append(triggers);
+    return damage;
+}
+
+// The count a line of an item holds when it holds one number and no more.
+std::optional<int> LoneCount(const std::optional<QString>& line) {
+    if (!line || NumberWords(*line) != 1 || CountOrZero(*line) < 0) {
+        return std::nullopt;
+    }
+    return CountOrZero(*line);
+}
+
+// The line after the lines of an item after its first line, when those from
+// `at` on take the shape the game writes them in (as ReadItemLines reads
+// them): a faction count, as many factions on the faction line, a trigger
+// count and as many trigger lines of numbers. These are what an item whose
+// first line was emptied or lost leaves between the items around it; the
+// game writes no such lines outside an item.
+std::optional<qsizetype> ItemTailEnd(const QStringList& lines, qsizetype at) {
+    LineReader in(lines, at);
+    const std::optional<int> factions = LoneCount(in.nextInItem());
+    if (!factions) {
+        return std::nullopt;
+    }
+    QStringList gap;
+    std::optional<QString> triggerCount;
+    if (*factions >= 1) {
+        const std::optional<QString> factionLine = in.nextNonBlank(gap);
+        if (!factionLine || NumberWords(*factionLine) != *factions) {
+            return std::nullopt;
+        }
+        triggerCount = in.nextInItem();
+    } else {
+        triggerCount = in.nextNonBlank(gap);
+    }
+    const std::optional<int> triggers = LoneCount(triggerCount);
+    if (!triggers) {
+        return std::nullopt;
+    }
+    for (int k = 0; k < *triggers; ++k) {
+        const std::optional<QString> trigger = in.nextInItem();
+        if (!trigger || NumberWords(*trigger, true) < 1) {
+            return std::nullopt;
+        }
+    }
+    return in.lineNumber();
+}
+
+const HeldRecordWords HeldItemWords = {QStringLiteral("item"), QStringLiteral("itm_"),
+                                       QStringLiteral("faction and trigger lines")};
+
 } // namespace
 
 bool ItemHasSoundShape(int i) {
@@ -166,136 +310,78 @@ bool LoadTextItems() {
     // rebuilds.
     LoadNotes notes(ItemsFile, QStringLiteral("item editor"));
     StrayLines stray(ItemsFile, QStringLiteral("item"));
-    // Whether a line that holds more than blanks came since the last item.
-    bool anyAfterItem = true;
+    // Whether a line of no item came since the last item.
+    bool strayAfterItem = true;
+    const auto strayLine = [&](qsizetype at) {
+        stray.add(at + 1, lines.at(at), ItemID);
+        // The lines of an item whose count announced fewer than it has.
+        if (!strayAfterItem && ItemsSound.last()) {
+            ItemsSound.last() = false;
+            notes.add(notes.line(at + 1) + QStringLiteral(" stands where the item after ") +
+                      ItemID.last() + QStringLiteral(" should begin:\r\n") + lines.at(at) +
+                      QStringLiteral("\r\nA faction or trigger count of ") + ItemID.last() +
+                      QStringLiteral(" may be damaged, so its lines were read cut short;") +
+                      Unreadable(int(ItemLine.size()) - 1));
+        }
+        strayAfterItem = true;
+    };
+    // An item whose first line was emptied or lost stays an item in its
+    // place, so that the count and every later item's number stay.
+    const auto heldItem = [&](qsizetype first, qsizetype at, qsizetype end) {
+        const int item = int(ItemLine.size());
+        AppendItemLine(first < at ? lines.at(first) : QString());
+        LineReader tail(lines, at);
+        ReadItemLines(tail, lines, first, notes); // in shape, as ItemTailEnd found
+        ItemsKept.add(first, end);
+        ItemsSound.append(false);
+        notes.add(HeldRecordNote(notes, lines, first, at, end, item, HeldItemWords) +
+                  Unreadable(item));
+        strayAfterItem = false;
+    };
+    // The lines from `from` up to `to` belong to no item found.
+    const auto outsideItems = [&](qsizetype from, qsizetype to) {
+        // The empty line after an item is its own, not where the next item's
+        // first line stood.
+        if (!ItemLine.isEmpty() && from < to && IsBlankLine(lines.at(from))) {
+            ++from;
+        }
+        HoldRecordsWithoutFirstLine(
+            lines, from, to,
+            [&](qsizetype at) { return ourVersion ? ItemTailEnd(lines, at) : std::nullopt; },
+            heldItem, strayLine);
+    };
+
+    qsizetype outside = in.lineNumber(); // the first line of no item
     while (!in.atEnd()) {
         const QString line = in.next();
         if (!StartsItem(line)) {
-            if (IsBlankLine(line)) {
-                continue;
-            }
-            const int before = int(ItemLine.size());
-            stray.add(in.lineNumber(), line,
-                      before == 0 ? QStringLiteral("before the first item")
-                                  : QStringLiteral("after ") + ItemID.last());
-            // The lines of an item whose count announced fewer than it has.
-            if (!anyAfterItem && ItemsSound.last()) {
-                ItemsSound.last() = false;
-                notes.add(notes.line(in.lineNumber()) +
-                          QStringLiteral(" stands where the item after ") + ItemID.last() +
-                          QStringLiteral(" should begin:\r\n") + line +
-                          QStringLiteral("\r\nA faction or trigger count of ") + ItemID.last() +
-                          QStringLiteral(" may be damaged, so its lines were read cut short;") +
-                          Unreadable(before - 1));
-            }
-            anyAfterItem = true;
             continue;
         }
-        anyAfterItem = false;
-        const int item = int(ItemLine.size());
         const qsizetype first = in.lineNumber() - 1;
-        const QString id = LineWord(line, 1).value_or(QString());
-        ItemLine.append(line);
-        ItemID.append(id);
-        ItemName.append(LineWord(line, 2).value_or(QString()));
-        // The first damage found in the item, told for it.
-        QString damage;
-        const auto damaged = [&](const QString& note) {
-            if (damage.isEmpty()) {
-                damage = note;
-            }
-        };
-        const auto noNumber = [&](const QString& what, const QString& text) {
-            if (!CountValue(text)) {
-                damaged(notes.line(in.lineNumber()) + QStringLiteral(", the ") + what +
-                        QStringLiteral(" of ") + id + QStringLiteral(", holds no number:\r\n") +
-                        text +
-                        QStringLiteral("\r\nA line of the item may have been lost, emptied or "
-                                       "put in, so its lines were read shifted;"));
-            }
-        };
-        // A line the item lacks: the end of the file or the next item stands
-        // where it should.
-        const auto missing = [&](const QString& what) {
-            const qsizetype there = in.blocking();
-            damaged(there < lines.size()
-                        ? notes.line(there + 1) + QStringLiteral(" begins an item where the ") +
-                              what + QStringLiteral(" of ") + id +
-                              QStringLiteral(" should stand:\r\n") + lines.at(there) +
-                              QStringLiteral("\r\nA line of ") + id +
-                              QStringLiteral(" may have been lost or a count damaged;")
-                        : QStringLiteral("Your ") + ItemsFile + QStringLiteral(" ends on line ") +
-                              QString::number(lines.size()) + QStringLiteral(", inside ") + id +
-                              QStringLiteral(" (from line ") + QString::number(first + 1) +
-                              QStringLiteral("), where its ") + what +
-                              QStringLiteral(" should stand. The file may have been cut short;"));
-        };
-        if (!BeginsItem(line)) {
-            damaged(notes.line(first + 1) + QStringLiteral(" begins item # ") +
-                    QString::number(item) +
-                    QStringLiteral(", but not with a blank and the item's id (itm_...), as the "
-                                   "game writes an item's first line:\r\n") +
-                    line + QStringLiteral("\r\nThe line may have been damaged;"));
+        outsideItems(outside, first);
+        strayAfterItem = false;
+        const int item = int(ItemLine.size());
+        AppendItemLine(line);
+        QString damage = BeginsItem(line)
+                             ? QString()
+                             : notes.line(first + 1) + QStringLiteral(" begins item # ") +
+                                   QString::number(item) +
+                                   QStringLiteral(", but not with a blank and the item's id "
+                                                  "(itm_...), as the game writes an item's "
+                                                  "first line:\r\n") +
+                                   line + QStringLiteral("\r\nThe line may have been damaged;");
+        const QString later = ReadItemLines(in, lines, first, notes);
+        if (damage.isEmpty()) {
+            damage = later;
         }
-
-        // The line after the item line is its faction count, whatever it holds.
-        QString factionCount;
-        if (in.atEnd()) {
-            missing(QStringLiteral("faction count"));
-        } else {
-            factionCount = in.next();
-            noNumber(QStringLiteral("faction count"), factionCount);
-        }
-        ItemFactionCountLine.append(factionCount);
-        // The game writes an empty line after some faction counts; it is kept
-        // where it stood, so that an unchanged item goes back as read.
-        QStringList gap;
-        std::optional<QString> triggerCount;
-        if (CountOrZero(factionCount) >= 1) {
-            const std::optional<QString> factions = in.nextNonBlank(gap);
-            ItemFactionLine.append(factions.value_or(QString()));
-            if (factions) {
-                triggerCount = in.nextInItem();
-            } else {
-                missing(QStringLiteral("faction line"));
-            }
-        } else {
-            ItemFactionLine.append(QString());
-            triggerCount = in.nextNonBlank(gap);
-        }
-        ItemGapLines.append(gap);
-        if (triggerCount) {
-            noNumber(QStringLiteral("trigger count"), *triggerCount);
-        } else {
-            missing(QStringLiteral("trigger count"));
-        }
-        ItemTriggerCountLine.append(triggerCount.value_or(QString()));
-        // Every trigger line the count announces stays with the item, so the
-        // count line written back always agrees with the lines after it; those
-        // the file lacks are held as empty lines.
-        QStringList triggers;
-        const int announced = CountOrZero(ItemTriggerCountLine.last());
-        for (int k = 1; k <= announced; ++k) {
-            const std::optional<QString> trigger = in.nextInItem();
-            if (!trigger) {
-                missing(QStringLiteral("trigger line ") + QString::number(k));
-            } else if (IsBlankLine(*trigger)) {
-                damaged(notes.line(in.lineNumber()) + QStringLiteral(", trigger line ") +
-                        QString::number(k) + QStringLiteral(" of the ") +
-                        QString::number(announced) + QStringLiteral(" that the trigger count of ") +
-                        id +
-                        QStringLiteral(" announces, is empty.\r\nA trigger line may have been "
-                                       "lost or emptied;"));
-            }
-            triggers.append(trigger.value_or(QString()));
-        }
-        ItemTriggerLines.append(triggers);
         ItemsKept.add(first, in.lineNumber());
         ItemsSound.append(damage.isEmpty());
         if (!damage.isEmpty()) {
             notes.add(damage + Unreadable(item));
         }
+        outside = in.lineNumber();
     }
+    outsideItems(outside, lines.size());
     ItemsKept.finish(RebuildItem);
 
     const int found = int(ItemLine.size());

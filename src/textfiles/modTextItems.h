@@ -37,8 +37,11 @@ extern LineEnds ItemsLineEnds;
 // line number and item), and the lines that belong to no item (the first
 // five by line number and text, and how many). The lines an item reads past
 // blank lines, or as many as a count announces, end at a line that begins an
-// item. A file of another version (line 1) is told so in one box, and nothing
-// else of it. Returns whether the file could be read.
+// item. The faction and trigger lines of an item, standing where an item
+// begins without a first line naming it (the first line emptied or lost), are
+// held as an item out of shape in its place. A file of another version (line
+// 1) is told so in one box, and nothing else of it. Returns whether the file
+// could be read.
 bool LoadTextItems();
 // Offers the backup, writes item_kinds1.txt and reports; returns whether the
 // file now holds the tables (the editor keeps its unsaved mark otherwise).

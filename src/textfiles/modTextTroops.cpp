@@ -86,39 +86,28 @@ const TroopLineShape* ShortTroopLine(int i) {
     return nullptr;
 }
 
-// The numbers a line holds when every word of it is a whole number (an
-// optional minus sign and digits), -1 when a word is none.
-qsizetype WholeNumbers(QStringView line) {
-    qsizetype numbers = 0;
-    for (const QStringView word : line.split(u' ', Qt::SkipEmptyParts)) {
-        const QStringView digits = word.startsWith(u'-') ? word.mid(1) : word;
-        if (digits.isEmpty() || !std::all_of(digits.begin(), digits.end(),
-                                             [](QChar c) { return c >= u'0' && c <= u'9'; })) {
-            return -1;
-        }
-        ++numbers;
-    }
-    return numbers;
-}
-
 // The words of a line that are whole numbers.
 qsizetype NumbersIn(const QString& line) {
     const QList<QStringView> words = QStringView(line).split(u' ', Qt::SkipEmptyParts);
     return std::count_if(words.begin(), words.end(),
-                         [](QStringView word) { return WholeNumbers(word) == 1; });
+                         [](QStringView word) { return NumberWords(word) == 1; });
 }
+
+const HeldRecordWords HeldTroopWords = {
+    QStringLiteral("troop"), QStringLiteral("trp_"),
+    QStringLiteral("inventory, attributes, proficiencies, skills and faces")};
 
 // Whether lines `at` to `at` + 4 are a troop's inventory (pairs of item and
 // modifier), attribute, proficiency, skill and face lines: the lines a troop
 // whose first line was emptied or lost leaves between the troops around it.
 // The game writes no such lines outside a troop.
 bool TroopTailAt(const QStringList& lines, qsizetype at) {
-    const qsizetype items = WholeNumbers(lines.at(at));
+    const qsizetype items = NumberWords(lines.at(at));
     if (items < 2 || items % 2 != 0) {
         return false;
     }
     for (const TroopLineShape& shape : TroopLineShapes) {
-        if (WholeNumbers(lines.at(at + shape.recordLine - 2)) < shape.numbers) {
+        if (NumberWords(lines.at(at + shape.recordLine - 2)) < shape.numbers) {
             return false;
         }
     }
@@ -199,14 +188,6 @@ bool LoadTextTroops() {
         return QStringLiteral(" the troop editor shows troop # ") + QString::number(troop) +
                QStringLiteral(" as unreadable and does not update it.");
     };
-    const auto where = [](int troops) {
-        if (troops == 0) {
-            return QStringLiteral("before the first troop");
-        }
-        const QString& id = TroopID.at(troops - 1);
-        return id.isEmpty() ? QStringLiteral("after troop # ") + QString::number(troops - 1)
-                            : QStringLiteral("after ") + id;
-    };
     // A troop held in place of one whose first line was lost has no id to
     // tell of: it is told as a whole.
     const auto append = [&](const QString& head, qsizetype tailAt, bool held) {
@@ -223,54 +204,22 @@ bool LoadTextTroops() {
             failure.raise(words);
         }
     };
-    // The lines from `from` up to `to` belong to no troop found: a troop whose
-    // first line was emptied or lost stays a troop in its place, so that the
-    // count and every later troop's number stay; the others are told.
+    // The lines from `from` up to `to` belong to no troop found.
     const auto outsideTroops = [&](qsizetype from, qsizetype to) {
-        qsizetype free = from;
-        for (qsizetype at = from; at + 5 <= to; ++at) {
-            if (!TroopTailAt(lines, at)) {
-                continue;
-            }
-            const qsizetype first = at > free ? at - 1 : at;
-            for (qsizetype k = free; k < first; ++k) {
-                if (!IsBlankLine(lines.at(k))) {
-                    stray.add(k + 1, lines.at(k), where(int(TroopLine.size())));
-                }
-            }
-            const int troop = int(TroopLine.size());
-            append(first < at ? lines.at(first) : QString(), at, true);
-            TroopsKept.add(first, at + 5);
-            const QString numbers = QString::number(at + 1) + QStringLiteral(" to ") +
-                                    QString::number(at + 5) + QStringLiteral(" of your ") +
-                                    TroopsFile;
-            notes.add((first < at ? notes.line(first + 1) +
-                                        QStringLiteral(" stands where the first line of troop # ") +
-                                        QString::number(troop) +
-                                        QStringLiteral(" belongs, before its inventory, "
-                                                       "attributes, proficiencies, skills and "
-                                                       "faces on lines ") +
-                                        numbers +
-                                        QStringLiteral(", but it names no troop (trp_...):\r\n") +
-                                        lines.at(first)
-                                  : QStringLiteral("Lines ") + numbers +
-                                        QStringLiteral(" hold a troop's inventory, attributes, "
-                                                       "proficiencies, skills and faces, but no "
-                                                       "first line naming the troop (trp_...) "
-                                                       "stands before them.")) +
-                      QStringLiteral("\r\nThe troop's first line may have been emptied or lost. "
-                                     "The lines stay where they stand and count as troop # ") +
-                      QString::number(troop) +
-                      QStringLiteral(", so that every later troop keeps its number;") +
-                      unreadable(troop));
-            at += 4;
-            free = at + 1;
-        }
-        for (qsizetype k = free; k < to; ++k) {
-            if (!IsBlankLine(lines.at(k))) {
-                stray.add(k + 1, lines.at(k), where(int(TroopLine.size())));
-            }
-        }
+        HoldRecordsWithoutFirstLine(
+            lines, from, to,
+            [&](qsizetype at) {
+                return at + 5 <= to && TroopTailAt(lines, at) ? std::optional(at + 5)
+                                                              : std::nullopt;
+            },
+            [&](qsizetype first, qsizetype at, qsizetype end) {
+                const int troop = int(TroopLine.size());
+                append(first < at ? lines.at(first) : QString(), at, true);
+                TroopsKept.add(first, end);
+                notes.add(HeldRecordNote(notes, lines, first, at, end, troop, HeldTroopWords) +
+                          unreadable(troop));
+            },
+            [&](qsizetype at) { stray.add(at + 1, lines.at(at), TroopID); });
     };
 
     qsizetype outside = std::min<qsizetype>(2, lineCount); // the first line of no troop

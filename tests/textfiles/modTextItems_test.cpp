@@ -122,7 +122,9 @@ TEST_F(ItemFile, CountThatIsNoNumberIsNotAnError) {
 // shape (a line put in, doubled or emptied, a count damaged, a trigger line
 // lost, the file cut short) is told at load by line and item, shown as
 // unreadable and written back as read; the lines an item reads for a count
-// end at the next item, so the count and every later item's number stay.
+// end at the next item, and the lines of an item whose first line was emptied
+// or lost are held as that item, so the count and every later item's number
+// stay.
 TEST_F(ItemFile, DamagedFilesGoBackAsReadAfterEveryItemIsShownAndUpdated) {
     const QString Bow =
         QStringLiteral(" itm_bow Bow Bows 1  bow_a 0  7 0 80 0 3.000000 100 0 0 0 0 "
@@ -135,6 +137,7 @@ TEST_F(ItemFile, DamagedFilesGoBackAsReadAfterEveryItemIsShownAndUpdated) {
                      QStringList{"", Axe, " 0", "0"} + end);
     };
     const QString of = " of your item_kinds1.txt";
+    const QStringList ids = {"itm_sword", "itm_bow", "itm_axe"};
     const struct {
         const char* name;
         QByteArray bytes;
@@ -154,6 +157,17 @@ TEST_F(ItemFile, DamagedFilesGoBackAsReadAfterEveryItemIsShownAndUpdated) {
          "Line 10" + of + ", the trigger count of itm_bow, holds no number:", 1},
         {"an item line without its leading blank", file({Sword.mid(1), " 0", "0"}, bow),
          "Line 3" + of + " begins item # 0, but not with a blank and the item's id", 0},
+        {"an item's first line emptied", file(sword, QStringList{""} + bow.mid(1)),
+         "Line 7" + of + " stands where the first line of item # 1 belongs, before its", 1},
+        {"an item's first line lost, an empty line inside it",
+         file(sword, {" 1", "", " 2", "1", "-50.000000  3 1"}),
+         "Lines 7 to 11" + of + " hold the faction and trigger lines of item # 1, but no", 1},
+        {"the first item's first line emptied", file({"", " 0", "0"}, bow),
+         "Line 3" + of + " stands where the first line of item # 0 belongs", 0},
+        {"the first item's first line lost", file({" 0", "0"}, bow),
+         "Lines 3 to 4" + of + " hold the faction and trigger lines of item # 0", 0},
+        {"two lines of no item of another shape", file(sword + QStringList{"", " 2 1", "0"}, bow),
+         "Line 7" + of + " stands where the item after itm_sword should begin:", 0},
         {"a lone LF line in a CR LF file", file(sword, bow).replace(" 2\r\n", " 2\n"), {}, -1},
         {"a file cut short after two empty lines",
          file(sword, bow + QStringList{""}, {}).chopped(40),
@@ -170,6 +184,7 @@ TEST_F(ItemFile, DamagedFilesGoBackAsReadAfterEveryItemIsShownAndUpdated) {
         expectOneBoxBeginning(row.told);
         for (int i = 0; i <= ItemMax; ++i) {
             EXPECT_EQ(ItemHasSoundShape(i), i != row.unreadable) << i;
+            EXPECT_EQ(ItemID.at(i), i == row.unreadable ? ItemID.at(i) : ids.at(i));
             window->CurItem = i;
             window->ShowItem();
             window->UpdateItem(false);
@@ -181,15 +196,16 @@ TEST_F(ItemFile, DamagedFilesGoBackAsReadAfterEveryItemIsShownAndUpdated) {
     }
 }
 
-// Deleting the item after a line of no item leaves that line where it stood,
-// and renaming the one before it changes its line alone; an item added then
+// Deleting the item after a line of no item (one held without its first
+// line) leaves that line where it stood and takes the item's lines alone, and
+// renaming the one before it changes its line alone; an item added then
 // is followed by an empty line, line 2 takes the count, and a second save
 // writes the same file.
 TEST_F(ItemFile, DeleteAddAndSaveTwiceKeepTheLinesOfNoItem) {
     const QStringList head = {"itemsfile version 3", "4"};
     const QStringList a = {Sword, " 0", "0", ""},
                       b = {QString(Sword).replace("sword", "b"), " 0", "0", ""},
-                      c = {QString(Sword).replace("sword", "c"), " 0", "0", ""},
+                      c = {"", " 0", "0", ""},
                       d = {QString(Sword).replace("sword", "d"), " 0", "0", ""};
     module.write(ItemsFile, lines(head + a + b + QStringList{"# junk"} + c + d));
     std::unique_ptr<frmTextItems> window(new frmTextItems);
