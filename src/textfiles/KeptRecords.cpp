@@ -16,6 +16,19 @@ QList<qsizetype> Range(qsizetype from, qsizetype to) {
 
 } // namespace
 
+bool KeptRecords::read(const QString& fileName, QStringList& lines, LineEnds& ends,
+                       const Rebuild& rebuild, PendingFailure& failure) {
+    ends = LineEnds(); // nothing of the file read before
+    const bool read = ReadModuleTextFile(fileName, lines, failure, &ends);
+    start(lines, ends);
+    ends.each.clear();
+    if (!read) {
+        TakeFileVersion(fileName, QString());
+        finish(rebuild);
+    }
+    return read;
+}
+
 void KeptRecords::start(const QStringList& lines, const LineEnds& ends) {
     m_lines = lines;
     m_ends = ends.each;

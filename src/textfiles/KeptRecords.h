@@ -30,6 +30,12 @@ public:
     // Starts over with the lines of a file as read, and how they end; the
     // records follow lines 1 and 2 (the header and the count line).
     void start(const QStringList& lines, const LineEnds& ends);
+    // Reads `fileName` from ModuleFolder into `lines` and starts over with
+    // them; `ends` learns how the file's lines end, and its coding, for the
+    // tables' own lines. A file that cannot be read (failure raised) leaves
+    // no record and no version read; returns whether it was read.
+    bool read(const QString& fileName, QStringList& lines, LineEnds& ends, const Rebuild& rebuild,
+              PendingFailure& failure);
     // The next record, read from lines `first` up to, not including, `end`
     // (counted from 0); the lines since the previous one are its lead.
     void add(qsizetype first, qsizetype end);

@@ -284,16 +284,9 @@ bool LoadTextItems() {
     ClearItemTables();
 
     QStringList lines;
-    LineEnds ends;
     // The only failure this loader reports: an editor that started from an
     // empty table would otherwise save it over the file it could not read.
-    const bool read = ReadModuleTextFile(ItemsFile, lines, failure, &ends);
-    ItemsKept.start(lines, ends);
-    ItemsLineEnds = ends;
-    ItemsLineEnds.each.clear();
-    if (!read) {
-        TakeFileVersion(ItemsFile, QString());
-        ItemsKept.finish(RebuildItem);
+    if (!ItemsKept.read(ItemsFile, lines, ItemsLineEnds, RebuildItem, failure)) {
         ReportPending(failure, QStringLiteral("LoadTextItems"));
         return false;
     }

@@ -156,14 +156,7 @@ bool LoadTextTroops() {
     ClearTroopTables();
 
     QStringList lines;
-    LineEnds ends;
-    const bool read = ReadModuleTextFile(TroopsFile, lines, failure, &ends);
-    TroopsKept.start(lines, ends);
-    TroopsLineEnds = ends;
-    TroopsLineEnds.each.clear();
-    if (!read) {
-        TakeFileVersion(TroopsFile, QString());
-        TroopsKept.finish(RebuildTroop);
+    if (!TroopsKept.read(TroopsFile, lines, TroopsLineEnds, RebuildTroop, failure)) {
         ReportPending(failure, QStringLiteral("LoadTextTroops"));
         return false;
     }
