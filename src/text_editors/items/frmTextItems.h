@@ -11,8 +11,8 @@
 #include <array>
 #include <optional>
 
-class CheckBox;
 class ComboBox;
+class ItemMeshControls;
 class ListBox;
 class QAction;
 class QGroupBox;
@@ -58,7 +58,6 @@ protected:
     void buildMenus() override;
     void formLoad() override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildNames();
@@ -78,14 +77,6 @@ private:
     void lstCap_Click(int focusRow);
     void lstFactions_Click();
 
-    void cmbMesh_Click();
-    void cmbMeshID_Click();
-    bool StoreMesh();
-    void cmdMeshAdd_Click();
-    void cmdMeshChange_Click();
-    void cmdMeshDelete_Click();
-    void cmdShowMesh_Click();
-
     void scanSlice();
     void finishTypeFilter();
     void cancelTypeFilter();
@@ -101,7 +92,6 @@ private:
     ItemForm readForm() const;
     // Whether every number box keeps its key rule; refuses the first that does not.
     bool keepsKeyRules() const;
-    QString meshCaption() const;
 
     // The item shown completely by the last show (the template while adding).
     std::optional<ItemRecord> m_shown;
@@ -140,15 +130,7 @@ private:
     InputBox* txtItemID = nullptr;
     InputBox* txtItemName = nullptr;
     InputBox* txtItemNamePl = nullptr;
-    QLabel* lblMeshes = nullptr;
-    ComboBox* cmbMesh = nullptr;
-    InputBox* txtMesh = nullptr;
-    ComboBox* cmbMeshID = nullptr;
-    CheckBox* chkLargeback = nullptr;
-    QPushButton* cmdShowMesh = nullptr;
-    QPushButton* cmdMeshAdd = nullptr;
-    QPushButton* cmdMeshChange = nullptr;
-    QPushButton* cmdMeshDelete = nullptr;
+    ItemMeshControls* m_meshes = nullptr;
 
     // Cost, weight, abundance, head, body and leg armour, difficulty, hit
     // points and values 1 to 4, with their labels.
