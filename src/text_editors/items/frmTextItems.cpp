@@ -10,6 +10,7 @@
 #include "text_editors/RecordRows.h"
 #include "text_editors/items/ItemCommands.h"
 #include "text_editors/items/frmItemMeshControls.h"
+#include "text_editors/items/frmItemValueControls.h"
 #include "textfiles/modTextFactions.h"
 #include "textfiles/modTextItems.h"
 
@@ -38,27 +39,6 @@ constexpr int ScanSliceMs = 15;
 constexpr int ScanStep = 64;
 
 const QString ListOfItems = QStringLiteral("List of items");
-
-struct ValueBoxRow {
-    const char* label; // the label's name; empty for labels that never change
-    const char* caption;
-    const char* box;
-};
-// In the order of ItemFormValues and ItemValueCaptions.
-const std::array<ValueBoxRow, 12> ValueBoxRows = {{
-    {"", "Cost:", "txtCost"},
-    {"", "Weight:", "txtWeight"},
-    {"", "Abundance:", "txtAbundance"},
-    {"lblHeadArmor", "Head armor:", "txtArmorHead"},
-    {"lblBodyArmor", "Body armor:", "txtArmorBody"},
-    {"lblV0", "Leg armor:", "txtArmorLegs"},
-    {"lblDifficulty", "Difficulty:", "txtDifficulty"},
-    {"lblHit", "Hit points:", "txtHit"},
-    {"lblV1", "n/a", "txtV1"},
-    {"lblV2", "n/a", "txtV2"},
-    {"lblV3", "n/a", "txtV3"},
-    {"lblV4", "n/a", "txtV4"},
-}};
 
 void InformationBox(const QString& text, const QString& title) {
     MsgBox(text, MsgButtons::Ok, MsgIcon::Information, title);
@@ -111,7 +91,7 @@ void frmTextItems::buildControls() {
 
     frameItem = AddFrame(frameMain, "frameItem", QString());
     buildNames();
-    buildValues();
+    m_values.build(frameItem);
     buildLists();
 
     m_filter = ListFilter(txtFilter, lstItems, lstItemsFiltered);
@@ -150,45 +130,6 @@ void frmTextItems::buildNames() {
     txtItemID->onLostFocus = [this] { txtItemID->setText(WithItemIdPrefix(txtItemID->text())); };
 
     m_meshes = new ItemMeshControls(frameNames, CurItem);
-}
-
-void frmTextItems::buildValues() {
-    using Keys = InputBox::Keys;
-    constexpr int Top = 3540;
-    constexpr int Step = 330;
-    for (std::size_t i = 0; i < ValueBoxCount; ++i) {
-        const ValueBoxRow& row = ValueBoxRows[i];
-        const int top = Top + Step * static_cast<int>(i);
-        lblValues[i] =
-            AddLabel(frameItem, row.label, QLatin1String(row.caption), 120, top + 30, 1500);
-        const Keys keys = i == 1 ? Keys::DigitsAndPoint : Keys::Digits;
-        txtValues[i] = AddInputBox(frameItem, row.box, keys);
-        txtValues[i]->filterPastedText();
-        Place(txtValues[i], 1680, top, 1800, 285);
-    }
-    const char* labels[] = {"lblDmg1", "lblDmg2"};
-    const char* combos[] = {"cmbDmg1", "cmbDmg2"};
-    const char* boxes[] = {"txtDmg1", "txtDmg2"};
-    for (std::size_t d = 0; d < 2; ++d) {
-        const int top = Top + Step * static_cast<int>(ValueBoxCount + d);
-        // The first damage word is the thrust (a shot's, the added damage of
-        // ammunition, a charge) and the second the swing, so the texts given
-        // lblDmg1 name damage 2 and those given lblDmg2 name damage 1.
-        const int labelTop = Top + Step * static_cast<int>(ValueBoxCount + 1 - d);
-        lblDmg[d] = AddLabel(frameItem, labels[d], QStringLiteral("n/a"), 120, labelTop + 30, 1500);
-        cmbDmg[d] = Named(new ComboBox(frameItem), combos[d]);
-        cmbDmg[d]->setRows(ItemDamageTypeRows());
-        Place(cmbDmg[d], 1680, top, 960, 315);
-        InputBox* box = txtDmg[d] = AddInputBox(frameItem, boxes[d], Keys::Digits);
-        box->filterPastedText();
-        // Only what the user typed is clamped: an amount above 255 read from the
-        // file stays as it was when the focus merely passes through the box.
-        box->onLostFocus = [box] {
-            if (box->isModified())
-                box->setText(ClampedDamageText(box->text()));
-        };
-        Place(box, 2700, top, 780, 285);
-    }
 }
 
 void frmTextItems::buildLists() {
@@ -419,17 +360,7 @@ void frmTextItems::fillControls(const ItemRecord& record) {
     lstCap->setEnabled(labels.capsEnabled);
     SetCaption(lblFactions, FactionCountCaption(f.factions));
 
-    const std::array<QString, 12> captions = ItemValueCaptions(labels);
-    const auto values = ItemFormValues(f);
-    for (std::size_t i = 0; i < ValueBoxCount; ++i) {
-        SetCaption(lblValues[i], captions[i]);
-        txtValues[i]->setText(*values[i]);
-    }
-    for (std::size_t d = 0; d < 2; ++d) {
-        SetCaption(lblDmg[d], labels.damages[d]);
-        cmbDmg[d]->setCurrentIndex(f.damageTypes[d]);
-        txtDmg[d]->setText(f.damageTexts[d]);
-    }
+    m_values.show(f, labels);
     txtAnzFac->setText(f.factionCount);
     txtAnzTrigger->setText(f.triggerCount);
     QString triggers = f.triggers;
@@ -450,38 +381,13 @@ ItemForm frmTextItems::readForm() const {
     f.flags = lstFlags->values();
     f.capabilities = lstCap->values();
     f.modifiers = lstModifiers->values();
-    const auto values = ItemFormValues(f);
-    for (std::size_t i = 0; i < ValueBoxCount; ++i)
-        *values[i] = txtValues[i]->text();
-    for (std::size_t d = 0; d < 2; ++d) {
-        f.damageTypes[d] = cmbDmg[d]->listIndex();
-        f.damageTexts[d] = txtDmg[d]->text();
-    }
+    m_values.read(f);
     f.factions = lstFactions->values();
     f.factionCount = txtAnzFac->text();
     f.triggerCount = txtAnzTrigger->text();
     // The raw text: the plain one would turn non-breaking spaces into blanks.
     f.triggers = txtTrigger->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n');
     return f;
-}
-
-bool frmTextItems::keepsKeyRules() const {
-    // A word read from the file goes back as it stood; text the user put in a
-    // number box keeps its key rule, however it came in.
-    const ItemForm shown = ItemFormOf(*m_shown);
-    const auto keeps = [this](const InputBox* box, const QString& before, const char* field) {
-        if (box->keepsKeyRule() || box->text() == before)
-            return true;
-        RefuseDigitsOnly(QLatin1String(field), box == txtValues[ItemWeightField]);
-        return false;
-    };
-    const auto before = ItemFormValues(shown);
-    for (std::size_t i = 0; i < ValueBoxCount; ++i) {
-        if (!keeps(txtValues[i], *before[i], ItemValueFieldNames[i]))
-            return false;
-    }
-    return keeps(txtDmg[0], shown.damageTexts[0], ItemDamageFieldNames[0]) &&
-           keeps(txtDmg[1], shown.damageTexts[1], ItemDamageFieldNames[1]);
 }
 
 // Updating, adding and deleting
@@ -494,7 +400,7 @@ void frmTextItems::UpdateItem(bool showReport) {
         return;
     }
     const ItemForm form = readForm();
-    if (!keepsKeyRules())
+    if (!m_values.keepKeyRules(ItemFormOf(*m_shown)))
         return;
     if (const std::optional<UnstorableField> bad =
             FirstUnstorableField(form, ItemsLineEnds.coding)) {

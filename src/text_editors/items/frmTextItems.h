@@ -7,8 +7,8 @@
 #include "text_editors/items/ItemCommands.h"
 #include "text_editors/items/ItemRecord.h"
 #include "text_editors/items/ItemTables.h"
+#include "text_editors/items/frmItemValueControls.h"
 
-#include <array>
 #include <optional>
 
 class ComboBox;
@@ -61,7 +61,6 @@ protected:
 
 private:
     void buildNames();
-    void buildValues();
     void buildLists();
     void placeDesign();
 
@@ -90,8 +89,6 @@ private:
 
     void fillControls(const ItemRecord& record);
     ItemForm readForm() const;
-    // Whether every number box keeps its key rule; refuses the first that does not.
-    bool keepsKeyRules() const;
 
     // The item shown completely by the last show (the template while adding).
     std::optional<ItemRecord> m_shown;
@@ -130,16 +127,9 @@ private:
     InputBox* txtItemID = nullptr;
     InputBox* txtItemName = nullptr;
     InputBox* txtItemNamePl = nullptr;
+    // The mesh controls beside the name boxes, the value and damage boxes below.
     ItemMeshControls* m_meshes = nullptr;
-
-    // Cost, weight, abundance, head, body and leg armour, difficulty, hit
-    // points and values 1 to 4, with their labels.
-    static constexpr std::size_t ValueBoxCount = 12;
-    std::array<QLabel*, ValueBoxCount> lblValues{};
-    std::array<InputBox*, ValueBoxCount> txtValues{};
-    std::array<QLabel*, 2> lblDmg{};
-    std::array<ComboBox*, 2> cmbDmg{};
-    std::array<InputBox*, 2> txtDmg{};
+    ItemValueControls m_values;
 
     ToggleList* lstFlags = nullptr;
     ToggleList* lstCap = nullptr;
