@@ -24,8 +24,7 @@ void SetCaption(QLabel* label, const QString& text) {
         label->setText(text);
 }
 
-ItemMeshControls::ItemMeshControls(QWidget* frame, const int& item)
-    : QObject(frame), m_item(item) {
+ItemMeshControls::ItemMeshControls(QWidget* frame, const int& item) : QObject(frame), m_item(item) {
     using Keys = InputBox::Keys;
     lblMeshes = AddLabel(frame, "lblMeshes", QStringLiteral("Meshes (0):"), 120, 1320, 1000);
     cmbMesh = Named(new ComboBox(frame), "cmbMesh");
