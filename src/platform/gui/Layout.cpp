@@ -29,6 +29,11 @@ void Place(QWidget* widget, int left, int top, int width, int height) {
     widget->setGeometry(Tw(left), Tw(top), Tw(width), Tw(height));
 }
 
+void Place(std::initializer_list<Placement> placements) {
+    for (const Placement& p : placements)
+        Place(p.widget, p.left, p.top, p.width, p.height);
+}
+
 QGroupBox* AddFrame(QWidget* parent, const char* name, const QString& caption) {
     return Named(new QGroupBox(caption, parent), name);
 }

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QString>
 
+#include <initializer_list>
 #include <vector>
 
 class QGroupBox;
@@ -29,6 +30,12 @@ template <typename T> T* Named(T* object, const char* name) {
 
 // Places `widget` at `left`, `top` with `width` and `height`, all in twips.
 void Place(QWidget* widget, int left, int top, int width, int height);
+// A window's fixed geometry as one table, a row per control, all in twips.
+struct Placement {
+    QWidget* widget;
+    int left, top, width, height;
+};
+void Place(std::initializer_list<Placement> placements);
 
 // Named controls on `parent`, not placed yet.
 QGroupBox* AddFrame(QWidget* parent, const char* name, const QString& caption);

@@ -9,13 +9,14 @@
 #include "shell/modMain.h"
 #include "text_editors/RecordRows.h"
 #include "text_editors/items/ItemCommands.h"
+#include "text_editors/items/frmItemMeshControls.h"
+#include "text_editors/items/frmItemValueControls.h"
 #include "textfiles/modTextFactions.h"
 #include "textfiles/modTextItems.h"
 
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -37,35 +38,7 @@ constexpr int FormHeight = 10320;
 constexpr int ScanSliceMs = 15;
 constexpr int ScanStep = 64;
 
-const QString Paragraph = QStringLiteral("\r\n\r\n");
 const QString ListOfItems = QStringLiteral("List of items");
-
-struct ValueBoxRow {
-    const char* label; // the label's name; empty for labels that never change
-    const char* caption;
-    const char* box;
-};
-// In the order of ItemFormValues and ItemValueCaptions.
-const std::array<ValueBoxRow, 12> ValueBoxRows = {{
-    {"", "Cost:", "txtCost"},
-    {"", "Weight:", "txtWeight"},
-    {"", "Abundance:", "txtAbundance"},
-    {"lblHeadArmor", "Head armor:", "txtArmorHead"},
-    {"lblBodyArmor", "Body armor:", "txtArmorBody"},
-    {"lblV0", "Leg armor:", "txtArmorLegs"},
-    {"lblDifficulty", "Difficulty:", "txtDifficulty"},
-    {"lblHit", "Hit points:", "txtHit"},
-    {"lblV1", "n/a", "txtV1"},
-    {"lblV2", "n/a", "txtV2"},
-    {"lblV3", "n/a", "txtV3"},
-    {"lblV4", "n/a", "txtV4"},
-}};
-
-void SetCaption(QLabel* label, const QString& text) {
-    // A label laid out anew on every show would cost more than the show.
-    if (label->text() != text)
-        label->setText(text);
-}
 
 void InformationBox(const QString& text, const QString& title) {
     MsgBox(text, MsgButtons::Ok, MsgIcon::Information, title);
@@ -118,7 +91,7 @@ void frmTextItems::buildControls() {
 
     frameItem = AddFrame(frameMain, "frameItem", QString());
     buildNames();
-    buildValues();
+    m_values.build(frameItem);
     buildLists();
 
     m_filter = ListFilter(txtFilter, lstItems, lstItemsFiltered);
@@ -156,101 +129,35 @@ void frmTextItems::buildNames() {
     txtItemNamePl = boxes[2];
     txtItemID->onLostFocus = [this] { txtItemID->setText(WithItemIdPrefix(txtItemID->text())); };
 
-    lblMeshes = AddLabel(frameNames, "lblMeshes", QStringLiteral("Meshes (0):"), 120, 1320, 1000);
-    cmbMesh = Named(new ComboBox(frameNames), "cmbMesh");
-    Place(cmbMesh, 1140, 1290, 2100, 315);
-    AddLabel(frameNames, "", QStringLiteral("Mesh name:"), 120, 1680, 1000);
-    txtMesh = AddInputBox(frameNames, "txtMesh", Keys::BlankToUnderscore);
-    Place(txtMesh, 1140, 1650, 2100, 285);
-    AddLabel(frameNames, "", QStringLiteral("Mesh kind:"), 120, 2040, 1000);
-    cmbMeshID = Named(new ComboBox(frameNames), "cmbMeshID");
-    Place(cmbMeshID, 1140, 2010, 2100, 315);
-    chkLargeback =
-        Named(new CheckBox(QStringLiteral("Large bag modbit"), frameNames), "chkLargeback");
-    Place(chkLargeback, 120, 2400, 1950, 255);
-    chkLargeback->setEnabled(false);
-    cmdShowMesh = AddButton(frameNames, "cmdShowMesh", QStringLiteral("Show mesh"));
-    Place(cmdShowMesh, 2160, 2370, 1080, 315);
-    cmdMeshAdd = AddButton(frameNames, "cmdMeshAdd", QStringLiteral("Add"));
-    Place(cmdMeshAdd, 120, 2760, 1000, 330);
-    cmdMeshChange = AddButton(frameNames, "cmdMeshChange", QStringLiteral("Update"));
-    Place(cmdMeshChange, 1170, 2760, 1000, 330);
-    cmdMeshDelete = AddButton(frameNames, "cmdMeshDelete", QStringLiteral("Delete"));
-    Place(cmdMeshDelete, 2220, 2760, 1020, 330);
-
-    cmbMesh->installEventFilter(this);
-    cmbMeshID->installEventFilter(this);
-    connect(cmbMesh, &ComboBox::click, this, &frmTextItems::cmbMesh_Click);
-    connect(cmbMeshID, &ComboBox::click, this, &frmTextItems::cmbMeshID_Click);
-    connect(cmdMeshAdd, &QPushButton::clicked, this, &frmTextItems::cmdMeshAdd_Click);
-    connect(cmdMeshChange, &QPushButton::clicked, this, &frmTextItems::cmdMeshChange_Click);
-    connect(cmdMeshDelete, &QPushButton::clicked, this, &frmTextItems::cmdMeshDelete_Click);
-    connect(cmdShowMesh, &QPushButton::clicked, this, &frmTextItems::cmdShowMesh_Click);
-}
-
-void frmTextItems::buildValues() {
-    using Keys = InputBox::Keys;
-    constexpr int Top = 3540;
-    constexpr int Step = 330;
-    for (std::size_t i = 0; i < ValueBoxCount; ++i) {
-        const ValueBoxRow& row = ValueBoxRows[i];
-        const int top = Top + Step * static_cast<int>(i);
-        lblValues[i] =
-            AddLabel(frameItem, row.label, QLatin1String(row.caption), 120, top + 30, 1500);
-        const Keys keys = i == 1 ? Keys::DigitsAndPoint : Keys::Digits;
-        txtValues[i] = AddInputBox(frameItem, row.box, keys);
-        txtValues[i]->filterPastedText();
-        Place(txtValues[i], 1680, top, 1800, 285);
-    }
-    const char* labels[] = {"lblDmg1", "lblDmg2"};
-    const char* combos[] = {"cmbDmg1", "cmbDmg2"};
-    const char* boxes[] = {"txtDmg1", "txtDmg2"};
-    for (std::size_t d = 0; d < 2; ++d) {
-        const int top = Top + Step * static_cast<int>(ValueBoxCount + d);
-        // The first damage word is the thrust (a shot's, the added damage of
-        // ammunition, a charge) and the second the swing, so the texts given
-        // lblDmg1 name damage 2 and those given lblDmg2 name damage 1.
-        const int labelTop = Top + Step * static_cast<int>(ValueBoxCount + 1 - d);
-        lblDmg[d] = AddLabel(frameItem, labels[d], QStringLiteral("n/a"), 120, labelTop + 30, 1500);
-        cmbDmg[d] = Named(new ComboBox(frameItem), combos[d]);
-        cmbDmg[d]->setRows(ItemDamageTypeRows());
-        Place(cmbDmg[d], 1680, top, 960, 315);
-        InputBox* box = txtDmg[d] = AddInputBox(frameItem, boxes[d], Keys::Digits);
-        box->filterPastedText();
-        // Only what the user typed is clamped: an amount above 255 read from the
-        // file stays as it was when the focus merely passes through the box.
-        box->onLostFocus = [box] {
-            if (box->isModified())
-                box->setText(ClampedDamageText(box->text()));
-        };
-        Place(box, 2700, top, 780, 285);
-    }
+    m_meshes = new ItemMeshControls(frameNames, CurItem);
 }
 
 void frmTextItems::buildLists() {
     // The list captions end where their lists begin.
     AddLabel(frameItem, "", QStringLiteral("Item flags:"), 3600, 180, 3480, 240);
     lstFlags = AddToggleList(frameItem, "lstFlags", ItemListLabels(ItemFlagKind::Flags));
-    Place(lstFlags, 3600, 420, 3480, 4380);
     AddLabel(frameItem, "", QStringLiteral("Capabilities:"), 3600, 4860, 3480, 240);
     lstCap = AddToggleList(frameItem, "lstCap", ItemListLabels(ItemFlagKind::Caps));
-    Place(lstCap, 3600, 5100, 3480, 4260);
     AddLabel(frameItem, "", QStringLiteral("Modifiers:"), 7200, 180, 3525, 240);
     lstModifiers =
         AddToggleList(frameItem, "lstModifiers", ItemListLabels(ItemFlagKind::Modifiers));
-    Place(lstModifiers, 7200, 420, 3525, 3060);
     lblFactions = AddLabel(frameItem, "lblFactions", FactionCountCaption({}), 7200, 3600, 2700);
     txtAnzFac = AddInputBox(frameItem, "txtAnzFac");
     txtAnzFac->setReadOnly(true);
-    Place(txtAnzFac, 10005, 3570, 720, 285);
     lstFactions = AddToggleList(frameItem, "lstFactions", {});
-    Place(lstFactions, 7200, 3900, 3525, 2670);
     AddLabel(frameItem, "", QStringLiteral("Triggers:"), 7200, 6720, 2700);
     txtAnzTrigger = AddInputBox(frameItem, "txtAnzTrigger");
-    Place(txtAnzTrigger, 10005, 6690, 720, 285);
     txtTrigger = Named(new QPlainTextEdit(frameItem), "txtTrigger");
     txtTrigger->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Place(txtTrigger, 7200, 7020, 3525, 2340);
+    Place({
+        {lstFlags, 3600, 420, 3480, 4380},
+        {lstCap, 3600, 5100, 3480, 4260},
+        {lstModifiers, 7200, 420, 3525, 3060},
+        {txtAnzFac, 10005, 3570, 720, 285},
+        {lstFactions, 7200, 3900, 3525, 2670},
+        {txtAnzTrigger, 10005, 6690, 720, 285},
+        {txtTrigger, 7200, 7020, 3525, 2340},
+    });
 
     lstFlags->onUserToggle = [this](int row) { lstFlags_Click(row); };
     lstCap->onUserToggle = [this](int row) { lstCap_Click(row); };
@@ -277,32 +184,34 @@ void frmTextItems::buildMenus() {
 // Positions that do not depend on the screen width, then the width rules by
 // which SetScreenWidth sets the others.
 void frmTextItems::placeDesign() {
-    Place(frameAdd, 6975, 0, 2200, 720);
-    Place(cmdAddItem, 120, 270, 930, 375);
-    Place(cmdDeleteItem, 1140, 270, 930, 375);
-    Place(frameEdit, 9270, 0, 5880, 720);
-    Place(cmdUpdate, 120, 270, 2940, 375);
-    Place(cmdSave, 3180, 270, 2580, 375);
+    Place({
+        {frameAdd, 6975, 0, 2200, 720},
+        {cmdAddItem, 120, 270, 930, 375},
+        {cmdDeleteItem, 1140, 270, 930, 375},
+        {frameEdit, 9270, 0, 5880, 720},
+        {cmdUpdate, 120, 270, 2940, 375},
+        {cmdSave, 3180, 270, 2580, 375},
 
-    Place(lblItems, 60, 780, 4080, 255);
-    Place(lstItems, 60, 1050, 4080, 8055);
-    Place(lstItemsFiltered, 60, 1050, 4080, 8055);
-    Place(lblTextFilter, 60, 9210, 1440, 255);
-    Place(txtFilter, 1560, 9180, 1910, 300);
-    Place(cmdFilter, 3510, 9180, 630, 300);
-    Place(lblTypeFilter, 60, 9540, 1440, 255);
-    Place(cmbTypeFilter, 1560, 9510, 1910, 315);
-    Place(cmdFilerType, 3510, 9510, 630, 315);
-    Place(cmdResetFilter, 60, 9870, 4080, 375);
+        {lblItems, 60, 780, 4080, 255},
+        {lstItems, 60, 1050, 4080, 8055},
+        {lstItemsFiltered, 60, 1050, 4080, 8055},
+        {lblTextFilter, 60, 9210, 1440, 255},
+        {txtFilter, 1560, 9180, 1910, 300},
+        {cmdFilter, 3510, 9180, 630, 300},
+        {lblTypeFilter, 60, 9540, 1440, 255},
+        {cmbTypeFilter, 1560, 9510, 1910, 315},
+        {cmdFilerType, 3510, 9510, 630, 315},
+        {cmdResetFilter, 60, 9870, 4080, 375},
 
-    // Inside the item frame at either width.
-    Place(lblFiltering, 8400, 3840, 6600, 255);
-    Place(lblScan, 8400, 4200, 6600, 255);
-    Place(frameItem, 4300, 780, 10845, 9480);
-    // The scan labels lie behind it, seen only while it is hidden.
+        // Inside the item frame at either width.
+        {lblFiltering, 8400, 3840, 6600, 255},
+        {lblScan, 8400, 4200, 6600, 255},
+        {frameItem, 4300, 780, 10845, 9480},
+        {frameNames, 120, 180, 3360, 3240},
+    });
+    // The scan labels lie behind the item frame, seen only while it is hidden.
     frameItem->setAutoFillBackground(true);
     frameItem->raise();
-    Place(frameNames, 120, 180, 3360, 3240);
 
     m_view.setLists({lstItems, lstItemsFiltered});
     using enum WidthRule::Edge;
@@ -331,7 +240,7 @@ void frmTextItems::formLoad() {
                            QStringLiteral("item_kinds1.txt"));
     frameEdit->setEnabled(false);
     frameItem->setEnabled(false);
-    cmbMeshID->setRows(ItemMeshKindRows());
+    m_meshes->fillRows();
     cmbTypeFilter->setRows(ItemTypeFilterRows());
     cmbTypeFilter->setCurrentIndex(0);
     enableCommands();
@@ -436,13 +345,7 @@ void frmTextItems::fillControls(const ItemRecord& record) {
     txtItemName->setText(f.name);
     txtItemNamePl->setText(f.plural);
 
-    SetShownMeshes(CurItem, f.meshes);
-    QStringList names;
-    for (const ItemMesh& mesh : f.meshes)
-        names.append(mesh.name);
-    cmbMesh->setRows(names);
-    cmbMesh->setListIndex(0);
-    SetCaption(lblMeshes, meshCaption());
+    m_meshes->show(f.meshes);
 
     // The lists keep no focus row: the selection rules act on the row the
     // user last clicked, and after a show there is none.
@@ -457,17 +360,7 @@ void frmTextItems::fillControls(const ItemRecord& record) {
     lstCap->setEnabled(labels.capsEnabled);
     SetCaption(lblFactions, FactionCountCaption(f.factions));
 
-    const std::array<QString, 12> captions = ItemValueCaptions(labels);
-    const auto values = ItemFormValues(f);
-    for (std::size_t i = 0; i < ValueBoxCount; ++i) {
-        SetCaption(lblValues[i], captions[i]);
-        txtValues[i]->setText(*values[i]);
-    }
-    for (std::size_t d = 0; d < 2; ++d) {
-        SetCaption(lblDmg[d], labels.damages[d]);
-        cmbDmg[d]->setCurrentIndex(f.damageTypes[d]);
-        txtDmg[d]->setText(f.damageTexts[d]);
-    }
+    m_values.show(f, labels);
     txtAnzFac->setText(f.factionCount);
     txtAnzTrigger->setText(f.triggerCount);
     QString triggers = f.triggers;
@@ -488,42 +381,13 @@ ItemForm frmTextItems::readForm() const {
     f.flags = lstFlags->values();
     f.capabilities = lstCap->values();
     f.modifiers = lstModifiers->values();
-    const auto values = ItemFormValues(f);
-    for (std::size_t i = 0; i < ValueBoxCount; ++i)
-        *values[i] = txtValues[i]->text();
-    for (std::size_t d = 0; d < 2; ++d) {
-        f.damageTypes[d] = cmbDmg[d]->listIndex();
-        f.damageTexts[d] = txtDmg[d]->text();
-    }
+    m_values.read(f);
     f.factions = lstFactions->values();
     f.factionCount = txtAnzFac->text();
     f.triggerCount = txtAnzTrigger->text();
     // The raw text: the plain one would turn non-breaking spaces into blanks.
     f.triggers = txtTrigger->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n');
     return f;
-}
-
-bool frmTextItems::keepsKeyRules() const {
-    // A word read from the file goes back as it stood; text the user put in a
-    // number box keeps its key rule, however it came in.
-    const ItemForm shown = ItemFormOf(*m_shown);
-    const auto keeps = [this](const InputBox* box, const QString& before, const char* field) {
-        if (box->keepsKeyRule() || box->text() == before)
-            return true;
-        RefuseDigitsOnly(QLatin1String(field), box == txtValues[ItemWeightField]);
-        return false;
-    };
-    const auto before = ItemFormValues(shown);
-    for (std::size_t i = 0; i < ValueBoxCount; ++i) {
-        if (!keeps(txtValues[i], *before[i], ItemValueFieldNames[i]))
-            return false;
-    }
-    return keeps(txtDmg[0], shown.damageTexts[0], ItemDamageFieldNames[0]) &&
-           keeps(txtDmg[1], shown.damageTexts[1], ItemDamageFieldNames[1]);
-}
-
-QString frmTextItems::meshCaption() const {
-    return QStringLiteral("Meshes (") + QString::number(cmbMesh->count()) + QStringLiteral("):");
 }
 
 // Updating, adding and deleting
@@ -536,7 +400,7 @@ void frmTextItems::UpdateItem(bool showReport) {
         return;
     }
     const ItemForm form = readForm();
-    if (!keepsKeyRules())
+    if (!m_values.keepKeyRules(ItemFormOf(*m_shown)))
         return;
     if (const std::optional<UnstorableField> bad =
             FirstUnstorableField(form, ItemsLineEnds.coding)) {
@@ -748,107 +612,6 @@ void frmTextItems::lstCap_Click(int focusRow) {
 
 void frmTextItems::lstFactions_Click() {
     SetCaption(lblFactions, FactionCountCaption(lstFactions->values()));
-}
-
-bool frmTextItems::eventFilter(QObject* watched, QEvent* event) {
-    // The mesh combos change by picking a row only; a typed character would
-    // pick one by its first letter.
-    if (event->type() == QEvent::KeyPress && (watched == cmbMesh || watched == cmbMeshID))
-        return !static_cast<QKeyEvent*>(event)->text().isEmpty();
-    return EditorWindow::eventFilter(watched, event);
-}
-
-// Meshes
-
-void frmTextItems::cmbMesh_Click() {
-    const int row = cmbMesh->listIndex();
-    if (row < 0)
-        return;
-    txtMesh->setText(cmbMesh->currentText());
-    const int code = GetMeshKind(ShownMeshes(CurItem).value(row).bits);
-    chkLargeback->setValue(false);
-    cmbMeshID->setListIndex(code % 10);
-    // The bag is shown whatever the kind, so that storing the mesh keeps it.
-    chkLargeback->setValue(code >= 10);
-}
-
-void frmTextItems::cmbMeshID_Click() {
-    const bool carry = cmbMeshID->listIndex() == 3;
-    chkLargeback->setEnabled(carry);
-    if (!carry)
-        chkLargeback->setValue(false);
-}
-
-bool frmTextItems::StoreMesh() {
-    const int row = cmbMesh->listIndex();
-    QList<ItemMesh> meshes = ShownMeshes(CurItem);
-    if (row < 0 || row >= meshes.size())
-        return false;
-    ItemMesh& mesh = meshes[row];
-    mesh.name = txtMesh->text() == mesh.name ? mesh.name : txtMesh->ruledText();
-    mesh.bits = StoreMeshBits(mesh.bits, cmbMeshID->listIndex(), chkLargeback->value());
-    SetShownMeshes(CurItem, meshes);
-    cmbMesh->setItemText(row, mesh.name);
-    return true;
-}
-
-void frmTextItems::cmdMeshAdd_Click() {
-    QList<ItemMesh> meshes = ShownMeshes(CurItem);
-    if (meshes.size() >= ItemMeshesMax) {
-        InformationBox(QStringLiteral("Sorry... maximum number of meshes reached..."),
-                       QStringLiteral("Information..."));
-        return;
-    }
-    const ItemMesh mesh = NewItemMesh();
-    meshes.append(mesh);
-    SetShownMeshes(CurItem, meshes);
-    cmbMesh->addItem(mesh.name);
-    SetCaption(lblMeshes, meshCaption());
-    cmbMesh->setListIndex(cmbMesh->count() - 1);
-    StoreMesh();
-    InformationBox(QStringLiteral("Mesh # ") + QString::number(cmbMesh->listIndex() + 1) +
-                       QStringLiteral(" - '") + cmbMesh->currentText() + QStringLiteral("' added!"),
-                   QStringLiteral("Mesh added..."));
-}
-
-void frmTextItems::cmdMeshChange_Click() {
-    if (!StoreMesh())
-        return;
-    InformationBox(QStringLiteral("Mesh values on mesh # ") +
-                       QString::number(cmbMesh->listIndex() + 1) + QStringLiteral(" - '") +
-                       cmbMesh->currentText() + QStringLiteral("' have been updated!"),
-                   QStringLiteral("Mesh updated..."));
-}
-
-void frmTextItems::cmdMeshDelete_Click() {
-    QList<ItemMesh> meshes = ShownMeshes(CurItem);
-    const int m = cmbMesh->listIndex() + 1;
-    if (m < 1 || m > meshes.size())
-        return;
-    const QString name = meshes[m - 1].name;
-    if (m == 1) {
-        InformationBox(
-            QStringLiteral("You can't delete the first mesh. Simply change its values..."),
-            QStringLiteral("Information..."));
-        return;
-    }
-    const QString number = QString::number(m) + QStringLiteral(" - '") + name;
-    if (!Confirmed(QStringLiteral("Do you really want to delete mesh no ") + number +
-                       QStringLiteral("' ?") + Paragraph + QStringLiteral("Continue?"),
-                   QStringLiteral("Delete mesh?")))
-        return;
-    meshes.removeAt(m - 1);
-    SetShownMeshes(CurItem, meshes);
-    cmbMesh->removeItem(m - 1);
-    SetCaption(lblMeshes, meshCaption());
-    // Mesh 1 shows its own kind and bag, so that storing it keeps them.
-    cmbMesh->setListIndex(0);
-    InformationBox(QStringLiteral("Mesh # ") + number + QStringLiteral("' has been deleted!"),
-                   QStringLiteral("Mesh deleted..."));
-}
-
-void frmTextItems::cmdShowMesh_Click() {
-    ShowMeshInViewer(cmbMesh->currentText());
 }
 
 void frmTextItems::closeEvent(QCloseEvent* event) {

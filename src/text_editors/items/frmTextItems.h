@@ -7,12 +7,12 @@
 #include "text_editors/items/ItemCommands.h"
 #include "text_editors/items/ItemRecord.h"
 #include "text_editors/items/ItemTables.h"
+#include "text_editors/items/frmItemValueControls.h"
 
-#include <array>
 #include <optional>
 
-class CheckBox;
 class ComboBox;
+class ItemMeshControls;
 class ListBox;
 class QAction;
 class QGroupBox;
@@ -58,11 +58,9 @@ protected:
     void buildMenus() override;
     void formLoad() override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildNames();
-    void buildValues();
     void buildLists();
     void placeDesign();
 
@@ -78,14 +76,6 @@ private:
     void lstCap_Click(int focusRow);
     void lstFactions_Click();
 
-    void cmbMesh_Click();
-    void cmbMeshID_Click();
-    bool StoreMesh();
-    void cmdMeshAdd_Click();
-    void cmdMeshChange_Click();
-    void cmdMeshDelete_Click();
-    void cmdShowMesh_Click();
-
     void scanSlice();
     void finishTypeFilter();
     void cancelTypeFilter();
@@ -99,9 +89,6 @@ private:
 
     void fillControls(const ItemRecord& record);
     ItemForm readForm() const;
-    // Whether every number box keeps its key rule; refuses the first that does not.
-    bool keepsKeyRules() const;
-    QString meshCaption() const;
 
     // The item shown completely by the last show (the template while adding).
     std::optional<ItemRecord> m_shown;
@@ -140,24 +127,9 @@ private:
     InputBox* txtItemID = nullptr;
     InputBox* txtItemName = nullptr;
     InputBox* txtItemNamePl = nullptr;
-    QLabel* lblMeshes = nullptr;
-    ComboBox* cmbMesh = nullptr;
-    InputBox* txtMesh = nullptr;
-    ComboBox* cmbMeshID = nullptr;
-    CheckBox* chkLargeback = nullptr;
-    QPushButton* cmdShowMesh = nullptr;
-    QPushButton* cmdMeshAdd = nullptr;
-    QPushButton* cmdMeshChange = nullptr;
-    QPushButton* cmdMeshDelete = nullptr;
-
-    // Cost, weight, abundance, head, body and leg armour, difficulty, hit
-    // points and values 1 to 4, with their labels.
-    static constexpr std::size_t ValueBoxCount = 12;
-    std::array<QLabel*, ValueBoxCount> lblValues{};
-    std::array<InputBox*, ValueBoxCount> txtValues{};
-    std::array<QLabel*, 2> lblDmg{};
-    std::array<ComboBox*, 2> cmbDmg{};
-    std::array<InputBox*, 2> txtDmg{};
+    // The mesh controls beside the name boxes, the value and damage boxes below.
+    ItemMeshControls* m_meshes = nullptr;
+    ItemValueControls m_values;
 
     ToggleList* lstFlags = nullptr;
     ToggleList* lstCap = nullptr;
