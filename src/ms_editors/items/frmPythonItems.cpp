@@ -517,13 +517,16 @@ bool frmPythonItems::UpdatePythonItem(bool showMessage) {
         listNewItem();
         SetItemAddMode(false);
         if (showMessage)
-            ShowResult(QStringLiteral("Item added..."),
-                       PythonEntryAddedText(QStringLiteral("Item"), InsertItemLine, id), entry);
+            ShowResult(
+                QStringLiteral("Item added..."),
+                PythonEntryAddedText(QStringLiteral("Item"), PyItemFileLine(InsertItemLine), id),
+                entry);
     } else {
         PyItemLines[CurItemLine] = entry;
         m_shownItem = PythonItemAsShown(ParsePythonItem(entry).item, m_lists);
         const int r = lstItems->listIndex();
-        SetRowText(lstItems, m_rows.texts, r, PythonEntryRow(ItemRows, r + 1, id, item.name));
+        SetRowText(lstItems, m_rows.texts, r,
+                   PythonEntryRow(ItemRows, r + 1, id, PythonEntryName(entry)));
         if (showMessage)
             ShowResult(QStringLiteral("Item updated..."),
                        PythonEntryUpdatedText(QStringLiteral("Item"), r, id), entry);

@@ -466,7 +466,8 @@ bool frmPythonPartyTemp::UpdatePythonPT(bool showMessage) {
         SetPTAddMode(false);
         if (showMessage)
             showResult(QStringLiteral("Party Template added..."),
-                       PythonEntryAddedText(QStringLiteral("Party Template"), InsertPTLine, id),
+                       PythonEntryAddedText(QStringLiteral("Party Template"),
+                                            PyPTFileLine(InsertPTLine), id),
                        PyPTLines[InsertPTLine]);
         InsertPTLine = -1;
     } else {

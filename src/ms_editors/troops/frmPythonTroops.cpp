@@ -602,8 +602,10 @@ bool frmPythonTroops::UpdatePythonTroop(bool showMessage) {
     UnsavedTroops = true;
 
     if (showMessage && adding) {
-        ShowResult(QStringLiteral("Troop added..."),
-                   PythonEntryAddedText(QStringLiteral("Troop"), InsertTroopLine, id), entry);
+        ShowResult(
+            QStringLiteral("Troop added..."),
+            PythonEntryAddedText(QStringLiteral("Troop"), PyTroopFileLine(InsertTroopLine), id),
+            entry);
     } else if (showMessage) {
         ShowResult(QStringLiteral("Troop updated..."),
                    PythonEntryUpdatedText(QStringLiteral("Troop"), lstTroops->listIndex(), id,
