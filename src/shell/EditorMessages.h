@@ -73,6 +73,10 @@ QString PythonNewEntryText(const QString& kind, int number, const QString& hint)
 // left as they were, and how many could not be read completely.
 void ShowRewriteAllDone(const QString& plural, const QString& singular, int rewritten,
                         int unchanged, int skipped);
+// The tip of a control that shows a field Python computes (a name as a sum
+// of strings, a list as a sum of lists or given by a name): it is shown as
+// written and kept so, and cannot be changed in the window.
+QString ComputedFieldTip();
 // How to get a face code from the game, behind the face-code button of both
 // troop editors.
 void ShowFaceCodeHelp();

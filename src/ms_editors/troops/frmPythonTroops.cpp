@@ -312,16 +312,17 @@ void frmPythonTroops::clearTroopFields() {
     lstAttrib->clear();
     cmbUpgrade1->setEditText(QString());
     cmbUpgrade2->setEditText(QString());
+    showComputedFields(m_shownTroop);
     showItemCount();
 }
 
 void frmPythonTroops::ShowPythonTroop() {
     // Every field is cleared first, so nothing of the troop shown before can
     // slip into this one.
-    clearTroopFields();
     m_shownTroop = PythonTroop();
     m_shownPaths = PythonUpgrade();
     m_troopReadable = false;
+    clearTroopFields();
     if (CurTroopLine < 0)
         return;
 
@@ -349,6 +350,7 @@ void frmPythonTroops::showTroopFields(const PythonTroop& t, const QList<int>& fl
     txtTroopID->setText(t.id);
     txtTroopName->setText(t.name);
     txtTroopNamePl->setText(t.namePl);
+    showComputedFields(t);
     for (int row : flagRows)
         lstFlags->item(row)->setSelected(true);
     {
@@ -368,10 +370,27 @@ void frmPythonTroops::showTroopFields(const PythonTroop& t, const QList<int>& fl
     txtTroopImage->setText(t.image);
 }
 
+void frmPythonTroops::showComputedFields(const PythonTroop& t) {
+    // What Python computes is shown as written and cannot be changed here.
+    const QString tip = ComputedFieldTip();
+    for (auto [box, field] : {std::pair{txtTroopName, PythonTroopField::Name},
+                              std::pair{txtTroopNamePl, PythonTroopField::NamePl}}) {
+        box->setReadOnly(t.isComputed(field));
+        box->setToolTip(t.isComputed(field) ? tip : QString());
+    }
+    const bool items = !t.isComputed(PythonTroopField::Items);
+    for (QWidget* control : std::initializer_list<QWidget*>{cmdItemUp, cmdItemDown, cmdRemoveItem,
+                                                            cmdAddItem, txtItemNr, cmdAddItemNr})
+        control->setEnabled(items);
+    lstItems->setToolTip(items ? QString() : tip);
+}
+
 void frmPythonTroops::showItemCount() {
     InvItemCount = lstItems->count();
-    frameItems->setTitle(QStringLiteral("Items (") + QString::number(InvItemCount) +
-                         QStringLiteral(" of 64 used)"));
+    frameItems->setTitle(m_shownTroop.isComputed(PythonTroopField::Items)
+                             ? QStringLiteral("Items (a Python expression, read-only)")
+                             : QStringLiteral("Items (") + QString::number(InvItemCount) +
+                                   QStringLiteral(" of 64 used)"));
 }
 
 // ---- Storing a troop
@@ -396,6 +415,14 @@ PythonTroop frmPythonTroops::formTroop() const {
     t.face2 = txtFace2->text();
     t.image = txtTroopImage->text();
     t.extra = m_shownTroop.extra;
+    // What Python computes goes back as it was read, whatever the controls hold.
+    t.computed = m_shownTroop.computed;
+    if (t.isComputed(PythonTroopField::Name))
+        t.name = m_shownTroop.name;
+    if (t.isComputed(PythonTroopField::NamePl))
+        t.namePl = m_shownTroop.namePl;
+    if (t.isComputed(PythonTroopField::Items))
+        t.items = m_shownTroop.items;
     return t;
 }
 
@@ -460,7 +487,8 @@ bool frmPythonTroops::UpdatePythonTroop(bool showMessage) {
     }
 
     const QString entry = BuildPythonTroopEntry(formTroop());
-    const QString name = txtTroopName->text();
+    // A row names the troop by its second string, as the list does.
+    const QString name = PythonEntryName(entry);
     const QString oldId = m_shownTroop.id;
     int leadingToOldId = 0;
     if (adding) {
@@ -551,6 +579,10 @@ void frmPythonTroops::AddPythonTroop() {
     }
     TemplateTroopRow = r;
     EnableTroopButtons(true);
+    // The new troop's names are plain strings; its other fields are the template's.
+    m_shownTroop.computed.removeAll(PythonTroopField::Name);
+    m_shownTroop.computed.removeAll(PythonTroopField::NamePl);
+    showComputedFields(m_shownTroop);
     txtTroopID->setText(QStringLiteral("new_troop1"));
     txtTroopName->setText(QStringLiteral("New troop"));
     txtTroopNamePl->setText(QStringLiteral("New troops"));
