@@ -396,3 +396,10 @@ bool IsPlainPythonString(QStringView text) {
         return c == u'"' || c == u'\\' || c == u'\r' || c == u'\n';
     });
 }
+
+std::optional<QString> ComputedPythonField(QStringView field) {
+    const QStringView trimmed = TrimPythonEnd(TrimPythonStart(field));
+    if (trimmed.isEmpty() || !IsPythonOfKind(trimmed, PyFieldKind::Value))
+        return std::nullopt;
+    return trimmed.toString();
+}

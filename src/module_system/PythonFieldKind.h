@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <optional>
+
 // What kind of Python a field of an entry must be, so that text typed into it
 // can be told apart from text that would leave a file Python cannot run: two
 // names or numbers side by side ("12 5", "trp looter"), an operator at an end
@@ -25,6 +27,15 @@ enum class PyFieldKind {
 // Whether `text` (blanks around it allowed) is Python of `kind`, on one line
 // and without a comment.
 bool IsPythonOfKind(QStringView text, PyFieldKind kind);
+
+// A field that Python computes where the editor's layout has a plain string
+// or list: a name as a sum of strings ("H"+u_kreska+"skarl"), an inventory as
+// a sum of named lists ([]+basic_throwing+slings_common) or given by a name
+// (equipment_tier_1_foot). The field as written, trimmed, when it is one
+// field that is one expression both Pythons read alike (IsPythonOfKind,
+// Value); else none. The caller has found
+// that it is not the plain string or list itself.
+std::optional<QString> ComputedPythonField(QStringView field);
 
 // What a field of `kind` must hold, for a message: "a number". The example
 // belongs to the field, not the kind: a face code and a faction are both a

@@ -334,3 +334,32 @@ QByteArray ComposePythonFile(const PythonSource& source, const PythonLines& elem
     }
     return out;
 }
+
+int PythonElementFileLine(const PythonSource& source, const PythonLines& elements, int element) {
+    if (element < 0 || element >= elements.size())
+        return 0;
+    PythonSource written;
+    ComposePythonFile(source, elements, &written);
+    qsizetype at = -1;
+    int first = 0; // the first element of the span
+    for (const PythonSource::Span& span : written.spans) {
+        if (element < first + span.elements) {
+            const int place = element - first;
+            at = place == 0 || size_t(place) > span.splits.size() ? span.from
+                                                                  : span.splits[size_t(place) - 1];
+            break;
+        }
+        first += span.elements;
+    }
+    if (at < 0)
+        return 0;
+    // Line ends before it: LF, CR LF, or a lone CR.
+    int line = 1;
+    const char* bytes = written.bytes.constData();
+    for (qsizetype i = 0; i < at; ++i) {
+        if (bytes[i] == '\n' ||
+            (bytes[i] == '\r' && (i + 1 == written.bytes.size() || bytes[i + 1] != '\n')))
+            ++line;
+    }
+    return line;
+}

@@ -112,3 +112,9 @@ PythonCoding PythonSaveCoding(const PythonSource& source, const PythonLines& ele
 // it went in, 0 when it did not.
 QByteArray ComposePythonFile(const PythonSource& source, const PythonLines& elements,
                              PythonSource* written = nullptr, int* codingLine = nullptr);
+
+// The line of the file, counted from 1, on which element `element` of
+// `elements` begins when `elements` is written over `source` now
+// (ComposePythonFile): an entry of several lines is one element, so the
+// element's index tells no line of the file. 0 when there is no such element.
+int PythonElementFileLine(const PythonSource& source, const PythonLines& elements, int element);

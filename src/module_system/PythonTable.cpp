@@ -1,6 +1,7 @@
 #include "module_system/PythonTable.h"
 
 #include "module_system/PythonEntryLists.h"
+#include "module_system/PythonListGrowth.h"
 #include "module_system/PythonListScan.h"
 #include "module_system/PythonText.h"
 
@@ -611,6 +612,9 @@ PythonTable TableBuilder::finish(qsizetype tailFrom) {
     for (const At& at : m_uneditable)
         m_table.uneditable.append(QStringLiteral("Line ") + QString::number(at.line + 1) +
                                   QStringLiteral(": ") + headAt(at));
+    if (m_start >= 0 && m_closeLine >= 0)
+        m_table.growth = FindPythonListGrowth(m_file, m_scan, m_closeLine + 1,
+                                              QStringView(m_format.listStart).chopped(2));
     m_table.lines = PythonLines::Read(m_out.mid(0, tailFrom));
     m_table.tail = PythonLines::Read(m_out.mid(tailFrom), int(tailFrom));
     qsizetype element = 0;

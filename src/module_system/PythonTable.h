@@ -53,6 +53,10 @@ struct PythonTable {
     // the beginning of its code. They are no entries of the table, and a save
     // keeps them as they are.
     QStringList uneditable;
+    // The statements behind the list that add entries to it when the module
+    // builds (FindPythonListGrowth), each as "Line <n>: " and the beginning of
+    // its code: what they add is no entry of the table. A save keeps them.
+    QStringList growth;
     PythonSource source; // the file as read, for the save
 };
 

@@ -10,15 +10,21 @@
 
 namespace {
 
+// The first ten of the lines a load tells of, one a line, and how many more there are.
+QString FirstTold(const QStringList& told) {
+    constexpr int Shown = 10;
+    QString text = QStringList(told.mid(0, Shown)).join(QStringLiteral("\r\n"));
+    if (told.size() > Shown)
+        text += QStringLiteral("\r\n... and ") + QString::number(told.size() - Shown) +
+                QStringLiteral(" more.");
+    return text;
+}
+
 // The load's report of a damaged list: which entries, on which lines, and
 // what that means for the save.
 void ShowDamage(const QString& fileName, const PythonTable& table) {
-    constexpr int Shown = 10;
-    QString text = fileName + QStringLiteral(" could not be read whole:\r\n\r\n") +
-                   QStringList(table.damage.mid(0, Shown)).join(QStringLiteral("\r\n"));
-    if (table.damage.size() > Shown)
-        text += QStringLiteral("\r\n... and ") + QString::number(table.damage.size() - Shown) +
-                QStringLiteral(" more.");
+    QString text =
+        fileName + QStringLiteral(" could not be read whole:\r\n\r\n") + FirstTold(table.damage);
     if (table.source.notSaved.isEmpty())
         text += QStringLiteral("\r\n\r\nThe editor keeps the lines of these entries as they are "
                                "and saves them as it read them. Correct them in a text editor to "
@@ -30,23 +36,33 @@ void ShowDamage(const QString& fileName, const PythonTable& table) {
     MsgBox(text, MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Damaged list..."));
 }
 
-// The load's note on the elements of the list in a form that no editor reads:
-// how many, the first few, and that a save keeps them.
+// The load's note on the elements of the list in a form that no editor reads
+// and on the statements behind the list that add to it: how many, the first
+// few of each, and that a save keeps them.
 void ShowUneditable(const QString& fileName, const PythonTable& table) {
-    constexpr int Shown = 10;
-    const qsizetype count = table.uneditable.size();
-    const bool one = count == 1;
-    QString text = fileName + QStringLiteral(": ") + QString::number(count) +
-                   (one ? QStringLiteral(" entry of its list is")
-                        : QStringLiteral(" entries of its list are")) +
-                   QStringLiteral(" written in a form this editor can't edit, so ") +
-                   (one ? QStringLiteral("it is") : QStringLiteral("they are")) +
-                   QStringLiteral(" not listed:\r\n\r\n") +
-                   QStringList(table.uneditable.mid(0, Shown)).join(QStringLiteral("\r\n"));
-    if (count > Shown)
-        text += QStringLiteral("\r\n... and ") + QString::number(count - Shown) +
-                QStringLiteral(" more.");
-    text += QStringLiteral("\r\n\r\nA save keeps ") +
+    const qsizetype entries = table.uneditable.size();
+    const qsizetype statements = table.growth.size();
+    QString text = fileName + QStringLiteral(": ");
+    if (entries > 0)
+        text += QString::number(entries) +
+                (entries == 1 ? QStringLiteral(" entry of its list is written in a form this "
+                                               "editor can't edit, so it is not listed:")
+                              : QStringLiteral(" entries of its list are written in a form this "
+                                               "editor can't edit, so they are not listed:")) +
+                QStringLiteral("\r\n\r\n") + FirstTold(table.uneditable) +
+                QStringLiteral("\r\n\r\n");
+    if (statements > 0)
+        text += QString::number(statements) +
+                (statements == 1
+                     ? QStringLiteral(" statement after its list adds entries to it; what it adds "
+                                      "is not listed, except entries written out on lines of "
+                                      "their own:")
+                     : QStringLiteral(" statements after its list add entries to it; what they "
+                                      "add is not listed, except entries written out on lines "
+                                      "of their own:")) +
+                QStringLiteral("\r\n\r\n") + FirstTold(table.growth) + QStringLiteral("\r\n\r\n");
+    const bool one = entries + statements == 1;
+    text += QStringLiteral("A save keeps ") +
             (one ? QStringLiteral("it as it is") : QStringLiteral("them as they are")) +
             QStringLiteral("; edit ") + (one ? QStringLiteral("it") : QStringLiteral("them")) +
             QStringLiteral(" in a text editor.");
@@ -90,7 +106,7 @@ bool LoadPythonTable(const QString& fileName, const PythonListFormat& format, Py
     ReportPending(failure, procName);
     if (!table.damage.isEmpty())
         ShowDamage(fileName, table);
-    if (!table.uneditable.isEmpty())
+    if (!table.uneditable.isEmpty() || !table.growth.isEmpty())
         ShowUneditable(fileName, table);
     return !failure.pending() && table.damage.isEmpty();
 }

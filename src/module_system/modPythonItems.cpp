@@ -38,3 +38,7 @@ bool SavePythonItems() {
 PythonCoding PyItemCoding() {
     return PythonSaveCoding(Source, PyItemLines);
 }
+
+int PyItemFileLine(int element) {
+    return PythonElementFileLine(Source, PyItemLines.head(PyItemMax + 1) + PyItemTail, element);
+}

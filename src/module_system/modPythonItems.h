@@ -23,3 +23,6 @@ PythonCoding PyItemCoding();
 // The lines behind element PyItemMax (the rest of the file after the list's
 // closing bracket): not for editing, written back after the table unchanged.
 extern PythonLines PyItemTail;
+// The line of module_items.py, counted from 1, on which element `element` of the
+// table begins when the table is saved now; 0 when there is none.
+int PyItemFileLine(int element);

@@ -38,3 +38,7 @@ bool SavePythonPT() {
 PythonCoding PyPTCoding() {
     return PythonSaveCoding(Source, PyPTLines);
 }
+
+int PyPTFileLine(int element) {
+    return PythonElementFileLine(Source, PyPTLines.head(PyPTMax + 1), element);
+}

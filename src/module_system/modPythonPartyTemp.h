@@ -18,3 +18,6 @@ bool SavePythonPT();
 // How module_party_templates.py turns characters into bytes, as the last load read it (or the
 // last save wrote it): what an update may store in the table.
 PythonCoding PyPTCoding();
+// The line of module_party_templates.py, counted from 1, on which element `element` of the
+// table begins when the table is saved now; 0 when there is none.
+int PyPTFileLine(int element);

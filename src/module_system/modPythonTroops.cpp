@@ -37,3 +37,7 @@ bool SavePythonTroops() {
 PythonCoding PyTroopCoding() {
     return PythonSaveCoding(Source, PyTroopLines);
 }
+
+int PyTroopFileLine(int element) {
+    return PythonElementFileLine(Source, PyTroopLines.head(PyTroopMax + 1), element);
+}

@@ -20,3 +20,6 @@ bool SavePythonTroops();
 // How module_troops.py turns characters into bytes, as the last load read it (or the
 // last save wrote it): what an update may store in the table.
 PythonCoding PyTroopCoding();
+// The line of module_troops.py, counted from 1, on which element `element` of the
+// table begins when the table is saved now; 0 when there is none.
+int PyTroopFileLine(int element);

@@ -96,6 +96,11 @@ void ShowRewriteAllDone(const QString& plural, const QString& singular, int rewr
     ShowInformation(text);
 }
 
+QString ComputedFieldTip() {
+    return QStringLiteral("Written as a Python expression: shown and kept as written, it can't "
+                          "be changed here.");
+}
+
 void ShowFaceCodeHelp() {
     const QString lineBreak = QStringLiteral("\r\n");
     MsgBox(QStringLiteral("This is a face code - you can generate this in the game. First, enable "

@@ -49,8 +49,9 @@ void RefuseIncompleteEntry(const QString& kind, const QString& file);
 // ("item"), so its entry in `file` stays as it was read.
 void ShowEntryUnchanged(const QString& entryKind, const QString& file);
 // The texts of the result windows of an update: a new `kind` ("Troop") added
-// at table line `line`, and entry `row` of the list updated, with `note`
-// before the closing "This is the updated line:".
+// beginning at line `line` of its file (counted from 1, as the load's reports
+// count lines), and entry `row` of the list updated, with `note` before the
+// closing "This is the updated line:".
 QString PythonEntryAddedText(const QString& kind, int line, const QString& id);
 QString PythonEntryUpdatedText(const QString& kind, int row, const QString& id,
                                const QString& note = QString());
@@ -72,6 +73,10 @@ QString PythonNewEntryText(const QString& kind, int number, const QString& hint)
 // left as they were, and how many could not be read completely.
 void ShowRewriteAllDone(const QString& plural, const QString& singular, int rewritten,
                         int unchanged, int skipped);
+// The tip of a control that shows a field Python computes (a name as a sum
+// of strings, a list as a sum of lists or given by a name): it is shown as
+// written and kept so, and cannot be changed in the window.
+QString ComputedFieldTip();
 // How to get a face code from the game, behind the face-code button of both
 // troop editors.
 void ShowFaceCodeHelp();

@@ -350,6 +350,33 @@ const TableCase TableCases[] = {
 INSTANTIATE_TEST_SUITE_P(, BuildTableCase, ::testing::ValuesIn(TableCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Statements behind the list that add entries to it are told by line and
+// text; what only reads the list, sets upgrade paths or does not run is not.
+TEST(BuildTable, TellsTheStatementsBehindTheListThatAddToIt) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"items.extend(generate_delay_script_slots(max_seconds_step))",
+         "Line 4: items.extend(generate_delay_script_slots(max_seconds_step))"},
+        {"append_noswing_items(items) # the helper of the header",
+         "Line 4: append_noswing_items(items)"},
+        {"items += [\n  [\"x\",\"X\",[],0,0,0,0,0],\n]", "Line 4: items += [ ..."},
+        {"items.append([\"x\",\"X\",[],0,0,0,0,0])",
+         "Line 4: items.append([\"x\",\"X\",[],0,0,0,0,0])"},
+        {"items = items + \\\n  more_items", "Line 4: items = items + ..."},
+        {"merge(  'x', items )", "Line 4: merge(  'x', items )"},
+        {"if extended:\n  items.insert(0, first)", "Line 5: items.insert(0, first)"},
+        {"upgrade(items,\"a\",\"b\")\nupgrade3(items,\"a\",\"b\",\"c\")", ""}, // paths only
+        {"def extend(items):\n  items.append(x)\n  return items", ""}, // a body that does not run
+        {"count = len(items)\nitems_more = [1]\nif items == []: pass", ""}, // reading only
+        {"'''\nitems.extend(old_items)\n'''\n# items.extend(x)", ""}, // in a string, a comment
+        {"print(items.extend)", ""},
+    };
+    for (const auto& [behind, told] : cases) {
+        const PythonTable table = BuildPythonTable(QByteArray("x\nitems = [\n]\n") + behind, Items);
+        EXPECT_EQ(table.growth.join(u'|'), QString::fromLatin1(told)) << behind;
+        EXPECT_TRUE(table.damage.isEmpty()) << behind;
+    }
+}
+
 TEST(BuildTable, ItemsEndKeepsWhatFollowsForTheSave) {
     const PythonTable table = BuildPythonTable(
         Lines("x\nitems = [\n [\"items_end\",\n  0],\n]\n\ntry:\n    y = 1\nexcept:\n    raise"),

@@ -130,7 +130,7 @@ TEST_F(LoadFiles, DamagedListIsReportedWithItsLines) {
 
 // Shapes of real module files (tests/data/module_system/shapes): every entry
 // that Python reads is a row of exactly one element, and what no editor can
-// edit is told at the load.
+// edit is told at the load, with the statements behind the list that add to it.
 class LoadShapes : public ModuleSystemTest {
 protected:
     LoadShapes() : ModuleSystemTest(TestDataFolder() + QStringLiteral("/shapes")) {}
@@ -148,13 +148,21 @@ TEST_F(LoadShapes, EveryEntryIsARowAndTheRestIsTold) {
          "player temp_troop farmer townsman tutorial_maceman formatted green_guard court_guard "
          "last",
          "1 entry of its list is written in a form this editor can't edit, so it is not "
-         "listed:\r\n\r\nLine 16: [ [\"player_%04d\" ...\r\n\r\n"},
+         "listed:\r\n\r\nLine 16: [ [\"player_%04d\" ...\r\n\r\n1 statement after its list "
+         "adds entries to it; what it adds is not listed, except entries written out on lines "
+         "of their own:\r\n\r\nLine 52: add_guards(troops)\r\n\r\nA save keeps them"},
         {LoadPythonItems, PyItemLines, ItemRows,
          "no_item horse_meat green_dress court_dress leather_jerkin items_end",
          ":\r\n\r\nLine 10: itm_warhorse(\"brown_paint\" ...\r\nLine 11: "
-         "itm_warhorse(\"black_paint\" ...\r\n\r\nA save keeps them as they are"},
+         "itm_warhorse(\"black_paint\" ...\r\n\r\n2 statements after its list add entries to "
+         "it; what they add is not listed, except entries written out on lines of their "
+         "own:\r\n\r\nLine 29: items.extend(generate_delay_script_slots(2))\r\nLine 30: "
+         "append_noswing_items(items)\r\n\r\nA save keeps them as they are"},
         {LoadPythonPT, PyPTLines, PartyTemplateRows, "none hero_party formatted_party a b",
-         ":\r\n\r\nLine 19: make_party(\"village_farmers\" ...\r\n\r\n"},
+         ":\r\n\r\nLine 19: make_party(\"village_farmers\" ...\r\n\r\n1 statement after its "
+         "list adds entries to it; what it adds is not listed, except entries written out on "
+         "lines of their own:\r\n\r\nLine 22: party_templates.append((\"bandits\",\"Bandits\","
+         "icon_axeman,0,fa ...\r\n\r\nA save keeps them"},
     };
     for (const auto& c : cases) {
         platform.boxes.clear();

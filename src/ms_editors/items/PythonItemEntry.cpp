@@ -84,7 +84,7 @@ QStringList fieldTexts(const PythonItem& item) {
     const bool zeroModifiers =
         item.zeroModifiers && item.modifiers == QStringList{PythonItemZeroModifiers};
     return QStringList{q + item.id + q,
-                       q + item.name + q,
+                       item.computedName ? item.name : q + item.name + q,
                        item.meshes,
                        zeroFlags ? Zero : joinedOrZero(item.flags),
                        joinedOrZero(item.capabilities),
@@ -137,7 +137,13 @@ PythonItemParse ParsePythonItem(const QString& entry) {
     };
 
     quoted(0, item.id);
-    quoted(1, item.name);
+    if (has(1) && !ReadPythonString(QStringView(fields[1]).trimmed(), item.name, true)) {
+        // Python may compute the name; it is kept as written.
+        const auto computed = ComputedPythonField(fields[1]);
+        item.name = computed.value_or(QString());
+        item.computedName = computed.has_value();
+        ok = ok && item.computedName;
+    }
     item.meshes = text(2);
     const QString flags = text(3);
     result.flagsFound = !flags.isEmpty();
@@ -187,6 +193,9 @@ QString BuildPythonItemEntry(const PythonItem& item) {
 
 QString UnreadablePythonItemField(const PythonItem& item) {
     const PythonItemParse back = ParsePythonItem(BuildPythonItemEntry(item));
+    // A typed name that would read back as an expression is not the name typed.
+    if (back.item.computedName != item.computedName)
+        return caption(1);
     const QStringList written = fieldTexts(item);
     const QStringList read = fieldTexts(back.item);
     for (qsizetype i = 0; i < written.size(); ++i) {
@@ -299,6 +308,7 @@ PythonItem NewPythonItemFrom(const PythonItem& templateItem) {
     PythonItem item = templateItem;
     item.id = QStringLiteral("new_item1");
     item.name = QStringLiteral("New Item");
+    item.computedName = false;
     item.remark.clear();
     return item;
 }

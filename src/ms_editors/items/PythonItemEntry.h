@@ -43,6 +43,9 @@ struct PythonItem {
     // they still read as "0" was read.
     bool zeroFlags = false;
     bool zeroModifiers = false;
+    // The name is an expression Python computes (ComputedPythonField): `name`
+    // holds it as written, and it is shown and written back so, unchanged.
+    bool computedName = false;
 
     bool operator==(const PythonItem&) const = default;
 };
@@ -57,7 +60,8 @@ struct PythonItemParse {
 };
 
 // Splits a joined item entry into its fields. Commas, bars and brackets inside
-// strings or brackets do not split; strings keep their blanks.
+// strings or brackets do not split; strings keep their blanks. The name may be
+// written as an expression Python computes (computedName).
 PythonItemParse ParsePythonItem(const QString& entry);
 
 // The one-line entry text of an item as the editor writes it.
@@ -103,7 +107,7 @@ PythonItem PythonItemAsShown(const PythonItem& parsed, PythonItemNameLists& list
                              PythonItemChoice* choice = nullptr);
 
 // The item a new entry starts from: the template's fields under the id
-// "new_item1" and the name "New Item", without the template's remark.
+// "new_item1" and the plain name "New Item", without the template's remark.
 PythonItem NewPythonItemFrom(const PythonItem& templateItem);
 
 // Writes the entry back as showing it and updating it unchanged would, when it

@@ -21,6 +21,12 @@
 
 namespace {
 
+// A name that Python computes is shown as written and cannot be changed here.
+void showComputedName(QLineEdit* box, bool computed) {
+    box->setReadOnly(computed);
+    box->setToolTip(computed ? ComputedFieldTip() : QString());
+}
+
 // Height of the window's content below the menu bar, in twips: with the menu
 // bar and a window manager's frame the window fits a screen 768 pixels high
 // that a panel shares.
@@ -361,6 +367,7 @@ void frmPythonItems::clearItemFields() {
     }
     for (QLineEdit* box : {txtItemID, txtItemName, txtMeshes, txtCost, txtTrigger, txtFaction})
         box->clear();
+    showComputedName(txtItemName, false);
     lstCap->setEnabled(true);
 }
 
@@ -395,6 +402,7 @@ void frmPythonItems::showNewListRows() {
 void frmPythonItems::showItemFields(const PythonItem& item, const PythonItemChoice& rows) {
     txtItemID->setText(item.id);
     txtItemName->setText(item.name);
+    showComputedName(txtItemName, item.computedName);
     txtMeshes->setText(item.meshes);
     selectRows(lstFlags, rows.flags);
     selectRows(lstCap, rows.capabilities);
@@ -425,7 +433,9 @@ PythonItem frmPythonItems::formItem() const {
     // comes from the item as it was read.
     PythonItem item = ItemAddMode ? NewPythonItemFrom(m_shownItem) : m_shownItem;
     item.id = txtItemID->text();
-    item.name = txtItemName->text();
+    // A name Python computes goes back as it was read.
+    if (!item.computedName)
+        item.name = txtItemName->text();
     item.meshes = txtMeshes->text();
     item.flags = selectedRows(lstFlags);
     item.capabilities = selectedRows(lstCap);
@@ -517,13 +527,16 @@ bool frmPythonItems::UpdatePythonItem(bool showMessage) {
         listNewItem();
         SetItemAddMode(false);
         if (showMessage)
-            ShowResult(QStringLiteral("Item added..."),
-                       PythonEntryAddedText(QStringLiteral("Item"), InsertItemLine, id), entry);
+            ShowResult(
+                QStringLiteral("Item added..."),
+                PythonEntryAddedText(QStringLiteral("Item"), PyItemFileLine(InsertItemLine), id),
+                entry);
     } else {
         PyItemLines[CurItemLine] = entry;
         m_shownItem = PythonItemAsShown(ParsePythonItem(entry).item, m_lists);
         const int r = lstItems->listIndex();
-        SetRowText(lstItems, m_rows.texts, r, PythonEntryRow(ItemRows, r + 1, id, item.name));
+        SetRowText(lstItems, m_rows.texts, r,
+                   PythonEntryRow(ItemRows, r + 1, id, PythonEntryName(entry)));
         if (showMessage)
             ShowResult(QStringLiteral("Item updated..."),
                        PythonEntryUpdatedText(QStringLiteral("Item"), r, id), entry);
@@ -619,6 +632,7 @@ void frmPythonItems::AddPythonItem() {
     KeepListIndex = r;
     SetItemAddMode(true);
     txtItemID->setText(QStringLiteral("new_item1"));
+    showComputedName(txtItemName, false); // the new item's name is a plain string
     txtItemName->setText(QStringLiteral("New Item"));
     cmdUpdate->setText(QStringLiteral("Add item"));
     cmdUpdate->setEnabled(true);

@@ -214,7 +214,9 @@ QStringList writtenFields(const PythonPT& pt) {
     appendTerms(flags, writtenRows(pt.flags), PfNone);
     appendTerms(personality, writtenRows(pt.personality), PersNone);
     const QString q = QStringLiteral("\"");
-    QStringList texts = {q + pt.id + q, q + pt.name + q, flags, pt.menu, pt.faction, personality};
+    QStringList texts = {q + pt.id + q, pt.computedName ? pt.name : q + pt.name + q,
+                         flags,         pt.menu,
+                         pt.faction,    personality};
     for (const PythonPTMember& m : pt.members) {
         if (!holdsMember(m))
             continue;
@@ -223,7 +225,7 @@ QStringList writtenFields(const PythonPT& pt) {
         texts.append(member);
     }
     texts += pt.moreMembers;
-    texts.append(QStringLiteral("]"));
+    texts.append(pt.computedMembers.isEmpty() ? QStringLiteral("]") : pt.computedMembers);
     texts += pt.extraFields;
     texts.append(pt.trailer.trimmed());
     for (QString& text : texts)
@@ -261,7 +263,13 @@ PythonPTParse ParsePythonPT(const QString& entry) {
     };
 
     quoted(0, pt.id);
-    quoted(1, pt.name);
+    if (has(1) && !ReadPythonString(QStringView(fields[1]).trimmed(), pt.name, true)) {
+        // Python may compute the name; it is kept as written.
+        const auto computed = ComputedPythonField(fields[1]);
+        pt.name = computed.value_or(QString());
+        pt.computedName = computed.has_value();
+        ok = ok && pt.computedName;
+    }
     if (has(2))
         pt.flags = termRows(plain(2), PfNone, ok);
     pt.menu = plain(3);
@@ -271,8 +279,13 @@ PythonPTParse ParsePythonPT(const QString& entry) {
 
     const QString list = plain(6);
     QStringList stacks;
-    if (has(6) && !(isBracketed(list, u'[') && readElements(list, stacks)))
-        ok = false;
+    if (has(6) && isBracketed(list, u'[')) {
+        ok = readElements(list, stacks) && ok;
+    } else if (has(6)) {
+        // A member list that Python computes is kept as written.
+        pt.computedMembers = ComputedPythonField(fields[6]).value_or(QString());
+        ok = ok && !pt.computedMembers.isEmpty();
+    }
     for (qsizetype k = 0; k < stacks.size(); ++k) {
         QStringList elements;
         if (!isBracketed(stacks[k], u'(') || !readElements(stacks[k], elements) ||
@@ -303,24 +316,16 @@ PythonPTParse ParsePythonPT(const QString& entry) {
     return result;
 }
 
-QString BuildPythonPTEntry(const PythonPT& pt) {
-    // Appended in place: the rewrite of every template builds thousands.
-    const QLatin1StringView sep(", ");
-    QString e;
-    e.reserve(256);
-    e += QLatin1StringView(" (\"");
-    e += pt.id;
-    e += QLatin1StringView("\", \"");
-    e += pt.name;
-    e += QLatin1StringView("\", ");
-    appendTerms(e, pt.flags, PfNone);
-    e += sep;
-    e += pt.menu;
-    e += sep;
-    e += pt.faction;
-    e += sep;
-    appendTerms(e, pt.personality, PersNone);
-    e += QLatin1StringView(", [");
+namespace {
+
+// Appends the member list: the members in brackets, or the list as written
+// where Python computes it.
+void appendMembers(QString& e, const PythonPT& pt) {
+    if (!pt.computedMembers.isEmpty()) {
+        e += pt.computedMembers;
+        return;
+    }
+    e += u'[';
     bool first = true;
     for (const PythonPTMember& m : pt.members) {
         if (!holdsMember(m))
@@ -337,6 +342,35 @@ QString BuildPythonPTEntry(const PythonPT& pt) {
         e += member;
     }
     e += u']';
+}
+
+} // namespace
+
+QString BuildPythonPTEntry(const PythonPT& pt) {
+    // Appended in place: the rewrite of every template builds thousands.
+    const QLatin1StringView sep(", ");
+    QString e;
+    e.reserve(256);
+    e += QLatin1StringView(" (\"");
+    e += pt.id;
+    e += QLatin1StringView("\", ");
+    if (pt.computedName) {
+        e += pt.name;
+    } else {
+        e += u'"';
+        e += pt.name;
+        e += u'"';
+    }
+    e += sep;
+    appendTerms(e, pt.flags, PfNone);
+    e += sep;
+    e += pt.menu;
+    e += sep;
+    e += pt.faction;
+    e += sep;
+    appendTerms(e, pt.personality, PersNone);
+    e += sep;
+    appendMembers(e, pt);
     for (const QString& field : pt.extraFields) {
         e += sep;
         e += field;
@@ -349,7 +383,7 @@ QString BuildPythonPTEntry(const PythonPT& pt) {
 QString PythonPTUnwritableField(const PythonPT& pt) {
     if (pt.id.isEmpty() || !isStringText(pt.id))
         return QStringLiteral("PT ID");
-    if (!isStringText(pt.name))
+    if (pt.computedName ? !isPiece(pt.name) : !isStringText(pt.name))
         return QStringLiteral("PT name");
     const auto rowsOk = [](const QStringList& rows) {
         for (const QString& row : rows) {

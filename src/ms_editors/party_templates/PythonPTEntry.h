@@ -42,6 +42,11 @@ struct PythonPT {
     QStringList moreMembers; // members past the sixth, as written
     QStringList extraFields; // fields behind the member list, as written
     QString trailer;         // a comment behind the entry on its element
+    // Fields Python computes (ComputedPythonField), held as written and
+    // written back so, unchanged: the name (in `name`), and the member list
+    // (a sum of lists, or given by a name), which then gives no member rows.
+    bool computedName = false;
+    QString computedMembers;
 
     bool operator==(const PythonPT&) const = default;
 };
@@ -55,6 +60,7 @@ struct PythonPTParse {
 
 // Splits a joined entry into its fields; blanks outside strings go, ids and
 // names keep theirs. Reads as far as it can; `complete` says whether it all read.
+// The name and the member list may be expressions Python computes.
 PythonPTParse ParsePythonPT(const QString& entry);
 
 // The one-line entry text of a template in the editor's layout.

@@ -9,6 +9,7 @@ PythonPT NewPythonPT(const PythonPT& model) {
     PythonPT pt = model;
     pt.id = NewPythonPTId;
     pt.name = NewPythonPTName;
+    pt.computedName = false; // the new name is a plain string
     // A remark behind the model speaks of the model.
     pt.trailer.clear();
     return pt;

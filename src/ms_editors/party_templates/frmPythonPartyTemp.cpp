@@ -17,6 +17,7 @@
 #include "shell/EditorMessages.h"
 #include "shell/modMain.h"
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -306,6 +307,7 @@ void frmPythonPartyTemp::clearPTFields() {
     lstPers->clear();
     for (QLineEdit* box : {txtPTID, txtPTName, txtMenu, txtFaction})
         box->clear();
+    showComputedFields(PythonPT());
 }
 
 void frmPythonPartyTemp::ShowPythonPT() {
@@ -325,9 +327,25 @@ void frmPythonPartyTemp::ShowPythonPT() {
                               QStringLiteral("module_party_templates.py"));
 }
 
+void frmPythonPartyTemp::showComputedFields(const PythonPT& pt) {
+    txtPTName->setReadOnly(pt.computedName);
+    txtPTName->setToolTip(pt.computedName ? ComputedFieldTip() : QString());
+    const bool rows = pt.computedMembers.isEmpty();
+    for (QWidget* control : Frame5->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        control->setEnabled(rows);
+    // The caption shows the list as written, as far as it fits; the tip shows it whole.
+    const QString caption = QStringLiteral("Members: ");
+    const QFontMetrics metrics(Frame5->font());
+    const int room = Frame5->width() - metrics.horizontalAdvance(caption) - 24;
+    Frame5->setTitle(rows ? QStringLiteral("Members")
+                          : caption + metrics.elidedText(pt.computedMembers, Qt::ElideRight, room));
+    Frame5->setToolTip(rows ? QString() : pt.computedMembers + "\n\n" + ComputedFieldTip());
+}
+
 void frmPythonPartyTemp::showPTFields(const PythonPT& pt) {
     txtPTID->setText(pt.id);
     txtPTName->setText(pt.name);
+    showComputedFields(pt);
     lstFlags->setRows(pt.flags);
     txtMenu->setText(pt.menu);
     txtFaction->setText(pt.faction);
@@ -351,12 +369,14 @@ PythonPT frmPythonPartyTemp::formPT() const {
     // template as read.
     PythonPT pt = m_shownPT;
     pt.id = txtPTID->text();
-    pt.name = txtPTName->text();
+    // What Python computes goes back as it was read.
+    if (!pt.computedName)
+        pt.name = txtPTName->text();
     pt.flags = ListTexts(lstFlags);
     pt.menu = txtMenu->text();
     pt.faction = txtFaction->text();
     pt.personality = ListTexts(lstPers);
-    for (int i = 0; i < PythonPTMemberRows; ++i) {
+    for (int i = 0; i < PythonPTMemberRows && pt.computedMembers.isEmpty(); ++i) {
         PythonPTMember& m = pt.members[i];
         m.troop = cmbPTTroops[i]->currentText();
         m.minimum = txtPTMin[i]->text();
@@ -466,7 +486,8 @@ bool frmPythonPartyTemp::UpdatePythonPT(bool showMessage) {
         SetPTAddMode(false);
         if (showMessage)
             showResult(QStringLiteral("Party Template added..."),
-                       PythonEntryAddedText(QStringLiteral("Party Template"), InsertPTLine, id),
+                       PythonEntryAddedText(QStringLiteral("Party Template"),
+                                            PyPTFileLine(InsertPTLine), id),
                        PyPTLines[InsertPTLine]);
         InsertPTLine = -1;
     } else {
@@ -518,6 +539,7 @@ void frmPythonPartyTemp::AddPythonPT() {
     KeepListIndex = r;
     SetPTAddMode(true);
     m_shownPT = NewPythonPT(m_shownPT);
+    showComputedFields(m_shownPT);
     txtPTID->setText(NewPythonPTId);
     txtPTName->setText(NewPythonPTName);
     cmdUpdate->setText(QStringLiteral("Add PT"));

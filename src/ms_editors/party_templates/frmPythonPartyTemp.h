@@ -60,6 +60,8 @@ private:
 
     void clearPTFields();
     void showPTFields(const PythonPT& pt);
+    // A name or member list that Python computes is shown as written, read-only.
+    void showComputedFields(const PythonPT& pt);
     PythonPT formPT() const;
     bool formAcceptable();
     // Refuses the first member number that holds more than digits, or an

@@ -34,6 +34,19 @@ QString orZero(const QString& field) {
     return field.isEmpty() ? QStringLiteral("0") : field;
 }
 
+// A name as the entry writes it: between double quotes, or as written where
+// Python computes it.
+QString nameText(const PythonTroop& t, PythonTroopField field, const QString& name) {
+    return t.isComputed(field) ? name : u'"' + name + u'"';
+}
+
+// The inventory as the entry writes it: its rows in brackets, or its one row
+// as written where Python computes it.
+QString itemsText(const PythonTroop& t) {
+    return t.isComputed(PythonTroopField::Items) ? t.items.value(0)
+                                                 : u'[' + t.items.join(u',') + u']';
+}
+
 // The texts of the fields as the editor writes them, blanks outside strings
 // removed; the second face and the image are empty where none is written.
 QStringList writtenFields(const PythonTroop& t) {
@@ -45,13 +58,13 @@ QStringList writtenFields(const PythonTroop& t) {
     const bool image = later || !t.image.isEmpty();
     const bool face2 = image || !t.face2.isEmpty();
     QStringList texts = {q + t.id + q,
-                         q + t.name + q,
-                         q + t.namePl + q,
+                         nameText(t, PythonTroopField::Name, t.name),
+                         nameText(t, PythonTroopField::NamePl, t.namePl),
                          joinedOrZero(flags),
                          t.scene,
                          t.reserved,
                          t.faction,
-                         u'[' + t.items.join(u',') + u']',
+                         itemsText(t),
                          joinedOrZero(t.attributes),
                          t.proficiencies,
                          joinedOrZero(t.skills),
@@ -72,10 +85,21 @@ PythonTroopParse ParsePythonTroop(const QString& entry) {
     const QStringList& fields = split.fields;
     bool ok = split.complete && fields.size() >= RequiredFields;
 
+    PythonTroop& t = result.troop;
     const auto has = [&](int i) { return i < fields.size(); };
-    const auto quoted = [&](int i, QString& out) {
-        if (has(i) && !ReadPythonString(QStringView(fields[i]).trimmed(), out))
+    // Python may compute a name; the id names the troop for the editor's
+    // lists and upgrade calls, so it must be a string.
+    const auto quoted = [&](PythonTroopField field, QString& out) {
+        const int i = int(field);
+        if (!has(i) || ReadPythonString(QStringView(fields[i]).trimmed(), out, true))
+            return;
+        const auto computed = ComputedPythonField(fields[i]);
+        if (computed && field != PythonTroopField::Id) {
+            out = *computed;
+            t.computed.append(field);
+        } else {
             ok = false;
+        }
     };
     const auto plain = [&](int i) {
         const QString field = has(i) ? CompactPythonBlanks(fields[i]) : QString();
@@ -87,10 +111,9 @@ PythonTroopParse ParsePythonTroop(const QString& entry) {
         return has(i) ? SplitPythonTopLevel(plain(i), u'|') : QStringList();
     };
 
-    PythonTroop& t = result.troop;
-    quoted(0, t.id);
-    quoted(1, t.name);
-    quoted(2, t.namePl);
+    quoted(PythonTroopField::Id, t.id);
+    quoted(PythonTroopField::Name, t.name);
+    quoted(PythonTroopField::NamePl, t.namePl);
     t.flags = withoutEmpty(list(3));
     // The flags go back in the order of the flag list, which keeps their value
     // only while each of them is a plain term of the bar.
@@ -105,11 +128,16 @@ PythonTroopParse ParsePythonTroop(const QString& entry) {
     t.faction = plain(6);
     if (has(7)) {
         const QString inventory = plain(7);
-        if (inventory.startsWith(u'[') && PythonBracketEnd(inventory, 0) == inventory.size() - 1)
+        const auto computed = ComputedPythonField(fields[7]);
+        if (inventory.startsWith(u'[') && PythonBracketEnd(inventory, 0) == inventory.size() - 1) {
             t.items = withoutEmpty(
                 SplitPythonTopLevel(QStringView(inventory).mid(1, inventory.size() - 2), u','));
-        else
+        } else if (computed) {
+            t.items = QStringList{*computed};
+            t.computed.append(PythonTroopField::Items);
+        } else {
             ok = false;
+        }
     }
     t.attributes = list(8);
     t.proficiencies = plain(9);
@@ -131,11 +159,12 @@ QString BuildPythonTroopEntry(const PythonTroop& t) {
     for (const QString& f : t.flags)
         flags.append(f == TfNone ? QStringLiteral("0") : f);
     const QString sep = QStringLiteral(", ");
-    QString e = QStringLiteral(" [\"") + t.id + QStringLiteral("\", \"") + t.name +
-                QStringLiteral("\", \"") + t.namePl + QStringLiteral("\", ") + joinedOrZero(flags) +
-                sep + t.scene + sep + t.reserved + sep + t.faction + QStringLiteral(", [") +
-                t.items.join(u',') + QStringLiteral("], ") + joinedOrZero(t.attributes) + sep +
-                t.proficiencies + sep + joinedOrZero(t.skills) + sep;
+    QString e = QStringLiteral(" [\"") + t.id + QStringLiteral("\", ") +
+                nameText(t, PythonTroopField::Name, t.name) + sep +
+                nameText(t, PythonTroopField::NamePl, t.namePl) + sep + joinedOrZero(flags) + sep +
+                t.scene + sep + t.reserved + sep + t.faction + sep + itemsText(t) + sep +
+                joinedOrZero(t.attributes) + sep + t.proficiencies + sep + joinedOrZero(t.skills) +
+                sep;
     // The faces, the image and the fields behind them are positional: a
     // missing one before a later field would shift that field into its place.
     e += orZero(t.face1);
@@ -168,15 +197,21 @@ std::optional<PythonTroopField> BrokenPythonTroopField(const PythonTroop& t) {
     };
     const QStringList flags = withoutEmpty(t.flags);
     const bool flagsJoin = flags.size() < 2 || std::all_of(flags.begin(), flags.end(), IsBarTerm);
+    // What Python computes is written as it was read: one field.
+    const auto name = [&](F field, const QString& text) {
+        return t.isComputed(field) ? fits(text, false) : quoted(text);
+    };
+    const bool items = t.isComputed(F::Items) ? t.items.size() == 1 && fits(t.items[0], false)
+                                              : allFit(t.items, false);
     const std::pair<F, bool> checks[] = {
         {F::Id, quoted(t.id)},
-        {F::Name, quoted(t.name)},
-        {F::NamePl, quoted(t.namePl)},
+        {F::Name, name(F::Name, t.name)},
+        {F::NamePl, name(F::NamePl, t.namePl)},
         {F::Flags, allFit(t.flags, true) && flagsJoin},
         {F::Scene, fits(t.scene, false)},
         {F::Reserved, fits(t.reserved, false)},
         {F::Faction, fits(t.faction, false)},
-        {F::Items, allFit(t.items, false)},
+        {F::Items, items},
         {F::Attributes, allFit(t.attributes, true)},
         {F::Proficiencies, fits(t.proficiencies, false)},
         {F::Skills, allFit(t.skills, true)},
@@ -244,8 +279,11 @@ std::optional<PythonTroopField> UnreadablePythonTroopField(const PythonTroop& tr
     const QStringList written = writtenFields(troop);
     const QStringList read = writtenFields(back.troop);
     for (qsizetype i = 0; i < written.size(); ++i) {
-        if (written[i] != read.value(i))
-            return PythonTroopField(std::min<qsizetype>(i, qsizetype(PythonTroopField::Extra)));
+        const auto field =
+            PythonTroopField(std::min<qsizetype>(i, qsizetype(PythonTroopField::Extra)));
+        // A typed name that would read back as an expression is not the name typed.
+        if (written[i] != read.value(i) || troop.isComputed(field) != back.troop.isComputed(field))
+            return field;
     }
     if (read.size() != written.size() || !back.complete || !IsOnePythonEntry(entry, u'['))
         return PythonTroopField::Entry;

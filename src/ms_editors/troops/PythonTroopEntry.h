@@ -10,6 +10,26 @@
 
 #include <optional>
 
+// The fields of a troop entry, for naming the one that would break it.
+enum class PythonTroopField {
+    Id,
+    Name,
+    NamePl,
+    Flags,
+    Scene,
+    Reserved,
+    Faction,
+    Items,
+    Attributes,
+    Proficiencies,
+    Skills,
+    Face1,
+    Face2,
+    Image,
+    Extra,
+    Entry, // the entry as a whole
+};
+
 // One troop of module_troops.py, field by field. Read from a joined entry the
 // lists hold the parts as written (blanks outside strings removed); as the
 // editor shows and writes it, `flags` holds the selected rows of the flag list.
@@ -31,6 +51,13 @@ struct PythonTroop {
     // Fields that modules add behind the image, which the editor does not
     // show: written back after the image as they were read.
     QStringList extra;
+    // The names and the inventory where Python computes them
+    // (ComputedPythonField): such a field holds its expression as written (the
+    // inventory as its one row), is shown so and written back so, and the
+    // editor does not change it.
+    QList<PythonTroopField> computed;
+
+    bool isComputed(PythonTroopField field) const { return computed.contains(field); }
 
     bool operator==(const PythonTroop&) const = default;
 };
@@ -45,31 +72,12 @@ struct PythonTroopParse {
 // Splits a joined troop entry ( ["id", "Name", "Names", flags, scene, reserved,
 // faction, [items], attributes, proficiencies, skills, face1[, face2[, image[,
 // more...]]]], ) into its fields. Commas, bars and brackets inside brackets or
-// strings do not split; names keep their blanks.
+// strings do not split; names keep their blanks. The names and the inventory
+// may be written as expressions Python computes (PythonTroop::computed).
 PythonTroopParse ParsePythonTroop(const QString& entry);
 
 // The one-line entry text of a troop as the editor writes it.
 QString BuildPythonTroopEntry(const PythonTroop& troop);
-
-// The fields of a troop entry, for naming the one that would break it.
-enum class PythonTroopField {
-    Id,
-    Name,
-    NamePl,
-    Flags,
-    Scene,
-    Reserved,
-    Faction,
-    Items,
-    Attributes,
-    Proficiencies,
-    Skills,
-    Face1,
-    Face2,
-    Image,
-    Extra,
-    Entry, // the entry as a whole
-};
 
 // The first field of `troop` that would not stand as one field of the entry
 // built from it (the names must fit between double quotes; every other field

@@ -79,6 +79,8 @@ private:
     bool inventoryFull() const;
     // Adds the item of row `row` of the available items to the inventory.
     void addInventoryItem(int row);
+    // Names and inventory that Python computes are shown read-only.
+    void showComputedFields(const PythonTroop& troop);
     void showItemCount();
     void selectShownRowQuietly();
     void listNewTroop();

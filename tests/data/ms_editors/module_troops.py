@@ -20,7 +20,7 @@ troops = [
   ["horse_archer","Horse Archer","Horse Archers",tf_mounted|tf_guarantee_horse|tf_custom_flag,no_scene,reserved,fac_commoners,
    [itm_bow,itm_arrows,itm_horse],
    level(12),wpex(60,60,60,120,60,60),knows_riding_3|knows_horse_archery_2,0x0000000180000001, 0x0000000280000002, "archer image"],
-  ["bad_entry","Bad Entry","Bad Entries",0,no_scene,reserved,fac_commoners,common_items,level(1),wp(1),0,0],
+  ["bad_entry","Bad Entry","Bad Entries",tf_hero|tf_inactive if hero_mode else 0,no_scene,reserved,fac_commoners,[],level(1),wp(1),0,0],
   ["merchant","Odrun the Salt Trader","Odrun the Salt Trader",tf_hero|tf_is_merchant,scn_town_1_store|entry(9),reserved,fac_commoners,
    [itm_knife],
    def_attrib|level(5),wp(20),knows_common,0x00000000000c10050a4d6db6db6db6db00000000001db6db0000000000000000],

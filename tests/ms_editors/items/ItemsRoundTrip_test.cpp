@@ -71,11 +71,12 @@ TEST_P(ItemsRoundTrip, RewritingEveryItemKeepsTheItems) {
 // rough_items: entries written the way real module files write them, with two
 // that the editor cannot read completely (a flag term that must not change
 // places, and a name continued over a line end); formatted: laid out by a
-// code formatter.
+// code formatter; computed: a name that Python computes.
 INSTANTIATE_TEST_SUITE_P(Files, ItemsRoundTrip,
                          ::testing::Values(RoundTripCase{"sample", 0},
                                            RoundTripCase{"rough_items", 2},
-                                           RoundTripCase{"formatted", 0}),
+                                           RoundTripCase{"formatted", 0},
+                                           RoundTripCase{"computed", 0}),
                          [](const auto& info) { return std::string(info.param.folder); });
 
 } // namespace

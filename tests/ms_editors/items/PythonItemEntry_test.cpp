@@ -165,7 +165,7 @@ TEST(ParsePythonItem, FlagsEntriesThatCannotBeReadCompletely) {
         "[\"a\",\"A\",[(\"a\",0)],itp_type_goods,0,1,weight(1),0]",           // no comma behind
         "[\"a\",\"A\",[(\"a\",0)],itp_type_goods,,1,weight(1),0],",           // empty field
         "[a,\"A\",[(\"a\",0)],itp_type_goods,0,1,weight(1),0],",              // id without quotes
-        "[\"a\",'A \"1\"',[(\"a\",0)],itp_type_goods,0,1,weight(1),0],",      // name keeps a quote
+        "[\"a\",\"A\" 1,[(\"a\",0)],itp_type_goods,0,1,weight(1),0],",        // name and a number
         "[\"a\",\"A\",[(\"a\",0)],itp_type_goods,0,1,weight(1),0,[],[],],]",  // list closed too
         // Written in the order of the flag list, it would read "(x|y) if c else 0".
         "[\"a\",\"A\",[(\"a\",0)],itp_type_goods|itp_food if c else 0,0,1,weight(1),0],",

@@ -314,7 +314,8 @@ TEST_F(PythonItemsWindow, AddsBeforeItemsEndOrBehindTheTemplateWithAnUnusedId) {
     EXPECT_EQ(window->CurItemLine, end - 1);
     EXPECT_EQ(list("lstItems")->listIndex(), 9);
     EXPECT_EQ(MsgTitle, QStringLiteral("Item added..."));
-    EXPECT_EQ(MsgText, QStringLiteral("Item added to python line # 13 - 'Bow'. This is the new "
+    // The line of the file, counted from 1: items_end stood on line 15.
+    EXPECT_EQ(MsgText, QStringLiteral("Item added to python line # 15 - 'Bow'. This is the new "
                                       "entry:"));
     EXPECT_TRUE(window->UnsavedItems);
     EXPECT_TRUE(button("cmdSave")->isEnabled());

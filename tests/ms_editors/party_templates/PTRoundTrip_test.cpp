@@ -58,10 +58,12 @@ TEST_P(PTRoundTrip, BuildingEveryTemplateKeepsTheTemplates) {
 }
 
 // real_shapes: entries written the way real module files write them;
-// formatted: laid out by a code formatter.
+// formatted: laid out by a code formatter; computed: names and member lists
+// that Python computes.
 INSTANTIATE_TEST_SUITE_P(Files, PTRoundTrip,
                          ::testing::Values(RoundTripCase{"sample", 0},
                                            RoundTripCase{"real_shapes", 1},
-                                           RoundTripCase{"formatted", 0}));
+                                           RoundTripCase{"formatted", 0},
+                                           RoundTripCase{"computed", 0}));
 
 } // namespace

@@ -110,8 +110,8 @@ TEST(ParsePythonPT, IncompleteEntriesAreFlaggedAndShownAsFarAsTheyRead) {
     for (const char* entry : {
              "(\"a\",\"A\",0,0,fac_x,0),",                           // no member list
              "(\"a\",\"A\",0,0,fac_x,0,[(trp_a,1,2)]",               // never closed
-             "(\"a\",\"A\",0,0,fac_x,0,bandit_members),",            // members by name
-             "(\"a\",\"A\",0,0,fac_x,0,[[trp_a,1,2]]+more),",        // not a list of tuples
+             "(\"a\",\"A\",0,0,fac_x,0,bandit members),",            // no expression
+             "(\"a\",\"A\",0,0,fac_x,0,[[trp_a,1,2]]),",             // not a list of tuples
              "(\"a\",\"A\",0,0,fac_x,0,[(trp_a,1,2),,(trp_b,1,2)])", // an empty member
              "(\"a\",\"A\",pf_a if x else 0|pf_b,0,fac_x,0,[]),",    // not a bar of terms
              "(a,\"A\",,0,fac_x,0,[]),",                             // bare id, empty field
@@ -127,7 +127,7 @@ TEST(ParsePythonPT, IncompleteEntriesAreFlaggedAndShownAsFarAsTheyRead) {
 
 PythonPT Template(const QStringList& flags, const QStringList& personality,
                   std::initializer_list<PythonPTMember> members) {
-    PythonPT pt{"p", "P", flags, "0", "fac_x", personality, {}, {}, {}, {}};
+    PythonPT pt{"p", "P", flags, "0", "fac_x", personality, {}, {}, {}, {}, false, {}};
     std::copy(members.begin(), members.end(), pt.members.begin());
     return pt;
 }

@@ -15,7 +15,7 @@ const QStringList Lines{"from header_parties import *",
                         "(\"hero_party\",\"Hero\",0,0,fac_x,0,[]),",
                         "#(\"old\",\"Old\",0,0,fac_x,0,[]),",
                         " ( \"looters\",\"Looters\",icon_axeman,0,fac_x,0,[(trp_looter,3,45)]),",
-                        "(\"broken\",\"Broken\",0,0,fac_x,0,raiders),",           // 6: not readable
+                        "(\"broken\",\"Broken\",0,0,fac_x,0,raiders x),",         // 6: not readable
                         "(\"looters\",\"Looters 2\",0,0,fac_x,0,[(trp_a,0,2)]),", // 7: same id
                         "(\"open\",\"Open\",0,0,fac_x,0,[(trp_a,1,2),",           // 8: never joined
                         "]",

@@ -44,8 +44,10 @@ TEST_F(PythonPartyTempEditing, AddsAtTheEndOrBehindTheTemplate) {
                       "merchant_personality, [(trp_hunter,2,8)] ),");
         EXPECT_EQ(list("lstPT")->listIndex(), behind ? 16 : 20);
         EXPECT_EQ(MsgTitle, QStringLiteral("Party Template added..."));
-        EXPECT_EQ(MsgText, "Party Template added to python line # " + QString::number(at) + " - '" +
-                               text("txtPTID") + "'. This is the new entry:");
+        // The line of the file, counted from 1: behind last_one (line 58) or hunters (54).
+        EXPECT_EQ(MsgText, "Party Template added to python line # " +
+                               QString::number(behind ? 55 : 59) + " - '" + text("txtPTID") +
+                               "'. This is the new entry:");
     }
     EXPECT_EQ(list("lstPT")->count(), 22);
     EXPECT_TRUE(window->UnsavedPT);

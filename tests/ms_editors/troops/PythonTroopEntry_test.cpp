@@ -23,7 +23,7 @@ PythonTroop T(const char* fields) {
     f.resize(14);
     const auto parts = [&f](int i) { return f[i].split(u'|', Qt::SkipEmptyParts); };
     return {f[0],     f[1], f[2],      parts(3), f[4],  f[5],  f[6], parts(7),
-            parts(8), f[9], parts(10), f[11],    f[12], f[13], {}};
+            parts(8), f[9], parts(10), f[11],    f[12], f[13], {},   {}};
 }
 
 struct ParseCase {
@@ -172,14 +172,14 @@ TEST(ParsePythonTroop, IncompleteEntriesAreFlagged) {
         "[\"a\",\"A\",\"As\",0,0,0,fac_x,[],level(1),wp(1),0],",            // no first face
         "[\"a\",\"A\",\"As\",0,0,0,fac_x,[],level(1),wp(1),0,0,0,0,,0],",   // an empty field behind
         "[\"a\",\"A\",\"As\",0,0,0,fac_x,[itm_a,itm_b],level(1),wp(1),0,0", // never closed
-        "[\"a\",\"A\",\"As\",0,0,0,fac_x,common_items,level(1),wp(1),0,0],", // items by name
+        "[\"a\",\"A\",\"As\",0,0,0,fac_x,[itm_a] x,level(1),wp(1),0,0],",   // no expression
         "[\"a\",\"A\",\"As\",0,0,0,fac_x,[],level(1),wp(1),0,0]]", // list closed on its line
         "[\"a\",\"A\",\"As\",,0,0,fac_x,[],level(1),wp(1),0,0],",  // empty field
         "[a,\"A\",\"As\",0,0,0,fac_x,[],level(1),wp(1),0,0],",     // id without quotes
         "upgrade(troops,\"a\",\"b\")",                             // no entry at all
         // Written in the order of the flag list, it would read "(tf_hero|tf_a) if x else 0".
         "[\"a\",\"A\",\"As\",tf_a if x else 0|tf_hero,0,0,fac_x,[],level(1),wp(1),0,0],",
-        "[\"a\",'A',\"As\",0,0,0,fac_x,[],level(1),wp(1),0,0],", // name in single quotes
+        "[\"a\",\"A\" x,\"As\",0,0,0,fac_x,[],level(1),wp(1),0,0],", // name and a word
     };
     for (const char* entry : entries)
         EXPECT_FALSE(ParsePythonTroop(QString::fromLatin1(entry)).complete) << entry;

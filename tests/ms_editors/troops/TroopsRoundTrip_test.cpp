@@ -84,8 +84,9 @@ TEST_P(TroopsRoundTrip, ScanAndSaveKeepTheTroops) {
 }
 
 // "": our small test module; real_shapes: entries and upgrade calls written the
-// way real module files write them; formatted: laid out by a code formatter.
+// way real module files write them; formatted: laid out by a code formatter;
+// computed: names and inventories that Python computes.
 INSTANTIATE_TEST_SUITE_P(Files, TroopsRoundTrip,
-                         ::testing::Values("sample", "", "real_shapes", "formatted"));
+                         ::testing::Values("sample", "", "real_shapes", "formatted", "computed"));
 
 } // namespace

@@ -181,9 +181,9 @@ TEST_F(PythonTroopsEditing, AddsAtTheEndOfTheListBeforeTrailingComments) {
     EXPECT_EQ(list("lstTroops")->currentRow(), 8);
     EXPECT_EQ(rows("lstTroops").last(), QStringLiteral("9. trp_new_troop1 (New troop)"));
     EXPECT_EQ(MsgTitle, QStringLiteral("Troop added..."));
-    EXPECT_EQ(MsgText, QStringLiteral("Troop added to python line # ") +
-                           QString::number(lastEntry + 1) +
-                           QStringLiteral(" - 'new_troop1'. This is the new entry:"));
+    // The line of the file, counted from 1: troops_end stands on line 27.
+    EXPECT_EQ(MsgText, QStringLiteral("Troop added to python line # 28 - 'new_troop1'. This is "
+                                      "the new entry:"));
     EXPECT_TRUE(get<QPushButton>("cmdSave")->isEnabled());
     EXPECT_TRUE(window->UnsavedTroops);
 }

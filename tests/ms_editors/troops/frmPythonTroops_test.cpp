@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QProcess>
 
 namespace {
 
@@ -139,6 +140,84 @@ TEST_F(PythonTroopsWindow, AnEntryThatCannotBeReadIsReportedAndNeverWritten) {
     EXPECT_EQ(PyTroopLines, before);
     EXPECT_TRUE(plat.modalWindows.isEmpty());
     EXPECT_FALSE(window->UnsavedTroops);
+}
+
+// Fields that Python computes (a name as a sum of strings, an inventory as a
+// sum of lists or given by a name): the troop shows them as written and they
+// cannot be changed; an update without a change keeps the file byte for byte,
+// and an edit of another field keeps them as written, as Python reads them.
+TEST_F(PythonTroopsWindow, FieldsPythonComputesAreShownAndKeptAsWritten) {
+    reopenOn(QStringLiteral(QE_TEST_DATA_DIR "/ms_editors/computed"));
+    const QByteArray original = other->read(QStringLiteral("module_troops.py"));
+    const struct {
+        const char* id;
+        const char* control; // where the expression shows
+        const char* written; // as the file writes it
+        const char* faction;
+    } cases[] = {
+        {"farmer", "lstItems", "[]+basic_throwing+slings_common+common_shoes", "fac_peasants"},
+        {"hskarl", "txtTroopName", "\"H\"+u_kreska+\"skarl\"", "fac_kingdom_4"},
+        {"hskarl", "txtTroopNamePl", "\"H\"+u_kreska+\"skarls\"", "fac_kingdom_4"},
+        {"footman", "lstItems", "equipment_tier_1_foot", "fac_kingdom_1"},
+        {"king_bela", "txtTroopName", "\"King_B\" + e_kreska + \"la_IV\"", "fac_kingdom_3"},
+        {"king_bela", "lstItems", "[ itm_crown ] + common_shoes", "fac_kingdom_3"},
+    };
+    const QString unchanged = QStringLiteral("Nothing of this troop has been changed, so its "
+                                             "entry in module_troops.py was left as it was.");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.control);
+        plat.boxes.clear();
+        select(QLatin1String(c.id));
+        EXPECT_TRUE(plat.boxes.empty()) << plat.boxTexts().join(u'|').toStdString();
+        const QString written = QLatin1String(c.written);
+        const QStringList before = PyTroopLines;
+        if (QLatin1String(c.control) == "lstItems") {
+            EXPECT_EQ(rows("lstItems"), QStringList{written});
+            EXPECT_FALSE(button("cmdRemoveItem")->isEnabled());
+            EXPECT_FALSE(button("cmdAddItem")->isEnabled());
+            EXPECT_EQ(get<QGroupBox>("frameItems")->title(),
+                      QStringLiteral("Items (a Python expression, read-only)"));
+            list("lstItems")->item(0)->setText(QStringLiteral("itm_knife"));
+        } else {
+            EXPECT_EQ(text(c.control), written);
+            EXPECT_TRUE(box(c.control)->isReadOnly());
+            box(c.control)->setText(QStringLiteral("Changed"));
+        }
+        // What no control can change is not changed by its control's text either.
+        click("cmdUpdate");
+        EXPECT_EQ(plat.boxTexts(), QStringList{unchanged});
+        EXPECT_EQ(PyTroopLines, before);
+    }
+    // Rewriting every troop leaves them as they are, none unreadable.
+    plat.answer(MsgAnswer::Yes);
+    window->ScanPythonTroops();
+    EXPECT_TRUE(plat.boxTexts().last().endsWith(
+        QStringLiteral("0 troop(s) have been rewritten; 6 read back with the same fields and "
+                       "were left as they were.")));
+    plat.answer(MsgAnswer::No);
+    ASSERT_TRUE(SavePythonTroops());
+    EXPECT_EQ(other->read(QStringLiteral("module_troops.py")), original);
+
+    QByteArray expected = original;
+    for (const auto& c : cases) {
+        select(QLatin1String(c.id));
+        box("txtFaction")->setText(QStringLiteral("fac_edited"));
+        ASSERT_TRUE(window->UpdatePythonTroop(false));
+        EXPECT_TRUE(PyTroopLines[window->CurTroopLine].contains(
+            QStringLiteral(", ") + QLatin1String(c.written) + QStringLiteral(", ")));
+        expected.replace(QByteArray(c.faction) + ',', "fac_edited,");
+    }
+    plat.answer(MsgAnswer::No);
+    ASSERT_TRUE(SavePythonTroops());
+    // Python reads the saved file as the original with the factions edited.
+    other->write(QStringLiteral("expected_troops.py"), expected);
+    QProcess python;
+    python.start(QStringLiteral("python3"),
+                 {QStringLiteral(QE_TEST_DATA_DIR "/ms_editors/same_troops.py"),
+                  other->file(QStringLiteral("expected_troops.py")),
+                  other->file(QStringLiteral("module_troops.py"))});
+    ASSERT_TRUE(python.waitForFinished(60000));
+    EXPECT_EQ(python.exitCode(), 0) << python.readAll().toStdString();
 }
 
 // Each field takes what Python reads as that field and nothing else.

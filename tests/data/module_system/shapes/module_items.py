@@ -22,3 +22,9 @@ items = [
 	],
  ["items_end", "Items End", [("shield_round_a",0)], 0, 0, 1, 0, 0],
 ]
+
+def generate_delay_script_slots(count):
+  return [["delay_slot_%d" % i, "Delay Slot", [("invalid_item",0)], 0, 0, 0, 0, 0] for i in range(count)]
+
+items.extend(generate_delay_script_slots(2))
+append_noswing_items(items)

@@ -18,3 +18,5 @@ party_templates = [
   ("a","A",icon_peasant,0,fac_commoners,merchant_personality,[(trp_a,1,2)]), ("b","B",icon_peasant,0,fac_commoners,merchant_personality,[(trp_b,1,2)]),
   make_party("village_farmers", "Village Farmers", trp_farmer),
 ]
+
+party_templates.append(("bandits","Bandits",icon_axeman,0,fac_outlaws,bandit_personality,[(trp_bandit,2,9)]))

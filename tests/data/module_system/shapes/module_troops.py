@@ -45,3 +45,8 @@ upgrade(troops,"farmer","townsman")
 The guards no longer go on to the last troop:
 upgrade(troops,"court_guard","last")
 '''
+
+def add_guards(troops):
+  troops.append(["night_guard","Night Guard","Night Guards",0,0,0,fac_commoners,[],def_attrib,wp(20),knows_common,0])
+
+add_guards(troops)

@@ -53,7 +53,7 @@ party_templates = [
   ("modded","Modded Template",icon_camp|(pf_default_behavior if debug_mode else 0),0,fac_commoners,0,[(trp_hunter,2,8)], 0, "extra text, with comma"),   # a mod's own fields
   ("hunters","Hunting Party",icon_peasant,0,fac_commoners,merchant_personality,[(trp_hunter,2,8)],),
   ("expression_flags","Expression Flags",icon_axeman if wide_icons else icon_peasant,0,fac_outlaws,bandit_personality,[(trp_looter,num_looters*2,num_looters*4)]),
-  ("raiders_by_name","Raiders By Name",icon_axeman,0,fac_outlaws,bandit_personality,raider_members),  # members from elsewhere
+  ("raiders_by_name","Raiders By Name",icon_axeman|pf_quest_party if raid_mode else 0,0,fac_outlaws,bandit_personality,raider_members),  # members from elsewhere, flags that are no bar of terms
   ("accented","Gardes Évêque \"du Nord\"",icon_gray_knight,0,fac_commoners,soldier_personality,[(trp_watchman,2,4)]),
   ("last_one","Last One", icon_peasant, 0, fac_commoners, merchant_personality, [(trp_farmer,1,2)])  # no comma behind the last one
 ]
