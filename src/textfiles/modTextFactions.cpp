@@ -15,6 +15,7 @@ QStringList FactionName;
 QStringList FactionRankLine;
 bool FactionsComplete = false;
 bool FactionsShifted = false;
+bool FactionsToldDamaged = false;
 QStringList FactionsTail;
 LineEnds FactionsLineEnds;
 
@@ -28,23 +29,21 @@ const QLatin1String FactionIdPrefix("fac_");
 // blank; the id is cut from character 3 to the next blank and the name is the
 // word after it. A first word of another length therefore shifts id and name,
 // which the faction editor relies on reading back the way it was written. A
-// line without a lead word begins with the id.
-void SplitFactionLine(const QString& line, QString& id, QString& name, PendingFailure& failure) {
+// line without a lead word begins with the id. Returns whether the line
+// holds both.
+bool SplitFactionLine(const QString& line, QString& id, QString& name) {
     const qsizetype idStart = FactionLineHasLeadWord(line) ? 2 : 0;
     const qsizetype idEnd = line.indexOf(QLatin1Char(' '), idStart);
-    if (idEnd < 0) {
-        failure.raise(Err::IllegalCall);
-    } else {
+    if (idEnd >= 0) {
         id = line.mid(idStart, idEnd - idStart);
     }
     const qsizetype nameStart = idEnd < 0 ? 0 : idEnd + 1;
     const qsizetype nameEnd = line.indexOf(QLatin1Char(' '), nameStart);
-    if (nameEnd < 0) {
-        failure.raise(Err::IllegalCall);
-    } else {
+    if (nameEnd >= 0) {
         // Without an id the name is what stands before the first blank.
         name = line.mid(nameStart, nameEnd - nameStart);
     }
+    return idEnd >= 0 && nameEnd >= 0;
 }
 
 bool BeginsFaction(const QString& line) {
@@ -79,15 +78,15 @@ bool LoadTextFactions() {
                      failure);
     FactionsHeader = file.header;
     FactionsCount = file.countLine;
-    const int count = file.recordCount(FactionsCount, failure);
+    const int count = file.recordCount(FactionsCount);
     FactionLine.clear();
     FactionRelLine.clear();
     FactionRankLine.clear();
     QList<qsizetype> firstLines;
-    for (int i = 0; i < count && file.startRecord(failure); ++i) {
-        FactionLine.append(file.next(failure));
+    for (int i = 0; i < count && file.startRecord(); ++i) {
+        FactionLine.append(file.next());
         firstLines.append(file.lineNumber());
-        FactionRelLine.append(file.next(failure));
+        FactionRelLine.append(file.next());
         // A line lost or put in shifts every faction after it by one line, so
         // relation lines stand where faction lines belong, or the other way.
         const QString record = QStringLiteral(" of faction ") + QString::number(i);
@@ -105,7 +104,7 @@ bool LoadTextFactions() {
         // next faction follows it; after the last one it is the file's tail.
         const bool rankLine =
             i + 1 < count && IsLoneRankLine(file.peek()) && BeginsFaction(file.peek(1));
-        FactionRankLine.append(rankLine ? file.next(failure) : QString());
+        FactionRankLine.append(rankLine ? file.next() : QString());
     }
     const int read = int(FactionLine.size());
     FactionMax = RecordsHeld(count, read) - 1;
@@ -115,12 +114,10 @@ bool LoadTextFactions() {
     FactionID = QStringList(FactionMax + 1, QString());
     FactionName = FactionID;
     // Only the factions read have an id; the empty ones a short file lacks
-    // are no further failure.
+    // are no further failure. A line without its id and name is damage in the
+    // file, told as such, not a fault of the program.
     for (int i = 1; i < read; ++i) {
-        PendingFailure split;
-        SplitFactionLine(FactionLine.at(i), FactionID[i], FactionName[i], split);
-        if (split.pending()) {
-            failure.raise(split.number());
+        if (!SplitFactionLine(FactionLine.at(i), FactionID[i], FactionName[i])) {
             file.noteRecord(firstLines.at(i),
                             QStringLiteral(", the first line of faction ") + QString::number(i) +
                                 QStringLiteral(", holds no id and name (a faction's first line "
@@ -132,6 +129,7 @@ bool LoadTextFactions() {
     FactionsTail = file.rest();
     FactionsComplete = file.complete();
     FactionsShifted = file.shifted();
+    FactionsToldDamaged = file.toldDamaged();
     FactionsLineEnds = file.lineEnds();
     file.tellDamage(BeginsFaction);
     ReportPending(failure, QStringLiteral("LoadTextFactions"));

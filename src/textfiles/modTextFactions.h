@@ -39,6 +39,10 @@ extern bool FactionsComplete;
 // Whether the last load read the records shifted (a line lost or put in); a
 // save must not write such records over the file either.
 extern bool FactionsShifted;
+// Whether the last load told the user that factions.txt is damaged or of
+// another version: what an editor then cannot read of a faction is that damage,
+// which its show does not report again as a failure.
+extern bool FactionsToldDamaged;
 // The lines after the last record read (normally the closing "0 " line), or,
 // when the count line is no number, every line after it.
 extern QStringList FactionsTail;

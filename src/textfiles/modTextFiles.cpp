@@ -112,11 +112,8 @@ QString CountSaysFound(const QString& fileName, const QString& said, int found,
 constexpr qsizetype NotesTold = 5;
 } // namespace
 
-void ShowCountMismatch(const QString& fileName, const QString& countLine, int found,
-                       const QString& kind) {
-    const std::optional<int> count = CountValue(countLine);
-    const QString said = count ? QString::number(*count) : countLine.trimmed();
-    MsgBox(CountSaysFound(fileName, said, found, kind + QLatin1Char('s')) +
+void ShowCountMismatch(const QString& fileName, int count, int found, const QString& kind) {
+    MsgBox(CountSaysFound(fileName, QString::number(count), found, kind + QLatin1Char('s')) +
            QStringLiteral("\r\n\r\nThe editor will correct the ") + kind +
            QStringLiteral(" count (line 2) in your ") + fileName +
            QStringLiteral(" next time you hit the save button in the ") + kind +
@@ -277,19 +274,44 @@ QString StrayLines::told() const {
 
 namespace {
 
-// Line 1 of each file whose version the last load found to be another, by
-// file name.
-QHash<QString, QString>& OtherVersions() {
-    static QHash<QString, QString> files;
+// What the last load of a file found on lines 1 and 2 that the editor does
+// not read as its own, by file name.
+struct OtherHead {
+    QString header;            // line 1 as read
+    QString countLine;         // line 2 as read
+    QString kinds;             // "troops"
+    bool otherVersion = false; // else line 2 holds no number
+};
+QHash<QString, OtherHead>& OtherHeads() {
+    static QHash<QString, OtherHead> files;
     return files;
 }
 
+// A line quoted inside a sentence, cut as a damaged line is (WithLongLinesCut).
+QString Quoted(const QString& line) {
+    const QString shown = line.size() <= QuotedLineMax
+                              ? line
+                              : line.left(QuotedLineCut) + QStringLiteral(" ... (") +
+                                    QString::number(line.size()) + QStringLiteral(" characters)");
+    return QLatin1Char('\'') + shown + QLatin1Char('\'');
+}
+
 // "line 1 reads 'troopsfile version 1', and the editor reads 'troopsfile
-// version 2'"
-QString VersionsNamed(const QString& fileName) {
-    return QStringLiteral("line 1 reads '") + OtherVersions().value(fileName) +
-           QStringLiteral("', and the editor reads '") + VersionLineRead(fileName) +
-           QStringLiteral("' only");
+// version 2' only", or what lines 1 and 2 hold where the editor expects a
+// count on line 2.
+QString HeadNamed(const QString& fileName) {
+    const OtherHead head = OtherHeads().value(fileName);
+    const QString expected = VersionLineRead(fileName);
+    if (head.otherVersion) {
+        return QStringLiteral("line 1 reads ") + Quoted(head.header) +
+               QStringLiteral(", and the editor reads '") + expected + QStringLiteral("' only");
+    }
+    return QStringLiteral("line 1 reads ") + Quoted(head.header) +
+           (head.header.simplified() == expected ? QStringLiteral(", as the editor expects,")
+                                                 : QStringLiteral(", where the editor expects '") +
+                                                       expected + QStringLiteral("',")) +
+           QStringLiteral(" and line 2 reads ") + Quoted(head.countLine) +
+           QStringLiteral(", where it expects the number of ") + head.kinds;
 }
 
 } // namespace
@@ -306,7 +328,7 @@ QString VersionLineRead(const QString& fileName) {
 }
 
 bool TakeFileVersion(const QString& fileName, const QString& header) {
-    OtherVersions().remove(fileName);
+    OtherHeads().remove(fileName);
     const QString read = header.simplified();
     const QString expected = VersionLineRead(fileName);
     const bool namesVersion =
@@ -314,43 +336,80 @@ bool TakeFileVersion(const QString& fileName, const QString& header) {
     if (expected.isEmpty() || !namesVersion || read == expected) {
         return true;
     }
-    OtherVersions().insert(fileName, header);
+    OtherHeads().insert(fileName, {header, QString(), QString(), true});
     return false;
 }
 
-bool ReadOtherVersion(const QString& fileName) {
-    return OtherVersions().contains(fileName);
-}
-
-void ShowOtherVersion(const QString& fileName, const QString& kinds, const QString& editor) {
-    MsgBox(QStringLiteral("Your ") + fileName +
-               QStringLiteral(" is a file of another version than the editor reads: its ") +
-               VersionsNamed(fileName) +
-               QStringLiteral(". Files of another version lay their records out otherwise, so "
-                              "the ") +
-               kinds + QStringLiteral(" are listed only as far as they read, and the ") + editor +
-               QStringLiteral(" will not save this file."),
-           MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Other version..."));
-}
-
-bool MaySaveFileVersion(const QString& fileName) {
-    if (!ReadOtherVersion(fileName)) {
+bool TakeFileHead(const QString& fileName, const QString& header, const QString& countLine,
+                  const QString& kinds) {
+    if (!TakeFileVersion(fileName, header)) {
+        return false;
+    }
+    if (CountValue(countLine)) {
         return true;
     }
+    OtherHeads().insert(fileName, {header, countLine, kinds, false});
+    return false;
+}
+
+bool ReadOtherHead(const QString& fileName) {
+    return OtherHeads().contains(fileName);
+}
+
+void ShowOtherHead(const QString& fileName, const QString& kinds, const QString& editor) {
+    const OtherHead head = OtherHeads().value(fileName);
+    const QString listed = kinds +
+                           QStringLiteral(" are listed only as far as they read, and the ") +
+                           editor + QStringLiteral(" will not save this file");
+    if (head.otherVersion) {
+        MsgBox(QStringLiteral("Your ") + fileName +
+                   QStringLiteral(" is a file of another version than the editor reads: its ") +
+                   HeadNamed(fileName) +
+                   QStringLiteral(". Files of another version lay their records out otherwise, "
+                                  "so the ") +
+                   listed + QLatin1Char('.'),
+               MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Other version..."));
+        return;
+    }
+    // A count on line 1 is what is left when the version line was lost.
+    const QString lost = CountValue(head.header)
+                             ? QStringLiteral(" Line 1 may have been lost in an edit, so that "
+                                              "every line stands one line higher.")
+                             : QString();
     MsgBox(QStringLiteral("Your ") + fileName +
-               QStringLiteral(" is a file of another version than the editor reads (its ") +
-               VersionsNamed(fileName) +
-               QStringLiteral("). Saving could write its records over lines of another layout, "
-                              "so nothing has been saved."),
+               QStringLiteral(" does not begin as the editor reads it: its ") +
+               HeadNamed(fileName) + QLatin1Char('.') + lost + QStringLiteral(" The ") + listed +
+               QStringLiteral(", so that no line of it is written over.\r\n\r\nPlease mend your ") +
+               fileName + QStringLiteral(" and open the editor again."),
+           MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Damaged file..."));
+}
+
+bool MaySaveFileHead(const QString& fileName) {
+    if (!ReadOtherHead(fileName)) {
+        return true;
+    }
+    const bool otherVersion = OtherHeads().value(fileName).otherVersion;
+    MsgBox(QStringLiteral("Your ") + fileName +
+               (otherVersion
+                    ? QStringLiteral(" is a file of another version than the editor reads (its ") +
+                          HeadNamed(fileName) +
+                          QStringLiteral("). Saving could write its records over lines of "
+                                         "another layout")
+                    : QStringLiteral(" does not begin as the editor reads it (its ") +
+                          HeadNamed(fileName) +
+                          QStringLiteral("). Saving would write the count over line 2")) +
+               QStringLiteral(", so nothing has been saved."),
            MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Not saved..."));
     return false;
 }
 
 QString UnreadableRecordText(const QString& record, const QString& fileName, const QString& lines) {
-    if (ReadOtherVersion(fileName)) {
+    if (ReadOtherHead(fileName)) {
         return record + QStringLiteral(" cannot be read: your ") + fileName +
-               QStringLiteral(" is a file of another version (its ") + VersionsNamed(fileName) +
-               QStringLiteral("). It is not shown and cannot be updated.");
+               (OtherHeads().value(fileName).otherVersion
+                    ? QStringLiteral(" is a file of another version (its ")
+                    : QStringLiteral(" does not begin as the editor reads it (its ")) +
+               HeadNamed(fileName) + QStringLiteral("). It is not shown and cannot be updated.");
     }
     return record + QStringLiteral(" cannot be read: its ") + lines + QStringLiteral(" in ") +
            fileName +
@@ -375,7 +434,7 @@ bool ReadModuleTextFile(const QString& fileName, QStringList& lines, PendingFail
 }
 
 bool MaySaveCountedFile(const QString& fileName, bool complete, bool shifted) {
-    if (!MaySaveFileVersion(fileName)) {
+    if (!MaySaveFileHead(fileName)) {
         return false;
     }
     if (complete && !shifted) {
@@ -443,46 +502,37 @@ CountedFile::CountedFile(const QString& fileName, const QString& kinds, const QS
     : m_fileName(fileName), m_kinds(kinds), m_editor(editor), m_notes(fileName, editor) {
     m_readable = ReadModuleTextFile(fileName, m_lines, failure, &m_ends);
     if (m_readable) {
-        header = next(failure);
-        countLine = next(failure);
+        header = next();
+        countLine = next();
     }
     m_otherVersion = !TakeFileVersion(fileName, header);
 }
 
-int CountedFile::recordCount(const std::optional<QString>& text, PendingFailure& failure) {
+int CountedFile::recordCount(const std::optional<QString>& text) {
     if (!m_readable) {
         return 0;
     }
     const std::optional<int> count = text ? CountValue(*text) : std::nullopt;
-    if (!text) {
-        failure.raise(Err::SubscriptOutOfRange);
-    } else if (!count) {
-        failure.raise(Err::TypeMismatch);
-    } else if (*count < 0) {
-        failure.raise(Err::SubscriptOutOfRange);
-    }
     m_countOk = count && *count >= 0;
     m_count = m_countOk ? *count : 0;
     return m_count;
 }
 
-bool CountedFile::startRecord(PendingFailure& failure) {
+bool CountedFile::startRecord() {
     if (m_next < m_lines.size()) {
         ++m_started;
         return true;
     }
     m_pastEnd = true;
-    failure.raise(Err::InputPastEnd);
     return false;
 }
 
-QString CountedFile::next(PendingFailure& failure) {
+QString CountedFile::next() {
     if (m_next < m_lines.size()) {
         return m_lines.at(m_next++);
     }
     m_pastEnd = true;
     m_recordCut = m_started > 0;
-    failure.raise(Err::InputPastEnd);
     return QString();
 }
 
@@ -513,7 +563,7 @@ void CountedFile::tellDamage(bool (*beginsRecord)(const QString& line)) {
         return; // the failure report names the file that could not be read
     }
     if (m_otherVersion) {
-        ShowOtherVersion(m_fileName, m_kinds, m_editor);
+        ShowOtherHead(m_fileName, m_kinds, m_editor);
         return;
     }
     const QString wontSave =
@@ -533,7 +583,7 @@ void CountedFile::tellDamage(bool (*beginsRecord)(const QString& line)) {
                     QStringLiteral(" its line 2 announces. The missing ones are listed empty, "
                                    "and the ") +
                     m_editor + wontSave);
-    } else {
+    } else if (!m_shifted) { // records read shifted are not counted
         const QStringList left = rest();
         const qsizetype uncounted = std::count_if(left.begin(), left.end(), beginsRecord);
         if (uncounted > 0) {

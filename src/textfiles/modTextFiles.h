@@ -42,10 +42,10 @@ int CountOrZero(const QString& line);
 // still name a record. Never more empty records than a 16-bit count announces.
 int RecordsHeld(int count, int read);
 
-// Tells the user that line 2 of `fileName` disagrees with the `found` records
-// of `kind` ("troop", "item"); no failure, as the next save corrects it.
-void ShowCountMismatch(const QString& fileName, const QString& countLine, int found,
-                       const QString& kind);
+// Tells the user that the `count` line 2 of `fileName` holds disagrees with
+// the `found` records of `kind` ("troop", "item"); no failure, as the next
+// save corrects it.
+void ShowCountMismatch(const QString& fileName, int count, int found, const QString& kind);
 // Tells the user that line 2 of `fileName` announces `count` records of
 // `kinds` ("factions", "parties") while `found` follow it: the `editor` lists
 // the announced ones only, and a save writes the others back as they stand.
@@ -130,20 +130,30 @@ QString VersionLineRead(const QString& fileName);
 // word "version" and, blanks aside, reads otherwise than the editor's (a line
 // 1 naming no version is any text, kept as read). Until the next load of the
 // file, the records of another version are not shown and the file is not
-// saved (MaySaveFileVersion).
+// saved (MaySaveFileHead).
 bool TakeFileVersion(const QString& fileName, const QString& header);
-// Whether the last load of `fileName` found another version on its line 1.
-bool ReadOtherVersion(const QString& fileName);
+// The same for a file whose line 2 a save corrects (troops.txt,
+// item_kinds1.txt), taking line 2 too: a line 2 that holds no number is no
+// count to correct but what a hand edit left there (line 1 lost, so that line
+// 2 is the first record's line, or line 2 of other text). Such a file is
+// handled as one of another version, so that line 2 is never written over.
+// `kinds` names the records ("troops").
+bool TakeFileHead(const QString& fileName, const QString& header, const QString& countLine,
+                  const QString& kinds);
+// Whether the last load of `fileName` found line 1 naming another version, or
+// (TakeFileHead) a line 2 holding no number.
+bool ReadOtherHead(const QString& fileName);
 // Tells the user, in one box, that `fileName` (whose records are `kinds`,
-// saved by the `editor`) is of another version: the version read, the one the
-// editor reads, and that its records are listed but not shown and the file
-// is not saved.
-void ShowOtherVersion(const QString& fileName, const QString& kinds, const QString& editor);
-// Whether the file may be written as the last load read it: not when it is of
-// another version (told in a "Not saved..." box).
-bool MaySaveFileVersion(const QString& fileName);
+// saved by the `editor`) is of another version, or does not begin as the
+// editor reads it: what lines 1 and 2 read and what the editor expects there,
+// and that its records are listed but not shown and the file is not saved.
+void ShowOtherHead(const QString& fileName, const QString& kinds, const QString& editor);
+// Whether the file may be written as the last load read it: not when
+// ReadOtherHead (told in a "Not saved..." box).
+bool MaySaveFileHead(const QString& fileName);
 // Why `record` ("Troop # 5") of `fileName` is neither shown nor updated: its
-// `lines` ("six lines") are out of shape, or the file is of another version.
+// `lines` ("six lines") are out of shape, or the file's lines 1 and 2 are not
+// read (ReadOtherHead).
 QString UnreadableRecordText(const QString& record, const QString& fileName, const QString& lines);
 
 // The count line a save writes for `count` records: the count line as read
@@ -167,7 +177,7 @@ bool SaveModuleTextFile(const QString& fileName, const QStringList& lines,
                         const LineEnds& ends = LineEnds());
 
 // Whether a counted file (CountedFile) may be written from its tables: not
-// when it is of another version (MaySaveFileVersion), nor when the last load
+// when it is of another version (MaySaveFileHead), nor when the last load
 // did not read it whole (writing the part that was read
 // would cut the file short), nor when it read its records shifted (a changed
 // record would be written over the wrong lines). The user is told why not.
@@ -180,10 +190,10 @@ bool ReadModuleTextFile(const QString& fileName, QStringList& lines, PendingFail
 
 // A file that announces on line 2 how many records follow and holds exactly
 // that many after it (factions, parties, party templates). Reading past the end
-// raises failure 62 and marks the load incomplete; the lines after the last
-// record read are kept. What is wrong with the file is noted for the user; a
-// file of another version (TakeFileVersion) is told so instead, and nothing
-// else of it.
+// marks the load incomplete; the lines after the last record read are kept.
+// What is wrong with the file is noted for the user; a file of another version
+// (TakeFileVersion) is told so instead, and nothing else of it. A damage told
+// so is no failure of the program: only a file that cannot be read is one.
 class CountedFile {
 public:
     // Reads `fileName` from ModuleFolder and takes lines 1 and 2. `kinds`
@@ -194,14 +204,15 @@ public:
     QString header;    // line 1
     QString countLine; // line 2
 
-    // The number of records `text` announces: 0, with failure 13 (no number) or
-    // 9 (below zero, or no text at all: a missing word of the count line), when
-    // it announces none that can be read.
-    int recordCount(const std::optional<QString>& text, PendingFailure& failure);
-    // Whether another record starts before the end of the file (62 if not).
-    bool startRecord(PendingFailure& failure);
-    // The next line; the empty text and failure 62 at the end of the file.
-    QString next(PendingFailure& failure);
+    // The number of records `text` announces: 0 when it announces none that
+    // can be read (no number, one below zero, or no text at all: a missing
+    // word of the count line). That is no failure of the program: tellDamage
+    // tells the user what line 2 reads, and the file is not saved.
+    int recordCount(const std::optional<QString>& text);
+    // Whether another record starts before the end of the file.
+    bool startRecord();
+    // The next line; the empty text at the end of the file.
+    QString next();
     // The line `ahead` lines after the one the last next() returned, not read
     // yet; the empty text past the end of the file.
     QString peek(qsizetype ahead = 0) const { return m_lines.value(m_next + ahead); }
@@ -226,6 +237,11 @@ public:
     void noteShifted(qsizetype line, const QString& note);
     // Whether the records were read shifted.
     bool shifted() const { return m_shifted; }
+    // Whether the load tells the user that the file is damaged (tellDamage):
+    // not read whole, read shifted, a record noted, or of another version.
+    bool toldDamaged() const {
+        return !complete() || m_shifted || m_otherVersion || !m_notes.isEmpty();
+    }
     // Ends the load: tells the user of the records that follow those the count
     // line announces (lines of the rest for which `beginsRecord` holds), and
     // in a box of its own of what was noted damaged, a file cut short or a

@@ -272,7 +272,7 @@ const HeldRecordWords HeldItemWords = {QStringLiteral("item"), QStringLiteral("i
 } // namespace
 
 bool ItemHasSoundShape(int i) {
-    return i >= 0 && i <= ItemMax && !ReadOtherVersion(ItemsFile) && ItemsSound.value(i, true);
+    return i >= 0 && i <= ItemMax && !ReadOtherHead(ItemsFile) && ItemsSound.value(i, true);
 }
 
 bool LoadTextItems() {
@@ -294,7 +294,7 @@ bool LoadTextItems() {
     ItemsHeader = in.next();
     ItemsCount = in.next();
     ItemsCountRead = ItemsCount;
-    const bool ourVersion = TakeFileVersion(ItemsFile, ItemsHeader);
+    const bool ourHead = TakeFileHead(ItemsFile, ItemsHeader, ItemsCount, QStringLiteral("items"));
 
     // An item begins at any line naming an item id. Every line is kept where
     // it stands: the user is told of the lines that belong to no item and of
@@ -340,8 +340,8 @@ bool LoadTextItems() {
         }
         HoldRecordsWithoutFirstLine(
             lines, from, to,
-            [&](qsizetype at) { return ourVersion ? ItemTailEnd(lines, at) : std::nullopt; },
-            heldItem, strayLine);
+            [&](qsizetype at) { return ourHead ? ItemTailEnd(lines, at) : std::nullopt; }, heldItem,
+            strayLine);
     };
 
     qsizetype outside = in.lineNumber(); // the first line of no item
@@ -383,21 +383,21 @@ bool LoadTextItems() {
     ItemMeshes = QList<ItemMeshRow>(found);
     ItemMeshData = QList<ItemMeshRow>(found);
 
-    if (!ourVersion) {
-        // Its records are laid out otherwise: told once, and nothing of them.
-        ShowOtherVersion(ItemsFile, QStringLiteral("items"), QStringLiteral("item editor"));
+    if (!ourHead) {
+        // Its records are laid out otherwise, or stand elsewhere than read:
+        // told once, and nothing of them.
+        ShowOtherHead(ItemsFile, QStringLiteral("items"), QStringLiteral("item editor"));
         return true;
     }
     notes.show(stray.told());
-    const std::optional<int> count = CountValue(ItemsCount);
-    if (!count || *count != found) {
-        ShowCountMismatch(ItemsFile, ItemsCount, found, QStringLiteral("item"));
+    if (const int count = CountValue(ItemsCount).value(); count != found) {
+        ShowCountMismatch(ItemsFile, count, found, QStringLiteral("item"));
     }
     return true;
 }
 
 bool SaveTextItems() {
-    if (!MaySaveFileVersion(ItemsFile)) {
+    if (!MaySaveFileHead(ItemsFile)) {
         return false;
     }
     ItemsCount = CountLineFor(ItemMax + 1, ItemsCountRead, false);

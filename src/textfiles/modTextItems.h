@@ -40,8 +40,8 @@ extern LineEnds ItemsLineEnds;
 // item. The faction and trigger lines of an item, standing where an item
 // begins without a first line naming it (the first line emptied or lost), are
 // held as an item out of shape in its place. A file of another version (line
-// 1) is told so in one box, and nothing else of it. Returns whether the file
-// could be read.
+// 1), or whose line 2 holds no number (TakeFileHead), is told so in one box,
+// and nothing else of it. Returns whether the file could be read.
 bool LoadTextItems();
 // Offers the backup, writes item_kinds1.txt and reports; returns whether the
 // file now holds the tables (the editor keeps its unsaved mark otherwise).
@@ -49,7 +49,7 @@ bool LoadTextItems();
 // included (KeptRecords); a new item is followed by an empty line. Line 2
 // goes back as read while it holds the number of items, or else holds it
 // (with a blank after it only when line 2 as read had one). A file of
-// another version is not saved.
+// another version, or whose line 2 held no number, is not saved.
 bool SaveTextItems();
 // Keep what a save gives back as read in step with the tables: an item was
 // inserted at `at`, item `at` removed (the lines of no item before it stay).
@@ -61,8 +61,8 @@ void KeepItemRemoved(int at);
 // the next item and the end of the file, no trigger line empty, and no line
 // of no item right after it (a count announcing fewer lines than it has). An
 // item of another shape was read from a damaged file, so its fields are not
-// the item's and must not be written back. No item of a file of another
-// version has.
+// the item's and must not be written back. No item of a file ReadOtherHead
+// has.
 bool ItemHasSoundShape(int i);
 
 // The meshes of the item shown in the item editor, which fills them from the

@@ -11,6 +11,7 @@ QStringList PartyLine2;
 QList<IdNamePair> PartyIDs;
 bool PartiesComplete = false;
 bool PartiesShifted = false;
+bool PartiesToldDamaged = false;
 QStringList PartiesTail;
 LineEnds PartiesLineEnds;
 
@@ -29,19 +30,18 @@ bool LoadTextParties() {
     PartiesHeader = file.header;
     PartiesCount = file.countLine;
     // Line 2 holds two numbers; the second is the number of parties.
-    const int count = file.recordCount(LineWord(PartiesCount, 1), failure);
+    const int count = file.recordCount(LineWord(PartiesCount, 1));
     PartyLine.clear();
     PartyLine2.clear();
     PartyIDs.clear();
-    for (int i = 0; i < count && file.startRecord(failure); ++i) {
-        const QString line = file.next(failure);
+    for (int i = 0; i < count && file.startRecord(); ++i) {
+        const QString line = file.next();
         const qsizetype lineNumber = file.lineNumber();
         PartyLine.append(line);
-        PartyLine2.append(file.next(failure));
+        PartyLine2.append(file.next());
         PendingFailure words;
         PartyIDs.append({WordAt(line, 4, words), WordAt(line, 5, words)});
         if (words.pending()) {
-            failure.raise(words.number());
             file.noteRecord(lineNumber,
                             QStringLiteral(", the first line of party ") + QString::number(i) +
                                 QStringLiteral(", holds fewer words than a party's first line, "
@@ -68,6 +68,7 @@ bool LoadTextParties() {
     PartiesTail = file.rest();
     PartiesComplete = file.complete();
     PartiesShifted = file.shifted();
+    PartiesToldDamaged = file.toldDamaged();
     PartiesLineEnds = file.lineEnds();
     file.tellDamage(BeginsParty);
     ReportPending(failure, QStringLiteral("LoadTextParties"));

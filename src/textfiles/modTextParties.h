@@ -16,7 +16,9 @@ extern QStringList PartyLine;
 extern QStringList PartyLine2;
 extern QList<IdNamePair> PartyIDs; // words 4 and 5 of PartyLine
 
-// Replaces the tables by parties.txt in ModuleFolder; reports what went wrong.
+// Replaces the tables by parties.txt in ModuleFolder. A file that cannot be
+// read is reported as a failure; what is damaged in one that can is told
+// (CountedFile).
 // Returns whether the whole file was read.
 bool LoadTextParties();
 
@@ -26,6 +28,10 @@ extern bool PartiesComplete;
 // Whether the last load read the partys shifted (a line lost or put in, so a
 // line stands where a party's first line belongs); not saved either.
 extern bool PartiesShifted;
+// Whether the last load told the user that parties.txt is damaged or of
+// another version: what an editor then cannot read of a party is that damage,
+// which its show does not report again as a failure.
+extern bool PartiesToldDamaged;
 // The lines after the last party read, or, when the count is no number, every
 // line after line 2.
 extern QStringList PartiesTail;

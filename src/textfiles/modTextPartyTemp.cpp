@@ -10,6 +10,7 @@ QStringList PartyTempLine;
 QList<IdNamePair> PartyTempIDs;
 bool PartyTempsComplete = false;
 bool PartyTempsShifted = false;
+bool PartyTempsToldDamaged = false;
 QStringList PartyTempsTail;
 LineEnds PartyTempsLineEnds;
 
@@ -27,16 +28,15 @@ bool LoadTextPartyTemplates() {
                      QStringLiteral("party template editor"), failure);
     PartyTempsHeader = file.header;
     PartyTempsCount = file.countLine;
-    const int count = file.recordCount(PartyTempsCount, failure);
+    const int count = file.recordCount(PartyTempsCount);
     PartyTempLine.clear();
     PartyTempIDs.clear();
-    for (int i = 0; i < count && file.startRecord(failure); ++i) {
-        const QString line = file.next(failure);
+    for (int i = 0; i < count && file.startRecord(); ++i) {
+        const QString line = file.next();
         PartyTempLine.append(line);
         PendingFailure words;
         PartyTempIDs.append({WordAt(line, 0, words), WordAt(line, 1, words)});
         if (words.pending()) {
-            failure.raise(words.number());
             file.noteRecord(file.lineNumber(),
                             QStringLiteral(", the line of template ") + QString::number(i) +
                                 QStringLiteral(", holds fewer words than a template's line, "
@@ -57,6 +57,7 @@ bool LoadTextPartyTemplates() {
     PartyTempsTail = file.rest();
     PartyTempsComplete = file.complete();
     PartyTempsShifted = file.shifted();
+    PartyTempsToldDamaged = file.toldDamaged();
     PartyTempsLineEnds = file.lineEnds();
     file.tellDamage(BeginsTemplate);
     ReportPending(failure, QStringLiteral("LoadTextPartyTemplates"));

@@ -15,8 +15,9 @@ extern int PartyTempCount;      // the number of templates; those a short file l
 extern QStringList PartyTempLine;
 extern QList<IdNamePair> PartyTempIDs; // words 0 and 1 of PartyTempLine
 
-// Replaces the tables by party_templates.txt in ModuleFolder; reports what went
-// wrong. Returns whether the whole file was read.
+// Replaces the tables by party_templates.txt in ModuleFolder. A file that
+// cannot be read is reported as a failure; what is damaged in one that can is
+// told (CountedFile). Returns whether the whole file was read.
 bool LoadTextPartyTemplates();
 
 // Whether the last load read every template the count line announced; a save
@@ -25,6 +26,10 @@ extern bool PartyTempsComplete;
 // Whether the last load read the templates shifted (a line lost or put in, so a
 // line stands where a template's first line belongs); not saved either.
 extern bool PartyTempsShifted;
+// Whether the last load told the user that party_templates.txt is damaged or of
+// another version: what an editor then cannot read of a template is that damage,
+// which its show does not report again as a failure.
+extern bool PartyTempsToldDamaged;
 // The lines after the last template read, or, when the count is no number,
 // every line after line 2.
 extern QStringList PartyTempsTail;

@@ -134,7 +134,7 @@ void ClearTroopTables() {
 } // namespace
 
 bool TroopHasSoundShape(int i) {
-    if (i < 0 || i > TroopMax || ReadOtherVersion(TroopsFile) || !NamesTroop(TroopLine.at(i)) ||
+    if (i < 0 || i > TroopMax || ReadOtherHead(TroopsFile) || !NamesTroop(TroopLine.at(i)) ||
         !LineWord(TroopLine.at(i), TroopHeadWords - 1)) {
         return false;
     }
@@ -164,11 +164,8 @@ bool LoadTextTroops() {
     TroopsHeader = lineCount > 0 ? lines.at(0) : QString();
     TroopsCount = lineCount > 1 ? lines.at(1) : QString();
     TroopsCountRead = TroopsCount;
-    const bool ourVersion = TakeFileVersion(TroopsFile, TroopsHeader);
-    const std::optional<int> count = CountValue(TroopsCount);
-    if (!count) {
-        failure.raise(Err::TypeMismatch);
-    }
+    const bool ourHead =
+        TakeFileHead(TroopsFile, TroopsHeader, TroopsCount, QStringLiteral("troops"));
 
     // A record starts at any line naming a troop id and takes the five lines
     // after it, whatever they hold. Every line is kept where it stands: the
@@ -181,21 +178,16 @@ bool LoadTextTroops() {
         return QStringLiteral(" the troop editor shows troop # ") + QString::number(troop) +
                QStringLiteral(" as unreadable and does not update it.");
     };
-    // A troop held in place of one whose first line was lost has no id to
-    // tell of: it is told as a whole.
-    const auto append = [&](const QString& head, qsizetype tailAt, bool held) {
+    // A first line without a name is told as a troop out of shape below.
+    const auto append = [&](const QString& head, qsizetype tailAt) {
         TroopLine.append(head);
         for (QStringList* table :
              {&TroopItemLine, &TroopAttribLine, &TroopProfLine, &TroopSkillLine, &TroopFaceLine}) {
             table->append(tailAt < lineCount ? lines.at(tailAt) : QString());
             ++tailAt;
         }
-        PendingFailure words;
-        TroopID.append(WordAt(head, 0, words));
-        TroopName.append(WordAt(head, 1, words));
-        if (!held && words.pending()) {
-            failure.raise(words);
-        }
+        TroopID.append(LineWord(head, 0).value_or(QString()));
+        TroopName.append(LineWord(head, 1).value_or(QString()));
     };
     // The lines from `from` up to `to` belong to no troop found.
     const auto outsideTroops = [&](qsizetype from, qsizetype to) {
@@ -207,7 +199,7 @@ bool LoadTextTroops() {
             },
             [&](qsizetype first, qsizetype at, qsizetype end) {
                 const int troop = int(TroopLine.size());
-                append(first < at ? lines.at(first) : QString(), at, true);
+                append(first < at ? lines.at(first) : QString(), at);
                 TroopsKept.add(first, end);
                 notes.add(HeldRecordNote(notes, lines, first, at, end, troop, HeldTroopWords) +
                           unreadable(troop));
@@ -229,7 +221,7 @@ bool LoadTextTroops() {
         if (troop == GameTroopLimit) {
             failure.raise(Err::SubscriptOutOfRange);
         }
-        append(line, first + 1, false);
+        append(line, first + 1);
         i = std::min(first + 6, lineCount) - 1;
         TroopsKept.add(first, i + 1);
         outside = i + 1;
@@ -290,9 +282,10 @@ bool LoadTextTroops() {
 
     const int found = int(TroopLine.size());
     TroopMax = found - 1;
-    if (!ourVersion) {
-        // Its records are laid out otherwise: told once, and nothing of them.
-        ShowOtherVersion(TroopsFile, QStringLiteral("troops"), QStringLiteral("troop editor"));
+    if (!ourHead) {
+        // Its records are laid out otherwise, or stand elsewhere than read:
+        // told once, and nothing of them.
+        ShowOtherHead(TroopsFile, QStringLiteral("troops"), QStringLiteral("troop editor"));
         ReportPending(failure, QStringLiteral("LoadTextTroops"));
         return true;
     }
@@ -303,15 +296,15 @@ bool LoadTextTroops() {
                   QStringLiteral(". The editor keeps them all and saves them all."));
     }
     notes.show(stray.told());
-    if (!count || *count != found) {
-        ShowCountMismatch(TroopsFile, TroopsCount, found, QStringLiteral("troop"));
+    if (const int count = CountValue(TroopsCount).value(); count != found) {
+        ShowCountMismatch(TroopsFile, count, found, QStringLiteral("troop"));
     }
     ReportPending(failure, QStringLiteral("LoadTextTroops"));
     return true;
 }
 
 bool SaveTextTroops() {
-    if (!MaySaveFileVersion(TroopsFile)) {
+    if (!MaySaveFileHead(TroopsFile)) {
         return false;
     }
     TroopsCount = CountLineFor(TroopMax + 1, TroopsCountRead, true);

@@ -23,22 +23,24 @@ extern QStringList TroopName;       // word 1 of TroopLine
 // line ends (which a save gives back line by line, KeptRecords).
 extern LineEnds TroopsLineEnds;
 
-// Replaces the tables by troops.txt in ModuleFolder; reports what went wrong
-// (failure 9 also for more troops than the game holds, which are all kept).
+// Replaces the tables by troops.txt in ModuleFolder; reports a file that
+// cannot be read, and failure 9 for more troops than the game holds (which are
+// all kept).
 // Lines that belong to no troop (the first five by line number and text, and
 // how many) and troops whose lines are out of shape are told in a box of their
 // own, by line number and troop. Five lines of a troop after a line that names
 // no troop (its first line emptied or lost) are held as a troop out of shape
-// in its place. A file of another version (line 1) is told so in one box, and
-// nothing else of it. Returns whether the file could be read.
+// in its place. A file of another version (line 1), or whose line 2 holds no
+// number (TakeFileHead), is told so in one box, and nothing else of it.
+// Returns whether the file could be read.
 bool LoadTextTroops();
 // Offers the backup, writes troops.txt and reports; returns whether the file
 // now holds the tables (the editor keeps its unsaved mark otherwise). Every
 // line the tables did not change goes back as read, its line end included
 // (KeptRecords); a new troop follows an empty line. Line 2 goes back as read
 // while it holds the number of troops, or else holds it (with a blank after
-// it, when line 2 as read had one or held no number). A file of another
-// version is not saved.
+// it, when line 2 as read had one). A file of another version, or whose line
+// 2 held no number, is not saved.
 bool SaveTextTroops();
 // Keep what a save gives back as read in step with the tables: troop i was
 // appended, troop i removed (the lines of no troop before it stay).
@@ -50,5 +52,5 @@ void KeepTroopRemoved(int i);
 // proficiency, skill and face lines with the words the record reads from them.
 // A troop of another shape was read from a damaged file (a line split in two,
 // a line lost, an empty line put in), so its fields are not the troop's and
-// must not be written back. No troop of a file of another version has.
+// must not be written back. No troop of a file ReadOtherHead has.
 bool TroopHasSoundShape(int i);

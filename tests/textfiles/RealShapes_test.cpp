@@ -1,8 +1,8 @@
 // Module folders whose files take the shapes real modules' files take, each
 // made from the bundled sample: every text loader opens its file without a
-// box and lists every record, every record of the world files shows and
-// updates through its editor without a word, and every saver writes its file
-// back byte for byte.
+// box and lists every record, every troop and every record of the world files
+// shows and updates through its editor without a word, and every saver writes
+// its file back byte for byte.
 #include "platform/gui/Controls.h"
 #include "shell/modMain.h"
 #include "support/Scripted.h"
@@ -142,6 +142,11 @@ const Shape Shapes[] = {
          for (auto& [name, bytes] : files)
              bytes.insert(bytes.indexOf('\r'), ' ');
      }},
+    {"an upgrade path of 69 digits, as a module's build wrote it",
+     Replace({{"troops.txt", " Knights 0 18875408 0 0 2 0 0",
+               " Knights 0 18875408 0 0 2 1" + QByteArray(68, '0') + " 0"}})},
+    {"a troop's faction beyond factions.txt",
+     Replace({{"troops.txt", " Bandits 0 0 0 0 3 0 0", " Bandits 0 0 0 0 40 0 0"}})},
     {"no map_icons.txt",
      [](ModuleFiles& files) { files.erase("map_icons.txt"); },
      {},
@@ -220,6 +225,7 @@ TEST(RealShapes, EveryTextFileOpensListsShowsAndSavesAsTheGameWroteIt) {
             shape.listed(listing);
         for (const auto& [file, listed] : ListingNow())
             EXPECT_EQ(listed.toStdString(), listing.at(file).toStdString());
+        ShowAndUpdateEvery<frmTextTroops>("lstTroops", "cmdUpdateTroop", 0);
         saveBack("troops.txt", SaveTextTroops);
         saveBack("item_kinds1.txt", SaveTextItems);
         ShowAndUpdateEvery<frmTextFactions>("lstFactions", "cmdUpdate", 1);

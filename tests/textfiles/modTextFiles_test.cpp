@@ -232,57 +232,91 @@ TEST_F(TextFileLineEnds, LoadAndSaveGiveTheFileBack) {
     }
 }
 
-// A file whose line 1 names another version than the editor reads is told at
-// open in one box naming the file, the version read and the one the editor
-// reads, and nothing else of it; no troop or item of it is shown, and a save
-// does not happen. A line 1 that names no version is no other version.
-TEST_F(TextFileLineEnds, AFileOfAnotherVersionIsToldOnceAndNotSaved) {
+// A file whose line 1 names another version than the editor reads, or whose
+// line 2 holds no count (line 1 lost in a hand edit, or line 2 of other
+// text), is told at open in one box, and nothing else of it: no failure of the
+// program. No troop or item of it is shown, and a save does not happen, so
+// line 2 is never written over. A line 1 that names no version is no other
+// version.
+TEST_F(TextFileLineEnds, AFileOfAnotherVersionOrWithoutItsCountIsToldOnceAndNotSaved) {
     const struct {
         const char* file;
         const char* read; // the version line the editor reads
         const char* other;
+        const char* kinds;
         bool (*load)();
         bool (*save)();
         bool (*shows)(int); // whether record 0 is shown, for troops and items
     } files[] = {
-        {"troops.txt", "troopsfile version 2", "troopsfile version 1", LoadTextTroops,
+        {"troops.txt", "troopsfile version 2", "troopsfile version 1", "troops", LoadTextTroops,
          SaveTextTroops, TroopHasSoundShape},
-        {"item_kinds1.txt", "itemsfile version 3", "itemsfile version 2", LoadTextItems,
+        {"item_kinds1.txt", "itemsfile version 3", "itemsfile version 2", "items", LoadTextItems,
          SaveTextItems, ItemHasSoundShape},
-        {"factions.txt", "factionsfile version 1", "factionsfile version 0", LoadTextFactions,
-         SaveTextFactions, nullptr},
-        {"parties.txt", "partiesfile version 1", "itemsfile version 3", LoadTextParties,
+        {"factions.txt", "factionsfile version 1", "factionsfile version 0", "factions",
+         LoadTextFactions, SaveTextFactions, nullptr},
+        {"parties.txt", "partiesfile version 1", "itemsfile version 3", "parties", LoadTextParties,
          SaveTextParties, nullptr},
         {"party_templates.txt", "partytemplatesfile version 1", "partytemplatesfile version 2 ",
-         LoadTextPartyTemplates, SaveTextPartyTemplates, nullptr},
+         "party templates", LoadTextPartyTemplates, SaveTextPartyTemplates, nullptr},
     };
     for (const auto& f : files) {
         const QByteArray sample = module.read(f.file);
-        const QByteArray body = sample.mid(sample.indexOf('\r'));
-        for (const QString& header :
-             {QString(f.other), QString(f.read), QStringLiteral("any text")}) {
-            SCOPED_TRACE(std::string(f.file) + ", " + header.toStdString());
-            const bool other = header == f.other;
-            const QByteArray bytes = header.toLatin1() + body;
-            module.write(f.file, bytes);
+        const QList<QByteArray> line = sample.split('\n');
+        const QByteArray body = sample.mid(line[0].size() - 1);
+        const QString file = f.file;
+        // The troop and item editors name lines 1 and 2 and what they expect there.
+        const QString lost = !f.shows ? QString()
+                                      : "Your " + file +
+                                            " does not begin as the editor reads it: its line 1 "
+                                            "reads '" +
+                                            line[1].chopped(1) + "', where the editor expects '" +
+                                            f.read + "', and line 2 reads '" + line[2].chopped(1) +
+                                            "', where it expects the number of " + f.kinds +
+                                            ". Line 1 may have been lost in an edit";
+        const struct {
+            const char* name;
+            QByteArray bytes;
+            QString told; // how the box begins; empty for no box
+        } shapes[] = {
+            {"another version", f.other + body,
+             "Your " + file +
+                 " is a file of another version than the editor reads: its line 1 reads '" +
+                 f.other + "', and the editor reads '" + f.read + "' only."},
+            {"the version read", f.read + body, {}},
+            {"a line 1 of any text", "any text" + body, {}},
+            {"line 1 lost", sample.mid(line[0].size() + 1), lost},
+            {"line 2 of text",
+             QByteArray(f.read) + "\r\nabout 900 " + f.kinds + body.mid(line[1].size() + 1),
+             f.shows
+                 ? "Your " + file + " does not begin as the editor reads it: its line 1 reads '" +
+                       f.read + "', as the editor expects, and line 2 reads 'about 900 " + f.kinds +
+                       "', where it expects the number of " + f.kinds + ". The " + f.kinds +
+                       " are listed"
+                 : QString()},
+        };
+        for (const auto& shape : shapes) {
+            SCOPED_TRACE(std::string(f.file) + ", " + shape.name);
+            const bool damaged = shape.bytes != f.read + body && shape.bytes != "any text" + body;
+            module.write(f.file, shape.bytes);
             platform.boxes.clear();
             f.load();
-            expectOneBoxBeginning(other ? "Your " + QString(f.file) +
-                                              " is a file of another version than the editor "
-                                              "reads: its line 1 reads '" +
-                                              header + "', and the editor reads '" + f.read +
-                                              "' only."
-                                        : QString());
+            EXPECT_TRUE(errors().isEmpty());
+            if (!shape.told.isEmpty() || !damaged) {
+                expectOneBoxBeginning(shape.told);
+            } else { // the faction, party and template editors' own words
+                ASSERT_EQ(platform.boxes.size(), 1u) << platform.boxTexts().join('|').toStdString();
+                EXPECT_TRUE(platform.boxes[0].text.contains(" will not save this file"));
+            }
             if (f.shows) {
-                EXPECT_EQ(f.shows(0), !other);
+                EXPECT_EQ(f.shows(0), !damaged);
             }
             platform.boxes.clear();
-            if (!other) {
+            if (!damaged) {
                 platform.answer(MsgAnswer::No);
             }
-            EXPECT_EQ(f.save(), !other);
-            EXPECT_EQ(platform.boxes.at(0).title, other ? "Not saved..." : "Create backup...?");
-            EXPECT_EQ(module.read(f.file), bytes);
+            EXPECT_EQ(f.save(), !damaged);
+            EXPECT_EQ(platform.boxes.at(0).title, damaged ? "Not saved..." : "Create backup...?");
+            EXPECT_EQ(module.read(f.file), shape.bytes);
         }
     }
 }

@@ -109,14 +109,6 @@ TEST_F(ItemFile, TruncatedFilesLoadWithoutHangingAndSaveStably) {
     EXPECT_TRUE(errors().isEmpty());
 }
 
-TEST_F(ItemFile, CountThatIsNoNumberIsNotAnError) {
-    module.write(ItemsFile, lines({"h", "lots", Sword, " 0", "0", ""}));
-    ASSERT_TRUE(LoadTextItems());
-    EXPECT_EQ(ItemMax, 0);
-    ASSERT_EQ(platform.boxes.size(), 1u); // the count message only
-    EXPECT_TRUE(platform.boxes[0].text.contains("says there are lots items"));
-}
-
 // A damaged file, opened in the item editor, every item shown and updated
 // without a change and saved, goes back byte for byte: an item read out of
 // shape (a line put in, doubled or emptied, a count damaged, a trigger line

@@ -73,6 +73,8 @@ namespace {
 const QString Blank = QStringLiteral(" ");
 const QString EmptySlot = QStringLiteral("-1");
 const QString Zero = QStringLiteral("0");
+// Line 1's faction word; the upgrade words follow it.
+constexpr int TroopFactionWord = 7;
 
 int SkillShift(int box) {
     return (8 - TroopSkillBoxes[static_cast<std::size_t>(box)].digit) * 4;
@@ -84,10 +86,17 @@ QString ZeroIfEmpty(const QString& word) {
     return word.isEmpty() ? Zero : word;
 }
 
+// Word 7 + k of line 1 (the faction, then the upgrade paths).
+QString IndexWord(const TroopRecord& r, std::size_t k) {
+    const int value = k == 0 ? r.faction : k == 1 ? r.upgrade1 : r.upgrade2;
+    return value == TroopNumberHeld ? r.heldWords[k] : QString::number(value);
+}
+
 bool SameHead(const TroopRecord& a, const TroopRecord& b) {
     return a.id == b.id && a.name == b.name && a.plural == b.plural && a.word3 == b.word3 &&
            a.flags == b.flags && a.word5 == b.word5 && a.word6 == b.word6 &&
-           a.faction == b.faction && a.upgrade1 == b.upgrade1 && a.upgrade2 == b.upgrade2;
+           IndexWord(a, 0) == IndexWord(b, 0) && IndexWord(a, 1) == IndexWord(b, 1) &&
+           IndexWord(a, 2) == IndexWord(b, 2);
 }
 
 bool SameLine(int line, const TroopRecord& a, const TroopRecord& b) {
@@ -236,12 +245,21 @@ std::optional<TroopRecord> DecodeTroop(const TroopLines& lines, PendingFailure& 
     if (!flags)
         return std::nullopt;
     r.flags = static_cast<std::uint32_t>(*flags);
-    for (auto [word, field] : {std::pair{7, &r.faction}, {8, &r.upgrade1}, {9, &r.upgrade2}}) {
-        const auto index = ParseTroopInt(head[word], std::numeric_limits<int>::min(),
-                                         std::numeric_limits<int>::max(), failure);
-        if (!index)
+    int* const indexes[] = {&r.faction, &r.upgrade1, &r.upgrade2};
+    for (std::size_t k = 0; k < r.heldWords.size(); ++k) {
+        const QString& word = head[TroopFactionWord + static_cast<int>(k)];
+        PendingFailure range;
+        const auto index =
+            ParseTroopInt(word, TroopNumberHeld + 1, std::numeric_limits<int>::max(), range);
+        if (index) {
+            *indexes[k] = static_cast<int>(*index);
+        } else if (range.number() == Err::Overflow) {
+            *indexes[k] = TroopNumberHeld;
+            r.heldWords[k] = word;
+        } else {
+            failure.raise(range);
             return std::nullopt;
-        *field = static_cast<int>(*index);
+        }
     }
 
     const QList<QString> slotWords = TroopWords(lines[TroopItemsLine]);
@@ -276,15 +294,20 @@ std::optional<TroopRecord> DecodeTroop(const TroopLines& lines, PendingFailure& 
     return r;
 }
 
+bool TroopIndexesShowable(const TroopRecord& record) {
+    const auto shown = [](int index) { return index >= -1 || index == TroopNumberHeld; };
+    return shown(record.faction) && shown(record.upgrade1) && shown(record.upgrade2);
+}
+
 std::optional<TroopLines> EncodeTroop(const TroopRecord& r, PendingFailure& failure) {
     if (r.items.size() > TroopSlotCount) {
         failure.raise(Err::SubscriptOutOfRange);
         return std::nullopt;
     }
     TroopLines lines;
-    lines[TroopHeadLine] = JoinWords(std::array<QString, 10>{
-        r.id, r.name, r.plural, r.word3, QString::number(r.flags), r.word5, r.word6,
-        QString::number(r.faction), QString::number(r.upgrade1), QString::number(r.upgrade2)});
+    lines[TroopHeadLine] = JoinWords(
+        std::array<QString, 10>{r.id, r.name, r.plural, r.word3, QString::number(r.flags), r.word5,
+                                r.word6, IndexWord(r, 0), IndexWord(r, 1), IndexWord(r, 2)});
 
     QString items = QStringLiteral("  ");
     items.reserve(2 + TroopSlotCount * 8);

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <optional>
 
 // The six text lines of one troop of troops.txt, in file order: line 1 (id,
@@ -33,6 +34,9 @@ struct TroopSlot {
 };
 
 constexpr int TroopSlotCount = 64;
+// What a faction or upgrade field holds when its word is held as read
+// (TroopRecord::heldWords). A word naming this very number is held too.
+constexpr int TroopNumberHeld = std::numeric_limits<int>::min();
 constexpr int TroopSkillBoxCount = 24;
 constexpr std::uint32_t TroopSkinMask = 0xF;
 
@@ -50,6 +54,11 @@ struct TroopRecord {
     int faction = 0;
     int upgrade1 = 0;
     int upgrade2 = 0;
+    // The faction and upgrade words (7 to 9) that hold a whole number beyond
+    // the range of their fields, as read: the build writes what the source
+    // computed, an upgrade of 69 digits too. Their fields hold
+    // TroopNumberHeld, and the words go back as read.
+    std::array<QString, 3> heldWords;
     // The slots whose item word is neither empty nor "0" nor "-1", in file order.
     QList<TroopSlot> items;
     std::array<QString, 5> attributes; // STR, AGI, INT, CHA, level
@@ -102,9 +111,16 @@ QList<QString> TroopWords(const QString& line);
 // Splits the six lines into fields. A line with fewer words than the record
 // needs raises 9, a word that is no number where one is needed raises 13, a
 // number outside its range (flag or skill word beyond 32 bits, face word beyond
-// 64 bits, a negative one) raises 6; then there is no record. Inventory words
+// 64 bits, a negative one) raises 6; then there is no record. A faction or
+// upgrade number beyond 32 bits is held as read (heldWords). Inventory words
 // that are missing count as empty slots.
 std::optional<TroopRecord> DecodeTroop(const TroopLines& lines, PendingFailure& failure);
+
+// Whether the editor's lists can show the faction and upgrade paths: each as
+// its row, or as no row (-1; a number beyond the list, as a faction beyond
+// factions.txt when the files of a module are out of step; a number held as
+// read), which an update keeps. A number below -1 cannot be shown.
+bool TroopIndexesShowable(const TroopRecord& record);
 
 // Builds the six lines in the layout the game writes. Raises 9 and gives no
 // lines when the record holds more than 64 inventory slots.

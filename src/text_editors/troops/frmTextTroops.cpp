@@ -25,7 +25,7 @@
 
 namespace {
 
-// A combo asked for a row it does not have is reported as an invalid property
+// A list asked for a row it does not have is reported as an invalid property
 // value.
 constexpr int InvalidPropertyValue = 380;
 constexpr int NoTroop = 9999;
@@ -393,13 +393,6 @@ void frmTextTroops::selectTroop(int index) {
     frameEdit->setEnabled(true);
 }
 
-bool frmTextTroops::canShow(const TroopRecord& record) const {
-    // -1 is "no row" and shows as such; any other row must exist. Paths beyond
-    // the last troop are repaired, not refused.
-    return record.faction >= -1 && record.faction < cmbFactions->count() && record.upgrade1 >= -1 &&
-           record.upgrade2 >= -1;
-}
-
 void frmTextTroops::ShowTroop() {
     // Fields read from a troop whose lines are out of shape are not the
     // troop's: they are neither shown nor stored back.
@@ -413,7 +406,7 @@ void frmTextTroops::ShowTroop() {
     PendingFailure failure;
     const TroopLines stored = StoredTroop(CurTroop);
     const std::optional<TroopRecord> record = DecodeTroop(stored, failure);
-    if (record && !canShow(*record))
+    if (record && !TroopIndexesShowable(*record))
         failure.raise(InvalidPropertyValue);
     if (failure.pending()) {
         // Nothing of this troop is on the screen, so nothing of the previous
@@ -521,9 +514,14 @@ std::optional<TroopRecord> frmTextTroops::readControls(const TroopRecord& base) 
             return std::nullopt;
         }
     }
-    r.faction = cmbFactions->listIndex();
-    r.upgrade1 = cmbUp1->listIndex();
-    r.upgrade2 = cmbUp2->listIndex();
+    // A list that shows no row keeps what the troop holds there (-1, a
+    // faction beyond the list, a number held as read); a row chosen sets it.
+    const auto chosen = [](const ComboBox* combo, int held) {
+        return combo->listIndex() >= 0 ? combo->listIndex() : held;
+    };
+    r.faction = chosen(cmbFactions, base.faction);
+    r.upgrade1 = chosen(cmbUp1, base.upgrade1);
+    r.upgrade2 = chosen(cmbUp2, base.upgrade2);
     if (CmbRace->listIndex() >= 0)
         r.setSkin(CmbRace->listIndex());
     for (std::size_t i = 0; i < chkFlags.size(); ++i)

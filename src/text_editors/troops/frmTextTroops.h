@@ -79,7 +79,6 @@ private:
     void cmdRemoveItem_Click();
     void mnu_edit_inv_clear_Click();
 
-    bool canShow(const TroopRecord& record) const;
     void fillControls(const TroopRecord& record);
     std::optional<TroopRecord> readControls(const TroopRecord& base) const;
     void addInventoryRow(const QString& text, const QString& item, const QString& modifier);

@@ -196,7 +196,10 @@ void frmTextFactions::ShowFaction() {
         FactionRel.append(QString());
     cmdUpdate->setText(QStringLiteral("Update Faction # ") + QString::number(CurFaction));
     cmdUpdate->setEnabled(read.complete);
-    ReportPending(failure, QStringLiteral("ShowFaction"));
+    // A file the load told damaged is not reported again at every record
+    // shown; a record that does not read whole is not updated.
+    if (!FactionsToldDamaged)
+        ReportPending(failure, QStringLiteral("ShowFaction"));
 }
 
 void frmTextFactions::lstRelations_Click() {

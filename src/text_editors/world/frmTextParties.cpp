@@ -257,7 +257,10 @@ void frmTextParties::ShowParty() {
     const PartyRead read = DecodeParty(PartyLine.value(CurParty), failure);
     fillControls(read.record, failure);
     m_shown = read;
-    ReportPending(failure, QStringLiteral("ShowParty"));
+    // A file the load told damaged is not reported again at every record
+    // shown; a record that does not read whole is not updated.
+    if (!PartiesToldDamaged)
+        ReportPending(failure, QStringLiteral("ShowParty"));
 }
 
 void frmTextParties::fillControls(const PartyRecord& r, PendingFailure& failure) {

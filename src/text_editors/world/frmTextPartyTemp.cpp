@@ -214,7 +214,10 @@ void frmTextPartyTemp::ShowPartyTemplate() {
         chkPTPrisoner[k]->setValue(slot.prisoner);
     }
     cmdUpdatePT->setEnabled(read.complete);
-    ReportPending(failure, QStringLiteral("ShowPartyTemplate"));
+    // A file the load told damaged is not reported again at every record
+    // shown; a record that does not read whole is not updated.
+    if (!PartyTempsToldDamaged)
+        ReportPending(failure, QStringLiteral("ShowPartyTemplate"));
 }
 
 void frmTextPartyTemp::UpdatePT() {

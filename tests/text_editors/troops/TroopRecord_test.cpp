@@ -30,7 +30,10 @@ TEST(TroopRecordTest, RecordsGoBackUnchangedThroughTheBoxTexts) {
     // Item words that are no item of the list, or no number, are not in the
     // generated troops.
     std::vector<TroopLines> troops = {
-        Troop({{TroopItemsLine, ItemLine({"9999 3", "abc 0", "-7 1"})}})};
+        Troop({{TroopItemsLine, ItemLine({"9999 3", "abc 0", "-7 1"})}}),
+        // Faction and upgrade numbers beyond 32 bits, as builds write them.
+        Troop({{TroopHeadLine,
+                "trp_a A As 0 0 0 0 -2147483648 1" + QString(68, u'0') + " 4294967296"}})};
     TroopGenerator generate(20110403, {5000, 500, 5000});
     for (int n = 0; n < 5000; ++n)
         troops.push_back(generate.next());

@@ -185,9 +185,10 @@ TEST_F(TroopEditorTest, DeleteNamesTheLinkedTroopsAndDropsTheLast) {
     EXPECT_EQ(list("lstTroops")->count(), 9);
     EXPECT_FALSE(list("lstTroops")->isHidden());
     // The new last troop is selected and shown: here the one with a faction
-    // no list has, which reports its failure.
+    // no list has, which shows no faction row.
     EXPECT_EQ(window->CurTroop, 8);
-    EXPECT_TRUE(lastBox().startsWith("Error #380"));
+    EXPECT_EQ(box("txtTroopID")->text(), "trp_bad_faction");
+    EXPECT_EQ(child<ComboBox>("cmbFactions")->listIndex(), -1);
     EXPECT_TRUE(window->UnsavedTroops);
 
     // Without links the question goes straight on.

@@ -230,14 +230,35 @@ TEST_F(TroopEditorTest, APathToNoTroopIsRepairedInLineOneOnly) {
     EXPECT_EQ(platform.boxes.size(), 1u);
 }
 
+// A faction beyond the faction list (the module's files out of step) and
+// upgrade paths beyond 32 bits, as a module's build wrote them, show as no
+// row; an update that chooses no row there keeps them, a row chosen sets them.
+TEST_F(TroopEditorTest, NumbersNoListShowsAreKeptUntilARowIsChosen) {
+    const QString head = "trp_bad_faction %1 Bad_Factions 0 0 0 0 17 1%2 4294967296";
+    TroopLine[8] = head.arg("Bad_Faction", QString(68, u'0'));
+    select(8); // faction 17: the faction list ends at 3
+    EXPECT_TRUE(platform.boxes.empty()) << lastBox().toStdString();
+    for (const char* combo : {"cmbFactions", "cmbUp1", "cmbUp2"})
+        EXPECT_EQ(child<ComboBox>(combo)->listIndex(), -1) << combo;
+    box("txtTroopName")->setText("Renamed");
+    update();
+    EXPECT_EQ(StoredTroop(8)[TroopHeadLine], head.arg("Renamed", QString(68, u'0')));
+    child<ComboBox>("cmbUp1")->setListIndex(2);
+    update();
+    EXPECT_EQ(StoredTroop(8)[TroopHeadLine].section(' ', 7), "17 2 4294967296");
+    EXPECT_TRUE(platform.boxes.empty()) << lastBox().toStdString();
+}
+
 TEST_F(TroopEditorTest, ARecordThatCannotBeShownKeepsUpdateDisabled) {
     select(3);
-    select(8); // faction 17: the faction list ends at 3
+    TroopLine[8] = "trp_bad_faction Bad_Faction Bad_Factions 0 0 0 0 -2 0 0";
+    const TroopLines unshown = StoredTroop(8);
+    select(8); // no list has a row -2
     ASSERT_EQ(platform.boxes.size(), 1u);
     EXPECT_TRUE(lastBox().startsWith("Error #380 occured in function 'ShowTroop'."));
     EXPECT_FALSE(button("cmdUpdateTroop")->isEnabled());
     window->UpdateTroop(true);
-    EXPECT_EQ(StoredTroop(8), original[8]);
+    EXPECT_EQ(StoredTroop(8), unshown);
     EXPECT_EQ(StoredTroop(3), original[3]);
     EXPECT_FALSE(window->UnsavedTroops);
     // Nor can it be the template of a new troop.
