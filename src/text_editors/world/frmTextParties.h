@@ -47,6 +47,8 @@ protected:
     void formLoad() override;
 
 private:
+    void buildRecordFields();
+    void buildMembers();
     void placeDesign();
     void lstParties_Click();
     void scrMember_Change();
