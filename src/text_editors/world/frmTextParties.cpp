@@ -274,9 +274,9 @@ void frmTextParties::ShowParty() {
 void frmTextParties::fillControls(const PartyRecord& r, PendingFailure& failure) {
     txtPartiesID->setText(r.id);
     txtPartiesName->setText(r.name);
-    ShowRow(cmbFactions, r.faction, failure);
+    ShowOtherFileRow(cmbFactions, r.faction, failure);
     txtMenu->setText(r.menu);
-    ShowRow(cmbTemplates, r.partyTemplate, failure);
+    ShowOtherFileRow(cmbTemplates, r.partyTemplate, failure);
     ShowRow(cmbAI, r.aiBehaviour, failure);
     ShowRow(cmbTarget, r.aiTarget, failure);
     txtPosX->setText(r.posX);
@@ -296,7 +296,7 @@ void frmTextParties::fillControls(const PartyRecord& r, PendingFailure& failure)
     for (int m = 0; m < members; ++m) {
         const PartyMember& member = r.members.at(m);
         const auto k = static_cast<std::size_t>(m);
-        ShowRow(cmbTroops[k], member.troop, failure);
+        ShowOtherFileRow(cmbTroops[k], member.troop, failure);
         txtPTMin[k]->setText(member.count);
         chkPTPrisoner[k]->setValue(member.prisoner);
     }

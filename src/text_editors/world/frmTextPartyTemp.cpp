@@ -198,7 +198,7 @@ void frmTextPartyTemp::ShowPartyTemplate() {
     txtPTID->setText(r.id);
     txtPTName->setText(r.name);
     txtPTMenu->setText(r.menu);
-    ShowRow(cmbPTFactions, r.faction, failure, MinusOne::IsReported);
+    ShowOtherFileRow(cmbPTFactions, r.faction, failure, MinusOne::IsReported);
 
     flagControls().show(r.flags.rows, r.personality);
     // The fixed list names the game's own icons, 0 to 188.
@@ -210,7 +210,7 @@ void frmTextPartyTemp::ShowPartyTemplate() {
     // members of the template shown before.
     for (std::size_t k = 0; k < TemplateSlotCount; ++k) {
         const TemplateSlot& slot = r.members[k];
-        ShowRow(cmbPTTroops[k], slot.troop, failure, MinusOne::IsReported);
+        ShowOtherFileRow(cmbPTTroops[k], slot.troop, failure, MinusOne::IsReported);
         txtPTMin[k]->setText(slot.min);
         txtPTMax[k]->setText(slot.max);
         chkPTPrisoner[k]->setValue(slot.prisoner);
