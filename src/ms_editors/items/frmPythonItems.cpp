@@ -70,7 +70,6 @@ void frmPythonItems::buildControls() {
     frameMain = Named(new QFrame(this), "frameMain");
     setCentralWidget(frameMain);
     QWidget* f = frameMain;
-    using Keys = InputBox::Keys;
 
     lblItemEditor = AddHeading(f, "lblItemEditor", 120, 30, 6780, 660);
     lblItemEditor->setText(QStringLiteral("Item Editor"));
@@ -95,6 +94,24 @@ void frmPythonItems::buildControls() {
         AddUpdateSaveFrame(f, "cmdUpdate", QStringLiteral("Update Item"), cmdUpdate, cmdSave);
 
     frameItem = AddFrame(f, "frameItem", QStringLiteral("Item"));
+    buildItemFrame();
+
+    // The long lists have a design font of their own.
+    lstItems->setFont(QFont(QStringLiteral("Microsoft Sans Serif")));
+    for (ListBox* list : {lstFlags, lstCap, lstModifiers}) {
+        list->setFont(QFont(QStringLiteral("Microsoft Sans Serif"), 8));
+        list->setSelectionMode(QAbstractItemView::MultiSelection);
+    }
+
+    m_filter = ListFilter(txtFilter, lstItems);
+    m_filter.setLabel(lblItems, QStringLiteral("List of items"));
+
+    connectControls();
+    placeDesign();
+}
+
+void frmPythonItems::buildItemFrame() {
+    using Keys = InputBox::Keys;
     QWidget* t = frameItem;
     AddLabel(t, "lblItemID", QStringLiteral("Item ID:"), 120, 330, 900);
     txtItemID = AddInputBox(t, "txtItemID", Keys::BlankToUnderscore);
@@ -123,18 +140,9 @@ void frmPythonItems::buildControls() {
     txtTrigger = AddInputBox(t, "txtTrigger");
     AddLabel(t, "lblFaction", QStringLiteral("Factions:"), 120, 9075, 900);
     txtFaction = AddInputBox(t, "txtFaction");
+}
 
-    // The long lists have a design font of their own.
-    lstItems->setFont(QFont(QStringLiteral("Microsoft Sans Serif")));
-    for (ListBox* list : {lstFlags, lstCap, lstModifiers}) {
-        list->setFont(QFont(QStringLiteral("Microsoft Sans Serif"), 8));
-        list->setSelectionMode(QAbstractItemView::MultiSelection);
-    }
-
-    m_filter = ListFilter(txtFilter, lstItems);
-    m_filter.setLabel(lblItems, QStringLiteral("List of items"));
-
-    // Behaviour.
+void frmPythonItems::connectControls() {
     connect(lstItems, &ListBox::click, this, [this] { lstItems_Click(); });
     connect(lstFlags, &ListBox::click, this, [this] { lstFlags_Click(); });
     connect(cmdFilter, &QPushButton::clicked, this, [this] { cmdFilter_Click(); });
@@ -153,7 +161,6 @@ void frmPythonItems::buildControls() {
     txtItemID->onLostFocus = [this] { txtItemID_LostFocus(); };
     txtTrigger->holdBracketedList();
     txtFaction->holdBracketedList();
-    placeDesign();
 }
 
 void frmPythonItems::buildMenus() {
@@ -176,45 +183,48 @@ void frmPythonItems::buildMenus() {
 // Positions that do not depend on the screen width, then the width rules by
 // which SetScreenWidth sets the others.
 void frmPythonItems::placeDesign() {
-    Place(frameAdd, 7020, 0, 2235, 720);
-    Place(cmdAddItem, 120, 270, 960, 375);
-    Place(cmdDeleteItem, 1155, 270, 960, 375);
-    Place(framePython, 9345, 0, 1830, 720);
-    Place(cmdShowPython, 120, 270, 1590, 375);
-    Place(frameEdit, 11265, 0, 3945, 720);
-    Place(cmdUpdate, 120, 270, 1800, 375);
-    Place(cmdSave, 2010, 270, 1800, 375);
+    Place({
+        {frameAdd, 7020, 0, 2235, 720},
+        {cmdAddItem, 120, 270, 960, 375},
+        {cmdDeleteItem, 1155, 270, 960, 375},
+        {framePython, 9345, 0, 1830, 720},
+        {cmdShowPython, 120, 270, 1590, 375},
+        {frameEdit, 11265, 0, 3945, 720},
+        {cmdUpdate, 120, 270, 1800, 375},
+        {cmdSave, 2010, 270, 1800, 375},
 
-    Place(lblItems, 120, 780, 3600, 255);
-    Place(lstItems, 120, 1050, 3600, ItemListHeight);
-    Place(Label43, 45, 9195, 1125, 255);
-    Place(txtFilter, 1170, 9165, 1770, 315);
-    Place(cmdFilter, 2970, 9150, 705, 345);
-    Place(lblFilterType, 45, 9570, 1125, 255);
-    Place(cmbTypeFilter, 1170, 9540, 1770, 315);
-    Place(cmdFilerType, 2970, 9525, 705, 345);
-    Place(cmdResetFilter, 120, 9915, 3600, 345);
-    Place(lblFiltering, 3900, 4500, 6000, 255);
-    Place(lblScan, 3900, 4860, 3000, 255);
+        {lblItems, 120, 780, 3600, 255},
+        {lstItems, 120, 1050, 3600, ItemListHeight},
+        {Label43, 45, 9195, 1125, 255},
+        {txtFilter, 1170, 9165, 1770, 315},
+        {cmdFilter, 2970, 9150, 705, 345},
+        {lblFilterType, 45, 9570, 1125, 255},
+        {cmbTypeFilter, 1170, 9540, 1770, 315},
+        {cmdFilerType, 2970, 9525, 705, 345},
+        {cmdResetFilter, 120, 9915, 3600, 345},
+        {lblFiltering, 3900, 4500, 6000, 255},
+        {lblScan, 3900, 4860, 3000, 255},
 
-    Place(frameItem, 3750, 780, 11475, 9480);
-    // The scan labels lie behind it, seen only while it is hidden.
+        {frameItem, 3750, 780, 11475, 9480},
+        {txtItemID, 1020, 300, 3000, 315},
+        {txtItemName, 5040, 300, 3255, 315},
+        {txtCost, 9015, 300, 2340, 315},
+        {txtMeshes, 1020, 660, 10335, 315},
+        // The modifier list a little wider than the others, so that its
+        // longest name stands clear of the scroll bar; the capabilities scroll
+        // anyway.
+        {lstFlags, 120, 1350, 2820, 7215},
+        {lstCap, 3000, 1350, 2730, 7215},
+        {lstModifiers, 5790, 1350, 2910, 7215},
+        {txtTrigger, 1020, 8685, 10335, 315},
+        {txtFaction, 1020, 9045, 10335, 315},
+    });
+    // The scan labels lie behind the item frame, seen only while it is hidden.
     frameItem->setAutoFillBackground(true);
-    Place(txtItemID, 1020, 300, 3000, 315);
-    Place(txtItemName, 5040, 300, 3255, 315);
-    Place(txtCost, 9015, 300, 2340, 315);
-    Place(txtMeshes, 1020, 660, 10335, 315);
-    Place(lstFlags, 120, 1350, 2820, 7215);
-    // The modifier list a little wider than the others, so that its longest
-    // name stands clear of the scroll bar; the capabilities scroll anyway.
-    Place(lstCap, 3000, 1350, 2730, 7215);
-    Place(lstModifiers, 5790, 1350, 2910, 7215);
     for (int k = 0; k < PythonItemStatBoxCount; ++k) {
         Place(lblStat[k], 8820, 1380 + 345 * k, 1380, 255);
         Place(txtStat[k], 10230, 1350 + 345 * k, 1125, 315);
     }
-    Place(txtTrigger, 1020, 8685, 10335, 315);
-    Place(txtFaction, 1020, 9045, 10335, 315);
 
     m_view.setLists({lstItems});
     using enum WidthRule::Edge;

@@ -56,6 +56,8 @@ public:
     void ScanPythonItems();
 
 private:
+    void buildItemFrame();
+    void connectControls();
     void placeDesign();
 
     void lstItems_Click();

@@ -311,87 +311,93 @@ std::array<QString, 12> ItemValueCaptions(const ItemTypeLabels& l) {
             l.values[3]};
 }
 
+namespace {
+
+constexpr const char* Na = "n/a";
+
+// The labels of one kind of item, and which value boxes it fills. `boxes`:
+// head armour, body armour, leg armour, hit points, difficulty.
+struct TypeLabelRow {
+    std::array<const char*, 5> boxes;
+    std::array<const char*, 4> values;
+    std::array<const char*, 2> damages;
+    std::array<bool, 4> filled;
+};
+
+enum TypeKind { Horse, Melee, Missile, Shield, Ranged, Thrown, Goods, Armour, Animal, Book };
+
+constexpr TypeLabelRow KindLabels[] = {
+    // Horse, or no type.
+    {{"Head armor:", "Body armor:", "Leg armor:", "Hit points:", "Difficulty:"},
+     {"Manueverability:", "Horse speed:", "Horse scale:", Na},
+     {Na, "Charge:"},
+     {true, true, true, false}},
+    // One-handed, two-handed, polearm.
+    {{Na, Na, "n/a:", "Hit points:", "Difficulty:"},
+     {"Speed:", "n/a:", "Weapon length:", Na},
+     {"Swing damage:", "Thrust damage:"},
+     {true, true, true, false}},
+    // Arrows, bolts, bullets.
+    {{Na, Na, Na, Na, "Difficulty:"},
+     {Na, Na, "Weapon length:", "Ammo:"},
+     {Na, "Add damage:"},
+     {false, false, true, true}},
+    // Shield.
+    {{Na, "Body armor:", "Leg armor:", "Hit points:", "Difficulty:"},
+     {"Speed:", "Shield height:", "Weapon length:", Na},
+     {Na, Na},
+     {true, true, true, false}},
+    // Bow, crossbow, pistol, musket.
+    {{Na, Na, "Accuracy:", Na, "Difficulty:"},
+     {"Speed:", "Shot speed:", Na, "Ammo:"},
+     {Na, "Thrust damage:"},
+     {true, true, false, true}},
+    // Thrown.
+    {{"Head armor:", "Body armor:", "Leg armor:", "Hit points:", "Difficulty:"},
+     {"Speed:", "Shot speed:", "Weapon length:", "Ammo:"},
+     {"Swing damage:", "Thrust damage:"},
+     {true, true, true, true}},
+    // Goods.
+    {{"Food quality:", Na, Na, Na, Na},
+     {Na, Na, Na, "Amount:"},
+     {Na, Na},
+     {false, false, false, true}},
+    // The four armour types.
+    {{"Head armor:", "Body armor:", "Leg armor:", Na, "Difficulty:"},
+     {Na, Na, Na, Na},
+     {Na, Na},
+     {}},
+    // Animal.
+    {{"Head armor:", "Body armor:", "Leg armor:", "Hit points:", "Difficulty:"},
+     {Na, Na, Na, Na},
+     {Na, Na},
+     {}},
+    // Book.
+    {{Na, Na, Na, Na, Na}, {Na, Na, Na, Na}, {Na, Na}, {}},
+};
+
+// The kind of each type row, in the order of the type flags.
+constexpr TypeKind RowKinds[ItemTypeRowCount] = {
+    Horse, Melee,  Melee,  Melee,  Missile, Missile, Shield, Ranged,  Ranged, Thrown,
+    Goods, Armour, Armour, Armour, Armour,  Ranged,  Ranged, Missile, Animal, Book};
+
+} // namespace
+
 ItemTypeLabels ItemTypeLabelsFor(int typeRow) {
-    const QString na = QStringLiteral("n/a");
-    const QString naColon = QStringLiteral("n/a:");
-    ItemTypeLabels l{QStringLiteral("Head armor:"),
-                     QStringLiteral("Body armor:"),
-                     QStringLiteral("Leg armor:"),
-                     QStringLiteral("Hit points:"),
-                     QStringLiteral("Difficulty:"),
-                     {na, na, na, na},
-                     {na, na},
-                     {},
-                     false};
-    const QString speed = QStringLiteral("Speed:");
-    const QString length = QStringLiteral("Weapon length:");
-    const QString ammo = QStringLiteral("Ammo:");
-    const QString thrust = QStringLiteral("Thrust damage:");
-    switch (typeRow < 0 || typeRow >= ItemTypeRowCount ? 0 : typeRow) {
-    case 0: // horse, or no type
-        l.values = {QStringLiteral("Manueverability:"), QStringLiteral("Horse speed:"),
-                    QStringLiteral("Horse scale:"), na};
-        l.damages[1] = QStringLiteral("Charge:");
-        l.filled = {true, true, true, false};
-        break;
-    case 1: // one-handed, two-handed, polearm
-    case 2:
-    case 3:
-        l.headArmor = l.bodyArmor = na;
-        l.legArmor = naColon;
-        l.values = {speed, naColon, length, na};
-        l.damages = {QStringLiteral("Swing damage:"), thrust};
-        l.filled = {true, true, true, false};
-        break;
-    case 4: // arrows, bolts, bullets
-    case 5:
-    case 17:
-        l.headArmor = l.bodyArmor = l.hitPoints = l.legArmor = na;
-        l.values[2] = length;
-        l.values[3] = ammo;
-        l.damages[1] = QStringLiteral("Add damage:");
-        l.filled = {false, false, true, true};
-        break;
-    case 6: // shield
-        l.headArmor = na;
-        l.values = {speed, QStringLiteral("Shield height:"), length, na};
-        l.filled = {true, true, true, false};
-        break;
-    case 7: // bow, crossbow, pistol, musket
-    case 8:
-    case 15:
-    case 16:
-        l.headArmor = l.bodyArmor = l.hitPoints = na;
-        l.legArmor = QStringLiteral("Accuracy:");
-        l.values = {speed, QStringLiteral("Shot speed:"), na, ammo};
-        l.damages[1] = thrust;
-        l.filled = {true, true, false, true};
-        break;
-    case 9: // thrown
-        l.values = {speed, QStringLiteral("Shot speed:"), length, ammo};
-        l.damages = {QStringLiteral("Swing damage:"), thrust};
-        l.filled = {true, true, true, true};
-        break;
-    case 10: // goods
-        l.hitPoints = l.difficulty = l.bodyArmor = l.legArmor = na;
-        l.headArmor = QStringLiteral("Food quality:");
-        l.values[3] = QStringLiteral("Amount:");
-        l.filled = {false, false, false, true};
-        break;
-    case 11: // the four armour types
-    case 12:
-    case 13:
-    case 14:
-        l.hitPoints = na;
-        break;
-    case 19: // book
-        l.headArmor = l.bodyArmor = l.hitPoints = l.legArmor = l.difficulty = na;
-        break;
-    default: // animal
-        break;
-    }
-    l.capsEnabled = ItemTypeReadsCaps(typeRow) && typeRow != 10;
-    return l;
+    const TypeLabelRow& k =
+        KindLabels[RowKinds[typeRow < 0 || typeRow >= ItemTypeRowCount ? 0 : typeRow]];
+    const auto text = [](const char* label) { return QString::fromLatin1(label); };
+    const auto& v = k.values;
+    const auto& d = k.damages;
+    return {text(k.boxes[0]),
+            text(k.boxes[1]),
+            text(k.boxes[2]),
+            text(k.boxes[3]),
+            text(k.boxes[4]),
+            {text(v[0]), text(v[1]), text(v[2]), text(v[3])},
+            {text(d[0]), text(d[1])},
+            k.filled,
+            ItemTypeReadsCaps(typeRow) && typeRow != 10};
 }
 
 namespace {

@@ -25,6 +25,13 @@ void ShowRow(ComboBox* combo, int index, PendingFailure& failure, MinusOne minus
         failure.raise(Err::SubscriptOutOfRange);
 }
 
+void ShowOtherFileRow(ComboBox* combo, int index, PendingFailure& failure, MinusOne minusOne) {
+    if (index >= combo->count())
+        ShowIconRow(combo, index);
+    else
+        ShowRow(combo, index, failure, minusOne);
+}
+
 void ShowIconRow(ComboBox* combo, int icon) {
     combo->setListIndex(icon);
 }

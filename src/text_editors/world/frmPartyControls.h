@@ -26,6 +26,15 @@ enum class MinusOne { MeansNoRow, IsReported };
 void ShowRow(ComboBox* combo, int index, PendingFailure& failure,
              MinusOne minusOne = MinusOne::MeansNoRow);
 
+// Chooses row `index` of `combo`, a list of another file's records (the
+// factions, the party templates, the troops). An index beyond the list is no
+// fault of the record (the files of one module out of step, a faction beyond
+// factions.txt say): as for icons beyond map_icons.txt (ShowIconRow), no row
+// is chosen, nothing is reported, and the update keeps the stored index. Any
+// other index is shown as ShowRow shows it.
+void ShowOtherFileRow(ComboBox* combo, int index, PendingFailure& failure,
+                      MinusOne minusOne = MinusOne::MeansNoRow);
+
 // Chooses the row of map icon `icon` in `combo`. An icon beyond the list (a
 // module's own icons past the game's, or any icon of a module whose
 // map_icons.txt is empty or missing) is no fault of the record: no row is

@@ -53,7 +53,6 @@ frmTextParties::frmTextParties(QWidget* parent) : EditorWindow(parent) {
 void frmTextParties::buildControls() {
     content = Named(new QWidget(this), "frameContent");
     setCentralWidget(content);
-    using Keys = InputBox::Keys;
 
     frameParties = AddFrame(content, "frameParties", QStringLiteral("Parties"));
     lblPartiesEditor = AddHeading(frameParties, "lblPartiesEditor", 120, 240, 7200, 600);
@@ -64,7 +63,26 @@ void frmTextParties::buildControls() {
                                    cmdUpdateParties, cmdSave);
 
     frameParty = AddFrame(frameParties, "frameParty", QStringLiteral("Party"));
+    buildRecordFields();
+    buildMembers();
 
+    connect(lstParties, &ListBox::click, this, &frmTextParties::lstParties_Click);
+    connect(cmdUpdateParties, &QPushButton::clicked, this, &frmTextParties::UpdateParty);
+    connect(cmdSave, &QPushButton::clicked, this,
+            [this] { saveFile(SaveTextParties, UnsavedParties); });
+    connect(scrMember, &QScrollBar::valueChanged, this, &frmTextParties::scrMember_Change);
+    // The label sizes exclude each other only when the user picks one: a
+    // stored word holding two of them shows both.
+    lstFlags->onUserToggle = [this](int current) {
+        std::array<bool, PartyFlagCount> rows = flagControls().rows();
+        ExclusiveLabelFlags(rows, current);
+        lstFlags->setValues(QList<bool>(rows.begin(), rows.end()));
+    };
+    placeDesign();
+}
+
+void frmTextParties::buildRecordFields() {
+    using Keys = InputBox::Keys;
     frameNames = AddFrame(frameParty, "frameNames", QStringLiteral("Names"));
     AddLabel(frameNames, "", QStringLiteral("Party ID:"), 120, 300, 900);
     AddLabel(frameNames, "", QStringLiteral("Name:"), 120, 690, 900);
@@ -102,7 +120,9 @@ void frmTextParties::buildControls() {
     cmbPTAgressiveness = Named(new ComboBox(framePersonality), "cmbPTAgressiveness");
     chkPTBanditness =
         Named(new CheckBox(QStringLiteral("Banditness"), framePersonality), "chkPTBanditness");
+}
 
+void frmTextParties::buildMembers() {
     frameMembers = AddFrame(frameParty, "frameMembers",
                             QStringLiteral("Target party list (only an optical effect, the units "
                                            "won't do anything without scripting) :"));
@@ -119,20 +139,6 @@ void frmTextParties::buildControls() {
         chkPTPrisoner[k] =
             Named(new CheckBox(QStringLiteral("Prisoner"), frameMembers), "chkPTPrisoner");
     }
-
-    connect(lstParties, &ListBox::click, this, &frmTextParties::lstParties_Click);
-    connect(cmdUpdateParties, &QPushButton::clicked, this, &frmTextParties::UpdateParty);
-    connect(cmdSave, &QPushButton::clicked, this,
-            [this] { saveFile(SaveTextParties, UnsavedParties); });
-    connect(scrMember, &QScrollBar::valueChanged, this, &frmTextParties::scrMember_Change);
-    // The label sizes exclude each other only when the user picks one: a
-    // stored word holding two of them shows both.
-    lstFlags->onUserToggle = [this](int current) {
-        std::array<bool, PartyFlagCount> rows = flagControls().rows();
-        ExclusiveLabelFlags(rows, current);
-        lstFlags->setValues(QList<bool>(rows.begin(), rows.end()));
-    };
-    placeDesign();
 }
 
 void frmTextParties::buildMenus() {
@@ -144,42 +150,44 @@ void frmTextParties::buildMenus() {
 }
 
 void frmTextParties::placeDesign() {
-    Place(frameParties, 0, 0, FormWidth, FormHeight);
-    Place(lstParties, 120, 1230, 3720, PartyListHeight);
-    Place(frameEdit, 8880, 120, 6270, 780);
-    Place(cmdUpdateParties, 120, 300, 3000, 375);
-    Place(cmdSave, 3240, 300, 2910, 375);
+    Place({
+        {frameParties, 0, 0, FormWidth, FormHeight},
+        {lstParties, 120, 1230, 3720, PartyListHeight},
+        {frameEdit, 8880, 120, 6270, 780},
+        {cmdUpdateParties, 120, 300, 3000, 375},
+        {cmdSave, 3240, 300, 2910, 375},
 
-    Place(frameParty, 3960, 960, 11190, 8130);
-    Place(frameNames, 120, 240, 5340, 1080);
-    Place(txtPartiesID, 1080, 270, 4080, 315);
-    Place(txtPartiesName, 1080, 660, 4080, 315);
-    Place(frameFaction, 120, 1380, 5340, 660);
-    Place(cmbFactions, 120, 255, 5100, 315);
-    Place(frameTemplate, 120, 2100, 5340, 660);
-    Place(cmbTemplates, 120, 255, 5100, 315);
-    Place(frameMenu, 120, 2820, 2580, 660);
-    Place(txtMenu, 120, 255, 2340, 315);
-    Place(frameIcon, 2820, 2820, 2640, 660);
-    Place(cmbIcon, 120, 255, 2400, 315);
-    Place(framePosition, 120, 3540, 5340, 660);
-    Place(txtPosX, 720, 255, 1800, 315);
-    Place(txtPosY, 3300, 255, 1800, 315);
-    Place(frameAI, 120, 4260, 5340, 1080);
-    Place(cmbAI, 120, 255, 5100, 315);
-    Place(cmbTarget, 1320, 660, 3900, 315);
+        {frameParty, 3960, 960, 11190, 8130},
+        {frameNames, 120, 240, 5340, 1080},
+        {txtPartiesID, 1080, 270, 4080, 315},
+        {txtPartiesName, 1080, 660, 4080, 315},
+        {frameFaction, 120, 1380, 5340, 660},
+        {cmbFactions, 120, 255, 5100, 315},
+        {frameTemplate, 120, 2100, 5340, 660},
+        {cmbTemplates, 120, 255, 5100, 315},
+        {frameMenu, 120, 2820, 2580, 660},
+        {txtMenu, 120, 255, 2340, 315},
+        {frameIcon, 2820, 2820, 2640, 660},
+        {cmbIcon, 120, 255, 2400, 315},
+        {framePosition, 120, 3540, 5340, 660},
+        {txtPosX, 720, 255, 1800, 315},
+        {txtPosY, 3300, 255, 1800, 315},
+        {frameAI, 120, 4260, 5340, 1080},
+        {cmbAI, 120, 255, 5100, 315},
+        {cmbTarget, 1320, 660, 3900, 315},
 
-    Place(frameFlags, 5580, 240, 2880, 5100);
-    Place(lstFlags, 120, 255, 2640, 4710);
-    Place(framePersonality, 8580, 240, 2490, 1740);
-    Place(cmbPTCourage, 1440, 255, 900, 315);
-    Place(cmbPTAgressiveness, 1440, 645, 900, 315);
-    Place(chkPTBanditness, 120, 1380, 2160, 255);
+        {frameFlags, 5580, 240, 2880, 5100},
+        {lstFlags, 120, 255, 2640, 4710},
+        {framePersonality, 8580, 240, 2490, 1740},
+        {cmbPTCourage, 1440, 255, 900, 315},
+        {cmbPTAgressiveness, 1440, 645, 900, 315},
+        {chkPTBanditness, 120, 1380, 2160, 255},
 
-    Place(frameMembers, 120, 5400, 10950, 2610);
-    Place(scrMember, 120, 255, 255, 2235);
-    Place(lblMember, 480, 300, 420, 255);
-    Place(lblMsg, 1080, 300, 6000, 255);
+        {frameMembers, 120, 5400, 10950, 2610},
+        {scrMember, 120, 255, 255, 2235},
+        {lblMember, 480, 300, 420, 255},
+        {lblMsg, 1080, 300, 6000, 255},
+    });
     for (std::size_t k = 0; k < cmbTroops.size(); ++k) {
         const int top = 255 + 465 * static_cast<int>(k);
         Place(cmbTroops[k], 1080, top, 5400, 315);
@@ -266,9 +274,9 @@ void frmTextParties::ShowParty() {
 void frmTextParties::fillControls(const PartyRecord& r, PendingFailure& failure) {
     txtPartiesID->setText(r.id);
     txtPartiesName->setText(r.name);
-    ShowRow(cmbFactions, r.faction, failure);
+    ShowOtherFileRow(cmbFactions, r.faction, failure);
     txtMenu->setText(r.menu);
-    ShowRow(cmbTemplates, r.partyTemplate, failure);
+    ShowOtherFileRow(cmbTemplates, r.partyTemplate, failure);
     ShowRow(cmbAI, r.aiBehaviour, failure);
     ShowRow(cmbTarget, r.aiTarget, failure);
     txtPosX->setText(r.posX);
@@ -288,7 +296,7 @@ void frmTextParties::fillControls(const PartyRecord& r, PendingFailure& failure)
     for (int m = 0; m < members; ++m) {
         const PartyMember& member = r.members.at(m);
         const auto k = static_cast<std::size_t>(m);
-        ShowRow(cmbTroops[k], member.troop, failure);
+        ShowOtherFileRow(cmbTroops[k], member.troop, failure);
         txtPTMin[k]->setText(member.count);
         chkPTPrisoner[k]->setValue(member.prisoner);
     }

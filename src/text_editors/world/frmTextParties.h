@@ -32,8 +32,9 @@ public:
 
     void SetListFontSize(int size) { m_view.setListFontSize(size); }
     // Shows party CurParty. A stored index its list has no row for shows no
-    // row and is reported at the end (an icon beyond map_icons.txt is no
-    // fault, ShowIconRow); a line that cannot be read whole is
+    // row and stays stored; it is reported at the end, unless it lies beyond
+    // the list of another file (a faction, template, troop or icon of files
+    // out of step, ShowOtherFileRow). A line that cannot be read whole is
     // shown as far as read, reported, and cannot be updated.
     void ShowParty();
     // Stores what the window shows as party CurParty; a box whose text would
@@ -47,6 +48,8 @@ protected:
     void formLoad() override;
 
 private:
+    void buildRecordFields();
+    void buildMembers();
     void placeDesign();
     void lstParties_Click();
     void scrMember_Change();

@@ -108,29 +108,33 @@ void frmTextPartyTemp::buildMenus() {
 }
 
 void frmTextPartyTemp::placeDesign() {
-    Place(frameEdit, 9345, 0, 5880, 780);
-    Place(cmdUpdatePT, 120, 300, 2940, 375);
-    Place(cmdSave, 3180, 300, 2580, 375);
-    Place(lstPT, 120, 1110, 3705, TemplateListHeight);
+    Place({
+        {frameEdit, 9345, 0, 5880, 780},
+        {cmdUpdatePT, 120, 300, 2940, 375},
+        {cmdSave, 3180, 300, 2580, 375},
+        {lstPT, 120, 1110, 3705, TemplateListHeight},
 
-    Place(framePT, 3945, 840, 11205, 7155);
-    Place(txtPTID, 1020, 300, 2700, 315);
-    Place(txtPTName, 1020, 690, 2700, 315);
-    Place(frameIcon, 120, 1110, 3600, 660);
-    Place(cmbIcon, 120, 240, 3360, 315);
-    Place(frameFaction, 120, 1830, 3600, 660);
-    Place(cmbPTFactions, 120, 240, 3360, 315);
-    Place(frameMenu, 120, 2550, 3600, 660);
-    Place(txtPTMenu, 120, 240, 3360, 315);
-    Place(frameLoot, 120, 3270, 3600, 1080);
-    Place(txtGold, 2460, 300, 1020, 315);
-    Place(txtGoods, 2460, 660, 1020, 315);
-    Place(framePersonality, 120, 4470, 3600, 1440);
-    Place(cmbPTCourage, 1380, 300, 780, 315);
-    Place(cmbPTAgressiveness, 1380, 660, 780, 315);
-    Place(chkPTBanditness, 120, 1050, 2000, 255);
+        {framePT, 3945, 840, 11205, 7155},
+        {txtPTID, 1020, 300, 2700, 315},
+        {txtPTName, 1020, 690, 2700, 315},
+        {frameIcon, 120, 1110, 3600, 660},
+        {cmbIcon, 120, 240, 3360, 315},
+        {frameFaction, 120, 1830, 3600, 660},
+        {cmbPTFactions, 120, 240, 3360, 315},
+        {frameMenu, 120, 2550, 3600, 660},
+        {txtPTMenu, 120, 240, 3360, 315},
+        {frameLoot, 120, 3270, 3600, 1080},
+        {txtGold, 2460, 300, 1020, 315},
+        {txtGoods, 2460, 660, 1020, 315},
+        {framePersonality, 120, 4470, 3600, 1440},
+        {cmbPTCourage, 1380, 300, 780, 315},
+        {cmbPTAgressiveness, 1380, 660, 780, 315},
+        {chkPTBanditness, 120, 1050, 2000, 255},
 
-    Place(frameMembers, 3840, 180, 7245, 2880);
+        {frameMembers, 3840, 180, 7245, 2880},
+        {frameFlags, 3840, 3180, 7245, 3855},
+        {lstFlags, 120, 240, 7005, 3495},
+    });
     for (std::size_t k = 0; k < TemplateSlotCount; ++k) {
         const int top = 300 + 420 * static_cast<int>(k);
         Place(cmbPTTroops[k], 120, top, 3300, 315);
@@ -138,8 +142,6 @@ void frmTextPartyTemp::placeDesign() {
         Place(txtPTMax[k], 5190, top, 660, 315);
         Place(chkPTPrisoner[k], 5970, top + 30, 1140, 255);
     }
-    Place(frameFlags, 3840, 3180, 7245, 3855);
-    Place(lstFlags, 120, 240, 7005, 3495);
 
     m_view.setLists({lstPT});
     m_view.setLayout(centralWidget(), FormWidth, FormWidth, FormHeight, {});
@@ -196,7 +198,7 @@ void frmTextPartyTemp::ShowPartyTemplate() {
     txtPTID->setText(r.id);
     txtPTName->setText(r.name);
     txtPTMenu->setText(r.menu);
-    ShowRow(cmbPTFactions, r.faction, failure, MinusOne::IsReported);
+    ShowOtherFileRow(cmbPTFactions, r.faction, failure, MinusOne::IsReported);
 
     flagControls().show(r.flags.rows, r.personality);
     // The fixed list names the game's own icons, 0 to 188.
@@ -208,7 +210,7 @@ void frmTextPartyTemp::ShowPartyTemplate() {
     // members of the template shown before.
     for (std::size_t k = 0; k < TemplateSlotCount; ++k) {
         const TemplateSlot& slot = r.members[k];
-        ShowRow(cmbPTTroops[k], slot.troop, failure, MinusOne::IsReported);
+        ShowOtherFileRow(cmbPTTroops[k], slot.troop, failure, MinusOne::IsReported);
         txtPTMin[k]->setText(slot.min);
         txtPTMax[k]->setText(slot.max);
         chkPTPrisoner[k]->setValue(slot.prisoner);

@@ -35,7 +35,8 @@ public:
     void SetListFontSize(int size) { m_view.setListFontSize(size); }
     // Shows template CurrentTemplate. A value a list has no row for shows no
     // row (and is stored back as it was); a line that cannot be read whole is
-    // shown as far as it was read, and cannot be updated. Both are reported.
+    // shown as far as it was read, and cannot be updated. Both are reported,
+    // but for a faction, troop or icon beyond its list (ShowOtherFileRow).
     void ShowPartyTemplate();
     // Stores what the window shows as template CurrentTemplate; a box that
     // would break the line refuses it.

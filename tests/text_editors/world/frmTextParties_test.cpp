@@ -274,6 +274,32 @@ TEST_F(PartyEditorTest, IndexesWithoutARowShowNoRowAndStayStored) {
     EXPECT_EQ(PartyLine[Lost], QString(original[Lost]).replace(" 200 0 99 ", " 200 3 99 "));
 }
 
+// Files of one module out of step: a faction, template or troop beyond its file
+// shows as no row, no failure box; a save after an update without change gives
+// the file back byte for byte, and another edit keeps the number.
+TEST_F(PartyEditorTest, IndexesBeyondAnotherFileShowAndStay) {
+    for (const auto& [list, stored, beyond] :
+         {std::tuple{"cmbFactions", " 0 2 3 392 ", " 0 2 60 392 "},
+          {"cmbTemplates", " 0 2 3 392 ", " 0 90 3 392 "},
+          {"cmbTroops", " 2 4 10 ", " 2 700 10 "}}) {
+        QStringList file = Rough;
+        file[2 + 2 * Camp].replace(stored, beyond);
+        delete window.data();
+        platform.boxes.clear();
+        open(file);
+        select(Camp);
+        EXPECT_EQ(platform.errors(), QStringList()) << list;
+        EXPECT_EQ(combo(list)->listIndex(), -1) << list;
+        update();
+        platform.answer(MsgAnswer::No);
+        button("cmdSave")->click();
+        EXPECT_EQ(module.read("parties.txt"), FileBytes(file)) << list;
+        box("txtMenu")->setText("7");
+        update();
+        EXPECT_EQ(PartyLine[Camp], file[2 + 2 * Camp].replace(" 12291 0 ", " 12291 7 ")) << list;
+    }
+}
+
 // The member bar sets the count and the rows on every show, also when its
 // value stays; a party with more than five members shows five.
 TEST_F(PartyEditorTest, MemberRowsFollowEveryShow) {

@@ -126,9 +126,9 @@ TEST_F(TemplateEditor, ValuesNoListHasARowForAreShownAsNoneAndWrittenBack) {
     select(Patrol);
     select(Rough);
     // Faction 99, icon 200 and troop 9999 have no row: no row is chosen, so
-    // nothing of the patrol stays on the screen.
-    ASSERT_EQ(platform.boxes.size(), 1u);
-    EXPECT_TRUE(lastBox().startsWith("Error # 9 occured in function \"ShowPartyTemplate\"."));
+    // nothing of the patrol stays on the screen. Lists of other files, they
+    // are no fault of the template.
+    EXPECT_TRUE(platform.boxes.empty());
     EXPECT_EQ(combo("cmbPTFactions")->listIndex(), -1);
     EXPECT_EQ(combo("cmbIcon")->listIndex(), -1);
     EXPECT_EQ(members(),
@@ -139,6 +139,31 @@ TEST_F(TemplateEditor, ValuesNoListHasARowForAreShownAsNoneAndWrittenBack) {
     update();
     EXPECT_EQ(PartyTempLine[Rough],
               "pt_rough Rough 01073742024 x 99 260 0 3 5 0 -1 9999 1 4 1 -1 -1 -1 ");
+}
+
+// A faction or troop beyond its file, as for parties (IndexesBeyondAnotherFileShowAndStay).
+TEST_F(TemplateEditor, IndexesBeyondAnotherFileShowAndStay) {
+    const QByteArray sample = module.read("party_templates.txt");
+    for (const auto& [list, stored, beyond] :
+         {std::tuple{"cmbPTFactions", " 0 1 136 ", " 0 40 136 "},
+          {"cmbPTTroops", " 136 3 1 2 0 ", " 136 700 1 2 0 "}}) {
+        QByteArray file = QByteArray(sample).replace(stored, beyond);
+        module.write("party_templates.txt", file);
+        delete window.data();
+        platform.boxes.clear();
+        window = new frmTextPartyTemp;
+        select(Patrol);
+        EXPECT_TRUE(platform.errors().isEmpty()) << list;
+        EXPECT_EQ(combo(list)->listIndex(), -1) << list;
+        const QString read = PartyTempLine[Patrol];
+        update();
+        platform.answer(MsgAnswer::No);
+        button("cmdSave")->click();
+        EXPECT_EQ(module.read("party_templates.txt"), file) << list;
+        box("txtPTMenu")->setText("7");
+        update();
+        EXPECT_EQ(PartyTempLine[Patrol], QString(read).replace("682 0 ", "682 7 ")) << list;
+    }
 }
 
 TEST_F(TemplateEditor, SlotsOfTheWrongShapeAreShownAsReadAndNeverUpdated) {
