@@ -74,13 +74,12 @@ frmConfig::frmConfig(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addWidget(cmdSaveConfig, 0, Qt::AlignRight);
     connect(cmdSaveConfig, &QPushButton::clicked, this, &frmConfig::cmdSaveConfig_Click);
 
-    setTabOrder(txtModulesFolder, cmdBrowse);
-    setTabOrder(cmdBrowse, optPython);
-    setTabOrder(optPython, optTXT);
-    setTabOrder(optTXT, optBoth);
-    setTabOrder(optBoth, cmdSaveConfig);
-    setTabOrder(cmdSaveConfig, cmdBrowsePython);
-    setTabOrder(cmdBrowsePython, txtModuleSystem);
+    // Tab follows the window from top to bottom, left to right in a row (the
+    // inactive output-directory row is never a stop).
+    QWidget* const order[] = {optPython, optTXT,          optBoth,         txtModulesFolder,
+                              cmdBrowse, txtModuleSystem, cmdBrowsePython, cmdSaveConfig};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
     FixSizeToContents(this);
 
     timerConfig = Named(new QTimer(this), "timerConfig");

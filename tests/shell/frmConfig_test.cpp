@@ -176,30 +176,30 @@ TEST_F(SettingsWindow, AModuleSystemFolderTypedWithoutItsSeparatorPassesTheCheck
     EXPECT_EQ(ModuleSystemDirectory, moduleSystem.folder());
 }
 
-TEST_F(SettingsWindow, TabFollowsTheKeyboardOrderAndEntersTheOptionsAtTheSelectedOne) {
+// Tab went from the Browse button to the options and from Save back up to the
+// second folder box.
+TEST_F(SettingsWindow, TabFollowsTheWindowFromTopToBottomAndEntersTheOptionsAtTheSelectedOne) {
     struct Row {
         const char* mode;
         QStringList stops; // from the control that has the focus when the window opens
     };
     const Row rows[] = {
         {"3",
-         {"txtModulesFolder", "cmdBrowse", "optBoth", "cmdSaveConfig", "cmdBrowsePython",
-          "txtModuleSystem", "txtModulesFolder"}},
-        // The module folder's group is disabled: the order starts at the options.
-        {"1", {"optPython", "cmdSaveConfig", "cmdBrowsePython", "txtModuleSystem", "optPython"}},
+         {"txtModulesFolder", "cmdBrowse", "txtModuleSystem", "cmdBrowsePython", "cmdSaveConfig",
+          "optBoth", "txtModulesFolder"}},
+        // A disabled group is passed over.
+        {"1", {"optPython", "txtModuleSystem", "cmdBrowsePython", "cmdSaveConfig", "optPython"}},
+        {"2", {"txtModulesFolder", "cmdBrowse", "cmdSaveConfig", "optTXT", "txtModulesFolder"}},
     };
     for (const Row& row : rows) {
         open(QLatin1String(row.mode));
-        window->show();
-        window->activateWindow();
-        Wait(20);
+        ASSERT_TRUE(ShowActive(window)) << row.mode;
         QStringList stops;
         for (qsizetype i = 0; i < row.stops.size(); ++i) {
             QWidget* focus = QApplication::focusWidget();
             ASSERT_NE(focus, nullptr) << row.mode;
             stops.append(focus->objectName());
-            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-            QCoreApplication::sendEvent(focus, &tab);
+            QTest::keyClick(focus, Qt::Key_Tab);
         }
         EXPECT_EQ(stops, row.stops) << row.mode;
         delete window;

@@ -1,6 +1,7 @@
 #include "ShellTest.h"
 
 #include "platform/gui/Dialogs.h"
+#include "platform/gui/Modal.h"
 #include "shell/EditorFactories.h"
 #include "support/UserInput.h"
 
@@ -11,6 +12,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
+#include <QThread>
 
 namespace {
 class MainMenu : public ShellTest {
@@ -139,24 +141,41 @@ int Apart(const QRect& a, const QRect& b) {
 }
 
 // Left to the window manager, a main menu shown again landed at the screen's
-// edge (and the settings window, centred over it, followed).
-TEST_F(MainMenu, IsCentredEachTimeItIsShown) {
+// edge (and the settings window, centred over it, followed). A window manager
+// that is still building a frame reports it as it stands, one pixel square;
+// centred by that, the menu came back with its top left corner at the
+// screen's centre, about once in thirty returns on a busy machine.
+TEST_F(MainMenu, ComesBackCentredFromItsRealFrameWhateverTheWindowManagersTiming) {
     ModuleCopy module;
     ModuleFolder = module.folder();
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    int halfBuiltLooks = 0; // looks at the menu's frame that find it half built
+    const struct Restore {
+        FrameReader previous;
+        ~Restore() { SetFrameReader(previous); }
+    } restore{SetFrameReader([&](const QWidget* window) {
+        if (window->objectName() == u"frmMain" && halfBuiltLooks-- > 0)
+            return QRect(window->geometry().topLeft(), QSize(1, 1));
+        return window->frameGeometry();
+    })};
+    QTimer busy; // every turn of the event loop takes a while
+    QObject::connect(&busy, &QTimer::timeout, [] { QThread::msleep(3); });
+    busy.start(0);
     open(QStringLiteral("2"));
-    QTest::qWait(100);
-    EXPECT_LE(Apart(menu->frameGeometry(), area), 1);
-    menu->move(area.topLeft()); // where the user put it
-    Wait(150);
-    Child<QPushButton>(menu, "cmdFactions")->click();
-    QWidget* editor = OpenWindow(QStringLiteral("frmTextFactions"));
-    ASSERT_NE(editor, nullptr);
-    Child<QAction>(editor, "mnu_file_main")->trigger();
-    menu = OpenWindow(QStringLiteral("frmMain"));
-    ASSERT_NE(menu, nullptr);
-    QTest::qWait(100);
-    EXPECT_LE(Apart(menu->frameGeometry(), area), 1);
+    QTest::qWait(150);
+    for (int i = 0; i < 16; ++i) {
+        menu->move(area.topLeft()); // where the user put it
+        Child<QPushButton>(menu, "cmdFactions")->click();
+        QWidget* editor = OpenWindow(QStringLiteral("frmTextFactions"));
+        ASSERT_NE(editor, nullptr);
+        halfBuiltLooks = i % 4;
+        Child<QAction>(editor, "mnu_file_main")->trigger();
+        menu = OpenWindow(QStringLiteral("frmMain"));
+        ASSERT_NE(menu, nullptr);
+        QTest::qWait(150); // the menu's buttons wake with its timer
+        EXPECT_TRUE(area.contains(menu->frameGeometry())) << i;
+        EXPECT_LE(Apart(menu->frameGeometry(), area), 1) << i;
+    }
 }
 
 // The count-line message of a troop file comes up while the troop editor loads,

@@ -9,11 +9,16 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 ModalHandler& handler() {
     static ModalHandler h;
     return h;
+}
+FrameReader& frameReader() {
+    static FrameReader r;
+    return r;
 }
 int g_openModals = 0;
 QPointer<QWidget> g_loading;
@@ -25,27 +30,43 @@ QScreen* ScreenOf(const QWidget* window) {
     return screen ? screen : QGuiApplication::primaryScreen();
 }
 
-// What the window manager's frame adds around a window: the window's own once
-// it has been framed, else that of another window of the program, which the
-// window manager frames alike.
-QMargins FrameMargins(const QWidget* window) {
-    const auto margins = [](const QWidget* w) {
-        const QRect frame = w->frameGeometry();
-        const QRect inner = w->geometry();
-        return QMargins(inner.left() - frame.left(), inner.top() - frame.top(),
-                        frame.right() - inner.right(), frame.bottom() - inner.bottom());
-    };
-    if (window->isVisible() && !margins(window).isNull())
-        return margins(window);
-    for (const QWidget* other : QApplication::topLevelWidgets()) {
-        if (other != window && other->isVisible() && !margins(other).isNull())
-            return margins(other);
-    }
-    return {};
+QRect ReportedFrame(const QWidget* window) {
+    return frameReader() ? frameReader()(window) : window->frameGeometry();
+}
+
+// What the window manager's frame adds around `window`, once that frame is
+// known. While the window manager is still building it (the window already
+// inside its frame, the frame not sized yet and its extents not published),
+// the window system reports the frame as it stands at that moment: one pixel
+// square, or not around the window at all. Centred by such a frame, the main
+// menu landed with its top left corner at the screen's centre.
+std::optional<QMargins> KnownFrame(const QWidget* window) {
+    if (!window->isVisible())
+        return std::nullopt;
+    const QRect frame = ReportedFrame(window);
+    const QRect inner = window->geometry();
+    if (frame == inner || !frame.contains(inner))
+        return std::nullopt;
+    return QMargins(inner.left() - frame.left(), inner.top() - frame.top(),
+                    frame.right() - inner.right(), frame.bottom() - inner.bottom());
 }
 
 bool Framed(const QWidget* window) {
-    return window->isVisible() && window->frameGeometry() != window->geometry();
+    return KnownFrame(window).has_value();
+}
+
+// The window's own frame once known, else that of another window of the
+// program, which the window manager frames alike.
+QMargins FrameMargins(const QWidget* window) {
+    if (const std::optional<QMargins> own = KnownFrame(window))
+        return *own;
+    for (const QWidget* other : QApplication::topLevelWidgets()) {
+        if (other != window) {
+            if (const std::optional<QMargins> margins = KnownFrame(other))
+                return *margins;
+        }
+    }
+    return {};
 }
 
 // The frame's top left corner for `wanted`, kept inside `area`.
@@ -58,46 +79,63 @@ QPoint Inside(const QRect& area, QSize frame, QPoint wanted) {
 
 // Places the window once more when the window manager has framed it: until
 // then its frame was only estimated. The window manager tells the window
-// nothing when it adds the frame, so the window is looked at until it has
-// one; it gives up after a while, so that a window the user moves stays
-// where the user put it.
+// nothing when it adds the frame, so the window is looked at for a while; a
+// frame that changes once more (a window manager may publish its frame in
+// steps) places the window again, unless it has been moved since, so that a
+// window the user moves stays where the user put it.
 class PlaceWhenFramed : public QObject {
 public:
     PlaceWhenFramed(QWidget* window, std::function<QPoint()> wanted)
         : QObject(window), m_window(window), m_wanted(std::move(wanted)) {
+        setObjectName(QStringLiteral("PlaceWhenFramed"));
         m_since.start();
         startTimer(20);
     }
 
 protected:
     void timerEvent(QTimerEvent*) override {
-        if (Framed(m_window)) {
-            KeepOnScreen(m_window, m_wanted());
+        if (m_since.hasExpired(2000)) {
             deleteLater();
-        } else if (m_since.hasExpired(2000)) {
-            deleteLater();
+            return;
         }
+        const std::optional<QMargins> frame = KnownFrame(m_window);
+        if (!frame || frame == m_placedWith)
+            return;
+        if (m_placedWith && m_window->geometry().topLeft() != m_placedAt) {
+            deleteLater();
+            return;
+        }
+        KeepOnScreen(m_window, m_wanted());
+        m_placedWith = frame;
+        m_placedAt = m_window->geometry().topLeft();
     }
 
 private:
     QWidget* m_window;
     std::function<QPoint()> m_wanted;
     QElapsedTimer m_since;
+    std::optional<QMargins> m_placedWith; // the known frame it was last placed by
+    QPoint m_placedAt;                    // where that placement put the window
 };
 
 void Place(QWidget* window, std::function<QPoint()> wanted) {
+    // A later placement replaces an earlier one still waiting for the frame.
+    delete window->findChild<QObject*>(QStringLiteral("PlaceWhenFramed"),
+                                       Qt::FindDirectChildrenOnly);
     KeepOnScreen(window, wanted());
     if (!Framed(window))
         new PlaceWhenFramed(window, std::move(wanted));
 }
 
-// The window's frame, estimated from its position (where its frame's top
-// left corner goes) and the border of the program's other windows until the
-// window manager has framed it.
+// The window's frame, estimated from the border of the program's other
+// windows until the window manager has framed it. Before the window exists
+// on the screen, its position is where its frame's top left corner goes.
 QRect FrameOf(const QWidget* window) {
-    if (Framed(window))
-        return window->frameGeometry();
-    return {window->pos(), window->size().grownBy(FrameMargins(window))};
+    const QMargins frame = FrameMargins(window);
+    const QPoint at = window->testAttribute(Qt::WA_WState_Created)
+                          ? window->geometry().topLeft() - QPoint(frame.left(), frame.top())
+                          : window->pos();
+    return {at, window->size().grownBy(frame)};
 }
 
 // The frame's top left corner that centres `window` on `over`.
@@ -129,15 +167,16 @@ void KeepOnScreen(QWidget* window, QPoint wanted) {
     const QScreen* screen = ScreenOf(window);
     if (!screen)
         return;
-    const QPoint at = Inside(screen->availableGeometry(), FrameOf(window).size(), wanted);
-    if (window->testAttribute(Qt::WA_WState_Created) && !Framed(window)) {
-        // A window that is on its way to the screen is placed by its inner
-        // area; the frame will stand around it.
-        const QMargins frame = FrameMargins(window);
-        window->move(at + QPoint(frame.left(), frame.top()));
-    } else {
+    const QMargins frame = FrameMargins(window);
+    const QPoint at = Inside(screen->availableGeometry(), window->size().grownBy(frame), wanted);
+    if (!window->testAttribute(Qt::WA_WState_Created)) {
         window->move(at);
+        return;
     }
+    // Placed by its inner area, the frame standing around it: move() would
+    // go by the frame Qt believes in, which may be one the window manager has
+    // not finished building.
+    window->setGeometry(QRect(at + QPoint(frame.left(), frame.top()), window->size()));
 }
 
 void CentreOnScreen(QWidget* window) {
@@ -215,4 +254,10 @@ ModalHandler SetModalHandler(ModalHandler h) {
 
 bool ModalWindowOpen() {
     return g_openModals > 0;
+}
+
+FrameReader SetFrameReader(FrameReader reader) {
+    FrameReader previous = std::move(frameReader());
+    frameReader() = std::move(reader);
+    return previous;
 }

@@ -11,7 +11,8 @@
 // screen less the panels the desktop reserves). Before a window is first
 // shown its border is not known yet; the border of the program's other
 // windows stands in for it, and the window is placed once more as soon as
-// the window manager has framed it.
+// the window manager has framed it (a frame it is still building, which does
+// not stand around the window, does not count).
 
 // Moves `window` so that its frame's top left corner is at `wanted` (in
 // screen coordinates), or as near to it as keeps the frame inside the
@@ -46,6 +47,12 @@ public:
 private:
     QPointer<QWidget> m_previous;
 };
+
+// Where the window manager's frame around `window` stands, as the window
+// system reports it at this moment (frameGeometry unless a reader is set).
+// Tests install a reader that plays a window manager still building frames.
+using FrameReader = std::function<QRect(const QWidget* window)>;
+FrameReader SetFrameReader(FrameReader reader);
 
 // Every modal window of the program (result window, about window, settings
 // window at setup, batch copy, where-to-add) is shown through ShowModal, which
