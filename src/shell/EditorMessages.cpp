@@ -46,15 +46,23 @@ QString RefuseChangedNotPlainString(std::initializer_list<TypedPythonString> str
 }
 
 void RefuseUnstorableChar(const QString& field, const QString& character, const QString& file) {
-    RefuseInput(QStringLiteral("'") + field + QStringLiteral("' holds the character \"") +
-                character + QStringLiteral("\", which ") + file +
-                QStringLiteral(" can't store, so nothing was stored. Please correct it!"));
+    RefuseInput(UnstorableCharText(field, character, file));
+}
+
+QString UnstorableCharText(const QString& field, const QString& character, const QString& file) {
+    return QStringLiteral("'") + field + QStringLiteral("' holds the character \"") + character +
+           QStringLiteral("\", which ") + file +
+           QStringLiteral(" can't store, so nothing was stored. Please correct it!");
 }
 
 void RefuseDigitsOnly(const QString& field, bool withPoint) {
-    RefuseInput(QStringLiteral("'") + field + QStringLiteral("' may hold digits") +
-                (withPoint ? QStringLiteral(" and a decimal point") : QString()) +
-                QStringLiteral(" only, so nothing was stored. Please correct it!"));
+    RefuseInput(DigitsOnlyText(field, withPoint));
+}
+
+QString DigitsOnlyText(const QString& field, bool withPoint) {
+    return QStringLiteral("'") + field + QStringLiteral("' may hold digits") +
+           (withPoint ? QStringLiteral(" and a decimal point") : QString()) +
+           QStringLiteral(" only, so nothing was stored. Please correct it!");
 }
 
 void RefuseUnreadableField(const QString& field, const QString& file) {

@@ -34,9 +34,11 @@ QString RefuseChangedNotPlainString(std::initializer_list<TypedPythonString> str
 // Refuses a field holding `character`, a character that `file` cannot store, so that
 // nothing is written as '?' in its place.
 void RefuseUnstorableChar(const QString& field, const QString& character, const QString& file);
+QString UnstorableCharText(const QString& field, const QString& character, const QString& file);
 // Refuses a number box whose text holds more than digits (and, `withPoint`,
 // a decimal point), however the text came in.
 void RefuseDigitsOnly(const QString& field, bool withPoint = false);
+QString DigitsOnlyText(const QString& field, bool withPoint = false);
 // Refuses a field that would not read back from `file` as it was typed.
 void RefuseUnreadableField(const QString& field, const QString& file);
 // "The entry of this <kind> could not be read completely, so it can't be

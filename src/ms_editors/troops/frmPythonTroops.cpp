@@ -27,8 +27,6 @@
 
 namespace {
 
-constexpr int MaxInventory = 64;
-
 // The controls of a term list (attributes, skills), named after `term`:
 // cmb<term>, txt<term>, lst<term>, cmd<term>Add/Change/Del and cmdHelp<term>.
 void termGroup(QGroupBox* frame, const char* term, ComboBox*& cmb, QLineEdit*& txt, ListBox*& lst,
@@ -54,7 +52,6 @@ void frmPythonTroops::buildControls() {
     frameTroops = Named(new QFrame(this), "frameTroops");
     setCentralWidget(frameTroops);
     QWidget* f = frameTroops;
-    using Keys = InputBox::Keys;
 
     frameTroopList = AddFrame(f, "frameTroopList", QString());
     lblTroops = AddLabel(frameTroopList, "lblTroops", QStringLiteral("List of Troops"));
@@ -71,12 +68,27 @@ void frmPythonTroops::buildControls() {
         AddUpdateSaveFrame(f, "cmdUpdate", QStringLiteral("Update troop"), cmdUpdate, cmdSave);
 
     frameTroop = AddFrame(f, "frameTroop", QStringLiteral("Troop"));
+    buildFields();
+    buildItems();
+    buildTerms();
+    buildFaces();
+
+    m_troopFilter = ListFilter(txtFilterTroops, lstTroops);
+    m_troopFilter.setLabel(lblTroops, QStringLiteral("List of troops"));
+    m_itemFilter = ListFilter(txtItemFilter, lstAvailableItems);
+    m_itemFilter.setLabel(lblItems, QStringLiteral("Available items"));
+    connectControls();
+    placeDesign();
+}
+
+// The names, the flags, the scene and the faction.
+void frmPythonTroops::buildFields() {
     QWidget* t = frameTroop;
     frameNames = AddFrame(t, "frameNames", QStringLiteral("Names"));
     AddLabel(frameNames, "lblTroopID", QStringLiteral("Troop ID:"));
     AddLabel(frameNames, "lblTroopName", QStringLiteral("Single:"));
     AddLabel(frameNames, "lblTroopNamePl", QStringLiteral("Plural:"));
-    txtTroopID = AddInputBox(frameNames, "txtTroopID", Keys::BlankToUnderscore);
+    txtTroopID = AddInputBox(frameNames, "txtTroopID", InputBox::Keys::BlankToUnderscore);
     txtTroopName = AddInputBox(frameNames, "txtTroopName");
     txtTroopNamePl = AddInputBox(frameNames, "txtTroopNamePl");
     FrameFlags = AddFrame(t, "FrameFlags", QStringLiteral("Flags"));
@@ -87,40 +99,42 @@ void frmPythonTroops::buildControls() {
     txtReserved = AddInputBox(frameScene, "txtReserved");
     frameFactions = AddFrame(t, "frameFactions", QStringLiteral("Faction"));
     txtFaction = AddInputBox(frameFactions, "txtFaction");
+}
 
-    frameItems = AddFrame(t, "frameItems", QStringLiteral("Items"));
-    lstItems = Named(new ListBox(frameItems), "lstItems");
-    lstItems->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    cmdItemUp = AddButton(frameItems, "cmdItemUp", QStringLiteral("Up"));
-    cmdItemDown = AddButton(frameItems, "cmdItemDown", QStringLiteral("Down"));
-    cmdRemoveItem =
-        AddButton(frameItems, "cmdRemoveItem", QStringLiteral("Delete Item from inventory"));
+// The inventory (InventoryControls) with the available items and their filter.
+void frmPythonTroops::buildItems() {
+    frameItems = AddFrame(frameTroop, "frameItems", QStringLiteral("Items"));
+    m_inventory.buildList(frameItems, InvItemCount);
+    m_inventory.lstItems->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lblItems = AddLabel(frameItems, "lblItems", QStringLiteral("Available Items:"));
     lstAvailableItems = Named(new ListBox(frameItems), "lstAvailableItems");
-    cmdAddItem =
-        AddButton(frameItems, "cmdAddItem", QStringLiteral("Add selected item to inventory"));
-    lblAddItem = AddLabel(frameItems, "lblAddItem", QStringLiteral("Add item via number:"));
-    txtItemNr = AddInputBox(frameItems, "txtItemNr", Keys::Digits);
-    cmdAddItemNr = AddButton(frameItems, "cmdAddItemNr", QStringLiteral("Add item"));
+    m_inventory.buildAddCommands(0);
     Label17 = AddLabel(frameItems, "Label17", QStringLiteral("Filter items:"));
     txtItemFilter = AddInputBox(frameItems, "txtItemFilter");
     cmdFilterItems = AddButton(frameItems, "cmdFilterItems", QStringLiteral("Go"));
     // The long lists have a design font of their own.
-    for (ListBox* list : {lstTroops, lstItems, lstAvailableItems})
+    for (ListBox* list : {lstTroops, m_inventory.lstItems, lstAvailableItems})
         list->setFont(QFont(QStringLiteral("Microsoft Sans Serif")));
+}
 
-    frameStats = AddFrame(t, "frameStats", QStringLiteral("Attributes"));
+// The attributes, the proficiencies and the skills.
+void frmPythonTroops::buildTerms() {
+    frameStats = AddFrame(frameTroop, "frameStats", QStringLiteral("Attributes"));
     termGroup(frameStats, "Attrib", cmbAttrib, txtAttrib, lstAttrib, cmdAttribAdd, cmdAttribChange,
               cmdAttribDel, cmdHelpAttrib);
-    frameProfiencies = AddFrame(t, "frameProfiencies", QStringLiteral("Weapon proficiencies"));
+    frameProfiencies =
+        AddFrame(frameTroop, "frameProfiencies", QStringLiteral("Weapon proficiencies"));
     cmbProfi = Named(new ComboBox(frameProfiencies), "cmbProfi");
     txtProfi = AddInputBox(frameProfiencies, "txtProfi");
     cmdHelpProfi = AddButton(frameProfiencies, "cmdHelpProfi", QStringLiteral("?"));
-    FrameSkills = AddFrame(t, "FrameSkills", QStringLiteral("Skills"));
+    FrameSkills = AddFrame(frameTroop, "FrameSkills", QStringLiteral("Skills"));
     termGroup(FrameSkills, "Skills", cmbSkills, txtSkills, lstSkills, cmdSkillsAdd, cmdSkillsChange,
               cmdSkillsDel, cmdHelpSkills);
+}
 
-    frameFaceCode = AddFrame(t, "frameFaceCode",
+// The faces with the alternative image, and the upgrade paths.
+void frmPythonTroops::buildFaces() {
+    frameFaceCode = AddFrame(frameTroop, "frameFaceCode",
                              QStringLiteral("Faces (Use second face to generate random faces "
                                             "between face 1 and face 2  - only for recruitable "
                                             "troops / no heros)"));
@@ -134,7 +148,7 @@ void frmPythonTroops::buildControls() {
         face->setFont(FixedPitchFont());
     cmdFaceCode = AddWrappingButton(frameFaceCode, "cmdFaceCode",
                                     QStringLiteral("How can I get this code from the game?"));
-    framePgrade = AddFrame(t, "framePgrade", QStringLiteral("Upgrade paths"));
+    framePgrade = AddFrame(frameTroop, "framePgrade", QStringLiteral("Upgrade paths"));
     AddLabel(framePgrade, "lblUpgrade1", QStringLiteral("Upgrade Path 1:"));
     AddLabel(framePgrade, "Label5", QStringLiteral("Upgrade Path 2:"));
     cmbUpgrade1 = Named(new ComboBox(framePgrade), "cmbUpgrade1");
@@ -142,13 +156,9 @@ void frmPythonTroops::buildControls() {
     // A path may name an id that is none of the rows: what is typed stays as typed.
     TakeTypedText(cmbUpgrade1);
     TakeTypedText(cmbUpgrade2);
+}
 
-    m_troopFilter = ListFilter(txtFilterTroops, lstTroops);
-    m_troopFilter.setLabel(lblTroops, QStringLiteral("List of troops"));
-    m_itemFilter = ListFilter(txtItemFilter, lstAvailableItems);
-    m_itemFilter.setLabel(lblItems, QStringLiteral("Available items"));
-
-    // Behaviour.
+void frmPythonTroops::connectControls() {
     connect(lstTroops, &ListBox::click, this, [this] { lstTroops_Click(); });
     connect(cmdFilterTroops, &QPushButton::clicked, this, [this] { cmdFilterTroops_Click(); });
     connect(cmdFilterItems, &QPushButton::clicked, this, [this] { cmdFilterItems_Click(); });
@@ -160,11 +170,13 @@ void frmPythonTroops::buildControls() {
     connect(cmdUpdate, &QPushButton::clicked, this, [this] { UpdatePythonTroop(true); });
     connect(cmdSave, &QPushButton::clicked, this,
             [this] { saveFile(SavePythonTroops, UnsavedTroops); });
-    connect(cmdAddItem, &QPushButton::clicked, this, [this] { cmdAddItem_Click(); });
-    connect(cmdAddItemNr, &QPushButton::clicked, this, [this] { cmdAddItemNr_Click(); });
-    connect(cmdRemoveItem, &QPushButton::clicked, this, [this] { cmdRemoveItem_Click(); });
-    connect(cmdItemUp, &QPushButton::clicked, this, [this] { MoveChosenRows(lstItems, false); });
-    connect(cmdItemDown, &QPushButton::clicked, this, [this] { MoveChosenRows(lstItems, true); });
+    const InventoryControls& inv = m_inventory;
+    connect(inv.cmdAddItem, &QPushButton::clicked, this, [this] { cmdAddItem_Click(); });
+    connect(inv.cmdAddItemNr, &QPushButton::clicked, this, [this] { cmdAddItemNr_Click(); });
+    connect(inv.cmdItemUp, &QPushButton::clicked, this,
+            [this] { MoveChosenRows(m_inventory.lstItems, false); });
+    connect(inv.cmdItemDown, &QPushButton::clicked, this,
+            [this] { MoveChosenRows(m_inventory.lstItems, true); });
     connect(cmbProfi, &ComboBox::click, this, [this] { cmbProfi_Click(); });
     WireTermPick(cmbAttrib, txtAttrib);
     WireTermPick(cmbSkills, txtSkills);
@@ -178,7 +190,6 @@ void frmPythonTroops::buildControls() {
     connect(cmdHelpSkills, &QPushButton::clicked, this, [] { ShowSkillsHelp(); });
     connect(cmdHelpAttrib, &QPushButton::clicked, this, [] { ShowAttributesHelp(); });
     connect(cmdFaceCode, &QPushButton::clicked, this, [] { ShowFaceCodeHelp(); });
-    placeDesign();
 }
 
 void frmPythonTroops::buildMenus() {
@@ -298,7 +309,7 @@ void frmPythonTroops::lstTroops_Click() {
 }
 
 void frmPythonTroops::clearTroopFields() {
-    lstItems->clear();
+    m_inventory.lstItems->clear();
     lstFlags->clearSelection();
     cmbProfi->setListIndex(0);
     cmbAttrib->setListIndex(-1);
@@ -360,7 +371,7 @@ void frmPythonTroops::showTroopFields(const PythonTroop& t, const QList<int>& fl
     txtScene->setText(t.scene);
     txtReserved->setText(t.reserved);
     txtFaction->setText(t.faction);
-    lstItems->setRows(t.items);
+    m_inventory.lstItems->setRows(t.items);
     showItemCount();
     lstAttrib->setRows(t.attributes);
     txtProfi->setText(t.proficiencies);
@@ -379,18 +390,21 @@ void frmPythonTroops::showComputedFields(const PythonTroop& t) {
         box->setToolTip(t.isComputed(field) ? tip : QString());
     }
     const bool items = !t.isComputed(PythonTroopField::Items);
-    for (QWidget* control : std::initializer_list<QWidget*>{cmdItemUp, cmdItemDown, cmdRemoveItem,
-                                                            cmdAddItem, txtItemNr, cmdAddItemNr})
+    const InventoryControls& inv = m_inventory;
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{inv.cmdItemUp, inv.cmdItemDown, inv.cmdRemoveItem,
+                                         inv.cmdAddItem, inv.txtItemNr, inv.cmdAddItemNr})
         control->setEnabled(items);
-    lstItems->setToolTip(items ? QString() : tip);
+    inv.lstItems->setToolTip(items ? QString() : tip);
 }
 
 void frmPythonTroops::showItemCount() {
-    InvItemCount = lstItems->count();
-    frameItems->setTitle(m_shownTroop.isComputed(PythonTroopField::Items)
-                             ? QStringLiteral("Items (a Python expression, read-only)")
-                             : QStringLiteral("Items (") + QString::number(InvItemCount) +
-                                   QStringLiteral(" of 64 used)"));
+    // The commands that change the inventory are off while Python computes
+    // it, so only a show comes here then.
+    if (!m_shownTroop.isComputed(PythonTroopField::Items))
+        return m_inventory.showCount();
+    InvItemCount = m_inventory.lstItems->count();
+    frameItems->setTitle(QStringLiteral("Items (a Python expression, read-only)"));
 }
 
 // ---- Storing a troop
@@ -407,7 +421,7 @@ PythonTroop frmPythonTroops::formTroop() const {
     t.scene = txtScene->text();
     t.reserved = txtReserved->text();
     t.faction = txtFaction->text();
-    t.items = ListTexts(lstItems);
+    t.items = ListTexts(m_inventory.lstItems);
     t.attributes = ListTexts(lstAttrib);
     t.proficiencies = txtProfi->text();
     t.skills = ListTexts(lstSkills);
@@ -444,9 +458,10 @@ bool frmPythonTroops::formTextsAcceptable() {
     }
     // The controls in the order of the fields; the fields behind the image
     // and the entry as a whole have none.
-    QWidget* const controls[] = {txtTroopID,  txtTroopName, txtTroopNamePl, lstFlags,     txtScene,
-                                 txtReserved, txtFaction,   lstItems,       lstAttrib,    txtProfi,
-                                 lstSkills,   txtFace1,     txtFace2,       txtTroopImage};
+    QWidget* const controls[] = {txtTroopID, txtTroopName, txtTroopNamePl, lstFlags,
+                                 txtScene,   txtReserved,  txtFaction,     m_inventory.lstItems,
+                                 lstAttrib,  txtProfi,     lstSkills,      txtFace1,
+                                 txtFace2,   txtTroopImage};
     if (problem->upgradePath > 0)
         (problem->upgradePath == 1 ? cmbUpgrade1 : cmbUpgrade2)->setFocus();
     else if (int(problem->field) < int(std::size(controls)))
@@ -656,41 +671,26 @@ void frmPythonTroops::cmdShowPython_Click() {
 
 // ---- Inventory, attributes, skills, proficiencies
 
-bool frmPythonTroops::inventoryFull() const {
-    if (lstItems->count() < MaxInventory)
-        return false;
-    MsgBox(QStringLiteral("Maximum count of items reached!"));
-    return true;
-}
-
 void frmPythonTroops::addInventoryItem(int row) {
     if (row < 0 || row >= m_itemRows.count())
         return;
-    AppendChosenRow(lstItems, InventoryItemRow(PyItemLines[m_itemRows.lines[row]]));
-    showItemCount();
+    m_inventory.append(InventoryItemRow(PyItemLines[m_itemRows.lines[row]]));
 }
 
 void frmPythonTroops::cmdAddItem_Click() {
-    if (!inventoryFull())
+    if (!m_inventory.full())
         addInventoryItem(lstAvailableItems->listIndex());
 }
 
 void frmPythonTroops::cmdAddItemNr_Click() {
-    if (inventoryFull())
+    if (!m_inventory.takesNumber())
         return;
-    if (!txtItemNr->keepsKeyRule())
-        return RefuseDigitsOnly(QStringLiteral("Add item via number"));
-    const ItemNumberChoice choice = ChooseItemByNumber(txtItemNr->text(), m_itemRows.count());
+    const ItemNumberChoice choice =
+        ChooseItemByNumber(m_inventory.txtItemNr->text(), m_itemRows.count());
     if (choice.row < 0)
         RefuseInput(choice.refusal);
     else
         addInventoryItem(choice.row);
-}
-
-void frmPythonTroops::cmdRemoveItem_Click() {
-    RemoveChosenRow(lstItems);
-    showItemCount();
-    lstItems->setFocus();
 }
 
 void frmPythonTroops::cmbProfi_Click() {

@@ -5,6 +5,7 @@
 #include "platform/gui/ListFilter.h"
 #include "shell/EditorView.h"
 #include "shell/EditorWindow.h"
+#include "shell/frmInventoryControls.h"
 
 class ComboBox;
 class InputBox;
@@ -55,7 +56,14 @@ public:
     void ScanPythonTroops();
 
 private:
+    void buildFields();
+    void buildItems();
+    void buildTerms();
+    void buildFaces();
+    void connectControls();
     void placeDesign();
+    void placeFields();
+    void placeItems();
 
     void lstTroops_Click();
     void cmdFilterTroops_Click();
@@ -64,7 +72,6 @@ private:
     void cmdShowPython_Click();
     void cmdAddItem_Click();
     void cmdAddItemNr_Click();
-    void cmdRemoveItem_Click();
     void cmbProfi_Click();
     void txtTroopID_LostFocus();
     void txtTroopImage_LostFocus();
@@ -75,8 +82,6 @@ private:
     // The upgrade paths as the form holds them, under the id it holds.
     PythonUpgrade formPaths() const;
     bool formTextsAcceptable();
-    // Says so when the inventory holds as many items as a troop can carry.
-    bool inventoryFull() const;
     // Adds the item of row `row` of the available items to the inventory.
     void addInventoryItem(int row);
     // Names and inventory that Python computes are shown read-only.
@@ -128,16 +133,10 @@ private:
     QGroupBox* frameFactions = nullptr;
     InputBox* txtFaction = nullptr;
     QGroupBox* frameItems = nullptr;
-    ListBox* lstItems = nullptr;
+    // lstItems and the commands that move, delete and add its rows.
+    InventoryControls m_inventory;
     ListBox* lstAvailableItems = nullptr;
     QLabel* lblItems = nullptr;
-    QPushButton* cmdAddItem = nullptr;
-    QPushButton* cmdRemoveItem = nullptr;
-    QPushButton* cmdItemUp = nullptr;
-    QPushButton* cmdItemDown = nullptr;
-    QLabel* lblAddItem = nullptr;
-    InputBox* txtItemNr = nullptr;
-    QPushButton* cmdAddItemNr = nullptr;
     QLabel* Label17 = nullptr;
     InputBox* txtItemFilter = nullptr;
     QPushButton* cmdFilterItems = nullptr;

@@ -1,5 +1,7 @@
 #include "text_editors/troops/TroopRecord.h"
 
+#include "shell/EditorMessages.h"
+
 #include <algorithm>
 
 #include <limits>
@@ -50,6 +52,12 @@ const std::array<TroopSkillBox, TroopSkillBoxCount> TroopSkillBoxes = {{
     {"txtPowerDraw", "Power draw:", 4, 7},
 }};
 
+const std::array<TroopTextBox, 3> TroopNameBoxes = {{
+    {"txtTroopID", "Troop ID:"},
+    {"txtTroopName", "Single:"},
+    {"txtTroopNamePl", "Plural:"},
+}};
+
 const std::array<TroopTextBox, 5> TroopAttributeBoxes = {{
     {"txtTroopSTR", "STR:"},
     {"txtTroopAGI", "AGI:"},
@@ -66,6 +74,11 @@ const std::array<TroopTextBox, 7> TroopProficiencyBoxes = {{
     {"txtTroopCrossbow", "Crossbows:"},
     {"txtTroopThrowing", "Throwing:"},
     {"txtTroopFirearms", "(Firearms:)"},
+}};
+
+const std::array<TroopTextBox, 2> TroopFaceBoxes = {{
+    {"txtFace1", "Face code 1:"},
+    {"txtFace2", "Face code 2:"},
 }};
 
 namespace {
@@ -410,6 +423,98 @@ bool IsFaceBoxText(QStringView text) {
 
 bool IsSingleWord(const QString& text) {
     return !text.isEmpty() && !text.contains(Blank);
+}
+
+namespace {
+
+// "Leadership:" or "(Firearms:)" as a message names the box.
+QString BoxName(const char* caption) {
+    QString name = QLatin1String(caption);
+    name.remove(u':').remove(u'(').remove(u')');
+    return name;
+}
+
+// A word read from the file goes back as it stood; text the user put in a
+// number box holds digits only, as the box's keys let through.
+QString DigitsProblem(const QString& typed, const QString& shown, const char* caption) {
+    const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    if (typed == shown || std::all_of(typed.begin(), typed.end(), digit))
+        return QString();
+    return DigitsOnlyText(BoxName(caption));
+}
+
+template <std::size_t N>
+QString WordsProblem(const std::array<QString, N>& typed, const std::array<QString, N>& shown,
+                     const std::array<TroopTextBox, N>& boxes) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (!IsSingleWord(typed[i]))
+            return QStringLiteral("'%1' must not be empty or hold blanks!")
+                .arg(BoxName(boxes[i].caption));
+        if (QString problem = DigitsProblem(typed[i], shown[i], boxes[i].caption);
+            !problem.isEmpty())
+            return problem;
+    }
+    return QString();
+}
+
+} // namespace
+
+TroopBoxTexts TroopBoxTextsOf(const TroopRecord& r) {
+    TroopBoxTexts texts{{r.id, r.name, r.plural}, r.attributes, r.proficiencies, {}, {}};
+    for (int box = 0; box < TroopSkillBoxCount; ++box)
+        texts.skills[static_cast<std::size_t>(box)] = SkillBoxText(r.skill(box));
+    texts.faces = {FaceBoxText({r.faces[0], r.faces[1], r.faces[2], r.faces[3]}),
+                   FaceBoxText({r.faces[4], r.faces[5], r.faces[6], r.faces[7]})};
+    return texts;
+}
+
+QString TroopProblem(const TroopBoxTexts& typed, const TroopBoxTexts& shown, TextCoding coding) {
+    for (std::size_t i = 0; i < typed.names.size(); ++i) {
+        const QString name = BoxName(TroopNameBoxes[i].caption);
+        if (typed.names[i].isEmpty())
+            return QStringLiteral("'%1' must not be empty!").arg(name);
+        if (const QString c = FirstUnstorableChar(typed.names[i], coding); !c.isEmpty())
+            return UnstorableCharText(name, c, QStringLiteral("troops.txt"));
+    }
+    if (QString problem = WordsProblem(typed.attributes, shown.attributes, TroopAttributeBoxes);
+        !problem.isEmpty())
+        return problem;
+    if (QString problem =
+            WordsProblem(typed.proficiencies, shown.proficiencies, TroopProficiencyBoxes);
+        !problem.isEmpty())
+        return problem;
+    for (std::size_t i = 0; i < typed.skills.size(); ++i) {
+        const char* caption = TroopSkillBoxes[i].caption;
+        if (QString problem = DigitsProblem(typed.skills[i], shown.skills[i], caption);
+            !problem.isEmpty())
+            return problem;
+        if (!SkillLevelFromBox(typed.skills[i]))
+            return QStringLiteral("Value of '%1' must be a number between 0 and 15!")
+                .arg(BoxName(caption));
+    }
+    for (std::size_t i = 0; i < typed.faces.size(); ++i) {
+        if (!IsFaceBoxText(typed.faces[i]))
+            return QStringLiteral("'%1' must be \"0x\" followed by 64 hexadecimal digits, as the "
+                                  "game shows a face code!")
+                .arg(BoxName(TroopFaceBoxes[i].caption));
+    }
+    return QString();
+}
+
+TroopRecord WithBoxTexts(TroopRecord r, const TroopBoxTexts& typed) {
+    r.id = typed.names[0];
+    r.name = typed.names[1];
+    r.plural = typed.names[2];
+    r.attributes = typed.attributes;
+    r.proficiencies = typed.proficiencies;
+    for (int box = 0; box < TroopSkillBoxCount; ++box)
+        r.setSkill(box, SkillLevelFromBox(typed.skills[static_cast<std::size_t>(box)]).value_or(0));
+    for (std::size_t face = 0; face < typed.faces.size(); ++face) {
+        const auto words = FaceWordsFromBox(typed.faces[face]);
+        std::copy(words.begin(), words.end(),
+                  r.faces.begin() + 4 * static_cast<std::ptrdiff_t>(face));
+    }
+    return r;
 }
 
 QString CHex(std::uint64_t value) {

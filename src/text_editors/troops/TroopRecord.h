@@ -2,6 +2,7 @@
 
 #include "platform/Decimal.h"
 #include "platform/Failure.h"
+#include "platform/TextFile.h"
 
 #include <QList>
 #include <QString>
@@ -97,13 +98,39 @@ struct TroopSkillBox {
 };
 extern const std::array<TroopSkillBox, TroopSkillBoxCount> TroopSkillBoxes;
 
-// The plain text boxes of lines 3 and 4.
+// The plain text boxes: the names of line 1 (id, singular, plural), the
+// words of lines 3 and 4, the two faces of line 6.
 struct TroopTextBox {
     const char* control;
     const char* caption;
 };
+extern const std::array<TroopTextBox, 3> TroopNameBoxes;
 extern const std::array<TroopTextBox, 5> TroopAttributeBoxes;
 extern const std::array<TroopTextBox, 7> TroopProficiencyBoxes;
+extern const std::array<TroopTextBox, 2> TroopFaceBoxes;
+
+// What the troop editor's text boxes hold, in the order of the tables above:
+// the texts an update reads into a record.
+struct TroopBoxTexts {
+    std::array<QString, 3> names;
+    std::array<QString, 5> attributes;
+    std::array<QString, 7> proficiencies;
+    std::array<QString, TroopSkillBoxCount> skills;
+    std::array<QString, 2> faces;
+};
+// What the boxes show for `record`.
+TroopBoxTexts TroopBoxTextsOf(const TroopRecord& record);
+// The message that refuses the boxes holding `typed` where the show put
+// `shown`, for a troop of a file of `coding`, or the empty text. Box by box,
+// the first of: a name that is empty or holds a character the file cannot
+// store (it would be written as '?' and lost); an attribute or proficiency
+// that is no single word; an attribute, proficiency or skill box holding
+// more than digits, however the text came in, unless it holds what the show
+// put there; a skill that is no level 0-15 (SkillLevelFromBox); a face box
+// that is no face code (IsFaceBoxText).
+QString TroopProblem(const TroopBoxTexts& typed, const TroopBoxTexts& shown, TextCoding coding);
+// `record` with the texts of the boxes, in which TroopProblem found nothing.
+TroopRecord WithBoxTexts(TroopRecord record, const TroopBoxTexts& typed);
 
 // Splits a line at every single blank; empty words count.
 QList<QString> TroopWords(const QString& line);

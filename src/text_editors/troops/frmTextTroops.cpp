@@ -29,13 +29,6 @@ namespace {
 // value.
 constexpr int InvalidPropertyValue = 380;
 constexpr int NoTroop = 9999;
-// Height of the window's content below the menu bar, in twips: with the menu
-// bar and a window manager's frame the window fits a screen 768 pixels high
-// that a panel shares.
-constexpr int FormHeight = 10320;
-// The troop lists, shorter than their design height of 8835 twips so that the
-// window fits that screen.
-constexpr int TroopListHeight = 8540;
 
 // Inventory rows carry the slot's words beside the row text, so a row of an
 // item the item list does not know, and every modifier word, go back unchanged.
@@ -44,13 +37,6 @@ constexpr int ModifierRole = Qt::UserRole + 1;
 
 const QString LineBreak = QStringLiteral("\r\n");
 const QString Paragraph = QStringLiteral("\r\n\r\n");
-
-// "Leadership:" or "(Firearms:)" as a message names the box.
-QString BoxName(const char* caption) {
-    QString name = QLatin1String(caption);
-    name.remove(u':').remove(u'(').remove(u')');
-    return name;
-}
 
 } // namespace
 
@@ -61,33 +47,51 @@ frmTextTroops::frmTextTroops(QWidget* parent) : EditorWindow(parent) {
 void frmTextTroops::buildControls() {
     frameTroops = Named(new QWidget(this), "frameTroops");
     setCentralWidget(frameTroops);
-    using Keys = InputBox::Keys;
 
     lblTroopEditor = AddHeading(frameTroops, "lblTroopEditor", 120, 60, 6840, 660);
-
     frameAdd = AddAddDeleteFrame(frameTroops, QStringLiteral("Add/Delete Troop"), "cmdAddTroop",
                                  cmdAddTroop, "cmdDeleteTroop", cmdDeleteTroop);
     frameEdit = AddUpdateSaveFrame(frameTroops, "cmdUpdateTroop", QStringLiteral("Update Troop "),
                                    cmdUpdateTroop, cmdSave);
 
     frameTroopList = AddFrame(frameTroops, "frameTroopList", QString());
-    lblTroops = AddLabel(frameTroopList, "lblTroops", QString(), 120, 240, 3600);
+    lblTroops = AddLabel(frameTroopList, "lblTroops", QString());
     lstTroops = Named(new ListBox(frameTroopList), "lstTroops");
     lstTroopsFiltered = Named(new ListBox(frameTroopList), "lstTroopsFiltered");
     lstTroopsFiltered->hide();
-    Label43 = AddLabel(frameTroopList, "Label43", QStringLiteral("Filter troops:"), 60, 9135, 1110);
+    Label43 = AddLabel(frameTroopList, "Label43", QStringLiteral("Filter troops:"));
     txtFilterTroops = AddInputBox(frameTroopList, "txtFilterTroops");
     cmdFilterTroops = AddButton(frameTroopList, "cmdFilterTroops", QStringLiteral("Go"));
 
     frameMain = AddFrame(frameTroops, "frameMain", QStringLiteral("Troop"));
+    buildRecord();
+    buildAbilities();
+    frameFaceCode = AddFrame(frameMain, "frameFaceCode", QStringLiteral("Face codes"));
+    for (std::size_t i = 0; i < TroopFaceBoxes.size(); ++i)
+        AddLabel(frameFaceCode, "", QLatin1String(TroopFaceBoxes[i].caption), 120,
+                 300 + 420 * static_cast<int>(i), 1110);
+    txtFace1 = AddInputBox(frameFaceCode, TroopFaceBoxes[0].control);
+    txtFace2 = AddInputBox(frameFaceCode, TroopFaceBoxes[1].control);
+    txtFace1->setFont(FixedPitchFont());
+    txtFace2->setFont(FixedPitchFont());
+    cmdFaceCode = AddWrappingButton(frameFaceCode, "cmdFaceCode",
+                                    QStringLiteral("How can I get this code from the game?"));
+    buildItems();
 
+    m_troopFilter = ListFilter(txtFilterTroops, lstTroops, lstTroopsFiltered);
+    m_itemFilter = ListFilter(txtItemFilter, lstAvailableItems, lstFilteredItems);
+    connectControls();
+    placeDesign();
+}
+
+// The names, the faction, the upgrade paths and the flags.
+void frmTextTroops::buildRecord() {
     frameNames = AddFrame(frameMain, "frameNames", QStringLiteral("Name"));
-    const char* nameLabels[] = {"Troop ID:", "Single:", "Plural:"};
-    const char* nameBoxes[] = {"txtTroopID", "txtTroopName", "txtTroopNamePl"};
     std::array<InputBox*, 3> names{};
     for (int i = 0; i < 3; ++i) {
-        AddLabel(frameNames, "", QLatin1String(nameLabels[i]), 120, 300 + 420 * i, 900);
-        names[i] = AddInputBox(frameNames, nameBoxes[i], Keys::BlankToUnderscore);
+        AddLabel(frameNames, "", QLatin1String(TroopNameBoxes[i].caption), 120, 300 + 420 * i, 900);
+        names[i] =
+            AddInputBox(frameNames, TroopNameBoxes[i].control, InputBox::Keys::BlankToUnderscore);
         Place(names[i], 1050, 270 + 420 * i, 2430, 315);
     }
     txtTroopID = names[0];
@@ -96,15 +100,11 @@ void frmTextTroops::buildControls() {
 
     frameFaction = AddFrame(frameMain, "frameFaction", QStringLiteral("Faction"));
     cmbFactions = Named(new ComboBox(frameFaction), "cmbFactions");
-    Place(cmbFactions, 120, 240, 3240, 315);
-
     frameUpgrade = AddFrame(frameMain, "frameUpgrade", QStringLiteral("Upgrade path"));
     AddLabel(frameUpgrade, "", QStringLiteral("Path 1:"), 120, 280, 700);
     cmbUp1 = Named(new ComboBox(frameUpgrade), "cmbUp1");
-    Place(cmbUp1, 840, 250, 2520, 315);
     AddLabel(frameUpgrade, "", QStringLiteral("Path 2:"), 120, 640, 700);
     cmbUp2 = Named(new ComboBox(frameUpgrade), "cmbUp2");
-    Place(cmbUp2, 840, 610, 2520, 315);
 
     frameFlags = AddFrame(frameMain, "frameFlags", QStringLiteral("Flags"));
     const char* genders[] = {" Male", "Female", "Other"};
@@ -113,7 +113,6 @@ void frmTextTroops::buildControls() {
         Place(optGender[i], 120 + 930 * i, 260, 930, 255);
     }
     CmbRace = Named(new ComboBox(frameFlags), "CmbRace");
-    Place(CmbRace, 2940, 230, 1500, 315);
     for (std::size_t i = 0; i < chkFlags.size(); ++i) {
         const TroopFlagBox& box = TroopFlagBoxes[i];
         chkFlags[i] = Named(new CheckBox(QLatin1String(box.caption), frameFlags), box.control);
@@ -121,7 +120,12 @@ void frmTextTroops::buildControls() {
         const int row = static_cast<int>(i) % 5;
         Place(chkFlags[i], 120 + 1470 * column, 640 + 270 * row, 1440, 255);
     }
+}
 
+// The number boxes of the stats, the skills and the proficiencies, in rows
+// and columns; every one starts with "0".
+void frmTextTroops::buildAbilities() {
+    using Keys = InputBox::Keys;
     frameStats = AddFrame(frameMain, "frameStats", QStringLiteral("Stats"));
     for (std::size_t i = 0; i < txtAttributes.size(); ++i) {
         const int top = 300 + 330 * static_cast<int>(i);
@@ -150,47 +154,30 @@ void frmTextTroops::buildControls() {
         Place(txtProficiencies[i], left + 1170, top, 540, 300);
     }
 
-    frameFaceCode = AddFrame(frameMain, "frameFaceCode", QStringLiteral("Face codes"));
-    AddLabel(frameFaceCode, "", QStringLiteral("Face code 1:"), 120, 300, 1110);
-    AddLabel(frameFaceCode, "", QStringLiteral("Face code 2:"), 120, 720, 1110);
-    txtFace1 = AddInputBox(frameFaceCode, "txtFace1");
-    txtFace2 = AddInputBox(frameFaceCode, "txtFace2");
-    txtFace1->setFont(FixedPitchFont());
-    txtFace2->setFont(FixedPitchFont());
-    cmdFaceCode = AddWrappingButton(frameFaceCode, "cmdFaceCode",
-                                    QStringLiteral("How can I get this code from the game?"));
-
-    frameItems = AddFrame(frameMain, "frameItems", QStringLiteral("Items"));
-    lstItems = Named(new ListBox(frameItems), "lstItems");
-    cmdItemUp = AddButton(frameItems, "cmdItemUp", QStringLiteral("Up"));
-    cmdItemDown = AddButton(frameItems, "cmdItemDown", QStringLiteral("Down"));
-    cmdRemoveItem =
-        AddButton(frameItems, "cmdRemoveItem", QStringLiteral("Delete Item from inventory"));
-    Label15 = AddLabel(frameItems, "Label15", QStringLiteral("Available Items:"), 135, 3075, 2000);
-    lstAvailableItems = Named(new ListBox(frameItems), "lstAvailableItems");
-    lstFilteredItems = Named(new ListBox(frameItems), "lstFilteredItems");
-    lstFilteredItems->hide();
-    lblFilterItems =
-        AddLabel(frameItems, "lblFilterItems", QStringLiteral("Filter items:"), 135, 6195, 900);
-    txtItemFilter = AddInputBox(frameItems, "txtItemFilter");
-    cmdFilterItems = AddButton(frameItems, "cmdFilterItems", QStringLiteral("Go"));
-    cmdAddItem =
-        AddButton(frameItems, "cmdAddItem", QStringLiteral("Add selected item to inventory"));
-    lblAddItem =
-        AddLabel(frameItems, "lblAddItem", QStringLiteral("Add item via number:"), 120, 6930, 3300);
-    txtItemNr = AddInputBox(frameItems, "txtItemNr", Keys::Digits, 4);
-    cmdAddItemNr = AddButton(frameItems, "cmdAddItemNr", QStringLiteral("Add item"));
-
     for (InputBox* box : txtAttributes)
         box->setText(QStringLiteral("0"));
     for (InputBox* box : txtSkills)
         box->setText(QStringLiteral("0"));
     for (InputBox* box : txtProficiencies)
         box->setText(QStringLiteral("0"));
-    txtItemNr->setText(QStringLiteral("0"));
-    m_troopFilter = ListFilter(txtFilterTroops, lstTroops, lstTroopsFiltered);
-    m_itemFilter = ListFilter(txtItemFilter, lstAvailableItems, lstFilteredItems);
+}
 
+// The inventory (InventoryControls) with the available items and their filter.
+void frmTextTroops::buildItems() {
+    frameItems = AddFrame(frameMain, "frameItems", QStringLiteral("Items"));
+    m_inventory.buildList(frameItems, InvItemCount);
+    Label15 = AddLabel(frameItems, "Label15", QStringLiteral("Available Items:"));
+    lstAvailableItems = Named(new ListBox(frameItems), "lstAvailableItems");
+    lstFilteredItems = Named(new ListBox(frameItems), "lstFilteredItems");
+    lstFilteredItems->hide();
+    lblFilterItems = AddLabel(frameItems, "lblFilterItems", QStringLiteral("Filter items:"));
+    txtItemFilter = AddInputBox(frameItems, "txtItemFilter");
+    cmdFilterItems = AddButton(frameItems, "cmdFilterItems", QStringLiteral("Go"));
+    m_inventory.buildAddCommands(4);
+    m_inventory.txtItemNr->setText(QStringLiteral("0"));
+}
+
+void frmTextTroops::connectControls() {
     connect(lstTroops, &ListBox::click, this, &frmTextTroops::lstTroops_Click);
     connect(lstTroopsFiltered, &ListBox::click, this, &frmTextTroops::lstTroopsFiltered_Click);
     connect(cmdFilterTroops, &QPushButton::clicked, this, &frmTextTroops::cmdFilterTroops_Click);
@@ -206,12 +193,12 @@ void frmTextTroops::buildControls() {
     connect(cmdDeleteTroop, &QPushButton::clicked, this, &frmTextTroops::cmdDeleteTroop_Click);
     connect(cmdFilterItems, &QPushButton::clicked, this, &frmTextTroops::cmdFilterItems_Click);
     txtItemFilter->onEnter = [this] { cmdFilterItems_Click(); };
-    connect(cmdAddItem, &QPushButton::clicked, this, &frmTextTroops::cmdAddItem_Click);
-    connect(cmdAddItemNr, &QPushButton::clicked, this, &frmTextTroops::cmdAddItemNr_Click);
-    connect(cmdItemUp, &QPushButton::clicked, this, &frmTextTroops::cmdItemUp_Click);
-    connect(cmdItemDown, &QPushButton::clicked, this, &frmTextTroops::cmdItemDown_Click);
-    connect(cmdRemoveItem, &QPushButton::clicked, this, &frmTextTroops::cmdRemoveItem_Click);
-    placeDesign();
+    connect(m_inventory.cmdAddItem, &QPushButton::clicked, this, &frmTextTroops::cmdAddItem_Click);
+    connect(m_inventory.cmdAddItemNr, &QPushButton::clicked, this,
+            &frmTextTroops::cmdAddItemNr_Click);
+    connect(m_inventory.cmdItemUp, &QPushButton::clicked, this, &frmTextTroops::cmdItemUp_Click);
+    connect(m_inventory.cmdItemDown, &QPushButton::clicked, this,
+            &frmTextTroops::cmdItemDown_Click);
 }
 
 void frmTextTroops::buildMenus() {
@@ -233,70 +220,6 @@ void frmTextTroops::buildMenus() {
     addEditorSwitchMenu("mnu_select", QStringLiteral("&Select editor"), TextEditorSwitch(),
                         ShowTextTroops);
     addHelpMenu();
-}
-
-// Positions that do not depend on the screen width, then the width rules by
-// which SetScreenWidth sets the others.
-void frmTextTroops::placeDesign() {
-    Place(frameAdd, 7050, 0, 2200, 720);
-    Place(cmdAddTroop, 120, 270, 930, 375);
-    Place(cmdDeleteTroop, 1140, 270, 930, 375);
-    Place(frameEdit, 9345, 0, 5865, 720);
-    Place(cmdUpdateTroop, 120, 270, 2940, 375);
-    Place(cmdSave, 3180, 270, 2580, 375);
-
-    Place(frameTroopList, 0, 780, 3825, 9480);
-    Place(lstTroops, 30, 520, 3765, TroopListHeight);
-    Place(lstTroopsFiltered, 30, 520, 3765, TroopListHeight);
-    Place(txtFilterTroops, 1200, 9105, 1905, 300);
-    Place(cmdFilterTroops, 3165, 9105, 600, 300);
-
-    // The frames of the record stand below the caption "Troop".
-    Place(frameMain, 3915, 780, 11250, 9360);
-    Place(frameNames, 120, 240, 3600, 1620);
-    Place(frameFaction, 3840, 240, 3480, 600);
-    Place(frameUpgrade, 3840, 900, 3480, 960);
-    Place(frameFlags, 120, 1920, 4560, 2040);
-    Place(frameStats, 4800, 1920, 2520, 2040);
-    Place(frameSkills, 120, 4020, 7200, 2520);
-    Place(frameProf, 120, 6600, 7200, 1020);
-    Place(frameFaceCode, 120, 7980, 11025, 1200);
-    Place(txtFace1, 1260, 270, 8295, 330);
-    Place(txtFace2, 1260, 690, 8295, 330);
-    Place(cmdFaceCode, 9690, 240, 1215, 840);
-
-    Place(frameItems, 7425, 240, 3705, 7680);
-    Place(lstItems, 135, 240, 3435, 2400);
-    Place(cmdItemUp, 135, 2700, 600, 330);
-    Place(cmdItemDown, 780, 2700, 600, 330);
-    Place(cmdRemoveItem, 1455, 2700, 2190, 330);
-    Place(lstAvailableItems, 135, 3330, 3435, 2790);
-    Place(lstFilteredItems, 135, 3330, 3435, 2790);
-    Place(txtItemFilter, 1050, 6165, 1965, 300);
-    Place(cmdFilterItems, 3045, 6165, 525, 300);
-    Place(cmdAddItem, 135, 6540, 3435, 330);
-    Place(txtItemNr, 1710, 7215, 660, 300);
-    Place(cmdAddItemNr, 2445, 7200, 1125, 330);
-
-    m_view.setLists({lstItems, lstAvailableItems, lstFilteredItems, lstTroops, lstTroopsFiltered});
-    using enum WidthRule::Edge;
-    m_view.setLayout(
-        frameTroops, 15270, 19110, FormHeight,
-        {
-            {frameTroopList, Width, 3825, 5745},    {lstTroops, Width, 3765, 5685},
-            {lstTroopsFiltered, Width, 3765, 5685}, {txtFilterTroops, Width, 1905, 3810},
-            {cmdFilterTroops, Left, 3165, 5100},    {frameMain, Left, 3915, 5860},
-            {frameMain, Width, 11250, 13185},       {lblTroopEditor, Width, 6840, 10695},
-            {frameAdd, Left, 7050, 10950},          {frameEdit, Left, 9345, 13245},
-            {frameItems, Width, 3705, 5655},        {lstItems, Width, 3435, 5400},
-            {lstAvailableItems, Width, 3435, 5400}, {lstFilteredItems, Width, 3435, 5400},
-            {cmdAddItem, Width, 3435, 5400},        {cmdRemoveItem, Left, 1455, 3390},
-            {lblAddItem, Left, 120, 2055},          {txtItemNr, Left, 1710, 3645},
-            {cmdAddItemNr, Left, 2445, 4380},       {txtItemFilter, Width, 1965, 3900},
-            {cmdFilterItems, Left, 3045, 5025},     {frameFaceCode, Width, 11025, 12975},
-            {cmdFaceCode, Left, 9690, 11610},       {txtFace1, Width, 8295, 10200},
-            {txtFace2, Width, 8295, 10200},
-        });
 }
 
 void frmTextTroops::formLoad() {
@@ -455,9 +378,6 @@ void frmTextTroops::ShowTroop() {
 }
 
 void frmTextTroops::fillControls(const TroopRecord& r) {
-    txtTroopID->setText(r.id);
-    txtTroopName->setText(r.name);
-    txtTroopNamePl->setText(r.plural);
     cmbFactions->setListIndex(r.faction);
     cmbUp1->setListIndex(r.upgrade1);
     cmbUp2->setListIndex(r.upgrade2);
@@ -469,6 +389,7 @@ void frmTextTroops::fillControls(const TroopRecord& r) {
     for (std::size_t i = 0; i < chkFlags.size(); ++i)
         chkFlags[i]->setValue(r.hasFlag(TroopFlagBoxes[i].mask));
 
+    ListBox* lstItems = m_inventory.lstItems;
     lstItems->clear();
     for (const TroopSlot& slot : r.items) {
         PendingFailure ignored;
@@ -477,43 +398,57 @@ void frmTextTroops::fillControls(const TroopRecord& r) {
             index ? lstAvailableItems->item(static_cast<int>(*index)) : nullptr;
         const QString text =
             known ? known->text() : slot.item + QStringLiteral(" - (not in item_kinds1.txt)");
-        addInventoryRow(text, slot.item, slot.modifier);
+        auto* row = new QListWidgetItem(text);
+        setSlotWords(row, slot.item, slot.modifier);
+        lstItems->addItem(row);
     }
-    setInventoryCount(lstItems->count());
+    m_inventory.showCount();
+    showBoxTexts(TroopBoxTextsOf(r));
+}
 
+void frmTextTroops::showBoxTexts(const TroopBoxTexts& texts) {
+    for (std::size_t i = 0; i < texts.names.size(); ++i)
+        nameBoxes()[i]->setText(texts.names[i]);
     for (std::size_t i = 0; i < txtAttributes.size(); ++i)
-        txtAttributes[i]->setText(r.attributes[i]);
+        txtAttributes[i]->setText(texts.attributes[i]);
     for (std::size_t i = 0; i < txtProficiencies.size(); ++i)
-        txtProficiencies[i]->setText(r.proficiencies[i]);
+        txtProficiencies[i]->setText(texts.proficiencies[i]);
     for (std::size_t i = 0; i < txtSkills.size(); ++i)
-        txtSkills[i]->setText(SkillBoxText(r.skill(static_cast<int>(i))));
-    txtFace1->setText(FaceBoxText({r.faces[0], r.faces[1], r.faces[2], r.faces[3]}));
-    txtFace2->setText(FaceBoxText({r.faces[4], r.faces[5], r.faces[6], r.faces[7]}));
+        txtSkills[i]->setText(texts.skills[i]);
+    txtFace1->setText(texts.faces[0]);
+    txtFace2->setText(texts.faces[1]);
+}
+
+TroopBoxTexts frmTextTroops::boxTexts() const {
+    TroopBoxTexts texts;
+    for (std::size_t i = 0; i < texts.names.size(); ++i)
+        texts.names[i] = nameBoxes()[i]->text();
+    for (std::size_t i = 0; i < txtAttributes.size(); ++i)
+        texts.attributes[i] = txtAttributes[i]->text();
+    for (std::size_t i = 0; i < txtProficiencies.size(); ++i)
+        texts.proficiencies[i] = txtProficiencies[i]->text();
+    for (std::size_t i = 0; i < txtSkills.size(); ++i)
+        texts.skills[i] = txtSkills[i]->text();
+    texts.faces = {txtFace1->text(), txtFace2->text()};
+    return texts;
 }
 
 std::optional<TroopRecord> frmTextTroops::readControls(const TroopRecord& base) const {
-    TroopRecord r = base;
+    const TroopBoxTexts shown = TroopBoxTextsOf(base);
+    TroopBoxTexts typed = boxTexts();
     // What the show put in a name box goes back as read; what the user put
     // there follows the box's key rule, however it came in.
-    const auto ruled = [](const InputBox* box, const QString& shown) {
-        return box->text() == shown ? shown : box->ruledText();
-    };
-    r.id = ruled(txtTroopID, base.id);
-    r.name = ruled(txtTroopName, base.name);
-    r.plural = ruled(txtTroopNamePl, base.plural);
-    const std::pair<const QString*, const char*> names[] = {
-        {&r.id, "Troop ID"}, {&r.name, "Single"}, {&r.plural, "Plural"}};
-    for (const auto& [word, name] : names) {
-        if (word->isEmpty()) {
-            RefuseInput(QStringLiteral("'%1' must not be empty!").arg(QLatin1String(name)));
-            return std::nullopt;
-        }
-        // Written as '?', such a character would be lost for good.
-        if (const QString c = FirstUnstorableChar(*word, TroopsLineEnds.coding); !c.isEmpty()) {
-            RefuseUnstorableChar(QLatin1String(name), c, QStringLiteral("troops.txt"));
-            return std::nullopt;
-        }
+    for (std::size_t i = 0; i < typed.names.size(); ++i) {
+        if (typed.names[i] != shown.names[i])
+            typed.names[i] = nameBoxes()[i]->ruledText();
     }
+    if (const QString problem = TroopProblem(typed, shown, TroopsLineEnds.coding);
+        !problem.isEmpty()) {
+        RefuseInput(problem);
+        return std::nullopt;
+    }
+    TroopRecord r = WithBoxTexts(base, typed);
+
     // A list that shows no row keeps what the troop holds there (-1, a
     // faction beyond the list, a number held as read); a row chosen sets it.
     const auto chosen = [](const ComboBox* combo, int held) {
@@ -528,63 +463,11 @@ std::optional<TroopRecord> frmTextTroops::readControls(const TroopRecord& base) 
         r.setFlag(TroopFlagBoxes[i].mask, chkFlags[i]->value());
 
     r.items.clear();
+    const ListBox* lstItems = m_inventory.lstItems;
     for (int row = 0; row < lstItems->count(); ++row) {
         const QListWidgetItem* item = lstItems->item(row);
         r.items.append({item->data(ItemWordRole).toString(), item->data(ModifierRole).toString()});
     }
-
-    // A word read from the file goes back as it stood; text the user put in a
-    // number box keeps its key rule, however it came in.
-    const auto keepsDigits = [](const InputBox* box, const QString& shown, const char* caption) {
-        if (box->keepsKeyRule() || box->text() == shown)
-            return true;
-        RefuseDigitsOnly(BoxName(caption));
-        return false;
-    };
-    const auto readWords = [&keepsDigits](const auto& boxes, const auto& table, auto& words) {
-        for (std::size_t i = 0; i < boxes.size(); ++i) {
-            if (!IsSingleWord(boxes[i]->text())) {
-                RefuseInput(QStringLiteral("'%1' must not be empty or hold blanks!")
-                                .arg(BoxName(table[i].caption)));
-                return false;
-            }
-            if (!keepsDigits(boxes[i], words[i], table[i].caption))
-                return false;
-            words[i] = boxes[i]->text();
-        }
-        return true;
-    };
-    if (!readWords(txtAttributes, TroopAttributeBoxes, r.attributes) ||
-        !readWords(txtProficiencies, TroopProficiencyBoxes, r.proficiencies))
-        return std::nullopt;
-
-    for (std::size_t i = 0; i < txtSkills.size(); ++i) {
-        const int box = static_cast<int>(i);
-        if (!keepsDigits(txtSkills[i], SkillBoxText(base.skill(box)), TroopSkillBoxes[i].caption))
-            return std::nullopt;
-        const std::optional<int> level = SkillLevelFromBox(txtSkills[i]->text());
-        if (!level) {
-            RefuseInput(QStringLiteral("Value of '%1' must be a number between 0 and 15!")
-                            .arg(BoxName(TroopSkillBoxes[i].caption)));
-            return std::nullopt;
-        }
-        r.setSkill(box, *level);
-    }
-
-    const std::pair<QLineEdit*, const char*> faces[] = {{txtFace1, "Face code 1"},
-                                                        {txtFace2, "Face code 2"}};
-    for (const auto& [box, caption] : faces) {
-        if (!IsFaceBoxText(box->text())) {
-            RefuseInput(QStringLiteral("'%1' must be \"0x\" followed by 64 hexadecimal digits, "
-                                       "as the game shows a face code!")
-                            .arg(QLatin1String(caption)));
-            return std::nullopt;
-        }
-    }
-    const auto face1 = FaceWordsFromBox(txtFace1->text());
-    const auto face2 = FaceWordsFromBox(txtFace2->text());
-    std::copy(face1.begin(), face1.end(), r.faces.begin());
-    std::copy(face2.begin(), face2.end(), r.faces.begin() + 4);
     return r;
 }
 
@@ -720,32 +603,15 @@ void frmTextTroops::mnu_edit_copy_Click() {
 
 // Inventory editing
 
-void frmTextTroops::addInventoryRow(const QString& text, const QString& item,
-                                    const QString& modifier) {
-    auto* row = new QListWidgetItem(text);
+void frmTextTroops::setSlotWords(QListWidgetItem* row, const QString& item,
+                                 const QString& modifier) {
     row->setData(ItemWordRole, item);
     row->setData(ModifierRole, modifier);
-    lstItems->addItem(row);
 }
 
 void frmTextTroops::addInventoryRowFrom(const QString& row) {
     // The item index stands in front of the row's first blank in both lists.
-    addInventoryRow(row, row.section(u' ', 0, 0), QStringLiteral("0"));
-    lstItems->setListIndex(lstItems->count() - 1);
-    setInventoryCount(lstItems->count());
-}
-
-bool frmTextTroops::inventoryFull() const {
-    if (InvItemCount < TroopSlotCount)
-        return false;
-    MsgBox(QStringLiteral("Maximum count of items reached!"));
-    return true;
-}
-
-void frmTextTroops::setInventoryCount(int count) {
-    InvItemCount = count;
-    frameItems->setTitle(QStringLiteral("Items (") + QString::number(count) +
-                         QStringLiteral(" of 64 used)"));
+    setSlotWords(m_inventory.append(row), row.section(u' ', 0, 0), QStringLiteral("0"));
 }
 
 void frmTextTroops::cmdFilterItems_Click() {
@@ -758,7 +624,7 @@ void frmTextTroops::cmdFilterItems_Click() {
 }
 
 void frmTextTroops::cmdAddItem_Click() {
-    if (inventoryFull())
+    if (m_inventory.full())
         return;
     for (ListBox* list : {lstAvailableItems, lstFilteredItems}) {
         if (!list->isHidden() && list->currentItem() && !list->currentItem()->text().isEmpty())
@@ -767,15 +633,13 @@ void frmTextTroops::cmdAddItem_Click() {
 }
 
 void frmTextTroops::cmdAddItemNr_Click() {
-    if (inventoryFull())
+    if (!m_inventory.takesNumber())
         return;
     // A 16-bit number, as the box has always taken it: a pasted 99999 is no
     // number at all.
-    const std::optional<std::int16_t> number = ToInt16(txtItemNr->text());
+    const std::optional<std::int16_t> number = ToInt16(m_inventory.txtItemNr->text());
     const QString limit = QString::number(ItemMax - 1);
-    if (!txtItemNr->keepsKeyRule()) {
-        RefuseDigitsOnly(QStringLiteral("Add item via number"));
-    } else if (!number) {
+    if (!number) {
         RefuseInput(QStringLiteral("Value must be a number between 1 and ") + limit);
     } else if (*number >= ItemMax - 1 || *number < 1) {
         RefuseInput(QStringLiteral("Value must be >0 and <") + limit + QStringLiteral(" !"));
@@ -785,6 +649,7 @@ void frmTextTroops::cmdAddItemNr_Click() {
 }
 
 void frmTextTroops::cmdItemUp_Click() {
+    ListBox* lstItems = m_inventory.lstItems;
     const int row = lstItems->listIndex();
     if (row < 1)
         return;
@@ -793,22 +658,12 @@ void frmTextTroops::cmdItemUp_Click() {
 }
 
 void frmTextTroops::cmdItemDown_Click() {
+    ListBox* lstItems = m_inventory.lstItems;
     const int row = lstItems->listIndex();
     if (row < 0 || row >= lstItems->count() - 1)
         return;
     lstItems->insertItem(row + 1, lstItems->takeItem(row));
     lstItems->setListIndex(row + 1);
-}
-
-void frmTextTroops::cmdRemoveItem_Click() {
-    const int before = lstItems->count();
-    const int row = lstItems->listIndex();
-    if (row >= 0)
-        delete lstItems->takeItem(row);
-    if (before > 1)
-        lstItems->setListIndex(lstItems->count() - 1);
-    setInventoryCount(lstItems->count());
-    lstItems->setFocus();
 }
 
 void frmTextTroops::mnu_edit_inv_clear_Click() {
@@ -822,8 +677,8 @@ void frmTextTroops::mnu_edit_inv_clear_Click() {
                              TroopID.value(CurTroop) + Paragraph + QStringLiteral("Continue?");
     if (MsgBox(question, MsgButtons::YesNo, MsgIcon::None, QStringLiteral("Delete inventory?")) ==
         MsgAnswer::Yes) {
-        lstItems->clear();
-        setInventoryCount(0);
+        m_inventory.lstItems->clear();
+        m_inventory.showCount();
     }
 }
 

@@ -4,6 +4,7 @@
 #include "platform/gui/ListFilter.h"
 #include "shell/EditorView.h"
 #include "shell/EditorWindow.h"
+#include "shell/frmInventoryControls.h"
 #include "text_editors/troops/TroopRecord.h"
 
 #include <array>
@@ -17,6 +18,7 @@ class QAction;
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QListWidgetItem;
 class QPushButton;
 
 // The troop editor of troops.txt: lists the troops, shows one field by field,
@@ -59,7 +61,12 @@ protected:
     void formLoad() override;
 
 private:
+    void buildRecord();
+    void buildAbilities();
+    void buildItems();
+    void connectControls();
     void placeDesign();
+    void placeItems();
 
     void lstTroops_Click();
     void lstTroopsFiltered_Click();
@@ -76,15 +83,19 @@ private:
     void cmdAddItemNr_Click();
     void cmdItemUp_Click();
     void cmdItemDown_Click();
-    void cmdRemoveItem_Click();
     void mnu_edit_inv_clear_Click();
 
     void fillControls(const TroopRecord& record);
     std::optional<TroopRecord> readControls(const TroopRecord& base) const;
-    void addInventoryRow(const QString& text, const QString& item, const QString& modifier);
+    std::array<InputBox*, 3> nameBoxes() const {
+        return {txtTroopID, txtTroopName, txtTroopNamePl};
+    }
+    // The record's text boxes: filled by a show, read by an update.
+    void showBoxTexts(const TroopBoxTexts& texts);
+    TroopBoxTexts boxTexts() const;
+    // An inventory row carries its slot's words beside its text.
+    static void setSlotWords(QListWidgetItem* row, const QString& item, const QString& modifier);
     void addInventoryRowFrom(const QString& row);
-    bool inventoryFull() const;
-    void setInventoryCount(int count);
     void enableUpdate(bool enabled);
 
     // The troop shown completely by the last show, and its lines as stored.
@@ -138,20 +149,14 @@ private:
     QPushButton* cmdFaceCode = nullptr;
 
     QGroupBox* frameItems = nullptr;
-    ListBox* lstItems = nullptr;
+    // lstItems and the commands that move, delete and add its rows.
+    InventoryControls m_inventory;
     QLabel* Label15 = nullptr;
     ListBox* lstAvailableItems = nullptr;
     ListBox* lstFilteredItems = nullptr;
     QLabel* lblFilterItems = nullptr;
     InputBox* txtItemFilter = nullptr;
     QPushButton* cmdFilterItems = nullptr;
-    QPushButton* cmdAddItem = nullptr;
-    QLabel* lblAddItem = nullptr;
-    InputBox* txtItemNr = nullptr;
-    QPushButton* cmdAddItemNr = nullptr;
-    QPushButton* cmdItemUp = nullptr;
-    QPushButton* cmdItemDown = nullptr;
-    QPushButton* cmdRemoveItem = nullptr;
 
     QAction* mnu_edit_troopadd = nullptr;
     QAction* mnu_edit_troopdelete = nullptr;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <span>
 
 namespace {
 
@@ -174,6 +175,53 @@ TEST(TroopRecordTest, SkillAndFaceBoxes) {
     // The first two characters are never looked at.
     EXPECT_EQ(FaceWordsFromBox("zz" + QString(15, u'0') + "F"),
               (std::array<std::uint64_t, 4>{15, 0, 0, 0}));
+}
+
+TEST(TroopRecordTest, BoxesThatWouldBreakTheRecordAreRefused) {
+    enum Part { Name, Attribute, Proficiency, Skill, Face };
+    const auto box = [](TroopBoxTexts& t, Part part, std::size_t i) -> QString& {
+        const std::span<QString> parts[] = {t.names, t.attributes, t.proficiencies, t.skills,
+                                            t.faces};
+        return parts[part][i];
+    };
+    const QString digitsOnly = "' may hold digits only, so nothing was stored. Please correct it!";
+    const QString face = "' must be \"0x\" followed by 64 hexadecimal digits, as the game shows "
+                         "a face code!";
+    const struct {
+        Part part;
+        std::size_t box;
+        QString typed;
+        bool asShown; // the show put the same text there
+        TextCoding coding;
+        QString message;
+    } rows[] = {
+        {Name, 2, "", false, TextCoding::Bytes, "'Plural' must not be empty!"},
+        {Name, 0, "trp_\u20AC", false, TextCoding::Bytes,
+         "'Troop ID' holds the character \"\u20AC\", which troops.txt can't store, so nothing "
+         "was stored. Please correct it!"},
+        {Name, 0, "trp_\u20AC", false, TextCoding::Utf8, ""},
+        {Attribute, 0, "1 2", false, TextCoding::Bytes, "'STR' must not be empty or hold blanks!"},
+        {Proficiency, 6, "", false, TextCoding::Bytes,
+         "'Firearms' must not be empty or hold blanks!"},
+        {Attribute, 4, "1x", false, TextCoding::Bytes, "'Level" + digitsOnly},
+        {Attribute, 4, "1x", true, TextCoding::Bytes, ""}, // a word as read goes back
+        {Skill, 2, "16", false, TextCoding::Bytes,
+         "Value of 'Leadership' must be a number between 0 and 15!"},
+        {Skill, 19, "b", false, TextCoding::Bytes, "'Riding" + digitsOnly},
+        {Skill, 19, "B", true, TextCoding::Bytes, ""},
+        {Face, 1, "0x" + QString(63, u'0'), false, TextCoding::Bytes, "'Face code 2" + face},
+    };
+    PendingFailure failure;
+    const TroopRecord record = *DecodeTroop(Troop(), failure);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.typed.toStdString());
+        TroopBoxTexts shown = TroopBoxTextsOf(record);
+        TroopBoxTexts typed = shown;
+        box(typed, row.part, row.box) = row.typed;
+        if (row.asShown)
+            box(shown, row.part, row.box) = row.typed;
+        EXPECT_EQ(TroopProblem(typed, shown, row.coding), row.message);
+    }
 }
 
 TEST(TroopRecordTest, Conversions) {
