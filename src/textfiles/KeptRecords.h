@@ -52,8 +52,6 @@ public:
     // lead stay where they stood, in front of the next record or in the tail.
     void remove(int at);
 
-    // How many records are kept.
-    int count() const { return int(m_records.size()); }
     // Whether record i was read in the shape the game writes its records (a
     // record new since the load was).
     bool sound(int i) const { return m_records.value(i).sound; }
