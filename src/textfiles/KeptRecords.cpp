@@ -1,6 +1,6 @@
 #include "textfiles/KeptRecords.h"
 
-#include "textfiles/modTextFiles.h"
+#include "textfiles/modTextFiles.h" // IsBlankLine
 
 #include <algorithm>
 
@@ -16,19 +16,6 @@ QList<qsizetype> Range(qsizetype from, qsizetype to) {
 
 } // namespace
 
-bool KeptRecords::read(const QString& fileName, QStringList& lines, LineEnds& ends,
-                       const Rebuild& rebuild, PendingFailure& failure) {
-    ends = LineEnds(); // nothing of the file read before
-    const bool read = ReadModuleTextFile(fileName, lines, failure, &ends);
-    start(lines, ends);
-    ends.each.clear();
-    if (!read) {
-        TakeFileVersion(fileName, QString());
-        finish(rebuild);
-    }
-    return read;
-}
-
 void KeptRecords::start(const QStringList& lines, const LineEnds& ends) {
     m_lines = lines;
     m_ends = ends.each;
@@ -39,11 +26,12 @@ void KeptRecords::start(const QStringList& lines, const LineEnds& ends) {
     m_tail.clear();
 }
 
-void KeptRecords::add(qsizetype first, qsizetype end) {
+void KeptRecords::add(qsizetype first, qsizetype end, bool sound) {
     Record record;
     record.first = first;
     record.end = end;
     record.layout = None;
+    record.sound = sound;
     qsizetype from = m_next;
     qsizetype to = first;
     if (m_layout == Layout::After && !m_records.isEmpty() && from < to &&
@@ -58,7 +46,7 @@ void KeptRecords::add(qsizetype first, qsizetype end) {
     m_next = end;
 }
 
-void KeptRecords::finish(const Rebuild& rebuild) {
+void KeptRecords::finish() {
     qsizetype from = m_next;
     if (m_layout == Layout::After && !m_records.isEmpty() && from < m_lines.size() &&
         IsBlankLine(m_lines.at(from))) {
@@ -66,7 +54,7 @@ void KeptRecords::finish(const Rebuild& rebuild) {
     }
     m_tail = Range(from, m_lines.size());
     for (int i = 0; i < m_records.size(); ++i) {
-        rebuild(i, m_records[i].snapshot);
+        m_rebuild(i, m_records[i].snapshot);
     }
 }
 
@@ -89,9 +77,13 @@ void KeptRecords::keepLine(qsizetype line, QStringList& lines, LineEnds& ends) c
     ends.each.append(m_ends.value(line, m_read.usual));
 }
 
-void KeptRecords::write(const QString& header, const QString& countLine, int count,
-                        const Rebuild& rebuild, QStringList& lines, LineEnds& ends) const {
+bool KeptRecords::write(const QString& header, const QString& countLine, int count,
+                        QStringList& lines, LineEnds& ends) const {
     lines.clear();
+    ends = LineEnds();
+    if (count != m_records.size()) {
+        return false;
+    }
     lines.reserve(m_lines.size() + 16);
     ends = m_read;
     ends.each.reserve(m_lines.size() + 16);
@@ -112,7 +104,7 @@ void KeptRecords::write(const QString& header, const QString& countLine, int cou
 
     QStringList rebuilt;
     for (int i = 0; i < count; ++i) {
-        const Record record = i < m_records.size() ? m_records.at(i) : Record();
+        const Record& record = m_records.at(i);
         for (const qsizetype line : record.lead) {
             keepLine(line, lines, ends);
         }
@@ -122,7 +114,7 @@ void KeptRecords::write(const QString& header, const QString& countLine, int cou
         if (m_layout == Layout::Before && !firstOfFile) {
             putLayout(record.layout);
         }
-        rebuild(i, rebuilt);
+        m_rebuild(i, rebuilt);
         const qsizetype read = record.end - record.first;
         if (read > 0 && rebuilt == record.snapshot) {
             for (qsizetype k = record.first; k < record.end; ++k) {
@@ -137,22 +129,8 @@ void KeptRecords::write(const QString& header, const QString& countLine, int cou
             putLayout(record.layout);
         }
     }
-    // Records the tables no longer hold leave the lines of their leads.
-    for (qsizetype i = count; i < m_records.size(); ++i) {
-        for (const qsizetype line : m_records.at(i).lead) {
-            keepLine(line, lines, ends);
-        }
-    }
     for (const qsizetype line : m_tail) {
         keepLine(line, lines, ends);
     }
-}
-
-bool KeptRecords::save(const QString& fileName, const QString& header, const QString& countLine,
-                       int count, const Rebuild& rebuild, const QString& savedTitle,
-                       const QString& procName) const {
-    QStringList lines;
-    LineEnds ends;
-    write(header, countLine, count, rebuild, lines, ends);
-    return SaveModuleTextFile(fileName, lines, savedTitle, procName, QString(), ends);
+    return true;
 }

@@ -5,6 +5,12 @@
 
 #include <algorithm>
 
+namespace {
+const TextFileFormat FactionsFormat = {
+    QStringLiteral("factions.txt"), QStringLiteral("factionsfile version 1"),
+    QStringLiteral("factions"), QStringLiteral("faction editor")};
+} // namespace
+
 QString FactionsHeader;
 QString FactionsCount;
 int FactionMax = -1;
@@ -18,10 +24,9 @@ bool FactionsShifted = false;
 bool FactionsToldDamaged = false;
 QStringList FactionsTail;
 LineEnds FactionsLineEnds;
+FileHead FactionsHead(FactionsFormat);
 
 namespace {
-
-const QString FactionsFile = QStringLiteral("factions.txt");
 
 const QLatin1String FactionIdPrefix("fac_");
 
@@ -74,10 +79,9 @@ bool FactionLineHasLeadWord(const QString& line) {
 
 bool LoadTextFactions() {
     PendingFailure failure;
-    CountedFile file(FactionsFile, QStringLiteral("factions"), QStringLiteral("faction editor"),
-                     failure);
-    FactionsHeader = file.header;
-    FactionsCount = file.countLine;
+    CountedFile file(FactionsFormat, failure);
+    FactionsHeader = file.head().header;
+    FactionsCount = file.head().countLine;
     const int count = file.recordCount(FactionsCount);
     FactionLine.clear();
     FactionRelLine.clear();
@@ -131,13 +135,14 @@ bool LoadTextFactions() {
     FactionsShifted = file.shifted();
     FactionsToldDamaged = file.toldDamaged();
     FactionsLineEnds = file.lineEnds();
+    FactionsHead = file.head();
     file.tellDamage(BeginsFaction);
     ReportPending(failure, QStringLiteral("LoadTextFactions"));
     return FactionsComplete && !FactionsShifted;
 }
 
 bool SaveTextFactions() {
-    if (!MaySaveCountedFile(FactionsFile, FactionsComplete, FactionsShifted)) {
+    if (!MaySaveCountedFile(FactionsHead, FactionsComplete, FactionsShifted)) {
         return false;
     }
     QStringList lines;
@@ -157,6 +162,6 @@ bool SaveTextFactions() {
         lines << QStringLiteral("0 ");
         ends.lastLineEnded = true;
     }
-    return SaveModuleTextFile(FactionsFile, lines, QStringLiteral("Factions saved..."),
+    return SaveModuleTextFile(FactionsFormat.fileName, lines, QStringLiteral("Factions saved..."),
                               QStringLiteral("SaveTextFactions"), QString(), ends);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/TextFile.h"
+#include "textfiles/FileHead.h"
 
 #include <QString>
 #include <QStringList>
@@ -48,6 +49,8 @@ extern bool FactionsToldDamaged;
 extern QStringList FactionsTail;
 // How the lines of factions.txt ended when it was read.
 extern LineEnds FactionsLineEnds;
+// Lines 1 and 2 as read, and whether the editor reads the file as its own.
+extern FileHead FactionsHead;
 
 // Offers the backup and writes factions.txt: line 1, line 2 as read, both lines
 // of every faction and its rank line where it had one, then FactionsTail, every line ending as it

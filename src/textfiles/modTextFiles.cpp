@@ -8,7 +8,6 @@
 #include "shell/modMain.h"
 
 #include <QFileInfo>
-#include <QHash>
 
 #include <algorithm>
 
@@ -100,325 +99,6 @@ int RecordsHeld(int count, int read) {
     return std::max(read, std::min(count, MaxRecordCount16));
 }
 
-namespace {
-QString CountSaysFound(const QString& fileName, const QString& said, int found,
-                       const QString& kinds) {
-    return QStringLiteral("Line 2 of your ") + fileName + QStringLiteral(" says there are ") +
-           said + QLatin1Char(' ') + kinds + QStringLiteral(". After loading all lines, ") +
-           QString::number(found) + QLatin1Char(' ') + kinds + QStringLiteral(" have been found!");
-}
-
-// The most damaged places one box tells; the rest are counted.
-constexpr qsizetype NotesTold = 5;
-} // namespace
-
-void ShowCountMismatch(const QString& fileName, int count, int found, const QString& kind) {
-    MsgBox(CountSaysFound(fileName, QString::number(count), found, kind + QLatin1Char('s')) +
-           QStringLiteral("\r\n\r\nThe editor will correct the ") + kind +
-           QStringLiteral(" count (line 2) in your ") + fileName +
-           QStringLiteral(" next time you hit the save button in the ") + kind +
-           QStringLiteral(" editor."));
-}
-
-void ShowCountTooSmall(const QString& fileName, int count, int found, const QString& kinds,
-                       const QString& editor) {
-    MsgBox(CountSaysFound(fileName, QString::number(count), found, kinds) +
-           QStringLiteral("\r\n\r\nThe ") + editor + QStringLiteral(" lists the first ") +
-           QString::number(count) +
-           QStringLiteral(" only, and a save writes the others back as "
-                          "they stand. Correct line 2 of your ") +
-           fileName + QStringLiteral(" to edit them all."));
-}
-
-LoadNotes::LoadNotes(const QString& fileName, const QString& editor)
-    : m_fileName(fileName), m_editor(editor) {}
-
-void LoadNotes::add(const QString& note) {
-    m_notes.append(note);
-}
-
-QString LoadNotes::line(qsizetype number) const {
-    return QStringLiteral("Line ") + QString::number(number) + QStringLiteral(" of your ") +
-           m_fileName;
-}
-
-QString LoadNotes::lines(qsizetype first, qsizetype last) const {
-    return QStringLiteral("Lines ") + QString::number(first) + QStringLiteral(" to ") +
-           QString::number(last) + QStringLiteral(" of your ") + m_fileName;
-}
-
-namespace {
-// A damaged line is quoted so that the user can find it, not to be read whole:
-// a line of many thousand characters would make a box no screen can show. No
-// line the game writes, nor any sentence of ours, comes near the limit.
-constexpr qsizetype QuotedLineMax = 1000;
-constexpr qsizetype QuotedLineCut = 200;
-
-QString WithLongLinesCut(const QString& text) {
-    QStringList lines = text.split(QStringLiteral("\r\n"));
-    for (QString& line : lines) {
-        if (line.size() > QuotedLineMax) {
-            line = line.left(QuotedLineCut) + QStringLiteral(" ... (") +
-                   QString::number(line.size()) + QStringLiteral(" characters)");
-        }
-    }
-    return lines.join(QStringLiteral("\r\n"));
-}
-} // namespace
-
-void LoadNotes::show(const QString& stray) const {
-    if (m_notes.isEmpty() && stray.isEmpty()) {
-        return;
-    }
-    QString text = m_notes.mid(0, NotesTold).join(QStringLiteral("\r\n\r\n"));
-    const qsizetype more = m_notes.size() - NotesTold;
-    if (more > 0) {
-        text += QStringLiteral("\r\n\r\n") + QString::number(more) +
-                (more == 1 ? QStringLiteral(" more place of your ") + m_fileName +
-                                 QStringLiteral(" is damaged like these.")
-                           : QStringLiteral(" more places of your ") + m_fileName +
-                                 QStringLiteral(" are damaged like these."));
-    }
-    if (!stray.isEmpty()) {
-        text += (text.isEmpty() ? QString() : QStringLiteral("\r\n\r\n")) + stray;
-    }
-    text += QStringLiteral("\r\n\r\nPlease check your ") + m_fileName +
-            QStringLiteral(" before you hit the save button in the ") + m_editor + QLatin1Char('.');
-    MsgBox(WithLongLinesCut(text), MsgButtons::Ok, MsgIcon::Exclamation);
-}
-
-StrayLines::StrayLines(const QString& fileName, const QString& kind)
-    : m_fileName(fileName), m_kind(kind) {}
-
-void StrayLines::add(qsizetype number, const QString& text, const QStringList& idsBefore) {
-    if (m_first.size() < NotesTold) {
-        // A record held without its first line has no id to name.
-        const qsizetype before = idsBefore.size();
-        const QString where = before == 0 ? QStringLiteral("before the first ") + m_kind
-                              : idsBefore.last().isEmpty()
-                                  ? QStringLiteral("after ") + m_kind + QStringLiteral(" # ") +
-                                        QString::number(before - 1)
-                                  : QStringLiteral("after ") + idsBefore.last();
-        m_first.append(QStringLiteral("Line ") + QString::number(number) + QStringLiteral(", ") +
-                       where + QStringLiteral(": ") + text);
-    }
-    ++m_count;
-}
-
-void HoldRecordsWithoutFirstLine(
-    const QStringList& lines, qsizetype from, qsizetype to,
-    const std::function<std::optional<qsizetype>(qsizetype at)>& tailAt,
-    const std::function<void(qsizetype first, qsizetype at, qsizetype end)>& held,
-    const std::function<void(qsizetype at)>& stray) {
-    const auto strayUpTo = [&](qsizetype k, qsizetype end) {
-        for (; k < end; ++k) {
-            if (!IsBlankLine(lines.at(k))) {
-                stray(k);
-            }
-        }
-    };
-    qsizetype free = from; // the first line not taken yet
-    for (qsizetype at = from; at < to; ++at) {
-        const std::optional<qsizetype> end = IsBlankLine(lines.at(at)) ? std::nullopt : tailAt(at);
-        if (!end) {
-            continue;
-        }
-        const qsizetype first = at > free ? at - 1 : at;
-        strayUpTo(free, first);
-        held(first, at, *end);
-        free = *end;
-        at = free - 1;
-    }
-    strayUpTo(free, to);
-}
-
-QString HeldRecordNote(const LoadNotes& notes, const QStringList& lines, qsizetype first,
-                       qsizetype at, qsizetype end, int record, const HeldRecordWords& words) {
-    const QString number = words.kind + QStringLiteral(" # ") + QString::number(record);
-    return (first < at
-                ? notes.line(first + 1) + QStringLiteral(" stands where the first line of ") +
-                      number + QStringLiteral(" belongs, before its ") + words.parts +
-                      QStringLiteral(" on lines ") + QString::number(at + 1) +
-                      QStringLiteral(" to ") + QString::number(end) +
-                      QStringLiteral(", but it names no ") + words.kind + QStringLiteral(" (") +
-                      words.prefix + QStringLiteral("...):\r\n") + lines.at(first)
-                : notes.lines(at + 1, end) + QStringLiteral(" hold the ") + words.parts +
-                      QStringLiteral(" of ") + number +
-                      QStringLiteral(", but no first line naming it (") + words.prefix +
-                      QStringLiteral("...) stands before them.")) +
-           QStringLiteral("\r\nIts first line may have been emptied or lost. The lines stay "
-                          "where they stand and count as ") +
-           number + QStringLiteral(", so that every later ") + words.kind +
-           QStringLiteral(" keeps its number;");
-}
-
-QString StrayLines::told() const {
-    if (m_count == 0) {
-        return QString();
-    }
-    const bool one = m_count == 1;
-    QString text =
-        QString::number(m_count) +
-        (one ? QStringLiteral(" line of your ") : QStringLiteral(" lines of your ")) + m_fileName +
-        (one ? QStringLiteral(" belongs to no ") : QStringLiteral(" belong to no ")) + m_kind +
-        (one ? QStringLiteral("; a save keeps it where it stands:")
-             : QStringLiteral("; a save keeps them where they stand:"));
-    text += QStringLiteral("\r\n") + m_first.join(QStringLiteral("\r\n"));
-    const qsizetype more = m_count - m_first.size();
-    if (more > 0) {
-        text += QStringLiteral("\r\n... and ") + QString::number(more) +
-                (more == 1 ? QStringLiteral(" more line.") : QStringLiteral(" more lines."));
-    }
-    return text;
-}
-
-namespace {
-
-// What the last load of a file found on lines 1 and 2 that the editor does
-// not read as its own, by file name.
-struct OtherHead {
-    QString header;            // line 1 as read
-    QString countLine;         // line 2 as read
-    QString kinds;             // "troops"
-    bool otherVersion = false; // else line 2 holds no number
-};
-QHash<QString, OtherHead>& OtherHeads() {
-    static QHash<QString, OtherHead> files;
-    return files;
-}
-
-// A line quoted inside a sentence, cut as a damaged line is (WithLongLinesCut).
-QString Quoted(const QString& line) {
-    const QString shown = line.size() <= QuotedLineMax
-                              ? line
-                              : line.left(QuotedLineCut) + QStringLiteral(" ... (") +
-                                    QString::number(line.size()) + QStringLiteral(" characters)");
-    return QLatin1Char('\'') + shown + QLatin1Char('\'');
-}
-
-// "line 1 reads 'troopsfile version 1', and the editor reads 'troopsfile
-// version 2' only", or what lines 1 and 2 hold where the editor expects a
-// count on line 2.
-QString HeadNamed(const QString& fileName) {
-    const OtherHead head = OtherHeads().value(fileName);
-    const QString expected = VersionLineRead(fileName);
-    if (head.otherVersion) {
-        return QStringLiteral("line 1 reads ") + Quoted(head.header) +
-               QStringLiteral(", and the editor reads '") + expected + QStringLiteral("' only");
-    }
-    return QStringLiteral("line 1 reads ") + Quoted(head.header) +
-           (head.header.simplified() == expected ? QStringLiteral(", as the editor expects,")
-                                                 : QStringLiteral(", where the editor expects '") +
-                                                       expected + QStringLiteral("',")) +
-           QStringLiteral(" and line 2 reads ") + Quoted(head.countLine) +
-           QStringLiteral(", where it expects the number of ") + head.kinds;
-}
-
-} // namespace
-
-QString VersionLineRead(const QString& fileName) {
-    static const QHash<QString, QString> versions = {
-        {QStringLiteral("troops.txt"), QStringLiteral("troopsfile version 2")},
-        {QStringLiteral("item_kinds1.txt"), QStringLiteral("itemsfile version 3")},
-        {QStringLiteral("factions.txt"), QStringLiteral("factionsfile version 1")},
-        {QStringLiteral("parties.txt"), QStringLiteral("partiesfile version 1")},
-        {QStringLiteral("party_templates.txt"), QStringLiteral("partytemplatesfile version 1")},
-    };
-    return versions.value(fileName);
-}
-
-bool TakeFileVersion(const QString& fileName, const QString& header) {
-    OtherHeads().remove(fileName);
-    const QString read = header.simplified();
-    const QString expected = VersionLineRead(fileName);
-    const bool namesVersion =
-        read.split(u' ').contains(QLatin1String("version"), Qt::CaseInsensitive);
-    if (expected.isEmpty() || !namesVersion || read == expected) {
-        return true;
-    }
-    OtherHeads().insert(fileName, {header, QString(), QString(), true});
-    return false;
-}
-
-bool TakeFileHead(const QString& fileName, const QString& header, const QString& countLine,
-                  const QString& kinds) {
-    if (!TakeFileVersion(fileName, header)) {
-        return false;
-    }
-    if (CountValue(countLine)) {
-        return true;
-    }
-    OtherHeads().insert(fileName, {header, countLine, kinds, false});
-    return false;
-}
-
-bool ReadOtherHead(const QString& fileName) {
-    return OtherHeads().contains(fileName);
-}
-
-void ShowOtherHead(const QString& fileName, const QString& kinds, const QString& editor) {
-    const OtherHead head = OtherHeads().value(fileName);
-    const QString listed = kinds +
-                           QStringLiteral(" are listed only as far as they read, and the ") +
-                           editor + QStringLiteral(" will not save this file");
-    if (head.otherVersion) {
-        MsgBox(QStringLiteral("Your ") + fileName +
-                   QStringLiteral(" is a file of another version than the editor reads: its ") +
-                   HeadNamed(fileName) +
-                   QStringLiteral(". Files of another version lay their records out otherwise, "
-                                  "so the ") +
-                   listed + QLatin1Char('.'),
-               MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Other version..."));
-        return;
-    }
-    // A count on line 1 is what is left when the version line was lost.
-    const QString lost = CountValue(head.header)
-                             ? QStringLiteral(" Line 1 may have been lost in an edit, so that "
-                                              "every line stands one line higher.")
-                             : QString();
-    MsgBox(QStringLiteral("Your ") + fileName +
-               QStringLiteral(" does not begin as the editor reads it: its ") +
-               HeadNamed(fileName) + QLatin1Char('.') + lost + QStringLiteral(" The ") + listed +
-               QStringLiteral(", so that no line of it is written over.\r\n\r\nPlease mend your ") +
-               fileName + QStringLiteral(" and open the editor again."),
-           MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Damaged file..."));
-}
-
-bool MaySaveFileHead(const QString& fileName) {
-    if (!ReadOtherHead(fileName)) {
-        return true;
-    }
-    const bool otherVersion = OtherHeads().value(fileName).otherVersion;
-    MsgBox(QStringLiteral("Your ") + fileName +
-               (otherVersion
-                    ? QStringLiteral(" is a file of another version than the editor reads (its ") +
-                          HeadNamed(fileName) +
-                          QStringLiteral("). Saving could write its records over lines of "
-                                         "another layout")
-                    : QStringLiteral(" does not begin as the editor reads it (its ") +
-                          HeadNamed(fileName) +
-                          QStringLiteral("). Saving would write the count over line 2")) +
-               QStringLiteral(", so nothing has been saved."),
-           MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Not saved..."));
-    return false;
-}
-
-QString UnreadableRecordText(const QString& record, const QString& fileName, const QString& lines) {
-    if (ReadOtherHead(fileName)) {
-        return record + QStringLiteral(" cannot be read: your ") + fileName +
-               (OtherHeads().value(fileName).otherVersion
-                    ? QStringLiteral(" is a file of another version (its ")
-                    : QStringLiteral(" does not begin as the editor reads it (its ")) +
-               HeadNamed(fileName) + QStringLiteral("). It is not shown and cannot be updated.");
-    }
-    return record + QStringLiteral(" cannot be read: its ") + lines + QStringLiteral(" in ") +
-           fileName +
-           QStringLiteral(" are out of shape (a line split in two, lost, emptied or put in). It "
-                          "is not shown and cannot be updated; a save writes its lines back as "
-                          "they were read.\r\n\r\nPlease mend your ") +
-           fileName + QStringLiteral(" and open the editor again.");
-}
-
 QString CountLineFor(int count, const QString& asRead, bool blankAfter) {
     const std::optional<int> read = CountValue(asRead);
     if (read == count) {
@@ -433,14 +113,14 @@ bool ReadModuleTextFile(const QString& fileName, QStringList& lines, PendingFail
     return ReadTextLines(ModuleFolder + fileName, lines, failure, ends);
 }
 
-bool MaySaveCountedFile(const QString& fileName, bool complete, bool shifted) {
-    if (!MaySaveFileHead(fileName)) {
+bool MaySaveCountedFile(const FileHead& head, bool complete, bool shifted) {
+    if (!MaySaveFileHead(head)) {
         return false;
     }
     if (complete && !shifted) {
         return true;
     }
-    MsgBox(QStringLiteral("Your ") + fileName +
+    MsgBox(QStringLiteral("Your ") + head.format.fileName +
                (!complete ? QStringLiteral(" was not read completely when the editor opened (the "
                                            "file is missing, line 2 is no number, or the file "
                                            "ends before the last record line 2 announces). "
@@ -497,15 +177,16 @@ bool SaveModuleTextFile(const QString& fileName, const QStringList& lines,
     return saved;
 }
 
-CountedFile::CountedFile(const QString& fileName, const QString& kinds, const QString& editor,
-                         PendingFailure& failure)
-    : m_fileName(fileName), m_kinds(kinds), m_editor(editor), m_notes(fileName, editor) {
-    m_readable = ReadModuleTextFile(fileName, m_lines, failure, &m_ends);
+CountedFile::CountedFile(const TextFileFormat& format, PendingFailure& failure)
+    : m_head(format), m_notes(format.fileName, format.editor) {
+    m_readable = ReadModuleTextFile(format.fileName, m_lines, failure, &m_ends);
+    QString header;
+    QString countLine;
     if (m_readable) {
         header = next();
         countLine = next();
     }
-    m_otherVersion = !TakeFileVersion(fileName, header);
+    m_head = ReadVersionHead(format, header, countLine);
 }
 
 int CountedFile::recordCount(const std::optional<QString>& text) {
@@ -537,7 +218,7 @@ QString CountedFile::next() {
 }
 
 void CountedFile::noteRecord(qsizetype line, const QString& note) {
-    if (m_otherVersion) {
+    if (!m_head.readsAsOwn()) {
         return; // its records are of another layout: the version is told
     }
     m_notes.add(m_notes.line(line) + note + QStringLiteral(":\r\n") + m_lines.value(line - 1));
@@ -548,12 +229,14 @@ void CountedFile::noteShifted(qsizetype line, const QString& note) {
         return;
     }
     m_shifted = true;
-    if (m_otherVersion) {
+    if (!m_head.readsAsOwn()) {
         return;
     }
+    const TextFileFormat& format = m_head.format;
     m_notes.add(m_notes.line(line) + note + QStringLiteral(":\r\n") + m_lines.value(line - 1) +
-                QStringLiteral("\r\nA line may be missing or one too many, so the ") + m_kinds +
-                QStringLiteral(" from here on were read shifted; the ") + m_editor +
+                QStringLiteral("\r\nA line may be missing or one too many, so the ") +
+                format.kinds + QStringLiteral(" from here on were read shifted; the ") +
+                format.editor +
                 QStringLiteral(" will not save this file, as that would write them over the "
                                "wrong lines."));
 }
@@ -562,32 +245,34 @@ void CountedFile::tellDamage(bool (*beginsRecord)(const QString& line)) {
     if (!m_readable) {
         return; // the failure report names the file that could not be read
     }
-    if (m_otherVersion) {
-        ShowOtherHead(m_fileName, m_kinds, m_editor);
+    if (!m_head.readsAsOwn()) {
+        ShowOtherHead(m_head);
         return;
     }
+    const TextFileFormat& format = m_head.format;
     const QString wontSave =
         QStringLiteral(" will not save this file, as that would cut it short.");
     if (!m_countOk) {
-        const QString said = m_lines.size() < 2
-                                 ? QStringLiteral(" is missing")
-                                 : QStringLiteral(" reads '") + countLine + QLatin1Char('\'');
-        m_notes.add(m_notes.line(2) + QStringLiteral(", which holds the number of ") + m_kinds +
-                    QLatin1Char(',') + said + QStringLiteral(". No record is listed, and the ") +
-                    m_editor + wontSave);
+        const QString said =
+            m_lines.size() < 2 ? QStringLiteral(" is missing")
+                               : QStringLiteral(" reads '") + m_head.countLine + QLatin1Char('\'');
+        m_notes.add(m_notes.line(2) + QStringLiteral(", which holds the number of ") +
+                    format.kinds + QLatin1Char(',') + said +
+                    QStringLiteral(". No record is listed, and the ") + format.editor + wontSave);
     } else if (m_pastEnd) {
-        m_notes.add(QStringLiteral("Your ") + m_fileName + QStringLiteral(" ends after ") +
+        m_notes.add(QStringLiteral("Your ") + format.fileName + QStringLiteral(" ends after ") +
                     QString::number(m_started - (m_recordCut ? 1 : 0)) +
                     QStringLiteral(" of the ") + QString::number(m_count) + QLatin1Char(' ') +
-                    m_kinds +
+                    format.kinds +
                     QStringLiteral(" its line 2 announces. The missing ones are listed empty, "
                                    "and the ") +
-                    m_editor + wontSave);
+                    format.editor + wontSave);
     } else if (!m_shifted) { // records read shifted are not counted
         const QStringList left = rest();
         const qsizetype uncounted = std::count_if(left.begin(), left.end(), beginsRecord);
         if (uncounted > 0) {
-            ShowCountTooSmall(m_fileName, m_count, m_count + int(uncounted), m_kinds, m_editor);
+            ShowCountTooSmall(format.fileName, m_count, m_count + int(uncounted), format.kinds,
+                              format.editor);
         }
     }
     m_notes.show();

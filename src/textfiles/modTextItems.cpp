@@ -3,6 +3,7 @@
 #include "shell/modCore.h"
 #include "shell/modMain.h"
 #include "textfiles/KeptRecords.h"
+#include "textfiles/RecordFile.h"
 #include "textfiles/modTextFiles.h"
 
 #include <algorithm>
@@ -25,15 +26,15 @@ QList<QStringList> ItemGapLines;
 LineEnds ItemsLineEnds;
 
 namespace {
+const TextFileFormat ItemsFormat = {QStringLiteral("item_kinds1.txt"),
+                                    QStringLiteral("itemsfile version 3"), QStringLiteral("items"),
+                                    QStringLiteral("item editor")};
+} // namespace
 
-const QString ItemsFile = QStringLiteral("item_kinds1.txt");
-// The file as last read, which a save gives back wherever nothing changed; an
-// empty line stands after every item.
-KeptRecords ItemsKept(KeptRecords::Layout::After);
-// Line 2 as last read, written back while it holds the number of items.
-QString ItemsCountRead;
-// Whether each item was read in the shape the game writes (ItemHasSoundShape).
-QList<bool> ItemsSound;
+// Named from the start, so that its words serve before any load.
+FileHead ItemsHead(ItemsFormat);
+
+namespace {
 
 void ClearItemTables() {
     for (QStringList* table : {&ItemLine, &ItemFactionCountLine, &ItemFactionLine,
@@ -44,7 +45,14 @@ void ClearItemTables() {
     ItemGapLines.clear();
     ItemMeshes.clear();
     ItemMeshData.clear();
-    ItemsSound.clear();
+    ItemMax = -1;
+}
+
+void TakeItemsHead(const FileHead& head, const LineEnds& ends) {
+    ItemsHead = head;
+    ItemsHeader = head.header;
+    ItemsCount = head.countLine;
+    ItemsLineEnds = ends;
 }
 
 bool StartsItem(const QString& line) {
@@ -120,15 +128,65 @@ void RebuildItem(int i, QStringList& lines) {
     }
 }
 
-QString Unreadable(int item) {
-    return QStringLiteral(" the item editor shows item # ") + QString::number(item) +
-           QStringLiteral(" as unreadable and does not update it.");
-}
-
 void AppendItemLine(const QString& line) {
     ItemLine.append(line);
     ItemID.append(LineWord(line, 1).value_or(QString()));
     ItemName.append(LineWord(line, 2).value_or(QString()));
+}
+
+// What the load tells of an item whose lines are out of shape: a count of it
+// that holds no number (`text`, on line `number` counted from 1),
+QString NoNumberNote(const LoadNotes& notes, qsizetype number, const QString& what,
+                     const QString& text) {
+    return notes.line(number) + QStringLiteral(", the ") + what + QStringLiteral(" of ") +
+           ItemID.last() + QStringLiteral(", holds no number:\r\n") + text +
+           QStringLiteral("\r\nA line of the item may have been lost, emptied or put in, so its "
+                          "lines were read shifted;");
+}
+
+// a line of it that the next item (on line `there`, counted from 0) or the
+// end of the file stands in the place of, the item beginning on line `first`,
+QString MissingLineNote(const LoadNotes& notes, const QStringList& lines, qsizetype first,
+                        qsizetype there, const QString& what) {
+    const QString& id = ItemID.last();
+    if (there < lines.size()) {
+        return notes.line(there + 1) + QStringLiteral(" begins an item where the ") + what +
+               QStringLiteral(" of ") + id + QStringLiteral(" should stand:\r\n") +
+               lines.at(there) + QStringLiteral("\r\nA line of ") + id +
+               QStringLiteral(" may have been lost or a count damaged;");
+    }
+    return QStringLiteral("Your ") + ItemsFormat.fileName + QStringLiteral(" ends on line ") +
+           QString::number(lines.size()) + QStringLiteral(", inside ") + id +
+           QStringLiteral(" (from line ") + QString::number(first + 1) +
+           QStringLiteral("), where its ") + what +
+           QStringLiteral(" should stand. The file may have been cut short;");
+}
+
+// trigger line `k` of the `announced` that is empty (line `number`),
+QString EmptyTriggerNote(const LoadNotes& notes, qsizetype number, int k, int announced) {
+    return notes.line(number) + QStringLiteral(", trigger line ") + QString::number(k) +
+           QStringLiteral(" of the ") + QString::number(announced) +
+           QStringLiteral(" that the trigger count of ") + ItemID.last() +
+           QStringLiteral(" announces, is empty.\r\nA trigger line may have been lost or "
+                          "emptied;");
+}
+
+// a first line (`line`, line `first` counted from 0) that does not begin as
+// the game writes it,
+QString ItemLineNote(const LoadNotes& notes, const QString& line, qsizetype first, int item) {
+    return notes.line(first + 1) + QStringLiteral(" begins item # ") + QString::number(item) +
+           QStringLiteral(", but not with a blank and the item's id (itm_...), as the game "
+                          "writes an item's first line:\r\n") +
+           line + QStringLiteral("\r\nThe line may have been damaged;");
+}
+
+// or a line of no item (`line`, line `at` counted from 0) right after it,
+// which a count of it announcing fewer lines than it has leaves.
+QString CountTooSmallNote(const LoadNotes& notes, qsizetype at, const QString& line) {
+    return notes.line(at + 1) + QStringLiteral(" stands where the item after ") + ItemID.last() +
+           QStringLiteral(" should begin:\r\n") + line +
+           QStringLiteral("\r\nA faction or trigger count of ") + ItemID.last() +
+           QStringLiteral(" may be damaged, so its lines were read cut short;");
 }
 
 // Reads the lines of the item just begun on line `first` (from 0) after its
@@ -136,7 +194,6 @@ void AppendItemLine(const QString& line) {
 // shape in them, told for the item; empty when nothing is.
 QString ReadItemLines(LineReader& in, const QStringList& lines, qsizetype first,
                       const LoadNotes& notes) {
-    const QString& id = ItemID.last();
     // The first damage found, told for it.
     QString damage;
     const auto damaged = [&](const QString& note) {
@@ -146,26 +203,13 @@ QString ReadItemLines(LineReader& in, const QStringList& lines, qsizetype first,
     };
     const auto noNumber = [&](const QString& what, const QString& text) {
         if (!CountValue(text)) {
-            damaged(notes.line(in.lineNumber()) + QStringLiteral(", the ") + what +
-                    QStringLiteral(" of ") + id + QStringLiteral(", holds no number:\r\n") + text +
-                    QStringLiteral("\r\nA line of the item may have been lost, emptied or "
-                                   "put in, so its lines were read shifted;"));
+            damaged(NoNumberNote(notes, in.lineNumber(), what, text));
         }
     };
     // A line the item lacks: the end of the file or the next item stands
     // where it should.
     const auto missing = [&](const QString& what) {
-        const qsizetype there = in.blocking();
-        damaged(there < lines.size()
-                    ? notes.line(there + 1) + QStringLiteral(" begins an item where the ") + what +
-                          QStringLiteral(" of ") + id + QStringLiteral(" should stand:\r\n") +
-                          lines.at(there) + QStringLiteral("\r\nA line of ") + id +
-                          QStringLiteral(" may have been lost or a count damaged;")
-                    : QStringLiteral("Your ") + ItemsFile + QStringLiteral(" ends on line ") +
-                          QString::number(lines.size()) + QStringLiteral(", inside ") + id +
-                          QStringLiteral(" (from line ") + QString::number(first + 1) +
-                          QStringLiteral("), where its ") + what +
-                          QStringLiteral(" should stand. The file may have been cut short;"));
+        damaged(MissingLineNote(notes, lines, first, in.blocking(), what));
     };
 
     // The line after the item line is its faction count, whatever it holds.
@@ -210,16 +254,22 @@ QString ReadItemLines(LineReader& in, const QStringList& lines, qsizetype first,
         if (!trigger) {
             missing(QStringLiteral("trigger line ") + QString::number(k));
         } else if (IsBlankLine(*trigger)) {
-            damaged(notes.line(in.lineNumber()) + QStringLiteral(", trigger line ") +
-                    QString::number(k) + QStringLiteral(" of the ") + QString::number(announced) +
-                    QStringLiteral(" that the trigger count of ") + id +
-                    QStringLiteral(" announces, is empty.\r\nA trigger line may have been "
-                                   "lost or emptied;"));
+            damaged(EmptyTriggerNote(notes, in.lineNumber(), k, announced));
         }
         triggers.append(trigger.value_or(QString()));
     }
     ItemTriggerLines.append(triggers);
     return damage;
+}
+
+// An item begins at any line naming an item id.
+RecordRead ReadItem(const QStringList& lines, qsizetype first, const LoadNotes& notes) {
+    const int item = int(ItemLine.size());
+    const QString& line = lines.at(first);
+    AppendItemLine(line);
+    LineReader in(lines, first + 1);
+    const QString later = ReadItemLines(in, lines, first, notes);
+    return {in.lineNumber(), BeginsItem(line) ? later : ItemLineNote(notes, line, first, item)};
 }
 
 // The count a line of an item holds when it holds one number and no more.
@@ -236,7 +286,11 @@ std::optional<int> LoneCount(const std::optional<QString>& line) {
 // count and as many trigger lines of numbers. These are what an item whose
 // first line was emptied or lost leaves between the items around it; the
 // game writes no such lines outside an item.
-std::optional<qsizetype> ItemTailEnd(const QStringList& lines, qsizetype at) {
+std::optional<qsizetype> ItemTailEnd(const QStringList& lines, qsizetype at, qsizetype) {
+    // Another version lays its items out otherwise: no lines are an item's.
+    if (!ItemsHead.readsAsOwn()) {
+        return std::nullopt;
+    }
     LineReader in(lines, at);
     const std::optional<int> factions = LoneCount(in.nextInItem());
     if (!factions) {
@@ -266,153 +320,62 @@ std::optional<qsizetype> ItemTailEnd(const QStringList& lines, qsizetype at) {
     return in.lineNumber();
 }
 
-const HeldRecordWords HeldItemWords = {QStringLiteral("item"), QStringLiteral("itm_"),
-                                       QStringLiteral("faction and trigger lines")};
-
-} // namespace
-
-bool ItemHasSoundShape(int i) {
-    return i >= 0 && i <= ItemMax && !ReadOtherHead(ItemsFile) && ItemsSound.value(i, true);
+void HoldItem(const QStringList& lines, qsizetype first, qsizetype at, const LoadNotes& notes) {
+    AppendItemLine(first < at ? lines.at(first) : QString());
+    LineReader tail(lines, at);
+    ReadItemLines(tail, lines, first, notes); // in shape, as ItemTailEnd found
 }
 
-bool LoadTextItems() {
-    PendingFailure failure;
-    ItemsHeader.clear();
-    ItemsCount.clear();
-    ItemsCountRead.clear();
-    ItemMax = -1;
-    ClearItemTables();
-
-    QStringList lines;
-    // The only failure this loader reports: an editor that started from an
-    // empty table would otherwise save it over the file it could not read.
-    if (!ItemsKept.read(ItemsFile, lines, ItemsLineEnds, RebuildItem, failure)) {
-        ReportPending(failure, QStringLiteral("LoadTextItems"));
-        return false;
-    }
-    LineReader in(lines, 0);
-    ItemsHeader = in.next();
-    ItemsCount = in.next();
-    ItemsCountRead = ItemsCount;
-    const bool ourHead = TakeFileHead(ItemsFile, ItemsHeader, ItemsCount, QStringLiteral("items"));
-
-    // An item begins at any line naming an item id. Every line is kept where
-    // it stands: the user is told of the lines that belong to no item and of
-    // every item whose lines are out of shape (a line lost, emptied or put in,
-    // a count damaged), which the editor shows as unreadable and never
-    // rebuilds.
-    LoadNotes notes(ItemsFile, QStringLiteral("item editor"));
-    StrayLines stray(ItemsFile, QStringLiteral("item"));
-    // Whether a line of no item came since the last item.
-    bool strayAfterItem = true;
-    const auto strayLine = [&](qsizetype at) {
-        stray.add(at + 1, lines.at(at), ItemID);
-        // The lines of an item whose count announced fewer than it has.
-        if (!strayAfterItem && ItemsSound.last()) {
-            ItemsSound.last() = false;
-            notes.add(notes.line(at + 1) + QStringLiteral(" stands where the item after ") +
-                      ItemID.last() + QStringLiteral(" should begin:\r\n") + lines.at(at) +
-                      QStringLiteral("\r\nA faction or trigger count of ") + ItemID.last() +
-                      QStringLiteral(" may be damaged, so its lines were read cut short;") +
-                      Unreadable(int(ItemLine.size()) - 1));
-        }
-        strayAfterItem = true;
-    };
-    // An item whose first line was emptied or lost stays an item in its
-    // place, so that the count and every later item's number stay.
-    const auto heldItem = [&](qsizetype first, qsizetype at, qsizetype end) {
-        const int item = int(ItemLine.size());
-        AppendItemLine(first < at ? lines.at(first) : QString());
-        LineReader tail(lines, at);
-        ReadItemLines(tail, lines, first, notes); // in shape, as ItemTailEnd found
-        ItemsKept.add(first, end);
-        ItemsSound.append(false);
-        notes.add(HeldRecordNote(notes, lines, first, at, end, item, HeldItemWords) +
-                  Unreadable(item));
-        strayAfterItem = false;
-    };
-    // The lines from `from` up to `to` belong to no item found.
-    const auto outsideItems = [&](qsizetype from, qsizetype to) {
-        // The empty line after an item is its own, not where the next item's
-        // first line stood.
-        if (!ItemLine.isEmpty() && from < to && IsBlankLine(lines.at(from))) {
-            ++from;
-        }
-        HoldRecordsWithoutFirstLine(
-            lines, from, to,
-            [&](qsizetype at) { return ourHead ? ItemTailEnd(lines, at) : std::nullopt; }, heldItem,
-            strayLine);
-    };
-
-    qsizetype outside = in.lineNumber(); // the first line of no item
-    while (!in.atEnd()) {
-        const QString line = in.next();
-        if (!StartsItem(line)) {
-            continue;
-        }
-        const qsizetype first = in.lineNumber() - 1;
-        outsideItems(outside, first);
-        strayAfterItem = false;
-        const int item = int(ItemLine.size());
-        AppendItemLine(line);
-        QString damage = BeginsItem(line)
-                             ? QString()
-                             : notes.line(first + 1) + QStringLiteral(" begins item # ") +
-                                   QString::number(item) +
-                                   QStringLiteral(", but not with a blank and the item's id "
-                                                  "(itm_...), as the game writes an item's "
-                                                  "first line:\r\n") +
-                                   line + QStringLiteral("\r\nThe line may have been damaged;");
-        const QString later = ReadItemLines(in, lines, first, notes);
-        if (damage.isEmpty()) {
-            damage = later;
-        }
-        ItemsKept.add(first, in.lineNumber());
-        ItemsSound.append(damage.isEmpty());
-        if (!damage.isEmpty()) {
-            notes.add(damage + Unreadable(item));
-        }
-        outside = in.lineNumber();
-    }
-    outsideItems(outside, lines.size());
-    ItemsKept.finish(RebuildItem);
-
-    const int found = int(ItemLine.size());
+void ItemsLoaded(int found) {
     ItemMax = found - 1;
     ItemMeshCount = QStringList(found, QString());
     ItemMeshes = QList<ItemMeshRow>(found);
     ItemMeshData = QList<ItemMeshRow>(found);
+}
 
-    if (!ourHead) {
-        // Its records are laid out otherwise, or stand elsewhere than read:
-        // told once, and nothing of them.
-        ShowOtherHead(ItemsFile, QStringLiteral("items"), QStringLiteral("item editor"));
-        return true;
-    }
-    notes.show(stray.told());
-    if (const int count = CountValue(ItemsCount).value(); count != found) {
-        ShowCountMismatch(ItemsFile, count, found, QStringLiteral("item"));
-    }
-    return true;
+// The file as last read, which a save gives back wherever nothing changed; an
+// empty line stands after every item.
+KeptRecords ItemsKept(KeptRecords::Layout::After, RebuildItem);
+
+const RecordFile ItemsFile = {
+    .format = ItemsFormat,
+    .words = {QStringLiteral("item"), QStringLiteral("itm_"),
+              QStringLiteral("faction and trigger lines")},
+    .loadProc = QStringLiteral("LoadTextItems"),
+    .saveProc = QStringLiteral("SaveTextItems"),
+    .savedTitle = QStringLiteral("Items saved..."),
+    .gameLimit = 0,
+    .countBlankAfter = false,
+    .kept = &ItemsKept,
+    .ids = &ItemID,
+    .clearTables = ClearItemTables,
+    .takeHead = TakeItemsHead,
+    .beginsRecord = StartsItem,
+    .readRecord = ReadItem,
+    .tailEnd = ItemTailEnd,
+    .holdRecord = HoldItem,
+    .cutShortNote = CountTooSmallNote,
+    .loaded = ItemsLoaded,
+};
+
+} // namespace
+
+bool ItemHasSoundShape(int i) {
+    return i >= 0 && i <= ItemMax && ItemsHead.readsAsOwn() && ItemsKept.sound(i);
+}
+
+bool LoadTextItems() {
+    return LoadRecordFile(ItemsFile);
 }
 
 bool SaveTextItems() {
-    if (!MaySaveFileHead(ItemsFile)) {
-        return false;
-    }
-    ItemsCount = CountLineFor(ItemMax + 1, ItemsCountRead, false);
-    return ItemsKept.save(ItemsFile, ItemsHeader, ItemsCount, ItemMax + 1, RebuildItem,
-                          QStringLiteral("Items saved..."), QStringLiteral("SaveTextItems"));
+    return SaveRecordFile(ItemsFile, ItemsHead, ItemsHeader, ItemsCount, ItemMax + 1);
 }
 
 void KeepItemInserted(int at) {
     ItemsKept.insert(at);
-    ItemsSound.insert(std::clamp<qsizetype>(at, 0, ItemsSound.size()), true);
 }
 
 void KeepItemRemoved(int at) {
     ItemsKept.remove(at);
-    if (at >= 0 && at < ItemsSound.size()) {
-        ItemsSound.removeAt(at);
-    }
 }

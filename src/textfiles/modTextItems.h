@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/TextFile.h"
+#include "textfiles/FileHead.h"
 
 #include <QList>
 #include <QString>
@@ -30,6 +31,9 @@ extern QStringList ItemName; // word 2 of ItemLine
 // How item_kinds1.txt was read: its coding, which typed text must fit, and its
 // line ends (which a save gives back line by line, KeptRecords).
 extern LineEnds ItemsLineEnds;
+// Lines 1 and 2 of item_kinds1.txt as read, and whether the editor reads its
+// items.
+extern FileHead ItemsHead;
 
 // Replaces the tables by item_kinds1.txt in ModuleFolder and empties the mesh
 // tables. Reports only a file that cannot be read, a count line that
@@ -40,7 +44,7 @@ extern LineEnds ItemsLineEnds;
 // item. The faction and trigger lines of an item, standing where an item
 // begins without a first line naming it (the first line emptied or lost), are
 // held as an item out of shape in its place. A file of another version (line
-// 1), or whose line 2 holds no number (TakeFileHead), is told so in one box,
+// 1), or whose line 2 holds no number (ReadCountHead), is told so in one box,
 // and nothing else of it. Returns whether the file could be read.
 bool LoadTextItems();
 // Offers the backup, writes item_kinds1.txt and reports; returns whether the
@@ -53,6 +57,8 @@ bool LoadTextItems();
 bool SaveTextItems();
 // Keep what a save gives back as read in step with the tables: an item was
 // inserted at `at`, item `at` removed (the lines of no item before it stay).
+// A save after a change of the number of items that did not come here writes
+// nothing and reports failure 9.
 void KeepItemInserted(int at);
 void KeepItemRemoved(int at);
 
@@ -61,8 +67,8 @@ void KeepItemRemoved(int at);
 // the next item and the end of the file, no trigger line empty, and no line
 // of no item right after it (a count announcing fewer lines than it has). An
 // item of another shape was read from a damaged file, so its fields are not
-// the item's and must not be written back. No item of a file ReadOtherHead
-// has.
+// the item's and must not be written back. No item of a file the editor does
+// not read as its own (ItemsHead) has.
 bool ItemHasSoundShape(int i);
 
 // The meshes of the item shown in the item editor, which fills them from the

@@ -3,6 +3,12 @@
 #include "shell/modMain.h"
 #include "textfiles/modTextFiles.h"
 
+namespace {
+const TextFileFormat PartiesFormat = {QStringLiteral("parties.txt"),
+                                      QStringLiteral("partiesfile version 1"),
+                                      QStringLiteral("parties"), QStringLiteral("party editor")};
+} // namespace
+
 QString PartiesHeader;
 QString PartiesCount;
 int PartyCount = 0;
@@ -14,9 +20,9 @@ bool PartiesShifted = false;
 bool PartiesToldDamaged = false;
 QStringList PartiesTail;
 LineEnds PartiesLineEnds;
+FileHead PartiesHead(PartiesFormat);
 
 namespace {
-const QString PartiesFile = QStringLiteral("parties.txt");
 
 bool BeginsParty(const QString& line) {
     return LineWord(line, 4).value_or(QString()).startsWith(QLatin1String("p_"));
@@ -25,10 +31,9 @@ bool BeginsParty(const QString& line) {
 
 bool LoadTextParties() {
     PendingFailure failure;
-    CountedFile file(PartiesFile, QStringLiteral("parties"), QStringLiteral("party editor"),
-                     failure);
-    PartiesHeader = file.header;
-    PartiesCount = file.countLine;
+    CountedFile file(PartiesFormat, failure);
+    PartiesHeader = file.head().header;
+    PartiesCount = file.head().countLine;
     // Line 2 holds two numbers; the second is the number of parties.
     const int count = file.recordCount(LineWord(PartiesCount, 1));
     PartyLine.clear();
@@ -70,13 +75,14 @@ bool LoadTextParties() {
     PartiesShifted = file.shifted();
     PartiesToldDamaged = file.toldDamaged();
     PartiesLineEnds = file.lineEnds();
+    PartiesHead = file.head();
     file.tellDamage(BeginsParty);
     ReportPending(failure, QStringLiteral("LoadTextParties"));
     return PartiesComplete && !PartiesShifted;
 }
 
 bool SaveTextParties() {
-    if (!MaySaveCountedFile(PartiesFile, PartiesComplete, PartiesShifted)) {
+    if (!MaySaveCountedFile(PartiesHead, PartiesComplete, PartiesShifted)) {
         return false;
     }
     QStringList lines;
@@ -86,7 +92,7 @@ bool SaveTextParties() {
         lines << PartyLine.at(i) << PartyLine2.at(i);
     lines << PartiesTail;
     // "saved saved" is how the file has always announced a save without backup.
-    return SaveModuleTextFile(PartiesFile, lines, QStringLiteral("Parties saved..."),
+    return SaveModuleTextFile(PartiesFormat.fileName, lines, QStringLiteral("Parties saved..."),
                               QStringLiteral("SaveTextParties"),
                               QStringLiteral("Parties saved saved..."), PartiesLineEnds);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/TextFile.h"
+#include "textfiles/FileHead.h"
 #include "textfiles/IdNamePair.h"
 
 #include <QList>
@@ -37,6 +38,8 @@ extern bool PartiesToldDamaged;
 extern QStringList PartiesTail;
 // How the lines of parties.txt ended when it was read.
 extern LineEnds PartiesLineEnds;
+// Lines 1 and 2 as read, and whether the editor reads the file as its own.
+extern FileHead PartiesHead;
 
 // Offers the backup and writes parties.txt: line 1, line 2 as read, both lines
 // of every party, then PartiesTail, every line ending as it did; reports.

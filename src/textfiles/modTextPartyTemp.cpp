@@ -3,6 +3,12 @@
 #include "shell/modMain.h"
 #include "textfiles/modTextFiles.h"
 
+namespace {
+const TextFileFormat PartyTempsFormat = {
+    QStringLiteral("party_templates.txt"), QStringLiteral("partytemplatesfile version 1"),
+    QStringLiteral("party templates"), QStringLiteral("party template editor")};
+} // namespace
+
 QString PartyTempsHeader;
 QString PartyTempsCount;
 int PartyTempCount = 0;
@@ -13,9 +19,9 @@ bool PartyTempsShifted = false;
 bool PartyTempsToldDamaged = false;
 QStringList PartyTempsTail;
 LineEnds PartyTempsLineEnds;
+FileHead PartyTempsHead(PartyTempsFormat);
 
 namespace {
-const QString PartyTempsFile = QStringLiteral("party_templates.txt");
 
 bool BeginsTemplate(const QString& line) {
     return line.startsWith(QLatin1String("pt_"));
@@ -24,10 +30,9 @@ bool BeginsTemplate(const QString& line) {
 
 bool LoadTextPartyTemplates() {
     PendingFailure failure;
-    CountedFile file(PartyTempsFile, QStringLiteral("party templates"),
-                     QStringLiteral("party template editor"), failure);
-    PartyTempsHeader = file.header;
-    PartyTempsCount = file.countLine;
+    CountedFile file(PartyTempsFormat, failure);
+    PartyTempsHeader = file.head().header;
+    PartyTempsCount = file.head().countLine;
     const int count = file.recordCount(PartyTempsCount);
     PartyTempLine.clear();
     PartyTempIDs.clear();
@@ -59,20 +64,21 @@ bool LoadTextPartyTemplates() {
     PartyTempsShifted = file.shifted();
     PartyTempsToldDamaged = file.toldDamaged();
     PartyTempsLineEnds = file.lineEnds();
+    PartyTempsHead = file.head();
     file.tellDamage(BeginsTemplate);
     ReportPending(failure, QStringLiteral("LoadTextPartyTemplates"));
     return PartyTempsComplete && !PartyTempsShifted;
 }
 
 bool SaveTextPartyTemplates() {
-    if (!MaySaveCountedFile(PartyTempsFile, PartyTempsComplete, PartyTempsShifted)) {
+    if (!MaySaveCountedFile(PartyTempsHead, PartyTempsComplete, PartyTempsShifted)) {
         return false;
     }
     QStringList lines;
     lines.reserve(2 + PartyTempCount + PartyTempsTail.size());
     lines << PartyTempsHeader << PartyTempsCount << PartyTempLine.mid(0, PartyTempCount)
           << PartyTempsTail;
-    return SaveModuleTextFile(PartyTempsFile, lines, QStringLiteral("Party templates saved..."),
-                              QStringLiteral("SaveTextPartyTemplates"), QString(),
-                              PartyTempsLineEnds);
+    return SaveModuleTextFile(
+        PartyTempsFormat.fileName, lines, QStringLiteral("Party templates saved..."),
+        QStringLiteral("SaveTextPartyTemplates"), QString(), PartyTempsLineEnds);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/TextFile.h"
+#include "textfiles/FileHead.h"
 #include "textfiles/IdNamePair.h"
 
 #include <QList>
@@ -35,6 +36,8 @@ extern bool PartyTempsToldDamaged;
 extern QStringList PartyTempsTail;
 // How the lines of party_templates.txt ended when it was read.
 extern LineEnds PartyTempsLineEnds;
+// Lines 1 and 2 as read, and whether the editor reads the file as its own.
+extern FileHead PartyTempsHead;
 
 // Offers the backup and writes party_templates.txt: line 1, line 2 as read,
 // every template's line, then PartyTempsTail, every line ending as it did;

@@ -3,6 +3,7 @@
 #include "shell/modCore.h"
 #include "shell/modMain.h"
 #include "textfiles/KeptRecords.h"
+#include "textfiles/RecordFile.h"
 #include "textfiles/modTextFiles.h"
 
 #include <algorithm>
@@ -22,15 +23,16 @@ QStringList TroopName;
 LineEnds TroopsLineEnds;
 
 namespace {
+const TextFileFormat TroopsFormat = {QStringLiteral("troops.txt"),
+                                     QStringLiteral("troopsfile version 2"),
+                                     QStringLiteral("troops"), QStringLiteral("troop editor")};
+} // namespace
 
-const QString TroopsFile = QStringLiteral("troops.txt");
-// The file as last read, which a save gives back wherever nothing changed; an
-// empty line stands before every troop but the first.
-KeptRecords TroopsKept(KeptRecords::Layout::Before);
-// Line 2 as last read, written back while it holds the number of troops.
-QString TroopsCountRead;
-// The most troops the game's troop tables hold (troops 0 to 5000).
-constexpr int GameTroopLimit = 5001;
+// Named from the start, so that its words serve before any load.
+FileHead TroopsHead(TroopsFormat);
+
+namespace {
+
 // A troop's first line holds its id, names, flags, faction and two upgrade
 // paths, at least.
 constexpr int TroopHeadWords = 10;
@@ -93,10 +95,6 @@ qsizetype NumbersIn(const QString& line) {
                          [](QStringView word) { return NumberWords(word) == 1; });
 }
 
-const HeldRecordWords HeldTroopWords = {
-    QStringLiteral("troop"), QStringLiteral("trp_"),
-    QStringLiteral("inventory, attributes, proficiencies, skills and faces")};
-
 // Whether lines `at` to `at` + 4 are a troop's inventory (pairs of item and
 // modifier), attribute, proficiency, skill and face lines: the lines a troop
 // whose first line was emptied or lost leaves between the troops around it.
@@ -129,15 +127,144 @@ void ClearTroopTables() {
                                &TroopSkillLine, &TroopFaceLine, &TroopID, &TroopName}) {
         table->clear();
     }
+    TroopMax = -1;
 }
+
+void TakeTroopsHead(const FileHead& head, const LineEnds& ends) {
+    TroopsHead = head;
+    TroopsHeader = head.header;
+    TroopsCount = head.countLine;
+    TroopsLineEnds = ends;
+}
+
+// Appends a troop of the first line `head` and the five lines from `at` on
+// (empty past the end of the file).
+void AppendTroopLines(const QStringList& lines, const QString& head, qsizetype at) {
+    TroopLine.append(head);
+    for (QStringList* table :
+         {&TroopItemLine, &TroopAttribLine, &TroopProfLine, &TroopSkillLine, &TroopFaceLine}) {
+        table->append(lines.value(at++));
+    }
+    TroopID.append(LineWord(head, 0).value_or(QString()));
+    TroopName.append(LineWord(head, 1).value_or(QString()));
+}
+
+// What the load tells of a troop whose lines are out of shape, the troop's
+// first line being line `first` (counted from 0) of `lines`: the first line
+// holds too few words (split in two),
+QString SplitHeadNote(const LoadNotes& notes, const QStringList& lines, qsizetype first,
+                      int troop) {
+    const QString& line = lines.at(first);
+    return notes.line(first + 1) + QStringLiteral(" begins ") + TroopAfter(troop) +
+           QStringLiteral(", but holds ") + Words(line.count(u' ') + 1) +
+           QStringLiteral(" where a troop's first line holds ") + QString::number(TroopHeadWords) +
+           QStringLiteral(":\r\n") + line +
+           QStringLiteral("\r\nThe line may have been split, so the troop's six lines were read "
+                          "shifted;");
+}
+
+// a later line `k` begins a troop (a line of this one lost),
+QString LostLineNote(const LoadNotes& notes, const QStringList& lines, qsizetype k) {
+    const QString& id = TroopID.last();
+    return notes.line(k + 1) + QStringLiteral(" begins a troop, but ") + id +
+           QStringLiteral(" before it takes it as one of its six lines:\r\n") + lines.at(k) +
+           QStringLiteral("\r\nA line of ") + id +
+           QStringLiteral(" may have been lost, so the troops after it were read shifted;");
+}
+
+// the file ends inside it,
+QString CutShortNote(const QStringList& lines, qsizetype first) {
+    return QStringLiteral("Your ") + TroopsFormat.fileName + QStringLiteral(" ends on line ") +
+           QString::number(lines.size()) + QStringLiteral(", inside ") + TroopID.last() +
+           QStringLiteral(", whose six lines begin on line ") + QString::number(first + 1) +
+           QStringLiteral(". The file may have been cut short;");
+}
+
+// or a later line holds fewer words than the record reads from it (a line
+// lost or an empty line put in).
+QString ShortLineNote(const LoadNotes& notes, const QStringList& lines, qsizetype first,
+                      const TroopLineShape& shape) {
+    const qsizetype number = first + shape.recordLine;
+    const QString& text = lines.at(number - 1);
+    return notes.line(number) + QStringLiteral(", line ") + QString::number(shape.recordLine) +
+           QStringLiteral(" of ") + TroopID.last() + QStringLiteral(" (its ") +
+           QLatin1String(shape.what) + QStringLiteral("), holds ") + Numbers(NumbersIn(text)) +
+           QStringLiteral(" where that line holds ") + QString::number(shape.numbers) +
+           QStringLiteral(":\r\n") + text +
+           QStringLiteral("\r\nA line of the troop may have been lost or an empty line put in, "
+                          "so its lines were read shifted;");
+}
+
+// A record starts at any line naming a troop id and takes the five lines
+// after it, whatever they hold.
+RecordRead ReadTroop(const QStringList& lines, qsizetype first, const LoadNotes& notes) {
+    const int troop = int(TroopLine.size());
+    const QString& line = lines.at(first);
+    AppendTroopLines(lines, line, first + 1);
+    const qsizetype end = std::min(first + 6, lines.size());
+    if (!LineWord(line, TroopHeadWords - 1)) {
+        return {end, SplitHeadNote(notes, lines, first, troop)};
+    }
+    for (qsizetype k = first + 1; k < end; ++k) {
+        if (NamesTroop(lines.at(k))) {
+            return {end, LostLineNote(notes, lines, k)};
+        }
+    }
+    if (first + 6 > lines.size()) {
+        return {end, CutShortNote(lines, first)};
+    }
+    if (const TroopLineShape* shortLine = ShortTroopLine(troop)) {
+        return {end, ShortLineNote(notes, lines, first, *shortLine)};
+    }
+    return {end, QString()};
+}
+
+std::optional<qsizetype> TroopTailEnd(const QStringList& lines, qsizetype at, qsizetype to) {
+    return at + 5 <= to && TroopTailAt(lines, at) ? std::optional(at + 5) : std::nullopt;
+}
+
+void HoldTroop(const QStringList& lines, qsizetype first, qsizetype at, const LoadNotes&) {
+    AppendTroopLines(lines, first < at ? lines.at(first) : QString(), at);
+}
+
+void TroopsLoaded(int found) {
+    TroopMax = found - 1;
+}
+
+// The file as last read, which a save gives back wherever nothing changed; an
+// empty line stands before every troop but the first.
+KeptRecords TroopsKept(KeptRecords::Layout::Before, RebuildTroop);
+
+const RecordFile TroopsFile = {
+    .format = TroopsFormat,
+    .words = {QStringLiteral("troop"), QStringLiteral("trp_"),
+              QStringLiteral("inventory, attributes, proficiencies, skills and faces")},
+    .loadProc = QStringLiteral("LoadTextTroops"),
+    .saveProc = QStringLiteral("SaveTextTroops"),
+    .savedTitle = QStringLiteral("Troops saved..."),
+    .gameLimit = 5001, // troops 0 to 5000
+    .countBlankAfter = true,
+    .kept = &TroopsKept,
+    .ids = &TroopID,
+    .clearTables = ClearTroopTables,
+    .takeHead = TakeTroopsHead,
+    .beginsRecord = NamesTroop,
+    .readRecord = ReadTroop,
+    .tailEnd = TroopTailEnd,
+    .holdRecord = HoldTroop,
+    .cutShortNote = nullptr,
+    .loaded = TroopsLoaded,
+};
 
 } // namespace
 
 bool TroopHasSoundShape(int i) {
-    if (i < 0 || i > TroopMax || ReadOtherHead(TroopsFile) || !NamesTroop(TroopLine.at(i)) ||
-        !LineWord(TroopLine.at(i), TroopHeadWords - 1)) {
+    if (i < 0 || i > TroopMax || !TroopsHead.readsAsOwn() || !TroopsKept.sound(i) ||
+        !NamesTroop(TroopLine.at(i)) || !LineWord(TroopLine.at(i), TroopHeadWords - 1)) {
         return false;
     }
+    // A troop's lines, unlike an item's, show their shape as they stand: a
+    // change since the load may have put another troop's line among them.
     for (const QStringList* table :
          {&TroopItemLine, &TroopAttribLine, &TroopProfLine, &TroopSkillLine, &TroopFaceLine}) {
         if (NamesTroop(table->at(i))) {
@@ -148,171 +275,14 @@ bool TroopHasSoundShape(int i) {
 }
 
 bool LoadTextTroops() {
-    PendingFailure failure;
-    TroopsHeader.clear();
-    TroopsCount.clear();
-    TroopsCountRead.clear();
-    TroopMax = -1;
-    ClearTroopTables();
-
-    QStringList lines;
-    if (!TroopsKept.read(TroopsFile, lines, TroopsLineEnds, RebuildTroop, failure)) {
-        ReportPending(failure, QStringLiteral("LoadTextTroops"));
-        return false;
-    }
-    const qsizetype lineCount = lines.size();
-    TroopsHeader = lineCount > 0 ? lines.at(0) : QString();
-    TroopsCount = lineCount > 1 ? lines.at(1) : QString();
-    TroopsCountRead = TroopsCount;
-    const bool ourHead =
-        TakeFileHead(TroopsFile, TroopsHeader, TroopsCount, QStringLiteral("troops"));
-
-    // A record starts at any line naming a troop id and takes the five lines
-    // after it, whatever they hold. Every line is kept where it stands: the
-    // user is told of the lines that belong to no troop and of every troop
-    // whose lines are out of shape (a line split in two, lost or put in by a
-    // hand edit), which the editor shows as unreadable and never rebuilds.
-    LoadNotes notes(TroopsFile, QStringLiteral("troop editor"));
-    StrayLines stray(TroopsFile, QStringLiteral("troop"));
-    const auto unreadable = [](int troop) {
-        return QStringLiteral(" the troop editor shows troop # ") + QString::number(troop) +
-               QStringLiteral(" as unreadable and does not update it.");
-    };
-    // A first line without a name is told as a troop out of shape below.
-    const auto append = [&](const QString& head, qsizetype tailAt) {
-        TroopLine.append(head);
-        for (QStringList* table :
-             {&TroopItemLine, &TroopAttribLine, &TroopProfLine, &TroopSkillLine, &TroopFaceLine}) {
-            table->append(tailAt < lineCount ? lines.at(tailAt) : QString());
-            ++tailAt;
-        }
-        TroopID.append(LineWord(head, 0).value_or(QString()));
-        TroopName.append(LineWord(head, 1).value_or(QString()));
-    };
-    // The lines from `from` up to `to` belong to no troop found.
-    const auto outsideTroops = [&](qsizetype from, qsizetype to) {
-        HoldRecordsWithoutFirstLine(
-            lines, from, to,
-            [&](qsizetype at) {
-                return at + 5 <= to && TroopTailAt(lines, at) ? std::optional(at + 5)
-                                                              : std::nullopt;
-            },
-            [&](qsizetype first, qsizetype at, qsizetype end) {
-                const int troop = int(TroopLine.size());
-                append(first < at ? lines.at(first) : QString(), at);
-                TroopsKept.add(first, end);
-                notes.add(HeldRecordNote(notes, lines, first, at, end, troop, HeldTroopWords) +
-                          unreadable(troop));
-            },
-            [&](qsizetype at) { stray.add(at + 1, lines.at(at), TroopID); });
-    };
-
-    qsizetype outside = std::min<qsizetype>(2, lineCount); // the first line of no troop
-    for (qsizetype i = outside; i < lineCount; ++i) {
-        const QString& line = lines.at(i);
-        if (!NamesTroop(line)) {
-            continue;
-        }
-        outsideTroops(outside, i);
-        const int troop = int(TroopLine.size());
-        const qsizetype first = i;
-        // More troops than the game holds are kept and saved all the same, but
-        // the user is told that the file goes beyond what the game reads.
-        if (troop == GameTroopLimit) {
-            failure.raise(Err::SubscriptOutOfRange);
-        }
-        append(line, first + 1);
-        i = std::min(first + 6, lineCount) - 1;
-        TroopsKept.add(first, i + 1);
-        outside = i + 1;
-
-        if (!LineWord(line, TroopHeadWords - 1)) {
-            notes.add(notes.line(first + 1) + QStringLiteral(" begins ") + TroopAfter(troop) +
-                      QStringLiteral(", but holds ") + Words(line.count(u' ') + 1) +
-                      QStringLiteral(" where a troop's first line holds ") +
-                      QString::number(TroopHeadWords) + QStringLiteral(":\r\n") + line +
-                      QStringLiteral("\r\nThe line may have been split, so the troop's six "
-                                     "lines were read shifted;") +
-                      unreadable(troop));
-            continue;
-        }
-        bool shifted = false;
-        for (qsizetype k = first + 1; k <= i; ++k) {
-            if (NamesTroop(lines.at(k))) {
-                shifted = true;
-                notes.add(notes.line(k + 1) + QStringLiteral(" begins a troop, but ") +
-                          TroopID.last() +
-                          QStringLiteral(" before it takes it as one of its six lines:\r\n") +
-                          lines.at(k) + QStringLiteral("\r\nA line of ") + TroopID.last() +
-                          QStringLiteral(" may have been lost, so the troops after it were read "
-                                         "shifted;") +
-                          unreadable(troop));
-                break;
-            }
-        }
-        if (shifted) {
-            continue;
-        }
-        if (first + 6 > lineCount) {
-            notes.add(QStringLiteral("Your ") + TroopsFile + QStringLiteral(" ends on line ") +
-                      QString::number(lineCount) + QStringLiteral(", inside ") + TroopID.last() +
-                      QStringLiteral(", whose six lines begin on line ") +
-                      QString::number(first + 1) +
-                      QStringLiteral(". The file may have been cut short;") + unreadable(troop));
-            continue;
-        }
-        // A lost line or an empty line put in shifts the later lines of the
-        // troop into each other's places.
-        if (const TroopLineShape* shortLine = ShortTroopLine(troop)) {
-            const qsizetype number = first + shortLine->recordLine;
-            const QString& text = lines.at(number - 1);
-            notes.add(notes.line(number) + QStringLiteral(", line ") +
-                      QString::number(shortLine->recordLine) + QStringLiteral(" of ") +
-                      TroopID.last() + QStringLiteral(" (its ") + QLatin1String(shortLine->what) +
-                      QStringLiteral("), holds ") + Numbers(NumbersIn(text)) +
-                      QStringLiteral(" where that line holds ") +
-                      QString::number(shortLine->numbers) + QStringLiteral(":\r\n") + text +
-                      QStringLiteral("\r\nA line of the troop may have been lost or an empty "
-                                     "line put in, so its lines were read shifted;") +
-                      unreadable(troop));
-        }
-    }
-    outsideTroops(outside, lineCount);
-    TroopsKept.finish(RebuildTroop);
-
-    const int found = int(TroopLine.size());
-    TroopMax = found - 1;
-    if (!ourHead) {
-        // Its records are laid out otherwise, or stand elsewhere than read:
-        // told once, and nothing of them.
-        ShowOtherHead(TroopsFile, QStringLiteral("troops"), QStringLiteral("troop editor"));
-        ReportPending(failure, QStringLiteral("LoadTextTroops"));
-        return true;
-    }
-    if (found > GameTroopLimit) {
-        notes.add(QStringLiteral("Your ") + TroopsFile + QStringLiteral(" holds ") +
-                  QString::number(found) + QStringLiteral(" troops; the game reads no more than ") +
-                  QString::number(GameTroopLimit) +
-                  QStringLiteral(". The editor keeps them all and saves them all."));
-    }
-    notes.show(stray.told());
-    if (const int count = CountValue(TroopsCount).value(); count != found) {
-        ShowCountMismatch(TroopsFile, count, found, QStringLiteral("troop"));
-    }
-    ReportPending(failure, QStringLiteral("LoadTextTroops"));
-    return true;
+    return LoadRecordFile(TroopsFile);
 }
 
 bool SaveTextTroops() {
-    if (!MaySaveFileHead(TroopsFile)) {
-        return false;
-    }
-    TroopsCount = CountLineFor(TroopMax + 1, TroopsCountRead, true);
-    return TroopsKept.save(TroopsFile, TroopsHeader, TroopsCount, TroopMax + 1, RebuildTroop,
-                           QStringLiteral("Troops saved..."), QStringLiteral("SaveTextTroops"));
+    return SaveRecordFile(TroopsFile, TroopsHead, TroopsHeader, TroopsCount, TroopMax + 1);
 }
 
-void KeepTroopAppended(int i) {
+void KeepTroopInserted(int i) {
     TroopsKept.insert(i);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/TextFile.h"
+#include "textfiles/FileHead.h"
 
 #include <QString>
 #include <QStringList>
@@ -22,6 +23,8 @@ extern QStringList TroopName;       // word 1 of TroopLine
 // How troops.txt was read: its coding, which typed text must fit, and its
 // line ends (which a save gives back line by line, KeptRecords).
 extern LineEnds TroopsLineEnds;
+// Lines 1 and 2 of troops.txt as read, and whether the editor reads its troops.
+extern FileHead TroopsHead;
 
 // Replaces the tables by troops.txt in ModuleFolder; reports a file that
 // cannot be read, and failure 9 for more troops than the game holds (which are
@@ -31,7 +34,7 @@ extern LineEnds TroopsLineEnds;
 // own, by line number and troop. Five lines of a troop after a line that names
 // no troop (its first line emptied or lost) are held as a troop out of shape
 // in its place. A file of another version (line 1), or whose line 2 holds no
-// number (TakeFileHead), is told so in one box, and nothing else of it.
+// number (ReadCountHead), is told so in one box, and nothing else of it.
 // Returns whether the file could be read.
 bool LoadTextTroops();
 // Offers the backup, writes troops.txt and reports; returns whether the file
@@ -43,8 +46,10 @@ bool LoadTextTroops();
 // 2 held no number, is not saved.
 bool SaveTextTroops();
 // Keep what a save gives back as read in step with the tables: troop i was
-// appended, troop i removed (the lines of no troop before it stay).
-void KeepTroopAppended(int i);
+// inserted (at the end, or before troop i), troop i removed (the lines of no
+// troop before it stay). A save after a change of the number of troops that
+// did not come here writes nothing and reports failure 9.
+void KeepTroopInserted(int i);
 void KeepTroopRemoved(int i);
 
 // Whether troop i's six lines have the shape of one troop's: a first line
@@ -52,5 +57,6 @@ void KeepTroopRemoved(int i);
 // proficiency, skill and face lines with the words the record reads from them.
 // A troop of another shape was read from a damaged file (a line split in two,
 // a line lost, an empty line put in), so its fields are not the troop's and
-// must not be written back. No troop of a file ReadOtherHead has.
+// must not be written back. No troop read out of shape at load has it, nor
+// any troop of a file the editor does not read as its own (TroopsHead).
 bool TroopHasSoundShape(int i);

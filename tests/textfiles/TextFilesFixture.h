@@ -8,6 +8,16 @@
 
 #include <gtest/gtest.h>
 
+// Six lines of a troop whose id line is `line`.
+inline QStringList Troop(const QString& line) {
+    return {line,           "  -1 0 ",           "  9 8 5 5 6", " 60 40 40 30 30 30 0",
+            "0 0 0 0 0 0 ", "  0 0 0 0 0 0 0 0 "};
+}
+// An item line as the game writes it.
+inline const QString Sword =
+    QStringLiteral(" itm_sword Sword Swords 1  sword_a 0  2 7 120 0 1.500000 100 0 0 0 0 0 95 80 "
+                   "0 0 25 276");
+
 // Every test works on its own copy of the sample module, with the platform
 // seams scripted.
 class TextFilesTest : public ::testing::Test {

@@ -61,7 +61,7 @@ struct SavedFile {
     QString file, kind, said; // said: the count line 2 of the mixed test file gives
     bool (*load)();
     bool (*save)();
-    const int* max;
+    int* max;
     QStringList* records; // the first line of every record, as the saver writes it
 };
 const SavedFile Troops = {"troops.txt",   "Troop",   "10",      LoadTextTroops,
@@ -174,6 +174,19 @@ TEST_P(SavedFiles, FailedWriteLeavesTheOldFileAndClaimsNoSuccess) {
             " was not saved and is unchanged."))
             << platform.boxes.back().text.toStdString();
     }
+}
+
+// A record added to the tables without telling the lines kept for the save
+// (a fault of the program): nothing is written, and the failure is reported.
+TEST_P(SavedFiles, ARecordTheKeptLinesWereNotToldOfStopsTheSave) {
+    ASSERT_TRUE(f.load());
+    const QByteArray before = module.read(f.file);
+    f.records->append(f.records->last());
+    ++*f.max;
+    EXPECT_FALSE(f.save());
+    EXPECT_EQ(module.read(f.file), before);
+    EXPECT_EQ(errors(), QStringList{errorText(9, proc)});
+    EXPECT_TRUE(platform.boxes.back().text.endsWith(f.file + " was not saved and is unchanged."));
 }
 
 TEST_P(SavedFiles, MissingFileIsReportedAndLeavesEmptyTables) {

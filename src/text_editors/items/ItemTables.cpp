@@ -77,8 +77,8 @@ bool DeleteItemAt(int i) {
 }
 
 QString UnreadableItemText(int i) {
-    return UnreadableRecordText(QStringLiteral("Item # ") + QString::number(i),
-                                QStringLiteral("item_kinds1.txt"), QStringLiteral("lines"));
+    return UnreadableRecordText(QStringLiteral("Item # ") + QString::number(i), ItemsHead,
+                                QStringLiteral("lines"));
 }
 
 QList<ItemMesh> ShownMeshes(int i) {

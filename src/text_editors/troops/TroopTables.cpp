@@ -58,7 +58,7 @@ int AppendTroop(const TroopLines& lines) {
     StoreTroop(k, lines);
     TroopMax = k;
     TroopsCount = QString::number(k + 1);
-    KeepTroopAppended(k);
+    KeepTroopInserted(k);
     return k;
 }
 
@@ -145,8 +145,8 @@ QList<int> TroopsLinkedTo(int target) {
 }
 
 QString UnreadableTroopText(int troop) {
-    return UnreadableRecordText(QStringLiteral("Troop # ") + QString::number(troop),
-                                QStringLiteral("troops.txt"), QStringLiteral("six lines"));
+    return UnreadableRecordText(QStringLiteral("Troop # ") + QString::number(troop), TroopsHead,
+                                QStringLiteral("six lines"));
 }
 
 QString AddTroopQuestion(int shown) {
