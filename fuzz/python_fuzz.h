@@ -3,6 +3,7 @@
 // What the fuzz targets of the module-system loaders share: a module-system
 // folder of their own, message boxes answered at once (No to every question),
 // the fuzzer's bytes as one source file, and what every table must satisfy.
+#include "module_system/PythonListScan.h"
 #include "module_system/modPythonFiles.h"
 #include "textfiles_fuzz.h"
 
@@ -41,4 +42,32 @@ inline void CheckRoundTrip(const std::uint8_t* data, std::size_t size, const Pyt
     if (again.lines + again.tail != elements || again.hardwired != hardwired ||
         (lastEntry >= 0 && again.lastEntry != lastEntry))
         std::abort();
+}
+
+// Every line of the bytes, read in the state the lines before it leave: the
+// scanner's compaction is no longer than the line, and the quick loop, where
+// it takes the line, gives what the scanner gives (ScanAndCompact).
+inline void CheckCompaction(const std::uint8_t* data, std::size_t size) {
+    const PythonFileLines file =
+        SplitPythonFileLines(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    PySourceState state;
+    for (int i = 0; i < file.count(); ++i) {
+        const QStringView text = file.line(i);
+        QString quick(2 * text.size() + 1, u' '), scanned = quick;
+        PySourceState quickState = state;
+        PySourceLine quickInfo, info;
+        ElementWatch quickWatch{1}, watch{1};
+        qsizetype quickLength = 0, length = 0;
+        CompactScannedLine(text, state, info, reinterpret_cast<char16_t*>(scanned.data()), length,
+                           watch);
+        if (length > text.size())
+            std::abort();
+        if (CompactPlainLine(text, quickState, quickInfo, reinterpret_cast<char16_t*>(quick.data()),
+                             quickLength, quickWatch) &&
+            (QStringView(quick).left(quickLength) != QStringView(scanned).left(length) ||
+             quickState.depth != state.depth || quickInfo.minDepth != info.minDepth ||
+             quickInfo.commentAt != info.commentAt || quickWatch.more != watch.more ||
+             quickWatch.comma != watch.comma))
+            std::abort();
+    }
 }

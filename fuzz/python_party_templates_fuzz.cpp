@@ -9,5 +9,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     LoadPythonPT();
     CheckTable(PyPTLines, PyPTMax, PyPTHardwired, PyPTLastEntry);
     CheckRoundTrip(data, size, PyPTLines, PartyTemplateListFormat, PyPTHardwired, PyPTLastEntry);
+    CheckCompaction(data, size);
     return 0;
 }

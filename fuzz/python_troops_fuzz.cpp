@@ -9,5 +9,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     LoadPythonTroops();
     CheckTable(PyTroopLines, PyTroopMax, PyTroopHardwired, PyTroopLastEntry);
     CheckRoundTrip(data, size, PyTroopLines, TroopListFormat, PyTroopHardwired, PyTroopLastEntry);
+    CheckCompaction(data, size);
     return 0;
 }

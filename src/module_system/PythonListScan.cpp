@@ -99,61 +99,81 @@ constexpr auto CharKinds = [] {
     return kinds;
 }();
 
+// Follows a line of a list that is not compacted for elements behind a comma.
+// Not inlined into the scan's loop over the lines: the loop over the
+// characters runs faster on its own.
+Q_NEVER_INLINE void WatchLine(QStringView text, PySourceState& state, PySourceLine& info,
+                              ElementWatch& watch) {
+    const int listDepth = watch.listDepth;
+    ScanPythonLine(text, state, info, [&](qsizetype from, qsizetype to, PyPart part, int depth) {
+        if (part == PyPart::String || part == PyPart::OpenString)
+            watch.string(depth);
+        else if (part == PyPart::Code && depth == listDepth)
+            for (qsizetype k = from; k < to; ++k)
+                watch.code(text[k], depth);
+        return true;
+    });
+}
+
 } // namespace
 
-void ScanAndCompact(QStringView text, PySourceState& state, PySourceLine& info, char16_t* out,
-                    qsizetype& length, ElementWatch& watch) {
-    const char16_t* t = text.utf16();
+bool CompactPlainLine(QStringView text, PySourceState& state, PySourceLine& info, char16_t* out,
+                      qsizetype& length, ElementWatch& watch) {
+    if (state.inString())
+        return false;
+    const char16_t* const t = text.utf16();
     const qsizetype lineStart = length;
-    if (!state.inString()) {
-        char16_t* o = out + length;
-        int depth = state.depth;
-        int minDepth = depth;
-        bool blank = false;
-        ElementWatch fast = watch;
-        const char16_t* p = t;
-        const char16_t* const end = t + text.size();
-        for (; p < end; ++p) {
-            const char16_t c = *p;
-            const unsigned char kind = c < 128 ? CharKinds[c] : static_cast<unsigned char>(Plain);
-            if (kind == Plain) {
-                if (depth == fast.listDepth)
-                    fast.code(c, depth);
-                if (blank) {
-                    if (o > out + lineStart && PythonRunsTogether(o[-1], c))
-                        *o++ = u' ';
-                    blank = false;
-                }
-                *o++ = c;
-                continue;
+    char16_t* o = out + length;
+    int depth = state.depth;
+    int minDepth = depth;
+    bool blank = false;
+    ElementWatch fast = watch;
+    const char16_t* p = t;
+    const char16_t* const end = t + text.size();
+    for (; p < end; ++p) {
+        const char16_t c = *p;
+        const unsigned char kind = c < 128 ? CharKinds[c] : static_cast<unsigned char>(Plain);
+        if (kind == Plain) {
+            if (depth == fast.listDepth)
+                fast.code(c, depth);
+            if (blank) {
+                if (o > out + lineStart && PythonRunsTogether(o[-1], c))
+                    *o++ = u' ';
+                blank = false;
             }
-            if (kind == Blank) {
-                blank = true;
-                continue;
-            }
-            if (kind == Remark) {
-                info.commentAt = int(p - t);
-                break;
-            }
-            if (kind == Scanner)
-                break;
-            if (kind == Opens) {
-                if (depth == fast.listDepth)
-                    fast.code(c, depth);
-                ++depth;
-            } else
-                minDepth = std::min(minDepth, --depth);
-            blank = false;
             *o++ = c;
+            continue;
         }
-        if (p == end || info.commentAt >= 0) {
-            info.minDepth = minDepth;
-            state.depth = depth;
-            length = o - out;
-            watch = fast;
-            return;
+        if (kind == Blank) {
+            blank = true;
+            continue;
         }
+        if (kind == Remark || kind == Scanner)
+            break;
+        if (kind == Opens) {
+            if (depth == fast.listDepth)
+                fast.code(c, depth);
+            ++depth;
+        } else
+            minDepth = std::min(minDepth, --depth);
+        blank = false;
+        *o++ = c;
     }
+    if (p < end && *p != u'#')
+        return false; // a string or a backslash: the scanner's
+    if (p < end)
+        info.commentAt = int(p - t);
+    info.minDepth = minDepth;
+    state.depth = depth;
+    length = o - out;
+    watch = fast;
+    return true;
+}
+
+void CompactScannedLine(QStringView text, PySourceState& state, PySourceLine& info, char16_t* out,
+                        qsizetype& length, ElementWatch& watch) {
+    const char16_t* const t = text.utf16();
+    const qsizetype lineStart = length;
     bool blank = false;
     ScanPythonLine(text, state, info, [&](qsizetype from, qsizetype to, PyPart part, int depth) {
         if (part == PyPart::Comment)
@@ -194,4 +214,211 @@ void ScanAndCompact(QStringView text, PySourceState& state, PySourceLine& info, 
         blank = b;
         return true;
     });
+}
+
+void PythonListScan::reset() {
+    const size_t n = size_t(m_file.count());
+    source.assign(n, PySourceLine());
+    lines.assign(n, ListLine());
+    literals.clear();
+    operands.clear();
+    start = -1;
+    depth = 0;
+    closeLine = -1;
+    openString = -1;
+    brokenInList = false;
+    entryInsideEntry = false;
+    m_expr = Expr::InLiteral;
+}
+
+void PythonListScan::scan(bool resync) {
+    reset();
+    // Lines of an entry of a compact list lose their blanks and comments when
+    // joined; they lose them here, on the one pass over every character.
+    // Compaction never makes a line longer (a blank goes in only where blanks
+    // went out), so the file's whole text is room enough for the compacted
+    // lines of the list; each line is checked against it.
+    char16_t* out = nullptr;
+    if (m_format.compactEntries) {
+        m_compact.resize(m_file.text.size());
+        out = reinterpret_cast<char16_t*>(m_compact.data());
+    }
+    qsizetype length = 0;
+    PySourceState state;
+    int opener = -1; // the last line of the list that left a bracket open
+    for (int i = 0; i < m_file.count(); ++i) {
+        const QStringView text = m_file.line(i);
+        PySourceLine& info = source[size_t(i)];
+        ListLine& line = lines[size_t(i)];
+        const bool inList = start >= 0 && closeLine < 0;
+        if (inList && m_expr == Expr::InLiteral && !state.inString() && state.depth > depth &&
+            (resync || !entryInsideEntry) && opensEntry(i)) {
+            entryInsideEntry = true;
+            if (resync) {
+                // An entry begins while the one before is still open: that
+                // one misses a closing bracket (or a quote). The list is read
+                // on as if it had closed, so that one damaged entry does not
+                // swallow every entry behind it.
+                line.resync = opener >= 0 ? opener : i;
+                state.depth = depth;
+            }
+        }
+        info.start = state;
+        line.compactFrom = length;
+        ElementWatch watch{depth};
+        if (out && inList)
+            ScanAndCompact(text, state, info, out, length, watch);
+        else if (inList)
+            WatchLine(text, state, info, watch);
+        else
+            ScanPythonLine(text, state, info, PyQuietScan());
+        Q_ASSERT_X(length - line.compactFrom <= text.size(), "PythonListScan::scan",
+                   "a compacted line must not be longer than the line");
+        line.compactTo = length;
+        info.end = state;
+        if (inList) {
+            line.more = watch.more;
+            if (m_expr == Expr::InLiteral)
+                line.literal = int(literals.size()) - 1;
+            // Only a line that leaves a literal, begins outside one, or may hold
+            // a comprehension's "for" at the literal's own depth is read again.
+            if (m_expr != Expr::InLiteral || info.minDepth < depth ||
+                (info.minDepth == depth && !literals.back().comprehension && text.contains(u"for")))
+                follow(i, 0);
+        }
+        if (info.end.inString() && !info.start.inString())
+            openString = i;
+        if (start >= 0 && !info.start.inString() && info.start.depth == depth &&
+            info.end.depth > depth)
+            opener = i;
+        if (start < 0 && i > 0 && !info.start.inString()) // line 0 is header whatever it holds
+            findStart(i);
+        if (info.broken && start >= 0 && (closeLine < 0 || closeLine == i))
+            brokenInList = true;
+    }
+    if (!state.inString())
+        openString = -1;
+    findAhead();
+}
+
+void PythonListScan::findStart(int i) {
+    if (const auto opening =
+            FindListOpening(m_file.line(i), source[size_t(i)].start, m_format.listStart)) {
+        start = i;
+        depth = opening->depth;
+        literals.push_back({i, opening->bracket});
+        follow(i, opening->bracket + 1);
+    }
+}
+
+void PythonListScan::follow(int i, qsizetype from) {
+    const QStringView text = m_file.line(i);
+    PySourceState state = source[size_t(i)].start;
+    PySourceLine info;
+    const int outer = depth - 1; // where the literals' own brackets stand
+    const auto operand = [&](qsizetype at) {
+        operands.push_back({i, at});
+        m_expr = Expr::InOperand;
+    };
+    ScanPythonLine(text, state, info, [&](qsizetype begin, qsizetype to, PyPart part, int at) {
+        if (part == PyPart::Comment || m_expr == Expr::Done)
+            return false;
+        if (to <= from)
+            return true;
+        begin = std::max(begin, from);
+        if (m_expr == Expr::InLiteral) {
+            if (part != PyPart::Code)
+                return true;
+            if (at < depth)
+                m_expr = Expr::AfterLiteral; // its closing bracket
+            else if (at == depth && HasForWord(text.mid(begin, to - begin)))
+                literals.back().comprehension = true;
+            return true;
+        }
+        if (at > outer)
+            return true; // inside an operand's brackets
+        if (at < outer || (part != PyPart::Code && m_expr == Expr::AfterLiteral)) {
+            m_expr = Expr::Done; // the statement goes on in a way that is no sum of lists
+            return false;
+        }
+        if (part != PyPart::Code) {
+            if (m_expr == Expr::AfterPlus)
+                operand(begin);
+            return true;
+        }
+        for (qsizetype k = begin; k < to && m_expr != Expr::Done; ++k) {
+            const QChar c = text[k];
+            if (IsPythonBlank(c))
+                continue;
+            if (m_expr == Expr::AfterLiteral) {
+                m_expr = c == u'+' ? Expr::AfterPlus : Expr::Done;
+            } else if (m_expr == Expr::AfterPlus) {
+                if (c == u'[') {
+                    literals.push_back({i, k});
+                    m_expr = Expr::InLiteral;
+                    return true;
+                }
+                operand(k);
+            } else if (c == u'+') {
+                m_expr = Expr::AfterPlus;
+            }
+        }
+        return m_expr != Expr::Done;
+    });
+    // A line end ends the statement outside brackets, unless a backslash joins the next line.
+    if (m_expr != Expr::InLiteral && !info.joinsNext && state.depth <= outer && !state.inString())
+        m_expr = Expr::Done;
+    if (m_expr == Expr::Done && closeLine < 0)
+        closeLine = i;
+}
+
+void PythonListScan::findAhead() {
+    const int n = m_file.count();
+    ahead.assign(size_t(n) + 1, ListAhead());
+    for (int i = n - 1; i >= 0; --i) {
+        const PySourceLine& info = source[size_t(i)];
+        const ListAhead& after = ahead[size_t(i) + 1];
+        ListAhead& at = ahead[size_t(i)];
+        at.close =
+            info.end.depth <= depth && !info.end.inString() && !info.joinsNext ? i : after.close;
+        at.broken = info.broken ? i : after.broken;
+        at.inString = info.start.inString() ? i : after.inString;
+        at.resync = lines[size_t(i)].resync >= 0 ? i : after.resync;
+        at.more = lines[size_t(i)].more ? i : after.more;
+        at.dip = i > start && info.minDepth < depth ? i : after.dip;
+    }
+}
+
+bool PythonListScan::opensEntry(int i) const {
+    // IsPythonEntry, with the bracket alone on its line (a formatter's
+    // layout) too: then the id stands on the next line that holds code.
+    const QStringView opened = TrimPythonStart(m_file.line(i));
+    if (!opened.startsWith(m_format.opener))
+        return false;
+    const QStringView rest = TrimPythonStart(opened.mid(1));
+    if (rest.startsWith(u'"'))
+        return true;
+    if (!rest.isEmpty() && !rest.startsWith(u'#'))
+        return false;
+    for (int k = i + 1; k < m_file.count(); ++k) {
+        const QStringView next = TrimPythonStart(m_file.line(k));
+        if (!next.isEmpty() && !next.startsWith(u'#'))
+            return next.startsWith(u'"');
+    }
+    return false;
+}
+
+int PythonListScan::entryEnd(int first) const {
+    const ListAhead& from = ahead[size_t(first)];
+    const ListAhead& behind = ahead[size_t(first) + 1];
+    int last = from.close;
+    // Where the list's literal closes, the entry ends at the latest.
+    if (from.dip >= 0 && (last < 0 || from.dip < last))
+        last = from.dip;
+    if (last < 0)
+        return -1;
+    const auto within = [last](int next) { return next >= 0 && next <= last; };
+    if (within(from.broken) || within(behind.inString) || within(behind.resync))
+        return -1;
+    return last;
 }

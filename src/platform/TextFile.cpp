@@ -40,22 +40,6 @@ void rememberSeen(const QString& path, const QByteArray& bytes) {
     seenFiles().insert(seenKey(path), {bytes.size(), qHash(QByteArrayView(bytes))});
 }
 
-QByteArrayView endBytes(LineEnd end) {
-    switch (end) {
-    case LineEnd::None:
-        return {};
-    case LineEnd::Lf:
-        return "\n";
-    case LineEnd::Cr:
-        return "\r";
-    case LineEnd::CrCrLf:
-        return "\r\r\n";
-    case LineEnd::CrLf:
-        break;
-    }
-    return "\r\n";
-}
-
 } // namespace
 
 // On Unix the bytes go through the file's own handle, so that the error of the
@@ -96,6 +80,34 @@ bool WriteToDisk(QFileDevice& file, const QByteArray& bytes, int& systemError) {
 #endif
     return file.write(bytes) == bytes.size() && file.flush() &&
            file.error() == QFileDevice::NoError;
+}
+
+QByteArrayView LineEndBytes(LineEnd end) {
+    switch (end) {
+    case LineEnd::None:
+        return {};
+    case LineEnd::Lf:
+        return "\n";
+    case LineEnd::Cr:
+        return "\r";
+    case LineEnd::CrCrLf:
+        return "\r\r\n";
+    case LineEnd::CrLf:
+        break;
+    }
+    return "\r\n";
+}
+
+LineEnd LineEndTally::usual() const {
+    LineEnd usual = LineEnd::CrLf;
+    qsizetype most = 0;
+    for (const LineEnd kind : {LineEnd::CrLf, LineEnd::Lf, LineEnd::CrCrLf, LineEnd::Cr}) {
+        if (m_count[size_t(kind)] > most) {
+            most = m_count[size_t(kind)];
+            usual = kind;
+        }
+    }
+    return usual;
 }
 
 bool IsExactUtf8(QByteArrayView bytes) {
@@ -192,16 +204,10 @@ QStringList SplitLines(const QByteArray& bytes, LineEnds* ends) {
             ends->each.append(LineEnd::None);
     }
     if (ends) {
-        // The kind most lines end with; on a tie the first of these.
-        ends->usual = LineEnd::CrLf;
-        qsizetype most = 0;
-        for (const LineEnd kind : {LineEnd::CrLf, LineEnd::Lf, LineEnd::CrCrLf, LineEnd::Cr}) {
-            const qsizetype count = ends->each.count(kind);
-            if (count > most) {
-                most = count;
-                ends->usual = kind;
-            }
-        }
+        LineEndTally tally;
+        for (const LineEnd kind : std::as_const(ends->each))
+            tally.add(kind);
+        ends->usual = tally.usual();
         ends->lastLineEnded = ends->each.isEmpty() || ends->each.last() != LineEnd::None;
         ends->coding = coding;
         ends->bom = bom;
@@ -330,7 +336,7 @@ bool SaveTextLines(const QString& path, const QStringList& lines, PendingFailure
         // An empty last line without its line end would be no line at all.
         if (i == last && !ends.lastLineEnded && !lines.at(i).isEmpty())
             end = LineEnd::None;
-        bytes += endBytes(end);
+        bytes += LineEndBytes(end);
     }
     return SaveFileBytes(path, bytes, failure);
 }

@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <array>
+
 // How the characters of a file's text are its bytes.
 enum class TextCoding : char {
     // Every byte as the character of the same code (Latin-1), so that any byte
@@ -43,6 +45,35 @@ QString FirstUnstorableChar(QStringView text, TextCoding coding);
 // CR CR LF is what a file passed twice through a line-end conversion has; it
 // ends one line, as the game reads it.
 enum class LineEnd : char { None, Lf, CrLf, Cr, CrCrLf };
+
+// The bytes of a line end, and the line end whose bytes `bytes` are (None for
+// no bytes).
+QByteArrayView LineEndBytes(LineEnd end);
+inline LineEnd LineEndOf(QByteArrayView bytes) {
+    // Written out, as a loader asks it of every line.
+    switch (bytes.size()) {
+    case 1:
+        return bytes[0] == '\n' ? LineEnd::Lf : bytes[0] == '\r' ? LineEnd::Cr : LineEnd::None;
+    case 2:
+        return bytes[0] == '\r' && bytes[1] == '\n' ? LineEnd::CrLf : LineEnd::None;
+    case 3:
+        return bytes[0] == '\r' && bytes[1] == '\r' && bytes[2] == '\n' ? LineEnd::CrCrLf
+                                                                        : LineEnd::None;
+    }
+    return LineEnd::None;
+}
+
+// Counts the line ends of a file's lines, for the one lines a save adds take.
+class LineEndTally {
+public:
+    void add(LineEnd end) { ++m_count[size_t(end)]; }
+    // The line end most lines have: on a tie the first of CR LF, LF, CR CR LF
+    // and CR; CR LF when no line has one.
+    LineEnd usual() const;
+
+private:
+    std::array<qsizetype, 5> m_count{};
+};
 
 // How the lines of a file end, as read, so that a save gives them back so.
 struct LineEnds {

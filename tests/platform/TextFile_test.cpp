@@ -86,7 +86,13 @@ TEST(TextFile, CodingAndLineEndsGoBackAsRead) {
         {"ascii\n", {"ascii"}, "+\n"},
         {"caf\xe9 \x93q\x94\r\r\nb\r\r\n", {bytes("caf\xe9 \x93q\x94"), "b"}, "+\r\r\n"},
         {"\xc3\xa9 \xe9\r\n", {bytes("\xc3\xa9 \xe9")}, "+\r\n"},
-        {"\xc0\xaf \xed\xa0\x80 \xe2\x82", {bytes("\xc0\xaf \xed\xa0\x80 \xe2\x82")}, "\r\n+"},
+        // No UTF-8, one kind a row: over-long forms, a surrogate, a code point
+        // beyond U+10FFFF, a cut sequence; each beside a letter that is UTF-8.
+        {"\xc3\xa9\xc0\xaf\n", {bytes("\xc3\xa9\xc0\xaf")}, "+\n"},
+        {"\xc3\xa9\xe0\x80\xaf\n", {bytes("\xc3\xa9\xe0\x80\xaf")}, "+\n"},
+        {"\xc3\xa9\xed\xa0\x80\n", {bytes("\xc3\xa9\xed\xa0\x80")}, "+\n"},
+        {"\xc3\xa9\xf4\x90\x80\x80\n", {bytes("\xc3\xa9\xf4\x90\x80\x80")}, "+\n"},
+        {"\xc3\xa9 \xe2\x82", {bytes("\xc3\xa9 \xe2\x82")}, "\r\n+"},
         {"\xef\xbb\xbftroopsfile version 2\r\n", {"troopsfile version 2"}, "+\r\n"},
         {"\xef\xbb\xbfx \xe9\n", {bytes("\xef\xbb\xbfx \xe9")}, "+\n"},
         // Only the mark that begins the file is one; later ones are text.

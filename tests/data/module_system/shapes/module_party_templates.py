@@ -15,7 +15,7 @@ party_templates = [
       (trp.swadian_militia, 0, 5),
     ],
   ),
-  ("a","A",icon_peasant,0,fac_commoners,merchant_personality,[(trp_a,1,2)]), ("b","B",icon_peasant,0,fac_commoners,merchant_personality,[(trp_b,1,2)]),
+  ("a","A, of two on a line",icon_peasant,0,fac_commoners,merchant_personality,[(trp_a,1,2)]), ("b","B",icon_peasant,0,fac_commoners,merchant_personality,[(trp_b,1,2)]),
   make_party("village_farmers", "Village Farmers", trp_farmer),
 ]
 

@@ -1,6 +1,6 @@
 #include "ModuleSystemFixture.h"
 
-#include "module_system/modPythonFiles.h"
+#include "module_system/PythonTable.h"
 
 #include "platform/Failure.h"
 
@@ -396,6 +396,21 @@ TEST(BuildTable, ItemsEndKeepsWhatFollowsForTheSave) {
     EXPECT_EQ(remarks.lines,
               QStringList({"x", "items = [", "[\"items_end\",0],", "", "# end", "]"}));
     EXPECT_EQ(remarks.tail, QStringList({"y = 1"}));
+}
+
+// Lines a save adds end as most lines of the file do, as Python splits them.
+TEST(BuildTable, NewLinesTakeTheLineEndMostLinesHave) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"x\ntroops = [\r\n]\n", "\n"},
+        {"x\rtroops = [\r]", "\r"},
+        {"x\r\ntroops = [\n]\r", "\r\n"}, // a tie: CR LF first, then LF, then CR
+        {"x\ntroops = [\r]", "\n"},
+        {"x\r\r\ntroops = [\r\r\n]", "\r\n"}, // to Python, CR CR LF is a CR and a CR LF
+        {"x\rtroops = [\r\r\n]\r", "\r"},
+        {"x", "\r\n"}, // none
+    };
+    for (const auto& [file, end] : rows)
+        EXPECT_EQ(BuildPythonTable(file, Troops).source.lineEnd, QByteArray(end)) << file;
 }
 
 // Saved unchanged, a file comes back byte for byte; written out element by
