@@ -196,9 +196,9 @@ void frmTextFactions::ShowFaction() {
         FactionRel.append(QString());
     cmdUpdate->setText(QStringLiteral("Update Faction # ") + QString::number(CurFaction));
     cmdUpdate->setEnabled(read.complete);
-    // A file the load told damaged is not reported again at every record
-    // shown; a record that does not read whole is not updated.
-    if (!FactionsToldDamaged)
+    // The damage of a record that does not read whole was told at load (it
+    // is not updated either); any other failure is the program's.
+    if (read.complete || !FactionsToldDamaged)
         ReportPending(failure, QStringLiteral("ShowFaction"));
 }
 

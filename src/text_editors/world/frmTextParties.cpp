@@ -265,9 +265,9 @@ void frmTextParties::ShowParty() {
     const PartyRead read = DecodeParty(PartyLine.value(CurParty), failure);
     fillControls(read.record, failure);
     m_shown = read;
-    // A file the load told damaged is not reported again at every record
-    // shown; a record that does not read whole is not updated.
-    if (!PartiesToldDamaged)
+    // The damage of a record that does not read whole was told at load (it
+    // is not updated either); any other failure is the program's.
+    if (read.complete || !PartiesToldDamaged)
         ReportPending(failure, QStringLiteral("ShowParty"));
 }
 

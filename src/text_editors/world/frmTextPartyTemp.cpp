@@ -216,9 +216,9 @@ void frmTextPartyTemp::ShowPartyTemplate() {
         chkPTPrisoner[k]->setValue(slot.prisoner);
     }
     cmdUpdatePT->setEnabled(read.complete);
-    // A file the load told damaged is not reported again at every record
-    // shown; a record that does not read whole is not updated.
-    if (!PartyTempsToldDamaged)
+    // The damage of a record that does not read whole was told at load (it
+    // is not updated either); any other failure is the program's.
+    if (read.complete || !PartyTempsToldDamaged)
         ReportPending(failure, QStringLiteral("ShowPartyTemplate"));
 }
 
