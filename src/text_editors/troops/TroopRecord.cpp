@@ -307,11 +307,6 @@ std::optional<TroopRecord> DecodeTroop(const TroopLines& lines, PendingFailure& 
     return r;
 }
 
-bool TroopIndexesShowable(const TroopRecord& record) {
-    const auto shown = [](int index) { return index >= -1 || index == TroopNumberHeld; };
-    return shown(record.faction) && shown(record.upgrade1) && shown(record.upgrade2);
-}
-
 std::optional<TroopLines> EncodeTroop(const TroopRecord& r, PendingFailure& failure) {
     if (r.items.size() > TroopSlotCount) {
         failure.raise(Err::SubscriptOutOfRange);
@@ -359,15 +354,6 @@ std::optional<TroopLines> EncodeTroop(const TroopRecord& record, const TroopLine
             (*lines)[static_cast<std::size_t>(line)] = stored[static_cast<std::size_t>(line)];
     }
     return lines;
-}
-
-std::optional<QString> WithUpgradePaths(const QString& line1, int upgrade1, int upgrade2) {
-    QList<QString> words = TroopWords(line1);
-    if (words.size() < 10)
-        return std::nullopt;
-    words[8] = QString::number(upgrade1);
-    words[9] = QString::number(upgrade2);
-    return words.join(Blank);
 }
 
 QString SkillBoxText(int level) {

@@ -143,12 +143,6 @@ QList<QString> TroopWords(const QString& line);
 // that are missing count as empty slots.
 std::optional<TroopRecord> DecodeTroop(const TroopLines& lines, PendingFailure& failure);
 
-// Whether the editor's lists can show the faction and upgrade paths: each as
-// its row, or as no row (-1; a number beyond the list, as a faction beyond
-// factions.txt when the files of a module are out of step; a number held as
-// read), which an update keeps. A number below -1 cannot be shown.
-bool TroopIndexesShowable(const TroopRecord& record);
-
 // Builds the six lines in the layout the game writes. Raises 9 and gives no
 // lines when the record holds more than 64 inventory slots.
 std::optional<TroopLines> EncodeTroop(const TroopRecord& record, PendingFailure& failure);
@@ -157,10 +151,6 @@ std::optional<TroopLines> EncodeTroop(const TroopRecord& record, PendingFailure&
 // `stored` is kept exactly as stored, so an unchanged line never changes.
 std::optional<TroopLines> EncodeTroop(const TroopRecord& record, const TroopLines& stored,
                                       PendingFailure& failure);
-
-// Line 1 with only words 8 and 9 replaced (the upgrade-path repair); no value
-// when the line has fewer than ten words.
-std::optional<QString> WithUpgradePaths(const QString& line1, int upgrade1, int upgrade2);
 
 // Skill boxes show 0-9 as the digit, 10 as "10" and 11-15 as "B" to "F".
 QString SkillBoxText(int level);

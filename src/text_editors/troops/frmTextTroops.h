@@ -45,8 +45,9 @@ public:
     void SetTroopAddMode(bool addMode);
     void SetScreenWidth(int width) { m_view.setScreenWidth(width); }
     void SetListFontSize(int size) { m_view.setListFontSize(size); }
-    // Shows troop CurTroop. A record that cannot be shown completely fills no
-    // control, is reported, and leaves the update button disabled.
+    // Shows troop CurTroop and stores nothing. A record that cannot be shown
+    // completely fills no control, is reported, and leaves the update button
+    // disabled.
     void ShowTroop();
     // Stores what the window shows as troop CurTroop (or, in add mode, as a new
     // troop after the last); a box that would break the record refuses it.

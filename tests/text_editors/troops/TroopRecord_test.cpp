@@ -146,12 +146,6 @@ TEST(TroopRecordTest, UnchangedLinesAreKeptAsStored) {
     EXPECT_EQ(failure.number(), 9);
 }
 
-TEST(TroopRecordTest, UpgradeRepairRewritesOnlyItsWords) {
-    EXPECT_EQ(WithUpgradePaths("trp_a A As 0 16 0 0 1 77 88 extra", 0, 88),
-              "trp_a A As 0 16 0 0 1 0 88 extra");
-    EXPECT_FALSE(WithUpgradePaths("trp_a A As 0 16 0 0 1 77", 0, 0).has_value());
-}
-
 TEST(TroopRecordTest, SkillAndFaceBoxes) {
     const struct {
         const char* text;

@@ -201,33 +201,24 @@ TEST_F(TroopEditorTest, BoxesThatWouldBreakTheRecordRefuseTheUpdate) {
     EXPECT_EQ(word(2, TroopSkillsLine, 0), QString::number(0xF0));
 }
 
-TEST_F(TroopEditorTest, APathToNoTroopIsRepairedInLineOneOnly) {
-    // The message comes with the troop on the screen.
-    QStringList shownWhenTold;
-    MessageBoxHandler scripted = SetMessageBoxHandler({});
-    SetMessageBoxHandler([&](const MessageBoxRequest& request) {
-        shownWhenTold.append(box("txtTroopID")->text());
-        return scripted(request);
-    });
+// A file cut short, its last troops lost: paths to them show as no row, and a
+// walk that changes nothing changes no line but the count the box at open named.
+TEST_F(TroopEditorTest, ACutFileWalkedWithoutAChangeKeepsPathsBeyondItsTroops) {
+    delete window.data();
+    const QByteArray cut = module.read("troops.txt").split('\n').mid(0, 62).join('\n') + '\n';
+    module.write("troops.txt", cut); // ends inside troop 8; 7 has paths 42 and 9, 3 has 9
+    window = new frmTextTroops;
+    ASSERT_EQ(TroopMax, 8);
+    for (int i = 0; i <= TroopMax; ++i) {
+        select(i);
+        update();
+    }
     select(7);
-    SetMessageBoxHandler(scripted);
-    EXPECT_EQ(shownWhenTold, QStringList{"trp_lost_path"});
-    ASSERT_EQ(platform.boxes.size(), 1u);
-    EXPECT_EQ(platform.boxes[0].title, "Upgrade path corrected...");
-    EXPECT_EQ(platform.boxes[0].text,
-              "Troop (# 42) in upgrade path 1 of troop # 7 doesn't exists -> "
-              "is now set to 0 and updated!");
-    EXPECT_EQ(child<ComboBox>("cmbUp1")->listIndex(), 0);
-    EXPECT_EQ(child<ComboBox>("cmbUp2")->listIndex(), 9);
-    TroopLines expected = original[7];
-    expected[TroopHeadLine] = "trp_lost_path Lost_Path Lost_Paths 0 0 0 0 2 0 9";
-    EXPECT_EQ(StoredTroop(7), expected);
-    EXPECT_TRUE(window->UnsavedTroops);
-    EXPECT_TRUE(platform.modalWindows.isEmpty());
-    EXPECT_TRUE(button("cmdUpdateTroop")->isEnabled());
-
-    select(7);
-    EXPECT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(child<ComboBox>("cmbUp1")->listIndex(), -1);
+    EXPECT_EQ(child<ComboBox>("cmbUp2")->listIndex(), -1);
+    platform.answer(MsgAnswer::No);
+    button("cmdSave")->click();
+    EXPECT_EQ(module.read("troops.txt"), QByteArray(cut).replace("\n10 \r", "\n9 \r"));
 }
 
 // A faction beyond the faction list (the module's files out of step) and
@@ -251,11 +242,11 @@ TEST_F(TroopEditorTest, NumbersNoListShowsAreKeptUntilARowIsChosen) {
 
 TEST_F(TroopEditorTest, ARecordThatCannotBeShownKeepsUpdateDisabled) {
     select(3);
-    TroopLine[8] = "trp_bad_faction Bad_Faction Bad_Factions 0 0 0 0 -2 0 0";
+    TroopLine[8] = "trp_bad_faction Bad_Faction Bad_Factions 0 0 0 0 x 0 0";
     const TroopLines unshown = StoredTroop(8);
-    select(8); // no list has a row -2
+    select(8);
     ASSERT_EQ(platform.boxes.size(), 1u);
-    EXPECT_TRUE(lastBox().startsWith("Error #380 occured in function 'ShowTroop'."));
+    EXPECT_TRUE(lastBox().startsWith("Error # 13 occured in function \"ShowTroop\"."));
     EXPECT_FALSE(button("cmdUpdateTroop")->isEnabled());
     window->UpdateTroop(true);
     EXPECT_EQ(StoredTroop(8), unshown);
