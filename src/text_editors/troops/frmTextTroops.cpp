@@ -343,16 +343,16 @@ void frmTextTroops::ShowTroop() {
 }
 
 void frmTextTroops::fillControls(const TroopRecord& r) {
-    cmbFactions->setListIndex(r.faction);
-    cmbUp1->setListIndex(r.upgrade1);
-    cmbUp2->setListIndex(r.upgrade2);
+    const TroopChoices choices = TroopChoicesOf(r);
+    for (std::size_t k = 0; k < choices.rows.size(); ++k)
+        choiceLists()[k]->setListIndex(choices.rows[k]);
 
-    TroopSkin = r.skin();
+    TroopSkin = choices.skin;
     optGender[static_cast<std::size_t>(std::min(TroopSkin, 2))]->setValue(true);
     // The option's handler sets the skin for Male and Female only.
     CmbRace->setListIndex(TroopSkin);
     for (std::size_t i = 0; i < chkFlags.size(); ++i)
-        chkFlags[i]->setValue(r.hasFlag(TroopFlagBoxes[i].mask));
+        chkFlags[i]->setValue(choices.flags[i]);
 
     ListBox* lstItems = m_inventory.lstItems;
     lstItems->clear();
@@ -412,20 +412,13 @@ std::optional<TroopRecord> frmTextTroops::readControls(const TroopRecord& base) 
         RefuseInput(problem);
         return std::nullopt;
     }
-    TroopRecord r = WithBoxTexts(base, typed);
-
-    // A list that shows no row keeps what the troop holds there (-1, a
-    // faction beyond the list, a number held as read); a row chosen sets it.
-    const auto chosen = [](const ComboBox* combo, int held) {
-        return combo->listIndex() >= 0 ? combo->listIndex() : held;
-    };
-    r.faction = chosen(cmbFactions, base.faction);
-    r.upgrade1 = chosen(cmbUp1, base.upgrade1);
-    r.upgrade2 = chosen(cmbUp2, base.upgrade2);
-    if (CmbRace->listIndex() >= 0)
-        r.setSkin(CmbRace->listIndex());
+    TroopChoices choices;
+    for (std::size_t k = 0; k < choices.rows.size(); ++k)
+        choices.rows[k] = choiceLists()[k]->listIndex();
+    choices.skin = CmbRace->listIndex();
     for (std::size_t i = 0; i < chkFlags.size(); ++i)
-        r.setFlag(TroopFlagBoxes[i].mask, chkFlags[i]->value());
+        choices.flags[i] = chkFlags[i]->value();
+    TroopRecord r = WithChoices(WithBoxTexts(base, typed), choices);
 
     r.items.clear();
     const ListBox* lstItems = m_inventory.lstItems;

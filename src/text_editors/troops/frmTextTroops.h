@@ -91,6 +91,8 @@ private:
     std::array<InputBox*, 3> nameBoxes() const {
         return {txtTroopID, txtTroopName, txtTroopNamePl};
     }
+    // The lists of TroopChoices::rows, in its order.
+    std::array<ComboBox*, 3> choiceLists() const { return {cmbFactions, cmbUp1, cmbUp2}; }
     // The record's text boxes: filled by a show, read by an update.
     void showBoxTexts(const TroopBoxTexts& texts);
     TroopBoxTexts boxTexts() const;
@@ -137,7 +139,7 @@ private:
     QGroupBox* frameFlags = nullptr;
     std::array<OptionButton*, 3> optGender{};
     ComboBox* CmbRace = nullptr;
-    std::array<CheckBox*, 15> chkFlags{};
+    std::array<CheckBox*, TroopFlagBoxCount> chkFlags{};
     QGroupBox* frameStats = nullptr;
     std::array<InputBox*, 5> txtAttributes{};
     QGroupBox* frameSkills = nullptr;

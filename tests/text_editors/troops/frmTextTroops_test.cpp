@@ -221,6 +221,41 @@ TEST_F(TroopEditorTest, ACutFileWalkedWithoutAChangeKeepsPathsBeyondItsTroops) {
     EXPECT_EQ(module.read("troops.txt"), QByteArray(cut).replace("\n10 \r", "\n9 \r"));
 }
 
+// Words beyond what their controls hold, as a module's build writes Python's
+// integers: the flag boxes show their bits of 10 x 2^96 and four flags, a skill
+// box its digit of a word beyond 32 bits, a face of a word beyond 64 bits its
+// words as read; an update keeps the rest of each word and a face not changed.
+TEST_F(TroopEditorTest, WordsBeyondTheirControlsShowTheirBitsAndKeepTheRest) {
+    TroopLine[1] = "trp_farmer Farmer Farmers 0 792281625142643375935526535168 0 0 1 2 0";
+    TroopSkillLine[1] = "18446744073709551617 0 0 0 0 0 "; // 2^64 + 1: Trade 1
+    TroopFaceLine[1] = "  0 18446744073709551616 0 0 1 2 3 4 ";
+    const TroopLines read = StoredTroop(1);
+    select(1);
+    update();
+    EXPECT_EQ(StoredTroop(1), read);
+    EXPECT_TRUE(platform.boxes.empty()) << lastBox().toStdString();
+    QStringList ticked;
+    for (const TroopFlagBox& flag : TroopFlagBoxes) {
+        if (child<CheckBox>(flag.control)->value())
+            ticked.append(flag.caption);
+    }
+    EXPECT_EQ(ticked, (QStringList{"Boots", "Armor", "Horse", "Ranged"}));
+    EXPECT_EQ(child<ComboBox>("CmbRace")->listIndex(), 0);
+    EXPECT_EQ(box("txtTrade")->text(), "1");
+    EXPECT_EQ(box("txtFace1")->text(), "0 18446744073709551616 0 0");
+
+    child<CheckBox>("chkHero")->setValue(true);
+    box("txtTrade")->setText("2");
+    box("txtFace2")->setText("0x" + QString(63, u'0') + "9");
+    update();
+    EXPECT_EQ(word(1, TroopHeadLine, 4), "792281625142643375935526535184");
+    EXPECT_EQ(word(1, TroopSkillsLine, 0), "18446744073709551618");
+    EXPECT_EQ(TroopFaceLine[1], "  0 18446744073709551616 0 0 0 0 0 9 ");
+    box("txtFace1")->setText(box("txtFace2")->text());
+    update();
+    EXPECT_EQ(TroopFaceLine[1], "  0 0 0 9 0 0 0 9 ");
+}
+
 // A faction beyond the faction list (the module's files out of step) and
 // upgrade paths beyond 32 bits, as a module's build wrote them, show as no
 // row; an update that chooses no row there keeps them, a row chosen sets them.
@@ -256,7 +291,7 @@ TEST_F(TroopEditorTest, ARecordThatCannotBeShownKeepsUpdateDisabled) {
     button("cmdAddTroop")->click();
     EXPECT_EQ(lastBox(), "Please select a troop as template!");
 
-    TroopLine[8] = "trp_bad_faction Bad_Faction Bad_Factions 0 4294967296 0 0 1 0 0";
+    TroopLine[8] = "trp_bad_faction Bad_Faction Bad_Factions 0 -16 0 0 1 0 0";
     select(8);
     EXPECT_TRUE(lastBox().startsWith("Error #6 occured in function 'ShowTroop'."));
     select(2);
