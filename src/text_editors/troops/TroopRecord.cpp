@@ -2,12 +2,14 @@
 
 #include "shell/EditorMessages.h"
 
+#include <QStringList>
+
 #include <algorithm>
 
 #include <limits>
 #include <utility>
 
-const std::array<TroopFlagBox, 15> TroopFlagBoxes = {{
+const std::array<TroopFlagBox, TroopFlagBoxCount> TroopFlagBoxes = {{
     {"chkHero", "Hero", 0x10},
     {"chkInactive", "Inactive", 0x20},
     {"chkUnkillable", "Unkillable", 0x40},
@@ -143,28 +145,30 @@ template <std::size_t N> QString JoinWords(const std::array<QString, N>& words) 
 } // namespace
 
 void TroopRecord::setSkin(int skin) {
-    flags = (flags & ~TroopSkinMask) | (static_cast<std::uint32_t>(skin) & TroopSkinMask);
+    flags.value = flags.value.withBits(0, 4, static_cast<std::uint64_t>(skin) & TroopSkinMask);
 }
 
 bool TroopRecord::hasFlag(std::uint32_t mask) const {
-    return CheckTroopFlag(flags, mask) == 1;
+    return CheckTroopFlag(static_cast<std::uint32_t>(flags.value.bits(0, 32)), mask) == 1;
 }
 
 void TroopRecord::setFlag(std::uint32_t mask, bool on) {
-    flags = on ? (flags | mask) : (flags & ~mask);
+    for (int bit = 0; bit < 32; ++bit) {
+        if ((mask >> bit) & 1u)
+            flags.value = flags.value.withBit(bit, on);
+    }
 }
 
 int TroopRecord::skill(int box) const {
     const TroopSkillBox& slot = TroopSkillBoxes[static_cast<std::size_t>(box)];
-    const QString digits = CHex(skillWords[static_cast<std::size_t>(slot.word)]);
-    return QStringView(digits).mid(slot.digit - 1, 1).toInt(nullptr, 16);
+    return static_cast<int>(
+        skillWords[static_cast<std::size_t>(slot.word)].value.bits(SkillShift(box), 4));
 }
 
 void TroopRecord::setSkill(int box, int level) {
     const TroopSkillBox& slot = TroopSkillBoxes[static_cast<std::size_t>(box)];
-    std::uint32_t& word = skillWords[static_cast<std::size_t>(slot.word)];
-    const int shift = SkillShift(box);
-    word = (word & ~(0xFu << shift)) | ((static_cast<std::uint32_t>(level) & 0xFu) << shift);
+    BitWord& word = skillWords[static_cast<std::size_t>(slot.word)].value;
+    word = word.withBits(SkillShift(box), 4, static_cast<std::uint64_t>(level) & 0xFu);
 }
 
 QList<QString> TroopWords(const QString& line) {
@@ -201,6 +205,17 @@ std::optional<std::uint64_t> ParseMagnitude(QStringView word, bool& negative,
         return std::nullopt;
     }
     return value;
+}
+
+// A flag, skill or face word: decimal digits of any length. A minus sign
+// before digits makes a negative number, which no bit of the controls stands
+// for (6); anything else is no number (13).
+std::optional<TroopNumber> ParseNumberWord(const QString& word, PendingFailure& failure) {
+    if (std::optional<BitWord> value = BitWord::parse(word))
+        return TroopNumber{word, *value};
+    const bool negative = word.startsWith(u'-') && BitWord::parse(QStringView(word).mid(1));
+    failure.raise(negative ? Err::Overflow : Err::TypeMismatch);
+    return std::nullopt;
 }
 
 } // namespace
@@ -254,10 +269,10 @@ std::optional<TroopRecord> DecodeTroop(const TroopLines& lines, PendingFailure& 
     r.word3 = head[3];
     r.word5 = head[5];
     r.word6 = head[6];
-    const auto flags = ParseTroopInt(head[4], 0, 0xFFFFFFFFLL, failure);
+    const std::optional<TroopNumber> flags = ParseNumberWord(head[4], failure);
     if (!flags)
         return std::nullopt;
-    r.flags = static_cast<std::uint32_t>(*flags);
+    r.flags = *flags;
     int* const indexes[] = {&r.faction, &r.upgrade1, &r.upgrade2};
     for (std::size_t k = 0; k < r.heldWords.size(); ++k) {
         const QString& word = head[TroopFactionWord + static_cast<int>(k)];
@@ -290,26 +305,23 @@ std::optional<TroopRecord> DecodeTroop(const TroopLines& lines, PendingFailure& 
         r.proficiencies[i] = profs[static_cast<int>(i) + 1];
 
     for (std::size_t w = 0; w < r.skillWords.size(); ++w) {
-        const auto word = ParseTroopInt(skills[static_cast<int>(w)], 0, 0xFFFFFFFFLL, failure);
+        const std::optional<TroopNumber> word =
+            ParseNumberWord(skills[static_cast<int>(w)], failure);
         if (!word)
             return std::nullopt;
-        r.skillWords[w] = static_cast<std::uint32_t>(*word);
+        r.skillWords[w] = *word;
     }
     if (skills.size() > 5)
         r.skillWord5 = skills[5];
 
     for (std::size_t f = 0; f < r.faces.size(); ++f) {
-        const auto word = ParseTroopU64(faces[static_cast<int>(f) + 2], failure);
+        const std::optional<TroopNumber> word =
+            ParseNumberWord(faces[static_cast<int>(f) + 2], failure);
         if (!word)
             return std::nullopt;
         r.faces[f] = *word;
     }
     return r;
-}
-
-bool TroopIndexesShowable(const TroopRecord& record) {
-    const auto shown = [](int index) { return index >= -1 || index == TroopNumberHeld; };
-    return shown(record.faction) && shown(record.upgrade1) && shown(record.upgrade2);
 }
 
 std::optional<TroopLines> EncodeTroop(const TroopRecord& r, PendingFailure& failure) {
@@ -319,7 +331,7 @@ std::optional<TroopLines> EncodeTroop(const TroopRecord& r, PendingFailure& fail
     }
     TroopLines lines;
     lines[TroopHeadLine] = JoinWords(
-        std::array<QString, 10>{r.id, r.name, r.plural, r.word3, QString::number(r.flags), r.word5,
+        std::array<QString, 10>{r.id, r.name, r.plural, r.word3, r.flags.written(), r.word5,
                                 r.word6, IndexWord(r, 0), IndexWord(r, 1), IndexWord(r, 2)});
 
     QString items = QStringLiteral("  ");
@@ -334,13 +346,13 @@ std::optional<TroopLines> EncodeTroop(const TroopRecord& r, PendingFailure& fail
     lines[TroopProfsLine] = Blank + JoinWords(r.proficiencies);
 
     QString skills;
-    for (std::uint32_t word : r.skillWords)
-        skills += QString::number(word) + Blank;
+    for (const TroopNumber& word : r.skillWords)
+        skills += word.written() + Blank;
     lines[TroopSkillsLine] = skills + ZeroIfEmpty(r.skillWord5) + Blank;
 
     QString faces = QStringLiteral("  ");
-    for (std::uint64_t word : r.faces)
-        faces += QString::number(word) + Blank;
+    for (const TroopNumber& word : r.faces)
+        faces += word.written() + Blank;
     lines[TroopFacesLine] = faces;
     return lines;
 }
@@ -359,15 +371,6 @@ std::optional<TroopLines> EncodeTroop(const TroopRecord& record, const TroopLine
             (*lines)[static_cast<std::size_t>(line)] = stored[static_cast<std::size_t>(line)];
     }
     return lines;
-}
-
-std::optional<QString> WithUpgradePaths(const QString& line1, int upgrade1, int upgrade2) {
-    QList<QString> words = TroopWords(line1);
-    if (words.size() < 10)
-        return std::nullopt;
-    words[8] = QString::number(upgrade1);
-    words[9] = QString::number(upgrade2);
-    return words.join(Blank);
 }
 
 QString SkillBoxText(int level) {
@@ -457,14 +460,29 @@ QString WordsProblem(const std::array<QString, N>& typed, const std::array<QStri
     return QString();
 }
 
+// Face `face` (0 or 1) as its box shows it: the face code, or the four words
+// as read when one of them is beyond the 64 bits a face code gives each.
+QString FaceBoxOf(const TroopRecord& r, std::size_t face) {
+    std::array<std::uint64_t, 4> code{};
+    QStringList read;
+    bool fits = true;
+    for (std::size_t k = 0; k < code.size(); ++k) {
+        const TroopNumber& word = r.faces[4 * face + k];
+        const std::optional<std::uint64_t> value = word.value.toU64();
+        fits = fits && value.has_value();
+        code[k] = value.value_or(0);
+        read.append(word.written());
+    }
+    return fits ? FaceBoxText(code) : read.join(Blank);
+}
+
 } // namespace
 
 TroopBoxTexts TroopBoxTextsOf(const TroopRecord& r) {
     TroopBoxTexts texts{{r.id, r.name, r.plural}, r.attributes, r.proficiencies, {}, {}};
     for (int box = 0; box < TroopSkillBoxCount; ++box)
         texts.skills[static_cast<std::size_t>(box)] = SkillBoxText(r.skill(box));
-    texts.faces = {FaceBoxText({r.faces[0], r.faces[1], r.faces[2], r.faces[3]}),
-                   FaceBoxText({r.faces[4], r.faces[5], r.faces[6], r.faces[7]})};
+    texts.faces = {FaceBoxOf(r, 0), FaceBoxOf(r, 1)};
     return texts;
 }
 
@@ -493,7 +511,7 @@ QString TroopProblem(const TroopBoxTexts& typed, const TroopBoxTexts& shown, Tex
                 .arg(BoxName(caption));
     }
     for (std::size_t i = 0; i < typed.faces.size(); ++i) {
-        if (!IsFaceBoxText(typed.faces[i]))
+        if (typed.faces[i] != shown.faces[i] && !IsFaceBoxText(typed.faces[i]))
             return QStringLiteral("'%1' must be \"0x\" followed by 64 hexadecimal digits, as the "
                                   "game shows a face code!")
                 .arg(BoxName(TroopFaceBoxes[i].caption));
@@ -510,10 +528,36 @@ TroopRecord WithBoxTexts(TroopRecord r, const TroopBoxTexts& typed) {
     for (int box = 0; box < TroopSkillBoxCount; ++box)
         r.setSkill(box, SkillLevelFromBox(typed.skills[static_cast<std::size_t>(box)]).value_or(0));
     for (std::size_t face = 0; face < typed.faces.size(); ++face) {
+        if (!IsFaceBoxText(typed.faces[face]))
+            continue;
         const auto words = FaceWordsFromBox(typed.faces[face]);
-        std::copy(words.begin(), words.end(),
-                  r.faces.begin() + 4 * static_cast<std::ptrdiff_t>(face));
+        for (std::size_t k = 0; k < words.size(); ++k)
+            r.faces[4 * face + k].value = BitWord::fromU64(words[k]);
     }
+    return r;
+}
+
+TroopChoices TroopChoicesOf(const TroopRecord& r) {
+    TroopChoices c;
+    const int numbers[] = {r.faction, r.upgrade1, r.upgrade2};
+    for (std::size_t k = 0; k < c.rows.size(); ++k)
+        c.rows[k] = numbers[k] == TroopNumberHeld ? -1 : numbers[k];
+    c.skin = r.skin();
+    for (std::size_t i = 0; i < c.flags.size(); ++i)
+        c.flags[i] = r.hasFlag(TroopFlagBoxes[i].mask);
+    return c;
+}
+
+TroopRecord WithChoices(TroopRecord r, const TroopChoices& c) {
+    int* const numbers[] = {&r.faction, &r.upgrade1, &r.upgrade2};
+    for (std::size_t k = 0; k < c.rows.size(); ++k) {
+        if (c.rows[k] >= 0)
+            *numbers[k] = c.rows[k];
+    }
+    if (c.skin >= 0)
+        r.setSkin(c.skin);
+    for (std::size_t i = 0; i < c.flags.size(); ++i)
+        r.setFlag(TroopFlagBoxes[i].mask, c.flags[i]);
     return r;
 }
 

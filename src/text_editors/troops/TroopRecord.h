@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/BitWord.h"
 #include "platform/Decimal.h"
 #include "platform/Failure.h"
 #include "platform/TextFile.h"
@@ -39,7 +40,19 @@ constexpr int TroopSlotCount = 64;
 // (TroopRecord::heldWords). A word naming this very number is held too.
 constexpr int TroopNumberHeld = std::numeric_limits<int>::min();
 constexpr int TroopSkillBoxCount = 24;
+constexpr std::size_t TroopFlagBoxCount = 15;
 constexpr std::uint32_t TroopSkinMask = 0xF;
+
+// A whole-number word that controls show bits of (the flag word, a skill or
+// face word): its text as read and the value the controls give it. It may be
+// of any length, as a module's build writes Python's integers; the bits no
+// control shows stay as read, and so does the spelling of an unchanged value.
+struct TroopNumber {
+    QString text;
+    BitWord value;
+    QString written() const { return BitWordText(text, value); }
+    bool operator==(const TroopNumber&) const = default;
+};
 
 // A troop split into the fields the editor works with. Words that no control
 // shows (line 1 words 3, 5 and 6, skill digits without a box, skill-line word 5,
@@ -49,7 +62,7 @@ struct TroopRecord {
     QString name;
     QString plural;
     QString word3 = QStringLiteral("0");
-    std::uint32_t flags = 0;
+    TroopNumber flags{QStringLiteral("0"), {}};
     QString word5 = QStringLiteral("0");
     QString word6 = QStringLiteral("0");
     int faction = 0;
@@ -65,11 +78,11 @@ struct TroopRecord {
     std::array<QString, 5> attributes; // STR, AGI, INT, CHA, level
     std::array<QString, 7>
         proficiencies; // 1h, 2h, polearms, archery, crossbows, throwing, firearms
-    std::array<std::uint32_t, 5> skillWords{};
+    std::array<TroopNumber, 5> skillWords;
     QString skillWord5 = QStringLiteral("0");
-    std::array<std::uint64_t, 8> faces{}; // face 1 = words 0-3, face 2 = words 4-7
+    std::array<TroopNumber, 8> faces; // face 1 = words 0-3, face 2 = words 4-7
 
-    int skin() const { return static_cast<int>(flags & TroopSkinMask); }
+    int skin() const { return static_cast<int>(flags.value.bits(0, 4)); }
     void setSkin(int skin);
     bool hasFlag(std::uint32_t mask) const;
     void setFlag(std::uint32_t mask, bool on);
@@ -86,7 +99,7 @@ struct TroopFlagBox {
     const char* caption;
     std::uint32_t mask;
 };
-extern const std::array<TroopFlagBox, 15> TroopFlagBoxes;
+extern const std::array<TroopFlagBox, TroopFlagBoxCount> TroopFlagBoxes;
 
 // The skill boxes: which skill word and which hexadecimal digit (1 = most
 // significant, 8 = least) each one shows.
@@ -118,7 +131,8 @@ struct TroopBoxTexts {
     std::array<QString, TroopSkillBoxCount> skills;
     std::array<QString, 2> faces;
 };
-// What the boxes show for `record`.
+// What the boxes show for `record`. A face holding a word beyond 64 bits,
+// which no face code holds, shows its four words as read.
 TroopBoxTexts TroopBoxTextsOf(const TroopRecord& record);
 // The message that refuses the boxes holding `typed` where the show put
 // `shown`, for a troop of a file of `coding`, or the empty text. Box by box,
@@ -127,27 +141,37 @@ TroopBoxTexts TroopBoxTextsOf(const TroopRecord& record);
 // that is no single word; an attribute, proficiency or skill box holding
 // more than digits, however the text came in, unless it holds what the show
 // put there; a skill that is no level 0-15 (SkillLevelFromBox); a face box
-// that is no face code (IsFaceBoxText).
+// that is no face code (IsFaceBoxText) and not what the show put there.
 QString TroopProblem(const TroopBoxTexts& typed, const TroopBoxTexts& shown, TextCoding coding);
 // `record` with the texts of the boxes, in which TroopProblem found nothing.
+// A face box that holds no face code holds the face's words as read, which
+// stay.
 TroopRecord WithBoxTexts(TroopRecord record, const TroopBoxTexts& typed);
+
+// What the troop editor's lists, options and check boxes show: the faction
+// and upgrade rows (a number no list has a row for shows as no row), the skin
+// and the flag boxes in the order of TroopFlagBoxes.
+struct TroopChoices {
+    std::array<int, 3> rows{}; // faction, upgrade path 1, upgrade path 2
+    int skin = 0;
+    std::array<bool, TroopFlagBoxCount> flags{};
+};
+TroopChoices TroopChoicesOf(const TroopRecord& record);
+// `record` with what the controls hold. A list with no row chosen (-1) keeps
+// the number the record holds there: -1, a faction beyond factions.txt, an
+// upgrade path beyond the last troop, a number of any length. No skin (-1)
+// keeps the skin. The flag boxes set their bits only.
+TroopRecord WithChoices(TroopRecord record, const TroopChoices& choices);
 
 // Splits a line at every single blank; empty words count.
 QList<QString> TroopWords(const QString& line);
 
 // Splits the six lines into fields. A line with fewer words than the record
 // needs raises 9, a word that is no number where one is needed raises 13, a
-// number outside its range (flag or skill word beyond 32 bits, face word beyond
-// 64 bits, a negative one) raises 6; then there is no record. A faction or
-// upgrade number beyond 32 bits is held as read (heldWords). Inventory words
-// that are missing count as empty slots.
+// negative flag, skill or face word raises 6; then there is no record. Numbers
+// of any length are fields: a faction or upgrade number beyond 32 bits is held
+// as read (heldWords). Inventory words that are missing count as empty slots.
 std::optional<TroopRecord> DecodeTroop(const TroopLines& lines, PendingFailure& failure);
-
-// Whether the editor's lists can show the faction and upgrade paths: each as
-// its row, or as no row (-1; a number beyond the list, as a faction beyond
-// factions.txt when the files of a module are out of step; a number held as
-// read), which an update keeps. A number below -1 cannot be shown.
-bool TroopIndexesShowable(const TroopRecord& record);
 
 // Builds the six lines in the layout the game writes. Raises 9 and gives no
 // lines when the record holds more than 64 inventory slots.
@@ -157,10 +181,6 @@ std::optional<TroopLines> EncodeTroop(const TroopRecord& record, PendingFailure&
 // `stored` is kept exactly as stored, so an unchanged line never changes.
 std::optional<TroopLines> EncodeTroop(const TroopRecord& record, const TroopLines& stored,
                                       PendingFailure& failure);
-
-// Line 1 with only words 8 and 9 replaced (the upgrade-path repair); no value
-// when the line has fewer than ten words.
-std::optional<QString> WithUpgradePaths(const QString& line1, int upgrade1, int upgrade2);
 
 // Skill boxes show 0-9 as the digit, 10 as "10" and 11-15 as "B" to "F".
 QString SkillBoxText(int level);

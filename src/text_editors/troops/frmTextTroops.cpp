@@ -25,9 +25,6 @@
 
 namespace {
 
-// A list asked for a row it does not have is reported as an invalid property
-// value.
-constexpr int InvalidPropertyValue = 380;
 constexpr int NoTroop = 9999;
 
 // Inventory rows carry the slot's words beside the row text, so a row of an
@@ -329,9 +326,7 @@ void frmTextTroops::ShowTroop() {
     PendingFailure failure;
     const TroopLines stored = StoredTroop(CurTroop);
     const std::optional<TroopRecord> record = DecodeTroop(stored, failure);
-    if (record && !TroopIndexesShowable(*record))
-        failure.raise(InvalidPropertyValue);
-    if (failure.pending()) {
+    if (!record) {
         // Nothing of this troop is on the screen, so nothing of the previous
         // one may be stored under its number.
         m_shown.reset();
@@ -340,54 +335,24 @@ void frmTextTroops::ShowTroop() {
         return;
     }
 
-    // A path to no troop shows as "no upgrade"; the user is told once the
-    // troop is on the screen, and the repair is stored below.
-    TroopRecord shown = *record;
-    const bool fix1 = shown.upgrade1 > TroopMax;
-    const bool fix2 = shown.upgrade2 > TroopMax;
-    if (fix1)
-        shown.upgrade1 = 0;
-    if (fix2)
-        shown.upgrade2 = 0;
-    fillControls(shown);
+    // A show stores nothing: a faction or upgrade path that no list has a row
+    // for shows as no row, and an update that chooses none keeps it.
+    fillControls(*record);
     m_shown = record;
     m_shownLines = stored;
-
-    const QList<QString> head = TroopWords(stored[TroopHeadLine]);
-    const QString title = QStringLiteral("Upgrade path corrected...");
-    if (fix1)
-        MsgBox(QStringLiteral("Troop (# ") + head[8] +
-                   QStringLiteral(") in upgrade path 1 of troop # ") + QString::number(CurTroop) +
-                   QStringLiteral(" doesn't exists -> is now set to 0 and updated!"),
-               MsgButtons::Ok, MsgIcon::Exclamation, title);
-    if (fix2)
-        MsgBox(QStringLiteral("Troop (# ") + head[9] +
-                   QStringLiteral(") in upgrade path 2 of troop # ") + QString::number(CurTroop) +
-                   QStringLiteral(" doesen't exists -> is now set to 0 and updated!"),
-               MsgButtons::Ok, MsgIcon::Exclamation, title);
-
-    if (fix1 || fix2) {
-        // Only the two path words change; the rest of the record stays as stored.
-        TroopLines repaired = stored;
-        repaired[TroopHeadLine] =
-            WithUpgradePaths(stored[TroopHeadLine], shown.upgrade1, shown.upgrade2).value();
-        StoreTroop(CurTroop, repaired);
-        UnsavedTroops = true;
-        ShowTroop();
-    }
 }
 
 void frmTextTroops::fillControls(const TroopRecord& r) {
-    cmbFactions->setListIndex(r.faction);
-    cmbUp1->setListIndex(r.upgrade1);
-    cmbUp2->setListIndex(r.upgrade2);
+    const TroopChoices choices = TroopChoicesOf(r);
+    for (std::size_t k = 0; k < choices.rows.size(); ++k)
+        choiceLists()[k]->setListIndex(choices.rows[k]);
 
-    TroopSkin = r.skin();
+    TroopSkin = choices.skin;
     optGender[static_cast<std::size_t>(std::min(TroopSkin, 2))]->setValue(true);
     // The option's handler sets the skin for Male and Female only.
     CmbRace->setListIndex(TroopSkin);
     for (std::size_t i = 0; i < chkFlags.size(); ++i)
-        chkFlags[i]->setValue(r.hasFlag(TroopFlagBoxes[i].mask));
+        chkFlags[i]->setValue(choices.flags[i]);
 
     ListBox* lstItems = m_inventory.lstItems;
     lstItems->clear();
@@ -447,20 +412,13 @@ std::optional<TroopRecord> frmTextTroops::readControls(const TroopRecord& base) 
         RefuseInput(problem);
         return std::nullopt;
     }
-    TroopRecord r = WithBoxTexts(base, typed);
-
-    // A list that shows no row keeps what the troop holds there (-1, a
-    // faction beyond the list, a number held as read); a row chosen sets it.
-    const auto chosen = [](const ComboBox* combo, int held) {
-        return combo->listIndex() >= 0 ? combo->listIndex() : held;
-    };
-    r.faction = chosen(cmbFactions, base.faction);
-    r.upgrade1 = chosen(cmbUp1, base.upgrade1);
-    r.upgrade2 = chosen(cmbUp2, base.upgrade2);
-    if (CmbRace->listIndex() >= 0)
-        r.setSkin(CmbRace->listIndex());
+    TroopChoices choices;
+    for (std::size_t k = 0; k < choices.rows.size(); ++k)
+        choices.rows[k] = choiceLists()[k]->listIndex();
+    choices.skin = CmbRace->listIndex();
     for (std::size_t i = 0; i < chkFlags.size(); ++i)
-        r.setFlag(TroopFlagBoxes[i].mask, chkFlags[i]->value());
+        choices.flags[i] = chkFlags[i]->value();
+    TroopRecord r = WithChoices(WithBoxTexts(base, typed), choices);
 
     r.items.clear();
     const ListBox* lstItems = m_inventory.lstItems;

@@ -45,8 +45,9 @@ public:
     void SetTroopAddMode(bool addMode);
     void SetScreenWidth(int width) { m_view.setScreenWidth(width); }
     void SetListFontSize(int size) { m_view.setListFontSize(size); }
-    // Shows troop CurTroop. A record that cannot be shown completely fills no
-    // control, is reported, and leaves the update button disabled.
+    // Shows troop CurTroop and stores nothing. A record that cannot be shown
+    // completely fills no control, is reported, and leaves the update button
+    // disabled.
     void ShowTroop();
     // Stores what the window shows as troop CurTroop (or, in add mode, as a new
     // troop after the last); a box that would break the record refuses it.
@@ -90,6 +91,8 @@ private:
     std::array<InputBox*, 3> nameBoxes() const {
         return {txtTroopID, txtTroopName, txtTroopNamePl};
     }
+    // The lists of TroopChoices::rows, in its order.
+    std::array<ComboBox*, 3> choiceLists() const { return {cmbFactions, cmbUp1, cmbUp2}; }
     // The record's text boxes: filled by a show, read by an update.
     void showBoxTexts(const TroopBoxTexts& texts);
     TroopBoxTexts boxTexts() const;
@@ -136,7 +139,7 @@ private:
     QGroupBox* frameFlags = nullptr;
     std::array<OptionButton*, 3> optGender{};
     ComboBox* CmbRace = nullptr;
-    std::array<CheckBox*, 15> chkFlags{};
+    std::array<CheckBox*, TroopFlagBoxCount> chkFlags{};
     QGroupBox* frameStats = nullptr;
     std::array<InputBox*, 5> txtAttributes{};
     QGroupBox* frameSkills = nullptr;

@@ -321,12 +321,15 @@ TEST_F(TroopEditorTest, BatchCopyRefusesASourceReadOutOfShape) {
 
 TEST(TroopTablesTest, CopyRebuildsLineOneFromTenWords) {
     TroopMax = 2;
-    TroopLine = {"trp_a A As 1 16 2 3 4 5 6", "trp_b B Bs 0 0 0 0 0 0 0 extra ", "trp_c C"};
+    // Words of any length go as they stand, into a troop holding such words too.
+    const QString flags = "792281625142643375935526535168", path = "18446744073709551616";
+    TroopLine = {"trp_a A As 1 " + flags + " 2 3 4 5 6",
+                 "trp_b B Bs 0 0 0 0 0 " + path + " 0 extra ", "trp_c C"};
     TroopItemLine = {"items a", "items b", "items c"};
     TroopAttribLine = TroopProfLine = TroopSkillLine = TroopFaceLine = {"a", "b", "c"};
     PendingFailure failure;
-    CopyTroops(0, {1, 2}, TroopCopyParts{.faces = true}, failure);
-    EXPECT_EQ(TroopLine[1], "trp_b B Bs 0 0 0 0 0 0 0");
+    CopyTroops(0, {1, 2}, TroopCopyParts{.flags = true, .faces = true}, failure);
+    EXPECT_EQ(TroopLine[1], "trp_b B Bs 0 " + flags + " 0 0 0 " + path + " 0");
     EXPECT_EQ(TroopLine[2], "trp_c C");
     EXPECT_EQ(TroopFaceLine, (QStringList{"a", "a", "a"}));
     EXPECT_EQ(TroopItemLine[1], "items b");

@@ -201,33 +201,59 @@ TEST_F(TroopEditorTest, BoxesThatWouldBreakTheRecordRefuseTheUpdate) {
     EXPECT_EQ(word(2, TroopSkillsLine, 0), QString::number(0xF0));
 }
 
-TEST_F(TroopEditorTest, APathToNoTroopIsRepairedInLineOneOnly) {
-    // The message comes with the troop on the screen.
-    QStringList shownWhenTold;
-    MessageBoxHandler scripted = SetMessageBoxHandler({});
-    SetMessageBoxHandler([&](const MessageBoxRequest& request) {
-        shownWhenTold.append(box("txtTroopID")->text());
-        return scripted(request);
-    });
+// A file cut short, its last troops lost: paths to them show as no row, and a
+// walk that changes nothing changes no line but the count the box at open named.
+TEST_F(TroopEditorTest, ACutFileWalkedWithoutAChangeKeepsPathsBeyondItsTroops) {
+    delete window.data();
+    const QByteArray cut = module.read("troops.txt").split('\n').mid(0, 62).join('\n') + '\n';
+    module.write("troops.txt", cut); // ends inside troop 8; 7 has paths 42 and 9, 3 has 9
+    window = new frmTextTroops;
+    ASSERT_EQ(TroopMax, 8);
+    for (int i = 0; i <= TroopMax; ++i) {
+        select(i);
+        update();
+    }
     select(7);
-    SetMessageBoxHandler(scripted);
-    EXPECT_EQ(shownWhenTold, QStringList{"trp_lost_path"});
-    ASSERT_EQ(platform.boxes.size(), 1u);
-    EXPECT_EQ(platform.boxes[0].title, "Upgrade path corrected...");
-    EXPECT_EQ(platform.boxes[0].text,
-              "Troop (# 42) in upgrade path 1 of troop # 7 doesn't exists -> "
-              "is now set to 0 and updated!");
-    EXPECT_EQ(child<ComboBox>("cmbUp1")->listIndex(), 0);
-    EXPECT_EQ(child<ComboBox>("cmbUp2")->listIndex(), 9);
-    TroopLines expected = original[7];
-    expected[TroopHeadLine] = "trp_lost_path Lost_Path Lost_Paths 0 0 0 0 2 0 9";
-    EXPECT_EQ(StoredTroop(7), expected);
-    EXPECT_TRUE(window->UnsavedTroops);
-    EXPECT_TRUE(platform.modalWindows.isEmpty());
-    EXPECT_TRUE(button("cmdUpdateTroop")->isEnabled());
+    EXPECT_EQ(child<ComboBox>("cmbUp1")->listIndex(), -1);
+    EXPECT_EQ(child<ComboBox>("cmbUp2")->listIndex(), -1);
+    platform.answer(MsgAnswer::No);
+    button("cmdSave")->click();
+    EXPECT_EQ(module.read("troops.txt"), QByteArray(cut).replace("\n10 \r", "\n9 \r"));
+}
 
-    select(7);
-    EXPECT_EQ(platform.boxes.size(), 1u);
+// Words beyond what their controls hold, as a module's build writes Python's
+// integers: the flag boxes show their bits of 10 x 2^96 and four flags, a skill
+// box its digit of a word beyond 32 bits, a face of a word beyond 64 bits its
+// words as read; an update keeps the rest of each word and a face not changed.
+TEST_F(TroopEditorTest, WordsBeyondTheirControlsShowTheirBitsAndKeepTheRest) {
+    TroopLine[1] = "trp_farmer Farmer Farmers 0 792281625142643375935526535168 0 0 1 2 0";
+    TroopSkillLine[1] = "18446744073709551617 0 0 0 0 0 "; // 2^64 + 1: Trade 1
+    TroopFaceLine[1] = "  0 18446744073709551616 0 0 1 2 3 4 ";
+    const TroopLines read = StoredTroop(1);
+    select(1);
+    update();
+    EXPECT_EQ(StoredTroop(1), read);
+    EXPECT_TRUE(platform.boxes.empty()) << lastBox().toStdString();
+    QStringList ticked;
+    for (const TroopFlagBox& flag : TroopFlagBoxes) {
+        if (child<CheckBox>(flag.control)->value())
+            ticked.append(flag.caption);
+    }
+    EXPECT_EQ(ticked, (QStringList{"Boots", "Armor", "Horse", "Ranged"}));
+    EXPECT_EQ(child<ComboBox>("CmbRace")->listIndex(), 0);
+    EXPECT_EQ(box("txtTrade")->text(), "1");
+    EXPECT_EQ(box("txtFace1")->text(), "0 18446744073709551616 0 0");
+
+    child<CheckBox>("chkHero")->setValue(true);
+    box("txtTrade")->setText("2");
+    box("txtFace2")->setText("0x" + QString(63, u'0') + "9");
+    update();
+    EXPECT_EQ(word(1, TroopHeadLine, 4), "792281625142643375935526535184");
+    EXPECT_EQ(word(1, TroopSkillsLine, 0), "18446744073709551618");
+    EXPECT_EQ(TroopFaceLine[1], "  0 18446744073709551616 0 0 0 0 0 9 ");
+    box("txtFace1")->setText(box("txtFace2")->text());
+    update();
+    EXPECT_EQ(TroopFaceLine[1], "  0 0 0 9 0 0 0 9 ");
 }
 
 // A faction beyond the faction list (the module's files out of step) and
@@ -251,11 +277,11 @@ TEST_F(TroopEditorTest, NumbersNoListShowsAreKeptUntilARowIsChosen) {
 
 TEST_F(TroopEditorTest, ARecordThatCannotBeShownKeepsUpdateDisabled) {
     select(3);
-    TroopLine[8] = "trp_bad_faction Bad_Faction Bad_Factions 0 0 0 0 -2 0 0";
+    TroopLine[8] = "trp_bad_faction Bad_Faction Bad_Factions 0 0 0 0 x 0 0";
     const TroopLines unshown = StoredTroop(8);
-    select(8); // no list has a row -2
+    select(8);
     ASSERT_EQ(platform.boxes.size(), 1u);
-    EXPECT_TRUE(lastBox().startsWith("Error #380 occured in function 'ShowTroop'."));
+    EXPECT_TRUE(lastBox().startsWith("Error # 13 occured in function \"ShowTroop\"."));
     EXPECT_FALSE(button("cmdUpdateTroop")->isEnabled());
     window->UpdateTroop(true);
     EXPECT_EQ(StoredTroop(8), unshown);
@@ -265,7 +291,7 @@ TEST_F(TroopEditorTest, ARecordThatCannotBeShownKeepsUpdateDisabled) {
     button("cmdAddTroop")->click();
     EXPECT_EQ(lastBox(), "Please select a troop as template!");
 
-    TroopLine[8] = "trp_bad_faction Bad_Faction Bad_Factions 0 4294967296 0 0 1 0 0";
+    TroopLine[8] = "trp_bad_faction Bad_Faction Bad_Factions 0 -16 0 0 1 0 0";
     select(8);
     EXPECT_TRUE(lastBox().startsWith("Error #6 occured in function 'ShowTroop'."));
     select(2);
