@@ -58,6 +58,12 @@ TEST(KeptRecords, WriteGivesBackWhatDidNotChange) {
         {"the last record removed leaves its lead before the tail", Troops, -1, 1, nullptr,
          "h\n2\n# lead\na1\r\na2\n\n# between\ntail\n"},
         {"a record the kept lines were not told of", Troops, -1, -1, AddUntold, {}},
+        {"a record dropped without telling the kept lines",
+         Troops,
+         -1,
+         -1,
+         [](Tables& t) { t.removeLast(); },
+         {}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
