@@ -2,6 +2,8 @@
 
 #include "platform/MessageBox.h"
 
+#include <algorithm>
+
 namespace {
 QString CountSaysFound(const QString& fileName, const QString& said, int found,
                        const QString& kinds) {
@@ -109,6 +111,17 @@ void StrayLines::add(qsizetype number, const QString& text, const QStringList& i
                        where + QStringLiteral(": ") + text);
     }
     ++m_count;
+}
+
+QString StrayLinesAfter(const QString& fileName, const QString& kind, qsizetype firstNumber,
+                        const QStringList& lines, const QStringList& idsBefore) {
+    StrayLines stray(fileName, kind);
+    for (qsizetype k = 0; k < lines.size(); ++k) {
+        const QString& line = lines.at(k);
+        if (std::any_of(line.begin(), line.end(), [](QChar c) { return c != u' '; }))
+            stray.add(firstNumber + k, line, idsBefore);
+    }
+    return stray.told();
 }
 
 QString HeldRecordNote(const LoadNotes& notes, const QStringList& lines, qsizetype first,

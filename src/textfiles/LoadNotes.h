@@ -60,6 +60,13 @@ private:
     qsizetype m_count = 0;
 };
 
+// The paragraph for the load's box (StrayLines::told) of `lines` of
+// `fileName`, which stand from line `firstNumber` on after the records whose
+// ids are `idsBefore`: those that hold more than blanks belong to no record of
+// `kind`. Empty when none does.
+QString StrayLinesAfter(const QString& fileName, const QString& kind, qsizetype firstNumber,
+                        const QStringList& lines, const QStringList& idsBefore);
+
 // How the load names the records of a kind that it holds without their first
 // line (emptied or lost): read out of shape, in their place, so that every
 // later record keeps its number.

@@ -1,6 +1,8 @@
 #include "textfiles/modTextFactions.h"
 
 #include "shell/modMain.h"
+#include "text_editors/world/FactionRecord.h"
+#include "text_editors/world/WorldWords.h"
 #include "textfiles/modTextFiles.h"
 
 #include <algorithm>
@@ -14,6 +16,7 @@ const TextFileFormat FactionsFormat = {
 QString FactionsHeader;
 QString FactionsCount;
 int FactionMax = -1;
+int FactionsRead = 0;
 QStringList FactionLine;
 QStringList FactionRelLine;
 QStringList FactionID;
@@ -34,9 +37,8 @@ const QLatin1String FactionIdPrefix("fac_");
 // blank; the id is cut from character 3 to the next blank and the name is the
 // word after it. A first word of another length therefore shifts id and name,
 // which the faction editor relies on reading back the way it was written. A
-// line without a lead word begins with the id. Returns whether the line
-// holds both.
-bool SplitFactionLine(const QString& line, QString& id, QString& name) {
+// line without a lead word begins with the id.
+void SplitFactionLine(const QString& line, QString& id, QString& name) {
     const qsizetype idStart = FactionLineHasLeadWord(line) ? 2 : 0;
     const qsizetype idEnd = line.indexOf(QLatin1Char(' '), idStart);
     if (idEnd >= 0) {
@@ -48,7 +50,6 @@ bool SplitFactionLine(const QString& line, QString& id, QString& name) {
         // Without an id the name is what stands before the first blank.
         name = line.mid(nameStart, nameEnd - nameStart);
     }
-    return idEnd >= 0 && nameEnd >= 0;
 }
 
 bool BeginsFaction(const QString& line) {
@@ -77,6 +78,56 @@ bool FactionLineHasLeadWord(const QString& line) {
     return !line.startsWith(FactionIdPrefix);
 }
 
+namespace {
+
+// What the load tells of faction i (its first line being line `first`, from 1)
+// when its lines do not read whole as the faction editor reads them.
+void NoteUnreadableFaction(CountedFile& file, int i, qsizetype first) {
+    PendingFailure ignored;
+    const FactionRead read =
+        DecodeFaction(FactionLine.at(i), FactionRelLine.at(i), FactionsRead, ignored);
+    if (read.complete)
+        return;
+    const QString record = QStringLiteral(" of faction ") + QString::number(i);
+    const QString unreadable = QStringLiteral(", so the faction editor shows faction # ") +
+                               QString::number(i) +
+                               QStringLiteral(" as unreadable and does not update it");
+    if (!read.firstLineWhole) {
+        file.noteRecord(first, QStringLiteral(", the first line") + record +
+                                   QStringLiteral(", is not as the game writes it (a lead word "
+                                                  "where the game writes one, the id, the name, "
+                                                  "the flag word and the colour, each followed "
+                                                  "by a blank): a word may have been lost") +
+                                   unreadable);
+    } else {
+        file.noteRecord(first + 1,
+                        QStringLiteral(", the relation line") + record +
+                            QStringLiteral(", does not hold a relation to each of the ") +
+                            QString::number(FactionsRead) +
+                            QStringLiteral(" factions (a blank, then each relation "
+                                           "followed by a blank): a word may have "
+                                           "been lost") +
+                            unreadable);
+    }
+}
+
+// The lines after the last faction that belong to none: the game closes the
+// file with the last faction's rank count ("0 "), which is no such line.
+QString StrayFactionLines(const CountedFile& file) {
+    QStringList rest = file.rest();
+    qsizetype first = file.lineNumber() + 1;
+    const auto closing = std::find_if(rest.begin(), rest.end(),
+                                      [](const QString& line) { return !IsBlankLine(line); });
+    if (closing != rest.end() && IsWholeNumber(LineWord(*closing, 0).value_or(QString()))) {
+        first += closing - rest.begin() + 1;
+        rest.erase(rest.begin(), closing + 1);
+    }
+    return StrayLinesAfter(FactionsFormat.fileName, QStringLiteral("faction"), first, rest,
+                           FactionID);
+}
+
+} // namespace
+
 bool LoadTextFactions() {
     PendingFailure failure;
     CountedFile file(FactionsFormat, failure);
@@ -87,10 +138,13 @@ bool LoadTextFactions() {
     FactionRelLine.clear();
     FactionRankLine.clear();
     QList<qsizetype> firstLines;
+    int whole = 0; // the factions read before the file ended, if it ended early
     for (int i = 0; i < count && file.startRecord(); ++i) {
         FactionLine.append(file.next());
         firstLines.append(file.lineNumber());
         FactionRelLine.append(file.next());
+        if (file.complete())
+            ++whole;
         // A line lost or put in shifts every faction after it by one line, so
         // relation lines stand where faction lines belong, or the other way.
         const QString record = QStringLiteral(" of faction ") + QString::number(i);
@@ -111,24 +165,22 @@ bool LoadTextFactions() {
         FactionRankLine.append(rankLine ? file.next() : QString());
     }
     const int read = int(FactionLine.size());
+    FactionsRead = whole;
     FactionMax = RecordsHeld(count, read) - 1;
     FactionLine.resize(FactionMax + 1);
     FactionRelLine.resize(FactionMax + 1);
     FactionRankLine.resize(FactionMax + 1);
     FactionID = QStringList(FactionMax + 1, QString());
     FactionName = FactionID;
-    // Only the factions read have an id; the empty ones a short file lacks
-    // are no further failure. A line without its id and name is damage in the
-    // file, told as such, not a fault of the program.
-    for (int i = 1; i < read; ++i) {
-        if (!SplitFactionLine(FactionLine.at(i), FactionID[i], FactionName[i])) {
-            file.noteRecord(firstLines.at(i),
-                            QStringLiteral(", the first line of faction ") + QString::number(i) +
-                                QStringLiteral(", holds no id and name (a faction's first line "
-                                               "is a lead word where the game writes one, the "
-                                               "id, the name, the label flag and the colour, "
-                                               "each followed by a blank)"));
-        }
+    // Only the factions read have an id; the empty ones a short file lacks,
+    // and the one the end of the file cut, are no further damage. A faction
+    // the editor cannot read whole is damage in the file, told as such, not a
+    // fault of the program; in a file read shifted, the shift is told.
+    for (int i = 0; i < read; ++i) {
+        if (i > 0)
+            SplitFactionLine(FactionLine.at(i), FactionID[i], FactionName[i]);
+        if (i < whole && !file.shifted())
+            NoteUnreadableFaction(file, i, firstLines.at(i));
     }
     FactionsTail = file.rest();
     FactionsComplete = file.complete();
@@ -136,7 +188,8 @@ bool LoadTextFactions() {
     FactionsToldDamaged = file.toldDamaged();
     FactionsLineEnds = file.lineEnds();
     FactionsHead = file.head();
-    file.tellDamage(BeginsFaction);
+    file.tellDamage(BeginsFaction,
+                    FactionsComplete && !FactionsShifted ? StrayFactionLines(file) : QString());
     ReportPending(failure, QStringLiteral("LoadTextFactions"));
     return FactionsComplete && !FactionsShifted;
 }

@@ -13,6 +13,10 @@ extern QString FactionsCount;
 // Index of the last faction; -1 when there is none. The factions a short file
 // lacks are held as empty records.
 extern int FactionMax;
+// The factions read from the file: FactionMax + 1, but for a file that ends
+// before the last faction its line 2 announces. A relation line holds a
+// relation to each of these.
+extern int FactionsRead;
 extern QStringList FactionLine;
 extern QStringList FactionRelLine;
 extern QStringList FactionID;   // empty for faction 0

@@ -241,7 +241,7 @@ void CountedFile::noteShifted(qsizetype line, const QString& note) {
                                "wrong lines."));
 }
 
-void CountedFile::tellDamage(bool (*beginsRecord)(const QString& line)) {
+void CountedFile::tellDamage(bool (*beginsRecord)(const QString& line), const QString& stray) {
     if (!m_readable) {
         return; // the failure report names the file that could not be read
     }
@@ -252,6 +252,7 @@ void CountedFile::tellDamage(bool (*beginsRecord)(const QString& line)) {
     const TextFileFormat& format = m_head.format;
     const QString wontSave =
         QStringLiteral(" will not save this file, as that would cut it short.");
+    QString strayTold; // the lines of no record, unless records follow the counted ones
     if (!m_countOk) {
         const QString said =
             m_lines.size() < 2 ? QStringLiteral(" is missing")
@@ -273,7 +274,9 @@ void CountedFile::tellDamage(bool (*beginsRecord)(const QString& line)) {
         if (uncounted > 0) {
             ShowCountTooSmall(format.fileName, m_count, m_count + int(uncounted), format.kinds,
                               format.editor);
+        } else {
+            strayTold = stray;
         }
     }
-    m_notes.show();
+    m_notes.show(strayTold);
 }

@@ -130,8 +130,9 @@ public:
     // Ends the load: tells the user of the records that follow those the count
     // line announces (lines of the rest for which `beginsRecord` holds), and
     // in a box of its own of what was noted damaged, a file cut short or a
-    // count that is no number included.
-    void tellDamage(bool (*beginsRecord)(const QString& line));
+    // count that is no number included, and of the lines of no record after
+    // the last (`stray`, StrayLines::told) unless records follow it.
+    void tellDamage(bool (*beginsRecord)(const QString& line), const QString& stray = QString());
 
 private:
     QStringList m_lines;

@@ -1,6 +1,7 @@
 #include "textfiles/modTextParties.h"
 
 #include "shell/modMain.h"
+#include "text_editors/world/PartyRecord.h"
 #include "textfiles/modTextFiles.h"
 
 namespace {
@@ -27,6 +28,29 @@ namespace {
 bool BeginsParty(const QString& line) {
     return LineWord(line, 4).value_or(QString()).startsWith(QLatin1String("p_"));
 }
+
+// The game writes the number of parties twice on line 2; the party editor
+// reads the second. Two that disagree are told, and line 2 is kept as read.
+void NoteCountsDisagreeing(CountedFile& file) {
+    const std::optional<QString> first = LineWord(PartiesCount, 0);
+    const std::optional<QString> second = LineWord(PartiesCount, 1);
+    if (!second || !CountValue(*second) || CountValue(*first) == CountValue(*second))
+        return;
+    file.noteRecord(2, QStringLiteral(", which holds the number of parties twice, holds two that "
+                                      "disagree; the party editor lists the ") +
+                           *second +
+                           QStringLiteral(" parties the second announces, and a save keeps "
+                                          "line 2 as it was read"));
+}
+
+QString StrayPartyLines(const CountedFile& file) {
+    QStringList ids;
+    for (int i = 0; i < PartyCount; ++i)
+        ids.append(PartyIDs.at(i).Id);
+    return StrayLinesAfter(PartiesFormat.fileName, QStringLiteral("party"), file.lineNumber() + 1,
+                           file.rest(), ids);
+}
+
 } // namespace
 
 bool LoadTextParties() {
@@ -36,6 +60,7 @@ bool LoadTextParties() {
     PartiesCount = file.head().countLine;
     // Line 2 holds two numbers; the second is the number of parties.
     const int count = file.recordCount(LineWord(PartiesCount, 1));
+    NoteCountsDisagreeing(file);
     PartyLine.clear();
     PartyLine2.clear();
     PartyIDs.clear();
@@ -46,7 +71,9 @@ bool LoadTextParties() {
         PartyLine2.append(file.next());
         PendingFailure words;
         PartyIDs.append({WordAt(line, 4, words), WordAt(line, 5, words)});
-        if (words.pending()) {
+        if (!file.complete()) {
+            break; // the end of the file cut it: told so
+        } else if (words.pending()) {
             file.noteRecord(lineNumber,
                             QStringLiteral(", the first line of party ") + QString::number(i) +
                                 QStringLiteral(", holds fewer words than a party's first line, "
@@ -63,6 +90,16 @@ bool LoadTextParties() {
             file.noteShifted(lineNumber + 1, QStringLiteral(", the second line of party ") +
                                                  QString::number(i) +
                                                  QStringLiteral(", is the first line of a party"));
+        } else if (PendingFailure shape; !words.pending() && !DecodeParty(line, shape).complete) {
+            file.noteRecord(
+                lineNumber,
+                QStringLiteral(", the first line of party ") + QString::number(i) +
+                    QStringLiteral(", is not as the game writes it (a number where the "
+                                   "party editor reads one, and after word 22, the member "
+                                   "count, four whole numbers for each member): a word may "
+                                   "have been lost or put in, so the party editor shows "
+                                   "party # ") +
+                    QString::number(i) + QStringLiteral(" as unreadable and does not update it"));
         }
     }
     PartyCount = RecordsHeld(count, int(PartyLine.size()));
@@ -76,7 +113,8 @@ bool LoadTextParties() {
     PartiesToldDamaged = file.toldDamaged();
     PartiesLineEnds = file.lineEnds();
     PartiesHead = file.head();
-    file.tellDamage(BeginsParty);
+    file.tellDamage(BeginsParty,
+                    PartiesComplete && !PartiesShifted ? StrayPartyLines(file) : QString());
     ReportPending(failure, QStringLiteral("LoadTextParties"));
     return PartiesComplete && !PartiesShifted;
 }

@@ -1,6 +1,7 @@
 #include "textfiles/modTextPartyTemp.h"
 
 #include "shell/modMain.h"
+#include "text_editors/world/PartyTemplateRecord.h"
 #include "textfiles/modTextFiles.h"
 
 namespace {
@@ -26,6 +27,15 @@ namespace {
 bool BeginsTemplate(const QString& line) {
     return line.startsWith(QLatin1String("pt_"));
 }
+
+QString StrayTemplateLines(const CountedFile& file) {
+    QStringList ids;
+    for (int i = 0; i < PartyTempCount; ++i)
+        ids.append(PartyTempIDs.at(i).Id);
+    return StrayLinesAfter(PartyTempsFormat.fileName, QStringLiteral("party template"),
+                           file.lineNumber() + 1, file.rest(), ids);
+}
+
 } // namespace
 
 bool LoadTextPartyTemplates() {
@@ -53,6 +63,18 @@ bool LoadTextPartyTemplates() {
                                                     QString::number(i) +
                                                     QStringLiteral(", begins with no template id "
                                                                    "(pt_...)"));
+        } else if (PendingFailure shape;
+                   !words.pending() && !DecodePartyTemplate(line, shape).complete) {
+            file.noteRecord(
+                file.lineNumber(),
+                QStringLiteral(", the line of template ") + QString::number(i) +
+                    QStringLiteral(", is not as the game writes it (the id, the name, "
+                                   "the flag word, the menu, the faction and the "
+                                   "personality, then six member slots, each -1 or "
+                                   "the troop, the minimum, the maximum and the member "
+                                   "flags): a word may have been lost or put in, so "
+                                   "the party template editor shows party template # ") +
+                    QString::number(i) + QStringLiteral(" as unreadable and does not update it"));
         }
     }
     PartyTempCount = RecordsHeld(count, int(PartyTempLine.size()));
@@ -65,7 +87,9 @@ bool LoadTextPartyTemplates() {
     PartyTempsToldDamaged = file.toldDamaged();
     PartyTempsLineEnds = file.lineEnds();
     PartyTempsHead = file.head();
-    file.tellDamage(BeginsTemplate);
+    file.tellDamage(BeginsTemplate, PartyTempsComplete && !PartyTempsShifted
+                                        ? StrayTemplateLines(file)
+                                        : QString());
     ReportPending(failure, QStringLiteral("LoadTextPartyTemplates"));
     return PartyTempsComplete && !PartyTempsShifted;
 }

@@ -218,8 +218,10 @@ const RealSaver RealSavers[] = {
     {"item_kinds1.txt", "itemsfile version 3\r\n%n\r\n",
      " itm_i%1 I Is 1  m 0  0 0 1 0 1.000000 100 0 0\r\n 0\r\n0\r\n\r\n", "", LoadTextItems,
      SaveTextItems},
+    // A relation to each faction: as many as the largest file holds.
     {"factions.txt", "factionsfile version 1\r\n%n\r\n",
-     "0 fac_f%1 F 0 0 \r\n 0.000000  0.000000 \r\n", "0 \r\n", LoadTextFactions, SaveTextFactions},
+     "0 fac_f%1 F 0 0 \r\n" + QStringLiteral(" 0.000000 ").repeated(400) + "\r\n", "0 \r\n",
+     LoadTextFactions, SaveTextFactions},
     {"parties.txt", "partiesfile version 1\r\n%n %n\r\n",
      " 1 0 0 p_p%1 P 0 0 0 0 0 0 0 0 0 1 1 1 1 1 1 0 0 \r\n0.000000\r\n", "", LoadTextParties,
      SaveTextParties},

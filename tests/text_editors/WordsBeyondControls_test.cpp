@@ -15,6 +15,8 @@
 #include "textfiles/modTextTroops.h"
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -93,12 +95,16 @@ TEST_F(WordsBeyondControls, ShowUpdateAndSaveAsRead) {
         QStringLiteral("79228162514264337593543950336"),            // 2^96
         QStringLiteral("1234567890123456789012345678901234567890"), // 40 digits
     };
-    const struct {
+    struct Row {
         const Walk* walk;
         int line; // in the sample module's file, counted from 0
         int word;
-        const char* name;
-    } rows[] = {
+        std::string name;
+        // A count of more members than the line holds: the record is damaged,
+        // told at open by its line and shown as unreadable.
+        bool told = false;
+    };
+    std::vector<Row> rows = {
         // Troop 0: line 1, inventory, attributes, proficiencies, skills, faces.
         {&Troops, 2, 3, "troop word 3"},
         {&Troops, 2, 4, "troop flags"},
@@ -135,17 +141,41 @@ TEST_F(WordsBeyondControls, ShowUpdateAndSaveAsRead) {
         {&Troops, 7, 7, "troop face 2 word 2"},
         {&Troops, 7, 8, "troop face 2 word 3"},
         {&Troops, 7, 9, "troop face 2 word 4"},
+        {&Factions, 2, 2, "flag word of faction 0, whose line has no lead word"},
+        {&Factions, 4, 3, "faction flag word"},
+        {&Factions, 4, 4, "faction colour"},
+        {&Factions, 5, 1, "relation to faction 0, which is not shown"},
+        {&Factions, 5, 5, "relation to faction 2"},
+        {&Templates, 3, 2, "template flag word"},
+        {&Templates, 3, 3, "template menu"},
+        {&Templates, 3, 4, "template faction"},
+        {&Templates, 3, 5, "template personality"},
+        {&Templates, 3, 6, "template member troop"},
+        {&Templates, 3, 7, "template member minimum"},
+        {&Templates, 3, 8, "template member maximum"},
+        {&Templates, 3, 9, "template member flags"},
     };
-    for (const auto& row : rows) {
+    // The first party's words 1-3 (copied), flag word, menu, template, faction,
+    // personality twice, AI behaviour and target, word 14, the position three
+    // times, word 21, member count, and its member's troop, count, word 25 and
+    // flags.
+    for (int word = 1; word <= 26; ++word) {
+        if (word != 4 && word != 5)
+            rows.push_back({&Parties, 2, word, "party word " + std::to_string(word), word == 22});
+    }
+    for (const Row& row : rows) {
         const Walk& walk = *row.walk;
         const QByteArray sample = module.read(walk.file);
         for (const QString& value : beyond) {
-            SCOPED_TRACE(std::string(row.name) + " " + value.toStdString());
+            SCOPED_TRACE(row.name + " " + value.toStdString());
             platform.boxes.clear();
             const QByteArray bytes = WithWord(sample, row.line, row.word, value);
             module.write(walk.file, bytes);
             {
                 const std::unique_ptr<QWidget> window(walk.open());
+                EXPECT_EQ(platform.boxTexts().join('|').startsWith(
+                              QStringLiteral("Line %1 of your ").arg(row.line + 1) + walk.file),
+                          row.told);
                 for (int i = 0; i < walk.records(); ++i)
                     walk.showAndUpdate(window.get(), i);
                 platform.answer(MsgAnswer::No);
@@ -153,7 +183,7 @@ TEST_F(WordsBeyondControls, ShowUpdateAndSaveAsRead) {
             }
             EXPECT_EQ(module.read(walk.file), bytes);
             EXPECT_TRUE(platform.errors().isEmpty()) << platform.errors().join('|').toStdString();
-            EXPECT_TRUE(platform.boxTexts().filter("cannot be read").isEmpty())
+            EXPECT_EQ(platform.boxTexts().filter("cannot be read").size(), row.told ? 1 : 0)
                 << platform.boxTexts().join('|').toStdString();
             module.write(walk.file, sample);
         }

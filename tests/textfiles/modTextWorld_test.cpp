@@ -10,6 +10,8 @@
 #include "textfiles/modTextParties.h"
 #include "textfiles/modTextPartyTemp.h"
 
+#include <QPushButton>
+
 #include <memory>
 
 namespace {
@@ -48,8 +50,11 @@ TEST_F(WorldFiles, FactionIdsAreCutFromCharacterThree) {
     // A two-character first word: the id comes out empty and the real id as name.
     EXPECT_EQ(FactionName, (QStringList{"", "Alpha", "fac_b"}));
     EXPECT_EQ(FactionRelLine.at(2), Rel);
+    // The closing line is the file's; a line after it belongs to no faction.
     EXPECT_EQ(FactionsTail, (QStringList{"0 ", "extra"}));
-    EXPECT_TRUE(platform.boxes.empty());
+    expectOneBoxBeginning(
+        "1 line of your factions.txt belongs to no faction; a save keeps it "
+        "where it stands:\r\nLine 10, after faction # 2: extra\r\n\r\nPlease check");
 }
 
 // Some modules write each faction's rank word on a line of its own: each
@@ -84,7 +89,7 @@ TEST_F(WorldFiles, RankWordsOnLinesOfTheirOwnBelongToTheirFactions) {
 }
 
 TEST_F(WorldFiles, FactionLineWithoutBlankAfterTheLeadWordIsTold) {
-    module.write("factions.txt", lines({"h", "2", "0 fac_none N ", Rel, "0 fac_a", Rel, "0 "}));
+    module.write("factions.txt", lines({"h", "2", "fac_none N 0 0 ", Rel, "0 fac_a", Rel, "0 "}));
     EXPECT_TRUE(LoadTextFactions());
     EXPECT_EQ(FactionID.at(1), QString());
     EXPECT_EQ(FactionName.at(1), "0"); // the line's first character
@@ -92,9 +97,10 @@ TEST_F(WorldFiles, FactionLineWithoutBlankAfterTheLeadWordIsTold) {
     EXPECT_TRUE(errors().isEmpty());
     ASSERT_EQ(platform.boxes.size(), 1u);
     EXPECT_TRUE(platform.boxes[0].text.startsWith(
-        "Line 5 of your factions.txt, the first line of faction 1, holds no id and name (a "
-        "faction's first line is a lead word where the game writes one, the id, the name, the "
-        "label flag and the colour, each followed by a blank):\r\n0 fac_a\r\n\r\nPlease check "
+        "Line 5 of your factions.txt, the first line of faction 1, is not as the game writes it "
+        "(a lead word where the game writes one, the id, the name, the flag word and the colour, "
+        "each followed by a blank): a word may have been lost, so the faction editor shows "
+        "faction # 1 as unreadable and does not update it:\r\n0 fac_a\r\n\r\nPlease check "
         "your factions.txt before you hit the save button in the faction editor."));
 }
 
@@ -262,7 +268,7 @@ TEST_F(WorldFiles, CountLinesSmallerThanTheRecordsAreTold) {
          "save writes the others back as they stand. Correct line 2 of your factions.txt to edit "
          "them all.",
          &FactionMax, 2},
-        {"parties.txt", LoadTextParties, SaveTextParties, "\r\n8 8\r\n", "\r\n8 7\r\n",
+        {"parties.txt", LoadTextParties, SaveTextParties, "\r\n8 8\r\n", "\r\n7 7\r\n",
          "Line 2 of your parties.txt says there are 7 parties. After loading all lines, 8 parties "
          "have been found!\r\n\r\nThe party editor lists the first 7 only",
          &PartyCount, 7},
@@ -302,6 +308,7 @@ struct WorldSaver {
     const char* kinds;       // as the boxes name the records
     QWidget* (*open)();      // the editor of the file
     const char* list;        // its list of records
+    const char* update;      // its update button
 };
 template <typename Window> QWidget* Open() {
     return new Window;
@@ -309,16 +316,22 @@ template <typename Window> QWidget* Open() {
 const WorldSaver FactionsSaver = {"factions.txt",   "Factions saved...", "Factions saved...",
                                   LoadTextFactions, SaveTextFactions,    &FactionLine,
                                   "0 fac_kingdom ", "factions",          Open<frmTextFactions>,
-                                  "lstFactions"};
+                                  "lstFactions",    "cmdUpdate"};
 const WorldSaver PartiesSaver = {
     "parties.txt",        "Parties saved...", "Parties saved saved...",   LoadTextParties,
     SaveTextParties,      &PartyLine,         " 1 0 0 p_town_riverford ", "parties",
-    Open<frmTextParties>, "lstParties"};
-const WorldSaver TemplatesSaver = {"party_templates.txt",      "Party templates saved...",
-                                   "Party templates saved...", LoadTextPartyTemplates,
-                                   SaveTextPartyTemplates,     &PartyTempLine,
-                                   "pt_village_farmers ",      "party templates",
-                                   Open<frmTextPartyTemp>,     "lstPT"};
+    Open<frmTextParties>, "lstParties",       "cmdUpdateParties"};
+const WorldSaver TemplatesSaver = {"party_templates.txt",
+                                   "Party templates saved...",
+                                   "Party templates saved...",
+                                   LoadTextPartyTemplates,
+                                   SaveTextPartyTemplates,
+                                   &PartyTempLine,
+                                   "pt_village_farmers ",
+                                   "party templates",
+                                   Open<frmTextPartyTemp>,
+                                   "lstPT",
+                                   "cmdUpdatePT"};
 
 void PrintTo(const WorldSaver& saver, std::ostream* os) {
     *os << saver.file;
@@ -363,10 +376,13 @@ TEST_P(WorldSavers, FilesGoBackAsReadWithTheChangedRecord) {
         QByteArray after = row.after;
         after.insert(after.indexOf("\r\n", after.indexOf(f.record)), "changed");
         EXPECT_EQ(module.read(f.file), after);
-        ASSERT_EQ(platform.boxes.size(), 2u);
-        EXPECT_EQ(platform.boxes[1].title,
+        // Lines of no record were told at load.
+        const std::size_t told = row.before == more ? 1 : 0;
+        ASSERT_EQ(platform.boxes.size(), 2u + told);
+        EXPECT_EQ(platform.boxes[0].text.contains(" belong to no "), told == 1);
+        EXPECT_EQ(platform.boxes[1 + told].title,
                   row.backup == MsgAnswer::Yes ? f.savedTitle : f.savedNoBackupTitle);
-        EXPECT_TRUE(platform.boxes[1].text.endsWith(saved));
+        EXPECT_TRUE(platform.boxes[1 + told].text.endsWith(saved));
     }
 }
 
@@ -438,6 +454,82 @@ INSTANTIATE_TEST_SUITE_P(TextFiles, WorldSavers,
                          [](const auto& info) {
                              return QString(info.param.file).remove(".txt").toStdString();
                          });
+
+// Damage in a file the game reads, told at open by line and record as troops.txt
+// tells it, and nothing else of it: a record that does not read whole shows as
+// unreadable without a failure, every other record shows and updates, and a
+// save without a change gives the file back as read (a file cut short is not
+// written at all).
+TEST_F(WorldFiles, DamageIsToldAtOpenAndTheFileGoesBackAsRead) {
+    const auto with = [this](const char* file, const QByteArray& from, const QByteArray& to) {
+        EXPECT_TRUE(module.read(file).contains(from)) << from.toStdString();
+        return module.read(file).replace(from, to);
+    };
+    const QByteArray end = "the end\r\n";
+    const struct {
+        const WorldSaver& f;
+        QByteArray bytes;
+        const char* told; // how the load's box begins
+        QList<int> unreadable = {};
+    } rows[] = {
+        // A word lost from a faction's first line, a template's, a party's member.
+        {FactionsSaver,
+         with("factions.txt", "Lance 0 65280 ", "Lance 65280 "),
+         "Line 7 of your factions.txt, the first line of faction 2, is not as the game",
+         {2}},
+        {TemplatesSaver,
+         with("party_templates.txt", " 392 4 4 12 0 ", " 392 4 12 0 "),
+         "Line 5 of your party_templates.txt, the line of template 2, is not as the",
+         {2}},
+        {PartiesSaver,
+         with("parties.txt", " 2 4 10 0 0 1 3 0 1 ", " 2 4 10 0 1 3 0 1 "),
+         "Line 9 of your parties.txt, the first line of party 3, is not as the game",
+         {3}},
+        // A line after the last record.
+        {FactionsSaver, module.read("factions.txt") + "\r\n" + end,
+         "1 line of your factions.txt belongs to no faction; a save keeps it where it stands:"
+         "\r\nLine 12, after fac_outlaws: the end"},
+        {PartiesSaver, module.read("parties.txt") + end,
+         "1 line of your parties.txt belongs to no party; a save keeps it where it stands:"
+         "\r\nLine 19, after p_smugglers_den: the end"},
+        {TemplatesSaver, module.read("party_templates.txt") + end,
+         "1 line of your party_templates.txt belongs to no party template; a save keeps it "
+         "where it stands:\r\nLine 9, after pt_sea_raiders: the end"},
+        {PartiesSaver, with("parties.txt", "\n8 8", "\n11 8"),
+         "Line 2 of your parties.txt, which holds the number of parties twice, holds two that "
+         "disagree; the party editor lists the 8 parties the second announces, and a save keeps "
+         "line 2 as it was read:\r\n11 8"},
+        // Told as a file cut short, and only so; the factions it lacks are empty.
+        {FactionsSaver,
+         with("factions.txt", "\n4\r", "\n6\r"),
+         "Your factions.txt ends after 4 of the 6 factions its line 2 announces.",
+         {4, 5}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.told);
+        platform.boxes.clear();
+        const QByteArray sample = module.read(row.f.file);
+        module.write(row.f.file, row.bytes);
+        const std::unique_ptr<QWidget> editor(row.f.open());
+        expectOneBoxBeginning(row.told);
+        auto* list = editor->findChild<ListBox*>(QLatin1String(row.f.list));
+        auto* update = editor->findChild<QPushButton*>(QLatin1String(row.f.update));
+        for (int record = 0; record < list->count(); ++record) {
+            platform.boxes.clear();
+            list->setListIndex(record);
+            EXPECT_EQ(platform.boxTexts().filter(" cannot be read").size(),
+                      row.unreadable.count(record))
+                << record;
+            if (update->isEnabled())
+                update->click();
+        }
+        EXPECT_TRUE(errors().isEmpty()) << errors().join('|').toStdString();
+        platform.answer(MsgAnswer::No);
+        row.f.save();
+        EXPECT_EQ(module.read(row.f.file), row.bytes);
+        module.write(row.f.file, sample);
+    }
+}
 
 // The game closes factions.txt with "0 "; a file that lacks it gets it back.
 TEST_F(WorldFiles, FactionsWithoutTheirClosingLineGetIt) {

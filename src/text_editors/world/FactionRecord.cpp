@@ -12,26 +12,14 @@ enum FactionWord { IdWord = 1, NameWord = 2, LabelWord = 3, ColourWordIndex = 4 
 int LeadOffset(const QString& line1) {
     return FactionLineHasLeadWord(line1) ? 0 : -1;
 }
-constexpr std::uint64_t ColourBits = 0xFFFFFF;
+constexpr int ColourBits = 24;
 
 // The label flag is bit 0 of word 3; the game keeps other bits there (a
 // rating in 0xFF00), which the box must neither show nor lose. A word that is
 // no number is taken as a set flag, as any text but "0" always was.
-std::optional<std::uint64_t> FlagBits(const QString& word) {
-    PendingFailure ignored;
-    return BitsWord(word, ignored);
-}
-
 bool HidesLabel(const QString& word) {
-    const std::optional<std::uint64_t> bits = FlagBits(word);
-    return bits ? (*bits & 1) != 0 : word != QLatin1String("0");
-}
-
-QString LabelFlagWord(const QString& stored, bool hide) {
-    const std::optional<std::uint64_t> bits = FlagBits(stored);
-    if (!bits)
-        return hide ? QStringLiteral("1") : QStringLiteral("0");
-    return QString::number(hide ? *bits | 1 : *bits & ~std::uint64_t{1});
+    const std::optional<BitWord> bits = BitWord::parse(word);
+    return bits ? bits->testBit(0) : word != QLatin1String("0");
 }
 
 QString RelationField(qsizetype faction) {
@@ -69,20 +57,20 @@ FactionRead DecodeFaction(const QString& line1, const QString& relationLine, int
     r.name = w.text(at + NameWord);
     r.hideLabel = HidesLabel(w.text(at + LabelWord));
     read.colourWord = w.text(at + ColourWordIndex);
-    const std::uint64_t colour = w.bits(at + ColourWordIndex);
-    r.red = static_cast<int>((colour >> 16) & 0xFF);
-    r.green = static_cast<int>((colour >> 8) & 0xFF);
-    r.blue = static_cast<int>(colour & 0xFF);
+    const BitWord colour = w.bits(at + ColourWordIndex);
+    r.red = static_cast<int>(colour.bits(16, 8));
+    r.green = static_cast<int>(colour.bits(8, 8));
+    r.blue = static_cast<int>(colour.bits(0, 8));
+    read.firstLineWhole = w.complete();
 
     const QStringList words = RelationWords(relationLine);
     r.relations = words.mid(1, factionCount);
-    read.complete = w.complete();
     // A line that does not begin with its blank would put every relation one
     // faction off.
-    if (!words.at(0).isEmpty() || r.relations.size() < factionCount) {
+    read.relationsWhole = words.at(0).isEmpty() && r.relations.size() >= factionCount;
+    if (!read.relationsWhole)
         failure.raise(Err::SubscriptOutOfRange);
-        read.complete = false;
-    }
+    read.complete = read.firstLineWhole && read.relationsWhole;
     return read;
 }
 
@@ -104,7 +92,7 @@ EncodeFaction(const FactionRecord& r, const QString& storedLine1, const QString&
     if (r.name != o.name)
         w[at + NameWord] = r.name;
     if (r.hideLabel != o.hideLabel)
-        w[at + LabelWord] = LabelFlagWord(w[at + LabelWord], r.hideLabel);
+        w[at + LabelWord] = FlagWordWith(w[at + LabelWord], 0, r.hideLabel);
     w[at + ColourWordIndex] = ColourWord(old.colourWord, r.red, r.green, r.blue);
 
     if (r.relations == o.relations)
@@ -119,12 +107,11 @@ EncodeFaction(const FactionRecord& r, const QString& storedLine1, const QString&
 }
 
 QString ColourWord(const QString& storedWord, int red, int green, int blue) {
-    PendingFailure ignored;
-    const std::uint64_t stored = BitsWord(storedWord, ignored).value_or(0);
+    const std::optional<BitWord> stored = BitWord::parse(storedWord);
     const std::uint64_t rgb = Rgb(red, green, blue);
-    if (!ignored.pending() && (stored & ColourBits) == rgb)
+    if (stored && stored->bits(0, ColourBits) == rgb)
         return storedWord;
-    return QString::number((stored & ~ColourBits) | rgb);
+    return stored.value_or(BitWord()).withBits(0, ColourBits, rgb).toString();
 }
 
 QString FactionProblem(const FactionRecord& record) {

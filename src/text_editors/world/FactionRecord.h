@@ -30,16 +30,19 @@ struct FactionRecord {
 };
 
 struct FactionRead {
-    FactionRecord record;  // as far as the lines could be read
-    QString colourWord;    // word 4 as stored, for ColourWord
-    bool complete = false; // only then may the record be updated
+    FactionRecord record;        // as far as the lines could be read
+    QString colourWord;          // word 4 as stored, for ColourWord
+    bool firstLineWhole = false; // line 1 holds every word, its numbers numbers
+    bool relationsWhole = false; // line 2 holds a relation to every faction
+    bool complete = false;       // both; only then may the record be updated
 };
 
-// Splits a faction's lines; `factionCount` is the number of factions (FactionMax
-// + 1). Line 1 without its five words raises 9, a colour that is no number 13
-// or 6; a relation line with fewer relations than factions raises 9. The record
-// then holds what was read and is not complete. Relations are read with every
-// pair of blanks taken for one.
+// Splits a faction's lines; `factionCount` is the number of factions the file
+// holds (FactionsRead). Line 1 without its five words raises 9, a colour that
+// is no number 13 (a number of any length is one: bits above 24 stay); a
+// relation line with fewer relations than factions raises 9. The record then
+// holds what was read and is not complete. Relations are read with every pair
+// of blanks taken for one.
 FactionRead DecodeFaction(const QString& line1, const QString& relationLine, int factionCount,
                           PendingFailure& failure);
 

@@ -1,7 +1,5 @@
 #include "text_editors/world/PartyFlags.h"
 
-#include <bit>
-
 const std::array<PartyFlagRow, PartyFlagCount> PartyFlagRows = {{
     {"disabled", 0x100, 3},
     {"is_ship", 0x200, 3},
@@ -47,34 +45,41 @@ constexpr std::uint64_t RowBits() {
     return bits;
 }
 
-int HexDigit(std::uint64_t word, int position) {
-    return static_cast<int>((word >> (4 * (position - 1))) & 0xF);
+int HexDigit(const BitWord& word, int position) {
+    return static_cast<int>(word.bits(4 * (position - 1), 4));
+}
+
+// `word` with the bits of `mask` (within the low 64) cleared.
+BitWord Without(const BitWord& word, std::uint64_t mask) {
+    return word.withBits(0, 64, word.bits(0, 64) & ~mask);
 }
 
 } // namespace
 
-PartyFlags DecodePartyFlags(std::uint64_t word, std::uint64_t shownElsewhere) {
+PartyFlags DecodePartyFlags(const BitWord& word, std::uint64_t shownElsewhere) {
     PartyFlags flags;
     for (int k = 0; k < PartyFlagCount; ++k) {
         const PartyFlagRow& row = PartyFlagRows[static_cast<std::size_t>(k)];
         // "label_small" has no bit: it is shown for "always_visible" alone in
         // the label digit, which is how the flag list has always read it.
-        flags.rows[static_cast<std::size_t>(k)] =
-            k == LabelSmallRow ? HexDigit(word, row.digit) == 4 : (word & row.mask) != 0;
+        flags.rows[static_cast<std::size_t>(k)] = k == LabelSmallRow
+                                                      ? HexDigit(word, row.digit) == 4
+                                                      : (word.bits(0, 64) & row.mask) != 0;
     }
-    flags.icon = static_cast<int>(word & IconBits);
-    flags.unshown = word & ~(RowBits() | IconBits | shownElsewhere);
+    flags.icon = static_cast<int>(word.bits(0, 8));
+    flags.unshown = Without(word, RowBits() | IconBits | shownElsewhere);
     return flags;
 }
 
-std::uint64_t EncodePartyFlags(const PartyFlags& flags, int storedIcon) {
-    std::uint64_t word = flags.unshown;
+BitWord EncodePartyFlags(const PartyFlags& flags, int storedIcon) {
+    std::uint64_t low = flags.unshown.bits(0, 64);
     for (std::size_t k = 0; k < PartyFlagRows.size(); ++k) {
         if (flags.rows[k])
-            word |= PartyFlagRows[k].mask;
+            low |= PartyFlagRows[k].mask;
     }
     const int icon = flags.icon < 0 ? storedIcon : flags.icon;
-    return (word & ~IconBits) | (static_cast<std::uint64_t>(icon) & IconBits);
+    low = (low & ~IconBits) | (static_cast<std::uint64_t>(icon) & IconBits);
+    return flags.unshown.withBits(0, 64, low);
 }
 
 void ExclusiveLabelFlags(std::array<bool, PartyFlagCount>& rows, int current) {
@@ -86,8 +91,8 @@ void ExclusiveLabelFlags(std::array<bool, PartyFlagCount>& rows, int current) {
     }
 }
 
-Personality DecodePersonality(std::uint64_t word) {
-    const int digits = word == 0 ? 1 : (std::bit_width(word) + 3) / 4;
+Personality DecodePersonality(const BitWord& word) {
+    const int digits = word.isZero() ? 1 : (word.bitLength() + 3) / 4;
     Personality p;
     p.courage = HexDigit(word, 1);
     if (digits == 2 || digits == 3)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/BitWord.h"
+
 #include <array>
 #include <cstdint>
 
@@ -25,19 +27,20 @@ constexpr int LabelLargeRow = 5;
 // A flag word as the controls show it.
 struct PartyFlags {
     std::array<bool, PartyFlagCount> rows{}; // selected rows of the flag list
-    int icon =
-        0; // the low byte; a negative value means no icon row is chosen: the stored icon stays
-    std::uint64_t unshown = 0; // bits no control stands for, carried into the rebuilt word
+    // The low byte; a negative value means no icon row is chosen: the stored icon stays.
+    int icon = 0;
+    // Every bit no control stands for, above bit 63 too, carried into the rebuilt word.
+    BitWord unshown;
 
     bool operator==(const PartyFlags&) const = default;
 };
 
 // The rows, icon and unshown bits of `word`. `shownElsewhere` are the bits other
 // controls show (a template's gold and goods bytes), which are not carried.
-PartyFlags DecodePartyFlags(std::uint64_t word, std::uint64_t shownElsewhere = 0);
+PartyFlags DecodePartyFlags(const BitWord& word, std::uint64_t shownElsewhere = 0);
 // The masks of the selected rows plus the icon (taken modulo 256) plus the
 // unshown bits; `storedIcon` stands in for a negative icon.
-std::uint64_t EncodePartyFlags(const PartyFlags& flags, int storedIcon = 0);
+BitWord EncodePartyFlags(const PartyFlags& flags, int storedIcon = 0);
 // After a click or key on row `current`: when it is a label size row, the other
 // two label size rows are deselected; the clicked row keeps its state.
 void ExclusiveLabelFlags(std::array<bool, PartyFlagCount>& rows, int current);
@@ -54,7 +57,7 @@ struct Personality {
 // The controls' values, read from the word's hexadecimal digits: the last is
 // the courage, the first of two or the middle of three the aggressiveness, a
 // leading "1" of three the banditness (264 gives 8, 0, on; 4660 gives 4, 0, off).
-Personality DecodePersonality(std::uint64_t word);
+Personality DecodePersonality(const BitWord& word);
 // banditness x 256 + aggressiveness x 16 + courage.
 std::uint64_t EncodePersonality(const Personality& personality);
 

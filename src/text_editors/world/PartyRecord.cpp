@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 
 enum PartyWord {
@@ -41,6 +43,16 @@ int Resolved(int row, int stored) {
     return row < 0 ? stored : row;
 }
 
+// Whether the words after the members, `rest`, are more member words: whole
+// numbers where the game ends the line (with its closing blank, maybe). Then
+// the member count announces fewer members than the line holds, so a word of
+// the line before them was lost or the count is not the line's.
+bool MoreMemberWords(const QStringList& rest) {
+    const qsizetype words =
+        !rest.isEmpty() && rest.last().isEmpty() ? rest.size() - 1 : rest.size();
+    return words > 0 && std::all_of(rest.begin(), rest.begin() + words, IsWholeNumber);
+}
+
 } // namespace
 
 PartyRead DecodeParty(const QString& line, PendingFailure& failure) {
@@ -66,10 +78,16 @@ PartyRead DecodeParty(const QString& line, PendingFailure& failure) {
             w.missing();
             break;
         }
+        // The game writes each member as four whole numbers; an empty word
+        // among them (the closing blank's) means one was lost.
         const int first = MemberWord(m);
-        r.members.append(
-            {w.index(first), w.text(first + 1), w.text(first + 3) != QLatin1String("0")});
+        const int troop = w.index(first);
+        const QString troops = w.number(first + 1);
+        w.number(first + 2);
+        r.members.append({troop, troops, w.bits(first + 3).testBit(0)});
     }
+    if (w.complete() && MoreMemberWords(w.words().mid(MemberWord(count))))
+        w.missing();
     read.complete = w.complete();
     return read;
 }
@@ -105,7 +123,7 @@ std::optional<QString> EncodeParty(const PartyRecord& r, const QString& stored,
     put(NameWord, r.name != o.name, r.name);
     PartyFlags flags = r.flags;
     flags.icon = Resolved(flags.icon, o.flags.icon);
-    put(FlagsWord, flags != o.flags, QString::number(EncodePartyFlags(flags)));
+    put(FlagsWord, flags != o.flags, BitWordText(w[FlagsWord], EncodePartyFlags(flags)));
     put(MenuWord, r.menu != o.menu, r.menu);
     putIndex(TemplateWord, r.partyTemplate, o.partyTemplate);
     putIndex(FactionWord, r.faction, o.faction);
@@ -137,7 +155,7 @@ std::optional<QString> EncodeParty(const PartyRecord& r, const QString& stored,
         if (member.count != was.count)
             words[1] = member.count;
         if (member.prisoner != was.prisoner)
-            words[3] = FlagText(member.prisoner);
+            words[3] = FlagWordWith(words[3], 0, member.prisoner); // the prisoner bit
         line << words;
     }
     line << w.mid(MemberWord(int(oldCount)));
@@ -161,15 +179,20 @@ QString PartyProblem(const PartyRecord& edited, const PartyRecord& stored) {
         words.append({QStringLiteral("Count of member %1").arg(m + 1), edited.members.at(m).count});
     QString problem = TypedWordsProblem(words);
     // The game reads the position (words 3 and 4 above) as numbers and the
-    // counts (the words after them) as whole numbers.
-    for (const TypedWord& position : words.mid(3, 2)) {
-        if (problem.isEmpty() && !DecimalWord(position.text))
+    // counts (the words after them) as whole numbers. What the file holds
+    // goes back as read, whatever its size: only a changed box is checked.
+    const QString storedPositions[] = {stored.posX, stored.posY};
+    for (int k = 0; k < 2; ++k) {
+        const TypedWord& position = words.at(3 + k);
+        if (problem.isEmpty() && position.text != storedPositions[k] && !DecimalWord(position.text))
             problem =
                 QStringLiteral("'%1' must be a number, such as 12.5 or -3!").arg(position.box);
     }
-    for (const TypedWord& count : words.mid(5)) {
-        if (problem.isEmpty())
-            problem = CountWordProblem(count);
+    for (qsizetype m = 0; m < edited.members.size(); ++m) {
+        const bool changed =
+            m >= stored.members.size() || edited.members.at(m).count != stored.members.at(m).count;
+        if (problem.isEmpty() && changed)
+            problem = CountWordProblem(words.at(5 + m));
     }
     for (qsizetype m = stored.members.size(); problem.isEmpty() && m < edited.members.size(); ++m) {
         if (edited.members.at(m).troop < 0)

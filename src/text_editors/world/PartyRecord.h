@@ -21,7 +21,7 @@ constexpr int PartyShownMembers = 5;
 struct PartyMember {
     int troop = 0;         // troop list row; negative: no row chosen, the stored troop stays
     QString count;         // as typed
-    bool prisoner = false; // member flags other than "0" show as prisoner
+    bool prisoner = false; // bit 0 of the member flags; the other bits stay
 
     bool operator==(const PartyMember&) const = default;
 };
@@ -52,10 +52,12 @@ struct PartyRead {
 };
 
 // Splits a party's first line. A line too short for its words or its member
-// count raises 9, a word that is no number where one is needed 13 or 6; the
-// record then holds what was read and is not complete. Members beyond the fifth
-// are no fault: the game knows such parties, and the editor shows five and
-// keeps the others.
+// count, or one whose member count announces fewer members than the whole
+// numbers after it make, raises 9; a word that is no number where one is
+// needed (each member's four words among them) 13. The record then holds what
+// was read and is not complete. Numbers of any length are read; what no
+// control holds stays as stored. Members beyond the fifth are no fault: the
+// game knows such parties, and the editor shows five and keeps the others.
 PartyRead DecodeParty(const QString& line, PendingFailure& failure);
 
 // Builds the first line from `record` on the `stored` one: every word whose
@@ -72,6 +74,7 @@ std::optional<QString> EncodeParty(const PartyRecord& record, const QString& sto
 void SetShownMembers(PartyRecord& record, const QList<PartyMember>& shown);
 
 // The message that refuses `edited` (a typed word that would shift the line, a
-// position that is no number, a count that is no whole number of 0 or more, a
-// new member without a troop), or the empty text; `stored` is the record shown.
+// position changed to no number, a count changed to no whole number of 0 or
+// more, a new member without a troop), or the empty text; `stored` is the
+// record shown.
 QString PartyProblem(const PartyRecord& edited, const PartyRecord& stored);

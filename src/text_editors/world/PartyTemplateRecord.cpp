@@ -17,6 +17,7 @@ enum TemplateWord {
 };
 constexpr int GoodsShift = 48;
 constexpr int GoldShift = 56;
+constexpr int LootByte = 8;
 constexpr std::uint64_t LootBits = 0xFFFFULL << GoodsShift;
 constexpr int MaxLoot = 255;
 
@@ -35,9 +36,10 @@ bool Closed(const QStringList& words) {
 }
 
 // Reads the slots backwards from the end of the last word, as the editor
-// always has: a slot's last word tells its length ("-1" one word, a member flag
-// four). `words` gets each slot's words as stored. False when the line does not
-// have exactly that shape; the slots read before the fault are filled.
+// always has: a slot's last word tells its length ("-1" one word, a member's
+// flags, any other whole number, four). `words` gets each slot's words as
+// stored. False when the line does not have exactly that shape; the slots read
+// before the fault are filled.
 bool ReadSlots(LineWords& line, std::array<TemplateSlot, TemplateSlotCount>& members,
                SlotWords& words) {
     const QStringList& w = line.words();
@@ -55,12 +57,13 @@ bool ReadSlots(LineWords& line, std::array<TemplateSlot, TemplateSlotCount>& mem
         }
         // A member whose troop word is "-1" would be an empty slot and three
         // more words to the game, which reads forwards.
-        if ((last != QLatin1String("0") && last != QLatin1String("1")) || p - 4 < FirstSlotWord ||
-            w.at(p - 4) == EmptySlot)
+        if (!IsWholeNumber(last) || p - 4 < FirstSlotWord || w.at(p - 4) == EmptySlot)
             return false;
         p -= 4;
         words[slot] = w.mid(p, 4);
-        members[slot] = {line.index(int(p)), w.at(p + 1), w.at(p + 2), last == QLatin1String("1")};
+        // Bit 0 of the member flags is the prisoner's; the others stay.
+        members[slot] = {line.index(int(p)), w.at(p + 1), w.at(p + 2),
+                         line.bits(int(p + 3)).testBit(0)};
     }
     return p == FirstSlotWord;
 }
@@ -71,10 +74,10 @@ PartyTemplateRead Decode(const QString& line, PendingFailure& failure, SlotWords
     PartyTemplateRecord& r = read.record;
     r.id = w.text(IdWord);
     r.name = w.text(NameWord);
-    const std::uint64_t flags = w.bits(FlagsWord);
+    const BitWord flags = w.bits(FlagsWord);
     r.flags = DecodePartyFlags(flags, LootBits);
-    r.goods = static_cast<int>((flags >> GoodsShift) & 0xFF);
-    r.gold = static_cast<int>((flags >> GoldShift) & 0xFF);
+    r.goods = static_cast<int>(flags.bits(GoodsShift, LootByte));
+    r.gold = static_cast<int>(flags.bits(GoldShift, LootByte));
     r.menu = w.text(MenuWord);
     r.faction = w.index(FactionWord);
     r.personality = DecodePersonality(w.bits(PersonalityWord));
@@ -106,7 +109,7 @@ QStringList SlotLine(const TemplateSlot& slot, const TemplateSlot& was, const QS
     if (slot.max != was.max)
         words[2] = slot.max;
     if (slot.prisoner != was.prisoner)
-        words[3] = FlagText(slot.prisoner);
+        words[3] = FlagWordWith(words[3], 0, slot.prisoner);
     return words;
 }
 
@@ -136,10 +139,11 @@ std::optional<QString> EncodePartyTemplate(const PartyTemplateRecord& r, const Q
     PartyFlags flags = r.flags;
     flags.icon = Resolved(flags.icon, o.flags.icon);
     if (flags != o.flags || r.gold != o.gold || r.goods != o.goods) {
-        const std::uint64_t word = EncodePartyFlags(flags) |
-                                   (static_cast<std::uint64_t>(r.goods & 0xFF) << GoodsShift) |
-                                   (static_cast<std::uint64_t>(r.gold & 0xFF) << GoldShift);
-        w[FlagsWord] = QString::number(word);
+        const BitWord word =
+            EncodePartyFlags(flags)
+                .withBits(GoodsShift, LootByte, static_cast<std::uint64_t>(r.goods))
+                .withBits(GoldShift, LootByte, static_cast<std::uint64_t>(r.gold));
+        w[FlagsWord] = BitWordText(w[FlagsWord], word);
     }
     if (r.menu != o.menu)
         w[MenuWord] = r.menu;
@@ -169,8 +173,8 @@ std::optional<int> LootValue(const QString& text) {
     return std::min(value, MaxLoot);
 }
 
-QString PartyTemplateProblem(const PartyTemplateRecord& record, const QString& goldText,
-                             const QString& goodsText) {
+QString PartyTemplateProblem(const PartyTemplateRecord& record, const PartyTemplateRecord& stored,
+                             const QString& goldText, const QString& goodsText) {
     QList<TypedWord> words = {{QStringLiteral("PT ID"), record.id},
                               {QStringLiteral("PT name"), record.name},
                               {QStringLiteral("Menu"), record.menu}};
@@ -179,9 +183,15 @@ QString PartyTemplateProblem(const PartyTemplateRecord& record, const QString& g
         words.append({QStringLiteral("Max. of member %1").arg(k + 1), record.members[k].max});
     }
     QString problem = TypedWordsProblem(words);
-    for (const TypedWord& count : words.mid(3)) {
-        if (problem.isEmpty())
-            problem = CountWordProblem(count);
+    // A count the file holds goes back as read, whatever its size: only a
+    // changed box is checked.
+    for (std::size_t k = 0; k < record.members.size(); ++k) {
+        const TemplateSlot &slot = record.members[k], &was = stored.members[k];
+        const qsizetype box = 3 + 2 * static_cast<qsizetype>(k);
+        if (problem.isEmpty() && slot.min != was.min)
+            problem = CountWordProblem(words.at(box));
+        if (problem.isEmpty() && slot.max != was.max)
+            problem = CountWordProblem(words.at(box + 1));
     }
     const std::pair<const char*, const QString*> loot[] = {{"Carry gold", &goldText},
                                                            {"Carry goods", &goodsText}};

@@ -10,7 +10,7 @@
 
 // One line of party_templates.txt, cut at every single blank: id, name, flag
 // word, menu, faction, personality, then six member slots, each "-1" (empty) or
-// troop, minimum, maximum and member flags ("0", or "1" for prisoners), every
+// troop, minimum, maximum and member flags (bit 0 set for prisoners), every
 // word followed by one blank. The flag word holds the map icon in bits 0-7, the
 // party flags above, the goods in bits 48-55 and the gold in bits 56-63.
 
@@ -22,7 +22,7 @@ struct TemplateSlot {
     int troop = 0;
     QString min = QStringLiteral("0"); // as typed
     QString max = QStringLiteral("0"); // as typed
-    bool prisoner = false;
+    bool prisoner = false;             // bit 0 of the member flags; the other bits stay
 
     bool operator==(const TemplateSlot&) const = default;
 };
@@ -51,10 +51,10 @@ struct PartyTemplateRead {
 
 // Splits a template line. The member slots are read backwards from the end of
 // the line (its closing blank, where it has one), slot 5 first; a line without
-// exactly six slots, or with a member flag other than "0"/"1", raises 9 and
-// keeps the slots read so far.
-// A word that is no number where one is needed raises 13 or 6. The record is
-// then not complete.
+// exactly six slots (a word lost or put in), or whose slot ends in a word that
+// is no whole number, raises 9 and keeps the slots read so far. A word that is
+// no number where one is needed raises 13. The record is then not complete.
+// Numbers of any length are read: what no control shows stays as stored.
 PartyTemplateRead DecodePartyTemplate(const QString& line, PendingFailure& failure);
 
 // Builds the line from `record` on the `stored` one: every word and slot whose
@@ -69,7 +69,7 @@ std::optional<QString> EncodePartyTemplate(const PartyTemplateRecord& record, co
 std::optional<int> LootValue(const QString& text);
 
 // The message that refuses the update (a typed word that would shift the line,
-// a minimum or maximum that is no whole number of 0 or more, a gold or goods box
-// that holds no number), or the empty text.
-QString PartyTemplateProblem(const PartyTemplateRecord& record, const QString& goldText,
-                             const QString& goodsText);
+// a minimum or maximum changed from the `stored` record's to no whole number of
+// 0 or more, a gold or goods box that holds no number), or the empty text.
+QString PartyTemplateProblem(const PartyTemplateRecord& record, const PartyTemplateRecord& stored,
+                             const QString& goldText, const QString& goodsText);

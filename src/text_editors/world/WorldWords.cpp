@@ -31,13 +31,31 @@ QString TypedWordsProblem(const QList<TypedWord>& words) {
     return QString();
 }
 
-std::optional<int> IndexWord(QStringView word, PendingFailure& failure) {
-    const std::optional<std::int64_t> value = ParseTroopInt(word, -32768, 32767, failure);
-    return value ? std::optional<int>(static_cast<int>(*value)) : std::nullopt;
+bool IsWholeNumber(QStringView word) {
+    const QStringView digits = word.startsWith(u'-') ? word.mid(1) : word;
+    return !digits.isEmpty() && std::all_of(digits.begin(), digits.end(),
+                                            [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
-std::optional<std::uint64_t> BitsWord(QStringView word, PendingFailure& failure) {
-    return ParseTroopU64(word, failure);
+std::optional<int> IndexWord(QStringView word, PendingFailure& failure) {
+    if (!IsWholeNumber(word)) {
+        failure.raise(Err::TypeMismatch);
+        return std::nullopt;
+    }
+    PendingFailure beyond;
+    const std::optional<std::int64_t> value = ParseTroopInt(word, -32768, 32767, beyond);
+    return value ? static_cast<int>(*value) : BeyondEveryRow;
+}
+
+std::optional<BitWord> BitsWord(QStringView word, PendingFailure& failure) {
+    std::optional<BitWord> value = BitWord::parse(word);
+    if (!value)
+        failure.raise(Err::TypeMismatch);
+    return value;
+}
+
+QString FlagWordWith(const QString& stored, int bit, bool on) {
+    return BitWordText(stored, BitWord::parse(stored).value_or(BitWord()).withBit(bit, on));
 }
 
 std::optional<double> DecimalWord(QStringView word) {
@@ -88,10 +106,19 @@ int LineWords::index(int i) {
     return read(i, value).value_or(-1);
 }
 
-std::uint64_t LineWords::bits(int i) {
-    const std::optional<std::uint64_t> value =
+BitWord LineWords::bits(int i) {
+    const std::optional<BitWord> value =
         i < m_words.size() ? BitsWord(m_words.at(i), m_failure) : std::nullopt;
-    return read(i, value).value_or(0);
+    return read(i, value).value_or(BitWord());
+}
+
+QString LineWords::number(int i) {
+    std::optional<QString> value;
+    if (i < m_words.size() && IsWholeNumber(m_words.at(i)))
+        value = m_words.at(i);
+    else if (i < m_words.size())
+        m_failure.raise(Err::TypeMismatch);
+    return read(i, value).value_or(QString());
 }
 
 void LineWords::missing() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/BitWord.h"
 #include "platform/Failure.h"
 
 #include <QList>
@@ -7,7 +8,7 @@
 #include <QStringList>
 #include <QStringView>
 
-#include <cstdint>
+#include <limits>
 #include <optional>
 
 // What the faction, party and party-template records share: their lines are
@@ -28,13 +29,27 @@ QString TypedWordProblem(const TypedWord& word);
 // The first problem among `words`, in order; the empty text when there is none.
 QString TypedWordsProblem(const QList<TypedWord>& words);
 
-// A word that names a list row (an index into another table): a decimal integer
-// in the game's 16-bit range. No value and failure 13 (no number) or 6 (out of
-// range) otherwise.
+// Whether `word` is a whole number as a module's build writes one: an optional
+// minus sign and digits, as many as Python's integers need.
+bool IsWholeNumber(QStringView word);
+
+// The index of a word that names no row of any list: a whole number beyond the
+// game's 16-bit range, as a module's build may write one. No row shows it, and
+// the word stays as read while no row is chosen.
+constexpr int BeyondEveryRow = std::numeric_limits<int>::max();
+
+// A word that names a list row (an index into another table): a whole number,
+// its value in the game's 16-bit range and BeyondEveryRow beyond it. No value
+// and failure 13 for a word that is no whole number.
 std::optional<int> IndexWord(QStringView word, PendingFailure& failure);
-// An unsigned decimal word of up to 64 bits (flag and personality words); no
-// value and failure 13 or 6 otherwise.
-std::optional<std::uint64_t> BitsWord(QStringView word, PendingFailure& failure);
+// An unsigned whole number of any length (flag and personality words); no
+// value and failure 13 otherwise.
+std::optional<BitWord> BitsWord(QStringView word, PendingFailure& failure);
+
+// The flag word `stored` with bit `bit` set (`on`) or cleared and every other
+// bit as read, in its own spelling while its value stays; a word that is no
+// number counts as 0.
+QString FlagWordWith(const QString& stored, int bit, bool on);
 
 // A decimal number word as the game reads positions and relations: an optional
 // sign, digits with an optional fraction, an optional exponent ("-3", "12.5",
@@ -48,7 +63,7 @@ std::optional<int> CountWord(QStringView word);
 QString CountWordProblem(const TypedWord& word);
 
 // The words of a record line, read one at a time by a decoder. A word the line
-// lacks raises 9, a number word that cannot be read 13 or 6; either makes the
+// lacks raises 9, a number word that is no number 13; either makes the
 // record incomplete, and the reader gives a stand-in value so the rest of the
 // line can still be shown.
 class LineWords {
@@ -65,7 +80,10 @@ public:
     // Word `i` as an index (IndexWord); -1 when missing or unreadable.
     int index(int i);
     // Word `i` as a bit word (BitsWord); 0 when missing or unreadable.
-    std::uint64_t bits(int i);
+    BitWord bits(int i);
+    // Word `i` as it stands when it is a whole number (IsWholeNumber); the
+    // empty text when missing or not one.
+    QString number(int i);
     // Marks the record incomplete for a word the line's shape lacks (failure 9).
     void missing();
 

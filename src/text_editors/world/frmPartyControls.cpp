@@ -20,7 +20,7 @@ bool RefuseUnstorable(const QList<TypedWord>& words, const QString& file, TextCo
 
 void ShowRow(ComboBox* combo, int index, PendingFailure& failure, MinusOne minusOne) {
     combo->setListIndex(index);
-    const bool noRow = index == -1 && minusOne == MinusOne::MeansNoRow;
+    const bool noRow = (index == -1 && minusOne == MinusOne::MeansNoRow) || index == BeyondEveryRow;
     if (!noRow && (index < 0 || combo->listIndex() != index))
         failure.raise(Err::SubscriptOutOfRange);
 }

@@ -22,7 +22,8 @@ enum class MinusOne { MeansNoRow, IsReported };
 
 // Chooses row `index` of `combo`. An index the list has no row for shows no
 // row, so that nothing of the record shown before stays on the screen and the
-// update writes the stored value back, and raises 9 for the show to report.
+// update writes the stored value back, and raises 9 for the show to report;
+// a number beyond every list (BeyondEveryRow) is no fault and raises nothing.
 void ShowRow(ComboBox* combo, int index, PendingFailure& failure,
              MinusOne minusOne = MinusOne::MeansNoRow);
 

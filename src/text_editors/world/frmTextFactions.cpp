@@ -8,6 +8,7 @@
 #include "shell/EditorMessages.h"
 #include "shell/modMain.h"
 #include "text_editors/world/FactionTables.h"
+#include "text_editors/world/WorldRecordShow.h"
 #include "text_editors/world/WorldWords.h"
 #include "text_editors/world/frmPartyControls.h"
 #include "textfiles/modTextFactions.h"
@@ -174,8 +175,8 @@ void frmTextFactions::lstFactions_Click() {
 void frmTextFactions::ShowFaction() {
     PendingFailure failure;
     txtRel->clear();
-    const FactionRead read = DecodeFaction(
-        FactionLine.value(CurFaction), FactionRelLine.value(CurFaction), FactionMax + 1, failure);
+    const FactionRead read = DecodeFaction(FactionLine.value(CurFaction),
+                                           FactionRelLine.value(CurFaction), FactionsRead, failure);
     m_shown = read;
     const FactionRecord& r = read.record;
     txtFacID->setText(r.id);
@@ -195,11 +196,9 @@ void frmTextFactions::ShowFaction() {
     while (FactionRel.size() < FactionMax + 1)
         FactionRel.append(QString());
     cmdUpdate->setText(QStringLiteral("Update Faction # ") + QString::number(CurFaction));
-    cmdUpdate->setEnabled(read.complete);
-    // The damage of a record that does not read whole was told at load (it
-    // is not updated either); any other failure is the program's.
-    if (read.complete || !FactionsToldDamaged)
-        ReportPending(failure, QStringLiteral("ShowFaction"));
+    cmdUpdate->setEnabled(EndRecordShow({QStringLiteral("factions.txt"), QStringLiteral("Faction"),
+                                         QStringLiteral("ShowFaction"), &FactionsToldDamaged},
+                                        CurFaction, read.complete, failure));
 }
 
 void frmTextFactions::lstRelations_Click() {
@@ -247,14 +246,15 @@ void frmTextFactions::UpdateFactions() {
     record.red = ScrollBarR->value();
     record.green = ScrollBarG->value();
     record.blue = ScrollBarB->value();
-    record.relations = FactionRel;
+    // The relations to factions a short file lacks have no place in the line.
+    record.relations = FactionRel.mid(0, FactionsRead);
     if (const QString problem = FactionProblem(record); !problem.isEmpty()) {
         RefuseInput(problem);
         return;
     }
     PendingFailure failure;
     const auto lines = EncodeFaction(record, FactionLine.value(CurFaction),
-                                     FactionRelLine.value(CurFaction), FactionMax + 1, failure);
+                                     FactionRelLine.value(CurFaction), FactionsRead, failure);
     if (!lines) {
         ReportError(failure.number(), QStringLiteral("UpdateFactions"));
         return;

@@ -35,7 +35,8 @@ public:
     void FillFactionList();
     void SetListFontSize(int size) { m_view.setListFontSize(size); }
     // Shows faction CurFaction. A faction whose lines cannot be read whole is
-    // shown as far as they were read, reported, and cannot be updated.
+    // shown as far as they were read and cannot be updated; it is shown as
+    // unreadable when the load told its damage, else reported (EndRecordShow).
     void ShowFaction();
     // Stores what the window shows as faction CurFaction; a box that would
     // break the record refuses it.

@@ -10,6 +10,7 @@
 #include "text_editors/troops/TroopTables.h"
 #include "text_editors/world/MapIcons.h"
 #include "text_editors/world/PartyTables.h"
+#include "text_editors/world/WorldRecordShow.h"
 #include "text_editors/world/frmPartyControls.h"
 #include "textfiles/modTextFactions.h"
 #include "textfiles/modTextParties.h"
@@ -265,10 +266,9 @@ void frmTextParties::ShowParty() {
     const PartyRead read = DecodeParty(PartyLine.value(CurParty), failure);
     fillControls(read.record, failure);
     m_shown = read;
-    // The damage of a record that does not read whole was told at load (it
-    // is not updated either); any other failure is the program's.
-    if (read.complete || !PartiesToldDamaged)
-        ReportPending(failure, QStringLiteral("ShowParty"));
+    EndRecordShow({QStringLiteral("parties.txt"), QStringLiteral("Party"),
+                   QStringLiteral("ShowParty"), &PartiesToldDamaged},
+                  CurParty, read.complete, failure);
 }
 
 void frmTextParties::fillControls(const PartyRecord& r, PendingFailure& failure) {

@@ -34,8 +34,10 @@ public:
     // Shows party CurParty. A stored index its list has no row for shows no
     // row and stays stored; it is reported at the end, unless it lies beyond
     // the list of another file (a faction, template, troop or icon of files
-    // out of step, ShowOtherFileRow). A line that cannot be read whole is
-    // shown as far as read, reported, and cannot be updated.
+    // out of step, ShowOtherFileRow) or beyond every list (BeyondEveryRow). A
+    // line that cannot be read whole is shown as far as read and cannot be
+    // updated; it is shown as unreadable when the load told its damage, else
+    // reported (EndRecordShow).
     void ShowParty();
     // Stores what the window shows as party CurParty; a box whose text would
     // shift the record's words refuses it with a message.

@@ -11,6 +11,7 @@
 #include "text_editors/troops/TroopTables.h"
 #include "text_editors/world/MapIcons.h"
 #include "text_editors/world/PartyTemplateTables.h"
+#include "text_editors/world/WorldRecordShow.h"
 #include "text_editors/world/frmPartyControls.h"
 #include "textfiles/modTextFactions.h"
 #include "textfiles/modTextPartyTemp.h"
@@ -215,11 +216,10 @@ void frmTextPartyTemp::ShowPartyTemplate() {
         txtPTMax[k]->setText(slot.max);
         chkPTPrisoner[k]->setValue(slot.prisoner);
     }
-    cmdUpdatePT->setEnabled(read.complete);
-    // The damage of a record that does not read whole was told at load (it
-    // is not updated either); any other failure is the program's.
-    if (read.complete || !PartyTempsToldDamaged)
-        ReportPending(failure, QStringLiteral("ShowPartyTemplate"));
+    cmdUpdatePT->setEnabled(
+        EndRecordShow({QStringLiteral("party_templates.txt"), QStringLiteral("Party template"),
+                       QStringLiteral("ShowPartyTemplate"), &PartyTempsToldDamaged},
+                      CurrentTemplate, read.complete, failure));
 }
 
 void frmTextPartyTemp::UpdatePT() {
@@ -248,7 +248,8 @@ void frmTextPartyTemp::UpdatePT() {
             return;
         }
     }
-    if (const QString problem = PartyTemplateProblem(r, txtGold->text(), txtGoods->text());
+    if (const QString problem =
+            PartyTemplateProblem(r, m_shown->record, txtGold->text(), txtGoods->text());
         !problem.isEmpty()) {
         RefuseInput(problem);
         return;

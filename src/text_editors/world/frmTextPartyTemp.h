@@ -34,9 +34,10 @@ public:
     void FillFactionCombo();
     void SetListFontSize(int size) { m_view.setListFontSize(size); }
     // Shows template CurrentTemplate. A value a list has no row for shows no
-    // row (and is stored back as it was); a line that cannot be read whole is
-    // shown as far as it was read, and cannot be updated. Both are reported,
-    // but for a faction, troop or icon beyond its list (ShowOtherFileRow).
+    // row (and is stored back as it was), reported but for a faction, troop or
+    // icon beyond its list (ShowOtherFileRow); a line that cannot be read whole
+    // is shown as far as it was read and cannot be updated, shown as
+    // unreadable when the load told its damage, else reported (EndRecordShow).
     void ShowPartyTemplate();
     // Stores what the window shows as template CurrentTemplate; a box that
     // would break the line refuses it.

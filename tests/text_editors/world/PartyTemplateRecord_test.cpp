@@ -9,7 +9,8 @@
 namespace {
 
 // Templates as the game writes them, and hand-edited ones: a member of troop 0,
-// an icon beyond the fixed list, flag bits no row names, leading zeros.
+// an icon beyond the fixed list, flag bits no row names, leading zeros, member
+// flags beyond the prisoner bit.
 const QString None = QStringLiteral("pt_none none 0 0 0 0 -1 -1 -1 -1 -1 -1 ");
 const QString Patrol = QStringLiteral(
     "pt_kingdom_patrol Kingdom_Patrol 360287970189639682 0 1 136 3 1 2 0 2 5 15 0 -1 -1 -1 -1 ");
@@ -23,7 +24,8 @@ const QString Lair = QStringLiteral(
     "pt_plains_bandit_lair Bandit_Lair 562949955519684 0 3 312 143 15 58 0 -1 -1 -1 -1 -1");
 
 TEST(PartyTemplateRecordTest, UnchangedTemplatesAreBuiltBackWordForWord) {
-    QStringList lines = {None, Patrol, Full, Rough, Lair, Lair + ' '};
+    QStringList lines = {
+        None, Patrol, Full, Rough, Lair, Lair + ' ', "pt_a A 0 0 0 0 9 1 1 2 -1 -1 -1 -1 5 1 1 0 "};
     lines << SampleLines(QStringLiteral("party_templates.txt")).mid(2);
     ASSERT_GE(lines.size(), 8);
     for (const QString& line : lines) {
@@ -136,7 +138,7 @@ TEST(PartyTemplateRecordTest, LinesWithoutTheSlotShapeAreNeverRebuilt) {
     } rows[] = {
         {"pt_a A 0 0 0 0 -1 -1 -1 -1 -1 -1 -1 ", Err::SubscriptOutOfRange},
         {"pt_a A 0 0 0 0 -1 -1 -1 -1 -1 ", Err::SubscriptOutOfRange},
-        {"pt_a A 0 0 0 0 9 1 1 2 -1 -1 -1 -1 5 1 1 0 ", Err::SubscriptOutOfRange},
+        {"pt_a A 0 0 0 0 9 1 1 -1 -1 -1 -1 5 1 1 0 ", Err::SubscriptOutOfRange}, // a word lost
         {"pt_a A 0 0 0 0 -1 -1 -1 -1 -1 -1 5 1 0 ", Err::SubscriptOutOfRange},
         {"pt_a A 0 0 0 0 -1 -1 -1 -1 -1 x 1 1 0 ", Err::TypeMismatch},
         {"pt_a A gold 0 0 0 -1 -1 -1 -1 -1 -1 ", Err::TypeMismatch},
@@ -147,7 +149,7 @@ TEST(PartyTemplateRecordTest, LinesWithoutTheSlotShapeAreNeverRebuilt) {
     // The slots read keep their members; the rest never show another template's.
     PendingFailure failure;
     const PartyTemplateRecord r =
-        DecodePartyTemplate("pt_a A 0 0 0 0 9 1 1 2 -1 -1 -1 -1 5 1 1 0 ", failure).record;
+        DecodePartyTemplate("pt_a A 0 0 0 0 9 1 1 -1 -1 -1 -1 5 1 1 0 ", failure).record;
     EXPECT_TRUE(r.members[5] == (TemplateSlot{5, "1", "1", false}));
     EXPECT_TRUE(r.members[0] == TemplateSlot{});
 }
@@ -162,12 +164,13 @@ TEST(PartyTemplateRecordTest, GoldAndGoodsAreClampedAndChecked) {
         EXPECT_EQ(LootValue(row.text), row.value) << row.text.toStdString();
 
     PendingFailure failure;
-    PartyTemplateRecord r = DecodePartyTemplate(Patrol, failure).record;
-    EXPECT_EQ(PartyTemplateProblem(r, "300", ""), QString());
-    EXPECT_EQ(PartyTemplateProblem(r, "5", "lots"),
+    const PartyTemplateRecord stored = DecodePartyTemplate(Patrol, failure).record;
+    PartyTemplateRecord r = stored;
+    EXPECT_EQ(PartyTemplateProblem(r, stored, "300", ""), QString());
+    EXPECT_EQ(PartyTemplateProblem(r, stored, "5", "lots"),
               "'Carry goods' must be a number from 0 to 255!");
     r.members[1].min = "1 2";
-    EXPECT_EQ(PartyTemplateProblem(r, "5", "0"),
+    EXPECT_EQ(PartyTemplateProblem(r, stored, "5", "0"),
               "'Min. of member 2' must not be empty or hold blanks or line breaks!");
 }
 

@@ -15,8 +15,10 @@
 // The faction or party-template editor opened on a copy of our fixture module:
 // factions in the game's layout and hand-edited ones (a label word 2, colour
 // bits above 24, a short relation line), templates likewise (a faction, icon
-// and troop no list has a row for, member slots of the wrong shape), the
-// sample's troops. factions.txt ends in "0 " without a line end.
+// and troop no list has a row for, member slots of the wrong shape, member
+// flags beyond the prisoner bit), the
+// sample's troops. factions.txt ends in "0 " without a line end. The boxes
+// the load showed at open (the damage it told) are kept apart.
 template <typename Window> class WorldEditorTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -24,6 +26,8 @@ protected:
         ScreenWidth = 1024;
         ListFontSize = 8;
         window = new Window;
+        openBoxes = platform.boxTexts();
+        platform.boxes.clear();
     }
     void TearDown() override {
         delete window.data();
@@ -61,6 +65,7 @@ protected:
     }
 
     ScriptedPlatform platform;
+    QStringList openBoxes;
     ModuleCopy module{QStringLiteral(QE_TEST_DATA_DIR "/text_editors/world_editors")};
     QPointer<Window> window;
 };

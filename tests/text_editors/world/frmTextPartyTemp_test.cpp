@@ -72,7 +72,11 @@ TEST_F(TemplateEditor, OpensWithTheListsAndNothingShown) {
     EXPECT_EQ(combo("cmbPTAgressiveness")->listIndex(), 0);
     EXPECT_FALSE(child<QGroupBox>("framePT")->isEnabled());
     EXPECT_FALSE(child<QGroupBox>("frameEdit")->isEnabled());
-    EXPECT_TRUE(platform.boxes.empty());
+    // The damaged faction and template were told at open, each by line.
+    ASSERT_EQ(openBoxes.size(), 2);
+    EXPECT_TRUE(openBoxes[0].startsWith("Line 7 of your party_templates.txt, the line of "
+                                        "template 4, is not as the game writes it"));
+    EXPECT_TRUE(openBoxes[1].startsWith("Line 12 of your factions.txt"));
     EXPECT_TRUE(ClippedCaptions(window).isEmpty())
         << ClippedCaptions(window).join(' ').toStdString();
 }
@@ -166,26 +170,32 @@ TEST_F(TemplateEditor, IndexesBeyondAnotherFileShowAndStay) {
     }
 }
 
-TEST_F(TemplateEditor, SlotsOfTheWrongShapeAreShownAsReadAndNeverUpdated) {
-    for (int t : {Short, Odd}) {
-        SCOPED_TRACE(t);
-        select(Host);
-        platform.boxes.clear();
-        select(t);
-        EXPECT_EQ(platform.boxes.size(), 1u);
-        EXPECT_TRUE(lastBox().startsWith("Error # 9 occured in function \"ShowPartyTemplate\"."));
-        EXPECT_FALSE(button("cmdUpdatePT")->isEnabled());
-        const QString line = PartyTempLine[t];
-        window->UpdatePT();
-        EXPECT_EQ(PartyTempLine[t], line);
-        EXPECT_FALSE(window->UnsavedTemplates);
-    }
-    // Read backwards: the last member lands in slot 5; what was not read is empty.
+// A line of the wrong shape, told at open, shows as unreadable, as far as it
+// was read, and is never updated; member flags beyond the prisoner bit show
+// that bit and keep the others.
+TEST_F(TemplateEditor, SlotsOfTheWrongShapeShowAsUnreadableAndOtherMemberFlagsStay) {
+    select(Host);
+    platform.boxes.clear();
     select(Short);
+    EXPECT_TRUE(platform.errors().isEmpty());
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_TRUE(lastBox().startsWith(
+        "Party template # 4 cannot be read whole from your party_templates.txt"));
+    EXPECT_EQ(platform.boxes.back().title, "Unreadable party template...");
+    EXPECT_FALSE(button("cmdUpdatePT")->isEnabled());
+    const QString line = PartyTempLine[Short];
+    window->UpdatePT();
+    EXPECT_EQ(PartyTempLine[Short], line);
+    EXPECT_FALSE(window->UnsavedTemplates);
+    // Read backwards: the last member lands in slot 5; what was not read is empty.
     EXPECT_EQ(members(),
               (QStringList{"0 0 0 0", "0 0 0 0", "0 0 0 0", "1 2 3 0", "0 0 0 0", "0 0 0 0"}));
+
     select(Odd);
-    EXPECT_EQ(members(), QStringList(6, "0 0 0 0"));
+    EXPECT_EQ(members(), QStringList{"1 2 3 1"} + QStringList(5, "0 0 0 0"));
+    window->template findChildren<CheckBox*>("chkPTPrisoner")[0]->setValue(false);
+    update();
+    EXPECT_EQ(PartyTempLine[Odd], "pt_odd Odd 0 0 0 0 1 2 3 6 -1 -1 -1 -1 -1 ");
 }
 
 TEST_F(TemplateEditor, EditedFieldsWriteTheirWords) {
