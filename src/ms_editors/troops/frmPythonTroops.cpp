@@ -429,6 +429,7 @@ PythonTroop frmPythonTroops::formTroop() const {
     t.face2 = txtFace2->text();
     t.image = txtTroopImage->text();
     t.extra = m_shownTroop.extra;
+    t.facesLeftOut = m_shownTroop.facesLeftOut;
     // What Python computes goes back as it was read, whatever the controls hold.
     t.computed = m_shownTroop.computed;
     if (t.isComputed(PythonTroopField::Name))
