@@ -104,9 +104,9 @@ void ShowRewriteAllDone(const QString& plural, const QString& singular, int rewr
     ShowInformation(text);
 }
 
-QString ComputedFieldTip() {
-    return QStringLiteral("Written as a Python expression: shown and kept as written, it can't "
-                          "be changed here.");
+QString ComputedFieldTip(const QString& written) {
+    return written + QStringLiteral("\n\nRead-only: written as a Python expression, it is shown "
+                                    "and kept as written and can't be changed here.");
 }
 
 void ShowFaceCodeHelp() {

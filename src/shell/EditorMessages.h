@@ -76,9 +76,10 @@ QString PythonNewEntryText(const QString& kind, int number, const QString& hint)
 void ShowRewriteAllDone(const QString& plural, const QString& singular, int rewritten,
                         int unchanged, int skipped);
 // The tip of a control that shows a field Python computes (a name as a sum
-// of strings, a list as a sum of lists or given by a name): it is shown as
-// written and kept so, and cannot be changed in the window.
-QString ComputedFieldTip();
+// of strings, a list as a sum of lists or given by a name): the field as
+// `written`, whole, and that it is read-only: shown and kept as written, it
+// cannot be changed in the window.
+QString ComputedFieldTip(const QString& written);
 // How to get a face code from the game, behind the face-code button of both
 // troop editors.
 void ShowFaceCodeHelp();

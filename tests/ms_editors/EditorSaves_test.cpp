@@ -33,7 +33,8 @@ protected:
 
     void check(const Edit& e, const QStringList& table, const int& shownLine) {
         ASSERT_TRUE(ShowActive(this->window));
-        const QByteArray original = this->copy.read(QLatin1String(e.file));
+        ModuleCopy& files = this->other ? *this->other : this->copy;
+        const QByteArray original = files.read(QLatin1String(e.file));
         ListBox* list = this->list(QLatin1String(e.list));
         int row = 0;
         while (row < list->count() &&
@@ -44,7 +45,7 @@ protected:
         Click(this->button(QStringLiteral("cmdUpdate")));
         this->plat.answer(MsgAnswer::No); // no backup
         Click(this->button(QStringLiteral("cmdSave")));
-        EXPECT_EQ(this->copy.read(QLatin1String(e.file)), original);
+        EXPECT_EQ(files.read(QLatin1String(e.file)), original);
 
         QLineEdit* name = this->box(QLatin1String(e.nameBox));
         name->setFocus();
@@ -60,7 +61,7 @@ protected:
         const qsizetype to = original.indexOf('\n', original.indexOf(e.last, from)) + 1;
         ASSERT_GT(from, 0);
         ASSERT_GT(to, from);
-        EXPECT_EQ(this->copy.read(QLatin1String(e.file)),
+        EXPECT_EQ(files.read(QLatin1String(e.file)),
                   original.left(from) + QByteArray(e.written).replace("%1", ToFileBytes(entry)) +
                       original.mid(to));
     }
@@ -73,6 +74,17 @@ using TemplatesSave = EditorSaves<frmPythonPartyTemp>;
 TEST_F(TroopsSave, KeepsEveryByteButTheChangedEntrysLines) {
     check({"module_troops.py", "lstTroops", "trp_lute_player", "txtTroopName", "  [\"lute_player\"",
            "   man_face_young_1", "  #lute\n   #early harp/lyre\n%1\n"},
+          PyTroopLines, window->CurTroopLine);
+}
+// An entry that ends with its skills, as the game's build takes it, keeps
+// that shape: no face code is written that the user did not give.
+TEST_F(TroopsSave, KeepsAnEntryWithoutFaceCodesWithoutThem) {
+    reopenOn(QStringLiteral(QE_TEST_DATA_DIR "/ms_editors/real_shapes"));
+    check({"module_troops.py", "lstTroops", "trp_farmhand", "txtTroopName", "  [\"farmhand\"",
+           "  [\"farmhand\"",
+           " [\"farmhand\", \"Farmhandx\", \"Farmhands\", tf_hero, no_scene, reserved, "
+           "fac_commoners, [], def_attrib|level(2), wp(20), "
+           "0x0000000000000000000000000000000000000000 ],\r\n"},
           PyTroopLines, window->CurTroopLine);
 }
 TEST_F(ItemsSave, KeepsEveryByteButTheChangedEntrysLines) {

@@ -109,8 +109,9 @@ PythonItemParse ParsePythonItem(const QString& entry) {
 
     const PythonEntryFields split = SplitPythonEntry(entry, u'[');
     const QStringList& fields = split.fields;
-    // Only the comma before the next entry may follow (and the remark).
-    bool ok = split.complete && split.comma;
+    // Only the comma before the next entry may follow (and the remark); the
+    // last entry of a list may go without it.
+    bool ok = split.complete;
     if (fields.size() < RequiredFields)
         ok = false;
 

@@ -21,10 +21,10 @@
 
 namespace {
 
-// A name that Python computes is shown as written and cannot be changed here.
+// A name that Python computes is shown as written and cannot be changed here;
+// the tip holds it whole where the box is too narrow for it.
 void showComputedName(QLineEdit* box, bool computed) {
-    box->setReadOnly(computed);
-    box->setToolTip(computed ? ComputedFieldTip() : QString());
+    ShowReadOnly(box, computed, computed ? ComputedFieldTip(box->text()) : QString());
 }
 
 // Height of the window's content below the menu bar, in twips: with the menu

@@ -328,18 +328,20 @@ void frmPythonPartyTemp::ShowPythonPT() {
 }
 
 void frmPythonPartyTemp::showComputedFields(const PythonPT& pt) {
-    txtPTName->setReadOnly(pt.computedName);
-    txtPTName->setToolTip(pt.computedName ? ComputedFieldTip() : QString());
+    // What Python computes is shown as written and cannot be changed here;
+    // the tip holds it whole where there is no room for it.
+    ShowReadOnly(txtPTName, pt.computedName,
+                 pt.computedName ? ComputedFieldTip(pt.name) : QString());
     const bool rows = pt.computedMembers.isEmpty();
     for (QWidget* control : Frame5->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         control->setEnabled(rows);
-    // The caption shows the list as written, as far as it fits; the tip shows it whole.
-    const QString caption = QStringLiteral("Members: ");
+    // The caption shows the list as written, as far as it fits.
+    const QString caption = QStringLiteral("Members (read-only): ");
     const QFontMetrics metrics(Frame5->font());
     const int room = Frame5->width() - metrics.horizontalAdvance(caption) - 24;
     Frame5->setTitle(rows ? QStringLiteral("Members")
                           : caption + metrics.elidedText(pt.computedMembers, Qt::ElideRight, room));
-    Frame5->setToolTip(rows ? QString() : pt.computedMembers + "\n\n" + ComputedFieldTip());
+    Frame5->setToolTip(rows ? QString() : ComputedFieldTip(pt.computedMembers));
 }
 
 void frmPythonPartyTemp::showPTFields(const PythonPT& pt) {

@@ -8,9 +8,10 @@
 namespace {
 
 // The fields of a troop: id, names, flags, scene, reserved, faction, items,
-// attributes, proficiencies, skills and the first face are required; the second
-// face and the image may follow, and behind them the fields modules add.
-constexpr int RequiredFields = 12;
+// attributes, proficiencies and skills are required; the faces and the image
+// may follow, and behind them the fields modules add. The game's build and
+// its upgrade calls take a troop without faces as one whose faces are 0.
+constexpr int RequiredFields = 11;
 constexpr int KnownFields = 14;
 
 const QString TfNone = QStringLiteral("tf_none");
@@ -47,16 +48,26 @@ QString itemsText(const PythonTroop& t) {
                                                  : u'[' + t.items.join(u',') + u']';
 }
 
+// Which of the fields behind the skills the entry writes. They are
+// positional: one that is missing before a later one would shift that one
+// into its place, so a missing one is written as 0 then.
+struct WrittenTail {
+    bool face1, face2, image;
+};
+WrittenTail writtenTail(const PythonTroop& t) {
+    const bool image = !t.extra.isEmpty() || !t.image.isEmpty();
+    const bool face2 = image || !t.face2.isEmpty();
+    return {face2 || !t.face1.isEmpty() || !t.facesLeftOut, face2, image};
+}
+
 // The texts of the fields as the editor writes them, blanks outside strings
-// removed; the second face and the image are empty where none is written.
+// removed; the faces and the image are empty where none is written.
 QStringList writtenFields(const PythonTroop& t) {
     QStringList flags;
     for (const QString& f : t.flags)
         flags.append(f == TfNone ? QStringLiteral("0") : f);
     const QString q = QStringLiteral("\"");
-    const bool later = !t.extra.isEmpty();
-    const bool image = later || !t.image.isEmpty();
-    const bool face2 = image || !t.face2.isEmpty();
+    const auto [face1, face2, image] = writtenTail(t);
     QStringList texts = {q + t.id + q,
                          nameText(t, PythonTroopField::Name, t.name),
                          nameText(t, PythonTroopField::NamePl, t.namePl),
@@ -68,7 +79,7 @@ QStringList writtenFields(const PythonTroop& t) {
                          joinedOrZero(t.attributes),
                          t.proficiencies,
                          joinedOrZero(t.skills),
-                         orZero(t.face1),
+                         face1 ? orZero(t.face1) : QString(),
                          face2 ? orZero(t.face2) : QString(),
                          image ? orZero(t.image) : QString()};
     texts += t.extra;
@@ -142,6 +153,7 @@ PythonTroopParse ParsePythonTroop(const QString& entry) {
     t.attributes = list(8);
     t.proficiencies = plain(9);
     t.skills = list(10);
+    t.facesLeftOut = fields.size() == RequiredFields;
     t.face1 = plain(11);
     t.face2 = plain(12);
     t.image = plain(13);
@@ -163,14 +175,13 @@ QString BuildPythonTroopEntry(const PythonTroop& t) {
                 nameText(t, PythonTroopField::Name, t.name) + sep +
                 nameText(t, PythonTroopField::NamePl, t.namePl) + sep + joinedOrZero(flags) + sep +
                 t.scene + sep + t.reserved + sep + t.faction + sep + itemsText(t) + sep +
-                joinedOrZero(t.attributes) + sep + t.proficiencies + sep + joinedOrZero(t.skills) +
-                sep;
-    // The faces, the image and the fields behind them are positional: a
-    // missing one before a later field would shift that field into its place.
-    e += orZero(t.face1);
-    if (!t.face2.isEmpty() || !t.image.isEmpty() || !t.extra.isEmpty())
+                joinedOrZero(t.attributes) + sep + t.proficiencies + sep + joinedOrZero(t.skills);
+    const auto [face1, face2, image] = writtenTail(t);
+    if (face1)
+        e += sep + orZero(t.face1);
+    if (face2)
         e += sep + orZero(t.face2);
-    if (!t.image.isEmpty() || !t.extra.isEmpty())
+    if (image)
         e += sep + orZero(t.image);
     for (const QString& field : t.extra)
         e += sep + field;

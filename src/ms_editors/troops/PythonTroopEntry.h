@@ -56,6 +56,10 @@ struct PythonTroop {
     // inventory as its one row), is shown so and written back so, and the
     // editor does not change it.
     QList<PythonTroopField> computed;
+    // The entry ends with the skills, as the game's build takes it (its faces
+    // are then 0): no face code is written while none is given, so the entry
+    // keeps that shape.
+    bool facesLeftOut = false;
 
     bool isComputed(PythonTroopField field) const { return computed.contains(field); }
 
@@ -70,8 +74,8 @@ struct PythonTroopParse {
 };
 
 // Splits a joined troop entry ( ["id", "Name", "Names", flags, scene, reserved,
-// faction, [items], attributes, proficiencies, skills, face1[, face2[, image[,
-// more...]]]], ) into its fields. Commas, bars and brackets inside brackets or
+// faction, [items], attributes, proficiencies, skills[, face1[, face2[, image[,
+// more...]]]]], ) into its fields. Commas, bars and brackets inside brackets or
 // strings do not split; names keep their blanks. The names and the inventory
 // may be written as expressions Python computes (PythonTroop::computed).
 PythonTroopParse ParsePythonTroop(const QString& entry);

@@ -24,6 +24,7 @@
 #include <QPushButton>
 
 #include <iterator>
+#include <tuple>
 
 namespace {
 
@@ -382,20 +383,19 @@ void frmPythonTroops::showTroopFields(const PythonTroop& t, const QList<int>& fl
 }
 
 void frmPythonTroops::showComputedFields(const PythonTroop& t) {
-    // What Python computes is shown as written and cannot be changed here.
-    const QString tip = ComputedFieldTip();
-    for (auto [box, field] : {std::pair{txtTroopName, PythonTroopField::Name},
-                              std::pair{txtTroopNamePl, PythonTroopField::NamePl}}) {
-        box->setReadOnly(t.isComputed(field));
-        box->setToolTip(t.isComputed(field) ? tip : QString());
-    }
+    // What Python computes is shown as written and cannot be changed here;
+    // the tip holds it whole where the box is too narrow for it.
+    for (auto [box, field, text] : {std::tuple{txtTroopName, PythonTroopField::Name, t.name},
+                                    std::tuple{txtTroopNamePl, PythonTroopField::NamePl, t.namePl}})
+        ShowReadOnly(box, t.isComputed(field),
+                     t.isComputed(field) ? ComputedFieldTip(text) : QString());
     const bool items = !t.isComputed(PythonTroopField::Items);
     const InventoryControls& inv = m_inventory;
     for (QWidget* control :
          std::initializer_list<QWidget*>{inv.cmdItemUp, inv.cmdItemDown, inv.cmdRemoveItem,
                                          inv.cmdAddItem, inv.txtItemNr, inv.cmdAddItemNr})
         control->setEnabled(items);
-    inv.lstItems->setToolTip(items ? QString() : tip);
+    ShowReadOnly(inv.lstItems, !items, items ? QString() : ComputedFieldTip(t.items.value(0)));
 }
 
 void frmPythonTroops::showItemCount() {
@@ -429,6 +429,7 @@ PythonTroop frmPythonTroops::formTroop() const {
     t.face2 = txtFace2->text();
     t.image = txtTroopImage->text();
     t.extra = m_shownTroop.extra;
+    t.facesLeftOut = m_shownTroop.facesLeftOut;
     // What Python computes goes back as it was read, whatever the controls hold.
     t.computed = m_shownTroop.computed;
     if (t.isComputed(PythonTroopField::Name))

@@ -161,6 +161,21 @@ void TakeTypedText(ComboBox* combo) {
     combo->setInsertPolicy(QComboBox::NoInsert);
 }
 
+void ShowReadOnly(QWidget* control, bool readOnly, const QString& tip) {
+    if (auto* box = qobject_cast<QLineEdit*>(control))
+        box->setReadOnly(readOnly);
+    control->setToolTip(tip);
+    if (!readOnly) {
+        // An empty palette gives the control back the one it inherits.
+        control->setPalette(QPalette());
+        return;
+    }
+    QPalette look = control->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        look.setColor(group, QPalette::Base, look.color(group, QPalette::Window));
+    control->setPalette(look);
+}
+
 OptionButton::OptionButton(const QString& text, QWidget* parent) : QRadioButton(text, parent) {
     connect(this, &QAbstractButton::clicked, this, [this] { emit click(); });
 }

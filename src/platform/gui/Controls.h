@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QString>
 
 // Controls whose "click" handler runs when the user picks a row or option and
 // also when code selects one, even the one already selected: the editors rely
@@ -77,6 +78,15 @@ signals:
 // is typed stays as typed; typing neither completes it to a row nor adds it to
 // the rows.
 void TakeTypedText(ComboBox* combo);
+
+// Shows a control whose text cannot be changed here (a text box, or a list
+// whose commands the window turns off) read-only, or editable again with
+// false. A read-only control keeps its text selectable and copyable but takes
+// the look the platform gives such a control, the window's colour behind the
+// text where one that takes typing is white, so that it does not pass for an
+// editable one; `tip` says on hover what it holds and why. A text box also
+// stops taking typed text.
+void ShowReadOnly(QWidget* control, bool readOnly, const QString& tip = QString());
 
 class OptionButton : public QRadioButton {
     Q_OBJECT

@@ -143,7 +143,7 @@ void frmTextItems::buildLists() {
         AddToggleList(frameItem, "lstModifiers", ItemListLabels(ItemFlagKind::Modifiers));
     lblFactions = AddLabel(frameItem, "lblFactions", FactionCountCaption({}), 7200, 3600, 2700);
     txtAnzFac = AddInputBox(frameItem, "txtAnzFac");
-    txtAnzFac->setReadOnly(true);
+    ShowReadOnly(txtAnzFac, true);
     lstFactions = AddToggleList(frameItem, "lstFactions", {});
     AddLabel(frameItem, "", QStringLiteral("Triggers:"), 7200, 6720, 2700);
     txtAnzTrigger = AddInputBox(frameItem, "txtAnzTrigger");

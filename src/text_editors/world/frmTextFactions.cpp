@@ -79,7 +79,7 @@ void frmTextFactions::buildControls() {
     AddLabel(frameColor, "Label6", QStringLiteral("Color ID:"), 2280, 2400, 2040);
     // The colour word follows the bars; typing into it is not taken.
     txtFacColor = Named(new QLineEdit(frameColor), "txtFacColor");
-    txtFacColor->setReadOnly(true);
+    ShowReadOnly(txtFacColor, true);
 
     frameRelations = AddFrame(frameFaction, "frameRelations", QStringLiteral("Relations"));
     lstRelations = Named(new ListBox(frameRelations), "lstRelations");

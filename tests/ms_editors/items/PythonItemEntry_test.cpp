@@ -77,6 +77,9 @@ const ShapeCase ShapeCases[] = {
      "[\"e\",\"E\",[(\"e\",0)],itp_type_goods,0,1,weight(1),0,[(ti_x,[])], [fac_a, fac_b]],",
      " [\"e\", \"E\", [(\"e\",0)], itp_type_goods, 0, 1, weight(1), 0, [(ti_x,[])], "
      "[fac_a,fac_b] ],"},
+    {"the last entry of its block, without a comma behind",
+     "[\"z\",\"Z\",[(\"z\",0)],itp_type_goods,0,1,weight(1),0]",
+     " [\"z\", \"Z\", [(\"z\",0)], itp_type_goods, 0, 1, weight(1), 0 ],"},
     {"only factions, behind an empty trigger list",
      "[\"f\",\"F\",[(\"f\",0)],itp_type_goods,0,1,weight(1),0, [], [fac_a]],",
      " [\"f\", \"F\", [(\"f\",0)], itp_type_goods, 0, 1, weight(1), 0, [], [fac_a] ],"},
@@ -162,7 +165,6 @@ TEST(ParsePythonItem, FlagsEntriesThatCannotBeReadCompletely) {
         "[\"a\",\"A\",[(\"a\",0)],itp_type_goods,0,1,weight(1)],",            // no modifiers
         "[\"a\",\"A\",[(\"a\",0)],itp_type_goods,0,1,weight(1),0,[(ti_x,[",   // never closed
         "[\"a\",\"A\",[(\"a\",0)],itp_type_goods,0,1,weight(1),0], [\"b\"],", // two entries
-        "[\"a\",\"A\",[(\"a\",0)],itp_type_goods,0,1,weight(1),0]",           // no comma behind
         "[\"a\",\"A\",[(\"a\",0)],itp_type_goods,,1,weight(1),0],",           // empty field
         "[a,\"A\",[(\"a\",0)],itp_type_goods,0,1,weight(1),0],",              // id without quotes
         "[\"a\",\"A\" 1,[(\"a\",0)],itp_type_goods,0,1,weight(1),0],",        // name and a number

@@ -22,7 +22,7 @@ TEST_F(PythonPartyTempWindow, LoadsVocabulariesAndListsAndWaitsWithNothingSelect
         {"cmbFlags", 19, 18, "carries_gold(x)"},
         {"cmbIcon", 189, 187, "icon_banner_126"},
         {"cmbPers", 34, 33, "aggressiveness_15"},
-        {"cmbPTTroops(5)", 26, 1, "trp_player"}};
+        {"cmbPTTroops(5)", 27, 1, "trp_player"}};
     for (const auto& [name, count, row, rowText] : combos) {
         auto* combo = get<ComboBox>(QLatin1String(name));
         EXPECT_EQ(combo->count(), count) << name;
@@ -214,7 +214,7 @@ TEST_F(PythonPartyTempWindow, KeyRulesAndTermListsOnTheShownWindow) {
     QTest::keyClicks(troop->lineEdit(), QStringLiteral("trp_p"));
     QTest::keyClick(troop->lineEdit(), Qt::Key_Return);
     EXPECT_EQ(troop->currentText(), QStringLiteral("trp_p"));
-    EXPECT_EQ(troop->count(), 26);
+    EXPECT_EQ(troop->count(), 27);
 
     // A click on a flag row fills the box; Del chooses the last row left.
     ClickRow(list("lstFlags"), 1);

@@ -16,14 +16,16 @@ inline void PrintTo(const PythonTroop& t, std::ostream* os) {
 
 namespace {
 
-// A troop written as its fourteen fields joined by ";"; the list fields (flags,
-// items, attributes, skills) hold their parts joined by "|".
+// A troop written as its fourteen fields joined by ";" (eleven: the faces left
+// out); the list fields (flags, items, attributes, skills) hold their parts
+// joined by "|".
 PythonTroop T(const char* fields) {
     QStringList f = QString::fromLatin1(fields).split(u';');
+    const bool facesLeftOut = f.size() == 11;
     f.resize(14);
     const auto parts = [&f](int i) { return f[i].split(u'|', Qt::SkipEmptyParts); };
-    return {f[0],     f[1], f[2],      parts(3), f[4],  f[5],  f[6], parts(7),
-            parts(8), f[9], parts(10), f[11],    f[12], f[13], {},   {}};
+    return {f[0], f[1],      f[2],  parts(3), f[4],  f[5], f[6], parts(7),    parts(8),
+            f[9], parts(10), f[11], f[12],    f[13], {},   {},   facesLeftOut};
 }
 
 struct ParseCase {
@@ -97,6 +99,11 @@ const ParseCase ParseCases[] = {
      "level(3),wp(20),0,man_face_1,],",
      "smith;Smith;Smiths;0;0;0;fac_commoners;(itm_sword,imod_rusty)|itm_shield;level(3);wp(20);0;"
      "man_face_1"},
+    {"eleven fields: the game's build takes the last as the skills and the faces as 0",
+     "[\"x\",\"x\",\"x\", tf_hero, no_scene,reserved,fac_commoners,[],def_attrib|level(2),wp(20),"
+     "0x0000000000000000000000000000000000000000],",
+     "x;x;x;tf_hero;no_scene;reserved;fac_commoners;;def_attrib|level(2);wp(20);"
+     "0x0000000000000000000000000000000000000000"},
     {"a flag given by a condition keeps its words apart",
      "[\"cond\",\"Cond\",\"Conds\",tf_hero if hero_mode else 0,0,0,fac_x,[],level(1),wp(1),0,"
      "0],",
@@ -169,7 +176,7 @@ TEST(ParsePythonTroop, AFormattedEntryTakesAnEdit) {
 
 TEST(ParsePythonTroop, IncompleteEntriesAreFlagged) {
     const char* const entries[] = {
-        "[\"a\",\"A\",\"As\",0,0,0,fac_x,[],level(1),wp(1),0],",            // no first face
+        "[\"a\",\"A\",\"As\",0,0,0,fac_x,[],level(1),wp(1)],",              // no skills
         "[\"a\",\"A\",\"As\",0,0,0,fac_x,[],level(1),wp(1),0,0,0,0,,0],",   // an empty field behind
         "[\"a\",\"A\",\"As\",0,0,0,fac_x,[itm_a,itm_b],level(1),wp(1),0,0", // never closed
         "[\"a\",\"A\",\"As\",0,0,0,fac_x,[itm_a] x,level(1),wp(1),0,0],",   // no expression
@@ -198,7 +205,9 @@ TEST(BuildPythonTroopEntry, WritesTheEditorsLayout) {
          " [\"a\", \"A\", \"As\", 0, no_scene, reserved, fac_x, [], 0, 0, 0, 0x1 ],"},
         {"a;A;As;tf_none|tf_hero;0;0;fac_x;;level(1);0;0;0x1",
          " [\"a\", \"A\", \"As\", 0|tf_hero, 0, 0, fac_x, [], level(1), 0, 0, 0x1 ],"},
-        // An empty first face is written as 0; an image keeps its place behind it.
+        // Without faces while none is given; an empty first face is written
+        // as 0; an image keeps its place behind it.
+        {"a;A;As;;0;0;fac_x;;;0;0x0", " [\"a\", \"A\", \"As\", 0, 0, 0, fac_x, [], 0, 0, 0x0 ],"},
         {"a;A;As;tf_none;0;0;fac_x;;;0;;",
          " [\"a\", \"A\", \"As\", 0, 0, 0, fac_x, [], 0, 0, 0, 0 ],"},
         {"a;A;As;;0;0;fac_x;;;0;;;;img",

@@ -164,6 +164,7 @@ troops = [
   ["veteran","Veteran","Veterans",tf_guarantee_armor,0,0,fac_commoners,[itm_spear],def_attrib|level(20),wp(100),knows_common,man_face_old_1,man_face_older_1,
    "0", trp_swadian_knight, 0],   # a module that writes the upgrade paths into the entry
   ["recruit","Recruit","Recruits",tf_guarantee_armor,0,0,fac_commoners,[],def_attrib|level(2),wp(20),knows_common,man_face_young_1,man_face_old_1,"0",0,0],
+  ["farmhand","Farmhand","Farmhands", tf_hero, no_scene,reserved,fac_commoners,[],def_attrib|level(2),wp(20),0x0000000000000000000000000000000000000000],
   ["troops_end","{!}troops end","{!}troops end",tf_hero,no_scene,reserved,fac_commoners,[],def_attrib|level(2),wp(20),knows_common,0],
 #  ["commented_out","Commented Out","Commented Out",0,0,0,fac_commoners,[],0,0,0,0],
 ]
