@@ -32,8 +32,9 @@ protected:
         : PythonEditorTest<Window>(QStringLiteral(QE_TEST_DATA_DIR "/module_system/rough")) {}
 
     void check(const Edit& e, const QStringList& table, const int& shownLine) {
+        const ModuleCopy& files = this->other ? *this->other : this->copy;
         ASSERT_TRUE(ShowActive(this->window));
-        const QByteArray original = this->copy.read(QLatin1String(e.file));
+        const QByteArray original = files.read(QLatin1String(e.file));
         ListBox* list = this->list(QLatin1String(e.list));
         int row = 0;
         while (row < list->count() &&
@@ -44,7 +45,7 @@ protected:
         Click(this->button(QStringLiteral("cmdUpdate")));
         this->plat.answer(MsgAnswer::No); // no backup
         Click(this->button(QStringLiteral("cmdSave")));
-        EXPECT_EQ(this->copy.read(QLatin1String(e.file)), original);
+        EXPECT_EQ(files.read(QLatin1String(e.file)), original);
 
         QLineEdit* name = this->box(QLatin1String(e.nameBox));
         name->setFocus();
@@ -60,7 +61,7 @@ protected:
         const qsizetype to = original.indexOf('\n', original.indexOf(e.last, from)) + 1;
         ASSERT_GT(from, 0);
         ASSERT_GT(to, from);
-        EXPECT_EQ(this->copy.read(QLatin1String(e.file)),
+        EXPECT_EQ(files.read(QLatin1String(e.file)),
                   original.left(from) + QByteArray(e.written).replace("%1", ToFileBytes(entry)) +
                       original.mid(to));
     }
@@ -83,6 +84,27 @@ TEST_F(ItemsSave, KeepsEveryByteButTheChangedEntrysLines) {
 TEST_F(TemplatesSave, KeepsEveryByteButTheChangedEntrysLines) {
     check({"module_party_templates.py", "lstPT", "s\xf6ldner", "txtPTName", "  (\"s\xf6ldner\"",
            "    (trp_b,0,5)]),", "  # the core\n%1  # and a remark\n"},
+          PyPTLines, window->CurPTLine);
+}
+
+// In a block that a statement behind the list adds ("troops += [").
+const QString Blocks = QStringLiteral(QE_TEST_DATA_DIR "/module_system/blocks");
+TEST_F(TroopsSave, KeepsEveryByteButTheChangedEntrysLinesInABlock) {
+    reopenOn(Blocks);
+    check({"module_troops.py", "lstTroops", "trp_farmer", "txtTroopName", "  [\"farmer\"",
+           "   def_attrib|level(4),wp(60),knows_common,man", "%1\n"},
+          PyTroopLines, window->CurTroopLine);
+}
+TEST_F(ItemsSave, KeepsEveryByteButTheChangedEntrysLinesInABlock) {
+    reopenOn(Blocks);
+    check({"module_items.py", "lstItems", "itm_club", "txtItemName", " [\"club\"",
+           "   imodbits_none ],", "%1\r\n"},
+          PyItemLines, window->CurItemLine);
+}
+TEST_F(TemplatesSave, KeepsEveryByteButTheChangedEntrysLinesInABlock) {
+    reopenOn(Blocks);
+    check({"module_party_templates.py", "lstPT", "looters", "txtPTName", "  (\"looters\"",
+           "   [(trp_farmer,3,45)]),", "%1\n"},
           PyPTLines, window->CurPTLine);
 }
 
