@@ -16,6 +16,19 @@ QString ListCalled(QStringView listLine) {
     return QStringLiteral("the list \"") + listLine.trimmed().toString() + u'"';
 }
 
+// "troops", "party templates".
+QString EntriesCalled(QStringView listName) {
+    return listName.toString().replace(u'_', u' ');
+}
+
+// "troop list", "party template list".
+QString ListWords(QStringView listName) {
+    QString words = EntriesCalled(listName);
+    if (words.endsWith(u's'))
+        words.chop(1);
+    return words + QStringLiteral(" list");
+}
+
 } // namespace
 
 QString ToldAtLine(int line, const QString& text) {
@@ -77,4 +90,27 @@ QString ListNotClosed(QStringView listLine, const QString* lastEntry) {
 QString ListNotClosedNotSaved(QStringView listLine, int start) {
     return ListCalled(listLine) + QStringLiteral(" on line ") + Line(start) +
            QStringLiteral(" does not close before the end of the file");
+}
+
+QString NoListDefined(QStringView listName, const QStringList& imports) {
+    QString text = QStringLiteral("defines no ") + ListWords(listName) +
+                   QStringLiteral(" of its own: no line of it assigns \"") + listName.toString() +
+                   QStringLiteral(" = [\".");
+    if (!imports.isEmpty())
+        text += QStringLiteral(" Its ") + EntriesCalled(listName) +
+                QStringLiteral(" seem to come from ") + imports.join(QStringLiteral(" or ")) + u'.';
+    return text;
+}
+
+QString ImportAtLine(int line, QStringView code) {
+    return QStringLiteral("line ") + Line(line) + QStringLiteral(": \"") + code.toString() + u'"';
+}
+
+QString NoListNothingToSave(QStringView listName) {
+    return QStringLiteral("defines no ") + ListWords(listName) + QStringLiteral(" of its own");
+}
+
+QString NoListNothingListed(QStringView listName, const QString& fileName) {
+    return QStringLiteral("The editor lists no ") + EntriesCalled(listName) +
+           QStringLiteral(" and saves nothing to ") + fileName + u'.';
 }

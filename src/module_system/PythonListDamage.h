@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 // The sentences in which a load tells what of a module-system list it could
@@ -32,3 +33,13 @@ QString EntriesBehindList(QStringView first, int entry, int close);
 QString ListNotClosed(QStringView listLine, const QString* lastEntry);
 // Why a save must not write over such a file (PythonSource::notSaved).
 QString ListNotClosedNotSaved(QStringView listLine, int start);
+
+// Behind a file's name: it defines no list `listName` ("troops",
+// "party_templates") of its own; `imports` (ImportAtLine each) seem to bring it.
+QString NoListDefined(QStringView listName, const QStringList& imports);
+// An import statement on line `line`, as NoListDefined names it.
+QString ImportAtLine(int line, QStringView code);
+// What the editor then does with the file `fileName`.
+QString NoListNothingListed(QStringView listName, const QString& fileName);
+// Behind a file's name: why a save of it has nothing to write.
+QString NoListNothingToSave(QStringView listName);

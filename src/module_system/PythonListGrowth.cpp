@@ -90,7 +90,7 @@ QString Shown(const PythonFileLines& file, const std::vector<PySourceLine>& scan
 } // namespace
 
 QStringList FindPythonListGrowth(const PythonFileLines& file, const std::vector<PySourceLine>& scan,
-                                 int from, QStringView list) {
+                                 int from, QStringView list, const std::vector<int>& passOver) {
     QStringList found;
     const int n = std::min(file.count(), int(scan.size()));
     int bodyOf = -1; // the indentation of the def or class whose body is passed over, or -1
@@ -107,7 +107,8 @@ QStringList FindPythonListGrowth(const PythonFileLines& file, const std::vector<
         const QStringView text = file.line(i);
         const QStringView code =
             TrimPythonStart(info.commentAt >= 0 ? text.left(info.commentAt) : text);
-        if (!begins || code.isEmpty()) {
+        if (!begins || code.isEmpty() ||
+            std::find(passOver.begin(), passOver.end(), i) != passOver.end()) {
             i = last + 1;
             continue;
         }

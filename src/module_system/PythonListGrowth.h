@@ -10,7 +10,7 @@
 
 // Statements behind a module-system list that add entries to it when the
 // module builds: items.extend(make_slots(n)), troops.append([...]),
-// troops += [...], troops = troops + more, or a call that is handed the list
+// troops += more, troops = troops + more, or a call that is handed the list
 // (append_noswing_items(items)). What they add is no entry of the table, so
 // the editors tell the user of them at open; a save keeps them as they are.
 // Calls of the upgrade helpers (upgrade(troops, ...), upgrade2, a module's own
@@ -19,6 +19,8 @@
 // The statements of lines `from` on of `file` (scanned as `scan`, one entry
 // per line) that add to the list named `list`, each as "Line <n>: " (counted
 // from 1) and the beginning of its code. Statements in the body of a def or a
-// class are not run where they stand and are left out.
+// class are not run where they stand and are left out, and so are the
+// statements that begin on the lines `passOver` (the list's blocks behind it,
+// read as entries of the list).
 QStringList FindPythonListGrowth(const PythonFileLines& file, const std::vector<PySourceLine>& scan,
-                                 int from, QStringView list);
+                                 int from, QStringView list, const std::vector<int>& passOver = {});

@@ -222,6 +222,7 @@ void PythonListScan::reset() {
     lines.assign(n, ListLine());
     literals.clear();
     operands.clear();
+    blocks.clear();
     start = -1;
     depth = 0;
     closeLine = -1;
@@ -229,6 +230,7 @@ void PythonListScan::reset() {
     brokenInList = false;
     entryInsideEntry = false;
     m_expr = Expr::InLiteral;
+    m_open = false;
 }
 
 void PythonListScan::scan(bool resync) {
@@ -250,7 +252,7 @@ void PythonListScan::scan(bool resync) {
         const QStringView text = m_file.line(i);
         PySourceLine& info = source[size_t(i)];
         ListLine& line = lines[size_t(i)];
-        const bool inList = start >= 0 && closeLine < 0;
+        const bool inList = m_open;
         if (inList && m_expr == Expr::InLiteral && !state.inString() && state.depth > depth &&
             (resync || !entryInsideEntry) && opensEntry(i)) {
             entryInsideEntry = true;
@@ -277,6 +279,7 @@ void PythonListScan::scan(bool resync) {
         line.compactTo = length;
         info.end = state;
         if (inList) {
+            line.block = int(blocks.size()) - 1;
             line.more = watch.more;
             if (m_expr == Expr::InLiteral)
                 line.literal = int(literals.size()) - 1;
@@ -293,7 +296,9 @@ void PythonListScan::scan(bool resync) {
             opener = i;
         if (start < 0 && i > 0 && !info.start.inString()) // line 0 is header whatever it holds
             findStart(i);
-        if (info.broken && start >= 0 && (closeLine < 0 || closeLine == i))
+        else if (start >= 0 && !inList && !m_open)
+            findBlock(i);
+        if (info.broken && (inList || m_open || i == start || line.opening))
             brokenInList = true;
     }
     if (!state.inString())
@@ -306,9 +311,70 @@ void PythonListScan::findStart(int i) {
             FindListOpening(m_file.line(i), source[size_t(i)].start, m_format.listStart)) {
         start = i;
         depth = opening->depth;
-        literals.push_back({i, opening->bracket});
-        follow(i, opening->bracket + 1);
+        openBlock(i, opening->bracket);
     }
+}
+
+void PythonListScan::findBlock(int i) {
+    // A statement of its own at the level of the list's assignment, not
+    // indented: one in the body of a def, a class or an if may never run.
+    const PySourceLine& info = source[size_t(i)];
+    if (info.start.inString() || info.start.depth != depth - 1 ||
+        (i > 0 && source[size_t(i) - 1].joinsNext))
+        return;
+    const QStringView text = m_file.line(i);
+    const QStringView name = QStringView(m_format.listStart).chopped(2);
+    if (!text.startsWith(name))
+        return;
+    const QStringView plus = TrimPythonStart(text.mid(name.size()));
+    if (!plus.startsWith(u"+="))
+        return;
+    const QStringView literal = TrimPythonStart(plus.mid(2));
+    if (!literal.startsWith(u'['))
+        return;
+    // Its entries stand on lines of their own, as the list's do: an entry on
+    // the opening line would be read as none.
+    const qsizetype bracket = text.size() - literal.size();
+    const QStringView rest = info.commentAt >= 0 ? text.left(info.commentAt) : text;
+    if (!TrimPythonEnd(rest.mid(bracket + 1)).isEmpty())
+        return;
+    lines[size_t(i)].opening = true;
+    openBlock(i, bracket);
+}
+
+void PythonListScan::openBlock(int i, qsizetype bracket) {
+    blocks.push_back({i, -1});
+    m_open = true;
+    m_expr = Expr::InLiteral;
+    literals.push_back({i, bracket});
+    follow(i, bracket + 1);
+}
+
+int PythonListScan::blockOf(int i) const {
+    if (lines[size_t(i)].block >= 0)
+        return lines[size_t(i)].block;
+    for (size_t b = 0; b < blocks.size(); ++b) {
+        if (blocks[b].start == i)
+            return int(b);
+    }
+    return -1;
+}
+
+int PythonListScan::blockEnd(int i) const {
+    const int b = blockOf(i);
+    if (b < 0)
+        return i;
+    const int close = blocks[size_t(b)].close;
+    return close >= 0 ? close : int(lines.size()) - 1;
+}
+
+int PythonListScan::closedBefore(int i) const {
+    int closed = -1;
+    for (const ListBlock& block : blocks) {
+        if (block.close >= 0 && block.close < i)
+            closed = block.close;
+    }
+    return closed;
 }
 
 void PythonListScan::follow(int i, qsizetype from) {
@@ -348,8 +414,8 @@ void PythonListScan::follow(int i, qsizetype from) {
         }
         for (qsizetype k = begin; k < to && m_expr != Expr::Done; ++k) {
             const QChar c = text[k];
-            if (IsPythonBlank(c))
-                continue;
+            if (IsPythonBlank(c) || c == u'\\')
+                continue; // a backslash outside strings joins the next line
             if (m_expr == Expr::AfterLiteral) {
                 m_expr = c == u'+' ? Expr::AfterPlus : Expr::Done;
             } else if (m_expr == Expr::AfterPlus) {
@@ -368,8 +434,12 @@ void PythonListScan::follow(int i, qsizetype from) {
     // A line end ends the statement outside brackets, unless a backslash joins the next line.
     if (m_expr != Expr::InLiteral && !info.joinsNext && state.depth <= outer && !state.inString())
         m_expr = Expr::Done;
-    if (m_expr == Expr::Done && closeLine < 0)
-        closeLine = i;
+    if (m_expr == Expr::Done && m_open) {
+        blocks.back().close = i;
+        m_open = false;
+        if (blocks.size() == 1)
+            closeLine = i;
+    }
 }
 
 void PythonListScan::findAhead() {

@@ -106,8 +106,17 @@ struct ListLiteral {
     bool comprehension = false;
 };
 
+// One statement that makes the list of literal blocks: the assignment that
+// opens it ("troops = [") or one behind it that adds to it ("troops += [").
+struct ListBlock {
+    int start; // the line that opens it
+    int close; // the line on which it ends, -1 if it does not
+};
+
 // What the scan found out about one line of the file for the list.
 struct ListLine {
+    int block = -1;       // of a line inside a block behind its opening line, the block; else -1
+    bool opening = false; // the line opens a block behind the first
     // On a scan with resync: when the line begins an entry while a bracket is
     // still open, the line that opened it; else -1.
     int resync = -1;
@@ -156,7 +165,18 @@ public:
         const int literal = lines[size_t(i)].literal;
         return literal >= 0 && !literals[size_t(literal)].comprehension;
     }
-    bool inList(int i) const { return closeLine < 0 || i <= closeLine; }
+    // Whether line i lies in a block of the list, behind the block's opening line.
+    bool inList(int i) const { return lines[size_t(i)].block >= 0; }
+    // The block that line i opens or lies in, -1 for none.
+    int blockOf(int i) const;
+    // The line on which the block that line i opens or lies in ends: its
+    // closing line, or the file's last line when it does not close; i itself
+    // for a line of no block.
+    int blockEnd(int i) const;
+    // Whether the list's last block does not close before the end of the file.
+    bool listOpen() const { return !blocks.empty() && blocks.back().close < 0; }
+    // The line on which the last block before line i closes, -1 if none does.
+    int closedBefore(int i) const;
     // A line of an entry of a compact list with its blanks and comment gone.
     QStringView compacted(int i) const {
         const ListLine& at = lines[size_t(i)];
@@ -167,12 +187,16 @@ public:
     std::vector<ListLine> lines;
     std::vector<ListAhead> ahead; // one for each line, and a last one of none
     std::vector<ListLiteral> literals;
-    std::vector<ListPlace> operands; // of the list's statement, those that are no literals
-    int start = -1;                  // the line that opens the list, -1 if none does
-    int depth = 0;                   // bracket depth inside the list
-    int closeLine = -1;              // the line that closes the list, -1 if none does
-    int openString = -1;             // the line on which a string that never closes opens
-    bool brokenInList = false;       // a quote on a line of the list is not closed
+    std::vector<ListPlace> operands; // of the list's statements, those that are no literals
+    // The assignment that opens the list, then each statement behind it that
+    // adds a literal block to it ("troops += [", at the list's level): the
+    // editors list the entries of all of them as one list, in file order.
+    std::vector<ListBlock> blocks;
+    int start = -1;            // the line that opens the list, -1 if none does
+    int depth = 0;             // bracket depth inside the list
+    int closeLine = -1;        // the line that closes the first block, -1 if none does
+    int openString = -1;       // the line on which a string that never closes opens
+    bool brokenInList = false; // a quote on a line of the list is not closed
     // An entry begins on a line of the list while a bracket is still open.
     bool entryInsideEntry = false;
 
@@ -185,6 +209,11 @@ private:
     void reset();
     // Takes line i for the list's opening line when it holds the list's assignment.
     void findStart(int i);
+    // Takes line i, behind the list, for the opening line of a block when a
+    // statement that adds a literal to the list begins on it.
+    void findBlock(int i);
+    // Opens a block on line i whose first literal's bracket stands at `bracket`.
+    void openBlock(int i, qsizetype bracket);
     // Reads line i of the list's statement from column `from` on for where
     // its literals and operands begin and end, and where the statement ends.
     void follow(int i, qsizetype from);
@@ -193,5 +222,6 @@ private:
     const PythonFileLines& m_file;
     const PythonListFormat& m_format;
     Expr m_expr = Expr::InLiteral;
-    QString m_compact; // the compacted lines, one after the other
+    bool m_open = false; // a block is being read
+    QString m_compact;   // the compacted lines, one after the other
 };

@@ -330,6 +330,7 @@ QByteArray ComposePythonFile(const PythonSource& source, const PythonLines& elem
         written->lineEnd = lineEnd;
         written->lastLineEnded = out.isEmpty() || EndsLine(out);
         written->notSaved.clear();
+        written->nothingToSave.clear();
         written->unread = false;
     }
     return out;

@@ -83,6 +83,9 @@ struct PythonSource {
     // Why a save must not write over the file (it could not be read whole);
     // empty when it may.
     QString notSaved;
+    // Why a save has nothing to write (the file defines no list), as the
+    // words behind the file's name; empty when it has.
+    QString nothingToSave;
     // The file could not be read at all: a save must not replace one that is there.
     bool unread = false;
 };

@@ -6,7 +6,6 @@
 #include "module_system/PythonListScan.h"
 #include "module_system/PythonText.h"
 
-#include "platform/Failure.h"
 #include "platform/TextFile.h"
 
 #include <QStringMatcher>
@@ -30,8 +29,11 @@ public:
 private:
     using At = ListPlace;
 
-    // The list's lines behind its opening line, and what follows the list.
+    // The list's lines from its opening line on, and what follows the list.
     PythonTable readList();
+    // Adds a block's opening line, with what is spliced to it before the
+    // block's first literal of entries; returns the next line to read.
+    int readOpening(int opening);
     // Adds what line i of the list begins: an entry, a line that is none, the
     // literal's closing bracket with what is spliced behind it, or several
     // elements; returns the next line to read.
@@ -80,6 +82,8 @@ private:
     QByteArray usualLineEnd() const;
     // Tells a list that does not close before the end of the file.
     void tellListOpen();
+    // Tells a file that defines no list, and where its list seems to come from.
+    void tellNoList();
 
     // The last entry of the literal being read, which gets a comma once the
     // literal closes.
@@ -113,7 +117,7 @@ PythonTable TableBuilder::build() {
     const int n = m_file.count();
     if (n == 0) {
         addMadeUp(QString());
-        m_table.failure = Err::InputPastEnd;
+        tellNoList();
         return finish(m_out.size());
     }
     // A list that balances is read as Python reads it, though a line inside
@@ -121,7 +125,7 @@ PythonTable TableBuilder::build() {
     // read again, taking such a line for the next entry, to find the entry
     // that is damaged; a list with no such line would be read the same again.
     m_scan.scan(false);
-    if ((m_scan.closeLine < 0 || m_scan.brokenInList) && m_scan.entryInsideEntry)
+    if ((m_scan.listOpen() || m_scan.brokenInList) && m_scan.entryInsideEntry)
         m_scan.scan(true);
 
     // The header, copied as it is: line 0, then every line up to the one that
@@ -130,10 +134,10 @@ PythonTable TableBuilder::build() {
         for (int i = 0; i < n; ++i)
             add(line(i).toString(), i, i);
         m_table.lastEntry = n - 1;
-        m_table.failure = Err::InputPastEnd;
+        tellNoList();
         return finish(m_out.size());
     }
-    for (int i = 0; i <= m_scan.start; ++i)
+    for (int i = 0; i < m_scan.start; ++i)
         add(line(i).toString(), i, i);
     m_table.lastEntry = m_scan.start; // with no entry, new ones go first into the list
     for (const ListLiteral& literal : m_scan.literals) {
@@ -145,26 +149,38 @@ PythonTable TableBuilder::build() {
     return readList();
 }
 
-PythonTable TableBuilder::readList() {
-    const int n = m_file.count();
-    int i = m_scan.start + 1;
-    if (i < n && m_scan.inList(i) && !m_scan.inPlainLiteral(i)) {
-        // The list's first literal builds its entries with a "for", or closes
-        // on the opening line with more spliced to it: up to the next literal,
-        // that stays with the opening line.
+int TableBuilder::readOpening(int opening) {
+    // The opening line stands as it is (code: indentation matters).
+    add(line(opening).toString(), opening, opening);
+    int i = opening + 1;
+    if (i < m_file.count() && m_scan.inList(i) && !m_scan.inPlainLiteral(i)) {
+        // The block's first literal builds its entries with a "for", or
+        // closes on the opening line with more spliced to it: up to the next
+        // literal, that stays with the opening line.
         const int end = spliceEnd(i);
         extendLast(i, end);
         i = end + 1;
     }
+    return i;
+}
+
+PythonTable TableBuilder::readList() {
+    const int n = m_file.count();
+    int i = readOpening(m_scan.start);
     while (i < n && m_tailFrom < 0) {
         if (m_scan.inList(i)) {
             i = readListLine(i);
             continue;
         }
+        if (m_scan.lines[size_t(i)].opening) {
+            i = readOpening(i);
+            continue;
+        }
         const PySourceLine& info = m_scan.source[size_t(i)];
         if (!m_behindTold && !info.start.inString() && info.start.depth < m_scan.depth &&
             m_scan.opensEntry(i)) {
-            tell(m_scan.closeLine, EntriesBehindList(line(i), i, m_scan.closeLine));
+            const int close = m_scan.closedBefore(i);
+            tell(close, EntriesBehindList(line(i), i, close));
             m_behindTold = true;
         }
         add(line(i).toString(), i, i); // code behind the list: indentation matters
@@ -174,13 +190,13 @@ PythonTable TableBuilder::readList() {
         return finish(m_tailFrom);
     finishLiteral();
     qsizetype tailFrom = m_out.size();
-    if (!m_format.endId.isEmpty() && m_scan.closeLine >= 0) {
-        // A list with an end entry ends its editable part at its closing
-        // bracket, also where comments or blank lines stand between the end
-        // entry and the bracket, and without the end entry too: the lines
-        // behind the bracket go to the tail, so that entries added at the end
-        // stay inside the list.
-        tailFrom -= n - 1 - m_scan.closeLine;
+    if (!m_format.endId.isEmpty() && !m_scan.listOpen()) {
+        // A list with an end entry ends its editable part at the closing
+        // bracket of its last block, also where comments or blank lines stand
+        // between the end entry and the bracket, and without the end entry
+        // too: the lines behind the bracket go to the tail, so that entries
+        // added at the end stay inside the list.
+        tailFrom -= n - 1 - m_scan.blocks.back().close;
     }
     return finish(tailFrom);
 }
@@ -245,7 +261,8 @@ int TableBuilder::readEntry(int i, int last) {
     if (idIs(element, m_format.hardwiredId, m_hardwiredText))
         m_table.hardwired = element;
     m_last = {element, last, m_spans.size() - 1, true};
-    if (m_scan.closeLine < 0 && idIs(element, m_format.endId, m_endText))
+    if (m_scan.blocks[size_t(m_scan.blockOf(i))].close < 0 &&
+        idIs(element, m_format.endId, m_endText))
         endAtEndEntry(last);
     return last + 1;
 }
@@ -423,7 +440,7 @@ int TableBuilder::addShared(int first, int last) {
 }
 
 int TableBuilder::spliceEnd(int i) const {
-    const int end = m_scan.closeLine >= 0 ? m_scan.closeLine : m_file.count() - 1;
+    const int end = m_scan.blockEnd(i);
     while (i < end && !m_scan.inPlainLiteral(i + 1))
         ++i;
     return i;
@@ -457,7 +474,7 @@ void TableBuilder::finishLiteral() {
 QString TableBuilder::headAt(At at) const {
     // The part's code from where it begins, over its first lines of the list.
     QString code;
-    const int end = m_scan.closeLine >= 0 ? m_scan.closeLine : m_file.count() - 1;
+    const int end = m_scan.blockEnd(at.line);
     for (int k = at.line; k <= end && code.size() < 60; ++k) {
         QStringView text = line(k);
         const int commentAt = m_scan.source[size_t(k)].commentAt;
@@ -537,15 +554,21 @@ PythonTable TableBuilder::finish(qsizetype tailFrom) {
     std::sort(m_uneditable.begin(), m_uneditable.end(), [](const At& a, const At& b) {
         return a.line != b.line ? a.line < b.line : a.col < b.col;
     });
-    const bool listOpen = m_scan.start >= 0 && m_scan.closeLine < 0;
-    // In a list that does not close, what follows the damage is no element of it.
-    if (listOpen)
-        m_uneditable.clear();
-    for (const At& at : m_uneditable)
-        m_table.uneditable.append(ToldAtLine(at.line, headAt(at)));
-    if (m_scan.start >= 0 && m_scan.closeLine >= 0)
+    const bool listOpen = m_scan.listOpen();
+    // In a block that does not close, what follows the damage is no element of it.
+    const int openFrom = listOpen ? m_scan.blocks.back().start : m_file.count();
+    for (const At& at : m_uneditable) {
+        if (at.line < openFrom)
+            m_table.uneditable.append(ToldAtLine(at.line, headAt(at)));
+    }
+    if (m_scan.start >= 0 && !listOpen) {
+        // The blocks behind the list are read as the list itself.
+        std::vector<int> blocks;
+        for (size_t b = 1; b < m_scan.blocks.size(); ++b)
+            blocks.push_back(m_scan.blocks[b].start);
         m_table.growth = FindPythonListGrowth(m_file, m_scan.source, m_scan.closeLine + 1,
-                                              QStringView(m_format.listStart).chopped(2));
+                                              QStringView(m_format.listStart).chopped(2), blocks);
+    }
     m_table.lines = PythonLines::Read(m_out.mid(0, tailFrom));
     m_table.tail = PythonLines::Read(m_out.mid(tailFrom), int(tailFrom));
     qsizetype element = 0;
@@ -583,12 +606,38 @@ QByteArray TableBuilder::usualLineEnd() const {
 }
 
 void TableBuilder::tellListOpen() {
-    const int start = m_scan.start;
+    const int start = m_scan.blocks.back().start;
     if (m_scan.openString >= 0)
         tell(m_scan.openString, QuoteOpenToTheEnd());
     const bool hasLast = m_table.lastEntry > start;
     tell(start, ListNotClosed(line(start), hasLast ? &m_out[m_table.lastEntry] : nullptr));
     m_table.source.notSaved = ListNotClosedNotSaved(line(start), start);
+}
+
+void TableBuilder::tellNoList() {
+    // The list of such a file comes from a module it imports (from
+    // module_troops_parts import *): the imports that name the list, other
+    // than the game's headers and its id files.
+    const QStringView name = QStringView(m_format.listStart).chopped(2);
+    QStringList imports;
+    for (int i = 0; i < m_file.count(); ++i) {
+        const PySourceLine& info = m_scan.source[size_t(i)];
+        if (info.start.inString() || info.start.depth > 0 ||
+            (i > 0 && m_scan.source[size_t(i) - 1].joinsNext))
+            continue;
+        const QStringView text = line(i);
+        const QStringView code =
+            TrimPythonEnd(TrimPythonStart(info.commentAt >= 0 ? text.left(info.commentAt) : text));
+        const QStringList words = code.toString().split(u' ', Qt::SkipEmptyParts);
+        if (words.size() < 2 || (words[0] != u"from" && words[0] != u"import"))
+            continue;
+        const QString& module = words[1];
+        if (module.contains(name) && !module.startsWith(QStringLiteral("header_")) &&
+            !module.startsWith(QStringLiteral("ID_")))
+            imports.append(ImportAtLine(i, code));
+    }
+    m_table.noList = NoListDefined(name, imports);
+    m_table.source.nothingToSave = NoListNothingToSave(name);
 }
 
 } // namespace

@@ -40,7 +40,7 @@ extern const PythonListFormat PartyTemplateListFormat;
 struct PythonTable {
     PythonLines lines; // the elements
     PythonLines tail;  // (endId) lines behind the element that follows the end entry, or
-                       // without that entry, behind the list's closing line
+                       // without that entry, behind the closing line of the list's last block
     int hardwired = 0; // element of the entry with the hard-wired id, 0 if none
     int lastEntry = 0; // element of the last entry of the list
     int failure = 0;   // failure number to report, 0 if none
@@ -57,22 +57,32 @@ struct PythonTable {
     // builds (FindPythonListGrowth), each as "Line <n>: " and the beginning of
     // its code: what they add is no entry of the table. A save keeps them.
     QStringList growth;
+    // Of a file that defines no list (its entries come from a module it
+    // imports, or from nowhere): the sentence that tells so, behind the
+    // file's name; empty for a file that defines its list.
+    QString noList;
     PythonSource source; // the file as read, for the save
 };
 
 // Builds the table of a file: lines up to the list's opening line are copied
 // as they are, each entry of the list becomes one element, other lines of the
 // list are trimmed, and lines behind the list are copied as they are. The list
-// is every list literal that "+" joins to the first: its entries are read
-// alike, and what is spliced between them (a "+", a name, a list a "for"
-// builds) stays with the closing bracket before it. An entry whose bracket
+// is every list literal that "+" joins to the first, and every block that a
+// statement behind it adds ("troops += [", not indented, its entries on lines
+// of their own), so that the editors list them as one list in file order: the
+// entries of all of them are read alike, and what is spliced between them (a
+// "+", a name, a list a "for" builds, also on the line after a backslash)
+// stays with the closing bracket before it; each block's opening line is an
+// element of its own. An entry whose bracket
 // stands alone on its line is joined as any other, and entries that share a
 // line become one element each. An entry
 // that does not close before the next one begins (a bracket or a quote left
 // open) stays as its lines, and the list is read on behind it; each such entry
 // is told in `damage`, and so is a list that does not close before the end of
 // the file, which the save then must not write over (source.notSaved).
-// Failure 62: no line opens the list. The bytes are read in the coding they
-// show (PythonFileCoding), or in `coding` when given.
+// A file in which no line opens the list (or an empty one) is told in
+// `noList`, and the save has nothing to write (source.nothingToSave). The
+// bytes are read in the coding they show (PythonFileCoding), or in `coding`
+// when given.
 PythonTable BuildPythonTable(const QByteArray& bytes, const PythonListFormat& format,
                              const std::optional<PythonCoding>& coding = std::nullopt);

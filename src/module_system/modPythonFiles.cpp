@@ -1,5 +1,7 @@
 #include "module_system/modPythonFiles.h"
 
+#include "module_system/PythonListDamage.h"
+
 #include "platform/Backup.h"
 #include "platform/Failure.h"
 #include "platform/MessageBox.h"
@@ -55,11 +57,9 @@ void ShowUneditable(const QString& fileName, const PythonTable& table) {
         text += QString::number(statements) +
                 (statements == 1
                      ? QStringLiteral(" statement after its list adds entries to it; what it adds "
-                                      "is not listed, except entries written out on lines of "
-                                      "their own:")
+                                      "is not listed:")
                      : QStringLiteral(" statements after its list add entries to it; what they "
-                                      "add is not listed, except entries written out on lines "
-                                      "of their own:")) +
+                                      "add is not listed:")) +
                 QStringLiteral("\r\n\r\n") + FirstTold(table.growth) + QStringLiteral("\r\n\r\n");
     const bool one = entries + statements == 1;
     text += QStringLiteral("A save keeps ") +
@@ -69,10 +69,20 @@ void ShowUneditable(const QString& fileName, const PythonTable& table) {
     MsgBox(text, MsgButtons::Ok, MsgIcon::Information, QStringLiteral("Information..."));
 }
 
+// The load's note on a file that defines no list of its own.
+void ShowNoList(const QString& fileName, const PythonListFormat& format, const PythonTable& table) {
+    MsgBox(fileName + u' ' + table.noList + QStringLiteral("\r\n\r\n") +
+               NoListNothingListed(QStringView(format.listStart).chopped(2), fileName),
+           MsgButtons::Ok, MsgIcon::Information, QStringLiteral("Information..."));
+}
+
 // Whether the file may be written over; tells why not when it may not.
 bool MaySave(const QString& fileName, const QString& path, const PythonSource& source) {
     QString why;
-    if (!source.notSaved.isEmpty())
+    if (!source.nothingToSave.isEmpty())
+        why = QStringLiteral("Your ") + fileName + u' ' + source.nothingToSave +
+              QStringLiteral(", so the editor holds nothing to save, and nothing has been saved.");
+    else if (!source.notSaved.isEmpty())
         why = QStringLiteral("Your ") + fileName +
               QStringLiteral(" was not read whole when the editor opened: ") + source.notSaved +
               QStringLiteral(". Saving would write over what the editor could not read, so "
@@ -104,11 +114,13 @@ bool LoadPythonTable(const QString& fileName, const PythonListFormat& format, Py
         table.source.unread = true;
     }
     ReportPending(failure, procName);
+    if (!table.noList.isEmpty())
+        ShowNoList(fileName, format, table);
     if (!table.damage.isEmpty())
         ShowDamage(fileName, table);
     if (!table.uneditable.isEmpty() || !table.growth.isEmpty())
         ShowUneditable(fileName, table);
-    return !failure.pending() && table.damage.isEmpty();
+    return !failure.pending() && table.damage.isEmpty() && table.noList.isEmpty();
 }
 
 bool SavePythonFile(const QString& fileName, const QString& backupStem, const QString& savedTitle,

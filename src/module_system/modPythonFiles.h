@@ -8,7 +8,8 @@
 
 // Reads ModuleSystemDirectory + fileName into `table`, reports a failure
 // through ReportError with `procName` and a damaged list in a box that names
-// the lines concerned. Returns whether the file was read whole.
+// the lines concerned, and a file that defines no list in a note. Returns
+// whether the file was read whole and defines its list.
 bool LoadPythonTable(const QString& fileName, const PythonListFormat& format, PythonTable& table,
                      const QString& procName);
 

@@ -8,10 +8,10 @@ extern PythonLines PyItemLines;
 extern int PyItemMax;       // index of the last element
 extern int PyItemHardwired; // the entry holding "horse_meat"
 
-// Reads module_items.py from ModuleSystemDirectory into the table; the list
-// ends at the items_end entry, element PyItemMax - 1, and element PyItemMax is
-// the line behind it (in a file without items_end, the line that closes the
-// list). Reports a failure through ReportError; returns whether nothing failed.
+// Reads module_items.py from ModuleSystemDirectory into the table, up to
+// element PyItemMax, the line that closes the list's last block ("items += ["
+// blocks behind the list are part of it). Reports a failure through
+// ReportError; returns whether nothing failed.
 bool LoadPythonItems();
 // Offers the backup and writes module_items.py, the lines that did not change
 // since the load as they were read; returns whether it was written.

@@ -2,8 +2,6 @@
 
 #include "module_system/PythonTable.h"
 
-#include "platform/Failure.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -229,8 +227,31 @@ const TableCase TableCases[] = {
      false,
      "Line 2: [ [\"p%d\" ...|Line 4: names|Line 5: itm_horse(\"h\" ..."},
     {"EmptyListTakesNewEntriesFirst", &Troops, "x\ntroops = [\n]", {"x", "troops = [", "]"}, 0, 1},
-    {"NoListStart", &Troops, "x\ny = 1", {"x", "y = 1"}, 0, 1, Err::InputPastEnd},
-    {"EmptyFile", &Troops, "", {""}, 0, 0, Err::InputPastEnd},
+    {"NoListStart", &Troops, "x\ny = 1", {"x", "y = 1"}, 0, 1},
+    {"EmptyFile", &Troops, "", {""}, 0, 0},
+    // Blocks that add to the list are read as the list: one list in file order.
+    {"ItemBlocksEndTheTableAtTheLastOne",
+     &Items,
+     "x\nitems = [\n [\"a\",\n  0],\n]\n# more\nitems += [\n [\"b\",\n  1]\n]\nitems.extend(c)",
+     {"x", "items = [", "[\"a\",  0],", "]", "# more", "items += [", "[\"b\",  1],", "]"},
+     0,
+     6},
+    {"TroopOverLinesInABlock",
+     &Troops,
+     "x\ntroops = [\n [\"a\",0],\n]\n\ntroops += [\n [\"temp_troop\",\n  1], # b\n]\nup",
+     {"x", "troops = [", "[\"a\",0],", "]", "", "troops += [", "[\"temp_troop\",1],", "]", "up"},
+     6,
+     6},
+    {"ListGoesOnOnTheNextLine",
+     &Templates,
+     "x\nparty_templates = [\n (\"a\",0),\n] \\\n    + other.party_templates\ny = 1",
+     {"x", "party_templates = [", "(\"a\",0),", "] \\\n+ other.party_templates", "y = 1"},
+     0,
+     2,
+     0,
+     "",
+     false,
+     "Line 5: other.party_templates"},
     // Damaged lists: an entry that does not close before the next one stays
     // as its lines, and the list is read on behind it; a list that does not
     // close at all is not to be saved over.
@@ -358,7 +379,9 @@ TEST(BuildTable, TellsTheStatementsBehindTheListThatAddToIt) {
          "Line 4: items.extend(generate_delay_script_slots(max_seconds_step))"},
         {"append_noswing_items(items) # the helper of the header",
          "Line 4: append_noswing_items(items)"},
-        {"items += [\n  [\"x\",\"X\",[],0,0,0,0,0],\n]", "Line 4: items += [ ..."},
+        {"items += [\n  [\"x\",\"X\",[],0,0,0,0,0],\n]", ""}, // read as the list
+        {"if more:\n  items += [\n  [\"x\",0]]", "Line 5: items += [ ..."},
+        {"items += [[\"x\",0]]", "Line 4: items += [[\"x\",0]]"}, // no entry on lines of its own
         {"items.append([\"x\",\"X\",[],0,0,0,0,0])",
          "Line 4: items.append([\"x\",\"X\",[],0,0,0,0,0])"},
         {"items = items + \\\n  more_items", "Line 4: items = items + ..."},

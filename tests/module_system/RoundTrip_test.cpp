@@ -63,6 +63,15 @@ TEST_F(ShapesRoundTrip, RealShapesDefineTheSameLists) {
     ExpectSameLists(TestDataFolder() + QStringLiteral("/shapes"), platform, copy);
 }
 
+class BlocksRoundTrip : public ModuleSystemTest {
+protected:
+    BlocksRoundTrip() : ModuleSystemTest(TestDataFolder() + QStringLiteral("/blocks")) {}
+};
+
+TEST_F(BlocksRoundTrip, ListsInBlocksDefineTheSameLists) {
+    ExpectSameLists(TestDataFolder() + QStringLiteral("/blocks"), platform, copy);
+}
+
 class SampleRoundTrip : public ModuleSystemTest {};
 
 TEST_F(SampleRoundTrip, TheSampleDefinesTheSameLists) {

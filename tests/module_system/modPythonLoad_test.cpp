@@ -91,14 +91,56 @@ TEST_F(LoadFiles, MissingFileIsReportedAndLeavesAnEmptyTable) {
     EXPECT_TRUE(platform.boxes[0].text.contains(QStringLiteral("LoadPythonPT")));
 }
 
-TEST_F(LoadFiles, FileWithoutTheListIsReported) {
-    write("module_items.py", "from header_items import *\r\nitem_list = []\r\n");
-    EXPECT_FALSE(LoadPythonItems());
-    EXPECT_EQ(PyItemLines, QStringList({"from header_items import *", "item_list = []"}));
-    ASSERT_EQ(platform.boxes.size(), 1u);
-    EXPECT_TRUE(platform.boxes[0].text.startsWith(
-        QStringLiteral("Error # 62 occured in function \"LoadPythonItems\".")))
-        << platform.boxes[0].text.toStdString();
+// The note at open names exactly what is not listed: the list's part on the
+// line after a backslash, and a file without a list of its own, which lists
+// nothing and saves nothing.
+TEST_F(LoadFiles, TheNoteAtOpenNamesWhatIsNotListed) {
+    const struct {
+        bool (*load)();
+        bool (*save)();
+        const char* file;
+        const char* text;
+        const char* told; // the one box at open
+    } rows[] = {
+        {LoadPythonPT, SavePythonPT, "module_party_templates.py",
+         "x\nparty_templates = [\n (\"a\",0),\n] \\\n    + other.party_templates\n",
+         "module_party_templates.py: 1 entry of its list is written in a form this editor can't "
+         "edit, so it is not listed:\r\n\r\nLine 5: other.party_templates\r\n\r\nA save keeps it "
+         "as it is; edit it in a text editor."},
+        {LoadPythonTroops, SavePythonTroops, "module_troops.py",
+         "from header_troops import *\nfrom module_troops_parts import *\n\n"
+         "upgrade(troops,\"farmer\",\"watchman\")\n",
+         "module_troops.py defines no troop list of its own: no line of it assigns \"troops = "
+         "[\". Its troops seem to come from line 2: \"from module_troops_parts import *\".\r\n\r\n"
+         "The editor lists no troops and saves nothing to module_troops.py."},
+        {LoadPythonItems, SavePythonItems, "module_items.py",
+         "from header_items import *\r\nitem_list = []\r\n",
+         "module_items.py defines no item list of its own: no line of it assigns \"items = [\"."
+         "\r\n\r\nThe editor lists no items and saves nothing to module_items.py."},
+        {LoadPythonPT, SavePythonPT, "module_party_templates.py",
+         "import module_party_templates_base as base # the templates\nparty_templates = "
+         "base.party_templates\n",
+         "module_party_templates.py defines no party template list of its own: no line of it "
+         "assigns \"party_templates = [\". Its party templates seem to come from line 1: \"import "
+         "module_party_templates_base as base\".\r\n\r\nThe editor lists no party templates and "
+         "saves nothing to module_party_templates.py."},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        write(QLatin1String(row.file), row.text);
+        platform.boxes.clear();
+        const QString told = QLatin1String(row.told);
+        const bool noList = told.contains(QStringLiteral("no line of it assigns"));
+        EXPECT_EQ(row.load(), !noList);
+        ExpectOneBox(platform, QStringLiteral("Information..."), MsgIcon::Information, told);
+        platform.boxes.clear();
+        if (!noList)
+            platform.answer(MsgAnswer::No); // no backup
+        EXPECT_EQ(row.save(), !noList);
+        EXPECT_EQ(read(QLatin1String(row.file)), QByteArray(row.text));
+        ASSERT_FALSE(platform.boxes.empty());
+        EXPECT_EQ(platform.boxes.back().title == QStringLiteral("Not saved..."), noList);
+    }
 }
 
 // A damaged list is told at load in the module author's words, with the
@@ -149,19 +191,19 @@ TEST_F(LoadShapes, EveryEntryIsARowAndTheRestIsTold) {
          "last",
          "1 entry of its list is written in a form this editor can't edit, so it is not "
          "listed:\r\n\r\nLine 16: [ [\"player_%04d\" ...\r\n\r\n1 statement after its list "
-         "adds entries to it; what it adds is not listed, except entries written out on lines "
-         "of their own:\r\n\r\nLine 52: add_guards(troops)\r\n\r\nA save keeps them"},
+         "adds entries to it; what it adds is not listed:\r\n\r\nLine 52: "
+         "add_guards(troops)\r\n\r\nA save keeps them"},
         {LoadPythonItems, PyItemLines, ItemRows,
          "no_item horse_meat green_dress court_dress leather_jerkin items_end",
          ":\r\n\r\nLine 10: itm_warhorse(\"brown_paint\" ...\r\nLine 11: "
          "itm_warhorse(\"black_paint\" ...\r\n\r\n2 statements after its list add entries to "
-         "it; what they add is not listed, except entries written out on lines of their "
-         "own:\r\n\r\nLine 29: items.extend(generate_delay_script_slots(2))\r\nLine 30: "
+         "it; what they add is not listed:\r\n\r\nLine 29: "
+         "items.extend(generate_delay_script_slots(2))\r\nLine 30: "
          "append_noswing_items(items)\r\n\r\nA save keeps them as they are"},
         {LoadPythonPT, PyPTLines, PartyTemplateRows, "none hero_party formatted_party a b",
          ":\r\n\r\nLine 19: make_party(\"village_farmers\" ...\r\n\r\n1 statement after its "
-         "list adds entries to it; what it adds is not listed, except entries written out on "
-         "lines of their own:\r\n\r\nLine 22: party_templates.append((\"bandits\",\"Bandits\","
+         "list adds entries to it; what it adds is not listed:\r\n\r\nLine 22: "
+         "party_templates.append((\"bandits\",\"Bandits\","
          "icon_axeman,0,fa ...\r\n\r\nA save keeps them"},
     };
     for (const auto& c : cases) {

@@ -32,7 +32,8 @@ struct Editor {
 };
 
 // A run of edits, one word each: "del:a" deletes a, "ren:a=b" renames a to b,
-// "up:a=b" gives troop a the first upgrade path b, "add:a=b" adds b behind a,
+// "up:a=b" gives troop a the first upgrade path b, "add:a=b" adds b behind a
+// ("end:a=b" at the end of the list, a its model),
 // "scan" rewrites every entry, "save" saves without a backup. What the file then
 // holds: the fixture with each `before` replaced by its `after`, in which
 // "{b}" stands for the entry b as the editor wrote it.
@@ -40,6 +41,7 @@ struct Sequence {
     const char* name;
     const char* steps;
     std::vector<std::pair<QByteArray, QByteArray>> changes;
+    const char* folder = nullptr; // of the files, when not the fixture's own
     friend void PrintTo(const Sequence& s, std::ostream* os) { *os << s.name; }
 };
 
@@ -80,8 +82,11 @@ protected:
     }
 
     void run(const Editor& e, const Sequence& s) {
+        if (s.folder)
+            this->reopenOn(QLatin1String(s.folder));
+        const ModuleCopy& files = s.folder ? *this->other : this->copy;
         ASSERT_TRUE(ShowActive(this->window));
-        const QByteArray original = this->copy.read(QLatin1String(e.file));
+        const QByteArray original = files.read(QLatin1String(e.file));
         for (const QString& step : QString::fromLatin1(s.steps).split(u' ')) {
             const QString what = step.section(u':', 0, 0);
             const QString from = step.section(u':', 1).section(u'=', 0, 0);
@@ -103,8 +108,8 @@ protected:
             } else if (what == u"up") {
                 typeInto(this->template get<QComboBox>(QStringLiteral("cmbUpgrade1"))->lineEdit(),
                          to);
-            } else if (what == u"add") {
-                this->answerWhereToAdd(true);
+            } else if (what == u"add" || what == u"end") {
+                this->answerWhereToAdd(what == u"add");
                 Click(this->button(QLatin1String(e.add)));
                 typeId(e, to);
             } else {
@@ -120,7 +125,7 @@ protected:
                 text.replace(m.captured(0), FromFileBytes(entry(e, m.captured(1))));
             expected.replace(before, ToFileBytes(text));
         }
-        EXPECT_EQ(FromFileBytes(this->copy.read(QLatin1String(e.file))), FromFileBytes(expected));
+        EXPECT_EQ(FromFileBytes(files.read(QLatin1String(e.file))), FromFileBytes(expected));
         EXPECT_EQ(this->plat.errors(), QStringList());
     }
 };
@@ -224,6 +229,37 @@ const Sequence TemplateSequences[] = {
      {{Looters, "{l2} #a\n"}, {Raiders, "{r2} #b\n"}}},
 };
 
+// A list in blocks: "troops = [", then blocks that "troops += [" adds.
+const char* const Blocks = QE_TEST_DATA_DIR "/module_system/blocks";
+const char* const Watchman =
+    "  [\"watchman\",\"Watchman\",\"Watchmen\",tf_guarantee_boots|tf_guarantee_armor|"
+    "tf_guarantee_helmet|tf_guarantee_shield,no_scene,reserved,fac_commoners,\n   [itm_bolts,"
+    "itm_spiked_club,itm_fighting_pick,itm_sword_medieval_a,itm_leather_jerkin,itm_padded_cloth,"
+    "itm_leather_gloves],\n   def_attrib|level(9),wp(75),knows_common|knows_shield_1,"
+    "mercenary_face_1, mercenary_face_2]\n";
+const char* const Townsman =
+    "  [\"townsman\",\"Townsman\",\"Townsmen\",tf_guarantee_boots|tf_guarantee_armor,no_scene,"
+    "reserved,fac_commoners,\n   [itm_cleaver,itm_knife,itm_club,itm_quarter_staff,itm_dagger,"
+    "itm_stones,itm_leather_cap,itm_linen_tunic],\n   def_attrib|level(4),wp(60),knows_common,"
+    "mercenary_face_1, mercenary_face_2], # the town's own\n";
+const Sequence TroopBlockSequences[] = {
+    {"AddAtTheEndOfTheLastBlock",
+     "end:watchman=bard save",
+     {{"mercenary_face_2]\n]", "mercenary_face_2],\n{bard}\n]"}},
+     Blocks},
+    {"DeleteTheLastEntryOfABlockAndRewriteAll",
+     "del:townsman scan save",
+     {{Townsman, ""}, {"upgrade(troops,\"townsman\",\"watchman\")\n", ""}},
+     Blocks},
+    {"EmptyTheLastBlock", "del:watchman save", {{Watchman, ""}}, Blocks},
+};
+const Sequence ItemBlockSequences[] = {
+    {"AddAtTheEndBeforeItemsEndInTheLastBlock",
+     "end:falchion=axe save",
+     {{" [\"items_end\"", "{axe}\r\n [\"items_end\""}},
+     Blocks},
+};
+
 class TroopSequence : public EditSequence<frmPythonTroops>,
                       public ::testing::WithParamInterface<Sequence> {};
 class ItemSequence : public EditSequence<frmPythonItems>,
@@ -252,6 +288,8 @@ INSTANTIATE_TEST_SUITE_P(, TroopSequence, ::testing::ValuesIn(TroopSequences), N
 INSTANTIATE_TEST_SUITE_P(ClosingComma, TroopSequence, ::testing::ValuesIn(ClosingCommaSequences),
                          Named);
 INSTANTIATE_TEST_SUITE_P(, ItemSequence, ::testing::ValuesIn(ItemSequences), Named);
+INSTANTIATE_TEST_SUITE_P(Blocks, TroopSequence, ::testing::ValuesIn(TroopBlockSequences), Named);
+INSTANTIATE_TEST_SUITE_P(Blocks, ItemSequence, ::testing::ValuesIn(ItemBlockSequences), Named);
 INSTANTIATE_TEST_SUITE_P(, TemplateSequence, ::testing::ValuesIn(TemplateSequences), Named);
 
 } // namespace

@@ -32,8 +32,8 @@ protected:
         : PythonEditorTest<Window>(QStringLiteral(QE_TEST_DATA_DIR "/module_system/rough")) {}
 
     void check(const Edit& e, const QStringList& table, const int& shownLine) {
+        const ModuleCopy& files = this->other ? *this->other : this->copy;
         ASSERT_TRUE(ShowActive(this->window));
-        ModuleCopy& files = this->other ? *this->other : this->copy;
         const QByteArray original = files.read(QLatin1String(e.file));
         ListBox* list = this->list(QLatin1String(e.list));
         int row = 0;
@@ -95,6 +95,27 @@ TEST_F(ItemsSave, KeepsEveryByteButTheChangedEntrysLines) {
 TEST_F(TemplatesSave, KeepsEveryByteButTheChangedEntrysLines) {
     check({"module_party_templates.py", "lstPT", "s\xf6ldner", "txtPTName", "  (\"s\xf6ldner\"",
            "    (trp_b,0,5)]),", "  # the core\n%1  # and a remark\n"},
+          PyPTLines, window->CurPTLine);
+}
+
+// In a block that a statement behind the list adds ("troops += [").
+const QString Blocks = QStringLiteral(QE_TEST_DATA_DIR "/module_system/blocks");
+TEST_F(TroopsSave, KeepsEveryByteButTheChangedEntrysLinesInABlock) {
+    reopenOn(Blocks);
+    check({"module_troops.py", "lstTroops", "trp_farmer", "txtTroopName", "  [\"farmer\"",
+           "   def_attrib|level(4),wp(60),knows_common,man", "%1\n"},
+          PyTroopLines, window->CurTroopLine);
+}
+TEST_F(ItemsSave, KeepsEveryByteButTheChangedEntrysLinesInABlock) {
+    reopenOn(Blocks);
+    check({"module_items.py", "lstItems", "itm_club", "txtItemName", " [\"club\"",
+           "   imodbits_none ],", "%1\r\n"},
+          PyItemLines, window->CurItemLine);
+}
+TEST_F(TemplatesSave, KeepsEveryByteButTheChangedEntrysLinesInABlock) {
+    reopenOn(Blocks);
+    check({"module_party_templates.py", "lstPT", "looters", "txtPTName", "  (\"looters\"",
+           "   [(trp_farmer,3,45)]),", "%1\n"},
           PyPTLines, window->CurPTLine);
 }
 
