@@ -27,12 +27,13 @@ enum class MinusOne { MeansNoRow, IsReported };
 void ShowRow(ComboBox* combo, int index, PendingFailure& failure,
              MinusOne minusOne = MinusOne::MeansNoRow);
 
-// Chooses row `index` of `combo`, a list of another file's records (the
-// factions, the party templates, the troops). An index beyond the list is no
-// fault of the record (the files of one module out of step, a faction beyond
-// factions.txt say): as for icons beyond map_icons.txt (ShowIconRow), no row
-// is chosen, nothing is reported, and the update keeps the stored index. Any
-// other index is shown as ShowRow shows it.
+// Chooses row `index` of `combo`, a list of records (the factions, the party
+// templates, the troops, the parties) or of the game's values (the AI
+// behaviours). An index beyond the list is no fault of the record: the files
+// of one module out of step (a faction beyond factions.txt), or a number the
+// module's build wrote that no row stands for. As for icons beyond
+// map_icons.txt (ShowIconRow), no row is chosen, nothing is reported, and the
+// update keeps the stored index. Any other index is shown as ShowRow shows it.
 void ShowOtherFileRow(ComboBox* combo, int index, PendingFailure& failure,
                       MinusOne minusOne = MinusOne::MeansNoRow);
 

@@ -277,8 +277,8 @@ void frmTextParties::fillControls(const PartyRecord& r, PendingFailure& failure)
     ShowOtherFileRow(cmbFactions, r.faction, failure);
     txtMenu->setText(r.menu);
     ShowOtherFileRow(cmbTemplates, r.partyTemplate, failure);
-    ShowRow(cmbAI, r.aiBehaviour, failure);
-    ShowRow(cmbTarget, r.aiTarget, failure);
+    ShowOtherFileRow(cmbAI, r.aiBehaviour, failure);
+    ShowOtherFileRow(cmbTarget, r.aiTarget, failure);
     txtPosX->setText(r.posX);
     txtPosY->setText(r.posY);
 

@@ -117,8 +117,6 @@ protected:
     QStringList openBoxes; // what the load told at open
 };
 
-const QString ShowPartyFailed9 = QStringLiteral("Error # 9 occured in function \"ShowParty\".");
-
 TEST_F(PartyEditorTest, OpensWithItsListsAndNothingShown) {
     open();
     EXPECT_EQ(window->windowTitle(),
@@ -196,7 +194,7 @@ TEST_F(PartyEditorTest, UpdateWithoutChangeStoresTheSameLines) {
     EXPECT_TRUE(openBoxes[0].startsWith("Line 13 of your parties.txt, the first line of party 5, "
                                         "is not as the game writes it"));
     EXPECT_TRUE(openBoxes[0].contains("Line 15, after p_broken: left over"));
-    EXPECT_EQ(platform.errors(), QStringList{ShowPartyFailed9});
+    EXPECT_TRUE(platform.errors().isEmpty());
     EXPECT_EQ(platform.boxTexts().filter("Party # 5 cannot be read whole").size(), 1);
     EXPECT_EQ(platform.modalWindows.size(), PartyCount - 1);
     EXPECT_EQ(MsgText, "Party # 4 - 'p_rough' has been updated. This is the updated entry:");
@@ -268,13 +266,14 @@ TEST_F(PartyEditorTest, EditsWriteTheirWords) {
     EXPECT_TRUE(platform.boxes.empty());
 }
 
-// An index a list has no row for shows no row, not the row of the party shown
-// before, and the update writes the stored word back.
+// An index a list has no row for (an AI behaviour of the module's own, a
+// target beyond the parties) shows no row, not the row of the party shown
+// before, without a failure, and the update writes the stored word back.
 TEST_F(PartyEditorTest, IndexesWithoutARowShowNoRowAndStayStored) {
     open(Rough);
     select(Camp);
     select(Lost);
-    EXPECT_EQ(platform.errors(), QStringList{ShowPartyFailed9});
+    EXPECT_TRUE(platform.errors().isEmpty());
     for (const char* name : {"cmbFactions", "cmbTemplates", "cmbAI", "cmbTarget", "cmbIcon"})
         EXPECT_EQ(combo(name)->listIndex(), -1) << name;
     EXPECT_EQ(member<ComboBox>("cmbTroops", 0)->listIndex(), -1);
