@@ -2,6 +2,7 @@
 
 #include "shell/modCore.h"
 #include "shell/modMain.h"
+#include "text_editors/items/ItemRecord.h"
 #include "textfiles/KeptRecords.h"
 #include "textfiles/RecordFile.h"
 #include "textfiles/modTextFiles.h"
@@ -119,11 +120,11 @@ bool BeginsItem(const QString& line) {
 void RebuildItem(int i, QStringList& lines) {
     lines.clear();
     lines << ItemLine.value(i) << ItemFactionCountLine.value(i) << ItemGapLines.value(i);
-    if (CountOrZero(ItemFactionCountLine.value(i)) >= 1) {
+    if (ItemFactionLineFollows(ItemFactionCountLine.value(i))) {
         lines << ItemFactionLine.value(i);
     }
     lines << ItemTriggerCountLine.value(i);
-    if (CountOrZero(ItemTriggerCountLine.value(i)) >= 1) {
+    if (ItemTriggerLinesAnnounced(ItemTriggerCountLine.value(i)) >= 1) {
         lines << ItemTriggerLines.value(i);
     }
 }
@@ -202,7 +203,7 @@ QString ReadItemLines(LineReader& in, const QStringList& lines, qsizetype first,
         }
     };
     const auto noNumber = [&](const QString& what, const QString& text) {
-        if (!CountValue(text)) {
+        if (!ItemCountValue(text)) {
             damaged(NoNumberNote(notes, in.lineNumber(), what, text));
         }
     };
@@ -225,7 +226,7 @@ QString ReadItemLines(LineReader& in, const QStringList& lines, qsizetype first,
     // where it stood, so that an unchanged item goes back as read.
     QStringList gap;
     std::optional<QString> triggerCount;
-    if (CountOrZero(factionCount) >= 1) {
+    if (ItemFactionLineFollows(factionCount)) {
         const std::optional<QString> factions = in.nextNonBlank(gap);
         ItemFactionLine.append(factions.value_or(QString()));
         if (factions) {
@@ -248,7 +249,7 @@ QString ReadItemLines(LineReader& in, const QStringList& lines, qsizetype first,
     // count line written back always agrees with the lines after it; those
     // the file lacks are held as empty lines.
     QStringList triggers;
-    const int announced = CountOrZero(ItemTriggerCountLine.last());
+    const int announced = ItemTriggerLinesAnnounced(ItemTriggerCountLine.last());
     for (int k = 1; k <= announced; ++k) {
         const std::optional<QString> trigger = in.nextInItem();
         if (!trigger) {
@@ -329,8 +330,8 @@ void HoldItem(const QStringList& lines, qsizetype first, qsizetype at, const Loa
 void ItemsLoaded(int found) {
     ItemMax = found - 1;
     ItemMeshCount = QStringList(found, QString());
-    ItemMeshes = QList<ItemMeshRow>(found);
-    ItemMeshData = QList<ItemMeshRow>(found);
+    ItemMeshes = QList<ItemMeshRow>(found, ItemMeshRow(ItemMeshSlots));
+    ItemMeshData = ItemMeshes;
 }
 
 // The file as last read, which a save gives back wherever nothing changed; an

@@ -7,8 +7,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <array>
-
 // The item tables of item_kinds1.txt. Item i is element i of each per-item
 // list; the lists always have ItemMax + 1 elements.
 extern QString ItemsHeader;
@@ -63,20 +61,21 @@ void KeepItemInserted(int at);
 void KeepItemRemoved(int at);
 
 // Whether item i was read in the shape the game writes: its first line a
-// blank and its id, its counts numbers, every line they announce there before
-// the next item and the end of the file, no trigger line empty, and no line
-// of no item right after it (a count announcing fewer lines than it has). An
-// item of another shape was read from a damaged file, so its fields are not
-// the item's and must not be written back. No item of a file the editor does
-// not read as its own (ItemsHead) has.
+// blank and its id, its counts numbers (of any length), every line they
+// announce there before the next item and the end of the file, no trigger
+// line empty, and no line of no item right after it (a count announcing fewer
+// lines than it has). An item of another shape was read from a damaged file,
+// so its fields are not the item's and must not be written back. No item of
+// a file the editor does not read as its own (ItemsHead) has.
 bool ItemHasSoundShape(int i);
 
 // The meshes of the item shown in the item editor, which fills them from the
 // item line; the loader leaves every element empty. Meshes are counted from 1,
-// so slots 1 to 5 are used and slot 0 stays empty. Each list has ItemMax + 1
-// elements like the other per-item tables.
-constexpr int ItemMeshSlots = 6; // slots 0 to 5
-using ItemMeshRow = std::array<QString, ItemMeshSlots>;
+// so slot 0 stays empty. A row holds slots 0 to 5 from the load, and grows for
+// an item of more meshes. Each list has ItemMax + 1 elements like the other
+// per-item tables.
+constexpr int ItemMeshSlots = 6;
+using ItemMeshRow = QStringList;
 extern QStringList ItemMeshCount;       // the mesh count word as text
 extern QList<ItemMeshRow> ItemMeshes;   // ItemMeshes[item][k]: name of mesh k
 extern QList<ItemMeshRow> ItemMeshData; // ItemMeshData[item][k]: bits of mesh k, decimal text
