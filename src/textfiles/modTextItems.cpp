@@ -181,6 +181,31 @@ QString ItemLineNote(const LoadNotes& notes, const QString& line, qsizetype firs
            line + QStringLiteral("\r\nThe line may have been damaged;");
 }
 
+// a first line whose words do not take the shape of an item's (`shape`):
+// split in two, or a word lost,
+QString ItemWordsNote(const LoadNotes& notes, const QString& line, qsizetype first, int item,
+                      const ItemLineShape& shape) {
+    QString what;
+    if (shape.fault == ItemLineShape::Fault::NoMeshCount) {
+        what = QStringLiteral("its mesh count (the fourth word) holds no number");
+    } else {
+        what = QStringLiteral("holds ") + QString::number(shape.words) +
+               (shape.words == 1 ? QStringLiteral(" word") : QStringLiteral(" words"));
+        what += shape.needed > 0
+                    ? QStringLiteral(" where the first line of an item of ") +
+                          QString::number(shape.meshes) +
+                          (shape.meshes == 1 ? QStringLiteral(" mesh holds ")
+                                             : QStringLiteral(" meshes holds ")) +
+                          QString::number(shape.needed)
+                    : QStringLiteral(", too few for an item's first line (21 and two for each "
+                                     "mesh)");
+    }
+    return notes.line(first + 1) + QStringLiteral(" begins item # ") + QString::number(item) +
+           QStringLiteral(", but ") + what + QStringLiteral(":\r\n") + line +
+           QStringLiteral("\r\nThe line may have been split in two or have lost a word, so the "
+                          "item's words were read shifted;");
+}
+
 // or a line of no item (`line`, line `at` counted from 0) right after it,
 // which a count of it announcing fewer lines than it has leaves.
 QString CountTooSmallNote(const LoadNotes& notes, qsizetype at, const QString& line) {
@@ -270,7 +295,18 @@ RecordRead ReadItem(const QStringList& lines, qsizetype first, const LoadNotes& 
     AppendItemLine(line);
     LineReader in(lines, first + 1);
     const QString later = ReadItemLines(in, lines, first, notes);
-    return {in.lineNumber(), BeginsItem(line) ? later : ItemLineNote(notes, line, first, item)};
+    if (!BeginsItem(line)) {
+        return {in.lineNumber(), ItemLineNote(notes, line, first, item)};
+    }
+    // A mesh count below 1 is no sign of damage: the show reports it. A first
+    // line that ends the file was cut short with it, which says more.
+    const ItemLineShape shape = ShapeOfItemLine(line);
+    const bool lastLine = first + 1 >= lines.size();
+    if (!lastLine && (shape.fault == ItemLineShape::Fault::NoMeshCount ||
+                      shape.fault == ItemLineShape::Fault::TooFewWords)) {
+        return {in.lineNumber(), ItemWordsNote(notes, line, first, item, shape)};
+    }
+    return {in.lineNumber(), later};
 }
 
 // The count a line of an item holds when it holds one number and no more.

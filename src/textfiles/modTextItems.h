@@ -36,7 +36,8 @@ extern FileHead ItemsHead;
 // Replaces the tables by item_kinds1.txt in ModuleFolder and empties the mesh
 // tables. Reports only a file that cannot be read, a count line that
 // disagrees with the items found, the items whose lines are out of shape (by
-// line number and item), and the lines that belong to no item (the first
+// line number and item; a first line split in two or short of a word among
+// them, ShapeOfItemLine), and the lines that belong to no item (the first
 // five by line number and text, and how many). The lines an item reads past
 // blank lines, or as many as a count announces, end at a line that begins an
 // item. The faction and trigger lines of an item, standing where an item
@@ -61,12 +62,13 @@ void KeepItemInserted(int at);
 void KeepItemRemoved(int at);
 
 // Whether item i was read in the shape the game writes: its first line a
-// blank and its id, its counts numbers (of any length), every line they
-// announce there before the next item and the end of the file, no trigger
-// line empty, and no line of no item right after it (a count announcing fewer
-// lines than it has). An item of another shape was read from a damaged file,
-// so its fields are not the item's and must not be written back. No item of
-// a file the editor does not read as its own (ItemsHead) has.
+// blank, its id and every word its meshes need, its counts numbers (of any
+// length), every line they announce there before the next item and the end
+// of the file, no trigger line empty, and no line of no item right after it
+// (a count announcing fewer lines than it has). An item of another shape was
+// read from a damaged file, so its fields are not the item's and must not be
+// written back. No item of a file the editor does not read as its own
+// (ItemsHead) has.
 bool ItemHasSoundShape(int i);
 
 // The meshes of the item shown in the item editor, which fills them from the
