@@ -2,6 +2,7 @@
 
 #include "shell/modCore.h"
 #include "shell/modMain.h"
+#include "text_editors/items/ItemRecord.h"
 #include "textfiles/KeptRecords.h"
 #include "textfiles/RecordFile.h"
 #include "textfiles/modTextFiles.h"
@@ -119,11 +120,11 @@ bool BeginsItem(const QString& line) {
 void RebuildItem(int i, QStringList& lines) {
     lines.clear();
     lines << ItemLine.value(i) << ItemFactionCountLine.value(i) << ItemGapLines.value(i);
-    if (CountOrZero(ItemFactionCountLine.value(i)) >= 1) {
+    if (ItemFactionLineFollows(ItemFactionCountLine.value(i))) {
         lines << ItemFactionLine.value(i);
     }
     lines << ItemTriggerCountLine.value(i);
-    if (CountOrZero(ItemTriggerCountLine.value(i)) >= 1) {
+    if (ItemTriggerLinesAnnounced(ItemTriggerCountLine.value(i)) >= 1) {
         lines << ItemTriggerLines.value(i);
     }
 }
@@ -180,6 +181,31 @@ QString ItemLineNote(const LoadNotes& notes, const QString& line, qsizetype firs
            line + QStringLiteral("\r\nThe line may have been damaged;");
 }
 
+// a first line whose words do not take the shape of an item's (`shape`):
+// split in two, or a word lost,
+QString ItemWordsNote(const LoadNotes& notes, const QString& line, qsizetype first, int item,
+                      const ItemLineShape& shape) {
+    QString what;
+    if (shape.fault == ItemLineShape::Fault::NoMeshCount) {
+        what = QStringLiteral("its mesh count (the fourth word) holds no number");
+    } else {
+        what = QStringLiteral("holds ") + QString::number(shape.words) +
+               (shape.words == 1 ? QStringLiteral(" word") : QStringLiteral(" words"));
+        what += shape.needed > 0
+                    ? QStringLiteral(" where the first line of an item of ") +
+                          QString::number(shape.meshes) +
+                          (shape.meshes == 1 ? QStringLiteral(" mesh holds ")
+                                             : QStringLiteral(" meshes holds ")) +
+                          QString::number(shape.needed)
+                    : QStringLiteral(", too few for an item's first line (21 and two for each "
+                                     "mesh)");
+    }
+    return notes.line(first + 1) + QStringLiteral(" begins item # ") + QString::number(item) +
+           QStringLiteral(", but ") + what + QStringLiteral(":\r\n") + line +
+           QStringLiteral("\r\nThe line may have been split in two or have lost a word, so the "
+                          "item's words were read shifted;");
+}
+
 // or a line of no item (`line`, line `at` counted from 0) right after it,
 // which a count of it announcing fewer lines than it has leaves.
 QString CountTooSmallNote(const LoadNotes& notes, qsizetype at, const QString& line) {
@@ -202,7 +228,7 @@ QString ReadItemLines(LineReader& in, const QStringList& lines, qsizetype first,
         }
     };
     const auto noNumber = [&](const QString& what, const QString& text) {
-        if (!CountValue(text)) {
+        if (!ItemCountValue(text)) {
             damaged(NoNumberNote(notes, in.lineNumber(), what, text));
         }
     };
@@ -225,7 +251,7 @@ QString ReadItemLines(LineReader& in, const QStringList& lines, qsizetype first,
     // where it stood, so that an unchanged item goes back as read.
     QStringList gap;
     std::optional<QString> triggerCount;
-    if (CountOrZero(factionCount) >= 1) {
+    if (ItemFactionLineFollows(factionCount)) {
         const std::optional<QString> factions = in.nextNonBlank(gap);
         ItemFactionLine.append(factions.value_or(QString()));
         if (factions) {
@@ -248,7 +274,7 @@ QString ReadItemLines(LineReader& in, const QStringList& lines, qsizetype first,
     // count line written back always agrees with the lines after it; those
     // the file lacks are held as empty lines.
     QStringList triggers;
-    const int announced = CountOrZero(ItemTriggerCountLine.last());
+    const int announced = ItemTriggerLinesAnnounced(ItemTriggerCountLine.last());
     for (int k = 1; k <= announced; ++k) {
         const std::optional<QString> trigger = in.nextInItem();
         if (!trigger) {
@@ -269,7 +295,18 @@ RecordRead ReadItem(const QStringList& lines, qsizetype first, const LoadNotes& 
     AppendItemLine(line);
     LineReader in(lines, first + 1);
     const QString later = ReadItemLines(in, lines, first, notes);
-    return {in.lineNumber(), BeginsItem(line) ? later : ItemLineNote(notes, line, first, item)};
+    if (!BeginsItem(line)) {
+        return {in.lineNumber(), ItemLineNote(notes, line, first, item)};
+    }
+    // A mesh count below 1 is no sign of damage: the show reports it. A first
+    // line that ends the file was cut short with it, which says more.
+    const ItemLineShape shape = ShapeOfItemLine(line);
+    const bool lastLine = first + 1 >= lines.size();
+    if (!lastLine && (shape.fault == ItemLineShape::Fault::NoMeshCount ||
+                      shape.fault == ItemLineShape::Fault::TooFewWords)) {
+        return {in.lineNumber(), ItemWordsNote(notes, line, first, item, shape)};
+    }
+    return {in.lineNumber(), later};
 }
 
 // The count a line of an item holds when it holds one number and no more.
@@ -329,8 +366,8 @@ void HoldItem(const QStringList& lines, qsizetype first, qsizetype at, const Loa
 void ItemsLoaded(int found) {
     ItemMax = found - 1;
     ItemMeshCount = QStringList(found, QString());
-    ItemMeshes = QList<ItemMeshRow>(found);
-    ItemMeshData = QList<ItemMeshRow>(found);
+    ItemMeshes = QList<ItemMeshRow>(found, ItemMeshRow(ItemMeshSlots));
+    ItemMeshData = ItemMeshes;
 }
 
 // The file as last read, which a save gives back wherever nothing changed; an

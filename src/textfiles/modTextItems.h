@@ -7,8 +7,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <array>
-
 // The item tables of item_kinds1.txt. Item i is element i of each per-item
 // list; the lists always have ItemMax + 1 elements.
 extern QString ItemsHeader;
@@ -38,7 +36,8 @@ extern FileHead ItemsHead;
 // Replaces the tables by item_kinds1.txt in ModuleFolder and empties the mesh
 // tables. Reports only a file that cannot be read, a count line that
 // disagrees with the items found, the items whose lines are out of shape (by
-// line number and item), and the lines that belong to no item (the first
+// line number and item; a first line split in two or short of a word among
+// them, ShapeOfItemLine), and the lines that belong to no item (the first
 // five by line number and text, and how many). The lines an item reads past
 // blank lines, or as many as a count announces, end at a line that begins an
 // item. The faction and trigger lines of an item, standing where an item
@@ -63,20 +62,22 @@ void KeepItemInserted(int at);
 void KeepItemRemoved(int at);
 
 // Whether item i was read in the shape the game writes: its first line a
-// blank and its id, its counts numbers, every line they announce there before
-// the next item and the end of the file, no trigger line empty, and no line
-// of no item right after it (a count announcing fewer lines than it has). An
-// item of another shape was read from a damaged file, so its fields are not
-// the item's and must not be written back. No item of a file the editor does
-// not read as its own (ItemsHead) has.
+// blank, its id and every word its meshes need, its counts numbers (of any
+// length), every line they announce there before the next item and the end
+// of the file, no trigger line empty, and no line of no item right after it
+// (a count announcing fewer lines than it has). An item of another shape was
+// read from a damaged file, so its fields are not the item's and must not be
+// written back. No item of a file the editor does not read as its own
+// (ItemsHead) has.
 bool ItemHasSoundShape(int i);
 
 // The meshes of the item shown in the item editor, which fills them from the
 // item line; the loader leaves every element empty. Meshes are counted from 1,
-// so slots 1 to 5 are used and slot 0 stays empty. Each list has ItemMax + 1
-// elements like the other per-item tables.
-constexpr int ItemMeshSlots = 6; // slots 0 to 5
-using ItemMeshRow = std::array<QString, ItemMeshSlots>;
+// so slot 0 stays empty. A row holds slots 0 to 5 from the load, and grows for
+// an item of more meshes. Each list has ItemMax + 1 elements like the other
+// per-item tables.
+constexpr int ItemMeshSlots = 6;
+using ItemMeshRow = QStringList;
 extern QStringList ItemMeshCount;       // the mesh count word as text
 extern QList<ItemMeshRow> ItemMeshes;   // ItemMeshes[item][k]: name of mesh k
 extern QList<ItemMeshRow> ItemMeshData; // ItemMeshData[item][k]: bits of mesh k, decimal text

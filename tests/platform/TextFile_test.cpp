@@ -216,8 +216,8 @@ const RealSaver RealSavers[] = {
          " \r\n  9 8 5 5 6\r\n 60 40 40 30 30 30 0\r\n0 0 0 0 0 \r\n  0 0 0 0 0 0 0 0 \r\n",
      "", LoadTextTroops, SaveTextTroops},
     {"item_kinds1.txt", "itemsfile version 3\r\n%n\r\n",
-     " itm_i%1 I Is 1  m 0  0 0 1 0 1.000000 100 0 0\r\n 0\r\n0\r\n\r\n", "", LoadTextItems,
-     SaveTextItems},
+     " itm_i%1 I Is 1  m 0  0 0 1 0 1.000000 100 0 0 0 0 0 0 0 0 0 0 0\r\n 0\r\n0\r\n\r\n", "",
+     LoadTextItems, SaveTextItems},
     // A relation to each faction: as many as the largest file holds.
     {"factions.txt", "factionsfile version 1\r\n%n\r\n",
      "0 fac_f%1 F 0 0 \r\n" + QStringLiteral(" 0.000000 ").repeated(400) + "\r\n", "0 \r\n",

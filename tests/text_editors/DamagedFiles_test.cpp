@@ -152,6 +152,15 @@ TEST_F(DamagedFiles, GoBackAsReadAfterEveryRecordIsShownAndUpdated) {
         {&Items, "an item's first line lost, an empty line inside it",
          items(sword, {" 1", "", " 2", "1", "-50.000000  3 1"}),
          "Lines 7 to 11" + ofItems + " hold the faction and trigger lines of item # 1, but no", 1},
+        {&Items, "an item's first line that lost a word",
+         items(sword, {QString(Sword).remove(" 95"), " 0", "0"}),
+         "Line 7" + ofItems +
+             " begins item # 1, but holds 22 words where the first line of an "
+             "item of 1 mesh holds 23:",
+         1},
+        {&Items, "an item's first line split in two",
+         items(sword, {Sword.chopped(4), Sword.right(3), " 0", "0"}),
+         "Line 7" + ofItems + " begins item # 1, but holds 22 words where", 1},
         {&Items, "the first item's first line emptied", items({"", " 0", "0"}, bow),
          "Line 3" + ofItems + " stands where the first line of item # 0 belongs", 0},
         {&Items, "the first item's first line lost", items({" 0", "0"}, bow),

@@ -6,6 +6,8 @@
 
 #include <QRegularExpression>
 
+#include <climits>
+
 const std::array<const char*, 12> ItemValueFieldNames = {
     "Cost",       "Weight",     "Abundance", "Head armor", "Body armor", "Leg armor",
     "Difficulty", "Hit points", "Value 1",   "Value 2",    "Value 3",    "Value 4"};
@@ -19,8 +21,8 @@ const QString LineBreak = QStringLiteral("\r\n");
 const QString IdPrefix = QStringLiteral("itm_");
 
 constexpr int MeshKindShift = 60;
-constexpr std::uint64_t MeshKindField = std::uint64_t(0xF) << MeshKindShift;
-constexpr std::uint64_t LargeBagBit = std::uint64_t(1) << 42;
+constexpr int MeshKindBits = 4;
+constexpr int LargeBagBit = 42;
 // Words of the item line from the flags on: flags, capabilities, cost,
 // modifiers, weight, abundance, three armours, difficulty, hit points, four
 // values, two damages.
@@ -31,25 +33,18 @@ constexpr int ModifiersOffset = 3;
 constexpr int ValuesOffset = 11;
 constexpr int DamagesOffset = 15;
 
-// A count, an index or a damage: a 16-bit number, as the show reads it.
-std::optional<int> ReadInt16(QStringView word, PendingFailure& failure) {
-    if (const std::optional<std::int16_t> value = ToInt16(word))
-        return *value;
-    failure.raise(Decimal::parse(word) ? Err::Overflow : Err::TypeMismatch);
-    return std::nullopt;
+// A bit word (flags, capabilities, modifiers, mesh bits): a whole number of
+// any length.
+std::optional<BitWord> ReadBits(QStringView word, PendingFailure& failure) {
+    std::optional<BitWord> bits = BitWord::parse(word);
+    if (!bits)
+        failure.raise(Err::TypeMismatch);
+    return bits;
 }
 
-// A flag, capability, modifier or mesh word: an unsigned 64-bit number.
-std::optional<std::uint64_t> ReadBits(QStringView word, PendingFailure& failure) {
-    const std::optional<Decimal> value = Decimal::parse(word);
-    if (!value) {
-        failure.raise(Err::TypeMismatch);
-        return std::nullopt;
-    }
-    const std::optional<std::uint64_t> bits = value->toU64();
-    if (!bits)
-        failure.raise(Err::Overflow);
-    return bits;
+// Whether `text` is an optional minus sign and digits.
+bool IsWholeNumber(QStringView text) {
+    return BitWord::parse(text.startsWith(u'-') ? text.sliced(1) : text).has_value();
 }
 
 // A word written as it stands must be one word, or every later word of its
@@ -58,13 +53,6 @@ std::optional<std::uint64_t> ReadBits(QStringView word, PendingFailure& failure)
 bool IsSingleWord(const QString& text) {
     return !text.isEmpty() && !text.contains(u' ') && !text.contains(u'\n') &&
            !text.contains(u'\r');
-}
-
-// The word for a number the update computed: the stored word while the number
-// is the one read from it, so that leading zeros and the like stay.
-QString NumberWord(std::uint64_t value, std::optional<std::uint64_t> storedValue,
-                   QStringView storedWord) {
-    return storedValue == value ? storedWord.toString() : QString::number(value);
 }
 
 QStringList SplitLines(const QString& text) {
@@ -128,40 +116,126 @@ QList<QStringView> ItemWords(QStringView line) {
     return words;
 }
 
-std::optional<ItemRecord> DecodeItem(const ItemLines& lines, int factionRows,
-                                     PendingFailure& failure) {
-    const QList<QStringView> w = ItemWords(lines.line);
-    if (w.size() < 5) {
-        failure.raise(Err::SubscriptOutOfRange);
-        return std::nullopt;
+namespace {
+
+// The shape of the words `w` of an item line (ShapeOfItemLine).
+ItemLineShape ShapeOf(const QList<QStringView>& w) {
+    ItemLineShape shape;
+    qsizetype end = w.size();
+    while (end > 1 && w[end - 1].isEmpty())
+        --end;
+    shape.words = end - 1;
+    // The id, the names, the mesh count, then two words a mesh.
+    constexpr qsizetype Fixed = 4 + WordsFromFlags;
+    if (end < 5) {
+        shape.fault = ItemLineShape::Fault::TooFewWords;
+    } else if (const std::optional<std::int16_t> count = ToInt16(w[4])) {
+        shape.meshes = *count;
+        shape.needed = Fixed + 2 * qsizetype(*count);
+        if (*count < 1)
+            shape.fault = ItemLineShape::Fault::NoMesh;
+        else if (shape.words < shape.needed)
+            shape.fault = ItemLineShape::Fault::TooFewWords;
+    } else if (BitWord::parse(w[4])) {
+        const qsizetype meshWords = shape.words - Fixed;
+        shape.meshes = static_cast<int>(meshWords / 2);
+        if (meshWords < 2 || meshWords % 2 != 0)
+            shape.fault = ItemLineShape::Fault::TooFewWords;
+    } else {
+        shape.fault = ItemLineShape::Fault::NoMeshCount;
     }
-    // A line that does not begin with its blank would be read one word out.
-    if (!w[0].isEmpty()) {
+    return shape;
+}
+
+// The 16-bit value of a damage word; a whole number beyond that range is held
+// in `held`.
+std::optional<ItemDamage> ReadDamage(QStringView word, QString& held, PendingFailure& failure) {
+    if (const std::optional<std::int16_t> value = ToInt16(word))
+        return DecodeDamage(*value);
+    if (!IsWholeNumber(word)) {
         failure.raise(Err::TypeMismatch);
         return std::nullopt;
     }
-    const std::optional<int> meshCount = ReadInt16(w[4], failure);
-    if (!meshCount)
+    held = word.toString();
+    return ItemDamage{-1, 0};
+}
+
+// Selects the rows of the factions the faction line names in `r`, holding
+// those without a row; false for a word that is no number.
+bool ReadFactions(const QString& factionLine, ItemRecord& r, PendingFailure& failure) {
+    const QList<QStringView> words = QStringView(factionLine).split(u' ');
+    for (qsizetype k = 0; k < words.size(); ++k) {
+        // Word 0 is the empty text before the line's blank; a line without
+        // that blank still names a faction there, which must not be lost.
+        if (k == 0 && words[k].isEmpty())
+            continue;
+        const std::optional<std::int16_t> faction = ToInt16(words[k]);
+        if (faction && *faction >= 0 && *faction < r.factions.size()) {
+            r.factions[*faction] = true;
+        } else if (IsWholeNumber(words[k])) {
+            // The module's files out of step, or no factions.txt beside it.
+            r.heldFactions.append(words[k].toString());
+        } else {
+            failure.raise(Err::TypeMismatch);
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+ItemLineShape ShapeOfItemLine(QStringView line) {
+    return ShapeOf(ItemWords(line));
+}
+
+std::optional<int> ItemCountValue(const QString& line) {
+    const QString solid = RemoveSpaces(line);
+    if (const std::optional<std::int32_t> value = ToInt32(solid))
+        return *value;
+    if (!IsWholeNumber(solid))
         return std::nullopt;
-    const int j = 5 + 2 * *meshCount;
-    if (*meshCount < 1 || *meshCount > ItemMeshesMax || w.size() < j + WordsFromFlags) {
-        failure.raise(Err::SubscriptOutOfRange);
+    return solid.startsWith(u'-') ? INT_MIN : INT_MAX;
+}
+
+bool ItemFactionLineFollows(const QString& countLine) {
+    return ItemCountValue(countLine).value_or(0) >= 1;
+}
+
+int ItemTriggerLinesAnnounced(const QString& countLine) {
+    const int count = ItemCountValue(countLine).value_or(0);
+    return count >= 1 && count <= INT16_MAX ? count : 0;
+}
+
+std::optional<ItemRecord> DecodeItem(const ItemLines& lines, int factionRows,
+                                     PendingFailure& failure) {
+    const QList<QStringView> w = ItemWords(lines.line);
+    // A line that does not begin with its blank would be read one word out.
+    if (w.size() >= 5 && !w[0].isEmpty()) {
+        failure.raise(Err::TypeMismatch);
         return std::nullopt;
     }
+    const ItemLineShape shape = ShapeOf(w);
+    if (shape.fault != ItemLineShape::Fault::None) {
+        failure.raise(shape.fault == ItemLineShape::Fault::NoMeshCount ? Err::TypeMismatch
+                                                                       : Err::SubscriptOutOfRange);
+        return std::nullopt;
+    }
+    const int j = 5 + 2 * shape.meshes;
 
     ItemRecord r;
     r.stored = lines;
     r.id = w[1].toString();
     r.name = w[2].toString();
     r.plural = w[3].toString();
-    for (int k = 0; k < *meshCount; ++k) {
+    for (int k = 0; k < shape.meshes; ++k) {
         const QStringView bits = w[6 + 2 * k];
         if (!ReadBits(bits, failure))
             return std::nullopt;
         r.meshes.append(ItemMesh{w[5 + 2 * k].toString(), bits.toString()});
     }
 
-    const std::optional<std::uint64_t> flags = ReadBits(w[j], failure);
+    const std::optional<BitWord> flags = ReadBits(w[j], failure);
     if (!flags)
         return std::nullopt;
     r.flags = *flags;
@@ -175,7 +249,7 @@ std::optional<ItemRecord> DecodeItem(const ItemLines& lines, int factionRows,
         r.capabilities = ReadBits(w[j + CapsOffset], unread);
     }
     r.cost = w[j + CostOffset].toString();
-    const std::optional<std::uint64_t> modifiers = ReadBits(w[j + ModifiersOffset], failure);
+    const std::optional<BitWord> modifiers = ReadBits(w[j + ModifiersOffset], failure);
     if (!modifiers)
         return std::nullopt;
     r.modifiers = *modifiers;
@@ -185,42 +259,34 @@ std::optional<ItemRecord> DecodeItem(const ItemLines& lines, int factionRows,
         *texts[k] = w[j + 4 + k].toString();
     for (int m = 0; m < 4; ++m)
         r.values[static_cast<std::size_t>(m)] = w[j + ValuesOffset + m].toString();
-    for (int d = 0; d < 2; ++d) {
-        const std::optional<int> word = ReadInt16(w[j + DamagesOffset + d], failure);
-        if (!word)
+    for (std::size_t d = 0; d < 2; ++d) {
+        const std::optional<ItemDamage> damage =
+            ReadDamage(w[j + DamagesOffset + static_cast<int>(d)], r.heldDamages[d], failure);
+        if (!damage)
             return std::nullopt;
-        r.damages[static_cast<std::size_t>(d)] = DecodeDamage(*word);
+        r.damages[d] = *damage;
     }
 
     r.factions = RowSelection(qMax(factionRows, 1), false);
-    const std::optional<int> factionCount =
-        ReadInt16(RemoveSpaces(lines.factionCountLine), failure);
-    if (!factionCount)
+    if (!ItemCountValue(lines.factionCountLine) || !ItemCountValue(lines.triggerCountLine)) {
+        failure.raise(Err::TypeMismatch);
         return std::nullopt;
-    if (*factionCount >= 1) {
-        const QList<QStringView> words = QStringView(lines.factionLine).split(u' ');
-        for (qsizetype k = 0; k < words.size(); ++k) {
-            // Word 0 is the empty text before the line's blank; a line without
-            // that blank still names a faction there, which must not be lost.
-            if (k == 0 && words[k].isEmpty())
-                continue;
-            const std::optional<int> faction = ReadInt16(words[k], failure);
-            if (!faction)
-                return std::nullopt;
-            if (*faction < 0 || *faction >= r.factions.size()) {
-                failure.raise(Err::SubscriptOutOfRange);
-                return std::nullopt;
-            }
-            r.factions[*faction] = true;
-        }
     }
-    const std::optional<int> triggerCount =
-        ReadInt16(RemoveSpaces(lines.triggerCountLine), failure);
-    if (!triggerCount)
+    if (ItemFactionLineFollows(lines.factionCountLine) &&
+        !ReadFactions(lines.factionLine, r, failure))
         return std::nullopt;
-    r.triggerCount = *triggerCount;
+    r.triggerCount = ItemTriggerLinesAnnounced(lines.triggerCountLine);
     return r;
 }
+
+namespace {
+
+// txtTrigger's text: the trigger lines the count announces, joined by CR LF.
+QString ShownTriggers(const ItemRecord& r) {
+    return r.triggerCount >= 1 ? r.stored.triggerLines.join(LineBreak) : QString();
+}
+
+} // namespace
 
 ItemForm ItemFormOf(const ItemRecord& r) {
     ItemForm f;
@@ -246,14 +312,14 @@ ItemForm ItemFormOf(const ItemRecord& r) {
     for (std::size_t m = 0; m < 4; ++m)
         f.values[m] = labels.filled[m] ? r.values[m] : Zero;
     for (std::size_t d = 0; d < 2; ++d) {
-        f.damageTypes[d] = r.damages[d].type;
-        f.damageTexts[d] = QString::number(r.damages[d].amount);
+        const bool held = !r.heldDamages[d].isEmpty();
+        f.damageTypes[d] = held ? -1 : r.damages[d].type;
+        f.damageTexts[d] = held ? r.heldDamages[d] : QString::number(r.damages[d].amount);
     }
     f.factions = r.factions;
     f.factionCount = RemoveSpaces(r.stored.factionCountLine);
     f.triggerCount = r.stored.triggerCountLine;
-    if (r.triggerCount >= 1)
-        f.triggers = r.stored.triggerLines.join(LineBreak);
+    f.triggers = ShownTriggers(r);
     return f;
 }
 
@@ -321,42 +387,39 @@ QString TextWordsRefusal(const ItemForm& form, const std::array<QString, 4>& val
 // holds no number the word can carry.
 std::optional<QString> DamageWord(const ItemForm& form, const ItemRecord& shown,
                                   const StoredWords& s, std::size_t d) {
+    const QString stored = s.fromFlags(DamagesOffset + static_cast<int>(d)).toString();
     const int type = form.damageTypes[d];
-    if (type < 0 || type > 2)
-        return Zero;
+    if (type < 0 || type > 2) {
+        // A word no type stands for goes back while its box holds it as read.
+        const QString& held = shown.heldDamages[d];
+        return !held.isEmpty() && form.damageTexts[d] == held ? stored : Zero;
+    }
     const std::optional<std::int16_t> amount = ToInt16(form.damageTexts[d]);
     if (!amount || *amount + 256 * type > INT16_MAX)
         return std::nullopt;
     if (shown.damages[d] == ItemDamage{type, *amount})
-        return s.fromFlags(DamagesOffset + static_cast<int>(d)).toString();
+        return stored;
     return QString::number(*amount + 256 * type);
 }
 
 // The capabilities word. A type that shows none left its list empty, and its
 // stored word goes back as it was while the user selects nothing there.
-std::optional<QString> CapabilitiesWord(const ItemForm& form, const ItemRecord& shown,
-                                        const StoredWords& s) {
-    const QStringView stored = s.fromFlags(CapsOffset);
+QString CapabilitiesWord(const ItemForm& form, const ItemRecord& shown, const StoredWords& s) {
+    const QString stored = s.fromFlags(CapsOffset).toString();
     const bool shownCaps = ItemTypeReadsCaps(shown.typeRow()) && shown.capabilities;
     if (!shownCaps && !form.capabilities.contains(true))
-        return IsSingleWord(stored.toString()) ? stored.toString() : Zero;
+        return IsSingleWord(stored) ? stored : Zero;
     const RowSelection rows = shownCaps ? ShowFlags(*shown.capabilities, ItemFlagKind::Caps)
                                         : RowSelection(ItemCapRowCount, false);
-    const std::optional<std::uint64_t> caps =
-        MergeFlags(ItemFlagKind::Caps, rows, form.capabilities, shown.capabilities.value_or(0));
-    if (!caps)
-        return std::nullopt;
-    return NumberWord(*caps, shown.capabilities, stored);
+    return BitWordText(stored, MergeFlags(ItemFlagKind::Caps, rows, form.capabilities,
+                                          shown.capabilities.value_or(BitWord())));
 }
 
-// The word of a flag or modifier list; no value beyond 64 bits.
-std::optional<QString> BitsWord(ItemFlagKind kind, const RowSelection& selected,
-                                std::uint64_t stored, QStringView storedWord) {
-    const std::optional<std::uint64_t> value =
-        MergeFlags(kind, ShowFlags(stored, kind), selected, stored);
-    if (!value)
-        return std::nullopt;
-    return NumberWord(*value, stored, storedWord);
+// The word of a flag or modifier list.
+QString BitsWord(ItemFlagKind kind, const RowSelection& selected, const BitWord& stored,
+                 QStringView storedWord) {
+    return BitWordText(storedWord.toString(),
+                       MergeFlags(kind, ShowFlags(stored, kind), selected, stored));
 }
 
 // The item line from words 1 onwards: the stored line when no word changed,
@@ -388,8 +451,8 @@ std::optional<ItemLines> BuildItem(const ItemForm& form, const ItemRecord& shown
         refusal = QStringLiteral("The item shown could not be read completely!");
         return std::nullopt;
     }
-    if (form.meshes.isEmpty() || form.meshes.size() > ItemMeshesMax) {
-        refusal = QStringLiteral("An item has one to five meshes!");
+    if (form.meshes.isEmpty()) {
+        refusal = QStringLiteral("An item has one mesh at least!");
         return std::nullopt;
     }
     const std::array<QString, 4> values = ValueWords(form, shown.typeRow(), s);
@@ -405,30 +468,31 @@ std::optional<ItemLines> BuildItem(const ItemForm& form, const ItemRecord& shown
         }
         damages[d] = *word;
     }
-    const std::optional<std::int16_t> triggerCount = ToInt16(RemoveSpaces(form.triggerCount));
-    const QStringList triggerLines = form.triggers.isEmpty() && triggerCount.value_or(0) < 1
-                                         ? QStringList()
-                                         : SplitLines(form.triggers);
-    if (!triggerCount || triggerLines.size() != qMax<qsizetype>(*triggerCount, 0)) {
-        refusal = QStringLiteral("The trigger count must be the number of trigger lines!");
-        return std::nullopt;
+    QStringList triggerLines = shown.stored.triggerLines;
+    // A count and lines left as shown go back as read, a count no file could
+    // hold lines for among them.
+    if (form.triggerCount != shown.stored.triggerCountLine ||
+        form.triggers != ShownTriggers(shown)) {
+        const std::optional<std::int16_t> triggerCount = ToInt16(RemoveSpaces(form.triggerCount));
+        triggerLines = form.triggers.isEmpty() && triggerCount.value_or(0) < 1
+                           ? QStringList()
+                           : SplitLines(form.triggers);
+        if (!triggerCount || triggerLines.size() != qMax<qsizetype>(*triggerCount, 0)) {
+            refusal = QStringLiteral("The trigger count must be the number of trigger lines!");
+            return std::nullopt;
+        }
     }
-    const std::optional<QString> flags =
-        BitsWord(ItemFlagKind::Flags, form.flags, shown.flags, s.fromFlags(0));
-    const std::optional<QString> caps = CapabilitiesWord(form, shown, s);
-    const std::optional<QString> modifiers = BitsWord(
-        ItemFlagKind::Modifiers, form.modifiers, shown.modifiers, s.fromFlags(ModifiersOffset));
-    if (!flags || !caps || !modifiers) {
-        refusal = QStringLiteral("The selected rows do not fit in 64 bits!");
-        return std::nullopt;
-    }
+    const QString flags = BitsWord(ItemFlagKind::Flags, form.flags, shown.flags, s.fromFlags(0));
+    const QString caps = CapabilitiesWord(form, shown, s);
+    const QString modifiers = BitsWord(ItemFlagKind::Modifiers, form.modifiers, shown.modifiers,
+                                       s.fromFlags(ModifiersOffset));
 
     QStringList words = {form.id, form.name, form.plural};
     words.append(form.meshes.size() == shown.meshes.size() ? s.word(4).toString()
                                                            : QString::number(form.meshes.size()));
     for (const ItemMesh& mesh : form.meshes)
         words << mesh.name << mesh.bits;
-    words << *flags << *caps << form.cost << *modifiers << form.weight << form.abundance
+    words << flags << caps << form.cost << modifiers << form.weight << form.abundance
           << form.headArmor << form.bodyArmor << form.legArmor << form.difficulty << form.hitPoints
           << values[0] << values[1] << values[2] << values[3] << damages[0] << damages[1];
 
@@ -438,14 +502,16 @@ std::optional<ItemLines> BuildItem(const ItemForm& form, const ItemRecord& shown
         out.factionCountLine = shown.stored.factionCountLine;
         out.factionLine = shown.stored.factionLine;
     } else {
-        int count = 0;
+        qsizetype count = 0;
         for (qsizetype i = 0; i < form.factions.size(); ++i) {
             if (form.factions[i]) {
                 out.factionLine += Blank + QString::number(i);
                 ++count;
             }
         }
-        out.factionCountLine = Blank + QString::number(count);
+        for (const QString& faction : shown.heldFactions)
+            out.factionLine += Blank + faction;
+        out.factionCountLine = Blank + QString::number(count + shown.heldFactions.size());
     }
     out.triggerCountLine = form.triggerCount;
     out.triggerLines = triggerLines;
@@ -454,15 +520,10 @@ std::optional<ItemLines> BuildItem(const ItemForm& form, const ItemRecord& shown
 
 int ItemTypeOf(QStringView line) {
     const QList<QStringView> w = ItemWords(line);
-    if (w.size() < 5 || !w[0].isEmpty())
+    const ItemLineShape shape = ShapeOf(w);
+    if (shape.fault != ItemLineShape::Fault::None || !w[0].isEmpty())
         return 0;
-    const std::optional<std::int16_t> meshCount = ToInt16(w[4]);
-    if (!meshCount || *meshCount < 1 || *meshCount > ItemMeshesMax)
-        return 0;
-    const int j = 5 + 2 * *meshCount;
-    PendingFailure ignored;
-    const std::optional<std::uint64_t> flags =
-        j < w.size() ? ReadBits(w[j], ignored) : std::nullopt;
+    const std::optional<BitWord> flags = BitWord::parse(w[5 + 2 * shape.meshes]);
     return flags ? ItemTypeNumber(*flags) : 0;
 }
 
@@ -475,24 +536,21 @@ ItemDamage DecodeDamage(int word) {
 }
 
 int GetMeshKind(const QString& bits) {
-    PendingFailure ignored;
-    const std::uint64_t value = ReadBits(bits, ignored).value_or(0);
+    const BitWord value = BitWord::parse(bits).value_or(BitWord());
     // The kind sits in the top digit of the 64 bits; the first digit of a
     // shorter number is a modifier bit of the mesh, no kind.
-    const int kind = static_cast<int>(value >> MeshKindShift);
-    return (kind <= 3 ? kind : 0) + ((value & LargeBagBit) != 0 ? 10 : 0);
+    const int kind = static_cast<int>(value.bits(MeshKindShift, MeshKindBits));
+    return (kind <= 3 ? kind : 0) + (value.testBit(LargeBagBit) ? 10 : 0);
 }
 
 QString StoreMeshBits(const QString& bits, int kindRow, bool largeBag) {
-    PendingFailure ignored;
-    const std::optional<std::uint64_t> stored = ReadBits(bits, ignored);
     const int code = GetMeshKind(bits);
-    std::uint64_t value = stored.value_or(0);
+    BitWord value = BitWord::parse(bits).value_or(BitWord());
     if (kindRow >= 0 && kindRow <= 3 && kindRow != code % 10)
-        value = (value & ~MeshKindField) | (std::uint64_t(kindRow) << MeshKindShift);
+        value = value.withBits(MeshKindShift, MeshKindBits, static_cast<std::uint64_t>(kindRow));
     if (largeBag != (code >= 10))
-        value = largeBag ? value | LargeBagBit : value & ~LargeBagBit;
-    return NumberWord(value, stored, bits);
+        value = value.withBit(LargeBagBit, largeBag);
+    return BitWordText(bits, value);
 }
 
 ItemMesh NewItemMesh() {

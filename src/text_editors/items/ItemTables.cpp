@@ -5,6 +5,7 @@
 #include "textfiles/modTextFiles.h"
 #include "textfiles/modTextItems.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -19,8 +20,8 @@ void InsertEmptyItem(int at) {
         table->insert(at, QString());
     ItemTriggerLines.insert(at, QStringList());
     ItemGapLines.insert(at, QStringList());
-    ItemMeshes.insert(at, ItemMeshRow());
-    ItemMeshData.insert(at, ItemMeshRow());
+    ItemMeshes.insert(at, ItemMeshRow(ItemMeshSlots));
+    ItemMeshData.insert(at, ItemMeshRow(ItemMeshSlots));
     KeepItemInserted(at);
 }
 
@@ -84,17 +85,19 @@ QString UnreadableItemText(int i) {
 QList<ItemMesh> ShownMeshes(int i) {
     QList<ItemMesh> meshes;
     const int count = ToInt16(ItemMeshCount.value(i)).value_or(0);
-    for (int k = 1; k <= count && k < ItemMeshSlots; ++k)
+    for (int k = 1; k <= count && k < ItemMeshes[i].size() && k < ItemMeshData[i].size(); ++k)
         meshes.append({ItemMeshes[i][k], ItemMeshData[i][k]});
     return meshes;
 }
 
 void SetShownMeshes(int i, const QList<ItemMesh>& meshes) {
     ItemMeshCount[i] = QString::number(meshes.size());
-    for (int k = 1; k < ItemMeshSlots; ++k) {
-        const ItemMesh mesh = meshes.value(k - 1);
-        ItemMeshes[i][k] = mesh.name;
-        ItemMeshData[i][k] = mesh.bits;
+    const qsizetype length = std::max<qsizetype>(ItemMeshes[i].size(), meshes.size() + 1);
+    ItemMeshes[i] = ItemMeshRow(length);
+    ItemMeshData[i] = ItemMeshRow(length);
+    for (qsizetype k = 1; k <= meshes.size(); ++k) {
+        ItemMeshes[i][k] = meshes[k - 1].name;
+        ItemMeshData[i][k] = meshes[k - 1].bits;
     }
 }
 

@@ -35,7 +35,7 @@ QString UnreadableItemText(int i);
 
 // The meshes of item i as the mesh tables hold them.
 QList<ItemMesh> ShownMeshes(int i);
-// Fills the mesh tables of item i: count, names and bits of meshes 1 to 5.
+// Fills the mesh tables of item i: count, names and bits of its meshes.
 void SetShownMeshes(int i, const QList<ItemMesh>& meshes);
 
 // Item i's row in the item lists: the number, ". ", the id, "  (", the name, ")".

@@ -1,7 +1,5 @@
 #include "text_editors/items/ItemVocabulary.h"
 
-#include <limits>
-
 namespace {
 
 constexpr std::uint64_t TypeField = 0xFF;
@@ -237,9 +235,11 @@ QStringList ItemMeshKindRows() {
     return Rows(ItemMeshKinds);
 }
 
-RowSelection ShowFlags(std::uint64_t value, ItemFlagKind kind) {
+RowSelection ShowFlags(const BitWord& word, ItemFlagKind kind) {
     // The show compares hexadecimal digits of the value with each row's digits;
     // a field's digits equal the row's exactly when the field holds its value.
+    // Every row lies in the lowest 64 bits.
+    const std::uint64_t value = word.bits(0, 64);
     RowSelection rows(ItemListRowCount(kind), false);
     for (int row = 0; row < rows.size(); ++row) {
         const ItemListRow r = RowOf(kind, row);
@@ -263,31 +263,46 @@ Decimal EncodeFlags(ItemFlagKind kind, const RowSelection& selected) {
     return Decimal::fromMagnitude(sum);
 }
 
-std::optional<std::uint64_t> MergeFlags(ItemFlagKind kind, const RowSelection& shown,
-                                        const RowSelection& selected, std::uint64_t stored) {
+namespace {
+
+// `word` plus `addend`, exactly, however long the word.
+BitWord Plus(BitWord word, Decimal::Magnitude addend) {
+    constexpr int Chunk = 64;
+    for (int first = 0; addend != 0; first += Chunk) {
+        const Decimal::Magnitude sum = word.bits(first, Chunk) + addend;
+        word = word.withBits(first, Chunk, static_cast<std::uint64_t>(sum));
+        addend = sum >> Chunk;
+    }
+    return word;
+}
+
+} // namespace
+
+BitWord MergeFlags(ItemFlagKind kind, const RowSelection& shown, const RowSelection& selected,
+                   const BitWord& stored) {
     const int count = ItemListRowCount(kind);
     std::uint64_t changedFields = 0;
     for (int row = 0; row < count; ++row) {
         if (Selected(shown, row) != Selected(selected, row))
             changedFields |= RowOf(kind, row).field;
     }
-    Decimal::Magnitude result = stored & ~changedFields;
+    if (changedFields == 0)
+        return stored;
+    Decimal::Magnitude rows = 0;
     for (int row = 0; row < count; ++row) {
         const ItemListRow r = RowOf(kind, row);
         if ((r.field & changedFields) != 0 && Selected(selected, row))
-            result += r.value;
+            rows += r.value;
     }
-    if (result > std::numeric_limits<std::uint64_t>::max())
-        return std::nullopt;
-    return static_cast<std::uint64_t>(result);
+    return Plus(stored.withBits(0, 64, stored.bits(0, 64) & ~changedFields), rows);
 }
 
-int ItemTypeNumber(std::uint64_t flags) {
-    const int type = static_cast<int>(flags & TypeField);
+int ItemTypeNumber(const BitWord& flags) {
+    const int type = static_cast<int>(flags.bits(0, 8));
     return type <= ItemTypeRowCount ? type : 0;
 }
 
-int ItemTypeRow(std::uint64_t flags) {
+int ItemTypeRow(const BitWord& flags) {
     const int type = ItemTypeNumber(flags);
     return type > 0 ? type - 1 : 0;
 }
@@ -439,7 +454,7 @@ void ApplyCapRules(RowSelection& caps, int focusRow) {
         UnselectOthers(caps, 54, 55, focusRow);
 }
 
-QString FactionCountCaption(const RowSelection& factions) {
-    return QStringLiteral("Factions (") + QString::number(factions.count(true)) +
+QString FactionCountCaption(const RowSelection& factions, qsizetype beyond) {
+    return QStringLiteral("Factions (") + QString::number(factions.count(true) + beyond) +
            QStringLiteral("):");
 }

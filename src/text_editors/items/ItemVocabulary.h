@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/BitWord.h"
 #include "platform/Decimal.h"
 
 #include <QList>
@@ -62,21 +63,22 @@ QStringList ItemMeshKindRows();
 // The rows a stored number selects when an item is shown (the digit tests of the
 // show): a bit row when its bit is set, a field row when its field holds its
 // value, a mask row when its field holds all ones, "show_holster_when_drawn" when
-// the carry digit is 8, 9 or A. Bits no row stands for select nothing.
-RowSelection ShowFlags(std::uint64_t value, ItemFlagKind kind);
+// the carry digit is 8, 9 or A. Bits no row stands for, those beyond 64 bits
+// too, select nothing.
+RowSelection ShowFlags(const BitWord& value, ItemFlagKind kind);
 // The exact sum of the values of the selected rows; no selection gives 0.
 Decimal EncodeFlags(ItemFlagKind kind, const RowSelection& selected);
 // The number an update writes: `stored` with every field whose rows the user
 // changed (selected differs from shown) replaced by the sum of its selected
-// rows; fields left alone and bits no row stands for keep their stored bits.
-// No value when the result does not fit in 64 bits.
-std::optional<std::uint64_t> MergeFlags(ItemFlagKind kind, const RowSelection& shown,
-                                        const RowSelection& selected, std::uint64_t stored);
+// rows; fields left alone and bits no row stands for (beyond 64 bits too)
+// keep their stored bits.
+BitWord MergeFlags(ItemFlagKind kind, const RowSelection& shown, const RowSelection& selected,
+                   const BitWord& stored);
 
 // The item type in the flags' lowest byte, 1 to 20; 0 when it names no type.
-int ItemTypeNumber(std::uint64_t flags);
+int ItemTypeNumber(const BitWord& flags);
 // The type row the show takes: type - 1, or row 0 ("type horse") for no type.
-int ItemTypeRow(std::uint64_t flags);
+int ItemTypeRow(const BitWord& flags);
 // Whether the show reads the capabilities of an item of this type row (not for
 // horses, no type, and the four armour types).
 bool ItemTypeReadsCaps(int typeRow);
@@ -105,5 +107,6 @@ std::optional<bool> ApplyFlagRules(RowSelection& flags, int focusRow);
 // The same for lstCap: mask rows never stay selected, at most one row of the
 // throw/shoot, carry and reload fields. Does nothing when no row has the focus.
 void ApplyCapRules(RowSelection& caps, int focusRow);
-// lblFactions: "Factions (", the number of selected rows, "):".
-QString FactionCountCaption(const RowSelection& factions);
+// lblFactions: "Factions (", the number of selected rows and of the `beyond`
+// factions the item names that have no row, "):".
+QString FactionCountCaption(const RowSelection& factions, qsizetype beyond = 0);

@@ -119,7 +119,7 @@ bool ItemMeshControls::StoreMesh() {
 
 void ItemMeshControls::cmdMeshAdd_Click() {
     QList<ItemMesh> meshes = ShownMeshes(m_item);
-    if (meshes.size() >= ItemMeshesMax) {
+    if (meshes.size() >= ItemMeshesAdded) {
         InformationBox(QStringLiteral("Sorry... maximum number of meshes reached..."),
                        QStringLiteral("Information..."));
         return;

@@ -358,7 +358,7 @@ void frmTextItems::fillControls(const ItemRecord& record) {
         list->clearChoice();
     }
     lstCap->setEnabled(labels.capsEnabled);
-    SetCaption(lblFactions, FactionCountCaption(f.factions));
+    SetCaption(lblFactions, FactionCountCaption(f.factions, record.heldFactions.size()));
 
     m_values.show(f, labels);
     txtAnzFac->setText(f.factionCount);
@@ -611,7 +611,8 @@ void frmTextItems::lstCap_Click(int focusRow) {
 }
 
 void frmTextItems::lstFactions_Click() {
-    SetCaption(lblFactions, FactionCountCaption(lstFactions->values()));
+    SetCaption(lblFactions, FactionCountCaption(lstFactions->values(),
+                                                m_shown ? m_shown->heldFactions.size() : 0));
 }
 
 void frmTextItems::closeEvent(QCloseEvent* event) {

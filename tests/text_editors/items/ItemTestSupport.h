@@ -11,7 +11,7 @@
 
 // Items in the layout the game writes, from a seeded generator: any flag,
 // capability, modifier and mesh bits (unnamed bits and field values no row
-// stands for included), one to five meshes, damages of every type, ascending
+// stands for included), one to six meshes, damages of every type, ascending
 // factions and up to three trigger lines. The lines are built here word by
 // word, not through the codec.
 class ItemGenerator {
@@ -20,7 +20,7 @@ public:
 
     ItemLines next() {
         QString line = QStringLiteral(" itm_") + word() + u' ' + word() + u' ' + word();
-        const int meshes = pick(1, 5);
+        const int meshes = pick(1, 6);
         line += u' ' + QString::number(meshes);
         for (int k = 0; k < meshes; ++k)
             line += QStringLiteral("  ") + word() + u' ' + QString::number(meshBits());

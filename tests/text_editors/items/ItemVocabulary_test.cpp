@@ -8,6 +8,10 @@
 
 namespace {
 
+BitWord W(std::uint64_t value) {
+    return BitWord::fromU64(value);
+}
+
 RowSelection Rows(ItemFlagKind kind, std::initializer_list<const char*> labels) {
     const QStringList all = ItemListLabels(kind);
     RowSelection rows(all.size(), false);
@@ -77,20 +81,18 @@ TEST(ItemVocabularyTest, RowsAndNumbersConvertBothWays) {
         SCOPED_TRACE(c.value);
         const RowSelection rows = Rows(c.kind, c.rows);
         EXPECT_EQ(EncodeFlags(c.kind, rows).toString(), c.value);
-        EXPECT_EQ(
-            Labels(c.kind, ShowFlags(Decimal::parse(QString::fromLatin1(c.value))->toU64().value(),
-                                     c.kind)),
-            Labels(c.kind, rows));
+        EXPECT_EQ(Labels(c.kind, ShowFlags(*BitWord::parse(QString::fromLatin1(c.value)), c.kind)),
+                  Labels(c.kind, rows));
     }
     RowSelection all(43, true);
     EXPECT_EQ(EncodeFlags(K::Modifiers, all).toString(), "8796093022207"); // 2^43 - 1
 
     // Numbers no selection makes: no type, an attach value without a row, a
     // holster digit beside a carry code no row has.
-    EXPECT_TRUE(Labels(K::Flags, ShowFlags(0x15, K::Flags)).isEmpty());
-    EXPECT_EQ(Labels(K::Flags, ShowFlags(0x402, K::Flags)), QStringList{"type 1h weapon"});
-    EXPECT_TRUE(Labels(K::Caps, ShowFlags(0xB10000000, K::Caps)).isEmpty());
-    EXPECT_TRUE(Labels(K::Modifiers, ShowFlags(std::uint64_t(1) << 43, K::Modifiers)).isEmpty());
+    EXPECT_TRUE(Labels(K::Flags, ShowFlags(W(0x15), K::Flags)).isEmpty());
+    EXPECT_EQ(Labels(K::Flags, ShowFlags(W(0x402), K::Flags)), QStringList{"type 1h weapon"});
+    EXPECT_TRUE(Labels(K::Caps, ShowFlags(W(0xB10000000), K::Caps)).isEmpty());
+    EXPECT_TRUE(Labels(K::Modifiers, ShowFlags(W(std::uint64_t(1) << 43), K::Modifiers)).isEmpty());
 }
 
 TEST(ItemVocabularyTest, AnUpdateKeepsWhatNoChangedRowStandsFor) {
@@ -127,13 +129,13 @@ TEST(ItemVocabularyTest, AnUpdateKeepsWhatNoChangedRowStandsFor) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const RowSelection shown = ShowFlags(c.stored, c.kind);
+        const RowSelection shown = ShowFlags(W(c.stored), c.kind);
         RowSelection selected = shown;
         const RowSelection toggled = Rows(c.kind, c.toggled);
         for (qsizetype row = 0; row < selected.size(); ++row)
             selected[row] = selected[row] != toggled[row];
-        EXPECT_EQ(MergeFlags(c.kind, shown, shown, c.stored), c.stored);
-        EXPECT_EQ(MergeFlags(c.kind, shown, selected, c.stored), c.expected);
+        EXPECT_EQ(MergeFlags(c.kind, shown, shown, W(c.stored)), W(c.stored));
+        EXPECT_EQ(MergeFlags(c.kind, shown, selected, W(c.stored)), W(c.expected));
     }
 }
 
@@ -219,9 +221,9 @@ TEST(ItemVocabularyTest, EachTypeLabelsAndFillsItsBoxes) {
     for (const auto& [typeRow, shown] : cases)
         EXPECT_EQ(Shown(typeRow), shown) << typeRow;
     // The type byte decides the row; none (0 or above 20) shows as a horse.
-    EXPECT_EQ(ItemTypeRow(0x14), 19);
-    EXPECT_EQ(ItemTypeRow(0x15), 0);
-    EXPECT_EQ(ItemTypeNumber(0x100000002), 2);
+    EXPECT_EQ(ItemTypeRow(W(0x14)), 19);
+    EXPECT_EQ(ItemTypeRow(W(0x15)), 0);
+    EXPECT_EQ(ItemTypeNumber(W(0x100000002)), 2);
 }
 
 } // namespace

@@ -143,6 +143,53 @@ TEST_F(ItemEditorTest, UpdateWithoutChangeKeepsEveryItemsLines) {
     EXPECT_EQ(module.read("item_kinds1.txt"), file);
 }
 
+// Folders as real modules have them: every item shows and updates unchanged
+// without a failure, and the save gives the file back byte for byte. An item
+// of six meshes lists them all; without factions.txt an item's factions,
+// which no row names, are counted and stay through an update of another field.
+TEST_F(ItemEditorTest, RealFoldersShowEveryItemAndSaveItAsRead) {
+    const QByteArray sample = module.read("item_kinds1.txt");
+    const QByteArray two = " 2  sword_short 0  sword_short_scabbard 3458764513820540928  ";
+    const QByteArray six = QByteArray(two).replace(" 2 ", " 6 ") + "a 0  b 0  c 0  d 1  ";
+    const struct {
+        const char* what;
+        QByteArray file;
+        QStringList told; // on opening: the missing factions.txt, which the row removes
+        const char* meshes;
+    } rows[] = {
+        {"six meshes", QByteArray(sample).replace(two, six), {}, "Meshes (6):"},
+        {"no factions.txt",
+         sample,
+         {"Error #53 occured in function 'LoadTextFactions'."},
+         "Meshes (2):"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        module.write("item_kinds1.txt", row.file);
+        if (!row.told.isEmpty())
+            QFile::remove(module.file("factions.txt"));
+        open();
+        EXPECT_EQ(platform.errors(), row.told);
+        for (int i = 0; i <= ItemMax; ++i) {
+            select(i);
+            update();
+        }
+        EXPECT_EQ(platform.errors(), row.told);
+        platform.answer(MsgAnswer::No);
+        button("cmdSave")->click();
+        EXPECT_EQ(module.read("item_kinds1.txt"), row.file);
+
+        select(2);
+        EXPECT_EQ(label("lblMeshes"), row.meshes);
+        EXPECT_EQ(label("lblFactions"), "Factions (2):");
+        box("txtCost")->setText("130");
+        update();
+        EXPECT_EQ(StoredItem(2).line, QString(original[2].line).replace(" 120 ", " 130 "));
+        EXPECT_EQ(StoredItem(2).factionLine, " 1 2");
+        platform.boxes.clear();
+    }
+}
+
 // A line of no item stays where it stands when a changed item is saved, and
 // the changed item's other lines keep their own line ends.
 TEST_F(ItemEditorTest, SaveKeepsALineOfNoItemWhereItStands) {
