@@ -445,6 +445,20 @@ TEST_P(WorldSavers, HalfReadFilesAreNotSaved) {
     }
 }
 
+// The other side: a record that no longer reads whole though the load told no
+// damage (a change of the program's own) is the program's fault; its show
+// reports it and does not pass it off as damage in the user's file.
+TEST_P(WorldSavers, ARecordCutShortAfterAnUndamagedLoadIsReportedWhenShown) {
+    const std::unique_ptr<QWidget> editor(f.open());
+    ASSERT_TRUE(platform.boxes.empty()) << platform.boxTexts().join('|').toStdString();
+    (*f.firstLines)[1] = f.record; // its first words only
+    editor->findChild<ListBox*>(QLatin1String(f.list))->setListIndex(1);
+    ASSERT_EQ(errors().size(), 1) << platform.boxTexts().join('|').toStdString();
+    EXPECT_TRUE(errors()[0].startsWith("Error # 9 occured in function \"Show"));
+    EXPECT_TRUE(platform.boxTexts().filter(" cannot be read whole ").isEmpty());
+    EXPECT_FALSE(editor->findChild<QPushButton*>(QLatin1String(f.update))->isEnabled());
+}
+
 TEST_P(WorldSavers, FailedWriteLeavesTheOldFileAndClaimsNoSuccess) {
     ASSERT_TRUE(f.load());
     const QByteArray before = module.read(f.file);
