@@ -6,16 +6,11 @@
 #include "platform/gui/Layout.h"
 #include "platform/gui/ListRows.h"
 #include "shell/EditorMessages.h"
+#include "text_editors/troops/TroopRecord.h" // TroopSlotCount
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-
-namespace {
-
-constexpr int MaxInventory = 64;
-
-} // namespace
 
 void InventoryControls::buildList(QGroupBox* frame, int& count) {
     m_frame = frame;
@@ -36,7 +31,7 @@ void InventoryControls::buildAddCommands(int typingLimit) {
 }
 
 bool InventoryControls::full() const {
-    if (lstItems->count() < MaxInventory)
+    if (lstItems->count() < TroopSlotCount)
         return false;
     MsgBox(QStringLiteral("Maximum count of items reached!"));
     return true;
@@ -61,7 +56,8 @@ QListWidgetItem* InventoryControls::append(const QString& text) {
 void InventoryControls::showCount() {
     *m_count = lstItems->count();
     m_frame->setTitle(QStringLiteral("Items (") + QString::number(*m_count) +
-                      QStringLiteral(" of 64 used)"));
+                      QStringLiteral(" of ") + QString::number(TroopSlotCount) +
+                      QStringLiteral(" used)"));
 }
 
 void InventoryControls::cmdRemoveItem_Click() {

@@ -12,7 +12,8 @@ class QString;
 // the module-system one, which handle it alike: the troop's items in order
 // (lstItems) with the commands that move and delete a row, and the commands
 // that add the chosen available item or one by its number. A troop carries
-// at most 64 items; the frame's caption counts them. What a row holds, how
+// at most as many items as its record has slots (TroopSlotCount); the frame's
+// caption counts them. What a row holds, how
 // rows move, which available item a number stands for, and the available
 // items with their filter are each editor's own.
 class InventoryControls {

@@ -26,18 +26,28 @@ void KeptRecords::start(const QStringList& lines, const LineEnds& ends) {
     m_tail.clear();
 }
 
+qsizetype KeptRecords::pastLayoutAfter(qsizetype from, qsizetype to, bool recordBefore) const {
+    return m_layout == Layout::After && recordBefore && from < to && IsBlankLine(m_lines.at(from))
+               ? from + 1
+               : from;
+}
+
+qsizetype KeptRecords::keepLayoutAfter(qsizetype to) {
+    const qsizetype from = pastLayoutAfter(m_next, to, !m_records.isEmpty());
+    if (from > m_next) {
+        m_records.last().layout = m_next;
+    }
+    return from;
+}
+
 void KeptRecords::add(qsizetype first, qsizetype end, bool sound) {
     Record record;
     record.first = first;
     record.end = end;
     record.layout = None;
     record.sound = sound;
-    qsizetype from = m_next;
+    qsizetype from = keepLayoutAfter(first);
     qsizetype to = first;
-    if (m_layout == Layout::After && !m_records.isEmpty() && from < to &&
-        IsBlankLine(m_lines.at(from))) {
-        m_records.last().layout = from++;
-    }
     if (m_layout == Layout::Before && from < to && IsBlankLine(m_lines.at(to - 1))) {
         record.layout = --to;
     }
@@ -47,12 +57,7 @@ void KeptRecords::add(qsizetype first, qsizetype end, bool sound) {
 }
 
 void KeptRecords::finish() {
-    qsizetype from = m_next;
-    if (m_layout == Layout::After && !m_records.isEmpty() && from < m_lines.size() &&
-        IsBlankLine(m_lines.at(from))) {
-        m_records.last().layout = from++;
-    }
-    m_tail = Range(from, m_lines.size());
+    m_tail = Range(keepLayoutAfter(m_lines.size()), m_lines.size());
     for (int i = 0; i < m_records.size(); ++i) {
         m_rebuild(i, m_records[i].snapshot);
     }

@@ -32,6 +32,16 @@ public:
     KeptRecords(Layout layout, Rebuild rebuild) : m_layout(layout), m_rebuild(std::move(rebuild)) {}
 
     Layout layout() const { return m_layout; }
+    // How the characters of the file's lines are its bytes, as read: what
+    // typed text must fit to be saved.
+    TextCoding coding() const { return m_read.coding; }
+
+    // The first of the lines from `from` up to `to` that is not the layout
+    // line of a record ending at `from` (when `recordBefore`): in a file
+    // whose records have theirs after them, an empty line right after a
+    // record is that record's, not a line of no record nor where the next
+    // record's first line stood.
+    qsizetype pastLayoutAfter(qsizetype from, qsizetype to, bool recordBefore) const;
 
     // Starts over with the lines of a file as read, and how they end; the
     // records follow lines 1 and 2 (the header and the count line).
@@ -76,6 +86,10 @@ private:
     static constexpr qsizetype None = -1; // no layout line
     static constexpr qsizetype New = -2;  // a layout line of our own
 
+    // The lines after the last record added, up to `to`, without its layout
+    // line, which it takes (pastLayoutAfter): where the lines of no record
+    // after it begin.
+    qsizetype keepLayoutAfter(qsizetype to);
     void keepLine(qsizetype line, QStringList& lines, LineEnds& ends) const;
 
     Layout m_layout;

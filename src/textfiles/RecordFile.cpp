@@ -95,13 +95,9 @@ int RecordWalk::walk() {
 
 void RecordWalk::outside(qsizetype from, qsizetype to) {
     // The empty line after a record is its own, not where the next record's
-    // first line stood.
-    if (m_file.kept->layout() == KeptRecords::Layout::After && m_records > 0 && from < to &&
-        IsBlankLine(m_lines.at(from))) {
-        ++from;
-    }
-    qsizetype free = from; // the first line not taken yet
-    for (qsizetype at = from; at < to; ++at) {
+    // first line stood: the kept lines take it so too.
+    qsizetype free = m_file.kept->pastLayoutAfter(from, to, m_records > 0); // not taken yet
+    for (qsizetype at = free; at < to; ++at) {
         if (IsBlankLine(m_lines.at(at))) {
             continue;
         }
@@ -175,10 +171,9 @@ bool LoadRecordFile(const RecordFile& file) {
     LineEnds ends;
     const bool read = ReadModuleTextFile(file.format.fileName, lines, failure, &ends);
     file.kept->start(lines, ends);
-    ends.each.clear(); // the kept lines have each line's own
-    const FileHead head =
+    *file.head =
         read ? ReadCountHead(file.format, lines.value(0), lines.value(1)) : FileHead(file.format);
-    file.takeHead(head, ends);
+    const FileHead& head = *file.head;
     int found = 0;
     if (read) {
         RecordWalk walk(file, lines, failure);
@@ -196,15 +191,18 @@ bool LoadRecordFile(const RecordFile& file) {
     return read;
 }
 
-bool SaveRecordFile(const RecordFile& file, const FileHead& head, const QString& header,
-                    QString& countLine, int count) {
+QString RecordCountLine(const RecordFile& file, int count) {
+    return CountLineFor(count, file.head->countLine, file.countBlankAfter);
+}
+
+bool SaveRecordFile(const RecordFile& file, int count) {
+    const FileHead& head = *file.head;
     if (!MaySaveFileHead(head)) {
         return false;
     }
-    countLine = CountLineFor(count, head.countLine, file.countBlankAfter);
     QStringList lines;
     LineEnds ends;
-    if (!file.kept->write(header, countLine, count, lines, ends)) {
+    if (!file.kept->write(head.header, RecordCountLine(file, count), count, lines, ends)) {
         // A change of the tables that did not reach the kept lines: writing
         // would put records over the lines of others.
         PendingFailure failure;

@@ -45,6 +45,9 @@ struct RecordFile {
     // with a blank, as the game writes it (CountLineFor).
     bool countBlankAfter = false;
 
+    // Lines 1 and 2 as the last load read them, and whether the editor reads
+    // the file as its own: replaced by each load before any record is read.
+    FileHead* head = nullptr;
     // The lines as read, which the save gives back where nothing changed.
     KeptRecords* kept = nullptr;
     // The ids of the records read so far, which name the place of a line of
@@ -53,9 +56,6 @@ struct RecordFile {
 
     // Empties the tables.
     void (*clearTables)() = nullptr;
-    // Takes lines 1 and 2 as read, and how the file's lines end, into the
-    // tables; before any record is read.
-    void (*takeHead)(const FileHead& head, const LineEnds& ends) = nullptr;
     bool (*beginsRecord)(const QString& line) = nullptr;
     // Appends the record that begins on line `first` (counted from 0) to the
     // tables, its damage told in the words of `notes`.
@@ -87,11 +87,12 @@ struct RecordFile {
 // disagrees with the records found. A file the editor does not read as its
 // own (ReadCountHead) is told so in one box, and nothing else of it.
 bool LoadRecordFile(const RecordFile& file);
-// Offers the backup, writes the file from `header`, the tables' `count`
-// records and the lines kept, and reports; returns whether the file now holds
-// them. `countLine` becomes line 2 as written: the line as read (`head`)
-// while it holds the number of records, or else that number. A file the last
-// load did not read as the editor's own (`head`) is not written, nor one
-// whose kept lines are out of step with the tables (failure 9).
-bool SaveRecordFile(const RecordFile& file, const FileHead& head, const QString& header,
-                    QString& countLine, int count);
+// The count line a save writes for `count` records: line 2 as read (`head`)
+// while it holds that number, or else that number (CountLineFor).
+QString RecordCountLine(const RecordFile& file, int count);
+// Offers the backup, writes the file from line 1 as read, the count line for
+// the tables' `count` records (RecordCountLine) and the lines kept, and
+// reports; returns whether the file now holds them. A file the last load did
+// not read as the editor's own (`head`) is not written, nor one whose kept
+// lines are out of step with the tables (failure 9).
+bool SaveRecordFile(const RecordFile& file, int count);

@@ -13,8 +13,6 @@ const TextFileFormat FactionsFormat = {
     QStringLiteral("factions"), QStringLiteral("faction editor")};
 } // namespace
 
-QString FactionsHeader;
-QString FactionsCount;
 int FactionMax = -1;
 int FactionsRead = 0;
 QStringList FactionLine;
@@ -131,9 +129,8 @@ QString StrayFactionLines(const CountedFile& file) {
 bool LoadTextFactions() {
     PendingFailure failure;
     CountedFile file(FactionsFormat, failure);
-    FactionsHeader = file.head().header;
-    FactionsCount = file.head().countLine;
-    const int count = file.recordCount(FactionsCount);
+    FactionsHead = file.head();
+    const int count = file.recordCount(FactionsHead.countLine);
     FactionLine.clear();
     FactionRelLine.clear();
     FactionRankLine.clear();
@@ -187,7 +184,6 @@ bool LoadTextFactions() {
     FactionsShifted = file.shifted();
     FactionsToldDamaged = file.toldDamaged();
     FactionsLineEnds = file.lineEnds();
-    FactionsHead = file.head();
     file.tellDamage(BeginsFaction,
                     FactionsComplete && !FactionsShifted ? StrayFactionLines(file) : QString());
     ReportPending(failure, QStringLiteral("LoadTextFactions"));
@@ -200,7 +196,7 @@ bool SaveTextFactions() {
     }
     QStringList lines;
     lines.reserve(2 + 3 * (FactionMax + 1) + 1 + FactionsTail.size());
-    lines << FactionsHeader << FactionsCount;
+    lines << FactionsHead.header << FactionsHead.countLine;
     for (int i = 0; i <= FactionMax; ++i) {
         lines << FactionLine.at(i) << FactionRelLine.at(i);
         if (!FactionRankLine.at(i).isEmpty())

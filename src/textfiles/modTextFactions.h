@@ -8,8 +8,6 @@
 
 // The faction tables of factions.txt. Faction i is element i of each
 // per-faction list; the lists always have FactionMax + 1 elements.
-extern QString FactionsHeader;
-extern QString FactionsCount;
 // Index of the last faction; -1 when there is none. The factions a short file
 // lacks are held as empty records.
 extern int FactionMax;
@@ -53,7 +51,8 @@ extern bool FactionsToldDamaged;
 extern QStringList FactionsTail;
 // How the lines of factions.txt ended when it was read.
 extern LineEnds FactionsLineEnds;
-// Lines 1 and 2 as read, and whether the editor reads the file as its own.
+// Lines 1 and 2 as read, and whether the editor reads the file as its own; a
+// save writes both back as read.
 extern FileHead FactionsHead;
 
 // Offers the backup and writes factions.txt: line 1, line 2 as read, both lines

@@ -9,8 +9,6 @@
 
 #include <algorithm>
 
-QString ItemsHeader;
-QString ItemsCount;
 int ItemMax = -1;
 QStringList ItemLine;
 QStringList ItemFactionCountLine;
@@ -23,8 +21,6 @@ QStringList ItemMeshCount;
 QList<ItemMeshRow> ItemMeshes;
 QList<ItemMeshRow> ItemMeshData;
 QList<QStringList> ItemGapLines;
-
-LineEnds ItemsLineEnds;
 
 namespace {
 const TextFileFormat ItemsFormat = {QStringLiteral("item_kinds1.txt"),
@@ -47,13 +43,6 @@ void ClearItemTables() {
     ItemMeshes.clear();
     ItemMeshData.clear();
     ItemMax = -1;
-}
-
-void TakeItemsHead(const FileHead& head, const LineEnds& ends) {
-    ItemsHead = head;
-    ItemsHeader = head.header;
-    ItemsCount = head.countLine;
-    ItemsLineEnds = ends;
 }
 
 bool StartsItem(const QString& line) {
@@ -383,10 +372,10 @@ const RecordFile ItemsFile = {
     .savedTitle = QStringLiteral("Items saved..."),
     .gameLimit = 0,
     .countBlankAfter = false,
+    .head = &ItemsHead,
     .kept = &ItemsKept,
     .ids = &ItemID,
     .clearTables = ClearItemTables,
-    .takeHead = TakeItemsHead,
     .beginsRecord = StartsItem,
     .readRecord = ReadItem,
     .tailEnd = ItemTailEnd,
@@ -406,7 +395,15 @@ bool LoadTextItems() {
 }
 
 bool SaveTextItems() {
-    return SaveRecordFile(ItemsFile, ItemsHead, ItemsHeader, ItemsCount, ItemMax + 1);
+    return SaveRecordFile(ItemsFile, ItemMax + 1);
+}
+
+QString ItemsCount() {
+    return RecordCountLine(ItemsFile, ItemMax + 1);
+}
+
+TextCoding ItemsCoding() {
+    return ItemsKept.coding();
 }
 
 void KeepItemInserted(int at) {

@@ -9,8 +9,6 @@
 
 // The item tables of item_kinds1.txt. Item i is element i of each per-item
 // list; the lists always have ItemMax + 1 elements.
-extern QString ItemsHeader;
-extern QString ItemsCount;
 extern int ItemMax; // index of the last item; -1 when there is none
 extern QStringList ItemLine;
 extern QStringList ItemFactionCountLine;
@@ -26,12 +24,16 @@ extern QList<QStringList> ItemGapLines;
 extern QStringList ItemID;   // word 1 of ItemLine
 extern QStringList ItemName; // word 2 of ItemLine
 
-// How item_kinds1.txt was read: its coding, which typed text must fit, and its
-// line ends (which a save gives back line by line, KeptRecords).
-extern LineEnds ItemsLineEnds;
 // Lines 1 and 2 of item_kinds1.txt as read, and whether the editor reads its
-// items.
+// items. A save writes line 1 back unchanged.
 extern FileHead ItemsHead;
+// Line 2 as a save writes it for the items the tables hold: as read while it
+// holds their number, or else that number (with a blank after it only when
+// line 2 as read had one).
+QString ItemsCount();
+// How the text of item_kinds1.txt is its bytes as read, which typed text must
+// fit.
+TextCoding ItemsCoding();
 
 // Replaces the tables by item_kinds1.txt in ModuleFolder and empties the mesh
 // tables. Reports only a file that cannot be read, a count line that
@@ -49,10 +51,9 @@ bool LoadTextItems();
 // Offers the backup, writes item_kinds1.txt and reports; returns whether the
 // file now holds the tables (the editor keeps its unsaved mark otherwise).
 // Every line the tables did not change goes back as read, its line end
-// included (KeptRecords); a new item is followed by an empty line. Line 2
-// goes back as read while it holds the number of items, or else holds it
-// (with a blank after it only when line 2 as read had one). A file of
-// another version, or whose line 2 held no number, is not saved.
+// included (KeptRecords); a new item is followed by an empty line. Line 2 is
+// ItemsCount. A file of another version, or whose line 2 held no number, is
+// not saved.
 bool SaveTextItems();
 // Keep what a save gives back as read in step with the tables: an item was
 // inserted at `at`, item `at` removed (the lines of no item before it stay).

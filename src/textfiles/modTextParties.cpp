@@ -10,8 +10,6 @@ const TextFileFormat PartiesFormat = {QStringLiteral("parties.txt"),
                                       QStringLiteral("parties"), QStringLiteral("party editor")};
 } // namespace
 
-QString PartiesHeader;
-QString PartiesCount;
 int PartyCount = 0;
 QStringList PartyLine;
 QStringList PartyLine2;
@@ -32,8 +30,8 @@ bool BeginsParty(const QString& line) {
 // The game writes the number of parties twice on line 2; the party editor
 // reads the second. Two that disagree are told, and line 2 is kept as read.
 void NoteCountsDisagreeing(CountedFile& file) {
-    const std::optional<QString> first = LineWord(PartiesCount, 0);
-    const std::optional<QString> second = LineWord(PartiesCount, 1);
+    const std::optional<QString> first = LineWord(PartiesHead.countLine, 0);
+    const std::optional<QString> second = LineWord(PartiesHead.countLine, 1);
     if (!second || !CountValue(*second) || CountValue(*first) == CountValue(*second))
         return;
     file.noteRecord(2, QStringLiteral(", which holds the number of parties twice, holds two that "
@@ -56,10 +54,9 @@ QString StrayPartyLines(const CountedFile& file) {
 bool LoadTextParties() {
     PendingFailure failure;
     CountedFile file(PartiesFormat, failure);
-    PartiesHeader = file.head().header;
-    PartiesCount = file.head().countLine;
+    PartiesHead = file.head();
     // Line 2 holds two numbers; the second is the number of parties.
-    const int count = file.recordCount(LineWord(PartiesCount, 1));
+    const int count = file.recordCount(LineWord(PartiesHead.countLine, 1));
     NoteCountsDisagreeing(file);
     PartyLine.clear();
     PartyLine2.clear();
@@ -112,7 +109,6 @@ bool LoadTextParties() {
     PartiesShifted = file.shifted();
     PartiesToldDamaged = file.toldDamaged();
     PartiesLineEnds = file.lineEnds();
-    PartiesHead = file.head();
     file.tellDamage(BeginsParty,
                     PartiesComplete && !PartiesShifted ? StrayPartyLines(file) : QString());
     ReportPending(failure, QStringLiteral("LoadTextParties"));
@@ -125,7 +121,7 @@ bool SaveTextParties() {
     }
     QStringList lines;
     lines.reserve(2 + 2 * PartyCount + PartiesTail.size());
-    lines << PartiesHeader << PartiesCount;
+    lines << PartiesHead.header << PartiesHead.countLine;
     for (int i = 0; i < PartyCount; ++i)
         lines << PartyLine.at(i) << PartyLine2.at(i);
     lines << PartiesTail;

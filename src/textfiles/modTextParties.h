@@ -10,9 +10,7 @@
 
 // The party tables of parties.txt. Party i is element i of each per-party
 // list; the lists have PartyCount + 1 elements, the last one empty.
-extern QString PartiesHeader;
-extern QString PartiesCount; // line 2 as read; its word 1 is the number of parties
-extern int PartyCount;       // the number of parties; those a short file lacks are empty
+extern int PartyCount; // the number of parties; those a short file lacks are empty
 extern QStringList PartyLine;
 extern QStringList PartyLine2;
 extern QList<IdNamePair> PartyIDs; // words 4 and 5 of PartyLine
@@ -38,7 +36,8 @@ extern bool PartiesToldDamaged;
 extern QStringList PartiesTail;
 // How the lines of parties.txt ended when it was read.
 extern LineEnds PartiesLineEnds;
-// Lines 1 and 2 as read, and whether the editor reads the file as its own.
+// Lines 1 and 2 as read (word 1 of line 2 is the number of parties), and
+// whether the editor reads the file as its own; a save writes both back as read.
 extern FileHead PartiesHead;
 
 // Offers the backup and writes parties.txt: line 1, line 2 as read, both lines

@@ -10,8 +10,6 @@ const TextFileFormat PartyTempsFormat = {
     QStringLiteral("party templates"), QStringLiteral("party template editor")};
 } // namespace
 
-QString PartyTempsHeader;
-QString PartyTempsCount;
 int PartyTempCount = 0;
 QStringList PartyTempLine;
 QList<IdNamePair> PartyTempIDs;
@@ -41,9 +39,8 @@ QString StrayTemplateLines(const CountedFile& file) {
 bool LoadTextPartyTemplates() {
     PendingFailure failure;
     CountedFile file(PartyTempsFormat, failure);
-    PartyTempsHeader = file.head().header;
-    PartyTempsCount = file.head().countLine;
-    const int count = file.recordCount(PartyTempsCount);
+    PartyTempsHead = file.head();
+    const int count = file.recordCount(PartyTempsHead.countLine);
     PartyTempLine.clear();
     PartyTempIDs.clear();
     for (int i = 0; i < count && file.startRecord(); ++i) {
@@ -86,7 +83,6 @@ bool LoadTextPartyTemplates() {
     PartyTempsShifted = file.shifted();
     PartyTempsToldDamaged = file.toldDamaged();
     PartyTempsLineEnds = file.lineEnds();
-    PartyTempsHead = file.head();
     file.tellDamage(BeginsTemplate, PartyTempsComplete && !PartyTempsShifted
                                         ? StrayTemplateLines(file)
                                         : QString());
@@ -100,8 +96,8 @@ bool SaveTextPartyTemplates() {
     }
     QStringList lines;
     lines.reserve(2 + PartyTempCount + PartyTempsTail.size());
-    lines << PartyTempsHeader << PartyTempsCount << PartyTempLine.mid(0, PartyTempCount)
-          << PartyTempsTail;
+    lines << PartyTempsHead.header << PartyTempsHead.countLine
+          << PartyTempLine.mid(0, PartyTempCount) << PartyTempsTail;
     return SaveModuleTextFile(
         PartyTempsFormat.fileName, lines, QStringLiteral("Party templates saved..."),
         QStringLiteral("SaveTextPartyTemplates"), QString(), PartyTempsLineEnds);

@@ -10,9 +10,7 @@
 
 // The party-template tables of party_templates.txt. Template i is element i of
 // each list; the lists have PartyTempCount + 1 elements, the last one empty.
-extern QString PartyTempsHeader;
-extern QString PartyTempsCount; // line 2 as read
-extern int PartyTempCount;      // the number of templates; those a short file lacks are empty
+extern int PartyTempCount; // the number of templates; those a short file lacks are empty
 extern QStringList PartyTempLine;
 extern QList<IdNamePair> PartyTempIDs; // words 0 and 1 of PartyTempLine
 
@@ -36,7 +34,8 @@ extern bool PartyTempsToldDamaged;
 extern QStringList PartyTempsTail;
 // How the lines of party_templates.txt ended when it was read.
 extern LineEnds PartyTempsLineEnds;
-// Lines 1 and 2 as read, and whether the editor reads the file as its own.
+// Lines 1 and 2 as read, and whether the editor reads the file as its own; a
+// save writes both back as read.
 extern FileHead PartyTempsHead;
 
 // Offers the backup and writes party_templates.txt: line 1, line 2 as read,

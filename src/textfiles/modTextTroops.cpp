@@ -8,8 +8,6 @@
 
 #include <algorithm>
 
-QString TroopsHeader;
-QString TroopsCount;
 int TroopMax = -1;
 QStringList TroopLine;
 QStringList TroopItemLine;
@@ -19,8 +17,6 @@ QStringList TroopSkillLine;
 QStringList TroopFaceLine;
 QStringList TroopID;
 QStringList TroopName;
-
-LineEnds TroopsLineEnds;
 
 namespace {
 const TextFileFormat TroopsFormat = {QStringLiteral("troops.txt"),
@@ -130,13 +126,6 @@ void ClearTroopTables() {
     TroopMax = -1;
 }
 
-void TakeTroopsHead(const FileHead& head, const LineEnds& ends) {
-    TroopsHead = head;
-    TroopsHeader = head.header;
-    TroopsCount = head.countLine;
-    TroopsLineEnds = ends;
-}
-
 // Appends a troop of the first line `head` and the five lines from `at` on
 // (empty past the end of the file).
 void AppendTroopLines(const QStringList& lines, const QString& head, qsizetype at) {
@@ -244,10 +233,10 @@ const RecordFile TroopsFile = {
     .savedTitle = QStringLiteral("Troops saved..."),
     .gameLimit = 5001, // troops 0 to 5000
     .countBlankAfter = true,
+    .head = &TroopsHead,
     .kept = &TroopsKept,
     .ids = &TroopID,
     .clearTables = ClearTroopTables,
-    .takeHead = TakeTroopsHead,
     .beginsRecord = NamesTroop,
     .readRecord = ReadTroop,
     .tailEnd = TroopTailEnd,
@@ -279,7 +268,15 @@ bool LoadTextTroops() {
 }
 
 bool SaveTextTroops() {
-    return SaveRecordFile(TroopsFile, TroopsHead, TroopsHeader, TroopsCount, TroopMax + 1);
+    return SaveRecordFile(TroopsFile, TroopMax + 1);
+}
+
+QString TroopsCount() {
+    return RecordCountLine(TroopsFile, TroopMax + 1);
+}
+
+TextCoding TroopsCoding() {
+    return TroopsKept.coding();
 }
 
 void KeepTroopInserted(int i) {

@@ -8,8 +8,6 @@
 
 // The troop tables of troops.txt. Troop i is element i of each per-troop list;
 // the lists always have TroopMax + 1 elements.
-extern QString TroopsHeader;        // line 1, written back unchanged
-extern QString TroopsCount;         // line 2 as read (rewritten by add, delete and save)
 extern int TroopMax;                // index of the last troop; -1 when there is none
 extern QStringList TroopLine;       // record line 1 (id, name, flags, ...)
 extern QStringList TroopItemLine;   // record line 2 (inventory)
@@ -20,11 +18,15 @@ extern QStringList TroopFaceLine;   // record line 6 (faces)
 extern QStringList TroopID;         // word 0 of TroopLine
 extern QStringList TroopName;       // word 1 of TroopLine
 
-// How troops.txt was read: its coding, which typed text must fit, and its
-// line ends (which a save gives back line by line, KeptRecords).
-extern LineEnds TroopsLineEnds;
 // Lines 1 and 2 of troops.txt as read, and whether the editor reads its troops.
+// A save writes line 1 back unchanged.
 extern FileHead TroopsHead;
+// Line 2 as a save writes it for the troops the tables hold: as read while
+// it holds their number, or else that number (with a blank after it, when
+// line 2 as read had one).
+QString TroopsCount();
+// How the text of troops.txt is its bytes as read, which typed text must fit.
+TextCoding TroopsCoding();
 
 // Replaces the tables by troops.txt in ModuleFolder; reports a file that
 // cannot be read, and failure 9 for more troops than the game holds (which are
@@ -40,10 +42,8 @@ bool LoadTextTroops();
 // Offers the backup, writes troops.txt and reports; returns whether the file
 // now holds the tables (the editor keeps its unsaved mark otherwise). Every
 // line the tables did not change goes back as read, its line end included
-// (KeptRecords); a new troop follows an empty line. Line 2 goes back as read
-// while it holds the number of troops, or else holds it (with a blank after
-// it, when line 2 as read had one). A file of another version, or whose line
-// 2 held no number, is not saved.
+// (KeptRecords); a new troop follows an empty line. Line 2 is TroopsCount. A
+// file of another version, or whose line 2 held no number, is not saved.
 bool SaveTextTroops();
 // Keep what a save gives back as read in step with the tables: troop i was
 // inserted (at the end, or before troop i), troop i removed (the lines of no

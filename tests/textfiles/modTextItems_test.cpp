@@ -40,7 +40,7 @@ TEST_F(ItemFile, SampleAndMixedFilesFillTheTables) {
                                                 "e"));
     platform.answer(MsgAnswer::No);
     ASSERT_TRUE(SaveTextItems());
-    EXPECT_EQ(ItemsCount, "3");
+    EXPECT_EQ(ItemsCount(), "3");
 }
 
 // Each body is one item as read, split into the lines the tables hold; the

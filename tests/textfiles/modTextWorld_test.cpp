@@ -396,25 +396,30 @@ TEST_P(WorldSavers, HalfReadFilesAreNotSaved) {
     const QStringList sample = QString::fromLatin1(module.read(f.file)).split("\r\n");
     const QString shifted = " was read shifted", cut = " was not read completely", file = f.file;
     const QString kinds = f.kinds;
+    const QString announced = sample.at(1).section(' ', -1);
     const struct {
         QByteArray bytes;
         QString why, told; // told: a part of the load's box that names the damage
+        bool listed;       // whether the editor lists the records line 2 announces
     } variants[] = {
         // The file ends inside the first record (the first template is whole).
         {lines(sample.mid(0, 3)), cut,
          "Your " + file + " ends after " + (file == "party_templates.txt" ? "1" : "0") +
-             " of the " + sample.at(1).section(' ', -1) + ' ' + kinds + " its line 2 announces."},
+             " of the " + announced + ' ' + kinds + " its line 2 announces.",
+         true},
         {lines(QStringList{sample.at(0), "many"} + sample.mid(2)), cut,
-         "Line 2 of your " + file + ", which holds the number of " + kinds + ", reads 'many'."},
+         "Line 2 of your " + file + ", which holds the number of " + kinds + ", reads 'many'.",
+         false},
         {lines(sample.mid(0, 4) + QStringList{"hand-made line"} + sample.mid(4)), shifted,
-         "Line 5 of your " + file},
+         "Line 5 of your " + file, true},
         // The line after the last record (the faction file's closing line, or
         // the empty one after the last line end) is read into a record then.
         {lines(sample.mid(0, 3) + sample.mid(4)), shifted,
          file == "factions.txt" ? "Line 4 of your factions.txt, the relation line of faction 0, "
                                   "is no line of relation values:\r\n" +
                                       sample.at(4) + "\r\nA line may be missing or one too many"
-                                : " of your " + file},
+                                : " of your " + file,
+         true},
     };
     for (const auto& row : variants) {
         SCOPED_TRACE(row.bytes.toStdString());
@@ -425,6 +430,9 @@ TEST_P(WorldSavers, HalfReadFilesAreNotSaved) {
             << platform.boxTexts().join('|').toStdString();
         const std::unique_ptr<QWidget> editor(f.open());
         auto* list = editor->findChild<ListBox*>(QLatin1String(f.list));
+        ASSERT_NE(list, nullptr);
+        // Every record listed is shown below; an empty list would show none.
+        ASSERT_EQ(list->count() == announced.toInt(), row.listed) << list->count();
         for (int record = 0; record < list->count(); ++record)
             list->setListIndex(record);
         EXPECT_TRUE(errors().isEmpty()) << errors().join('|').toStdString();
@@ -435,6 +443,20 @@ TEST_P(WorldSavers, HalfReadFilesAreNotSaved) {
         EXPECT_EQ(platform.boxes[0].title, "Not saved...");
         EXPECT_TRUE(platform.boxes[0].text.startsWith(QStringLiteral("Your ") + f.file + row.why));
     }
+}
+
+// The other side: a record that no longer reads whole though the load told no
+// damage (a change of the program's own) is the program's fault; its show
+// reports it and does not pass it off as damage in the user's file.
+TEST_P(WorldSavers, ARecordCutShortAfterAnUndamagedLoadIsReportedWhenShown) {
+    const std::unique_ptr<QWidget> editor(f.open());
+    ASSERT_TRUE(platform.boxes.empty()) << platform.boxTexts().join('|').toStdString();
+    (*f.firstLines)[1] = f.record; // its first words only
+    editor->findChild<ListBox*>(QLatin1String(f.list))->setListIndex(1);
+    ASSERT_EQ(errors().size(), 1) << platform.boxTexts().join('|').toStdString();
+    EXPECT_TRUE(errors()[0].startsWith("Error # 9 occured in function \"Show"));
+    EXPECT_TRUE(platform.boxTexts().filter(" cannot be read whole ").isEmpty());
+    EXPECT_FALSE(editor->findChild<QPushButton*>(QLatin1String(f.update))->isEnabled());
 }
 
 TEST_P(WorldSavers, FailedWriteLeavesTheOldFileAndClaimsNoSuccess) {

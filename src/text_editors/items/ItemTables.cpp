@@ -64,7 +64,6 @@ int InsertItemBeforeLast(const ItemLines& lines) {
     InsertEmptyItem(at);
     StoreItem(at, lines);
     ItemMax += 1;
-    ItemsCount = QString::number(ItemMax + 1);
     return at;
 }
 
@@ -73,7 +72,6 @@ bool DeleteItemAt(int i) {
         return false;
     RemoveItem(i);
     ItemMax -= 1;
-    ItemsCount = QString::number(ItemMax + 1);
     return true;
 }
 

@@ -21,11 +21,11 @@ void StoreItem(int i, const ItemLines& lines);
 // Whether the tables hold as many items as they can; an add must be refused.
 bool ItemTablesFull();
 // Inserts a new item in front of the last one, which stays last: the new item
-// takes index ItemMax, ItemMax grows by one and ItemsCount holds the new
+// takes index ItemMax, ItemMax grows by one and ItemsCount gives the new
 // number of items. Returns the new item's index, or -1 when the tables are
 // full or hold fewer than two items (nothing then changes).
 int InsertItemBeforeLast(const ItemLines& lines);
-// Removes item i; the items behind it move up by one and ItemsCount holds the
+// Removes item i; the items behind it move up by one and ItemsCount gives the
 // new number. Refuses (false, nothing changed) the first and the last item.
 bool DeleteItemAt(int i);
 

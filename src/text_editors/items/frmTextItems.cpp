@@ -402,8 +402,7 @@ void frmTextItems::UpdateItem(bool showReport) {
     const ItemForm form = readForm();
     if (!m_values.keepKeyRules(ItemFormOf(*m_shown)))
         return;
-    if (const std::optional<UnstorableField> bad =
-            FirstUnstorableField(form, ItemsLineEnds.coding)) {
+    if (const std::optional<UnstorableField> bad = FirstUnstorableField(form, ItemsCoding())) {
         RefuseUnstorableChar(bad->field, bad->character, QStringLiteral("item_kinds1.txt"));
         return;
     }

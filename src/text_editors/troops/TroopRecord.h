@@ -35,6 +35,8 @@ struct TroopSlot {
     bool operator==(const TroopSlot&) const = default;
 };
 
+// The inventory slots of a troop as the game writes it: the most items both
+// troop editors' inventory lists take.
 constexpr int TroopSlotCount = 64;
 // What a faction or upgrade field holds when its word is held as read
 // (TroopRecord::heldWords). A word naming this very number is held too.

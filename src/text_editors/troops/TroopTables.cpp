@@ -57,7 +57,6 @@ int AppendTroop(const TroopLines& lines) {
     TroopName.resize(k + 1);
     StoreTroop(k, lines);
     TroopMax = k;
-    TroopsCount = QString::number(k + 1);
     KeepTroopInserted(k);
     return k;
 }
@@ -65,7 +64,6 @@ int AppendTroop(const TroopLines& lines) {
 bool RemoveLastTroop() {
     if (TroopMax < 1)
         return false;
-    TroopsCount = QString::number(TroopMax);
     KeepTroopRemoved(TroopMax);
     TroopMax -= 1;
     for (QStringList* table : LineTables)

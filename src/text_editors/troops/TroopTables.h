@@ -15,9 +15,9 @@ TroopLines StoredTroop(int i);
 // Replaces the six lines of troop i and its id and name.
 void StoreTroop(int i, const TroopLines& lines);
 // Appends a troop after the last one: TroopMax grows by one and TroopsCount
-// holds the new number of troops. Returns the new troop's index.
+// gives the new number of troops. Returns the new troop's index.
 int AppendTroop(const TroopLines& lines);
-// Drops the last troop (TroopsCount then holds the new number). Refuses, and
+// Drops the last troop (TroopsCount then gives the new number). Refuses, and
 // returns false, when it is the only troop left: a save must write one at least.
 bool RemoveLastTroop();
 

@@ -407,8 +407,7 @@ std::optional<TroopRecord> frmTextTroops::readControls(const TroopRecord& base) 
         if (typed.names[i] != shown.names[i])
             typed.names[i] = nameBoxes()[i]->ruledText();
     }
-    if (const QString problem = TroopProblem(typed, shown, TroopsLineEnds.coding);
-        !problem.isEmpty()) {
+    if (const QString problem = TroopProblem(typed, shown, TroopsCoding()); !problem.isEmpty()) {
         RefuseInput(problem);
         return std::nullopt;
     }

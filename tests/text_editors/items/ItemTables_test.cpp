@@ -77,7 +77,7 @@ protected:
         EXPECT_EQ(ItemTriggerLines.size(), ItemMax + 1);
         EXPECT_EQ(ItemMeshes.size(), ItemMax + 1);
         EXPECT_EQ(ItemMeshData.size(), ItemMax + 1);
-        EXPECT_EQ(ItemsCount, QString::number(ItemMax + 1));
+        EXPECT_EQ(ItemsCount(), QString::number(ItemMax + 1));
     }
 
     ScriptedPlatform platform;

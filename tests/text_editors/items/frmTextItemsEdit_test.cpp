@@ -38,7 +38,7 @@ TEST_F(ItemEditorTest, AddBuildsTheNewItemFirstAndInsertsItBeforeTheLast) {
     box("txtItemNamePl")->setText("ItemPl");
     update();
     EXPECT_EQ(ItemMax, 19);
-    EXPECT_EQ(ItemsCount, "20");
+    EXPECT_EQ(ItemsCount(), "20");
     EXPECT_EQ(ItemID[19], "itm_arrows");
     EXPECT_EQ(StoredItem(18).line, QString(original[7].line)
                                        .replace("itm_hunting_bow Hunting_Bow Hunting_Bows",
@@ -91,7 +91,7 @@ TEST_F(ItemEditorTest, DeleteRenumbersAndReselects) {
     EXPECT_EQ(lastBox(), "Item has been deleted!");
     EXPECT_EQ(box("txtItemID")->text(), "itm_saddle_horse");
     EXPECT_EQ(window->CurItem, 5);
-    EXPECT_EQ(ItemsCount, "18");
+    EXPECT_EQ(ItemsCount(), "18");
     EXPECT_EQ(label("lblItems"), "List of items (17 + entry 0)");
     EXPECT_TRUE(window->UnsavedItems);
 
@@ -120,7 +120,7 @@ TEST_F(ItemEditorTest, DeleteRenumbersAndReselects) {
     EXPECT_EQ(window->CurItem, NoItemShown);
     button("cmdDeleteItem")->click();
     EXPECT_EQ(lastBox(), "Select an item to delete!");
-    EXPECT_EQ(ItemsCount, "15");
+    EXPECT_EQ(ItemsCount(), "15");
 }
 
 TEST_F(ItemEditorTest, TextFilterAndTheGuardedTypeFilter) {
