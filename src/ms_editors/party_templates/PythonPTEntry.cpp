@@ -214,7 +214,7 @@ QStringList writtenFields(const PythonPT& pt) {
     appendTerms(flags, writtenRows(pt.flags), PfNone);
     appendTerms(personality, writtenRows(pt.personality), PersNone);
     const QString q = QStringLiteral("\"");
-    QStringList texts = {q + pt.id + q, pt.computedName ? pt.name : q + pt.name + q,
+    QStringList texts = {q + pt.id + q, PythonNameFieldText(pt.name, pt.computedName),
                          flags,         pt.menu,
                          pt.faction,    personality};
     for (const PythonPTMember& m : pt.members) {
@@ -250,8 +250,9 @@ PythonPTParse ParsePythonPT(const QString& entry) {
         ok = false;
 
     const auto has = [&](int i) { return i < fields.size(); };
-    const auto quoted = [&](int i, QString& out) {
-        if (has(i) && !ReadPythonString(QStringView(fields[i]).trimmed(), out, true))
+    // Python may compute the name; it is kept as written.
+    const auto quoted = [&](int i, QString& out, bool* computed = nullptr) {
+        if (has(i) && !ReadPythonNameField(fields[i], out, computed))
             ok = false;
     };
     const auto plain = [&](int i) {
@@ -263,13 +264,7 @@ PythonPTParse ParsePythonPT(const QString& entry) {
     };
 
     quoted(0, pt.id);
-    if (has(1) && !ReadPythonString(QStringView(fields[1]).trimmed(), pt.name, true)) {
-        // Python may compute the name; it is kept as written.
-        const auto computed = ComputedPythonField(fields[1]);
-        pt.name = computed.value_or(QString());
-        pt.computedName = computed.has_value();
-        ok = ok && pt.computedName;
-    }
+    quoted(1, pt.name, &pt.computedName);
     if (has(2))
         pt.flags = termRows(plain(2), PfNone, ok);
     pt.menu = plain(3);
@@ -354,13 +349,7 @@ QString BuildPythonPTEntry(const PythonPT& pt) {
     e += QLatin1StringView(" (\"");
     e += pt.id;
     e += QLatin1StringView("\", ");
-    if (pt.computedName) {
-        e += pt.name;
-    } else {
-        e += u'"';
-        e += pt.name;
-        e += u'"';
-    }
+    e += PythonNameFieldText(pt.name, pt.computedName);
     e += sep;
     appendTerms(e, pt.flags, PfNone);
     e += sep;
