@@ -174,24 +174,9 @@ bool isStringText(const QString& text) {
 }
 
 // Whether a text is one piece of an expression that can stand as a field or
-// a term in the one-line entry: no comma, comment, line break or backslash
-// outside strings, its strings and brackets closed.
+// a term in the one-line entry (IsOnePythonField), and not blank.
 bool isPiece(const QString& text) {
-    if (text.trimmed().isEmpty() || text.contains(u'\r') || text.contains(u'\n'))
-        return false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'"' || text[i] == u'\'') {
-            i = PythonStringEnd(text, i);
-            if (i < 0)
-                return false;
-        } else if (text[i] == u'\\') {
-            return false;
-        }
-    }
-    const QString wrapped = u'(' + text + u')';
-    return CutPythonComment(text).size() == text.size() &&
-           SplitPythonTopLevel(text, u',').size() == 1 &&
-           PythonBracketEnd(wrapped, 0) == wrapped.size() - 1;
+    return !text.trimmed().isEmpty() && IsOnePythonField(text);
 }
 
 // The rows of a flag or personality list as the entry says them: no empty
