@@ -99,9 +99,12 @@ PythonCoding PythonFileCoding(const QByteArray& bytes) {
 
 const QByteArray Utf8CodingLine = QByteArrayLiteral("# -*- coding: utf-8 -*-");
 
+bool MayTakeUtf8CodingLine(QByteArrayView read) {
+    return IsAscii(read) && !FileDeclaredCoding(read);
+}
+
 qsizetype Utf8CodingLinePlace(QByteArrayView read, QByteArrayView written) {
-    if (!IsAscii(read) || FileDeclaredCoding(read) || IsAscii(written) ||
-        FileDeclaredCoding(written))
+    if (!MayTakeUtf8CodingLine(read) || IsAscii(written) || FileDeclaredCoding(written))
         return -1;
     const qsizetype second = SecondLine(written);
     const bool shebang = written.startsWith("#!") && second > LineLength(written);

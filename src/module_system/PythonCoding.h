@@ -49,6 +49,9 @@ extern const QByteArray Utf8CodingLine;
 // holds only ASCII or names its coding, or `read` held a byte beyond ASCII (a
 // byte order mark too) or named a coding, and so is written as it was read.
 qsizetype Utf8CodingLinePlace(QByteArrayView read, QByteArrayView written);
+// Whether a save over a file that read `read` may put that line in: it held
+// plain ASCII and named no coding.
+bool MayTakeUtf8CodingLine(QByteArrayView read);
 
 // The file's bytes as text, and text as the file's bytes. A UTF-8 byte order
 // mark stays in the text (as U+FEFF), so that the two give back each other.

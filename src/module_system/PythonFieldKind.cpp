@@ -403,3 +403,20 @@ std::optional<QString> ComputedPythonField(QStringView field) {
         return std::nullopt;
     return trimmed.toString();
 }
+
+bool ReadPythonNameField(QStringView field, QString& text, bool* computed) {
+    if (computed)
+        *computed = false;
+    if (ReadPythonString(field.trimmed(), text, true))
+        return true;
+    const auto expression = computed ? ComputedPythonField(field) : std::nullopt;
+    if (!expression)
+        return false;
+    text = *expression;
+    *computed = true;
+    return true;
+}
+
+QString PythonNameFieldText(const QString& text, bool computed) {
+    return computed ? text : u'"' + text + u'"';
+}

@@ -37,6 +37,17 @@ bool IsPythonOfKind(QStringView text, PyFieldKind kind);
 // that it is not the plain string or list itself.
 std::optional<QString> ComputedPythonField(QStringView field);
 
+// Reads the id or a name of an entry: a string in double quotes (or in single
+// quotes, when what they hold can stand between double quotes) gives what it
+// holds. Where `computed` is given (a name, never an id: the id names the
+// entry for the lists), an expression Python computes (ComputedPythonField)
+// is taken too, as written, and `*computed` tells which of the two it was.
+// False, `text` left as it was, when the field is neither.
+bool ReadPythonNameField(QStringView field, QString& text, bool* computed = nullptr);
+// A name as an entry writes it: between double quotes, or as written where
+// Python computes it.
+QString PythonNameFieldText(const QString& text, bool computed);
+
 // What a field of `kind` must hold, for a message: "a number". The example
 // belongs to the field, not the kind: a face code and a faction are both a
 // name or a number, but no faction looks like a face code.

@@ -120,4 +120,6 @@ QByteArray ComposePythonFile(const PythonSource& source, const PythonLines& elem
 // `elements` begins when `elements` is written over `source` now
 // (ComposePythonFile): an entry of several lines is one element, so the
 // element's index tells no line of the file. 0 when there is no such element.
+// Only the file up to the element is composed, unless the save puts a coding
+// line in (which moves every line behind it).
 int PythonElementFileLine(const PythonSource& source, const PythonLines& elements, int element);

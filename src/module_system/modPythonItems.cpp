@@ -11,6 +11,10 @@ namespace {
 // The file as the last load read it, for the save.
 PythonSource Source;
 const QString FileName = QStringLiteral("module_items.py");
+// The table as a save writes it: what an element's file line is told for too.
+PythonLines Saved() {
+    return PyItemLines.head(PyItemMax + 1) + PyItemTail;
+}
 } // namespace
 
 bool LoadPythonItems() {
@@ -27,8 +31,7 @@ bool LoadPythonItems() {
 
 bool SavePythonItems() {
     if (!SavePythonFile(FileName, QStringLiteral("module_items_"), QStringLiteral("Items saved..."),
-                        PyItemLines.head(PyItemMax + 1) + PyItemTail, Source,
-                        QStringLiteral("SavePythonItems")))
+                        Saved(), Source, QStringLiteral("SavePythonItems")))
         return false;
     PyItemLines.markRead();
     PyItemTail.markRead(PyItemMax + 1);
@@ -40,5 +43,5 @@ PythonCoding PyItemCoding() {
 }
 
 int PyItemFileLine(int element) {
-    return PythonElementFileLine(Source, PyItemLines.head(PyItemMax + 1) + PyItemTail, element);
+    return PythonElementFileLine(Source, Saved(), element);
 }

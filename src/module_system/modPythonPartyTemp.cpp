@@ -11,6 +11,10 @@ namespace {
 // The file as the last load read it, for the save.
 PythonSource Source;
 const QString FileName = QStringLiteral("module_party_templates.py");
+// The table as a save writes it: what an element's file line is told for too.
+PythonLines Saved() {
+    return PyPTLines.head(PyPTMax + 1);
+}
 } // namespace
 
 bool LoadPythonPT() {
@@ -28,8 +32,8 @@ bool LoadPythonPT() {
 bool SavePythonPT() {
     // This backup name has no "_" between the stem and the date.
     if (!SavePythonFile(FileName, QStringLiteral("module_party_templates"),
-                        QStringLiteral("Party Templates saved..."), PyPTLines.head(PyPTMax + 1),
-                        Source, QStringLiteral("SavePythonPT")))
+                        QStringLiteral("Party Templates saved..."), Saved(), Source,
+                        QStringLiteral("SavePythonPT")))
         return false;
     PyPTLines.markRead();
     return true;
@@ -40,5 +44,5 @@ PythonCoding PyPTCoding() {
 }
 
 int PyPTFileLine(int element) {
-    return PythonElementFileLine(Source, PyPTLines.head(PyPTMax + 1), element);
+    return PythonElementFileLine(Source, Saved(), element);
 }

@@ -11,6 +11,10 @@ namespace {
 // The file as the last load read it, for the save.
 PythonSource Source;
 const QString FileName = QStringLiteral("module_troops.py");
+// The table as a save writes it: what an element's file line is told for too.
+PythonLines Saved() {
+    return PyTroopLines.head(PyTroopMax + 1);
+}
 } // namespace
 
 bool LoadPythonTroops() {
@@ -27,8 +31,8 @@ bool LoadPythonTroops() {
 
 bool SavePythonTroops() {
     if (!SavePythonFile(FileName, QStringLiteral("module_troops_"),
-                        QStringLiteral("Troops saved..."), PyTroopLines.head(PyTroopMax + 1),
-                        Source, QStringLiteral("SavePythonTroops")))
+                        QStringLiteral("Troops saved..."), Saved(), Source,
+                        QStringLiteral("SavePythonTroops")))
         return false;
     PyTroopLines.markRead();
     return true;
@@ -39,5 +43,5 @@ PythonCoding PyTroopCoding() {
 }
 
 int PyTroopFileLine(int element) {
-    return PythonElementFileLine(Source, PyTroopLines.head(PyTroopMax + 1), element);
+    return PythonElementFileLine(Source, Saved(), element);
 }

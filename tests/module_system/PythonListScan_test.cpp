@@ -5,20 +5,21 @@
 namespace {
 
 // What a way of compacting makes of `text`, begun `depth` brackets deep (the
-// list's are 1): the depth at its end, the lowest, where its comment begins,
-// a comma and an element behind one at the list's depth, and the text; empty
-// when the way does not take the line.
-template <typename Way> QString Compacted(Way way, const QString& text, int depth) {
-    QString out(text.size(), u'-');
+// list's are 1) behind the compacted lines `before`: the depth at its end, the
+// lowest, where its comment begins, a comma and an element behind one at the
+// list's depth, and the text; empty when the way does not take the line.
+template <typename Way>
+QString Compacted(Way way, const QString& text, int depth, const QString& before = {}) {
+    QString out = before + QString(text.size(), u'-');
     PySourceState state{depth, {}, false};
     PySourceLine info;
     ElementWatch watch{1};
-    qsizetype length = 0;
+    qsizetype length = before.size();
     if (!way(text, state, info, reinterpret_cast<char16_t*>(out.data()), length, watch))
         return QString();
     return QString::asprintf("%d %d %d %d%d|", state.depth, info.minDepth, info.commentAt,
                              watch.comma, watch.more) +
-           out.left(length);
+           out.mid(before.size(), length - before.size());
 }
 
 // The quick loop compacts every line it takes as the scanner does.
@@ -44,12 +45,18 @@ TEST(PythonListScan, QuickAndScannedCompactionAgree) {
         CompactScannedLine(args...);
         return true;
     };
+    // In the scan every line but the list's first is compacted behind others:
+    // a line's text is its own, whatever the one before ends with, and a
+    // blank never begins it.
     for (const auto& row : rows) {
-        const QString text = QString::fromLatin1(row.line);
-        const QString byScanner = Compacted(scanned, text, row.depth);
-        EXPECT_EQ(byScanner.section(u'|', 1), QString::fromLatin1(row.compacted)) << row.line;
-        EXPECT_EQ(Compacted(CompactPlainLine, text, row.depth), row.quick ? byScanner : QString())
-            << row.line;
+        for (const QString& before : {QString(), QStringLiteral("w"), QStringLiteral("(\"a\"")}) {
+            const QString text = QString::fromLatin1(row.line);
+            const QString byScanner = Compacted(scanned, text, row.depth, before);
+            EXPECT_EQ(byScanner.section(u'|', 1), QString::fromLatin1(row.compacted)) << row.line;
+            EXPECT_EQ(Compacted(CompactPlainLine, text, row.depth, before),
+                      row.quick ? byScanner : QString())
+                << row.line << " behind " << before.toStdString();
+        }
     }
 }
 

@@ -451,4 +451,25 @@ TEST(BuildTable, LoadingItsOwnOutputChangesNothing) {
     }
 }
 
+// An added entry is told on the line the save writes it on: behind entries of
+// several lines, between entries that shared one, below the coding line that
+// a first character beyond ASCII brings in (above or below a "#!" line).
+TEST(BuildTable, AnElementIsToldOnTheLineTheSaveWritesItOn) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"x\ntroops = [\n [\"a\",\n  0],\n [\"b\",0], [\"c\",0],\n]\ny\n", " [\"new\",0],"},
+        {"#!/usr/bin/python\ntroops = [\n [\"a\",0],\n]", " [\"new\u00e9\",0],"},
+        {"x\r\ntroops = [\r\n [\"a\",0],\r\n]\r\n", " [\"new\u00e9\",0],"},
+    };
+    for (const auto& [file, added] : rows) {
+        const PythonTable table = BuildPythonTable(file, Troops);
+        for (int k = 2; k < table.lines.size(); ++k) { // inside the list
+            PythonLines lines = table.lines + table.tail;
+            lines.insert(k, QString::fromUtf8(added));
+            const QByteArray written = ComposePythonFile(table.source, lines);
+            const int line = int(written.left(written.indexOf("[\"new")).count('\n')) + 1;
+            EXPECT_EQ(PythonElementFileLine(table.source, lines, k), line) << file << " at " << k;
+        }
+    }
+}
+
 } // namespace

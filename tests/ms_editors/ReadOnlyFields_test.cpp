@@ -72,11 +72,11 @@ TEST_F(TroopFields, LookReadOnlyAndReadWholeOnHover) {
           "trp_player");
 }
 TEST_F(ItemFields, LookReadOnlyAndReadWholeOnHover) {
-    check("lstItems", {{"itm_crown", "txtItemName", "\"Crown of \"+\"the King\""}}, "itm_stones");
+    check("lstItems", {{"itm_crown", "txtItemName", "\"Crown  of \"+\"the King\""}}, "itm_stones");
 }
 TEST_F(TemplateFields, LookReadOnlyAndReadWholeOnHover) {
     check("lstPT",
-          {{"hskarl_band", "txtPTName", "\"H\"+u_kreska+\"skarl Band\""},
+          {{"hskarl_band", "txtPTName", "\"H\"+u_kreska+\"skarl  Band\""},
            {"farmers", "Frame5", "[(trp_farmer,5,10)] + raider_members"}},
           "hero_party");
 }

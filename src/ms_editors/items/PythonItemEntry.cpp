@@ -84,7 +84,7 @@ QStringList fieldTexts(const PythonItem& item) {
     const bool zeroModifiers =
         item.zeroModifiers && item.modifiers == QStringList{PythonItemZeroModifiers};
     return QStringList{q + item.id + q,
-                       item.computedName ? item.name : q + item.name + q,
+                       PythonNameFieldText(item.name, item.computedName),
                        item.meshes,
                        zeroFlags ? Zero : joinedOrZero(item.flags),
                        joinedOrZero(item.capabilities),
@@ -116,8 +116,9 @@ PythonItemParse ParsePythonItem(const QString& entry) {
         ok = false;
 
     const auto has = [&](int i) { return i < fields.size(); };
-    const auto quoted = [&](int i, QString& out) {
-        if (has(i) && !ReadPythonString(QStringView(fields[i]).trimmed(), out, true))
+    // Python may compute the name; it is kept as written.
+    const auto quoted = [&](int i, QString& out, bool* computed = nullptr) {
+        if (has(i) && !ReadPythonNameField(fields[i], out, computed))
             ok = false;
     };
     const auto text = [&](int i) {
@@ -138,13 +139,7 @@ PythonItemParse ParsePythonItem(const QString& entry) {
     };
 
     quoted(0, item.id);
-    if (has(1) && !ReadPythonString(QStringView(fields[1]).trimmed(), item.name, true)) {
-        // Python may compute the name; it is kept as written.
-        const auto computed = ComputedPythonField(fields[1]);
-        item.name = computed.value_or(QString());
-        item.computedName = computed.has_value();
-        ok = ok && item.computedName;
-    }
+    quoted(1, item.name, &item.computedName);
     item.meshes = text(2);
     const QString flags = text(3);
     result.flagsFound = !flags.isEmpty();

@@ -174,24 +174,9 @@ bool isStringText(const QString& text) {
 }
 
 // Whether a text is one piece of an expression that can stand as a field or
-// a term in the one-line entry: no comma, comment, line break or backslash
-// outside strings, its strings and brackets closed.
+// a term in the one-line entry (IsOnePythonField), and not blank.
 bool isPiece(const QString& text) {
-    if (text.trimmed().isEmpty() || text.contains(u'\r') || text.contains(u'\n'))
-        return false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'"' || text[i] == u'\'') {
-            i = PythonStringEnd(text, i);
-            if (i < 0)
-                return false;
-        } else if (text[i] == u'\\') {
-            return false;
-        }
-    }
-    const QString wrapped = u'(' + text + u')';
-    return CutPythonComment(text).size() == text.size() &&
-           SplitPythonTopLevel(text, u',').size() == 1 &&
-           PythonBracketEnd(wrapped, 0) == wrapped.size() - 1;
+    return !text.trimmed().isEmpty() && IsOnePythonField(text);
 }
 
 // The rows of a flag or personality list as the entry says them: no empty
@@ -214,7 +199,7 @@ QStringList writtenFields(const PythonPT& pt) {
     appendTerms(flags, writtenRows(pt.flags), PfNone);
     appendTerms(personality, writtenRows(pt.personality), PersNone);
     const QString q = QStringLiteral("\"");
-    QStringList texts = {q + pt.id + q, pt.computedName ? pt.name : q + pt.name + q,
+    QStringList texts = {q + pt.id + q, PythonNameFieldText(pt.name, pt.computedName),
                          flags,         pt.menu,
                          pt.faction,    personality};
     for (const PythonPTMember& m : pt.members) {
@@ -250,8 +235,9 @@ PythonPTParse ParsePythonPT(const QString& entry) {
         ok = false;
 
     const auto has = [&](int i) { return i < fields.size(); };
-    const auto quoted = [&](int i, QString& out) {
-        if (has(i) && !ReadPythonString(QStringView(fields[i]).trimmed(), out, true))
+    // Python may compute the name; it is kept as written.
+    const auto quoted = [&](int i, QString& out, bool* computed = nullptr) {
+        if (has(i) && !ReadPythonNameField(fields[i], out, computed))
             ok = false;
     };
     const auto plain = [&](int i) {
@@ -263,13 +249,7 @@ PythonPTParse ParsePythonPT(const QString& entry) {
     };
 
     quoted(0, pt.id);
-    if (has(1) && !ReadPythonString(QStringView(fields[1]).trimmed(), pt.name, true)) {
-        // Python may compute the name; it is kept as written.
-        const auto computed = ComputedPythonField(fields[1]);
-        pt.name = computed.value_or(QString());
-        pt.computedName = computed.has_value();
-        ok = ok && pt.computedName;
-    }
+    quoted(1, pt.name, &pt.computedName);
     if (has(2))
         pt.flags = termRows(plain(2), PfNone, ok);
     pt.menu = plain(3);
@@ -354,13 +334,7 @@ QString BuildPythonPTEntry(const PythonPT& pt) {
     e += QLatin1StringView(" (\"");
     e += pt.id;
     e += QLatin1StringView("\", ");
-    if (pt.computedName) {
-        e += pt.name;
-    } else {
-        e += u'"';
-        e += pt.name;
-        e += u'"';
-    }
+    e += PythonNameFieldText(pt.name, pt.computedName);
     e += sep;
     appendTerms(e, pt.flags, PfNone);
     e += sep;

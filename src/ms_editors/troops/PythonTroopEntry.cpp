@@ -35,10 +35,8 @@ QString orZero(const QString& field) {
     return field.isEmpty() ? QStringLiteral("0") : field;
 }
 
-// A name as the entry writes it: between double quotes, or as written where
-// Python computes it.
 QString nameText(const PythonTroop& t, PythonTroopField field, const QString& name) {
-    return t.isComputed(field) ? name : u'"' + name + u'"';
+    return PythonNameFieldText(name, t.isComputed(field));
 }
 
 // The inventory as the entry writes it: its rows in brackets, or its one row
@@ -102,15 +100,12 @@ PythonTroopParse ParsePythonTroop(const QString& entry) {
     // lists and upgrade calls, so it must be a string.
     const auto quoted = [&](PythonTroopField field, QString& out) {
         const int i = int(field);
-        if (!has(i) || ReadPythonString(QStringView(fields[i]).trimmed(), out, true))
-            return;
-        const auto computed = ComputedPythonField(fields[i]);
-        if (computed && field != PythonTroopField::Id) {
-            out = *computed;
-            t.computed.append(field);
-        } else {
+        bool computed = false;
+        if (has(i) && !ReadPythonNameField(fields[i], out,
+                                           field == PythonTroopField::Id ? nullptr : &computed))
             ok = false;
-        }
+        if (computed)
+            t.computed.append(field);
     };
     const auto plain = [&](int i) {
         const QString field = has(i) ? CompactPythonBlanks(fields[i]) : QString();

@@ -159,7 +159,7 @@ TEST_F(PythonTroopsWindow, FieldsPythonComputesAreShownAndKeptAsWritten) {
         {"hskarl", "txtTroopName", "\"H\"+u_kreska+\"skarl\"", "fac_kingdom_4"},
         {"hskarl", "txtTroopNamePl", "\"H\"+u_kreska+\"skarls\"", "fac_kingdom_4"},
         {"footman", "lstItems", "equipment_tier_1_foot", "fac_kingdom_1"},
-        {"king_bela", "txtTroopName", "\"King_B\" + e_kreska + \"la_IV\"", "fac_kingdom_3"},
+        {"king_bela", "txtTroopName", "\"King_B\" + e_kreska + \"la  IV\"", "fac_kingdom_3"},
         {"king_bela", "lstItems", "[ itm_crown ] + common_shoes", "fac_kingdom_3"},
     };
     const QString unchanged = QStringLiteral("Nothing of this troop has been changed, so its "

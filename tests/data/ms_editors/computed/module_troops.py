@@ -19,7 +19,7 @@ troops = [
    def_attrib|level(12),wp(100),knows_common,man_face_younger_1, man_face_older_2],
   ["hskarl","H"+u_kreska+"skarl","H"+u_kreska+"skarls",tf_guarantee_boots,0,0,fac_kingdom_4,[itm_axe],def_attrib,wp(80),knows_common,0],
   ["footman","Footman","Footmen",tf_guarantee_armor,0,0,fac_kingdom_1,equipment_tier_1_foot,def_attrib,wp(60),knows_common,0],
-  ["king_bela", "King_B" + e_kreska + "la_IV", "King_B" + e_kreska + "la_IV", tf_hero, 0, 0, fac_kingdom_3, [ itm_crown ] + common_shoes, def_attrib, wp(120), knows_common, 0],
+  ["king_bela", "King_B" + e_kreska + "la  IV", "King_B" + e_kreska + "la_IV", tf_hero, 0, 0, fac_kingdom_3, [ itm_crown ] + common_shoes, def_attrib, wp(120), knows_common, 0],
 ]
 
 troops += [
