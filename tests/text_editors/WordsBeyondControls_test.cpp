@@ -95,121 +95,74 @@ TEST_F(WordsBeyondControls, ShowUpdateAndSaveAsRead) {
         QStringLiteral("79228162514264337593543950336"),            // 2^96
         QStringLiteral("1234567890123456789012345678901234567890"), // 40 digits
     };
-    struct Row {
+    // The numeric words of one line of a record of the sample module, each
+    // walked in turn.
+    const struct {
         const Walk* walk;
-        int line; // in the sample module's file, counted from 0
-        int word;
-        std::string name;
-        // A count of more members than the line holds: the record is damaged,
-        // told at open by its line and shown as unreadable.
-        bool told = false;
+        int line; // counted from 0
+        std::vector<int> words;
+        const char* what;
+        // The word whose number damages the record, which the load tells by
+        // its line and the show shows as unreadable: a party's member count
+        // beyond the members its line can hold.
+        int told = -1;
+    } rows[] = {
+        {&Troops, 2, {3, 4, 5, 6, 7, 8, 9}, "troop 0: word 3, flags, 5, 6, faction, upgrades"},
+        {&Troops, 3, {2, 3}, "troop 0: inventory item and modifier"},
+        {&Troops, 4, {2, 3, 4, 5, 6}, "troop 0: attributes and level"},
+        {&Troops, 5, {1, 2, 3, 4, 5, 6, 7}, "troop 0: proficiencies"},
+        {&Troops, 6, {0, 1, 2, 3, 4, 5}, "troop 0: skill words"},
+        {&Troops, 7, {2, 3, 4, 5, 6, 7, 8, 9}, "troop 0: face words"},
+        {&Items,
+         10,
+         {4, 10, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28},
+         "the short sword (two meshes): mesh count, mesh bits, flags, capabilities, cost, "
+         "modifiers, weight to hit points, values 1-4, damages"},
+        {&Items, 11, {1}, "the short sword's faction count"},
+        {&Items, 12, {1}, "the short sword's faction"},
+        {&Items, 13, {0}, "the short sword's trigger count"},
+        {&Factions, 2, {2}, "flag word of faction 0, whose line has no lead word"},
+        {&Factions, 4, {3, 4}, "faction 1: flag word, colour"},
+        {&Factions, 5, {1, 5}, "faction 1: relation to faction 0 (not shown), to faction 2"},
+        {&Templates,
+         3,
+         {2, 3, 4, 5, 6, 7, 8, 9},
+         "template 1: flags, menu, faction, personality, member troop, minimum, maximum, flags"},
+        {&Parties,
+         2,
+         {1, 2, 3, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26},
+         "party 0: words 1-3, flags, menu, template, faction, personality twice, AI behaviour "
+         "and target, 14, the position three times, 21, member count, its member's words",
+         22},
     };
-    std::vector<Row> rows = {
-        // Troop 0: line 1, inventory, attributes, proficiencies, skills, faces.
-        {&Troops, 2, 3, "troop word 3"},
-        {&Troops, 2, 4, "troop flags"},
-        {&Troops, 2, 5, "troop word 5"},
-        {&Troops, 2, 6, "troop word 6"},
-        {&Troops, 2, 7, "troop faction"},
-        {&Troops, 2, 8, "troop upgrade 1"},
-        {&Troops, 2, 9, "troop upgrade 2"},
-        {&Troops, 3, 2, "troop item"},
-        {&Troops, 3, 3, "troop modifier"},
-        {&Troops, 4, 2, "troop STR"},
-        {&Troops, 4, 3, "troop AGI"},
-        {&Troops, 4, 4, "troop INT"},
-        {&Troops, 4, 5, "troop CHA"},
-        {&Troops, 4, 6, "troop level"},
-        {&Troops, 5, 1, "troop 1h"},
-        {&Troops, 5, 2, "troop 2h"},
-        {&Troops, 5, 3, "troop polearms"},
-        {&Troops, 5, 4, "troop archery"},
-        {&Troops, 5, 5, "troop crossbows"},
-        {&Troops, 5, 6, "troop throwing"},
-        {&Troops, 5, 7, "troop firearms"},
-        {&Troops, 6, 0, "troop skills 0"},
-        {&Troops, 6, 1, "troop skills 1"},
-        {&Troops, 6, 2, "troop skills 2"},
-        {&Troops, 6, 3, "troop skills 3"},
-        {&Troops, 6, 4, "troop skills 4"},
-        {&Troops, 6, 5, "troop skill word 5"},
-        {&Troops, 7, 2, "troop face 1 word 1"},
-        {&Troops, 7, 3, "troop face 1 word 2"},
-        {&Troops, 7, 4, "troop face 1 word 3"},
-        {&Troops, 7, 5, "troop face 1 word 4"},
-        {&Troops, 7, 6, "troop face 2 word 1"},
-        {&Troops, 7, 7, "troop face 2 word 2"},
-        {&Troops, 7, 8, "troop face 2 word 3"},
-        {&Troops, 7, 9, "troop face 2 word 4"},
-        // The short sword: two meshes, factions 1 and 2, no trigger.
-        {&Items, 10, 4, "item mesh count"},
-        {&Items, 10, 10, "item mesh bits"},
-        {&Items, 10, 12, "item flags"},
-        {&Items, 10, 13, "item capabilities"},
-        {&Items, 10, 14, "item cost"},
-        {&Items, 10, 15, "item modifiers"},
-        {&Items, 10, 16, "item weight"},
-        {&Items, 10, 17, "item abundance"},
-        {&Items, 10, 18, "item head armour"},
-        {&Items, 10, 19, "item body armour"},
-        {&Items, 10, 20, "item leg armour"},
-        {&Items, 10, 21, "item difficulty"},
-        {&Items, 10, 22, "item hit points"},
-        {&Items, 10, 23, "item value 1"},
-        {&Items, 10, 24, "item value 2"},
-        {&Items, 10, 25, "item value 3"},
-        {&Items, 10, 26, "item value 4"},
-        {&Items, 10, 27, "item damage 1"},
-        {&Items, 10, 28, "item damage 2"},
-        {&Items, 11, 1, "item faction count"},
-        {&Items, 12, 1, "item faction"},
-        {&Items, 13, 0, "item trigger count"},
-        {&Factions, 2, 2, "flag word of faction 0, whose line has no lead word"},
-        {&Factions, 4, 3, "faction flag word"},
-        {&Factions, 4, 4, "faction colour"},
-        {&Factions, 5, 1, "relation to faction 0, which is not shown"},
-        {&Factions, 5, 5, "relation to faction 2"},
-        {&Templates, 3, 2, "template flag word"},
-        {&Templates, 3, 3, "template menu"},
-        {&Templates, 3, 4, "template faction"},
-        {&Templates, 3, 5, "template personality"},
-        {&Templates, 3, 6, "template member troop"},
-        {&Templates, 3, 7, "template member minimum"},
-        {&Templates, 3, 8, "template member maximum"},
-        {&Templates, 3, 9, "template member flags"},
-    };
-    // The first party's words 1-3 (copied), flag word, menu, template, faction,
-    // personality twice, AI behaviour and target, word 14, the position three
-    // times, word 21, member count, and its member's troop, count, word 25 and
-    // flags.
-    for (int word = 1; word <= 26; ++word) {
-        if (word != 4 && word != 5)
-            rows.push_back({&Parties, 2, word, "party word " + std::to_string(word), word == 22});
-    }
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         const Walk& walk = *row.walk;
         const QByteArray sample = module.read(walk.file);
-        for (const QString& value : beyond) {
-            SCOPED_TRACE(row.name + " " + value.toStdString());
-            platform.boxes.clear();
-            const QByteArray bytes = WithWord(sample, row.line, row.word, value);
-            module.write(walk.file, bytes);
-            {
-                const std::unique_ptr<QWidget> window(walk.open());
-                EXPECT_EQ(platform.boxTexts().join('|').startsWith(
-                              QStringLiteral("Line %1 of your ").arg(row.line + 1) + walk.file),
-                          row.told);
-                for (int i = 0; i < walk.records(); ++i)
-                    walk.showAndUpdate(window.get(), i);
-                platform.answer(MsgAnswer::No);
-                EXPECT_TRUE(walk.save());
+        for (const int word : row.words)
+            for (const QString& value : beyond) {
+                const bool told = word == row.told;
+                SCOPED_TRACE(std::string(row.what) + ", word " + std::to_string(word) + ": " +
+                             value.toStdString());
+                platform.boxes.clear();
+                const QByteArray bytes = WithWord(sample, row.line, word, value);
+                module.write(walk.file, bytes);
+                {
+                    const std::unique_ptr<QWidget> window(walk.open());
+                    EXPECT_EQ(platform.boxTexts().join('|').startsWith(
+                                  QStringLiteral("Line %1 of your ").arg(row.line + 1) + walk.file),
+                              told);
+                    for (int i = 0; i < walk.records(); ++i)
+                        walk.showAndUpdate(window.get(), i);
+                    platform.answer(MsgAnswer::No);
+                    EXPECT_TRUE(walk.save());
+                }
+                EXPECT_EQ(module.read(walk.file), bytes);
+                EXPECT_TRUE(platform.errors().isEmpty())
+                    << platform.errors().join('|').toStdString();
+                EXPECT_EQ(platform.boxTexts().filter("cannot be read").size(), told ? 1 : 0)
+                    << platform.boxTexts().join('|').toStdString();
+                module.write(walk.file, sample);
             }
-            EXPECT_EQ(module.read(walk.file), bytes);
-            EXPECT_TRUE(platform.errors().isEmpty()) << platform.errors().join('|').toStdString();
-            EXPECT_EQ(platform.boxTexts().filter("cannot be read").size(), row.told ? 1 : 0)
-                << platform.boxTexts().join('|').toStdString();
-            module.write(walk.file, sample);
-        }
     }
 }
 
