@@ -4,7 +4,8 @@
 
 namespace {
 constexpr int LimbBits = 32;
-}
+__extension__ using Wide = unsigned __int128;
+} // namespace
 
 BitWord BitWord::fromU64(std::uint64_t value) {
     BitWord w;
@@ -86,32 +87,48 @@ bool BitWord::testBit(int bit) const {
 }
 
 BitWord BitWord::withBit(int bit, bool on) const {
-    if (bit < 0)
-        return *this;
-    BitWord w = *this;
-    const auto limb = static_cast<std::size_t>(bit / LimbBits);
-    if (limb >= w.m_limbs.size()) {
-        if (!on)
-            return w;
-        w.m_limbs.resize(limb + 1, 0);
-    }
-    const std::uint32_t mask = std::uint32_t(1) << (bit % LimbBits);
-    w.m_limbs[limb] = on ? (w.m_limbs[limb] | mask) : (w.m_limbs[limb] & ~mask);
-    w.trim();
-    return w;
+    return withBits(bit, 1, on ? 1u : 0u);
 }
 
 std::uint64_t BitWord::bits(int first, int count) const {
-    std::uint64_t value = 0;
-    for (int i = std::min(count, 64) - 1; i >= 0; --i)
-        value = (value << 1) | (testBit(first + i) ? 1u : 0u);
-    return value;
+    count = std::min(count, 64);
+    if (first < 0 || count <= 0)
+        return 0;
+    // The three limbs that can hold 64 bits from any bit on, shifted together.
+    const auto limb = static_cast<std::size_t>(first / LimbBits);
+    const int shift = first % LimbBits;
+    const auto at = [this](std::size_t i) -> Wide { return i < m_limbs.size() ? m_limbs[i] : 0u; };
+    const Wide window =
+        (at(limb) | (at(limb + 1) << LimbBits) | (at(limb + 2) << (2 * LimbBits))) >> shift;
+    const std::uint64_t value = static_cast<std::uint64_t>(window);
+    return count == 64 ? value : value & ((std::uint64_t(1) << count) - 1);
 }
 
 BitWord BitWord::withBits(int first, int count, std::uint64_t value) const {
+    count = std::min(count, 64);
+    if (first < 0 || count <= 0)
+        return *this;
+    const std::uint64_t mask = count == 64 ? ~std::uint64_t(0) : (std::uint64_t(1) << count) - 1;
+    value &= mask;
+    if (bits(first, count) == value)
+        return *this;
     BitWord w = *this;
-    for (int i = 0; i < std::min(count, 64); ++i)
-        w = w.withBit(first + i, ((value >> i) & 1u) != 0);
+    const auto top = static_cast<std::size_t>((first + count - 1) / LimbBits);
+    if (w.m_limbs.size() <= top)
+        w.m_limbs.resize(top + 1, 0);
+    for (int i = 0; i < count;) {
+        // As many of the bits as fall into one limb at a time.
+        const int bit = first + i;
+        const auto limb = static_cast<std::size_t>(bit / LimbBits);
+        const int shift = bit % LimbBits;
+        const int n = std::min(count - i, LimbBits - shift);
+        const std::uint32_t part =
+            n == LimbBits ? ~std::uint32_t(0) : ((std::uint32_t(1) << n) - 1) << shift;
+        const auto piece = static_cast<std::uint32_t>((value >> i) << shift) & part;
+        w.m_limbs[limb] = (w.m_limbs[limb] & ~part) | piece;
+        i += n;
+    }
+    w.trim();
     return w;
 }
 

@@ -62,6 +62,18 @@ TEST(BitWord, SetsShownBitsAndKeepsEveryOther) {
     EXPECT_EQ(wide.withBit(130, false).withBit(200, false), BitWord::fromU64(0xFFull << 28));
     const BitWord big = *BitWord::parse(Digits69);
     EXPECT_EQ(big.withBits(0, 64, big.bits(0, 64)), big);
+    // Any run of bits, read and set, across the limbs and past the top.
+    for (const int first : {0, 5, 31, 32, 60, 200})
+        for (const int count : {1, 7, 33, 64}) {
+            std::uint64_t read = 0;
+            for (int i = count - 1; i >= 0; --i)
+                read = (read << 1) | (big.testBit(first + i) ? 1u : 0u);
+            EXPECT_EQ(big.bits(first, count), read) << first << "+" << count;
+            const BitWord set = big.withBits(first, count, 0x5555555555555555u);
+            const std::uint64_t low = count == 64 ? ~0ull : (1ull << count) - 1;
+            EXPECT_EQ(set.bits(first, count), 0x5555555555555555u & low);
+            EXPECT_EQ(set.withBits(first, count, read), big) << first << "+" << count;
+        }
 }
 
 TEST(BitWord, KeepsTheStoredSpellingOfAnUnchangedValue) {
