@@ -1,49 +1,23 @@
 // Damaged troop and item files opened in their editors, every record shown
 // and updated, added or deleted, and saved.
+#include "text_editors/EditorWalks.h"
 #include "text_editors/items/ItemTables.h"
-#include "text_editors/items/frmTextItems.h"
 #include "text_editors/troops/TroopTables.h"
-#include "text_editors/troops/frmTextTroops.h"
 #include "textfiles/TextFilesFixture.h"
-#include "textfiles/modTextItems.h"
-#include "textfiles/modTextTroops.h"
 
 #include <memory>
 
 namespace {
 
-template <typename Window> QWidget* Open() {
-    return new Window;
-}
-// Show record i, and store it through the update without a change.
-void ShowAndUpdateTroop(QWidget* window, int i) {
-    auto* troops = static_cast<frmTextTroops*>(window);
-    troops->CurTroop = i;
-    troops->ShowTroop();
-    troops->UpdateTroop(false);
-}
-void ShowAndUpdateItem(QWidget* window, int i) {
-    auto* items = static_cast<frmTextItems*>(window);
-    items->CurItem = i;
-    items->ShowItem();
-    items->UpdateItem(false);
-}
-
-// An editor of a file of three records, as a walk over its records needs it.
+// An editor of a file of three records and what its load reads of them.
 struct Editor {
-    const char* file;
-    QWidget* (*open)();
-    void (*showAndUpdate)(QWidget* window, int i);
+    const Walk& walk;
     bool (*sound)(int i);
     const QStringList* table; // the ids
     const char* ids;          // the ids of the three records, where they are read
-    bool (*save)();
 };
-const Editor Troops = {"troops.txt", Open<frmTextTroops>, ShowAndUpdateTroop, TroopHasSoundShape,
-                       &TroopID,     "trp_a trp_b trp_c", SaveTextTroops};
-const Editor Items = {
-    "item_kinds1.txt", Open<frmTextItems>,          ShowAndUpdateItem, ItemHasSoundShape,
-    &ItemID,           "itm_sword itm_bow itm_axe", SaveTextItems};
+const Editor Troops = {TroopsWalk, TroopHasSoundShape, &TroopID, "trp_a trp_b trp_c"};
+const Editor Items = {ItemsWalk, ItemHasSoundShape, &ItemID, "itm_sword itm_bow itm_axe"};
 
 class DamagedFiles : public TextFilesTest {
 protected:
@@ -183,8 +157,8 @@ TEST_F(DamagedFiles, GoBackAsReadAfterEveryRecordIsShownAndUpdated) {
         SCOPED_TRACE(row.name);
         const Editor& editor = *row.editor;
         platform.boxes.clear();
-        module.write(editor.file, row.bytes);
-        const std::unique_ptr<QWidget> window(editor.open());
+        module.write(editor.walk.file, row.bytes);
+        const std::unique_ptr<QWidget> window(editor.walk.open());
         ASSERT_EQ(editor.table->size(), 3);
         expectOneBoxBeginning(row.told);
         // A damaged line is quoted, not shown whole, however long it is.
@@ -194,11 +168,11 @@ TEST_F(DamagedFiles, GoBackAsReadAfterEveryRecordIsShownAndUpdated) {
             if (i != row.unreadable) {
                 EXPECT_EQ(editor.table->at(i), QString(editor.ids).section(' ', i, i));
             }
-            editor.showAndUpdate(window.get(), i);
+            editor.walk.showAndUpdate(window.get(), i);
         }
         EXPECT_EQ(platform.boxTexts().filter("cannot be read").size(), row.unreadable >= 0);
-        ASSERT_TRUE(save(editor.save));
-        EXPECT_EQ(module.read(editor.file), row.bytes);
+        ASSERT_TRUE(save(editor.walk.save));
+        EXPECT_EQ(module.read(editor.walk.file), row.bytes);
     }
 }
 

@@ -2,78 +2,14 @@
 // number beyond what the window's controls hold, as a module's build writes
 // Python's numbers: each record shows without a failure, an update without a
 // change stores it as it was, and the save gives the file back byte for byte.
-#include "text_editors/items/frmTextItems.h"
-#include "text_editors/troops/frmTextTroops.h"
-#include "text_editors/world/frmTextFactions.h"
-#include "text_editors/world/frmTextParties.h"
-#include "text_editors/world/frmTextPartyTemp.h"
+#include "text_editors/EditorWalks.h"
 #include "textfiles/TextFilesFixture.h"
-#include "textfiles/modTextFactions.h"
-#include "textfiles/modTextItems.h"
-#include "textfiles/modTextParties.h"
-#include "textfiles/modTextPartyTemp.h"
-#include "textfiles/modTextTroops.h"
 
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace {
-
-// One editor over one file: its records walked, each shown and updated.
-struct Walk {
-    const char* file;
-    QWidget* (*open)();
-    int (*records)();
-    void (*showAndUpdate)(QWidget* window, int i);
-    bool (*save)();
-};
-template <typename Window> QWidget* Open() {
-    return new Window;
-}
-const Walk Troops = {"troops.txt", Open<frmTextTroops>, [] { return TroopMax + 1; },
-                     [](QWidget* w, int i) {
-                         auto* troops = static_cast<frmTextTroops*>(w);
-                         troops->CurTroop = i;
-                         troops->ShowTroop();
-                         troops->UpdateTroop(false);
-                     },
-                     SaveTextTroops};
-const Walk Items = {"item_kinds1.txt", Open<frmTextItems>, [] { return ItemMax + 1; },
-                    [](QWidget* w, int i) {
-                        auto* items = static_cast<frmTextItems*>(w);
-                        items->CurItem = i;
-                        items->ShowItem();
-                        items->UpdateItem(false);
-                    },
-                    SaveTextItems};
-const Walk Factions = {"factions.txt", Open<frmTextFactions>, [] { return FactionMax + 1; },
-                       [](QWidget* w, int i) {
-                           // Faction 0 is never edited.
-                           auto* factions = static_cast<frmTextFactions*>(w);
-                           factions->CurFaction = i;
-                           factions->ShowFaction();
-                           if (i > 0)
-                               factions->UpdateFactions();
-                       },
-                       SaveTextFactions};
-const Walk Parties = {"parties.txt", Open<frmTextParties>, [] { return PartyCount; },
-                      [](QWidget* w, int i) {
-                          auto* parties = static_cast<frmTextParties*>(w);
-                          parties->CurParty = i;
-                          parties->ShowParty();
-                          parties->UpdateParty();
-                      },
-                      SaveTextParties};
-const Walk Templates = {"party_templates.txt", Open<frmTextPartyTemp>,
-                        [] { return PartyTempCount; },
-                        [](QWidget* w, int i) {
-                            auto* templates = static_cast<frmTextPartyTemp*>(w);
-                            templates->CurrentTemplate = i;
-                            templates->ShowPartyTemplate();
-                            templates->UpdatePT();
-                        },
-                        SaveTextPartyTemplates};
 
 // The file's line `line` (counted from 0) with its word `word` (the line cut
 // at every single blank, so a leading blank makes word 0 empty) replaced.
@@ -107,28 +43,28 @@ TEST_F(WordsBeyondControls, ShowUpdateAndSaveAsRead) {
         // beyond the members its line can hold.
         int told = -1;
     } rows[] = {
-        {&Troops, 2, {3, 4, 5, 6, 7, 8, 9}, "troop 0: word 3, flags, 5, 6, faction, upgrades"},
-        {&Troops, 3, {2, 3}, "troop 0: inventory item and modifier"},
-        {&Troops, 4, {2, 3, 4, 5, 6}, "troop 0: attributes and level"},
-        {&Troops, 5, {1, 2, 3, 4, 5, 6, 7}, "troop 0: proficiencies"},
-        {&Troops, 6, {0, 1, 2, 3, 4, 5}, "troop 0: skill words"},
-        {&Troops, 7, {2, 3, 4, 5, 6, 7, 8, 9}, "troop 0: face words"},
-        {&Items,
+        {&TroopsWalk, 2, {3, 4, 5, 6, 7, 8, 9}, "troop 0: word 3, flags, 5, 6, faction, upgrades"},
+        {&TroopsWalk, 3, {2, 3}, "troop 0: inventory item and modifier"},
+        {&TroopsWalk, 4, {2, 3, 4, 5, 6}, "troop 0: attributes and level"},
+        {&TroopsWalk, 5, {1, 2, 3, 4, 5, 6, 7}, "troop 0: proficiencies"},
+        {&TroopsWalk, 6, {0, 1, 2, 3, 4, 5}, "troop 0: skill words"},
+        {&TroopsWalk, 7, {2, 3, 4, 5, 6, 7, 8, 9}, "troop 0: face words"},
+        {&ItemsWalk,
          10,
          {4, 10, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28},
          "the short sword (two meshes): mesh count, mesh bits, flags, capabilities, cost, "
          "modifiers, weight to hit points, values 1-4, damages"},
-        {&Items, 11, {1}, "the short sword's faction count"},
-        {&Items, 12, {1}, "the short sword's faction"},
-        {&Items, 13, {0}, "the short sword's trigger count"},
-        {&Factions, 2, {2}, "flag word of faction 0, whose line has no lead word"},
-        {&Factions, 4, {3, 4}, "faction 1: flag word, colour"},
-        {&Factions, 5, {1, 5}, "faction 1: relation to faction 0 (not shown), to faction 2"},
-        {&Templates,
+        {&ItemsWalk, 11, {1}, "the short sword's faction count"},
+        {&ItemsWalk, 12, {1}, "the short sword's faction"},
+        {&ItemsWalk, 13, {0}, "the short sword's trigger count"},
+        {&FactionsWalk, 2, {2}, "flag word of faction 0, whose line has no lead word"},
+        {&FactionsWalk, 4, {3, 4}, "faction 1: flag word, colour"},
+        {&FactionsWalk, 5, {1, 5}, "faction 1: relation to faction 0 (not shown), to faction 2"},
+        {&TemplatesWalk,
          3,
          {2, 3, 4, 5, 6, 7, 8, 9},
          "template 1: flags, menu, faction, personality, member troop, minimum, maximum, flags"},
-        {&Parties,
+        {&PartiesWalk,
          2,
          {1, 2, 3, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26},
          "party 0: words 1-3, flags, menu, template, faction, personality twice, AI behaviour "
